@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Gyrant needs to build, test and run, skipping those already there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+run_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
+
+echo "Installing: ${missing[*]}"
+run_as_root apt-get update -qq
+DEBIAN_FRONTEND=noninteractive run_as_root apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,113 @@
+#include "engine/engine_inertia.h"
+
+#include <cmath>
+
+#include "engine/materials.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+constexpr int kDisplacementRow = 8, kCylindersRow = 9, kBoreRow = 10, kStrokeRow = 11;
+constexpr int kCrankshaftRow = 13, kRotatingRow = 17, kReciprocatingRow = 18;
+
+// One detail row's weight (lb) and inertia (lb.ft^2).
+struct DetailShare {
+    double weight = 0;
+    double inertia = 0;
+};
+
+// Writes a detail row from its weight in the row's unit; `inertiaOf` gives lb.ft^2 from pounds.
+template <typename InertiaOf>
+DetailShare WriteDetailRow(Worksheet& sheet, SpecTable& table, int row, double weight,
+                           InertiaOf inertiaOf) {
+    table.SetText(row, kColWeight, FormatPicture(weight, kEngineWeightFormat));
+    if (IsGramsUnit(table.Text(row, kColUnits))) weight *= LbPerGram;
+    DetailShare share{weight, inertiaOf(weight)};
+    table.SetText(row, kColInertia, FormatPicture(share.inertia, kWeightFormat));
+    double factor = sheet.Speeds.EngineFactor;
+    double eqWt = share.inertia * (factor * factor);
+    if (sheet.WeightOption == 1) eqWt += weight;
+    table.SetText(row, kColEqWt, FormatPicture(eqWt, kWeightFormat));
+    return share;
+}
+
+int AskCylinders(Dialogs& dialogs) {
+    const std::string title = "Enter Number of Cylinders";
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        std::string answer = dialogs.InputBox("How many cylinders are in this engine (1-16)?", title, "");
+        double value = NumericValue(answer);
+        if (value >= 1 && value <= 16) return static_cast<int>(value);
+        if (attempt == 0)
+            dialogs.ShowMessage({"The value must be between 1 and 16.  Try again or click on Cancel.",
+                                 title, Buttons::Ok, Icon::None, Answer::Ok});
+    }
+    return 8;
+}
+
+}  // namespace
+
+void CalcCID(Worksheet& sheet, int tableIndex) {
+    const SpecTable& table = sheet.Table(tableIndex);
+    EngineFigures& e = sheet.Engine;
+    e.Cylinders = NumericValue(table.Text(kCylindersRow, kColValue));
+    e.Bore = NumericValue(table.Text(kBoreRow, kColValue));
+    e.Stroke = NumericValue(table.Text(kStrokeRow, kColValue));
+    e.EngineCID = e.Stroke * (3.14159 * (e.Bore * e.Bore * e.Cylinders)) / 4;
+}
+
+void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) {
+    CalcCID(sheet, tableIndex);
+    SpecTable& table = sheet.Table(tableIndex);
+    EngineFigures& e = sheet.Engine;
+    bool details = sheet.Flags.EngineDetails == 1;
+    e.EstimatedEngineInertia =
+        details ? 0 : 0.1 + e.EngineCID * 0.07 * (5 - sheet.Flags.EngineEstClass) / 9;
+    double factorSquared = sheet.Speeds.EngineFactor * sheet.Speeds.EngineFactor;
+    table.SetText(kDisplacementRow, kColInertia, FormatPicture(e.EstimatedEngineInertia, kWeightFormat));
+    table.SetText(kDisplacementRow, kColEqWt,
+                  FormatPicture(e.EstimatedEngineInertia * factorSquared, kWeightFormat));
+
+    DetailShare crank, rotating, reciprocating;
+    if (details) {
+        auto value = [&](int row) { return NumericValue(table.Text(row, kColValue)); };
+        double s = e.Stroke;
+        crank = WriteDetailRow(sheet, table, kCrankshaftRow, value(kCrankshaftRow),
+                               [s](double w) { return 0.5 * w * ((s + 1) * (s + 1)) / 144; });
+        rotating = WriteDetailRow(sheet, table, kRotatingRow, value(kRotatingRow) * e.Cylinders,
+                                  [s](double w) { return 0.5 * w * (s * s) / 144; });
+        reciprocating =
+            WriteDetailRow(sheet, table, kReciprocatingRow, value(kReciprocatingRow) * e.Cylinders,
+                           [s](double w) { return 1.3 * (0.5 * w * (s * s) / 144); });
+    }
+    totals.TotalWeight += crank.weight + rotating.weight + reciprocating.weight;
+    totals.TotalEqWt += factorSquared * (e.EstimatedEngineInertia + crank.inertia +
+                                         rotating.inertia + reciprocating.inertia);
+}
+
+void BuildNewEngineDims(Worksheet& sheet, Dialogs& dialogs, double displacement) {
+    SpecTable& table = sheet.Table(sheet.CurrentTable);
+    int cylinders = RoundToInteger(NumericValue(table.Text(kCylindersRow, kColValue)));
+    if (cylinders < 1) {
+        table.SetText(kCylindersRow, kColValue, std::to_string(AskCylinders(dialogs)));
+        cylinders = RoundToInteger(NumericValue(table.Text(kCylindersRow, kColValue)));
+    }
+    table.SetCurrentRow(kDisplacementRow);
+    double perCylinder = displacement / cylinders;
+    // A displacement of 0 or below has no bore and stroke; they stay as they were.
+    if (!(perCylinder > 0)) return;
+    double bore = NumericValue(table.Text(kBoreRow, kColValue));
+    double stroke = NumericValue(table.Text(kStrokeRow, kColValue));
+    const double k = 3.14159 / 4;
+    if (stroke <= 0 && bore <= 0) stroke = 0.9 * std::pow(perCylinder / k, 0.333);
+    if (stroke <= 0) {
+        stroke = perCylinder / (bore * bore) / k;
+    } else {
+        bore = std::sqrt(perCylinder / stroke / k);
+    }
+    if (!std::isfinite(bore) || !std::isfinite(stroke)) return;
+    table.SetText(kStrokeRow, kColValue, FormatPicture(stroke, kDimensionFormat));
+    table.SetText(kBoreRow, kColValue, FormatPicture(bore, kDimensionFormat));
+}
+
+}  // namespace gyrant

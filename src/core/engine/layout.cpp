@@ -1,0 +1,64 @@
+#include "engine/layout.h"
+
+#include "engine/engine_inertia.h"
+#include "engine/materials.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+void SetVehicleFlags(VehicleFlags& flags, const SpecTable& table) {
+    const std::string& type = table.Text(2, kColValue);
+    flags.FrontDrive = 0;
+    if (Contains(type, "4")) {
+        flags.IsMotorcycle = 0;
+        flags.HasPrimaryReduction = 0;
+        flags.FrontDrive = Contains(type, "Front") ? 1 : 0;
+    } else {
+        flags.IsMotorcycle = 1;
+        flags.HasPrimaryReduction = Contains(type, "Pri") ? 1 : 0;
+    }
+    const std::string& engine = table.Text(12, kColValue);
+    if (Contains(engine, "Yes")) {
+        flags.EngineDetails = 1;
+    } else {
+        flags.EngineDetails = 0;
+        flags.EngineEstClass = Contains(engine, "race") ? 2 : Contains(engine, "prod") ? 0 : 1;
+    }
+    flags.HasConverter = Contains(table.Text(6, kColValue), "Yes") ? 1 : 0;
+}
+
+void SetDependentRowHeights(const VehicleFlags& flags, SpecTable& table) {
+    table.SetRowHeight(5, flags.HasPrimaryReduction > 0 ? kShownRowHeight : kHiddenRowHeight);
+    for (int row = 13; row <= 18; ++row)
+        table.SetRowHeight(row, flags.EngineDetails > 0 ? kShownRowHeight : kHiddenRowHeight);
+}
+
+}  // namespace
+
+void RefreshLayout(Worksheet& sheet) {
+    SpecTable& table = sheet.Table(sheet.CurrentTable);
+    sheet.CurrentRow = table.CurrentRow();
+    SetVehicleFlags(sheet.Flags, table);
+    SetDependentRowHeights(sheet.Flags, table);
+    CalcCID(sheet, sheet.CurrentTable);
+    table.SetText(8, kColValue, FormatPicture(sheet.Engine.EngineCID, kDisplacementFormat));
+}
+
+std::string FrameCaption(const Worksheet& sheet) {
+    return sheet.TwoVehicles == 0 ? "Baseline Vehicle"
+                                  : "Baseline Vehicle (top) and Proposed Vehicle (bottom)";
+}
+
+std::string OptionLineText(const Worksheet& sheet) {
+    if (sheet.WeightOption == 1)
+        return "Weight of each Vevizadu Component specified also adds to the vehicle's total "
+               "weight.  Effective Weight of rotating components show the inertia effect Plus the "
+               "added weight of the component and show a much stronger effect.  Click Options to "
+               "change this.";
+    return "Weight of Vevizadu Components do NOT add to the vehicle's total weight.  Effective "
+           "Weight of rotating components show just the inertia effect.  Click Options to change "
+           "this.";
+}
+
+}  // namespace gyrant

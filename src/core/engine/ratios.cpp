@@ -1,0 +1,90 @@
+#include "engine/ratios.h"
+
+#include "engine/materials.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+constexpr int kFrontWheelRow = 23, kFrontTireRow = 24, kRearWheelRow = 26, kRearTireRow = 27;
+
+double ValueOf(const SpecTable& table, int row, int column) {
+    return NumericValue(table.Text(row, column));
+}
+
+// The wheel's O.D., from the strip while that wheel row is being edited.
+double WheelDiameter(const Worksheet& sheet, int tableIndex, int wheelRow) {
+    const SpecTable& table = sheet.Table(tableIndex);
+    if (sheet.Strip && tableIndex == sheet.CurrentTable && table.CurrentRow() == wheelRow)
+        return NumericValue(sheet.Strip->Text(kColOD));
+    return ValueOf(table, wheelRow, kColOD);
+}
+
+// Radians per foot of travel of one wheel: one over its tire's radius in feet. A missing tire
+// is taken as 1.3 times its wheel's diameter.
+double WheelFactor(const Worksheet& sheet, int tableIndex, int tireRow, int wheelRow) {
+    double tire = ValueOf(sheet.Table(tableIndex), tireRow, kColOD);
+    if (tire == 0) {
+        double wheel = WheelDiameter(sheet, tableIndex, wheelRow);
+        if (wheel > 0) tire = 1.3 * wheel;
+    }
+    return tire == 0 ? 0 : 12 / (tire / 2);
+}
+
+std::string MissingInputsNote(const SpeedFactors& s) {
+    std::string missing;
+    if (s.FrontWheelFactor == 0 || s.RearWheelFactor == 0)
+        missing = "Front and/or Rear Tire Diameters";
+    if (s.TransInputFactor == 0) {
+        if (!missing.empty()) missing += ", ";
+        missing += "Certain Gear Ratios and/or Trans Specs";
+    }
+    if (missing.empty()) return missing;
+    return "Note: " + missing + " should be set for all inertias to be calculated correctly.";
+}
+
+}  // namespace
+
+void GetRatios(Worksheet& sheet, int tableIndex) {
+    const SpecTable& table = sheet.Table(tableIndex);
+    SpeedFactors& s = sheet.Speeds;
+    s.RearWheelFactor = WheelFactor(sheet, tableIndex, kRearTireRow, kRearWheelRow);
+    s.FrontWheelFactor = WheelFactor(sheet, tableIndex, kFrontTireRow, kFrontWheelRow);
+    s.FinalDriveRatio = ValueOf(table, 3, kColValue);
+    s.TransRatio = ValueOf(table, 4, kColValue);
+    double primaryReduction = ValueOf(table, 5, kColValue);
+    s.ConverterCode = ChoiceNumberInLast(table.Text(6, kColValue), 6);
+
+    s.DrivenWheelFactor = sheet.Flags.FrontDrive == 1 ? s.FrontWheelFactor : s.RearWheelFactor;
+    s.DriveshaftFactor = s.FinalDriveRatio * s.DrivenWheelFactor;
+    s.TransInputFactor = s.DriveshaftFactor * s.TransRatio;
+    s.EngineFactor = sheet.Flags.HasPrimaryReduction != 0 ? primaryReduction * s.TransInputFactor
+                                                          : s.TransInputFactor;
+    // A converter or clutch that slips pulls the engine's factor towards 1.
+    if (s.EngineFactor > 0 && s.ConverterCode > 0) {
+        double c = s.ConverterCode;
+        s.EngineFactor = (s.EngineFactor + c) / (c + 1);
+    }
+    sheet.RatioNote = MissingInputsNote(s);
+}
+
+void CalcVehicleImprovement(Worksheet& sheet) {
+    const SpecTable& baseline = sheet.Table(kBaseline);
+    SpecTable& proposed = sheet.Table(kProposed);
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        const std::string& baseText = baseline.Text(row, kColEqWt);
+        const std::string& proposedText = proposed.Text(row, kColEqWt);
+        if (IsBlank(baseText) || IsBlank(proposedText) || baseline.RowHeight(row) <= 10) continue;
+        double b = NumericValue(baseText);
+        double p = NumericValue(proposedText);
+        if (b > 0 && p > 0) {
+            proposed.SetText(row, kColImprovement, FormatPicture(100 * (1 - p / b), kImprovementFormat));
+        } else if (b == 0 && p > 0) {
+            proposed.SetText(row, kColImprovement, FormatPicture(-9999, kImprovementFormat));
+        } else if (b > 0 && p == 0) {
+            proposed.SetText(row, kColImprovement, FormatPicture(9999, kImprovementFormat));
+        }
+    }
+}
+
+}  // namespace gyrant

@@ -1,0 +1,169 @@
+#include "engine/ring_inertia.h"
+
+#include "engine/materials.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+enum class Shape { PlainRing, Wheel, Tire };
+
+Shape ShapeOf(int row) {
+    if (row == 23 || row == 26) return Shape::Wheel;
+    if (row == 24 || row == 27) return Shape::Tire;
+    return Shape::PlainRing;
+}
+
+int Multiplier(const SpecTable& table, int row) {
+    bool perWheel = row >= 23 && row <= 28;
+    return perWheel && Contains(table.Text(2, kColValue), "4") ? 2 : 1;
+}
+
+double SpeedFactor(const SpeedFactors& s, int row) {
+    if (row < 20) return s.EngineFactor;
+    if (row == 20) return s.DriveshaftFactor;
+    if (row == 21) return s.DrivenWheelFactor;
+    if (row <= 25) return s.FrontWheelFactor;
+    if (row <= 29) return s.RearWheelFactor;
+    return 0;
+}
+
+// The row being computed, read from and written to its table row or the editing strip.
+class RingRow {
+public:
+    RingRow(Worksheet& sheet, RingSource source, int tableIndex, int row)
+        : m_table(sheet.Table(tableIndex)), m_strip(source == RingSource::Strip ? sheet.Strip : nullptr),
+          m_row(row) {}
+
+    bool InStrip() const { return m_strip != nullptr; }
+    std::string Text(int column) const {
+        return m_strip ? m_strip->Text(column) : m_table.Text(m_row, column);
+    }
+    double Value(int column) const { return NumericValue(Text(column)); }
+    void Write(int column, double value, const char* picture) {
+        std::string text = FormatPicture(value, picture);
+        if (m_strip) m_strip->SetText(column, text);
+        else m_table.SetText(m_row, column, text);
+    }
+    int MaterialIndex() const {
+        return m_strip ? m_strip->ListIndex(kColMaterial) : ChoiceNumberInLast(Text(kColMaterial), 4);
+    }
+    void SetEnabled(int field, bool enabled) {
+        if (m_strip) m_strip->SetEnabled(field, enabled);
+    }
+
+private:
+    SpecTable& m_table;
+    StripFields* m_strip;
+    int m_row;
+};
+
+struct Dimensions {
+    double od = 0, id = 0, width = 0;
+};
+
+// Volume of the whole part and of its outer band (a wheel's rim barrel or a tire's tread),
+// with the band's inner diameter.
+struct Volumes {
+    double total = 0, band = 0, bandID = 0;
+};
+
+Volumes WheelVolumes(const Dimensions& d, int material) {
+    double wall = 0.005 * d.od + 0.05;
+    if (material == 2 || material == 3) wall *= 2;  // cast and composite wheels are thicker
+    double disc = wall * 0.7854 * (d.od * d.od - d.id * d.id);
+    double barrelID = d.od - 2 * wall;
+    double barrel = (d.width + 0.1 * d.od) * 0.7854 * (d.od * d.od - barrelID * barrelID);
+    return {disc + barrel, barrel, barrelID};
+}
+
+Volumes VolumesOf(Shape shape, const Dimensions& d, int material) {
+    switch (shape) {
+        case Shape::Wheel:
+            return WheelVolumes(d, material);
+        case Shape::Tire: {
+            TireVolume tire = CalcTireVolume(d.width, d.od, d.id);
+            return {tire.TotalVolume, tire.TreadVolume, tire.TreadID};
+        }
+        case Shape::PlainRing:
+            break;
+    }
+    return {d.width * 0.7854 * (d.od * d.od - d.id * d.id), 0, 0};
+}
+
+double Density(Shape shape, int material) {
+    if (shape == Shape::Tire) return TireDensity;
+    if (material == 1) return SteelDensity;
+    if (material == 3) return CarbonFiberDensity;
+    return AlumDensity;
+}
+
+// Half the weight times the sum of the squared radii: a thick ring about its axis, lb.in^2.
+double RingInertia(double weight, double innerDia, double outerDia) {
+    return 0.5 * weight * ((innerDia / 2) * (innerDia / 2) + (outerDia / 2) * (outerDia / 2));
+}
+
+// The part's weight in pounds, written to its Weight field in the row's unit when computed.
+double PartWeight(RingRow& row, Shape shape, int material, const Volumes& volumes) {
+    bool grams = IsGramsUnit(row.Text(kColUnits));
+    double weight;
+    if (material == 0) {
+        weight = row.Value(kColWeight);
+        row.SetEnabled(kColWeight, true);
+        row.SetEnabled(kColWidth, shape != Shape::PlainRing);
+        if (shape != Shape::PlainRing && !row.InStrip()) row.Write(kColWeight, weight, kWeightFormat);
+    } else {
+        weight = Density(shape, material) * volumes.total;
+        row.Write(kColWeight, grams ? weight / LbPerGram : weight, kWeightFormat);
+        row.SetEnabled(kColWeight, false);
+        row.SetEnabled(kColWidth, true);
+    }
+    return grams ? weight * LbPerGram : weight;
+}
+
+// Moment of inertia in lb.in^2; a wheel or tire splits its weight between its outer band and
+// the rest by volume.
+double PartInertia(Shape shape, const Dimensions& d, const Volumes& volumes, double weight) {
+    if (shape == Shape::PlainRing) return RingInertia(weight, d.id, d.od);
+    double bandWeight = volumes.total == 0 ? 0 : weight * volumes.band / volumes.total;
+    return RingInertia(bandWeight, volumes.bandID, d.od) +
+           RingInertia(weight - bandWeight, d.id, d.od);
+}
+
+}  // namespace
+
+TireVolume CalcTireVolume(double width, double od, double rimDia) {
+    double wall = 0.1 + 0.015 * od;
+    double sidewalls = wall * 1.5708 * (od * od - rimDia * rimDia);
+    TireVolume tire;
+    tire.TreadID = od - 2 * wall;
+    tire.TreadVolume = (width - 2 * wall) * 0.7854 * (od * od - tire.TreadID * tire.TreadID);
+    tire.TotalVolume = sidewalls + tire.TreadVolume;
+    return tire;
+}
+
+void CalcRingInertia(Worksheet& sheet, RingSource source, int tableIndex, int rowNumber,
+                     RunningTotals& totals) {
+    if (source == RingSource::Strip && !sheet.Strip) return;
+    RingRow row(sheet, source, tableIndex, rowNumber);
+    Shape shape = ShapeOf(rowNumber);
+    int multiplier = Multiplier(sheet.Table(tableIndex), rowNumber);
+    Dimensions d{row.Value(kColOD), row.Value(kColID), row.Value(kColWidth)};
+    int material = row.MaterialIndex();
+
+    Volumes volumes;
+    if (shape != Shape::PlainRing || material != 0) volumes = VolumesOf(shape, d, material);
+    double weight = PartWeight(row, shape, material, volumes);
+
+    double inertia = multiplier * PartInertia(shape, d, volumes, weight) / 144;
+    row.Write(kColInertia, inertia, kWeightFormat);
+    totals.TotalWeight += multiplier * weight;
+
+    double factor = SpeedFactor(sheet.Speeds, rowNumber);
+    double eqWt = inertia * (factor * factor);
+    if (sheet.WeightOption == 1) eqWt += multiplier * weight;
+    totals.TotalEqWt += eqWt;
+    row.Write(kColEqWt, eqWt, kWeightFormat);
+}
+
+}  // namespace gyrant

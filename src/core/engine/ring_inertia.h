@@ -1,0 +1,32 @@
+#pragma once
+
+#include "engine/totals.h"
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+// Where a component row's inputs come from and its results go.
+enum class RingSource {
+    Table,  // the row of the table
+    Strip,  // the editing strip; the table is not touched
+};
+
+// The volumes of a tire, in cubic inches, and the inner diameter of its tread band.
+struct TireVolume {
+    double TotalVolume = 0;
+    double TreadVolume = 0;
+    double TreadID = 0;
+};
+
+// A tire as two sidewall discs between rim and outer diameter plus a tread band between them,
+// every wall 0.1 + 0.015 x O.D. thick.
+TireVolume CalcTireVolume(double width, double od, double rimDia);
+
+// Works out one component row's weight (from its dimensions and material, or as entered), its
+// moment of inertia and its equivalent weight, writes them in the row's own units and adds the
+// row's weight and equivalent weight to the running totals. Wheels, tires and their parts
+// count twice on a four-wheeled vehicle.
+void CalcRingInertia(Worksheet& sheet, RingSource source, int tableIndex, int rowNumber,
+                     RunningTotals& totals);
+
+}  // namespace gyrant

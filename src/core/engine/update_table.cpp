@@ -1,0 +1,60 @@
+#include "engine/update_table.h"
+
+#include "engine/engine_inertia.h"
+#include "engine/layout.h"
+#include "engine/materials.h"
+#include "engine/ratios.h"
+#include "engine/ring_inertia.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+constexpr int kVehicleRow = 1, kRotatingTotalRow = 30, kVehicleTotalRow = 31;
+
+bool IsRingRow(int row) { return row >= 14 && row <= kVehicleTotalRow && (row < 17 || row > 19); }
+
+void WritePercentages(SpecTable& table, double total) {
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        const std::string& eqWt = table.Text(row, kColEqWt);
+        if (!table.IsShown(row) || IsBlank(eqWt)) continue;
+        table.SetText(row, kColPercentTotal, FormatPicture(100 * NumericValue(eqWt) / total, kPercentFormat));
+    }
+}
+
+}  // namespace
+
+void UpdateTable(Worksheet& sheet, int tableIndex) {
+    SpecTable& table = sheet.Table(tableIndex);
+    double vehicleWeight = NumericValue(table.Text(kVehicleRow, kColValue));
+    table.SetText(kVehicleRow, kColEqWt, FormatPicture(vehicleWeight, kWeightFormat));
+    GetRatios(sheet, tableIndex);
+
+    RunningTotals totals;
+    CalcEngineInertia(sheet, tableIndex, totals);
+    for (int row = 14; row <= kLastSpecRow; ++row) {
+        if (IsRingRow(row) && table.IsShown(row) && !IsBlank(table.Text(row, kColOD)))
+            CalcRingInertia(sheet, RingSource::Table, tableIndex, row, totals);
+    }
+
+    table.SetText(kRotatingTotalRow, kColEqWt, FormatPicture(totals.TotalEqWt, kWeightFormat));
+    table.SetText(kRotatingTotalRow, kColWeight, FormatPicture(totals.TotalWeight, kWeightFormat));
+    table.SetText(kVehicleTotalRow, kColEqWt,
+                  FormatPicture(totals.TotalEqWt + vehicleWeight, kWeightFormat));
+    // The shares are of the total as shown, rounded.
+    double total = NumericValue(table.Text(kVehicleTotalRow, kColEqWt));
+    double vehicleTotalWeight =
+        sheet.WeightOption == 1 ? totals.TotalWeight + vehicleWeight : vehicleWeight;
+    table.SetText(kVehicleTotalRow, kColWeight, FormatPicture(vehicleTotalWeight, kWeightFormat));
+
+    if (total > 0) WritePercentages(table, total);
+    if (sheet.TwoVehicles == 1) CalcVehicleImprovement(sheet);
+}
+
+void Recalculate(Worksheet& sheet) {
+    RefreshLayout(sheet);
+    UpdateTable(sheet, kBaseline);
+    UpdateTable(sheet, kProposed);
+}
+
+}  // namespace gyrant

@@ -1,0 +1,33 @@
+#include "files/display_name.h"
+
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+}  // namespace
+
+std::string FileNameOf(const std::string& path) {
+    std::size_t last = path.find_last_of("/\\");
+    return last == std::string::npos ? path : path.substr(last + 1);
+}
+
+void MakeDisplayName(Worksheet& sheet) {
+    const std::string& path = sheet.CurrentFilePath;
+    std::string folder = UpperCase((sheet.ProgramFolder / "GyrantFiles").string());
+    std::size_t at = UpperCase(path).find(folder);
+    std::size_t below = at + folder.size();
+    if (at != std::string::npos && below + 1 < path.size() && IsSeparator(path[below])) {
+        sheet.DisplayName = path.substr(below + 1);
+    } else {
+        sheet.DisplayName = FileNameOf(path);
+    }
+}
+
+std::string WindowTitle(const Worksheet& sheet) {
+    return "Vevizadu Gyrant - Torvane Inc.   [ " + sheet.DisplayName + " ]";
+}
+
+}  // namespace gyrant

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+// The name of the open worksheet in the window title: its path below the default spec folder
+// "GyrantFiles" when it lies there, else its bare file name ("Untitled" for a new worksheet).
+void MakeDisplayName(Worksheet& sheet);
+
+// The main window's title for the worksheet's display name.
+std::string WindowTitle(const Worksheet& sheet);
+
+// The part of a path after its last separator ("/" or "\").
+std::string FileNameOf(const std::string& path);
+
+}  // namespace gyrant

@@ -1,0 +1,23 @@
+#pragma once
+
+// The program settings file "CRCNFG.QRX": the unit system, the help-tip switches, the weight
+// option, where the web browser was found and the vehicle count, one record per line.
+
+#include <filesystem>
+
+#include "model/outcome.h"
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+// Where the settings file of the program in the worksheet's program folder is kept.
+std::filesystem::path SettingsPath(const Worksheet& sheet);
+
+// Reads the settings into the worksheet. A missing file, a missing record or a record that is
+// not one of the setting's values leaves that setting as it was.
+void ReadSettings(Worksheet& sheet, const std::filesystem::path& path);
+
+// Writes the settings file whole.
+Outcome WriteSettings(const Worksheet& sheet, const std::filesystem::path& path);
+
+}  // namespace gyrant

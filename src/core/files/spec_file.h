@@ -1,0 +1,38 @@
+#pragma once
+
+// Spec files: one whole worksheet as lines of text. The magic "QRX-GY*1.10", the vehicle count
+// on 20 lines, the 620 input and result cells of both tables (rows 1 to 31, columns Value to
+// % Total), the comments and the end marker "-9999"; lines end in CR LF.
+
+#include <string>
+
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+enum class SpecFileStatus {
+    Done,         // read or written whole
+    Incomplete,   // read, but the file ended early: the cells past its end are empty
+    NotSpecFile,  // the first line is not the magic; nothing changed
+    Unreadable,   // the file could not be opened; nothing changed
+    WriteFailed,  // nothing was written; the old file and the worksheet state are as they were
+};
+
+struct SpecFileResult {
+    SpecFileStatus status = SpecFileStatus::Done;
+    std::string message;  // what to tell the user when the status is not Done
+};
+
+inline constexpr const char* kSpecFileMagic = "QRX-GY*1.10";
+inline constexpr const char* kNotSpecFileMessage =
+    "This is not an Vevizadu Gyrant file and can not be used.";
+
+// Reads (readIt true) or writes the spec file named by `SpecFilePath`. After a read that found
+// the magic, or a write that succeeded, the worksheet takes the file's name, the layout pass
+// runs and the worksheet counts as unchanged. Reading fills cells only; it does not recalculate.
+SpecFileResult ReadWriteSpecFile(Worksheet& sheet, bool readIt);
+
+// The bytes of the worksheet's spec file.
+std::string SpecFileText(const Worksheet& sheet);
+
+}  // namespace gyrant

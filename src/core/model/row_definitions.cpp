@@ -1,0 +1,54 @@
+#include "model/row_definitions.h"
+
+#include <fstream>
+
+#include "text/cell_text.h"
+#include "text/line_reader.h"
+
+namespace gyrant {
+namespace {
+
+// Reads one row's record; false when the file ends before the record does.
+bool ReadRecord(LineReader& reader, RowDefinitions& defs, int row) {
+    std::string description, help, kind, calcKind;
+    if (!reader.ReadLine(description) || !reader.ReadLine(help) || !reader.ReadLine(kind) ||
+        !reader.ReadLine(calcKind))
+        return false;
+    defs.RowDescription[row] = TrimBlanks(description);
+    defs.RowHelp[row] = help;
+    defs.RowKind[row] = static_cast<int16_t>(RoundToInteger(NumericValue(kind)));
+    defs.RowCalcKind[row] = static_cast<int16_t>(RoundToInteger(NumericValue(calcKind)));
+    for (int k = 0; k < kLimitInputs; ++k) {
+        std::string high, low;
+        if (!reader.ReadField(high) || !reader.ReadField(low)) return false;
+        defs.RowHighLimit[row][k] = static_cast<float>(NumericValue(high));
+        defs.RowLowLimit[row][k] = static_cast<float>(NumericValue(low));
+    }
+    return true;
+}
+
+}  // namespace
+
+RowDefinitionsRead ReadRowDefinitions(const std::filesystem::path& path) {
+    RowDefinitionsRead result;
+    std::error_code error;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
+    if (!in) {
+        result.outcome = Outcome::Failure("The row definition file " + path.string() +
+                                          " is missing or cannot be read.");
+        return result;
+    }
+    LineReader reader(in);
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        if (!ReadRecord(reader, result.definitions, row)) {
+            result.outcome = Outcome::Failure("The row definition file " + path.string() +
+                                              " ends before row " + std::to_string(row) +
+                                              " is complete; it must describe rows 1 to 31.");
+            return result;
+        }
+    }
+    return result;
+}
+
+}  // namespace gyrant

@@ -1,0 +1,46 @@
+#pragma once
+
+// What each spec row means: description, help line, kind, calculation sub-menu and input
+// limits, read from the row-definition file "helpi.txt".
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "model/outcome.h"
+#include "model/spec_table.h"
+
+namespace gyrant {
+
+// Row kinds.
+inline constexpr int kComponentRow = 0;
+inline constexpr int kNumericRow = 1;
+inline constexpr int kChoiceRow = 2;
+
+// Inputs of a row, the index of their limits: the Value (or O.D.), the I.D., Width, Weight.
+inline constexpr int kLimitInputs = 4;
+
+// Arrays indexed by row 1 to 31, shared by both tables (index 0 is unused).
+struct RowDefinitions {
+    template <typename T>
+    using PerRow = std::array<T, kLastSpecRow + 1>;
+
+    PerRow<std::string> RowDescription;
+    PerRow<std::string> RowHelp;
+    PerRow<int16_t> RowKind{};
+    PerRow<int16_t> RowCalcKind{};
+    PerRow<std::array<float, kLimitInputs>> RowLowLimit{};
+    PerRow<std::array<float, kLimitInputs>> RowHighLimit{};
+};
+
+struct RowDefinitionsRead {
+    RowDefinitions definitions;
+    Outcome outcome;
+};
+
+// Reads all 31 records of the row-definition file; a missing or short file is a failure
+// that names the file.
+RowDefinitionsRead ReadRowDefinitions(const std::filesystem::path& path);
+
+}  // namespace gyrant

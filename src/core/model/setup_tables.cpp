@@ -1,0 +1,31 @@
+#include "model/setup_tables.h"
+
+#include "files/data_path.h"
+#include "files/display_name.h"
+
+namespace gyrant {
+namespace {
+
+void SetupTable(SpecTable& table, const RowDefinitions& rows) {
+    for (int column = 0; column < table.ColumnCount(); ++column)
+        table.SetText(0, column, std::string(ColumnHeading(column)));
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        table.SetText(row, kColRow, std::to_string(row));
+        table.SetText(row, kColDescription, rows.RowDescription[row]);
+        if (rows.RowDescription[row].empty()) table.SetRowHeight(row, kSpacerRowHeight);
+    }
+}
+
+}  // namespace
+
+Outcome SetupTables(Worksheet& sheet) {
+    RowDefinitionsRead read =
+        ReadRowDefinitions(DataPath(sheet.ProgramFolder, {"GyrantTEXT", "helpi.txt"}));
+    MakeDisplayName(sheet);
+    if (!read.outcome.ok) return read.outcome;
+    sheet.Rows = std::move(read.definitions);
+    for (SpecTable& table : sheet.tables) SetupTable(table, sheet.Rows);
+    return Outcome::Success();
+}
+
+}  // namespace gyrant

@@ -1,0 +1,89 @@
+#pragma once
+
+// The worksheet: both spec tables, the row definitions and every program-wide setting and
+// result the windows, the calculations and the files share. It is the one document object.
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "model/row_definitions.h"
+#include "model/spec_table.h"
+#include "model/strip_fields.h"
+
+namespace gyrant {
+
+inline constexpr int kBaseline = 0;
+inline constexpr int kProposed = 1;
+
+// Vehicle-wide flags the layout pass derives from the current table; both tables use them.
+struct VehicleFlags {
+    int HasConverter = 0;
+    int IsMotorcycle = 0;
+    int HasPrimaryReduction = 0;
+    int FrontDrive = 0;
+    int EngineDetails = 0;
+    int EngineEstClass = 0;
+};
+
+// Speed factors in radians of a part per foot of vehicle travel, and the ratios behind them.
+struct SpeedFactors {
+    double FrontWheelFactor = 0;
+    double RearWheelFactor = 0;
+    double DrivenWheelFactor = 0;
+    double FinalDriveRatio = 0;
+    double DriveshaftFactor = 0;
+    double TransRatio = 0;
+    double TransInputFactor = 0;
+    double EngineFactor = 0;
+    int ConverterCode = 0;
+};
+
+// The engine as last read from a table: cylinders, bore, stroke and what follows from them.
+struct EngineFigures {
+    double Cylinders = 0;
+    double Bore = 0;
+    double Stroke = 0;
+    double EngineCID = 0;
+    double EstimatedEngineInertia = 0;
+};
+
+struct Worksheet {
+    Worksheet() = default;
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
+
+    SpecTable& Table(int index) { return tables.at(static_cast<std::size_t>(index)); }
+    const SpecTable& Table(int index) const { return tables.at(static_cast<std::size_t>(index)); }
+
+    std::array<SpecTable, 2> tables{SpecTable(kBaselineColumns), SpecTable(kProposedColumns)};
+    RowDefinitions Rows;
+
+    // The folder the program and its data files are in.
+    std::filesystem::path ProgramFolder;
+    // The editing strip while a window shows one; the calculations read the row being edited
+    // from it.
+    StripFields* Strip = nullptr;
+
+    int CurrentTable = kBaseline;
+    int CurrentRow = 1;
+    int TwoVehicles = 0;
+    int WeightOption = 0;
+    int UnitSystem = 0;
+    int SpecsChanged = 0;
+
+    VehicleFlags Flags;
+    SpeedFactors Speeds;
+    EngineFigures Engine;
+    std::string RatioNote;
+
+    std::string FileComments;
+    std::string CurrentFilePath = "Untitled";
+    std::string DisplayName;
+    std::string SpecFilePath;
+
+    std::array<int, 4> TipOff{};
+    std::string BrowserPath;
+};
+
+}  // namespace gyrant

@@ -1,0 +1,40 @@
+#pragma once
+
+// Reads the program's text files line by line and field by field. A line ends at CR LF, LF or
+// CR; a field ends at a comma or at the end of its line, blanks around it removed.
+
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace gyrant {
+
+class LineReader {
+public:
+    explicit LineReader(std::istream& in) : m_in(in) {}
+
+    // Reads the rest of the current line (a whole line when no field of it was read);
+    // false when the file has nothing left.
+    bool ReadLine(std::string& line);
+
+    // Reads the next field; false when the file has nothing left.
+    bool ReadField(std::string& field);
+
+    // True when nothing is left to read.
+    bool AtEnd();
+
+private:
+    std::istream& m_in;
+    std::string m_pending;  // what is left of a line after a field was read from it
+    bool m_hasPending = false;
+};
+
+// The first field of a line: up to its first comma, blanks around it removed.
+std::string FirstField(std::string_view line);
+
+// A field read as a whole number (rounded when it has decimals); nothing when the field is
+// not a number.
+std::optional<int> IntegerField(const std::string& field);
+
+}  // namespace gyrant

@@ -1,0 +1,105 @@
+#include "model/setup_tables.h"
+
+#include <gtest/gtest.h>
+
+#include "support/program_folder.h"
+
+namespace gyrant {
+namespace {
+
+using testing::ProgramFolder;
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
+
+TEST(RowDefinitions, ShippedFileDescribesEveryRowWithItsKindAndSubMenu) {
+    ProgramFolder folder;
+    RowDefinitionsRead read = ReadRowDefinitions(folder / "GyrantTEXT/helpi.txt");
+    ASSERT_TRUE(read.outcome.ok) << read.outcome.message;
+    const RowDefinitions& rows = read.definitions;
+    const int kinds[] = {0, 1, 2, 1, 1, 1, 2, 1, 1, 1, 1, 1, 2, 1, 0, 0, 0, 1, 1, 1, 0,
+                         0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int row = 1; row <= 29; ++row)
+        if (row != 7 && row != 19) EXPECT_EQ(rows.RowKind[row], kinds[row]) << "row " << row;
+    for (int row = 1; row <= 31; ++row) {
+        int expected = 0;
+        if (row == 1) expected = 3;
+        if (row == 3) expected = 1;
+        if (row == 4) expected = 5;
+        if (row == 5) expected = 4;
+        if (row == 24 || row == 27) expected = 2;
+        if (row == 20 || row == 21 || row == 25 || row == 28) expected = 6;
+        EXPECT_EQ(rows.RowCalcKind[row], expected) << "row " << row;
+        EXPECT_EQ(rows.RowDescription[row].empty(), row == 7 || row == 19) << "row " << row;
+        for (int k = 0; k < kLimitInputs; ++k)
+            EXPECT_LE(rows.RowLowLimit[row][k], rows.RowHighLimit[row][k]) << "row " << row;
+    }
+    EXPECT_EQ(rows.RowHighLimit[9][0], 16.001f);
+    EXPECT_EQ(rows.RowLowLimit[9][0], 1.0f);
+}
+
+TEST(RowDefinitions, TrimsDescriptionsKeepsHelpAndReadsLimitsOverSeveralLines) {
+    ProgramFolder folder;
+    std::string text;
+    for (int row = 1; row <= 31; ++row)
+        text += "  Row " + std::to_string(row) + "  \r\n  help " + std::to_string(row) +
+                "\r\n1.4\r\n2.6\r\n16.001, 1\r\n0,0, 0\r\n0, 5, 0.5\r\n";
+    WriteFileBytes(folder / "rows.txt", text);
+    RowDefinitionsRead read = ReadRowDefinitions(folder / "rows.txt");
+    ASSERT_TRUE(read.outcome.ok);
+    EXPECT_EQ(read.definitions.RowDescription[31], "Row 31");
+    EXPECT_EQ(read.definitions.RowHelp[31], "  help 31");
+    EXPECT_EQ(read.definitions.RowKind[31], 1);
+    EXPECT_EQ(read.definitions.RowCalcKind[31], 3);
+    EXPECT_EQ(read.definitions.RowHighLimit[31][3], 5.0f);
+    EXPECT_EQ(read.definitions.RowLowLimit[31][3], 0.5f);
+}
+
+TEST(SetupTables, FillsHeadingsRowNumbersAndDescriptionsAndLeavesCellsAlone) {
+    ProgramFolder folder;
+    Worksheet sheet;
+    sheet.ProgramFolder = folder.Path();
+    sheet.Table(kProposed).SetText(3, kColValue, "3.73");
+    sheet.SpecsChanged = 1;
+    ASSERT_TRUE(SetupTables(sheet).ok);
+    ASSERT_TRUE(SetupTables(sheet).ok);
+    EXPECT_EQ(sheet.Table(kBaseline).Text(0, kColEqWt), "Eq. Wt");
+    EXPECT_EQ(sheet.Table(kProposed).Text(0, kColImprovement), "Imprvmnt");
+    EXPECT_EQ(sheet.Table(kBaseline).Text(31, kColRow), "31");
+    EXPECT_EQ(sheet.Table(kProposed).Text(1, kColDescription), sheet.Rows.RowDescription[1]);
+    EXPECT_EQ(sheet.Table(kProposed).Text(3, kColValue), "3.73");
+    EXPECT_EQ(sheet.Table(kBaseline).RowHeight(7), kSpacerRowHeight);
+    EXPECT_EQ(sheet.Table(kBaseline).RowHeight(8), kShownRowHeight);
+    EXPECT_EQ(sheet.SpecsChanged, 1);
+    EXPECT_EQ(sheet.DisplayName, "Untitled");
+}
+
+TEST(SetupTables, FindsTheDataFolderWhateverItsLetterCase) {
+    ProgramFolder folder;
+    std::filesystem::rename(folder / "GyrantTEXT", folder / "gyranttext");
+    std::filesystem::rename(folder / "gyranttext/helpi.txt", folder / "gyranttext/HELPI.TXT");
+    Worksheet sheet;
+    sheet.ProgramFolder = folder.Path();
+    EXPECT_TRUE(SetupTables(sheet).ok);
+}
+
+TEST(SetupTables, RefusesAMissingOrShortRowDefinitionFileAndNamesIt) {
+    ProgramFolder folder;
+    Worksheet sheet;
+    sheet.ProgramFolder = folder.Path();
+    std::filesystem::path file = folder / "GyrantTEXT/helpi.txt";
+    std::string whole = ReadFileBytes(file);
+
+    WriteFileBytes(file, whole.substr(0, whole.size() / 2));
+    Outcome shortFile = SetupTables(sheet);
+    EXPECT_FALSE(shortFile.ok);
+    EXPECT_NE(shortFile.message.find(file.string()), std::string::npos) << shortFile.message;
+    EXPECT_EQ(sheet.Table(kBaseline).Text(1, kColDescription), "");
+
+    std::filesystem::remove(file);
+    Outcome missing = SetupTables(sheet);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.message.find("helpi.txt"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace gyrant

@@ -1,0 +1,215 @@
+#include "text/cell_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace gyrant {
+namespace {
+
+TEST(NumericValue, ReadsTheLeadingNumberAndStopsWhereItEnds) {
+    EXPECT_EQ(NumericValue("3.73"), 3.73);
+    EXPECT_EQ(NumericValue("   42"), 42);
+    EXPECT_EQ(NumericValue("\t7"), 7);
+    EXPECT_EQ(NumericValue("-2.5"), -2.5);
+    EXPECT_EQ(NumericValue("+2.5"), 2.5);
+    EXPECT_EQ(NumericValue(".5"), 0.5);
+    EXPECT_EQ(NumericValue("-.5"), -0.5);
+    EXPECT_EQ(NumericValue("5."), 5);
+    EXPECT_EQ(NumericValue("12abc"), 12);
+    EXPECT_EQ(NumericValue("3.5.6"), 3.5);
+    EXPECT_EQ(NumericValue("1e3"), 1000);
+    EXPECT_EQ(NumericValue("2.5E-1"), 0.25);
+    EXPECT_EQ(NumericValue("1d2"), 100);
+    EXPECT_EQ(NumericValue("4e"), 4);
+    EXPECT_EQ(NumericValue("4e+"), 4);
+    EXPECT_EQ(NumericValue("Steel                     1"), 0);
+}
+
+TEST(NumericValue, IsZeroForEmptyAndNonNumericTexts) {
+    EXPECT_EQ(NumericValue(""), 0);
+    EXPECT_EQ(NumericValue("   "), 0);
+    EXPECT_EQ(NumericValue("abc"), 0);
+    EXPECT_EQ(NumericValue("."), 0);
+    EXPECT_EQ(NumericValue("-"), 0);
+    EXPECT_EQ(NumericValue("- 5"), 0);
+    EXPECT_EQ(NumericValue("e5"), 0);
+}
+
+TEST(NumericValue, TreatsAnOverflowingNumberAsZeroAndSaysSo) {
+    LeadingNumber huge = ReadLeadingNumber("1e999");
+    EXPECT_TRUE(huge.found);
+    EXPECT_TRUE(huge.overflow);
+    EXPECT_EQ(huge.value, 0);
+    EXPECT_TRUE(ReadLeadingNumber(std::string(400, '9')).overflow);
+
+    LeadingNumber tiny = ReadLeadingNumber("1e-999");
+    EXPECT_FALSE(tiny.overflow);
+    EXPECT_EQ(tiny.value, 0);
+    EXPECT_FALSE(ReadLeadingNumber("0." + std::string(400, '0') + "1").overflow);
+}
+
+TEST(NumericValue, ReportsHowMuchOfTheTextItRead) {
+    EXPECT_EQ(ReadLeadingNumber("  -12.5xyz").length, 7u);
+    EXPECT_EQ(ReadLeadingNumber("abc").length, 0u);
+    EXPECT_FALSE(ReadLeadingNumber("abc").found);
+}
+
+TEST(RoundToInteger, RoundsHalvesToEvenAndClampsToSixteenBits) {
+    EXPECT_EQ(RoundToInteger(1.4), 1);
+    EXPECT_EQ(RoundToInteger(1.6), 2);
+    EXPECT_EQ(RoundToInteger(2.5), 2);
+    EXPECT_EQ(RoundToInteger(3.5), 4);
+    EXPECT_EQ(RoundToInteger(-1.5), -2);
+    EXPECT_EQ(RoundToInteger(1e9), 32767);
+    EXPECT_EQ(RoundToInteger(-1e9), -32768);
+    EXPECT_EQ(RoundToInteger(std::nan("")), 0);
+}
+
+struct PictureCase {
+    double value;
+    const char* picture;
+    const char* expected;
+};
+
+class FormatPictureTest : public ::testing::TestWithParam<PictureCase> {};
+
+TEST_P(FormatPictureTest, WritesTheNumberAsThePictureSays) {
+    const PictureCase& c = GetParam();
+    EXPECT_EQ(FormatPicture(c.value, c.picture), c.expected) << c.value << " with " << c.picture;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, FormatPictureTest,
+    ::testing::Values(
+        // Values below 1 lose their leading zero; required decimals are always written.
+        PictureCase{0.5, "####.00", ".50"}, PictureCase{-0.5, "####.00", "-.50"},
+        PictureCase{0, "####.00", ".00"}, PictureCase{0, "####.000", ".000"},
+        PictureCase{4.1, "##.00", "4.10"}, PictureCase{3500, "####.00", "3500.00"},
+        PictureCase{100, "####.000", "100.000"}, PictureCase{349.8456, "######.00", "349.85"},
+        // Optional decimals drop their trailing zeros, but the point stays.
+        PictureCase{10, "#####0.##", "10."}, PictureCase{1, "###.###", "1."},
+        PictureCase{0.5, "#####0.##", "0.5"}, PictureCase{0, "#####0.##", "0."},
+        PictureCase{-9999, "#####0.##", "-9999."}, PictureCase{9999, "#####0.##", "9999."},
+        PictureCase{12.5, "#####.###", "12.5"}, PictureCase{0.125, "#####.###", ".125"},
+        PictureCase{10.1, "#####0.##", "10.1"},
+        // Halves round away from zero on the decimal digits, not on the binary fraction.
+        PictureCase{2.345, "0.00", "2.35"}, PictureCase{-2.345, "0.00", "-2.35"},
+        PictureCase{1.005, "####.00", "1.01"}, PictureCase{0.125, "####.00", ".13"},
+        PictureCase{0.135, "####.00", ".14"}, PictureCase{2.675, "####.00", "2.68"},
+        PictureCase{1.0005, "####.000", "1.001"}, PictureCase{0.0005, "####.000", ".001"},
+        PictureCase{0.0049999, "####.00", ".00"}, PictureCase{0.005, "####.00", ".01"},
+        PictureCase{99.995, "####.00", "100.00"}, PictureCase{9.9999, "####.000", "10.000"},
+        PictureCase{0.994, "#####0.##", "0.99"}, PictureCase{0.996, "#####0.##", "1."},
+        // Noise from arithmetic below the 15th digit does not decide a rounding.
+        PictureCase{100 * (1 - 0.9), "#####0.##", "10."},
+        PictureCase{0.1 + 0.2, "####.00", ".30"},
+        // A negative number that rounds to nothing is written without its sign.
+        PictureCase{-0.001, "####.00", ".00"}, PictureCase{-0.004, "#####0.##", "0."},
+        // The integer part is never cut, however large.
+        PictureCase{123456789.125, "####.00", "123456789.13"},
+        PictureCase{1e20, "####.00", "100000000000000000000.00"},
+        PictureCase{-1234567.5, "####.00", "-1234567.50"},
+        // Very small values.
+        PictureCase{1e-20, "####.00", ".00"}, PictureCase{4.9e-3, "####.000", ".005"},
+        // A picture without a point writes a whole number.
+        PictureCase{2.5, "###", "3"}, PictureCase{0.4, "0", "0"}));
+
+TEST(FormatPicture, WritesNothingForAValueThatIsNotFinite) {
+    EXPECT_EQ(FormatPicture(std::numeric_limits<double>::infinity(), "####.00"), "");
+    EXPECT_EQ(FormatPicture(-std::numeric_limits<double>::infinity(), "####.00"), "");
+    EXPECT_EQ(FormatPicture(std::nan(""), "####.00"), "");
+}
+
+TEST(GeneralForm, LeadsWithABlankOrTheSignAndDropsTheLeadingZero) {
+    EXPECT_EQ(GeneralForm(5), " 5");
+    EXPECT_EQ(GeneralForm(16), " 16");
+    EXPECT_EQ(GeneralForm(0.5), " .5");
+    EXPECT_EQ(GeneralForm(-0.5), "-.5");
+    EXPECT_EQ(GeneralForm(-2.5), "-2.5");
+    EXPECT_EQ(GeneralForm(0), " 0");
+    EXPECT_EQ(GeneralForm(-0.0), " 0");
+    EXPECT_EQ(GeneralForm(3.5), " 3.5");
+    EXPECT_EQ(GeneralForm(1800), " 1800");
+    EXPECT_EQ(GeneralForm(-1), "-1");
+    EXPECT_EQ(GeneralForm(0.0001), " .0001");
+}
+
+TEST(GeneralForm, KeepsFifteenDigitsThenTurnsToExponentForm) {
+    EXPECT_EQ(GeneralForm(0.1 + 0.2), " .3");
+    EXPECT_EQ(GeneralForm(1.0 / 3), " .333333333333333");
+    EXPECT_EQ(GeneralForm(123456789012345.0), " 123456789012345");
+    EXPECT_EQ(GeneralForm(1e15), " 1E+15");
+    EXPECT_EQ(GeneralForm(-2.5e20), "-2.5E+20");
+    EXPECT_EQ(GeneralForm(0.00001), " 1E-05");
+    EXPECT_EQ(GeneralForm(1e100), " 1E+100");
+}
+
+TEST(GeneralForm, InSinglePrecisionKeepsSevenDigits) {
+    EXPECT_EQ(GeneralFormSingle(16.001f), " 16.001");
+    EXPECT_EQ(GeneralFormSingle(0.1f), " .1");
+    EXPECT_EQ(GeneralFormSingle(1234567.0f), " 1234567");
+    EXPECT_EQ(GeneralFormSingle(12345678.0f), " 1.234568E+07");
+    EXPECT_EQ(GeneralFormSingle(-3.25f), "-3.25");
+}
+
+TEST(PlainNumber, IsTheGeneralFormWithoutItsLeadingBlank) {
+    EXPECT_EQ(PlainNumber(3.5), "3.5");
+    EXPECT_EQ(PlainNumber(0.5), ".5");
+    EXPECT_EQ(PlainNumber(-0.5), "-.5");
+    EXPECT_EQ(PlainNumber(0), "0");
+}
+
+TEST(IsWholeNumberLimit, LooksForPointZeroZeroOneInTheSinglePrecisionForm) {
+    EXPECT_TRUE(IsWholeNumberLimit(16.001f));
+    EXPECT_TRUE(IsWholeNumberLimit(1000.001f));
+    EXPECT_FALSE(IsWholeNumberLimit(16.0f));
+    EXPECT_FALSE(IsWholeNumberLimit(16.01f));
+    EXPECT_FALSE(IsWholeNumberLimit(0.0f));
+}
+
+TEST(ChoiceCells, AreTheItemBlanksAndThePosition) {
+    EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
+    EXPECT_EQ(ComposeChoice("4 Wheel, Rear Drive", 30, 0),
+              "4 Wheel, Rear Drive" + std::string(30, ' ') + " 0");
+    EXPECT_EQ(ComposeChoice("", 30, -1), std::string(30, ' ') + "-1");
+}
+
+TEST(ChoiceCells, ArReadFromTheirEndWhateverTheBlanks) {
+    std::string steel20 = "Steel" + std::string(20, ' ') + " 1";
+    std::string steel30 = "Steel" + std::string(30, ' ') + " 1";
+    EXPECT_EQ(ChoiceNumberInLast(steel20, 4), 1);
+    EXPECT_EQ(ChoiceNumberInLast(steel30, 4), 1);
+    EXPECT_EQ(ChoiceLastCharacter(steel20), 1);
+    EXPECT_EQ(ChoiceNumberInLast("Yes, Very High Stall (very loose)" + std::string(30, ' ') + " 4", 6), 4);
+    EXPECT_EQ(ChoiceNumberInLast(std::string(30, ' ') + "-1", 6), -1);
+    // The strip reads only the last character, so a kept "no choice" comes back as 1.
+    EXPECT_EQ(ChoiceLastCharacter(std::string(30, ' ') + "-1"), 1);
+    EXPECT_EQ(ChoiceNumberInLast("CrbnFbr", 4), 0);
+    EXPECT_EQ(ChoiceNumberInLast("", 4), 0);
+    EXPECT_EQ(ChoiceLastCharacter(""), 0);
+    EXPECT_EQ(ChoiceNumberInLast("2", 6), 2);
+}
+
+TEST(TextTests, AreSubstringAndBlankTests) {
+    EXPECT_TRUE(Contains("4 Wheel, Front Drive", "Front"));
+    EXPECT_FALSE(Contains("Motorcycle", "4"));
+    EXPECT_TRUE(IsBlank("   "));
+    EXPECT_TRUE(IsBlank(""));
+    EXPECT_FALSE(IsBlank(" x "));
+    EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+    EXPECT_EQ(UpperCase("Gms"), "GMS");
+}
+
+TEST(IsGramsUnit, LooksAtTheFirstTwoLettersInAnyCase) {
+    EXPECT_TRUE(IsGramsUnit("Gms" + std::string(20, ' ') + " 1"));
+    EXPECT_TRUE(IsGramsUnit("gm"));
+    EXPECT_FALSE(IsGramsUnit("Lbs"));
+    EXPECT_FALSE(IsGramsUnit(" Gms"));
+    EXPECT_FALSE(IsGramsUnit("G"));
+    EXPECT_FALSE(IsGramsUnit(""));
+}
+
+}  // namespace
+}  // namespace gyrant
