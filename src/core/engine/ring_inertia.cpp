@@ -103,22 +103,22 @@ double RingInertia(double weight, double innerDia, double outerDia) {
     return 0.5 * weight * ((innerDia / 2) * (innerDia / 2) + (outerDia / 2) * (outerDia / 2));
 }
 
-// The part's weight in pounds, written to its Weight field in the row's unit when computed.
+// The part's weight in pounds. An entered weight is read in the row's unit; a computed one is
+// written to the Weight field in the row's unit.
 double PartWeight(RingRow& row, Shape shape, int material, const Volumes& volumes) {
     bool grams = IsGramsUnit(row.Text(kColUnits));
-    double weight;
     if (material == 0) {
-        weight = row.Value(kColWeight);
+        double weight = row.Value(kColWeight);
         row.SetEnabled(kColWeight, true);
         row.SetEnabled(kColWidth, shape != Shape::PlainRing);
         if (shape != Shape::PlainRing && !row.InStrip()) row.Write(kColWeight, weight, kWeightFormat);
-    } else {
-        weight = Density(shape, material) * volumes.total;
-        row.Write(kColWeight, grams ? weight / LbPerGram : weight, kWeightFormat);
-        row.SetEnabled(kColWeight, false);
-        row.SetEnabled(kColWidth, true);
+        return grams ? weight * LbPerGram : weight;
     }
-    return grams ? weight * LbPerGram : weight;
+    double weight = Density(shape, material) * volumes.total;
+    row.Write(kColWeight, grams ? weight / LbPerGram : weight, kWeightFormat);
+    row.SetEnabled(kColWeight, false);
+    row.SetEnabled(kColWidth, true);
+    return weight;
 }
 
 // Moment of inertia in lb.in^2; a wheel or tire splits its weight between its outer band and

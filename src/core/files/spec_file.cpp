@@ -124,7 +124,10 @@ std::string SpecFileText(const Worksheet& sheet) {
     ForEachStoredCell([&](int table, int row, int column) {
         text += sheet.Table(table).Text(row, column) + kLineEnd;
     });
-    text += sheet.FileComments + kLineEnd;
+    // Reading ends every comment line with a line break; adding one more here would grow the
+    // comments by an empty line at every save and reopen.
+    text += sheet.FileComments;
+    if (!sheet.FileComments.ends_with(kLineEnd) || sheet.FileComments == kLineEnd) text += kLineEnd;
     text += std::string(kEndMarker) + kLineEnd;
     return text;
 }
