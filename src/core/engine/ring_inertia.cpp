@@ -36,17 +36,20 @@ public:
           m_row(row) {}
 
     bool InStrip() const { return m_strip != nullptr; }
-    std::string Text(int column) const {
-        return m_strip ? m_strip->Text(column) : m_table.Text(m_row, column);
+    double Value(int column) const {
+        return m_strip ? NumericValue(m_strip->Text(column)) : NumericValue(m_table.Text(m_row, column));
     }
-    double Value(int column) const { return NumericValue(Text(column)); }
     void Write(int column, double value, const char* picture) {
         std::string text = FormatPicture(value, picture);
         if (m_strip) m_strip->SetText(column, text);
         else m_table.SetText(m_row, column, text);
     }
+    bool InGrams() const {
+        return m_strip ? IsGramsUnit(m_strip->Text(kColUnits)) : IsGramsUnit(m_table.Text(m_row, kColUnits));
+    }
     int MaterialIndex() const {
-        return m_strip ? m_strip->ListIndex(kColMaterial) : ChoiceNumberInLast(Text(kColMaterial), 4);
+        return m_strip ? m_strip->ListIndex(kColMaterial)
+                       : ChoiceNumberInLast(m_table.Text(m_row, kColMaterial), 4);
     }
     void SetEnabled(int field, bool enabled) {
         if (m_strip) m_strip->SetEnabled(field, enabled);
@@ -106,7 +109,7 @@ double RingInertia(double weight, double innerDia, double outerDia) {
 // The part's weight in pounds. An entered weight is read in the row's unit; a computed one is
 // written to the Weight field in the row's unit.
 double PartWeight(RingRow& row, Shape shape, int material, const Volumes& volumes) {
-    bool grams = IsGramsUnit(row.Text(kColUnits));
+    bool grams = row.InGrams();
     if (material == 0) {
         double weight = row.Value(kColWeight);
         row.SetEnabled(kColWeight, true);

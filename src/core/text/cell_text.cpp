@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <system_error>
 
 namespace gyrant {
@@ -11,6 +13,7 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
+bool IsExponentMark(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
 
 // Length of the unsigned number the text starts with; 0 when it does not start with one.
 std::size_t NumberLength(std::string_view text) {
@@ -22,7 +25,7 @@ std::size_t NumberLength(std::string_view text) {
         while (i < text.size() && IsDigit(text[i])) ++i, ++digits;
     }
     if (digits == 0) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+    if (i < text.size() && IsExponentMark(text[i])) {
         std::size_t j = i + 1;
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         if (j < text.size() && IsDigit(text[j])) {
@@ -31,6 +34,47 @@ std::size_t NumberLength(std::string_view text) {
         }
     }
     return i;
+}
+
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Digits with an optional point, read in one pass; exact while the digits fit a double's
+// mantissa, where the value is one correctly rounded division by a power of ten.
+struct PlainDecimal {
+    std::size_t length = 0;  // characters read
+    std::size_t digits = 0;
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
+    bool exact = true;
+
+    double Value() const { return static_cast<double>(mantissa) / kPowersOfTen[fractionDigits]; }
+    bool IsExact() const { return exact && fractionDigits <= 22; }
+};
+
+// Adds the digits at `at` to the decimal; returns where they end.
+std::size_t AddDigits(std::string_view text, std::size_t at, PlainDecimal& d) {
+    constexpr std::uint64_t kLargestExact = std::uint64_t{1} << 53;
+    std::size_t start = at;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        if (d.mantissa > kLargestExact / 10) d.exact = false;
+        d.mantissa = d.mantissa * 10 + static_cast<std::uint64_t>(text[at] - '0');
+    }
+    d.digits += at - start;
+    return at;
+}
+
+PlainDecimal ReadPlainDecimal(std::string_view text) {
+    PlainDecimal d;
+    std::size_t at = AddDigits(text, 0, d);
+    if (at < text.size() && text[at] == '.') {
+        std::size_t fractionEnd = AddDigits(text, at + 1, d);
+        d.fractionDigits = static_cast<int>(fractionEnd - at - 1);
+        at = fractionEnd;
+    }
+    d.length = at;
+    return d;
 }
 
 // The power of ten of a number's first significant digit (only its sign matters here).
@@ -115,6 +159,88 @@ std::string FractionDigits(const DecimalDigits& d, int decimals) {
     return fraction;
 }
 
+// A picture split at its point.
+struct Picture {
+    std::string_view integer;
+    std::string_view fraction;
+    bool hasPoint = false;
+    std::size_t requiredInteger = 0;  // the "0"s before the point
+    int Decimals() const { return static_cast<int>(fraction.size()); }
+};
+
+Picture SplitPicture(std::string_view picture) {
+    std::size_t point = picture.find('.');
+    Picture split{picture.substr(0, point), {}, point != std::string_view::npos, 0};
+    if (split.hasPoint) split.fraction = picture.substr(point + 1);
+    split.requiredInteger = static_cast<std::size_t>(std::count(split.integer.begin(), split.integer.end(), '0'));
+    return split;
+}
+
+// Drops the trailing zeros the picture marks as optional.
+std::string_view TrimOptionalZeros(std::string_view fraction, const Picture& picture) {
+    while (!fraction.empty() && fraction.back() == '0' && picture.fraction[fraction.size() - 1] == '#')
+        fraction.remove_suffix(1);
+    return fraction;
+}
+
+// Writes rounded digits as the picture says: required zeros added, optional trailing zeros
+// dropped, the sign only when something other than zeros is shown.
+std::string Assemble(bool negative, std::string_view integer, std::string_view fraction,
+                     const Picture& picture) {
+    std::size_t requiredInteger = picture.requiredInteger;
+    fraction = TrimOptionalZeros(fraction, picture);
+    bool isZero = integer.find_first_not_of('0') == std::string_view::npos &&
+                  fraction.find_first_not_of('0') == std::string_view::npos;
+    std::string text;
+    text.reserve(integer.size() + fraction.size() + requiredInteger + 2);
+    if (negative && !isZero) text += '-';
+    if (integer.size() < requiredInteger) text.append(requiredInteger - integer.size(), '0');
+    text += integer;
+    if (picture.hasPoint) (text += '.') += fraction;
+    return text;
+}
+
+// Rounds half away from zero on the value's 15 significant digits, through its decimal digits.
+std::string FormatExactly(double value, const Picture& picture) {
+    DecimalDigits d = SignificantDigits(std::fabs(value));
+    RoundDigits(d, picture.Decimals());
+    return Assemble(value < 0, IntegerDigits(d), FractionDigits(d, picture.Decimals()), picture);
+}
+
+// The same rounding in binary, for values that are not near a half at the last decimal: there
+// the 15-digit step cannot move them across it. Nothing when the value needs the exact path.
+std::optional<std::string> FormatQuickly(double value, const Picture& picture) {
+    int decimals = picture.Decimals();
+    if (decimals > 6) return std::nullopt;
+    double scaled = std::fabs(value) * kPowersOfTen[decimals];
+    if (!(scaled < 1e15)) return std::nullopt;
+    double whole = std::floor(scaled);
+    double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) <= 1e-13 * scaled) return std::nullopt;
+    auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    auto unit = static_cast<std::uint64_t>(kPowersOfTen[decimals]);
+    std::uint64_t integer = digits / unit;
+
+    std::array<char, 24> integerText;
+    char* integerEnd = integerText.data();
+    if (integer != 0) integerEnd = std::to_chars(integerText.data(), integerText.data() + 24, integer).ptr;
+    auto integerDigits = static_cast<std::size_t>(integerEnd - integerText.data());
+    std::size_t padding = integerDigits < picture.requiredInteger ? picture.requiredInteger - integerDigits : 0;
+
+    std::string text(1 + padding + integerDigits + 1 + static_cast<std::size_t>(decimals), '0');
+    char* end = text.data();
+    if (value < 0 && digits != 0) *end++ = '-';
+    end = std::copy(integerText.data(), integerEnd, end + padding);
+    if (picture.hasPoint) {
+        *end++ = '.';
+        std::uint64_t rest = digits % unit;
+        for (int i = decimals - 1; i >= 0; --i, rest /= 10) end[i] = static_cast<char>('0' + rest % 10);
+        end += TrimOptionalZeros(std::string_view(end, static_cast<std::size_t>(decimals)), picture).size();
+    }
+    text.resize(static_cast<std::size_t>(end - text.data()));
+    return text;
+}
+
 std::string GeneralFormWithPrecision(double value, int precision) {
     if (!std::isfinite(value)) return {};
     if (value == 0.0) return " 0";
@@ -138,13 +264,19 @@ LeadingNumber ReadLeadingNumber(std::string_view text) {
         ++start;
     }
     std::string_view rest = text.substr(start);
-    std::size_t length = NumberLength(rest);
-    if (length == 0) return {};
-    std::string number(rest.substr(0, length));
-    std::replace_if(number.begin(), number.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    PlainDecimal plain = ReadPlainDecimal(rest);
+    if (plain.digits == 0) return {};
+    std::size_t length = plain.length;
+    if (length < rest.size() && IsExponentMark(rest[length])) length = NumberLength(rest);
     LeadingNumber result;
     result.found = true;
     result.length = start + length;
+    if (length == plain.length && plain.IsExact()) {
+        result.value = negative ? -plain.Value() : plain.Value();
+        return result;
+    }
+    std::string number(rest.substr(0, length));
+    std::replace_if(number.begin(), number.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
     auto parsed = std::from_chars(number.data(), number.data() + number.size(), result.value);
     if (parsed.ec == std::errc::result_out_of_range) {
         // Too small to hold reads as 0; too large is an overflow.
@@ -156,7 +288,18 @@ LeadingNumber ReadLeadingNumber(std::string_view text) {
     return result;
 }
 
-double NumericValue(std::string_view text) { return ReadLeadingNumber(text).value; }
+double NumericValue(std::string_view text) {
+    // Cells mostly hold plain decimals; read those without the general path.
+    std::size_t start = 0;
+    while (start < text.size() && IsBlankChar(text[start])) ++start;
+    bool negative = start < text.size() && text[start] == '-';
+    if (negative) ++start;
+    PlainDecimal plain = ReadPlainDecimal(text.substr(start));
+    std::size_t end = start + plain.length;
+    bool plainEnd = end == text.size() || !IsExponentMark(text[end]);
+    if (plain.digits > 0 && plainEnd && plain.IsExact()) return negative ? -plain.Value() : plain.Value();
+    return ReadLeadingNumber(text).value;
+}
 
 int RoundToInteger(double value) {
     if (std::isnan(value)) return 0;
@@ -166,28 +309,9 @@ int RoundToInteger(double value) {
 
 std::string FormatPicture(double value, std::string_view picture) {
     if (!std::isfinite(value)) return {};
-    std::size_t point = picture.find('.');
-    std::string_view integerPicture = picture.substr(0, point);
-    std::string_view fractionPicture =
-        point == std::string_view::npos ? std::string_view{} : picture.substr(point + 1);
-    int decimals = static_cast<int>(fractionPicture.size());
-
-    DecimalDigits d = SignificantDigits(std::fabs(value));
-    RoundDigits(d, decimals);
-    std::string integer = IntegerDigits(d);
-    std::string fraction = FractionDigits(d, decimals);
-
-    auto requiredInteger = static_cast<std::size_t>(std::count(integerPicture.begin(), integerPicture.end(), '0'));
-    if (integer.size() < requiredInteger) integer.insert(0, requiredInteger - integer.size(), '0');
-    while (!fraction.empty() && fraction.back() == '0' && fractionPicture[fraction.size() - 1] == '#')
-        fraction.pop_back();
-
-    bool isZero = integer.find_first_not_of('0') == std::string::npos &&
-                  fraction.find_first_not_of('0') == std::string::npos;
-    std::string text = (value < 0 && !isZero) ? "-" : "";
-    text += integer;
-    if (point != std::string_view::npos) text += "." + fraction;
-    return text;
+    Picture parts = SplitPicture(picture);
+    if (std::optional<std::string> quick = FormatQuickly(value, parts)) return *quick;
+    return FormatExactly(value, parts);
 }
 
 std::string GeneralForm(double value) { return GeneralFormWithPrecision(value, 15); }
@@ -226,7 +350,9 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first);
 }
 
-bool IsBlank(std::string_view text) { return TrimBlanks(text).empty(); }
+bool IsBlank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), IsBlankChar);
+}
 
 bool Contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
@@ -239,6 +365,9 @@ std::string UpperCase(std::string_view text) {
     return upper;
 }
 
-bool IsGramsUnit(std::string_view unitsText) { return UpperCase(unitsText.substr(0, 2)) == "GM"; }
+bool IsGramsUnit(std::string_view unitsText) {
+    return unitsText.size() >= 2 && (unitsText[0] == 'G' || unitsText[0] == 'g') &&
+           (unitsText[1] == 'M' || unitsText[1] == 'm');
+}
 
 }  // namespace gyrant

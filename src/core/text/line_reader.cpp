@@ -4,6 +4,16 @@
 
 namespace gyrant {
 
+bool LineReader::Fill() {
+    if (m_next < m_buffer.size()) return true;
+    constexpr std::size_t kBlock = 64 * 1024;
+    m_buffer.resize(kBlock);
+    m_in.read(m_buffer.data(), static_cast<std::streamsize>(kBlock));
+    m_buffer.resize(static_cast<std::size_t>(m_in.gcount()));
+    m_next = 0;
+    return !m_buffer.empty();
+}
+
 bool LineReader::ReadLine(std::string& line) {
     if (m_hasPending) {
         line = std::move(m_pending);
@@ -11,16 +21,18 @@ bool LineReader::ReadLine(std::string& line) {
         return true;
     }
     line.clear();
-    std::istream::int_type c = m_in.get();
-    if (c == std::istream::traits_type::eof()) return false;
-    while (c != std::istream::traits_type::eof()) {
-        if (c == '\n') break;
-        if (c == '\r') {
-            if (m_in.peek() == '\n') m_in.get();
-            break;
+    if (!Fill()) return false;
+    while (Fill()) {
+        std::size_t end = m_buffer.find_first_of("\r\n", m_next);
+        if (end == std::string::npos) {
+            line.append(m_buffer, m_next);
+            m_next = m_buffer.size();
+            continue;
         }
-        line += static_cast<char>(c);
-        c = m_in.get();
+        line.append(m_buffer, m_next, end - m_next);
+        m_next = end + 1;
+        if (m_buffer[end] == '\r' && Fill() && m_buffer[m_next] == '\n') ++m_next;
+        break;
     }
     return true;
 }
@@ -41,9 +53,7 @@ bool LineReader::ReadField(std::string& field) {
     return true;
 }
 
-bool LineReader::AtEnd() {
-    return !m_hasPending && m_in.peek() == std::istream::traits_type::eof();
-}
+bool LineReader::AtEnd() { return !m_hasPending && !Fill(); }
 
 std::string FirstField(std::string_view line) {
     return std::string(TrimBlanks(line.substr(0, line.find(','))));

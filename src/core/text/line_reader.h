@@ -25,7 +25,12 @@ public:
     bool AtEnd();
 
 private:
+    // Makes sure unread bytes are buffered; false when the file has none left.
+    bool Fill();
+
     std::istream& m_in;
+    std::string m_buffer;  // bytes read from the file in blocks
+    std::size_t m_next = 0;
     std::string m_pending;  // what is left of a line after a field was read from it
     bool m_hasPending = false;
 };

@@ -116,6 +116,23 @@ INSTANTIATE_TEST_SUITE_P(
         // A picture without a point writes a whole number.
         PictureCase{2.5, "###", "3"}, PictureCase{0.4, "0", "0"}));
 
+// The text "####.00" should give for hundredths, computed in whole numbers.
+std::string Hundredths(long hundredths) {
+    std::string fraction = std::to_string(hundredths % 100);
+    std::string integer = hundredths >= 100 ? std::to_string(hundredths / 100) : "";
+    return integer + "." + (fraction.size() < 2 ? "0" : "") + fraction;
+}
+
+TEST(FormatPicture, EveryDecimalHalfRoundsAwayFromZero) {
+    for (long i = 0; i < 200000; ++i) {
+        double half = (2 * i + 1) / 200.0;
+        ASSERT_EQ(FormatPicture(half, "####.00"), Hundredths(i + 1)) << half;
+        ASSERT_EQ(FormatPicture(-half, "####.00"), "-" + Hundredths(i + 1)) << -half;
+        ASSERT_EQ(FormatPicture(half - 1e-9, "####.00"), i == 0 ? ".00" : Hundredths(i)) << half;
+        ASSERT_EQ(FormatPicture(half + 1e-9, "####.00"), Hundredths(i + 1)) << half;
+    }
+}
+
 TEST(FormatPicture, WritesNothingForAValueThatIsNotFinite) {
     EXPECT_EQ(FormatPicture(std::numeric_limits<double>::infinity(), "####.00"), "");
     EXPECT_EQ(FormatPicture(-std::numeric_limits<double>::infinity(), "####.00"), "");
