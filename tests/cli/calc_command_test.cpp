@@ -50,12 +50,11 @@ TEST_F(CalcCommandTest, CsvHoldsEveryCellOfEveryRow) {
     std::getline(lines, line);
     EXPECT_EQ(line, "Table,Row,Description,Value,O.D.,I.D.,Width,Material,Weight,Units,Inertia,"
                     "Eq. Wt,% Total,Imprvmnt");
-    int records = 0;
-    while (std::getline(lines, line)) {
-        ++records;
-        if (records == 2) EXPECT_TRUE(line.starts_with("0,2,")) << line;
-    }
-    EXPECT_EQ(records, 62);
+    std::vector<std::string> records;
+    while (std::getline(lines, line)) records.push_back(line);
+    ASSERT_EQ(records.size(), 62u);
+    EXPECT_TRUE(records[1].starts_with("0,2,Vehicle Type,\"4 Wheel, Rear Drive" + std::string(30, ' ') + " 0\","));
+    EXPECT_TRUE(records[31].starts_with("1,1,"));
 }
 
 TEST_F(CalcCommandTest, WeightsAddOptionAddsRotatingWeightToTheVehicle) {

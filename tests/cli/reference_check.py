@@ -47,8 +47,9 @@ COMPONENTS = {
 
 
 class Generator:
-    def __init__(self, rng):
+    def __init__(self, rng, descriptions):
         self.rng = rng
+        self.descriptions = descriptions
 
     def chance(self, p):
         return self.rng.random() < p
@@ -167,40 +168,43 @@ class Generator:
                 rows[r - 1][OD] = rng.choice(["", "0", "  "])
         return rows
 
-    def proposed(self, baseline):
+    def mutate(self, rows, changes):
+        """Changes a few inputs of a table: the Proposed vehicle as a variant of the Baseline."""
         rng = self.rng
-        if self.chance(0.08):
-            return self.baseline()
-        rows = copy.deepcopy(baseline)
-        for _ in range(rng.randint(0, 6)):
+        for _ in range(changes):
             r = rng.choice(list(COMPONENTS) + [1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 17, 18])
             row = rows[r - 1]
-            if r in COMPONENTS:
-                if self.chance(0.5):
-                    self.component(r, row)
+            if r in COMPONENTS and self.chance(0.5):
+                self.component(r, row)
+            elif r in COMPONENTS:
+                c = rng.choice([OD, ID, WIDTH, MATERIAL, WEIGHT, UNITS])
+                if c == MATERIAL:
+                    row[c] = self.odd_choice(TIRE_MATERIALS if r in ref.TIRE_ROWS
+                                             else MATERIALS, 20)
+                elif c == UNITS:
+                    row[c] = self.units()
                 else:
-                    c = rng.choice([OD, ID, WIDTH, MATERIAL, WEIGHT, UNITS])
-                    if c == MATERIAL:
-                        row[c] = self.odd_choice(TIRE_MATERIALS if r in ref.TIRE_ROWS
-                                                 else MATERIALS, 20)
-                    elif c == UNITS:
-                        row[c] = self.units()
-                    else:
-                        x = ref.num(row[c])
-                        row[c] = self.number(x * 0.7, x * 1.1) if x > 0 else self.junk()
+                    x = ref.num(row[c])
+                    row[c] = self.number(x * 0.7, x * 1.1) if x > 0 else self.junk()
             elif r == 2:
-                row[0] = self.odd_choice(VEHICLE_TYPES, 30)
+                row[VALUE] = self.odd_choice(VEHICLE_TYPES, 30)
             elif r == 6:
-                row[0] = self.odd_choice(CONVERTERS, 30)
+                row[VALUE] = self.odd_choice(CONVERTERS, 30)
             elif r == 12:
-                row[0] = self.odd_choice(ENGINES, 30)
+                row[VALUE] = self.odd_choice(ENGINES, 30)
             else:
-                x = ref.num(row[0])
-                row[0] = self.number(x * 0.8, x * 1.1) if x > 0 else self.junk()
-        for r in range(1, 32):
-            for c in (ref.WEIGHT, ref.INERTIA, ref.EQWT, ref.PCT):
+                x = ref.num(row[VALUE])
+                row[VALUE] = self.number(x * 0.8, x * 1.1) if x > 0 else self.junk()
+        return rows
+
+    def proposed(self, baseline):
+        if self.chance(0.08):
+            return self.baseline()
+        rows = self.mutate(copy.deepcopy(baseline), self.rng.randint(0, 6))
+        for row in rows:
+            for c in (WEIGHT, INERTIA, EQWT, PCT):
                 if self.chance(0.05):
-                    rows[r - 1][c - 2] = self.junk()
+                    row[c] = self.junk()
         return rows
 
     def comments(self):
@@ -211,12 +215,27 @@ class Generator:
 
     def worksheet(self):
         baseline = self.baseline()
-        return {
+        sheet = {
             "two_vehicles": 1 if self.chance(0.75) else 0,
             "weight_option": 1 if self.chance(0.4) else 0,
             "cells": [baseline, self.proposed(baseline)],
             "comments": self.comments(),
         }
+        if self.chance(0.3):
+            self.stale_results(sheet)
+        return sheet
+
+    def stale_results(self, sheet):
+        """A worksheet saved after a recalculation and then edited: its result cells hold
+        figures of other inputs, which the recalculation must rewrite or keep."""
+        spec = ref.spec_file_bytes(sheet["two_vehicles"], sheet["cells"], sheet["comments"])
+        try:
+            done = ref.open_and_recalculate(self.descriptions, spec, self.rng.randrange(2))
+        except ref.Ambiguous:
+            return
+        for t in (0, 1):
+            rows = [done.cells[t][r][2:12] for r in range(1, ref.LAST_ROW + 1)]
+            sheet["cells"][t] = self.mutate(rows, self.rng.randint(1, 5))
 
 
 def expected_rows(descriptions, spec, weight_option):
@@ -253,7 +272,7 @@ def main():
     calc = os.path.abspath(args.calc)
     descriptions = ref.read_descriptions(os.path.dirname(calc))
     rng = random.Random(args.seed)
-    generator = Generator(rng)
+    generator = Generator(rng, descriptions)
     mismatches = 0
     bad_sheets = 0
     with tempfile.TemporaryDirectory(prefix="gyrant-reference-") as folder:

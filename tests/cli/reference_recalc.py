@@ -43,6 +43,10 @@ def num(text):
     return value if math.isfinite(value) else 0.0
 
 
+def sq(x):
+    return x * x  # never raises on overflow, unlike x ** 2
+
+
 def round_half_even(value):
     return max(-32768, min(32767, round(value)))
 
@@ -161,7 +165,7 @@ class Worksheet:
 
     def displacement(self, t):
         cylinders, bore, stroke = self.value(t, 9), self.value(t, 10), self.value(t, 11)
-        return cylinders, bore, stroke, stroke * (3.14159 * (bore ** 2 * cylinders)) / 4
+        return cylinders, bore, stroke, stroke * (3.14159 * (sq(bore) * cylinders)) / 4
 
     # -------------------------------------------------------- speed factors
 
@@ -205,7 +209,7 @@ class Worksheet:
 
     def engine_inertia(self, t, factors, totals):
         cylinders, _, stroke, cid = self.displacement(t)
-        ef2 = factors["engine"] ** 2
+        ef2 = sq(factors["engine"])
         estimated = 0.1 + cid * 0.07 * (5 - self.est_class) / 9 if self.details != 1 else 0.0
         self.put(t, 8, INERTIA, fmt(estimated, "####.00"))
         self.put(t, 8, EQWT, fmt(estimated * ef2, "####.00"))
@@ -217,11 +221,11 @@ class Worksheet:
                 if is_grams(self.text(t, r, UNITS)):
                     w = w * LB_PER_GRAM
                 if r == 13:
-                    i = 0.5 * w * (stroke + 1) ** 2 / 144
+                    i = 0.5 * w * sq(stroke + 1) / 144
                 elif r == 17:
-                    i = 0.5 * w * stroke ** 2 / 144
+                    i = 0.5 * w * sq(stroke) / 144
                 else:
-                    i = 1.3 * (0.5 * w * stroke ** 2 / 144)
+                    i = 1.3 * (0.5 * w * sq(stroke) / 144)
                 self.put(t, r, INERTIA, fmt(i, "####.00"))
                 e = i * ef2 + (w if self.weight_option == 1 else 0.0)
                 self.put(t, r, EQWT, fmt(e, "####.00"))
@@ -246,53 +250,51 @@ class Worksheet:
             wall = 0.005 * big + 0.05
             if k in (2, 3):
                 wall = wall * 2
-            v_disc = wall * 0.7854 * (big ** 2 - small ** 2)
+            v_disc = wall * 0.7854 * (sq(big) - sq(small))
             barrel_id = big - 2 * wall
-            v_barrel = (width + 0.1 * big) * 0.7854 * (big ** 2 - barrel_id ** 2)
+            v_barrel = (width + 0.1 * big) * 0.7854 * (sq(big) - sq(barrel_id))
             volume = v_disc + v_barrel
         elif tire:
             wall = 0.1 + 0.015 * big
-            v_side = wall * 1.5708 * (big ** 2 - small ** 2)
+            v_side = wall * 1.5708 * (sq(big) - sq(small))
             tread_id = big - 2 * wall
-            v_tread = (width - 2 * wall) * 0.7854 * (big ** 2 - tread_id ** 2)
+            v_tread = (width - 2 * wall) * 0.7854 * (sq(big) - sq(tread_id))
             volume = v_side + v_tread
         elif k != 0:
-            volume = width * 0.7854 * (big ** 2 - small ** 2)
+            volume = width * 0.7854 * (sq(big) - sq(small))
 
-        if k == 0:
+        if k == 0:  # the weight as entered, in the row's unit, then in pounds
             w = self.value(t, r, WEIGHT)
             if not plain:
                 self.put(t, r, WEIGHT, fmt(w, "####.00"))
-        else:
+            if grams:
+                w = w * LB_PER_GRAM
+        else:  # the weight from the volume, in pounds, shown in the row's unit
             if tire:
                 density = TIRE_DENSITY
             else:
                 density = {1: STEEL_DENSITY, 3: CARBON_DENSITY}.get(k, ALUM_DENSITY)
             w = density * volume
-            if grams:
-                w = w / LB_PER_GRAM
-            self.put(t, r, WEIGHT, fmt(w, "####.00"))
-        if grams:
-            w = w * LB_PER_GRAM
+            self.put(t, r, WEIGHT, fmt(w / LB_PER_GRAM if grams else w, "####.00"))
 
         if wheel:
             w_barrel = 0.0 if volume == 0 else w * v_barrel / volume
             w_disc = w - w_barrel
-            inertia = (0.5 * w_barrel * ((barrel_id / 2) ** 2 + (big / 2) ** 2)
-                       + 0.5 * w_disc * ((small / 2) ** 2 + (big / 2) ** 2))
+            inertia = (0.5 * w_barrel * (sq(barrel_id / 2) + sq(big / 2))
+                       + 0.5 * w_disc * (sq(small / 2) + sq(big / 2)))
         elif tire:
             if volume == 0:
                 raise Ambiguous("tire row %d of table %d has no volume" % (r, t))
             w_tread = w * v_tread / volume
             w_side = w - w_tread
-            inertia = (0.5 * w_tread * ((tread_id / 2) ** 2 + (big / 2) ** 2)
-                       + 0.5 * w_side * ((small / 2) ** 2 + (big / 2) ** 2))
+            inertia = (0.5 * w_tread * (sq(tread_id / 2) + sq(big / 2))
+                       + 0.5 * w_side * (sq(small / 2) + sq(big / 2)))
         else:
-            inertia = 0.5 * w * ((small / 2) ** 2 + (big / 2) ** 2)
+            inertia = 0.5 * w * (sq(small / 2) + sq(big / 2))
         inertia = m * inertia / 144
         self.put(t, r, INERTIA, fmt(inertia, "####.00"))
         totals[0] = totals[0] + m * w
-        e = inertia * self.factor_of_row(factors, r) ** 2
+        e = inertia * sq(self.factor_of_row(factors, r))
         if self.weight_option == 1:
             e = e + m * w
         totals[1] = totals[1] + e

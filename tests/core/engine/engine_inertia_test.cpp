@@ -92,38 +92,24 @@ TEST_F(EngineInertiaTest, WeightOptionAddsDetailWeightsToTheRowsButNotTheTotal) 
     EXPECT_NEAR(totals.TotalEqWt, 0.5 * 50 * 4.48 * 4.48 / 144, 1e-9);
 }
 
-TEST_F(EngineInertiaTest, NewDisplacementGivesBoreAndStroke) {
-    Table().SetText(9, kColValue, "8");
-    BuildNewEngineDims(sheet, dialogs, 302);
-    EXPECT_EQ(Cell(11, kColValue), "3.268");
-    EXPECT_EQ(Cell(10, kColValue), "3.835");
-    EXPECT_EQ(Table().CurrentRow(), 8);
+TEST_F(EngineInertiaTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
+    struct Case {
+        const char *bore, *stroke;
+        double cid;
+        const char *newBore, *newStroke;
+    };
+    for (const Case& c : {Case{"", "", 302, "3.835", "3.268"}, Case{"", "3.00", 302, "4.003", "3.000"},
+                          Case{"4", "", 350, "4.000", "3.482"},
+                          // A displacement of 0 or below has no bore and stroke.
+                          Case{"", "", 0, "", ""}, Case{"4", "3", -10, "4", "3"}}) {
+        SetEngine("8", c.bore, c.stroke);
+        Table().SetCurrentRow(1);
+        BuildNewEngineDims(sheet, dialogs, c.cid);
+        EXPECT_EQ(Cell(10, kColValue), c.newBore) << c.cid;
+        EXPECT_EQ(Cell(11, kColValue), c.newStroke) << c.cid;
+        EXPECT_EQ(Table().CurrentRow(), 8);
+    }
     EXPECT_TRUE(dialogs.inputsAsked.empty());
-}
-
-TEST_F(EngineInertiaTest, NewDisplacementKeepsAStrokeAlreadyThere) {
-    SetEngine("8", "", "3.00");
-    BuildNewEngineDims(sheet, dialogs, 302);
-    EXPECT_EQ(Cell(11, kColValue), "3.000");
-    EXPECT_EQ(Cell(10, kColValue), "4.003");
-}
-
-TEST_F(EngineInertiaTest, NewDisplacementWithOnlyABoreGivesTheStroke) {
-    SetEngine("8", "4", "");
-    BuildNewEngineDims(sheet, dialogs, 350);
-    EXPECT_EQ(Cell(10, kColValue), "4.000");
-    EXPECT_EQ(Cell(11, kColValue), "3.482");
-}
-
-TEST_F(EngineInertiaTest, NoDisplacementLeavesBoreAndStrokeAlone) {
-    SetEngine("8", "", "");
-    BuildNewEngineDims(sheet, dialogs, 0);
-    EXPECT_EQ(Cell(10, kColValue), "");
-    EXPECT_EQ(Cell(11, kColValue), "");
-    SetEngine("8", "4", "3");
-    BuildNewEngineDims(sheet, dialogs, -10);
-    EXPECT_EQ(Cell(10, kColValue), "4");
-    EXPECT_EQ(Cell(11, kColValue), "3");
 }
 
 TEST_F(EngineInertiaTest, MissingCylinderCountIsAskedFor) {

@@ -27,15 +27,5 @@ TEST(SpecTable, TellsShownAndSelectableRowsByTheirHeight) {
     EXPECT_FALSE(table.IsSelectable(7));
 }
 
-TEST(SpecTable, HeadingsAndWidthsFollowTheColumns) {
-    EXPECT_EQ(ColumnHeading(kColEqWt), "Eq. Wt");
-    EXPECT_EQ(ColumnHeading(kColImprovement), "Imprvmnt");
-    EXPECT_EQ(ColumnWidthTwips(kColRow), 480);
-    EXPECT_EQ(ColumnWidthTwips(kColDescription), 1680);
-    EXPECT_EQ(ColumnWidthTwips(kColMaterial), 980);
-    EXPECT_EQ(ColumnWidthTwips(kColImprovement), 1080);
-    EXPECT_EQ(ColumnWidthTwips(kColPercentTotal), 780);
-}
-
 }  // namespace
 }  // namespace gyrant
