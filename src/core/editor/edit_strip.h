@@ -1,0 +1,61 @@
+#pragma once
+
+// The editing strip above the tables as a model: one field per table column (0 the row
+// selector, 1 the description, 2 the Value, 3 to 12 as the columns), each with its text, its
+// list, whether it is shown and enabled; the help line and the "Calc" button. The window
+// draws it and reports what the user does.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/spec_table.h"
+#include "model/strip_fields.h"
+
+namespace gyrant {
+
+inline constexpr int kStripFields = kProposedColumns;
+inline constexpr int kRowSelector = 0;
+
+struct StripField {
+    std::string text;                // the text box's text
+    std::vector<std::string> items;  // the list's items, for fields that have a list
+    int listIndex = -1;              // the chosen item, -1 for none
+    bool shown = true;
+    bool enabled = true;
+    bool showsList = false;  // the field shows its list instead of a text box
+};
+
+class EditStrip : public StripFields {
+public:
+    EditStrip();
+
+    StripField& Field(int field) { return m_fields.at(static_cast<std::size_t>(field)); }
+    const StripField& Field(int field) const { return m_fields.at(static_cast<std::size_t>(field)); }
+
+    // A list field's chosen item, or a text field's text.
+    std::string Text(int field) const override;
+    void SetText(int field, const std::string& text) override;
+    int ListIndex(int field) const override;
+    void SetEnabled(int field, bool enabled) override;
+
+    // The row the row selector points at (position + 1).
+    int SelectedRow() const { return Field(kRowSelector).listIndex + 1; }
+
+    // True for the fields shown as lists: the row selector, Material, Units, and the Value on
+    // choice rows.
+    bool IsList(int field) const;
+
+    std::string helpLine;
+    bool calcShown = false;
+    int calcLeftTwips = 0;
+    // The field that should have the keyboard focus after the last step.
+    int focusField = 2;
+    // The text a text box had when it got the focus; restored when an entry is refused.
+    std::string PrevSpecText;
+
+private:
+    std::array<StripField, kStripFields> m_fields;
+};
+
+}  // namespace gyrant

@@ -1,0 +1,221 @@
+#include "editor/row_editor.h"
+
+#include <optional>
+
+#include "editor/validation.h"
+#include "engine/engine_inertia.h"
+#include "engine/layout.h"
+#include "engine/ratios.h"
+#include "engine/ring_inertia.h"
+#include "engine/update_table.h"
+#include "model/choice_lists.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+constexpr int kLastSelectableRow = 29;
+
+bool IsWheelRow(int row) { return row == 23 || row == 26; }
+bool IsTireRow(int row) { return row == 24 || row == 27; }
+bool HasUnitsOnValue(int row) { return row == 13 || row == 17 || row == 18; }
+
+// The position a choice cell was kept at, -1 when none: the last character, as kept cells end
+// in their position; a cell kept without a choice ends in "-1" and has none.
+int KeptPosition(const std::string& cell, std::size_t itemCount) {
+    if (TrimBlanks(cell).ends_with("-1")) return -1;
+    int position = ChoiceLastCharacter(cell);
+    return position < static_cast<int>(itemCount) ? position : -1;
+}
+
+// The first list item the cell's text contains; `fallback` when none.
+int ContainedItem(const std::string& cell, const std::vector<std::string>& items, int fallback) {
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (Contains(cell, items[i])) return static_cast<int>(i);
+    return fallback;
+}
+
+}  // namespace
+
+int ScrollTopFor(int row) { return row >= 22 ? 21 : row; }
+
+RowEditor::RowEditor(Worksheet& sheet, Dialogs& dialogs) : m_sheet(sheet), m_dialogs(dialogs) {
+    m_sheet.Strip = &m_strip;
+}
+
+RowEditor::~RowEditor() { m_sheet.Strip = nullptr; }
+
+void RowEditor::TableClick(int table, int row) {
+    m_sheet.CurrentTable = table;
+    const SpecTable& t = m_sheet.Table(table);
+    if (row <= 0 || row > kLastSelectableRow) row = 1;
+    while (row > 1 && !t.IsSelectable(row)) --row;
+    m_strip.Field(kRowSelector).listIndex = row - 1;
+    EditRow();
+}
+
+void RowEditor::EditRow() {
+    int row = m_strip.SelectedRow();
+    m_sheet.CurrentRow = row;
+    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    table.SetCurrentRow(row);
+    m_strip.Field(kColDescription).text = table.Text(row, kColDescription);
+    m_strip.helpLine = "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote;
+    int kind = m_sheet.Rows.RowKind[row];
+    ShowFieldsForKind(kind);
+    StripField& value = m_strip.Field(kColValue);
+    value.items = kind == kComponentRow ? std::vector<std::string>{} : ValueChoices(row);
+    value.listIndex = -1;
+    StripField& material = m_strip.Field(kColMaterial);
+    material.items = MaterialChoices(row);
+    PlaceCalcButton(row);
+    if (kind == kChoiceRow) LoadChoiceRow(row);
+    else if (kind == kComponentRow) LoadComponentRow(row);
+    else LoadNumericRow(row);
+}
+
+void RowEditor::ShowFieldsForKind(int kind) {
+    m_strip.Field(kColImprovement).shown = false;
+    m_strip.Field(kColPercentTotal).shown = false;
+    for (int field = kColValue; field <= kColEqWt; ++field)
+        m_strip.Field(field).shown = kind == kComponentRow || field == kColValue;
+    StripField& value = m_strip.Field(kColValue);
+    value.enabled = kind != kComponentRow;
+    value.showsList = kind == kChoiceRow;
+}
+
+void RowEditor::PlaceCalcButton(int row) {
+    int calcKind = m_sheet.Rows.RowCalcKind[row];
+    m_strip.calcShown = calcKind != 0;
+    bool besideDimensions = row == 20 || row == 21 || row == 24 || row == 25 || row == 27 || row == 28;
+    m_strip.calcLeftTwips = besideDimensions ? 9860 : 3360;
+}
+
+void RowEditor::LoadChoiceRow(int row) {
+    const std::string& cell = m_sheet.Table(m_sheet.CurrentTable).Text(row, kColValue);
+    StripField& value = m_strip.Field(kColValue);
+    if (!cell.empty()) value.listIndex = KeptPosition(cell, value.items.size());
+    m_strip.focusField = kColValue;
+}
+
+void RowEditor::LoadComponentRow(int row) {
+    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    StripField& id = m_strip.Field(kColID);
+    id.shown = !IsWheelRow(row);
+    for (int field = kColValue; field <= kColEqWt; ++field) {
+        StripField& f = m_strip.Field(field);
+        const std::string& cell = table.Text(row, field);
+        if (field == kColMaterial) f.listIndex = ContainedItem(cell, f.items, 1);
+        else if (field == kColUnits) f.listIndex = ContainedItem(cell, f.items, 0);
+        else f.text = cell;
+    }
+    if (IsWheelRow(row)) id.text.clear();
+    m_strip.focusField = kColOD;
+    // Choosing the row's material and units in the lists refreshes the strip's results.
+    RefreshStripResults();
+}
+
+void RowEditor::LoadNumericRow(int row) {
+    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    m_strip.Field(kColValue).text = table.Text(row, kColValue);
+    if (HasUnitsOnValue(row)) {
+        StripField& units = m_strip.Field(kColUnits);
+        units.shown = true;
+        units.listIndex = ContainedItem(table.Text(row, kColUnits), units.items, 0);
+    }
+    m_strip.focusField = kColValue;
+}
+
+void RowEditor::RefreshStripResults() {
+    RefreshLayout(m_sheet);
+    m_sheet.CurrentRow = m_strip.SelectedRow();
+    GetRatios(m_sheet, m_sheet.CurrentTable);
+    RunningTotals ignored;
+    CalcRingInertia(m_sheet, RingSource::Strip, m_sheet.CurrentTable, m_sheet.CurrentRow, ignored);
+}
+
+void RowEditor::ListClick(int field, int index) {
+    m_strip.Field(field).listIndex = index;
+    RefreshStripResults();
+}
+
+void RowEditor::KeepChange() {
+    int row = m_strip.SelectedRow();
+    m_sheet.CurrentRow = row;
+    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    table.SetCurrentRow(row);
+    int kind = m_sheet.Rows.RowKind[row];
+    if (kind == kChoiceRow) {
+        const StripField& value = m_strip.Field(kColValue);
+        table.SetText(row, kColValue, ComposeChoice(m_strip.Text(kColValue), 30, value.listIndex));
+    } else if (kind == kComponentRow) {
+        KeepComponentRow(row);
+    } else {
+        if (row == 8) BuildNewEngineDims(m_sheet, m_dialogs, NumericValue(m_strip.Text(kColValue)));
+        if (HasUnitsOnValue(row))
+            table.SetText(row, kColUnits,
+                          ComposeChoice(m_strip.Text(kColUnits), 30, m_strip.ListIndex(kColUnits)));
+        table.SetText(row, kColValue, m_strip.Text(kColValue));
+    }
+    Recalculate(m_sheet);
+    m_sheet.SpecsChanged = 1;
+}
+
+void RowEditor::KeepComponentRow(int row) {
+    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    if (IsWheelRow(row)) {
+        m_strip.Field(kColID).text.clear();
+        std::string_view od = TrimBlanks(m_strip.Text(kColOD));
+        if (!od.empty()) table.SetText(row + 1, kColID, std::string(od));
+    }
+    if (IsTireRow(row)) {
+        std::string_view id = TrimBlanks(m_strip.Text(kColID));
+        if (!id.empty()) table.SetText(row - 1, kColOD, std::string(id));
+    }
+    for (int field = kColValue; field <= kColPercentTotal; ++field) {
+        bool list = field == kColMaterial || field == kColUnits;
+        table.SetText(row, field,
+                      list ? ComposeChoice(m_strip.Text(field), 20, m_strip.ListIndex(field))
+                           : m_strip.Text(field));
+    }
+}
+
+void RowEditor::Refresh() { Recalculate(m_sheet); }
+
+void RowEditor::CopyDown() {
+    const std::string title = "Copy to Bottom Spread Sheet?";
+    Answer answer = m_dialogs.ShowMessage(
+        {"Do you want to copy all specs from the top spread sheet down to the bottom spread sheet?  "
+         "This will erase all entries in the bottom spread sheet.",
+         title, Buttons::YesNo, Icon::Question, Answer::No});
+    if (answer != Answer::Yes) return;
+    if (m_sheet.TwoVehicles == 0) {
+        m_sheet.TwoVehicles = 1;
+        m_dialogs.ShowMessage({"A second 'spreadsheet', for a comparison vehicle will now be displayed.",
+                               title, Buttons::Ok, Icon::None, Answer::Ok});
+    }
+    const SpecTable& baseline = m_sheet.Table(kBaseline);
+    SpecTable& proposed = m_sheet.Table(kProposed);
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row)
+        for (int column = kColDescription; column <= kColPercentTotal; ++column)
+            proposed.SetText(row, column, baseline.Text(row, column));
+    Recalculate(m_sheet);
+}
+
+int RowEditor::CalcMenuKind() {
+    m_sheet.CurrentRow = m_strip.SelectedRow();
+    return m_sheet.Rows.RowCalcKind[m_sheet.CurrentRow];
+}
+
+void RowEditor::EnterTextBox(int field) { m_strip.PrevSpecText = m_strip.Field(field).text; }
+
+bool RowEditor::LeaveTextBox(int field) {
+    m_sheet.CurrentRow = m_strip.SelectedRow();
+    std::optional<std::string> warning = ValidateEntry(m_sheet.Rows, m_sheet.CurrentRow, m_strip, field);
+    if (warning)
+        m_dialogs.ShowMessage({*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+    RefreshStripResults();
+    return !warning || !m_strip.Field(field).enabled;
+}
+
+}  // namespace gyrant

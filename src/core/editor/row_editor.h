@@ -1,0 +1,61 @@
+#pragma once
+
+// What the user does in the editing strip and the tables: choosing a row, typing, keeping the
+// change, refreshing, copying the Baseline down. The window forwards each action here and
+// draws the strip and the tables afterwards.
+
+#include "editor/edit_strip.h"
+#include "model/worksheet.h"
+#include "ports/dialogs.h"
+
+namespace gyrant {
+
+// The row to scroll to the top of a table to bring a row into view.
+int ScrollTopFor(int row);
+
+class RowEditor {
+public:
+    // Attaches the strip to the worksheet for as long as the editor lives.
+    RowEditor(Worksheet& sheet, Dialogs& dialogs);
+    ~RowEditor();
+    RowEditor(const RowEditor&) = delete;
+    RowEditor& operator=(const RowEditor&) = delete;
+
+    EditStrip& Strip() { return m_strip; }
+    const EditStrip& Strip() const { return m_strip; }
+
+    // A click on row `row` of table `table`: the nearest row above that takes input is loaded.
+    void TableClick(int table, int row);
+    // Loads the row the row selector points at into the strip.
+    void EditRow();
+    // A choice made in the Value, Material or Units list: the strip's results are refreshed.
+    void ListClick(int field, int index);
+    // Writes the strip into the table row and recalculates both vehicles.
+    void KeepChange();
+    // Recalculates both vehicles; nothing counts as changed.
+    void Refresh();
+    // Copies the Baseline vehicle into the Proposed vehicle after asking.
+    void CopyDown();
+    // The calculation sub-menu the "Calc" button opens for the row in the strip.
+    int CalcMenuKind();
+
+    // A strip text box gets or loses the keyboard focus. Leaving checks the entry; false when it
+    // was refused and the box should get the focus back.
+    void EnterTextBox(int field);
+    bool LeaveTextBox(int field);
+
+private:
+    void LoadChoiceRow(int row);
+    void LoadComponentRow(int row);
+    void LoadNumericRow(int row);
+    void ShowFieldsForKind(int kind);
+    void PlaceCalcButton(int row);
+    void RefreshStripResults();
+    void KeepComponentRow(int row);
+
+    Worksheet& m_sheet;
+    Dialogs& m_dialogs;
+    EditStrip m_strip;
+};
+
+}  // namespace gyrant

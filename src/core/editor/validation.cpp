@@ -1,0 +1,66 @@
+#include "editor/validation.h"
+
+#include <cmath>
+
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+// The limit each validated field is checked against; -1 for fields that are not checked.
+int LimitIndex(int field) {
+    switch (field) {
+        case kColValue:
+        case kColOD:
+            return 0;
+        case kColID:
+            return 1;
+        case kColWidth:
+            return 2;
+        case kColWeight:
+            return 3;
+        default:
+            return -1;
+    }
+}
+
+// Limits are in pounds; a weight typed in grams is checked at 450 grams to the pound. Only the
+// fields that hold a weight are scaled: the Weight, and the Value of a row that has units.
+float WeightScale(const EditStrip& strip, int field) {
+    const StripField& units = strip.Field(kColUnits);
+    bool holdsWeight = field == kColWeight || field == kColValue;
+    bool grams = units.shown && Contains(UpperCase(strip.Text(kColUnits)), "GM");
+    return holdsWeight && grams ? 450.0f : 1.0f;
+}
+
+std::string OutOfRangeMessage(int field, const std::string& text, float low, float high) {
+    return std::string(ColumnHeading(field)) + " = " + text + ".  Value must be between " +
+           GeneralFormSingle(low) + " and " + GeneralFormSingle(high) + " .";
+}
+
+}  // namespace
+
+std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, EditStrip& strip,
+                                         int field) {
+    int k = LimitIndex(field);
+    std::string& text = strip.Field(field).text;
+    if (k < 0 || text.empty()) return std::nullopt;
+
+    float high = rows.RowHighLimit[row][k];
+    float low = rows.RowLowLimit[row][k];
+    bool wholeNumbers = IsWholeNumberLimit(high);
+    LeadingNumber typed = ReadLeadingNumber(text);
+    if (!typed.overflow)
+        text = PlainNumber(wholeNumbers ? std::floor(typed.value + 0.5) : typed.value);
+
+    float scale = WeightScale(strip, field);
+    double value = NumericValue(text);
+    if (!typed.overflow && value >= scale * low && value <= scale * high) return std::nullopt;
+
+    float shownHigh = scale * (wholeNumbers ? std::floor(high) : high);
+    std::string message = OutOfRangeMessage(field, text, scale * low, shownHigh);
+    text = strip.PrevSpecText;
+    return message;
+}
+
+}  // namespace gyrant
