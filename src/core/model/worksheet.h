@@ -71,6 +71,8 @@ struct Worksheet {
     int WeightOption = 0;
     int UnitSystem = 0;
     int SpecsChanged = 0;
+    // Set by a sub-window that returns to the main window without wanting it set up again.
+    int SkipMainRefresh = 0;
 
     VehicleFlags Flags;
     SpeedFactors Speeds;

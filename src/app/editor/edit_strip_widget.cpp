@@ -1,0 +1,217 @@
+#include "editor/edit_strip_widget.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "model/spec_grid.h"
+#include "text/cell_codec.h"
+
+namespace gyrant {
+namespace {
+
+constexpr int kLeft = 10;
+constexpr int kCaptionTop = 4, kCaptionHeight = 16;
+constexpr int kFieldTop = 21, kFieldHeight = 22;
+constexpr int kHelpTop = 48, kHelpHeight = 30;
+constexpr int kButtonWidth = 88, kButtonHeight = 24;
+
+int FieldLeft(int field) {
+    int twips = 0;
+    for (int column = 0; column < field; ++column) twips += ColumnWidthTwips(column);
+    return kLeft + TwipsToPixels(twips);
+}
+
+int FieldWidth(int field) { return TwipsToPixels(ColumnWidthTwips(field)); }
+
+int StripWidth() { return FieldLeft(kStripFields); }
+
+bool IsListField(int field) {
+    return field == kRowSelector || field == kColValue || field == kColMaterial || field == kColUnits;
+}
+
+}  // namespace
+
+EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor) {
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    BuildFields();
+    BuildButtons();
+    setFixedHeight(kHelpTop + kHelpHeight + 6);
+    setMinimumWidth(StripWidth() + kLeft);
+}
+
+void EditStripWidget::BuildFields() {
+    for (int field = 0; field < kStripFields; ++field) {
+        QRect place(FieldLeft(field), kFieldTop, FieldWidth(field), kFieldHeight);
+        auto* caption = new QLabel(QString::fromLatin1(ColumnHeading(field).data()), this);
+        caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        caption->setAlignment(Qt::AlignCenter);
+        caption->setGeometry(place.left(), kCaptionTop, place.width(), kCaptionHeight);
+        m_captions[static_cast<std::size_t>(field)] = caption;
+        if (field != kRowSelector && field != kColMaterial && field != kColUnits) {
+            auto* box = new QLineEdit(this);
+            box->setObjectName(QStringLiteral("SpecData_%1").arg(field));
+            box->setGeometry(place);
+            box->installEventFilter(this);
+            connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+                m_editor.Strip().Field(field).text = ToCell(text);
+            });
+            m_textBoxes[static_cast<std::size_t>(field)] = box;
+        }
+        if (IsListField(field)) {
+            auto* list = new QComboBox(this);
+            list->setObjectName(QStringLiteral("cmbSpecData_%1").arg(field));
+            list->setGeometry(place);
+            list->installEventFilter(this);
+            connect(list, &QComboBox::activated, this, [this, field](int index) { ListChosen(field, index); });
+            m_lists[static_cast<std::size_t>(field)] = list;
+        }
+    }
+    TextBox(kColDescription)->setReadOnly(true);
+    TextBox(kColDescription)->setFocusPolicy(Qt::NoFocus);
+}
+
+void EditStripWidget::BuildButtons() {
+    m_helpLine = new QLabel(this);
+    m_helpLine->setObjectName(QStringLiteral("Label1"));
+    m_helpLine->setWordWrap(true);
+    m_helpLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    int buttonsLeft = StripWidth() - 3 * (kButtonWidth + 6);
+    m_helpLine->setGeometry(kLeft, kHelpTop, buttonsLeft - kLeft - 8, kHelpHeight);
+    const QString captions[] = {QStringLiteral("Refresh"), QStringLiteral("Copy Down"), QStringLiteral("Keep Change")};
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        m_buttons[i] = new QPushButton(captions[i], this);
+        m_buttons[i]->setGeometry(buttonsLeft + static_cast<int>(i) * (kButtonWidth + 6), kHelpTop,
+                                  kButtonWidth, kButtonHeight);
+    }
+    m_buttons[2]->setDefault(false);
+    connect(m_buttons[0], &QPushButton::clicked, this, &EditStripWidget::refreshClicked);
+    connect(m_buttons[1], &QPushButton::clicked, this, &EditStripWidget::copyDownClicked);
+    connect(m_buttons[2], &QPushButton::clicked, this, &EditStripWidget::keepChangeClicked);
+    m_calc = new QPushButton(QStringLiteral("Calc"), this);
+    m_calc->setObjectName(QStringLiteral("ClcBttn"));
+    connect(m_calc, &QPushButton::clicked, this, &EditStripWidget::calcClicked);
+}
+
+QPushButton* EditStripWidget::Button(const QString& caption) {
+    if (caption == m_calc->text()) return m_calc;
+    for (QPushButton* button : m_buttons)
+        if (button->text() == caption) return button;
+    return nullptr;
+}
+
+void EditStripWidget::Show(bool moveFocus) {
+    const EditStrip& strip = m_editor.Strip();
+    for (int field = 0; field < kStripFields; ++field) ShowField(field);
+    m_helpLine->setText(FromCell(strip.helpLine));
+    m_calc->setGeometry(kLeft + TwipsToPixels(strip.calcLeftTwips), kFieldTop, 52, kFieldHeight);
+    m_calc->setVisible(strip.calcShown);
+    if (!moveFocus) return;
+    int focus = strip.focusField;
+    QWidget* target = strip.IsList(focus) ? static_cast<QWidget*>(List(focus)) : TextBox(focus);
+    if (!target || !target->isVisible()) return;
+    // A box that keeps the focus while a new row is loaded starts over from the new text.
+    if (target->hasFocus() && !strip.IsList(focus)) {
+        m_editor.EnterTextBox(focus);
+        TextBox(focus)->setSelection(0, 30);
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+void EditStripWidget::ShowField(int field) {
+    const StripField& model = m_editor.Strip().Field(field);
+    m_captions[static_cast<std::size_t>(field)]->setVisible(model.shown);
+    if (QLineEdit* box = TextBox(field)) {
+        box->setVisible(model.shown && !model.showsList);
+        box->setEnabled(model.enabled);
+        QString text = FromCell(model.text);
+        if (box->text() != text) box->setText(text);
+    }
+    if (QComboBox* list = List(field)) {
+        list->setVisible(model.shown && model.showsList);
+        list->setEnabled(model.enabled);
+        ShowList(list, model);
+    }
+}
+
+void EditStripWidget::ShowList(QComboBox* list, const StripField& model) {
+    QStringList items;
+    for (const std::string& item : model.items) items << FromCell(item);
+    QSignalBlocker quiet(list);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
+    if (shown != items) {
+        list->clear();
+        list->addItems(items);
+    }
+    list->setCurrentIndex(model.listIndex);
+}
+
+void EditStripWidget::ListChosen(int field, int index) {
+    if (field == kRowSelector) {
+        m_editor.Strip().Field(kRowSelector).listIndex = index;
+        m_editor.EditRow();
+    } else {
+        m_editor.ListClick(field, index);
+    }
+    Show(field == kRowSelector);
+    emit changed();
+}
+
+int EditStripWidget::FieldOf(QObject* widget) const {
+    for (int field = 0; field < kStripFields; ++field) {
+        if (m_textBoxes[static_cast<std::size_t>(field)] == widget) return field;
+        if (m_lists[static_cast<std::size_t>(field)] == widget) return field;
+    }
+    return -1;
+}
+
+bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
+    int field = FieldOf(watched);
+    if (field < 0) return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress)
+        return Navigate(static_cast<QKeyEvent*>(event));
+    if (qobject_cast<QLineEdit*>(watched) && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        return TextBoxFocus(field, event);
+    return QWidget::eventFilter(watched, event);
+}
+
+// Up and Down move between the strip's fields (in a list without changing its choice); Enter
+// moves on to the next field.
+bool EditStripWidget::Navigate(QKeyEvent* key) {
+    switch (key->key()) {
+        case Qt::Key_Up:
+            focusPreviousChild();
+            return true;
+        case Qt::Key_Down:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            focusNextChild();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool EditStripWidget::TextBoxFocus(int field, QEvent* event) {
+    QLineEdit* box = TextBox(field);
+    if (event->type() == QEvent::FocusIn) {
+        m_editor.EnterTextBox(field);
+        QMetaObject::invokeMethod(box, [box] { box->setSelection(0, 30); }, Qt::QueuedConnection);
+        return false;
+    }
+    auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (m_leaving || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    m_leaving = true;
+    bool accepted = m_editor.LeaveTextBox(field);
+    Show(false);
+    // After the warning has closed and given the focus back, the refused box takes it again.
+    if (!accepted) QMetaObject::invokeMethod(box, [box] { box->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+    m_leaving = false;
+    emit changed();
+    return false;
+}
+
+}  // namespace gyrant

@@ -1,0 +1,63 @@
+#pragma once
+
+// The editing strip on screen: a caption panel over each field, the text boxes and lists laid
+// out over the table columns they edit, the help line and the four buttons. It draws the
+// core strip model and hands what the user does to the row editor.
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+#include <array>
+
+#include "editor/row_editor.h"
+
+namespace gyrant {
+
+class EditStripWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    EditStripWidget(RowEditor& editor, QWidget* parent);
+
+    // Shows the strip model as it now is, and gives the focus to the field it names.
+    void Show(bool moveFocus);
+
+    QLineEdit* TextBox(int field) { return m_textBoxes[static_cast<std::size_t>(field)]; }
+    QComboBox* List(int field) { return m_lists[static_cast<std::size_t>(field)]; }
+    QPushButton* Button(const QString& caption);
+
+signals:
+    // The strip changed the worksheet or its layout; the tables need drawing again.
+    void changed();
+    void keepChangeClicked();
+    void refreshClicked();
+    void copyDownClicked();
+    void calcClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildFields();
+    void BuildButtons();
+    void ShowField(int field);
+    void ShowList(QComboBox* list, const StripField& model);
+    void ListChosen(int field, int index);
+    bool TextBoxFocus(int field, QEvent* event);
+    bool Navigate(QKeyEvent* key);
+    int FieldOf(QObject* widget) const;
+
+    RowEditor& m_editor;
+    std::array<QLabel*, kStripFields> m_captions{};
+    std::array<QLineEdit*, kStripFields> m_textBoxes{};
+    std::array<QComboBox*, kStripFields> m_lists{};
+    QLabel* m_helpLine = nullptr;
+    QPushButton* m_calc = nullptr;
+    std::array<QPushButton*, 3> m_buttons{};
+    bool m_leaving = false;
+};
+
+}  // namespace gyrant

@@ -1,0 +1,51 @@
+#include "model/spec_grid.h"
+
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace gyrant {
+
+SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
+    : QTableView(parent), m_table(table), m_tableIndex(tableIndex), m_model(table, this) {
+    setModel(&m_model);
+    setObjectName(QStringLiteral("Grid1_%1").arg(tableIndex));
+    setEditTriggers(NoEditTriggers);
+    setSelectionMode(NoSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setTextElideMode(Qt::ElideNone);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    verticalHeader()->setMinimumSectionSize(0);
+    setVerticalScrollMode(ScrollPerPixel);
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
+    horizontalHeader()->setFont(small);
+    horizontalHeader()->setFixedHeight(TwipsToPixels(kShownRowHeight) + 2);
+    for (int column = 0; column < table.ColumnCount(); ++column)
+        setColumnWidth(column, TwipsToPixels(ColumnWidthTwips(column)));
+    connect(this, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { emit rowClicked(m_tableIndex, SpecTableModel::SpecRow(index.row())); });
+    Refresh();
+}
+
+void SpecGrid::Refresh() {
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        int modelRow = SpecTableModel::ModelRow(row);
+        bool shown = m_table.RowHeight(row) > kHiddenRowHeight;
+        setRowHidden(modelRow, !shown);
+        if (shown) setRowHeight(modelRow, TwipsToPixels(m_table.RowHeight(row)));
+    }
+    m_model.Refresh();
+}
+
+void SpecGrid::EnsureVisible(int specRow, int topRow) {
+    QRect cell = visualRect(m_model.index(SpecTableModel::ModelRow(specRow), 0));
+    if (cell.isValid() && cell.top() >= 0 && cell.bottom() <= viewport()->height()) return;
+    verticalScrollBar()->setValue(rowViewportPosition(SpecTableModel::ModelRow(topRow)) +
+                                  verticalScrollBar()->value());
+}
+
+}  // namespace gyrant

@@ -1,0 +1,36 @@
+#pragma once
+
+// One spec table on screen (`Grid1(0)` or `Grid1(1)`): column widths and row heights from the
+// table's twips, no editing in place; a click selects a row for the editing strip.
+
+#include <QTableView>
+
+#include "model/spec_table_model.h"
+
+namespace gyrant {
+
+// Twips on screen: 15 to a pixel.
+inline int TwipsToPixels(int twips) { return twips / 15; }
+
+class SpecGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent);
+
+    SpecTableModel& Model() { return m_model; }
+    // Shows the cells and row heights as the table now holds them.
+    void Refresh();
+    // Brings a spec row into view when it is not, putting `topRow` at the top.
+    void EnsureVisible(int specRow, int topRow);
+
+signals:
+    void rowClicked(int tableIndex, int specRow);
+
+private:
+    const SpecTable& m_table;
+    int m_tableIndex;
+    SpecTableModel m_model;
+};
+
+}  // namespace gyrant

@@ -1,0 +1,115 @@
+#include "ports/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "text/cell_codec.h"
+
+namespace gyrant {
+namespace {
+
+QMessageBox::Icon ToQt(Icon icon) {
+    switch (icon) {
+        case Icon::Question:
+            return QMessageBox::Question;
+        case Icon::Exclamation:
+            return QMessageBox::Warning;
+        case Icon::Information:
+            return QMessageBox::Information;
+        case Icon::Critical:
+            return QMessageBox::Critical;
+        case Icon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton ToQt(Answer answer) {
+    switch (answer) {
+        case Answer::Yes:
+            return QMessageBox::Yes;
+        case Answer::No:
+            return QMessageBox::No;
+        case Answer::Cancel:
+            return QMessageBox::Cancel;
+        case Answer::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons ToQt(Buttons buttons) {
+    switch (buttons) {
+        case Buttons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case Buttons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Buttons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer FromQt(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            return Answer::Ok;
+    }
+}
+
+// "All Files (*.*)|*.*" as Qt writes it: "All Files (*.*)".
+QString ToQtFilter(const std::string& filter) {
+    QString text = FromCell(filter);
+    return text.section(QChar('|'), 0, 0).replace(QStringLiteral("*.*"), QStringLiteral("*"));
+}
+
+QFileDialog::Options DialogOptions() {
+    // A test run has no desktop to host the native dialog.
+    return qEnvironmentVariableIsSet("GYRANT_PLAIN_DIALOGS") ? QFileDialog::DontUseNativeDialog
+                                                             : QFileDialog::Options();
+}
+
+}  // namespace
+
+Answer QtDialogs::ShowMessage(const Message& message) {
+    QMessageBox box(ToQt(message.icon), FromMessage(message.title), FromMessage(message.text),
+                    ToQt(message.buttons), m_parent);
+    box.setDefaultButton(ToQt(message.defaultButton));
+    if (message.buttons == Buttons::YesNo) box.setEscapeButton(QMessageBox::No);
+    return FromQt(box.exec());
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText) {
+    bool ok = false;
+    QString answer = QInputDialog::getText(m_parent, FromMessage(title), FromMessage(prompt),
+                                           QLineEdit::Normal, FromCell(defaultText), &ok);
+    return ok ? ToCell(answer) : std::string{};
+}
+
+std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
+    QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
+    QString path = QFileDialog::getOpenFileName(m_parent, FromCell(chooser.title), folder,
+                                                ToQtFilter(chooser.filter), nullptr, DialogOptions());
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser) {
+    QFileDialog::Options options = DialogOptions();
+    if (!chooser.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
+    QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
+    QString path = QFileDialog::getSaveFileName(m_parent, FromCell(chooser.title), folder,
+                                                ToQtFilter(chooser.filter), nullptr, options);
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+}  // namespace gyrant

@@ -1,0 +1,99 @@
+#include "shell/main_menus.h"
+
+#include <QMenuBar>
+
+#include "editor/options.h"
+#include "shell/main_window.h"
+#include "text/cell_codec.h"
+
+namespace gyrant {
+
+MainMenus::MainMenus(MainWindow& window, Worksheet& sheet) : m_window(window), m_sheet(sheet) {
+    BuildFileMenu();
+    QMenuBar* bar = m_window.menuBar();
+    AddPlaceholder(nullptr, QStringLiteral("EZ Build Wizard"), QStringLiteral("mnuEZ"));
+    BuildOptionsMenu();
+    AddPlaceholder(nullptr, QStringLiteral("Comments"), QStringLiteral("mnuComments"));
+    QAction* boring = bar->addAction(QStringLiteral("Boring/Stroking"));
+    boring->setObjectName(QStringLiteral("mnuBoreStroke"));
+    boring->setEnabled(false);
+    BuildHelpMenu();
+}
+
+QAction* MainMenus::AddPlaceholder(QMenu* menu, const QString& text, const QString& name) {
+    QAction* action = menu ? menu->addAction(text) : m_window.menuBar()->addAction(text);
+    action->setObjectName(name);
+    QObject::connect(action, &QAction::triggered, &m_window, [this, text] { NotBuiltYet(text.trimmed()); });
+    return action;
+}
+
+void MainMenus::NotBuiltYet(const QString& command) {
+    m_window.UserDialogs().ShowMessage({ToCell(QStringLiteral("\"%1\" is not built yet in this version of Gyrant.").arg(command)),
+                                        "Gyrant", Buttons::Ok, Icon::Information, Answer::Ok});
+}
+
+void MainMenus::BuildFileMenu() {
+    QMenu* file = m_window.menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    AddPlaceholder(file, QStringLiteral("New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"));
+    QAction* newItem = file->addAction(QStringLiteral("New"));
+    newItem->setObjectName(QStringLiteral("mnuNew"));
+    newItem->setEnabled(false);
+    AddPlaceholder(file, QStringLiteral("Open"), QStringLiteral("mnuOpen"));
+    AddPlaceholder(file, QStringLiteral("Save"), QStringLiteral("mnuSave"));
+    AddPlaceholder(file, QStringLiteral("Save As"), QStringLiteral("mnuSaveAs"));
+    file->addSeparator();
+    AddPlaceholder(file, QStringLiteral("Print"), QStringLiteral("mnuPrint"));
+    AddPlaceholder(file, QStringLiteral("Print Setup"), QStringLiteral("mnuPrintSetup"));
+    file->addSeparator();
+    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    QObject::connect(exit, &QAction::triggered, &m_window, &QWidget::close);
+}
+
+void MainMenus::BuildOptionsMenu() {
+    m_options = m_window.menuBar()->addMenu(QStringLiteral("&Options"));
+    m_options->setObjectName(QStringLiteral("mnuOptions"));
+    auto add = [this](const QString& text, auto command) {
+        QAction* action = m_options->addAction(text);
+        action->setCheckable(true);
+        QObject::connect(action, &QAction::triggered, &m_window, [this, command] {
+            command();
+            UpdateCheckMarks();
+            m_window.ShowWorksheet();
+        });
+        m_optionItems.push_back(action);
+    };
+    add(QStringLiteral("Show Only One (1) Vehicle"), [this] { SetVehicleCount(m_sheet, false); });
+    add(QStringLiteral("Compare Two (2) Vehicles"), [this] { SetVehicleCount(m_sheet, true); });
+    m_options->addSeparator();
+    add(QStringLiteral("'Vehicle Wt' Stays Total Vehicle Wt"), [this] { SetWeightOption(m_sheet, false); });
+    add(QStringLiteral("Vevizadu Weights Add To 'Vehicle Wt'"), [this] { SetWeightOption(m_sheet, true); });
+    m_options->addSeparator()->setEnabled(false);
+    // The unit system comes from the settings file; the items only show it.
+    for (const char* unit : {"English Units (inches)", "Metric Units (millimeters and CCs)",
+                             "Metric Units (millimeters and liters)"}) {
+        add(QString::fromLatin1(unit), [] {});
+        m_optionItems.back()->setEnabled(false);
+    }
+    QObject::connect(m_options, &QMenu::aboutToShow, &m_window, [this] { UpdateCheckMarks(); });
+}
+
+void MainMenus::UpdateCheckMarks() {
+    OptionChecks checks = gyrant::UpdateCheckMarks(m_sheet);
+    const bool marks[] = {checks.oneVehicle, checks.twoVehicles, checks.weightStaysTotal, checks.weightsAdd,
+                          checks.englishUnits, checks.metricCCs,  checks.metricLiters};
+    for (std::size_t i = 0; i < m_optionItems.size(); ++i) m_optionItems[i]->setChecked(marks[i]);
+}
+
+void MainMenus::BuildHelpMenu() {
+    QMenu* help = m_window.menuBar()->addMenu(QStringLiteral("&Help          "));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    AddPlaceholder(help, QStringLiteral("Help on Gyrant"), QStringLiteral("mnuHelpHelp"));
+    AddPlaceholder(help, QStringLiteral("About Gyrant"), QStringLiteral("mnuAbout"));
+    AddPlaceholder(help, QStringLiteral("Display Readme.doc File"), QStringLiteral("mnuReadme"));
+    AddPlaceholder(help, QStringLiteral("Restart Showing Help Tips"), QStringLiteral("mnuRestartTips"));
+    AddPlaceholder(help, QStringLiteral("Torvane on the Web"), QStringLiteral("mnuWeb"));
+}
+
+}  // namespace gyrant

@@ -1,0 +1,39 @@
+#pragma once
+
+// The main window's menu bar: File, EZ Build Wizard, Options, Comments, Boring/Stroking and
+// Help. Commands that later versions fill say so when chosen; switched-off items are greyed.
+
+#include <QAction>
+#include <QMenu>
+#include <QString>
+
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+class MainWindow;
+
+class MainMenus {
+public:
+    MainMenus(MainWindow& window, Worksheet& sheet);
+
+    // The Options items, in menu order, for their check marks.
+    QAction* OptionItem(int position) { return m_optionItems.at(static_cast<std::size_t>(position)); }
+    QMenu* OptionsMenu() { return m_options; }
+    // Makes the Options check marks agree with the settings.
+    void UpdateCheckMarks();
+
+private:
+    void BuildFileMenu();
+    void BuildOptionsMenu();
+    void BuildHelpMenu();
+    QAction* AddPlaceholder(QMenu* menu, const QString& text, const QString& name);
+    void NotBuiltYet(const QString& command);
+
+    MainWindow& m_window;
+    Worksheet& m_sheet;
+    QMenu* m_options = nullptr;
+    std::vector<QAction*> m_optionItems;
+};
+
+}  // namespace gyrant

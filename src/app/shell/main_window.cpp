@@ -1,0 +1,131 @@
+#include "shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "engine/layout.h"
+#include "files/display_name.h"
+#include "files/settings_file.h"
+#include "model/setup_tables.h"
+#include "shell/main_menus.h"
+#include "text/cell_codec.h"
+
+namespace gyrant {
+
+MainWindow::MainWindow(Worksheet& sheet)
+    : m_sheet(sheet), m_dialogs(this), m_editor(sheet, m_dialogs) {
+    setObjectName(QStringLiteral("frmCR"));
+    setWindowTitle(FromCell(WindowTitle(sheet)));
+    BuildCentralArea();
+    ConnectStrip();
+    m_menus = std::make_unique<MainMenus>(*this, sheet);
+    move(0, 0);
+    resize(m_strip->minimumWidth() + 30, TwipsToPixels(8420));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildCentralArea() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 4);
+    m_strip = new EditStripWidget(m_editor, central);
+    layout->addWidget(m_strip);
+    m_frame = new QGroupBox(central);
+    m_frame->setObjectName(QStringLiteral("SSFrame3"));
+    auto* frameLayout = new QVBoxLayout(m_frame);
+    frameLayout->setSpacing(TwipsToPixels(100));
+    for (int index = kBaseline; index <= kProposed; ++index) {
+        m_grids[static_cast<std::size_t>(index)] = new SpecGrid(m_sheet.Table(index), index, m_frame);
+        frameLayout->addWidget(m_grids[static_cast<std::size_t>(index)], 1);
+        connect(m_grids[static_cast<std::size_t>(index)], &SpecGrid::rowClicked, this, &MainWindow::RowClicked);
+    }
+    layout->addWidget(m_frame, 1);
+    m_optionLine = new QLabel(central);
+    m_optionLine->setObjectName(QStringLiteral("Label2"));
+    m_optionLine->setWordWrap(true);
+    m_optionLine->setContentsMargins(10, 0, 10, 0);
+    layout->addWidget(m_optionLine);
+    setCentralWidget(central);
+}
+
+void MainWindow::ConnectStrip() {
+    connect(m_strip, &EditStripWidget::changed, this, [this] { ShowWorksheet(); });
+    connect(m_strip, &EditStripWidget::keepChangeClicked, this, [this] {
+        m_editor.KeepChange();
+        ShowWorksheet();
+    });
+    connect(m_strip, &EditStripWidget::refreshClicked, this, [this] {
+        m_editor.Refresh();
+        ShowWorksheet();
+    });
+    connect(m_strip, &EditStripWidget::copyDownClicked, this, [this] {
+        m_editor.CopyDown();
+        ShowWorksheet();
+    });
+    connect(m_strip, &EditStripWidget::calcClicked, this, [this] {
+        int kind = m_editor.CalcMenuKind();
+        m_dialogs.ShowMessage({"The calculation sub-menu " + std::to_string(kind) +
+                                   " for this row is not built yet in this version of Gyrant.",
+                               "Calc", Buttons::Ok, Icon::Information, Answer::Ok});
+    });
+}
+
+void MainWindow::RowClicked(int tableIndex, int row) {
+    m_editor.TableClick(tableIndex, row);
+    ShowStripAndSelection(true);
+    Grid(tableIndex).EnsureVisible(m_sheet.CurrentRow, ScrollTopFor(m_sheet.CurrentRow));
+}
+
+void MainWindow::ShowStripAndSelection(bool moveFocus) {
+    m_strip->Show(moveFocus);
+    for (int index = kBaseline; index <= kProposed; ++index) {
+        const SpecTable& table = m_sheet.Table(index);
+        // The table being edited highlights its row from Description to the last column, the
+        // other only the Description of its row.
+        int last = index == m_sheet.CurrentTable ? table.ColumnCount() - 1 : kColDescription;
+        Grid(index).Model().SetHighlight(table.CurrentRow(), kColDescription, last);
+    }
+}
+
+void MainWindow::ShowWorksheet() {
+    m_frame->setTitle(FromCell(FrameCaption(m_sheet)));
+    Grid(kProposed).setVisible(m_sheet.TwoVehicles != 0);
+    m_optionLine->setText(FromCell(OptionLineText(m_sheet)));
+    setWindowTitle(FromCell(WindowTitle(m_sheet)));
+    for (SpecGrid* grid : m_grids) grid->Refresh();
+    ShowStripAndSelection(false);
+}
+
+void MainWindow::Activate() {
+    if (m_sheet.SkipMainRefresh == 0) {
+        int changed = m_sheet.SpecsChanged;
+        Outcome setup = SetupTables(m_sheet);
+        if (!setup.ok) m_dialogs.ShowMessage({setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
+        m_sheet.SpecsChanged = changed;
+        RefreshLayout(m_sheet);
+        m_sheet.Table(kBaseline).SetCurrentRow(1);
+        m_editor.TableClick(kBaseline, 1);
+        ShowWorksheet();
+        ShowStripAndSelection(true);
+    }
+    m_sheet.SkipMainRefresh = 0;
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::Show && !m_shown) {
+        m_shown = true;
+        Activate();
+        QTimer::singleShot(0, this, &MainWindow::firstShown);
+    }
+    return QMainWindow::event(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    Outcome written = WriteSettings(m_sheet, SettingsPath(m_sheet));
+    if (!written.ok) m_dialogs.ShowMessage({written.message, "Gyrant", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+    event->accept();
+}
+
+}  // namespace gyrant

@@ -1,0 +1,65 @@
+#pragma once
+
+// The main window `frmCR`: the editing strip, the frame holding the Baseline and Proposed
+// tables, the option line under it, and the menus.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMainWindow>
+#include <memory>
+
+#include "editor/edit_strip_widget.h"
+#include "editor/row_editor.h"
+#include "model/spec_grid.h"
+#include "model/worksheet.h"
+#include "ports/qt_dialogs.h"
+
+namespace gyrant {
+
+class MainMenus;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(Worksheet& sheet);
+    ~MainWindow() override;
+
+    // The window becomes the active one: unless a sub-window asked to skip it, the tables are
+    // set up again and the strip goes back to row 1 of the Baseline vehicle.
+    void Activate();
+    // Lays out one or two tables, the frame caption and the option line, and draws every cell.
+    void ShowWorksheet();
+
+    SpecGrid& Grid(int index) { return *m_grids[static_cast<std::size_t>(index)]; }
+    EditStripWidget& StripWidget() { return *m_strip; }
+    RowEditor& Editor() { return m_editor; }
+    Dialogs& UserDialogs() { return m_dialogs; }
+    MainMenus& Menus() { return *m_menus; }
+
+signals:
+    // The window has been painted for the first time.
+    void firstShown();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void BuildCentralArea();
+    void ConnectStrip();
+    void ShowStripAndSelection(bool moveFocus);
+    void RowClicked(int tableIndex, int row);
+
+    Worksheet& m_sheet;
+    QtDialogs m_dialogs;
+    RowEditor m_editor;
+    EditStripWidget* m_strip = nullptr;
+    QGroupBox* m_frame = nullptr;
+    std::array<SpecGrid*, 2> m_grids{};
+    QLabel* m_optionLine = nullptr;
+    std::unique_ptr<MainMenus> m_menus;
+    bool m_shown = false;
+};
+
+}  // namespace gyrant

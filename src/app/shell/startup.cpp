@@ -1,0 +1,47 @@
+#include "shell/startup.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+#include "files/settings_file.h"
+#include "model/setup_tables.h"
+#include "shell/main_window.h"
+#include "text/cell_codec.h"
+
+namespace gyrant {
+namespace {
+
+// Without a display Qt would abort; say what to do instead.
+bool HasDisplay() {
+    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int RunGyrant(int argc, char** argv) {
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "gyrant: no display found; to run it without one: xvfb-run -a %s\n", argv[0]);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Gyrant"));
+
+    Worksheet sheet;
+    sheet.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    ReadSettings(sheet, SettingsPath(sheet));
+    Outcome setup = SetupTables(sheet);
+    if (!setup.ok) {
+        QMessageBox::critical(nullptr, QStringLiteral("Gyrant - Torvane Inc."), FromMessage(setup.message));
+        return 1;
+    }
+
+    MainWindow window(sheet);
+    if (qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN"))
+        QObject::connect(&window, &MainWindow::firstShown, &app, &QApplication::quit, Qt::QueuedConnection);
+    window.show();
+    return QApplication::exec();
+}
+
+}  // namespace gyrant
