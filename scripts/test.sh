@@ -10,6 +10,6 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGYRANT_SANITIZE=ON -DGYRANT_BENCHMARKS=OFF
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGYRANT_SANITIZE=ON -DGYRANT_BENCHMARKS=OFF -DGYRANT_APP=OFF
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"

@@ -15,6 +15,7 @@ import subprocess
 import sys
 import tempfile
 
+sys.dont_write_bytecode = True  # leave no cache beside the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import reference_recalc as ref  # noqa: E402
 
@@ -31,7 +32,9 @@ VALUE, OD, ID, WIDTH, MATERIAL, WEIGHT, UNITS, INERTIA, EQWT, PCT = range(10)
 
 JUNK = ["abc", "n/a", "  ", "", "12,5", '"7"', "1.5.5", "-0", "+3", "3e2", "2D1", ".", "-",
         "\xe9 4", "\xb0", "1e", "  42  ", "1,234.5", "x", "-.5", "9999", "0", ".004999",
-        "\t5", "- 5", "1e-3", "7.", "3 in", "E5"]
+        "\t5", "- 5", "1e-3", "7.", "3 in", "E5", "0.005", "-0.005", "1d-2", "1e400", "\xa05",
+        "4.9e-324", "2.675", "-0.0049", "\t", " \t "]
+# A tab is not a blank: a cell of tabs is not empty, and reads as the number 0.
 
 # Component rows: O.D., I.D. and width ranges (inches) and a plausible weight (lb).
 COMPONENTS = {
@@ -294,15 +297,16 @@ def main():
             if len(actual) != len(expected):
                 found += 1
                 print("%s: %d records, expected %d" % (name, len(actual), len(expected)))
+            headings = ["Table"] + list(ref.HEADINGS)
             for want, got in zip(expected, actual):
-                for c in range(1, 14):
+                for c in range(14):
                     have = got[c] if c < len(got) else "<missing>"
                     if want[c] != have:
                         found += 1
                         if mismatches + found <= args.show:
                             print("%s (%sseed %d): table %s row %s column %d %s: expected %r, "
                                   "got %r" % (name, options, args.seed, want[0], want[1], c - 1,
-                                              ref.HEADINGS[c - 1], want[c], have))
+                                              headings[c], want[c], have))
             if found:
                 bad_sheets += 1
                 mismatches += found

@@ -47,16 +47,29 @@ def sq(x):
     return x * x  # never raises on overflow, unlike x ** 2
 
 
+def div(a, b):
+    """a / b as the hardware divides: a zero divisor gives an infinity or NaN, not an error."""
+    if b != 0:
+        return a / b
+    if a == 0 or math.isnan(a):
+        return math.nan
+    return math.copysign(math.inf, a) * math.copysign(1.0, b)
+
+
 def round_half_even(value):
     return max(-32768, min(32767, round(value)))
 
 
 def number_in_last(text, count):
-    return round_half_even(num(text[-count:].strip(" ")))
+    return round_half_even(num(text[-count:].strip(BLANKS)))
+
+
+# The characters a cell is trimmed of before the blank tests of the recalculation.
+BLANKS = " "
 
 
 def is_blank(text):
-    return text.strip(" ") == ""
+    return text.strip(BLANKS) == ""
 
 
 def is_grams(units):
@@ -98,7 +111,7 @@ def read_descriptions(program_folder):
     descriptions = [""]
     at = 0
     for _ in range(LAST_ROW):
-        descriptions.append(lines[at].strip(" "))
+        descriptions.append(lines[at].strip(BLANKS))
         at += 4  # description, help, kind, sub-menu kind
         limits = 0
         while limits < 8:
@@ -176,7 +189,7 @@ class Worksheet:
                 wheel = self.value(t, wheel_row, OD)
                 if wheel > 0:
                     diameter = 1.3 * wheel
-            return 0.0 if diameter == 0 else 12 / (diameter / 2)
+            return 0.0 if diameter == 0 else div(12, diameter / 2)
 
         rear = tire_factor(27, 26)
         front = tire_factor(24, 23)

@@ -46,8 +46,9 @@ void MainMenus::BuildFileMenu() {
     AddPlaceholder(file, QStringLiteral("Print"), QStringLiteral("mnuPrint"));
     AddPlaceholder(file, QStringLiteral("Print Setup"), QStringLiteral("mnuPrintSetup"));
     file->addSeparator();
-    QAction* exit = file->addAction(QStringLiteral("Exit"));
+    QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    exit->setShortcut(QKeySequence::Quit);
     QObject::connect(exit, &QAction::triggered, &m_window, &QWidget::close);
 }
 

@@ -343,16 +343,12 @@ int ChoiceNumberInLast(std::string_view cell, std::size_t count) {
 }
 
 std::string_view TrimBlanks(std::string_view text) {
-    std::size_t first = 0;
-    while (first < text.size() && IsBlankChar(text[first])) ++first;
-    std::size_t last = text.size();
-    while (last > first && IsBlankChar(text[last - 1])) --last;
-    return text.substr(first, last - first);
+    std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool IsBlank(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), IsBlankChar);
-}
+bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
 
 bool Contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;

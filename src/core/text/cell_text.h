@@ -58,10 +58,10 @@ int ChoiceLastCharacter(std::string_view cell);
 // The number held in the last `count` characters of a cell, blanks trimmed.
 int ChoiceNumberInLast(std::string_view cell, std::size_t count);
 
-// The text without blanks at either end.
+// The text without blanks (spaces) at either end; a tab is not a blank.
 std::string_view TrimBlanks(std::string_view text);
 
-// True when the text is empty or holds only blanks.
+// True when the text is empty or holds only blanks (spaces).
 bool IsBlank(std::string_view text);
 
 // True when the text contains the word (the worksheet's substring test).

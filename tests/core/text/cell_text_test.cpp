@@ -215,6 +215,7 @@ TEST(TextTests, AreSubstringAndBlankTests) {
     EXPECT_TRUE(IsBlank("   "));
     EXPECT_TRUE(IsBlank(""));
     EXPECT_FALSE(IsBlank(" x "));
+    EXPECT_FALSE(IsBlank("\t"));
     EXPECT_EQ(TrimBlanks("  a b  "), "a b");
     EXPECT_EQ(UpperCase("Gms"), "GMS");
 }

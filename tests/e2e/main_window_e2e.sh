@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Starts the real gyrant from a copy of its program folder under Xvfb, waits for the main window,
+# saves a screenshot, quits with the keyboard and checks that the settings file was written.
+# Usage: main_window_e2e.sh GYRANT ARTIFACT_DIR
+set -euo pipefail
+gyrant=$1
+artifacts=$2
+mkdir -p "$artifacts"
+folder=$(mktemp -d)
+trap 'kill "${xvfb:-}" "${app:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
+
+cp "$gyrant" "$folder/"
+cp -r "$(dirname "$gyrant")/GyrantTEXT" "$(dirname "$gyrant")/GyrantFiles" "$folder/"
+
+# Without a display the program says how to run it instead of aborting.
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$folder/gyrant" 2>&1 || true)
+case "$message" in
+    *"no display found"*xvfb-run*) ;;
+    *) echo "unexpected message without a display: $message"; exit 1 ;;
+esac
+
+exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+xvfb=$!
+read -r -t 10 display <&3
+export DISPLAY=":$display" XDG_RUNTIME_DIR="$folder/xdg"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+
+"$folder/gyrant" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "Vevizadu Gyrant" | head -n 1)
+sleep 1
+import -window root "$artifacts/main-window.png"
+
+xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then echo "gyrant did not end after ctrl+q"; exit 1; fi
+wait "$app"
+test -s "$folder/CRCNFG.QRX" || { echo "the settings file was not written"; exit 1; }
+echo "main window shown, screenshot in $artifacts/main-window.png, settings written"
