@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Gyrant, and recalculates the example worksheet that compares
-# a rear-drive V8 car with the same car on lighter wheels, tires and driveshaft.
+# Installs what is missing, builds Gyrant, and starts it from the build tree, where its data
+# files and the example worksheets (GyrantFiles/) lie beside it. Without a display it says how
+# to run it under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -8,4 +9,4 @@ bash scripts/install-deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
-build/bin/gyrant-calc "build/bin/GyrantFiles/V8 Street Car.qrx"
+exec build/bin/gyrant

@@ -62,6 +62,9 @@ void EditStripWidget::BuildFields() {
         }
         if (IsListField(field)) {
             auto* list = new QComboBox(this);
+            // The list has its place; measuring every item for a size would only slow the start.
+            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            list->setMinimumContentsLength(2);
             list->setObjectName(QStringLiteral("cmbSpecData_%1").arg(field));
             list->setGeometry(place);
             list->installEventFilter(this);
