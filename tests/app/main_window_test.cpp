@@ -28,6 +28,7 @@ private slots:
     void arrowKeysMoveBetweenFieldsWithoutChangingAChoice();
     void optionsMenuShowsAndChangesTheSettings();
     void closingWritesTheSettings();
+    void cellBytesSurviveTheWindowsAndMessagesBreakAtCr();
 
 private:
     void ClickRow(int table, int row);
@@ -156,6 +157,14 @@ void MainWindowTest::closingWritesTheSettings() {
     Worksheet read;
     ReadSettings(read, SettingsPath(*m_sheet));
     QCOMPARE(read.TwoVehicles, 1);
+}
+
+void MainWindowTest::cellBytesSurviveTheWindowsAndMessagesBreakAtCr() {
+    std::string every;
+    for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);
+    QCOMPARE(ToCell(FromCell(every)), every);
+    QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
+    QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
 }
 
 }  // namespace gyrant
