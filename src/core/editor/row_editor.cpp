@@ -54,11 +54,16 @@ void RowEditor::TableClick(int table, int row) {
     EditRow();
 }
 
-void RowEditor::EditRow() {
+int RowEditor::SelectStripRow() {
     int row = m_strip.SelectedRow();
     m_sheet.CurrentRow = row;
-    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
-    table.SetCurrentRow(row);
+    m_sheet.Table(m_sheet.CurrentTable).SetCurrentRow(row);
+    return row;
+}
+
+void RowEditor::EditRow() {
+    int row = SelectStripRow();
+    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     m_strip.Field(kColDescription).text = table.Text(row, kColDescription);
     m_strip.helpLine = "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote;
     int kind = m_sheet.Rows.RowKind[row];
@@ -140,10 +145,8 @@ void RowEditor::ListClick(int field, int index) {
 }
 
 void RowEditor::KeepChange() {
-    int row = m_strip.SelectedRow();
-    m_sheet.CurrentRow = row;
+    int row = SelectStripRow();
     SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
-    table.SetCurrentRow(row);
     int kind = m_sheet.Rows.RowKind[row];
     if (kind == kChoiceRow) {
         const StripField& value = m_strip.Field(kColValue);
@@ -165,12 +168,12 @@ void RowEditor::KeepComponentRow(int row) {
     SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     if (IsWheelRow(row)) {
         m_strip.Field(kColID).text.clear();
-        std::string_view od = TrimBlanks(m_strip.Text(kColOD));
-        if (!od.empty()) table.SetText(row + 1, kColID, std::string(od));
+        std::string od(TrimBlanks(m_strip.Field(kColOD).text));
+        if (!od.empty()) table.SetText(row + 1, kColID, od);
     }
     if (IsTireRow(row)) {
-        std::string_view id = TrimBlanks(m_strip.Text(kColID));
-        if (!id.empty()) table.SetText(row - 1, kColOD, std::string(id));
+        std::string id(TrimBlanks(m_strip.Field(kColID).text));
+        if (!id.empty()) table.SetText(row - 1, kColOD, id);
     }
     for (int field = kColValue; field <= kColPercentTotal; ++field) {
         bool list = field == kColMaterial || field == kColUnits;

@@ -45,6 +45,8 @@ public:
     bool LeaveTextBox(int field);
 
 private:
+    // Makes the row selector's row the current row of the current table.
+    int SelectStripRow();
     void LoadChoiceRow(int row);
     void LoadComponentRow(int row);
     void LoadNumericRow(int row);
