@@ -72,8 +72,11 @@ void EditStripWidget::BuildFields() {
             m_lists[static_cast<std::size_t>(field)] = list;
         }
     }
-    TextBox(kColDescription)->setReadOnly(true);
-    TextBox(kColDescription)->setFocusPolicy(Qt::NoFocus);
+    // The description and the computed fields only show; typing there would reach the table.
+    for (int field : {int(kColDescription), int(kColInertia), int(kColEqWt), int(kColPercentTotal), int(kColImprovement)}) {
+        TextBox(field)->setReadOnly(true);
+        TextBox(field)->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 void EditStripWidget::BuildButtons() {
