@@ -3,6 +3,9 @@
 #include <QMenuBar>
 
 #include "editor/options.h"
+#include "files/file_commands.h"
+#include "help/about_window.h"
+#include "help/comments_window.h"
 #include "shell/main_window.h"
 #include "text/cell_codec.h"
 
@@ -13,7 +16,7 @@ MainMenus::MainMenus(MainWindow& window, Worksheet& sheet) : m_window(window), m
     QMenuBar* bar = m_window.menuBar();
     AddPlaceholder(nullptr, QStringLiteral("EZ Build Wizard"), QStringLiteral("mnuEZ"));
     BuildOptionsMenu();
-    AddPlaceholder(nullptr, QStringLiteral("Comments"), QStringLiteral("mnuComments"));
+    AddCommand(nullptr, QStringLiteral("Comments"), QStringLiteral("mnuComments"), [this] { ShowComments(); });
     QAction* boring = bar->addAction(QStringLiteral("Boring/Stroking"));
     boring->setObjectName(QStringLiteral("mnuBoreStroke"));
     boring->setEnabled(false);
@@ -25,6 +28,25 @@ QAction* MainMenus::AddPlaceholder(QMenu* menu, const QString& text, const QStri
     action->setObjectName(name);
     QObject::connect(action, &QAction::triggered, &m_window, [this, text] { NotBuiltYet(text.trimmed()); });
     return action;
+}
+
+QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& name,
+                              std::function<void()> command) {
+    QAction* action = menu ? menu->addAction(text) : m_window.menuBar()->addAction(text);
+    action->setObjectName(name);
+    QObject::connect(action, &QAction::triggered, &m_window, [this, command] {
+        command();
+        m_window.ShowWorksheet();
+    });
+    return action;
+}
+
+void MainMenus::ShowComments() { m_window.ShowSubWindow(new CommentsWindow(m_sheet, &m_window)); }
+
+void MainMenus::ShowAbout() {
+    auto* about = new AboutWindow(&m_window);
+    QObject::connect(about, &AboutWindow::printClicked, about, [this] { NotBuiltYet(QStringLiteral("Print")); });
+    m_window.ShowSubWindow(about);
 }
 
 void MainMenus::NotBuiltYet(const QString& command) {
@@ -39,9 +61,14 @@ void MainMenus::BuildFileMenu() {
     QAction* newItem = file->addAction(QStringLiteral("New"));
     newItem->setObjectName(QStringLiteral("mnuNew"));
     newItem->setEnabled(false);
-    AddPlaceholder(file, QStringLiteral("Open"), QStringLiteral("mnuOpen"));
-    AddPlaceholder(file, QStringLiteral("Save"), QStringLiteral("mnuSave"));
-    AddPlaceholder(file, QStringLiteral("Save As"), QStringLiteral("mnuSaveAs"));
+    Dialogs& dialogs = m_window.UserDialogs();
+    AddCommand(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"),
+               [this, &dialogs] { OpenSpecFile(m_sheet, m_window.Editor(), dialogs); })
+        ->setShortcut(QKeySequence::Open);
+    AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] { SaveSpecFile(m_sheet, dialogs); })
+        ->setShortcut(QKeySequence::Save);
+    AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"),
+               [this, &dialogs] { SaveSpecFileAs(m_sheet, dialogs); });
     file->addSeparator();
     AddPlaceholder(file, QStringLiteral("Print"), QStringLiteral("mnuPrint"));
     AddPlaceholder(file, QStringLiteral("Print Setup"), QStringLiteral("mnuPrintSetup"));
@@ -91,7 +118,7 @@ void MainMenus::BuildHelpMenu() {
     QMenu* help = m_window.menuBar()->addMenu(QStringLiteral("&Help          "));
     help->setObjectName(QStringLiteral("mnuHelp"));
     AddPlaceholder(help, QStringLiteral("Help on Gyrant"), QStringLiteral("mnuHelpHelp"));
-    AddPlaceholder(help, QStringLiteral("About Gyrant"), QStringLiteral("mnuAbout"));
+    AddCommand(help, QStringLiteral("About Gyrant"), QStringLiteral("mnuAbout"), [this] { ShowAbout(); });
     AddPlaceholder(help, QStringLiteral("Display Readme.doc File"), QStringLiteral("mnuReadme"));
     AddPlaceholder(help, QStringLiteral("Restart Showing Help Tips"), QStringLiteral("mnuRestartTips"));
     AddPlaceholder(help, QStringLiteral("Torvane on the Web"), QStringLiteral("mnuWeb"));

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QString>
+#include <functional>
 
 #include "model/worksheet.h"
 
@@ -29,6 +30,9 @@ private:
     void BuildHelpMenu();
     QAction* AddPlaceholder(QMenu* menu, const QString& text, const QString& name);
     void NotBuiltYet(const QString& command);
+    QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, std::function<void()> command);
+    void ShowComments();
+    void ShowAbout();
 
     MainWindow& m_window;
     Worksheet& m_sheet;

@@ -6,15 +6,15 @@
 
 #include "engine/layout.h"
 #include "files/display_name.h"
-#include "files/settings_file.h"
+#include "files/file_commands.h"
 #include "model/setup_tables.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
 
-MainWindow::MainWindow(Worksheet& sheet)
-    : m_sheet(sheet), m_dialogs(this), m_editor(sheet, m_dialogs) {
+MainWindow::MainWindow(Worksheet& sheet, Dialogs* dialogs)
+    : m_sheet(sheet), m_qtDialogs(this), m_dialogs(dialogs ? *dialogs : m_qtDialogs), m_editor(sheet, m_dialogs) {
     setObjectName(QStringLiteral("frmCR"));
     setWindowTitle(FromCell(WindowTitle(sheet)));
     BuildCentralArea();
@@ -122,10 +122,14 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void MainWindow::ShowSubWindow(QDialog* window) {
+    connect(window, &QDialog::finished, this, [this] { Activate(); });
+    window->show();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    Outcome written = WriteSettings(m_sheet, SettingsPath(m_sheet));
-    if (!written.ok) m_dialogs.ShowMessage({written.message, "Gyrant", Buttons::Ok, Icon::Exclamation, Answer::Ok});
-    event->accept();
+    if (ExitProgram(m_sheet, m_dialogs)) event->accept();
+    else event->ignore();
 }
 
 }  // namespace gyrant

@@ -3,6 +3,7 @@
 // The main window `frmCR`: the editing strip, the frame holding the Baseline and Proposed
 // tables, the option line under it, and the menus.
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
@@ -22,7 +23,8 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(Worksheet& sheet);
+    // Asks the user through `dialogs` when given (tests script them), else through Qt's boxes.
+    explicit MainWindow(Worksheet& sheet, Dialogs* dialogs = nullptr);
     ~MainWindow() override;
 
     // The window becomes the active one: unless a sub-window asked to skip it, the tables are
@@ -35,6 +37,8 @@ public:
     EditStripWidget& StripWidget() { return *m_strip; }
     RowEditor& Editor() { return m_editor; }
     Dialogs& UserDialogs() { return m_dialogs; }
+    // Shows a sub-window without blocking this one; when it closes this window is activated.
+    void ShowSubWindow(QDialog* window);
     MainMenus& Menus() { return *m_menus; }
 
 signals:
@@ -52,7 +56,8 @@ private:
     void RowClicked(int tableIndex, int row);
 
     Worksheet& m_sheet;
-    QtDialogs m_dialogs;
+    QtDialogs m_qtDialogs;
+    Dialogs& m_dialogs;
     RowEditor m_editor;
     EditStripWidget* m_strip = nullptr;
     QGroupBox* m_frame = nullptr;

@@ -21,6 +21,8 @@ std::string LastReason(const char* fallback) {
 Outcome WriteFileAtomically(const fs::path& target, const std::string& bytes) {
     std::error_code error;
     if (fs::is_directory(target, error)) return Failed(target, "it is a folder");
+    if (fs::exists(target, error) && !fs::is_regular_file(target, error))
+        return Failed(target, "it is not a plain file");
     fs::path temporary = target;
     temporary += ".saving";
     errno = 0;

@@ -1,0 +1,65 @@
+#include "help/comments_window.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "files/file_commands.h"
+#include "text/cell_codec.h"
+
+namespace gyrant {
+namespace {
+
+QLabel* Note(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent) : QDialog(parent), m_sheet(sheet) {
+    setObjectName(QStringLiteral("frmComments"));
+    setWindowTitle(QStringLiteral("Vevizadu Gyrant File Comments"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("Text1"));
+    // The comments keep CR LF line breaks; the box edits plain lines.
+    m_text->setPlainText(FromCell(sheet.FileComments).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    connect(ok, &QPushButton::clicked, this, &CommentsWindow::Keep);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Note(QStringLiteral("Tip:  Enter comments to describe the specs in this file.  These will be "
+                                          "printed with reports and saved when you save this file."), this));
+    layout->addWidget(m_text, 1);
+    layout->addWidget(Note(QStringLiteral("Important:  We recommend you press <Enter> at the end of each line or "
+                                          "comment to ensure all comments are printed on printouts."), this));
+    layout->addLayout(buttons);
+    resize(520, 340);
+}
+
+void CommentsWindow::Keep() {
+    QString text = m_text->toPlainText();
+    text.replace(QChar('\n'), QStringLiteral("\r\n"));
+    KeepComments(m_sheet, ToCell(text));
+    accept();
+}
+
+bool CommentsWindow::event(QEvent* event) {
+    // Clicking another window discards the typing, as Cancel does.
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    return QDialog::event(event);
+}
+
+}  // namespace gyrant

@@ -1,0 +1,36 @@
+#pragma once
+
+// The File menu's commands: Open, Save, Save As and Exit, with their questions and file
+// choosers, and keeping edited comments. Each asks the user only through the dialogs.
+
+#include <string>
+
+#include "editor/row_editor.h"
+#include "model/worksheet.h"
+#include "ports/dialogs.h"
+
+namespace gyrant {
+
+// The folder the file choosers start in: "GyrantFiles" beside the program.
+std::string DefaultSpecFolder(const Worksheet& sheet);
+
+// Asks for a spec file and reads it; then the tables are set up again, both vehicles are
+// recalculated and the strip shows row 1 of the Baseline vehicle (also after a bad file,
+// which leaves the worksheet as it was).
+void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs);
+
+// Writes the worksheet to its file, or asks for one when it has none. True when written.
+bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs);
+
+// Asks for a file name (cut to 40 characters) and writes the worksheet there. True when
+// written.
+bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs);
+
+// Offers to save unsaved changes and writes the settings. True when the program may end:
+// not after Cancel, nor after a Save As that was cancelled or failed.
+bool ExitProgram(Worksheet& sheet, Dialogs& dialogs);
+
+// The comments kept with "OK" in the comments window; a change counts as unsaved work.
+void KeepComments(Worksheet& sheet, const std::string& comments);
+
+}  // namespace gyrant
