@@ -47,6 +47,7 @@ CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent) : QDialog(pare
                                           "comment to ensure all comments are printed on printouts."), this));
     layout->addLayout(buttons);
     resize(520, 340);
+    m_text->setFocus();
 }
 
 void CommentsWindow::Keep() {

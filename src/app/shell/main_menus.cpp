@@ -14,9 +14,9 @@ namespace gyrant {
 MainMenus::MainMenus(MainWindow& window, Worksheet& sheet) : m_window(window), m_sheet(sheet) {
     BuildFileMenu();
     QMenuBar* bar = m_window.menuBar();
-    AddPlaceholder(nullptr, QStringLiteral("EZ Build Wizard"), QStringLiteral("mnuEZ"));
+    AddPlaceholder(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"));
     BuildOptionsMenu();
-    AddCommand(nullptr, QStringLiteral("Comments"), QStringLiteral("mnuComments"), [this] { ShowComments(); });
+    AddCommand(nullptr, QStringLiteral("&Comments"), QStringLiteral("mnuComments"), [this] { ShowComments(); });
     QAction* boring = bar->addAction(QStringLiteral("Boring/Stroking"));
     boring->setObjectName(QStringLiteral("mnuBoreStroke"));
     boring->setEnabled(false);
@@ -26,7 +26,7 @@ MainMenus::MainMenus(MainWindow& window, Worksheet& sheet) : m_window(window), m
 QAction* MainMenus::AddPlaceholder(QMenu* menu, const QString& text, const QString& name) {
     QAction* action = menu ? menu->addAction(text) : m_window.menuBar()->addAction(text);
     action->setObjectName(name);
-    QObject::connect(action, &QAction::triggered, &m_window, [this, text] { NotBuiltYet(text.trimmed()); });
+    QObject::connect(action, &QAction::triggered, &m_window, [this, text] { NotBuiltYet(QString(text).remove(QChar('&')).trimmed()); });
     return action;
 }
 

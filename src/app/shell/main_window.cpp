@@ -125,6 +125,8 @@ bool MainWindow::event(QEvent* event) {
 void MainWindow::ShowSubWindow(QDialog* window) {
     connect(window, &QDialog::finished, this, [this] { Activate(); });
     window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
