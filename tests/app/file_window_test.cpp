@@ -26,6 +26,7 @@ private slots:
     void commentsKeptWithOkAreAChangeAndCancelDiscards();
     void aboutClosesAndPutsTheStripBackOnRowOne();
     void closingWithChangesAsksAndCancelKeepsTheWindow();
+    void wizardBuildsTheVehicleInTheWindow();
 
 private:
     QAction* Item(const char* name) { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -118,6 +119,17 @@ void FileWindowTest::closingWithChangesAsksAndCancelKeepsTheWindow() {
     QCOMPARE(QString::fromStdString(m_dialogs->messages.back().title), QStringLiteral("Save Changes?"));
     m_dialogs->answers = {Answer::No};
     QVERIFY(m_window->close());
+}
+
+void FileWindowTest::wizardBuildsTheVehicleInTheWindow() {
+    m_dialogs->answers = {Answer::Yes, Answer::No, Answer::Ok};
+    m_dialogs->inputs = {"3200", "3.73", "2.52", "350", "8", "26"};
+    Item("mnuEZ")->trigger();
+    SpecTableModel& model = m_window->Grid(kBaseline).Model();
+    QCOMPARE(model.data(model.index(2, kColValue), Qt::DisplayRole).toString(), QStringLiteral("3.73"));
+    QVERIFY(!model.data(model.index(30, kColEqWt), Qt::DisplayRole).toString().isEmpty());
+    QCOMPARE(m_window->StripWidget().TextBox(kColValue)->text(), QStringLiteral("3200"));
+    QCOMPARE(m_dialogs->inputsAsked.size(), 6u);
 }
 
 }  // namespace gyrant

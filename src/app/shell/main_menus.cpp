@@ -1,11 +1,13 @@
 #include "shell/main_menus.h"
 
+#include <QCoreApplication>
 #include <QMenuBar>
 
 #include "editor/options.h"
 #include "files/file_commands.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
+#include "wizard/ez_build_wizard.h"
 #include "shell/main_window.h"
 #include "text/cell_codec.h"
 
@@ -14,7 +16,7 @@ namespace gyrant {
 MainMenus::MainMenus(MainWindow& window, Worksheet& sheet) : m_window(window), m_sheet(sheet) {
     BuildFileMenu();
     QMenuBar* bar = m_window.menuBar();
-    AddPlaceholder(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"));
+    AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"), [this] { RunWizard(); });
     BuildOptionsMenu();
     AddCommand(nullptr, QStringLiteral("&Comments"), QStringLiteral("mnuComments"), [this] { ShowComments(); });
     QAction* boring = bar->addAction(QStringLiteral("Boring/Stroking"));
@@ -41,6 +43,13 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
     return action;
 }
 
+void MainMenus::RunWizard() {
+    RunEzBuildWizard(m_sheet, m_window.Editor(), m_window.UserDialogs(), [this] {
+        m_window.ShowWorksheet();
+        QCoreApplication::processEvents();
+    });
+}
+
 void MainMenus::ShowComments() { m_window.ShowSubWindow(new CommentsWindow(m_sheet, &m_window)); }
 
 void MainMenus::ShowAbout() {
@@ -57,7 +66,7 @@ void MainMenus::NotBuiltYet(const QString& command) {
 void MainMenus::BuildFileMenu() {
     QMenu* file = m_window.menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddPlaceholder(file, QStringLiteral("New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"));
+    AddCommand(file, QStringLiteral("New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"), [this] { RunWizard(); });
     QAction* newItem = file->addAction(QStringLiteral("New"));
     newItem->setObjectName(QStringLiteral("mnuNew"));
     newItem->setEnabled(false);

@@ -31,6 +31,7 @@ private:
     QAction* AddPlaceholder(QMenu* menu, const QString& text, const QString& name);
     void NotBuiltYet(const QString& command);
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, std::function<void()> command);
+    void RunWizard();
     void ShowComments();
     void ShowAbout();
 

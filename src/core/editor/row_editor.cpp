@@ -50,6 +50,10 @@ void RowEditor::TableClick(int table, int row) {
     const SpecTable& t = m_sheet.Table(table);
     if (row <= 0 || row > kLastSelectableRow) row = 1;
     while (row > 1 && !t.IsSelectable(row)) --row;
+    SelectRow(row);
+}
+
+void RowEditor::SelectRow(int row) {
     m_strip.Field(kRowSelector).listIndex = row - 1;
     EditRow();
 }
@@ -116,8 +120,7 @@ void RowEditor::LoadComponentRow(int row) {
     }
     if (IsWheelRow(row)) id.text.clear();
     m_strip.focusField = kColOD;
-    // Choosing the row's material and units in the lists refreshes the strip's results.
-    RefreshStripResults();
+    ShowStripResults();
 }
 
 void RowEditor::LoadNumericRow(int row) {
@@ -133,6 +136,10 @@ void RowEditor::LoadNumericRow(int row) {
 
 void RowEditor::RefreshStripResults() {
     RefreshLayout(m_sheet);
+    ShowStripResults();
+}
+
+void RowEditor::ShowStripResults() {
     m_sheet.CurrentRow = m_strip.SelectedRow();
     GetRatios(m_sheet, m_sheet.CurrentTable);
     RunningTotals ignored;

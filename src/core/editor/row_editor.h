@@ -24,6 +24,8 @@ public:
     EditStrip& Strip() { return m_strip; }
     const EditStrip& Strip() const { return m_strip; }
 
+    // Loads a row of the current table into the strip, as picking it in the row selector does.
+    void SelectRow(int row);
     // A click on row `row` of table `table`: the nearest row above that takes input is loaded.
     void TableClick(int table, int row);
     // Loads the row the row selector points at into the strip.
@@ -52,7 +54,9 @@ private:
     void LoadNumericRow(int row);
     void ShowFieldsForKind(int kind);
     void PlaceCalcButton(int row);
+    // The strip's Weight, Inertia and Eq. Wt from its own fields, after a layout pass or not.
     void RefreshStripResults();
+    void ShowStripResults();
     void KeepComponentRow(int row);
 
     Worksheet& m_sheet;

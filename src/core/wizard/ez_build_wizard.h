@@ -1,0 +1,20 @@
+#pragma once
+
+// The EZ Build Wizard: builds a vehicle from a few questions (weight, final drive, transmission
+// ratio, displacement, driven tire), fills the choices still blank with sensible ones,
+// recalculates, offers to build the other vehicle and to save.
+
+#include <functional>
+
+#include "editor/row_editor.h"
+#include "model/worksheet.h"
+#include "ports/dialogs.h"
+
+namespace gyrant {
+
+// Runs the wizard. `showProgress` is called whenever cells have changed, so the window can
+// draw the tables and the strip as the questions go.
+void RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                      const std::function<void()>& showProgress);
+
+}  // namespace gyrant
