@@ -1,0 +1,203 @@
+#include "report/printed_report.h"
+
+#include <algorithm>
+#include <array>
+
+#include "report/comment_lines.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+constexpr double kTableFontSize = 9;
+constexpr double kHeaderFontSize = 11;
+constexpr std::size_t kLongestFileLine = 35;
+
+// The cell's text as printed: up to its first run of four blanks (a choice cell's item), without
+// trailing blanks.
+std::string PrintedCell(const std::string& cell) {
+    std::string_view text(cell);
+    text = text.substr(0, text.find("    "));
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::string(text);
+}
+
+class ReportLayout {
+public:
+    ReportLayout(const Worksheet& sheet, PrintSurface& surface)
+        : m_sheet(sheet), m_surface(surface), m_width(surface.PageWidth()),
+          m_landscape(surface.PageWidth() > surface.PageHeight()) {
+        m_left = (m_landscape ? 0.03 : 0.06) * m_width;
+        m_ruleRight = (m_landscape ? 0.95 : 0.93) * m_width;
+        ComputeColumnPositions();
+    }
+
+    void Print(const std::string& comment, const ReportTime& when) {
+        std::string font = ChoosePrinterFont(m_surface);
+        m_surface.SetFontSize(kTableFontSize);
+        m_lineHeight = m_surface.TextHeight("X");
+        PrintHeader(comment, when, font);
+        Rule(true);
+        PrintAt(m_left, "Gyrant File Comments:", true);
+        PrintComments();
+        Rule(true);
+        double frameTop = m_surface.CurrentY();
+        PrintTable(kBaseline);
+        if (m_sheet.TwoVehicles == 1) {
+            Rule(true);
+            PrintTable(kProposed);
+        }
+        CloseFrame(frameTop);
+    }
+
+private:
+    void ComputeColumnPositions() {
+        int columns = m_sheet.TwoVehicles == 1 ? kProposedColumns : kBaselineColumns;
+        double total = 0;
+        for (int column = 0; column < columns; ++column) total += ColumnWidthTwips(column);
+        double before = 0;
+        for (int column = 0; column < columns; ++column) {
+            m_positions[static_cast<std::size_t>(column)] = before / total * 0.86;
+            before += ColumnWidthTwips(column);
+        }
+    }
+
+    void PrintAt(double x, const std::string& text, bool endLine) {
+        m_surface.SetCurrentX(x);
+        m_surface.Print(text, endLine);
+    }
+
+    // Two parallel lines across the page, below a small gap when one is asked for.
+    void Rule(bool gap) {
+        double y = m_surface.CurrentY() + (gap ? 0.25 * m_lineHeight : 0);
+        double left = m_left - 0.01 * m_width;
+        m_surface.DrawLine(left, y, m_ruleRight, y);
+        m_surface.DrawLine(left, y + 0.12 * m_lineHeight, m_ruleRight, y + 0.12 * m_lineHeight);
+        m_surface.SetCurrentY(y + 0.3 * m_lineHeight);
+        m_surface.SetCurrentX(0);
+    }
+
+    void PrintHeader(const std::string& comment, const ReportTime& when, const std::string& font) {
+        m_surface.Print(" ", true);
+        m_surface.SetFontSize(kHeaderFontSize);
+        PrintAt(m_left, "Gyrant v1.1", false);
+        PrintAt(0.45 * m_width, "Torvane Inc.", false);
+        PrintAt(0.75 * m_width, "Date: " + when.date, true);
+        PrintAt(m_left, ("File: " + m_sheet.DisplayName).substr(0, kLongestFileLine), false);
+        PrintAt(0.75 * m_width, "Time: " + when.time, true);
+        PrintAt(m_left, "Calculated Test Results", false);
+        PrintAt(0.75 * m_width, "Page:" + GeneralForm(m_surface.PageNumber()), true);
+        m_surface.SetFontSize(kTableFontSize);
+        if (!comment.empty()) {
+            Rule(true);
+            PrintAt(m_left, "Report Comment:  " + comment, true);
+        }
+        m_surface.SetFontName(font);
+    }
+
+    // The comment lines, in two columns when both fit across the page.
+    void PrintComments() {
+        std::vector<std::string> lines = CommentLines(m_sheet.FileComments);
+        std::size_t half = (lines.size() + 1) / 2;
+        double widest[2] = {0, 0};
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            widest[i < half ? 0 : 1] = std::max(widest[i < half ? 0 : 1], m_surface.TextWidth(lines[i]));
+        double room = 0.9 * m_width - widest[0] - widest[1];
+        double left = 0.07 * m_width;
+        if (room <= 0) {
+            for (const std::string& line : lines) PrintAt(left, line, true);
+            return;
+        }
+        for (std::size_t i = 0; i < half; ++i) {
+            bool second = half + i < lines.size();
+            PrintAt(left, lines[i], !second);
+            if (second) PrintAt(left + widest[0] + room / 2, lines[half + i], true);
+        }
+    }
+
+    void PrintTable(int index) {
+        const SpecTable& table = m_sheet.Table(index);
+        for (int row = 0; row <= kLastSpecRow; ++row) {
+            int height = table.RowHeight(row);
+            if (height < 7) continue;
+            if (height <= 36) {
+                Rule(false);
+                continue;
+            }
+            for (int column = kColDescription; column < table.ColumnCount(); ++column) {
+                double x = column == kColDescription
+                               ? m_left
+                               : m_left + m_positions[static_cast<std::size_t>(column)] * m_width;
+                PrintAt(x, PrintedCell(table.Text(row, column)), column == table.ColumnCount() - 1);
+            }
+            if (row == 0) Rule(false);
+        }
+    }
+
+    void CloseFrame(double top) {
+        Rule(false);
+        double bottom = m_surface.CurrentY() - 0.3 * m_lineHeight + 0.12 * m_lineHeight;
+        double left = m_left - 0.01 * m_width;
+        m_surface.DrawLine(left, top - 0.3 * m_lineHeight, left, bottom);
+        m_surface.DrawLine(m_ruleRight, top - 0.3 * m_lineHeight, m_ruleRight, bottom);
+    }
+
+    const Worksheet& m_sheet;
+    PrintSurface& m_surface;
+    double m_width;
+    bool m_landscape;
+    double m_left = 0;
+    double m_ruleRight = 0;
+    double m_lineHeight = 0;
+    std::array<double, 16> m_positions{};
+};
+
+ReportResult Ended(PrintSurface& surface) {
+    Outcome ended = surface.EndDocument();
+    if (ended.ok) return {};
+    return {ReportEnd::Failed, ended.message};
+}
+
+}  // namespace
+
+std::string ChoosePrinterFont(PrintSurface& surface) {
+    std::vector<std::string> fonts = surface.InstalledFonts();
+    for (const std::string prefix : {"MSSANS", "ARIAL", "UNIVE", "ROMAN"}) {
+        auto match = std::find_if(fonts.begin(), fonts.end(), [&prefix](const std::string& font) {
+            return UpperCase(font.substr(0, prefix.size())) == prefix;
+        });
+        if (match != fonts.end()) {
+            surface.SetFontName(*match);
+            break;
+        }
+    }
+    return surface.FontName();
+}
+
+ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface, const std::string& comment,
+                                    const ReportTime& when) {
+    ReportLayout(sheet, surface).Print(comment, when);
+    return Ended(surface);
+}
+
+ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs, const ReportTime& when) {
+    std::string answer = dialogs.InputBox(
+        "Enter a comment which will be printed with this report.\r\rJust press <Enter> or click on OK to enter no "
+        "comment.  Click on Cancel to cancel printing.",
+        "Printed Comment", " ");
+    if (answer.empty()) return {ReportEnd::Cancelled, {}};
+    if (surface.PageWidth() > surface.PageHeight()) {
+        Answer stop = dialogs.ShowMessage(
+            {"Best printed test results are when Page Orientation is in 'Portrait' mode.  Select 'Windows Printer "
+             "Setup' in the 'Print' menu to change to Portrait Orientation.\r\rStop printing now so you can make "
+             "this change?",
+             "Stop Printing ?", Buttons::YesNoCancel, Icon::None, Answer::Yes});
+        if (stop != Answer::No) {
+            surface.CancelDocument();
+            return {ReportEnd::Cancelled, {}};
+        }
+    }
+    return PrintReportWithComment(sheet, surface, std::string(TrimBlanks(answer)), when);
+}
+
+}  // namespace gyrant

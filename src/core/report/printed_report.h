@@ -1,0 +1,43 @@
+#pragma once
+
+// The printed report "Calculated Test Results": a page header, the file comments and the spec
+// tables as shown, on one page, with the columns in the proportions of the screen's.
+
+#include <string>
+
+#include "model/outcome.h"
+#include "model/worksheet.h"
+#include "ports/dialogs.h"
+#include "ports/print_surface.h"
+
+namespace gyrant {
+
+// The moment the report is printed, as its header shows it.
+struct ReportTime {
+    std::string date;
+    std::string time;  // "h:mm:ss am/pm"
+};
+
+enum class ReportEnd {
+    Printed,
+    Cancelled,  // the user stopped it; nothing was printed
+    Failed,     // the printer could not take it; the message says why
+};
+
+struct ReportResult {
+    ReportEnd end = ReportEnd::Printed;
+    std::string message;
+};
+
+// Asks for the report comment (and, on a page wider than high, whether to stop and turn it),
+// then prints the report and ends the document.
+ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs, const ReportTime& when);
+
+// Prints the report with a given comment on a page of any shape, without asking anything.
+ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface, const std::string& comment,
+                                    const ReportTime& when);
+
+// Chooses the report font among the printer's fonts; returns the name in force afterwards.
+std::string ChoosePrinterFont(PrintSurface& surface);
+
+}  // namespace gyrant
