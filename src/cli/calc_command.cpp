@@ -5,22 +5,25 @@
 #include "engine/update_table.h"
 #include "files/spec_file.h"
 #include "model/setup_tables.h"
+#include "pdf_report.h"
 #include "table_export.h"
 
 namespace gyrant {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: gyrant-calc [--weights-add] [--csv] [--write OUT] FILE\n"
+    "Usage: gyrant-calc [--weights-add] [--csv] [--write OUT] [--pdf REPORT] FILE\n"
     "Recalculates the spec file FILE and prints both vehicles' tables.\n"
     "  --weights-add  the weight of each rotating part adds to the vehicle weight\n"
     "  --csv          print the tables as CSV, every cell exactly as held\n"
-    "  --write OUT    also save the recalculated worksheet as the spec file OUT\n";
+    "  --write OUT    also save the recalculated worksheet as the spec file OUT\n"
+    "  --pdf REPORT   also write the printed report to the PDF file REPORT\n";
 
 struct CalcOptions {
     bool weightsAdd = false;
     bool csv = false;
     std::optional<std::string> writeTo;
+    std::optional<std::string> pdfTo;
     std::string file;
 };
 
@@ -35,6 +38,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
             options.csv = true;
         } else if (argument == "--write" && i + 1 < arguments.size()) {
             options.writeTo = arguments[++i];
+        } else if (argument == "--pdf" && i + 1 < arguments.size()) {
+            options.pdfTo = arguments[++i];
         } else if (argument.starts_with("--") || haveFile) {
             return std::nullopt;
         } else {
@@ -87,6 +92,13 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     if (options->csv) WriteCsvTables(sheet, out);
     else WriteAlignedTables(sheet, out);
 
+    if (options->pdfTo) {
+        Outcome report = WritePdfReport(sheet, *options->pdfTo, programFolder);
+        if (!report.ok) {
+            err << report.message << '\n';
+            return kCalcFailed;
+        }
+    }
     if (options->writeTo) {
         sheet.SpecFilePath = *options->writeTo;
         SpecFileResult written = ReadWriteSpecFile(sheet, false);

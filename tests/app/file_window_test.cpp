@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QProcess>
 #include <QtTest>
 
 #include "help/about_window.h"
+#include "report/print_commands.h"
+#include "shell/main_menus.h"
 #include "help/comments_window.h"
 #include "model/setup_tables.h"
 #include "shell/main_window.h"
@@ -27,6 +30,8 @@ private slots:
     void aboutClosesAndPutsTheStripBackOnRowOne();
     void closingWithChangesAsksAndCancelKeepsTheWindow();
     void wizardBuildsTheVehicleInTheWindow();
+    void printWritesTheReportToThePdfFileNamed();
+    void aboutPrintsItsPictureFittedToThePage();
 
 private:
     QAction* Item(const char* name) { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -130,6 +135,51 @@ void FileWindowTest::wizardBuildsTheVehicleInTheWindow() {
     QVERIFY(!model.data(model.index(30, kColEqWt), Qt::DisplayRole).toString().isEmpty());
     QCOMPARE(m_window->StripWidget().TextBox(kColValue)->text(), QStringLiteral("3200"));
     QCOMPARE(m_dialogs->inputsAsked.size(), 6u);
+}
+
+// The text of a PDF file, as pdftotext reads it.
+QString PdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+void FileWindowTest::printWritesTheReportToThePdfFileNamed() {
+    m_dialogs->files = {(m_folder->Path() / "GyrantFiles" / "V8 Street Car.qrx").string()};
+    Item("mnuOpen")->trigger();
+    QString pdf = QString::fromStdString((m_folder->Path() / "report.pdf").string());
+    m_dialogs->files = {pdf.toStdString()};
+    m_dialogs->inputs = {"For the customer"};
+    Item("mnuPrint")->trigger();
+    const FileChooser& chooser = m_dialogs->choosersShown.back();
+    QCOMPARE(QString::fromStdString(chooser.proposedName), QStringLiteral("V8 Street Car.pdf"));
+    QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("Calculated Test Results")), qPrintable(text));
+    QVERIFY(text.contains(QRegularExpression(QStringLiteral("Report Comment:\\s+For the customer"))));
+    QVERIFY(text.contains(QStringLiteral("Imprvmnt")));
+    QVERIFY(text.contains(QStringLiteral("4117.48")));
+
+    QString cancelled = QString::fromStdString((m_folder->Path() / "cancelled.pdf").string());
+    m_dialogs->files = {cancelled.toStdString()};
+    m_dialogs->inputs = {""};
+    m_window->Menus().Printing().Printer().setOutputFileName(QString());
+    Item("mnuPrint")->trigger();
+    QVERIFY(!QFileInfo::exists(cancelled));
+}
+
+void FileWindowTest::aboutPrintsItsPictureFittedToThePage() {
+    Item("mnuAbout")->trigger();
+    AboutWindow* about = OpenWindow<AboutWindow>();
+    QVERIFY(about);
+    QImage picture = CaptureWindowImage(about);
+    QCOMPARE(picture.size(), about->size());
+    QString pdf = QString::fromStdString((m_folder->Path() / "about.pdf").string());
+    m_dialogs->files = {pdf.toStdString()};
+    about->findChild<QPushButton*>(QStringLiteral("SSCommand1"))->click();
+    QVERIFY(QFileInfo(pdf).size() > 0);
+    QCOMPARE(m_window->Menus().Printing().Printer().pageLayout().orientation(), QPageLayout::Landscape);
+    about->accept();
 }
 
 }  // namespace gyrant

@@ -13,7 +13,8 @@
 
 namespace gyrant {
 
-MainMenus::MainMenus(MainWindow& window, Worksheet& sheet) : m_window(window), m_sheet(sheet) {
+MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
+    : m_window(window), m_sheet(sheet), m_print(sheet, window.UserDialogs(), &window) {
     BuildFileMenu();
     QMenuBar* bar = m_window.menuBar();
     AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"), [this] { RunWizard(); });
@@ -54,7 +55,7 @@ void MainMenus::ShowComments() { m_window.ShowSubWindow(new CommentsWindow(m_she
 
 void MainMenus::ShowAbout() {
     auto* about = new AboutWindow(&m_window);
-    QObject::connect(about, &AboutWindow::printClicked, about, [this] { NotBuiltYet(QStringLiteral("Print")); });
+    QObject::connect(about, &AboutWindow::printClicked, about, [this, about] { m_print.PrintWindowImage(about); });
     m_window.ShowSubWindow(about);
 }
 
@@ -79,8 +80,9 @@ void MainMenus::BuildFileMenu() {
     AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"),
                [this, &dialogs] { SaveSpecFileAs(m_sheet, dialogs); });
     file->addSeparator();
-    AddPlaceholder(file, QStringLiteral("Print"), QStringLiteral("mnuPrint"));
-    AddPlaceholder(file, QStringLiteral("Print Setup"), QStringLiteral("mnuPrintSetup"));
+    AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] { m_print.PrintWorksheet(); })
+        ->setShortcut(QKeySequence::Print);
+    AddCommand(file, QStringLiteral("Print Set&up"), QStringLiteral("mnuPrintSetup"), [this] { m_print.PrintSetup(); });
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));

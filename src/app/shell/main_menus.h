@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "model/worksheet.h"
+#include "report/print_commands.h"
 
 namespace gyrant {
 
@@ -21,6 +22,7 @@ public:
     // The Options items, in menu order, for their check marks.
     QAction* OptionItem(int position) { return m_optionItems.at(static_cast<std::size_t>(position)); }
     QMenu* OptionsMenu() { return m_options; }
+    PrintCommands& Printing() { return m_print; }
     // Makes the Options check marks agree with the settings.
     void UpdateCheckMarks();
 
@@ -37,6 +39,7 @@ private:
 
     MainWindow& m_window;
     Worksheet& m_sheet;
+    PrintCommands m_print;
     QMenu* m_options = nullptr;
     std::vector<QAction*> m_optionItems;
 };

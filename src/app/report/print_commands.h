@@ -1,0 +1,42 @@
+#pragma once
+
+// Print, Print Setup and the printing of a window's picture. With a printer on the machine they
+// print on it; without one they write a PDF file the user names.
+
+#include <QPrinter>
+#include <QWidget>
+
+#include "model/worksheet.h"
+#include "ports/dialogs.h"
+
+namespace gyrant {
+
+class PrintCommands {
+public:
+    PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent);
+
+    // Prints the worksheet's report, after its questions.
+    void PrintWorksheet();
+    // Lets the user choose the printer, paper and orientation for the next print.
+    void PrintSetup();
+    // Prints a window's picture as large as the page allows.
+    void PrintWindowImage(QWidget* window);
+
+    QPrinter& Printer() { return m_printer; }
+
+private:
+    // Makes the printer ready: the chosen printer, or a PDF file the user names. False on cancel.
+    bool ChooseTarget(const std::string& name);
+    QString TargetName() const;
+    void Fail(const std::string& message);
+
+    Worksheet& m_sheet;
+    Dialogs& m_dialogs;
+    QWidget* m_parent;
+    QPrinter m_printer;
+};
+
+// The picture of a window, with its frame where the window system gives one.
+QImage CaptureWindowImage(QWidget* window);
+
+}  // namespace gyrant

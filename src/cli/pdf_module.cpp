@@ -1,0 +1,51 @@
+#include "pdf_module.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <unistd.h>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <memory>
+
+#include "report/qt_print_surface.h"
+
+namespace {
+
+// Fonts and painting need an application object; a report made without the program makes
+// one that needs no display.
+std::unique_ptr<QGuiApplication> StartQt() {
+    if (QCoreApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // A private runtime folder of its own spares the user Qt's warning about a missing one.
+        QString runtime = QDir::tempPath() + QStringLiteral("/gyrant-runtime-%1").arg(getuid());
+        QDir().mkpath(runtime);
+        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    }
+    static int argc = 1;
+    static char name[] = "gyrant-calc";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+extern "C" __attribute__((visibility("default"))) bool GyrantWritePdfReport(const gyrant::Worksheet& sheet,
+                                                                            const char* path, std::string& message) {
+    std::unique_ptr<QGuiApplication> app = StartQt();
+    QString file = QString::fromLocal8Bit(path);
+    QPdfWriter writer(file);
+    writer.setResolution(600);
+    writer.setTitle(QStringLiteral("Calculated Test Results"));
+    writer.setCreator(QStringLiteral("Gyrant v1.1"));
+    bool imperial = QLocale::system().measurementSystem() != QLocale::MetricSystem;
+    writer.setPageSize(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4));
+    gyrant::QtPrintSurface surface(writer, QFileInfo(file).absoluteFilePath());
+    gyrant::ReportResult result = gyrant::PrintReportWithComment(sheet, surface, "", gyrant::ReportTimeNow());
+    message = result.message;
+    return result.end != gyrant::ReportEnd::Failed;
+}

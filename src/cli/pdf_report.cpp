@@ -1,0 +1,20 @@
+#include "pdf_report.h"
+
+#include <dlfcn.h>
+
+#include "pdf_module.h"
+
+namespace gyrant {
+
+Outcome WritePdfReport(const Worksheet& sheet, const std::string& path, const std::filesystem::path& programFolder) {
+    std::filesystem::path module = programFolder / "gyrant-pdf.so";
+    void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) return Outcome::Failure("The PDF report needs " + module.string() + ": " + dlerror());
+    auto write = reinterpret_cast<PdfReportWriter>(dlsym(handle, kPdfReportWriterName));
+    if (!write) return Outcome::Failure(module.string() + " can not write reports.");
+    std::string message;
+    bool written = write(sheet, path.c_str(), message);
+    return written ? Outcome::Success() : Outcome::Failure(message);
+}
+
+}  // namespace gyrant
