@@ -13,7 +13,7 @@ namespace {
 constexpr int kLeft = 10;
 constexpr int kCaptionTop = 4, kCaptionHeight = 16;
 constexpr int kFieldTop = 21, kFieldHeight = 22;
-constexpr int kHelpTop = 48, kHelpHeight = 30;
+constexpr int kHelpTop = 48, kHelpHeight = 44;
 constexpr int kButtonWidth = 88, kButtonHeight = 24;
 
 int FieldLeft(int field) {
@@ -112,6 +112,7 @@ void EditStripWidget::Show(bool moveFocus) {
     const EditStrip& strip = m_editor.Strip();
     for (int field = 0; field < kStripFields; ++field) ShowField(field);
     m_helpLine->setText(FromCell(strip.helpLine));
+    m_helpLine->setToolTip(m_helpLine->text());
     m_calc->setGeometry(kLeft + TwipsToPixels(strip.calcLeftTwips), kFieldTop, 52, kFieldHeight);
     m_calc->setVisible(strip.calcShown);
     if (!moveFocus) return;

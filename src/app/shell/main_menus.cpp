@@ -7,6 +7,9 @@
 #include "files/file_commands.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
+#include "help/outside_programs.h"
+#include "help/seek_window.h"
+#include "files/data_path.h"
 #include "wizard/ez_build_wizard.h"
 #include "shell/main_window.h"
 #include "text/cell_codec.h"
@@ -24,13 +27,6 @@ MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
     boring->setObjectName(QStringLiteral("mnuBoreStroke"));
     boring->setEnabled(false);
     BuildHelpMenu();
-}
-
-QAction* MainMenus::AddPlaceholder(QMenu* menu, const QString& text, const QString& name) {
-    QAction* action = menu ? menu->addAction(text) : m_window.menuBar()->addAction(text);
-    action->setObjectName(name);
-    QObject::connect(action, &QAction::triggered, &m_window, [this, text] { NotBuiltYet(QString(text).remove(QChar('&')).trimmed()); });
-    return action;
 }
 
 QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& name,
@@ -57,11 +53,6 @@ void MainMenus::ShowAbout() {
     auto* about = new AboutWindow(&m_window);
     QObject::connect(about, &AboutWindow::printClicked, about, [this, about] { m_print.PrintWindowImage(about); });
     m_window.ShowSubWindow(about);
-}
-
-void MainMenus::NotBuiltYet(const QString& command) {
-    m_window.UserDialogs().ShowMessage({ToCell(QStringLiteral("\"%1\" is not built yet in this version of Gyrant.").arg(command)),
-                                        "Gyrant", Buttons::Ok, Icon::Information, Answer::Ok});
 }
 
 void MainMenus::BuildFileMenu() {
@@ -128,11 +119,21 @@ void MainMenus::UpdateCheckMarks() {
 void MainMenus::BuildHelpMenu() {
     QMenu* help = m_window.menuBar()->addMenu(QStringLiteral("&Help          "));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    AddPlaceholder(help, QStringLiteral("Help on Gyrant"), QStringLiteral("mnuHelpHelp"));
+    Dialogs& dialogs = m_window.UserDialogs();
+    AddCommand(help, QStringLiteral("Help on Gyrant"), QStringLiteral("mnuHelpHelp"), [this, &dialogs] {
+        OpenInViewer(m_launcher, dialogs, DataPath(m_sheet.ProgramFolder, {"GyrantTEXT", "helpm0.txt"}).string(),
+                     "HelpM0.txt");
+    })->setShortcut(QKeySequence::HelpContents);
     AddCommand(help, QStringLiteral("About Gyrant"), QStringLiteral("mnuAbout"), [this] { ShowAbout(); });
-    AddPlaceholder(help, QStringLiteral("Display Readme.doc File"), QStringLiteral("mnuReadme"));
-    AddPlaceholder(help, QStringLiteral("Restart Showing Help Tips"), QStringLiteral("mnuRestartTips"));
-    AddPlaceholder(help, QStringLiteral("Torvane on the Web"), QStringLiteral("mnuWeb"));
+    AddCommand(help, QStringLiteral("Display Readme.doc File"), QStringLiteral("mnuReadme"), [this, &dialogs] {
+        OpenInViewer(m_launcher, dialogs, DataPath(m_sheet.ProgramFolder, {"Readme.doc"}).string(), "Readme.doc");
+    });
+    AddCommand(help, QStringLiteral("Restart Showing Help Tips"), QStringLiteral("mnuRestartTips"),
+               [this, &dialogs] { RestartHelpTips(m_sheet, dialogs); });
+    AddCommand(help, QStringLiteral("Torvane on the Web"), QStringLiteral("mnuWeb"), [this, &dialogs] {
+        SeekWindowSeeker seeker(dialogs, &m_window);
+        OpenWebSite(m_sheet, m_launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
+    });
 }
 
 }  // namespace gyrant

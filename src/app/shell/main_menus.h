@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window's menu bar: File, EZ Build Wizard, Options, Comments, Boring/Stroking and
-// Help. Commands that later versions fill say so when chosen; switched-off items are greyed.
+// Help. The switched-off items are greyed.
 
 #include <QAction>
 #include <QMenu>
@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "model/worksheet.h"
+#include "ports/qt_launcher.h"
 #include "report/print_commands.h"
 
 namespace gyrant {
@@ -30,8 +31,6 @@ private:
     void BuildFileMenu();
     void BuildOptionsMenu();
     void BuildHelpMenu();
-    QAction* AddPlaceholder(QMenu* menu, const QString& text, const QString& name);
-    void NotBuiltYet(const QString& command);
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, std::function<void()> command);
     void RunWizard();
     void ShowComments();
@@ -40,6 +39,7 @@ private:
     MainWindow& m_window;
     Worksheet& m_sheet;
     PrintCommands m_print;
+    QtLauncher m_launcher;
     QMenu* m_options = nullptr;
     std::vector<QAction*> m_optionItems;
 };

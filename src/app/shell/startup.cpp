@@ -7,6 +7,7 @@
 
 #include "files/settings_file.h"
 #include "model/setup_tables.h"
+#include "help/start_windows.h"
 #include "shell/main_window.h"
 #include "text/cell_codec.h"
 
@@ -41,6 +42,7 @@ int RunGyrant(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN"))
         QObject::connect(&window, &MainWindow::firstShown, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
+    if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) ShowStartSequence(window, sheet);
     return QApplication::exec();
 }
 

@@ -1,0 +1,52 @@
+#pragma once
+
+// The search of a disk for a file by name, folder by folder, as the file seek window runs it.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace gyrant {
+
+// What the search reads of the disks.
+class FolderReader {
+public:
+    virtual ~FolderReader() = default;
+    struct Listing {
+        std::vector<std::string> folders;  // sub-folder names, sorted
+        std::vector<std::string> files;    // file names
+    };
+    // The folder's entries; nothing when it cannot be read.
+    virtual std::optional<Listing> List(const std::string& folder) const = 0;
+    // The disks to search: the mounted file systems, "/" first.
+    virtual std::vector<std::string> Drives() const = 0;
+};
+
+// Reads the local disks; linked folders are not entered, so a link loop cannot trap a search.
+class LocalFolderReader : public FolderReader {
+public:
+    std::optional<Listing> List(const std::string& folder) const override;
+    std::vector<std::string> Drives() const override;
+};
+
+struct SeekResult {
+    std::vector<std::string> found;  // full paths, in the order found
+    int foldersSearched = 0;
+    bool halted = false;
+};
+
+// Searches a drive for files named `fileName` (any letter case): every folder from the last
+// sub-folder to the first, deepest first, then the folder's own files. A file is listed when
+// `anyFolder` is true or its folder also holds a spec file (*.qrx). `keepGoing` is asked before
+// each folder with the folders searched so far and the files found; false halts the search.
+SeekResult SeekFile(const FolderReader& reader, const std::string& drive, const std::string& fileName,
+                    bool anyFolder, const std::function<bool(int, const std::vector<std::string>&)>& keepGoing);
+
+// True for the program files the seek lists wherever they lie (a browser, a document reader).
+bool IsProgramFileName(const std::string& fileName);
+
+// The path of a file in a folder, without a doubled separator at a drive's root.
+std::string JoinSeekPath(const std::string& folder, const std::string& name);
+
+}  // namespace gyrant

@@ -1,0 +1,35 @@
+#pragma once
+
+// A help topic paged through in the help window: topics 100 to 900, each of one or two pages.
+
+#include <filesystem>
+#include <string>
+
+namespace gyrant {
+
+class HelpPages {
+public:
+    HelpPages(std::filesystem::path programFolder, int helpPageNo);
+
+    const std::string& Title() const { return m_title; }
+    const std::string& Text() const { return m_text; }
+    int HelpPage() const { return m_helpPage; }
+    bool PreviousEnabled() const { return m_helpPage != 0; }
+    bool NextEnabled() const { return m_helpPage != m_lastHelpPage; }
+
+    void Next();
+    void Previous();
+
+private:
+    void Load();
+
+    std::filesystem::path m_programFolder;
+    int m_helpPageNo;
+    std::string m_stem;
+    int m_helpPage = 0;
+    int m_lastHelpPage = 0;
+    std::string m_title;
+    std::string m_text;
+};
+
+}  // namespace gyrant
