@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "calc/calc_window.h"
 #include "engine/layout.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
@@ -64,12 +65,24 @@ void MainWindow::ConnectStrip() {
         m_editor.CopyDown();
         ShowWorksheet();
     });
-    connect(m_strip, &EditStripWidget::calcClicked, this, [this] {
-        int kind = m_editor.CalcMenuKind();
-        m_dialogs.ShowMessage({"The calculation sub-menu " + std::to_string(kind) +
-                                   " for this row is not built yet in this version of Gyrant.",
-                               "Calc", Buttons::Ok, Icon::Information, Answer::Ok});
+    connect(m_strip, &EditStripWidget::calcClicked, this, &MainWindow::OpenCalcMenu);
+}
+
+void MainWindow::OpenCalcMenu() {
+    auto menu = std::make_unique<CalcMenu>(m_sheet, m_editor.Strip(), m_editor.CalcMenuKind());
+    Outcome opened = menu->Open();
+    if (!opened.ok) {
+        m_dialogs.ShowMessage({opened.message, "Calc", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+        return;
+    }
+    auto* window = new CalcWindow(std::move(menu), m_sheet, m_dialogs,
+                                  [this](QWidget* w) { m_menus->Printing().PrintWindowImage(w); }, this);
+    // Back from a sub-menu the strip keeps its row and shows what the sub-menu wrote into it.
+    connect(window, &QDialog::finished, this, [this] {
+        m_sheet.SkipMainRefresh = 1;
+        m_strip->Show(false);
     });
+    ShowSubWindow(window);
 }
 
 void MainWindow::RowClicked(int tableIndex, int row) {

@@ -54,6 +54,7 @@ private:
     void ConnectStrip();
     void ShowStripAndSelection(bool moveFocus);
     void RowClicked(int tableIndex, int row);
+    void OpenCalcMenu();
 
     Worksheet& m_sheet;
     QtDialogs m_qtDialogs;

@@ -1,0 +1,91 @@
+#pragma once
+
+// A calculation sub-menu as a model: built from its definition file and the editing strip, it
+// recalculates its outputs as the inputs change and writes its result back into the strip.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "calc/menu_definition.h"
+#include "calc/transmissions.h"
+#include "calc/vehicle_weights.h"
+#include "editor/edit_strip.h"
+#include "model/worksheet.h"
+#include "ports/dialogs.h"
+
+namespace gyrant {
+
+struct CalcInput {
+    std::string caption;
+    bool choice = false;
+    std::vector<std::string> items;
+    int listIndex = -1;
+    std::string text;
+    bool shown = false;
+    bool enabled = false;
+    double high = 0;  // `InputHigh`
+    double low = 0;   // `InputLow`
+    int group = 1;
+};
+
+struct CalcOutput {
+    std::string caption;
+    std::string text;
+    bool shown = false;
+    bool enabled = false;
+};
+
+class CalcMenu {
+public:
+    CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind);
+
+    // Reads the definition file, makes the kind's set-ups and recalculates. A missing or damaged
+    // file, or a kind no row opens, is a failure and the menu must not open.
+    Outcome Open();
+
+    int Kind() const { return m_kind; }
+    const MenuDefinition& Definition() const { return m_definition; }
+    const std::string& Caption() const { return m_definition.caption; }
+    const std::string& NoteText() const { return m_noteText; }
+    bool NoteShown() const { return m_definition.hasNote || m_kind == 3; }
+    CalcInput& Input(int k) { return m_inputs.at(static_cast<std::size_t>(k)); }
+    const CalcOutput& Output(int k) const { return m_outputs.at(static_cast<std::size_t>(k)); }
+    int InputCount() const { return static_cast<int>(m_definition.inputs.size()); }
+
+    // Recalculates the outputs from the inputs as they are.
+    void Recalculate();
+    // A numeric input left: its text becomes the number it starts with, checked against its
+    // limits. Returns the warning when refused; the previous text is then back in the input.
+    std::optional<std::string> LeaveInput(int k, const std::string& previousText);
+    // A choice made in a list.
+    void ListClick(int k, int index);
+    // "Use Calc Value": writes the result into the strip; true when the window should close.
+    bool UseCalcValue(Dialogs& dialogs);
+
+private:
+    void SetUpKind();
+    void RecalculateFinalDrive();
+    void RecalculateTireSize();
+    void RecalculateVehicleWeight();
+    void RecalculateTransmission();
+    void RecalculateWallThickness();
+    double In(int k) const;
+    void Use(std::initializer_list<int> used, std::initializer_list<int> all);
+    void ShowResult(double value, const char* picture, bool result);
+    void WriteBack(Dialogs& dialogs, bool& close);
+
+    const Worksheet& m_sheet;
+    EditStrip& m_strip;
+    int m_kind;
+    MenuDefinition m_definition;
+    std::array<CalcInput, kMostCalcInputs + 1> m_inputs;
+    std::array<CalcOutput, kMostCalcOutputs + 1> m_outputs;
+    std::string m_noteText;
+    int m_lastComboClicked = 0;
+    std::vector<VehicleRecord> m_vehicles;
+    std::vector<Transmission> m_transmissions;
+};
+
+}  // namespace gyrant
