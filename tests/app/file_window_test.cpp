@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "calc/calc_window.h"
 #include "help/about_window.h"
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
@@ -32,6 +33,7 @@ private slots:
     void wizardBuildsTheVehicleInTheWindow();
     void printWritesTheReportToThePdfFileNamed();
     void aboutPrintsItsPictureFittedToThePage();
+    void tireSubMenuOpensFromTheStripComputesAndUsesItsValue();
 
 private:
     QAction* Item(const char* name) { return m_window->findChild<QAction*>(QString::fromLatin1(name)); }
@@ -180,6 +182,30 @@ void FileWindowTest::aboutPrintsItsPictureFittedToThePage() {
     QVERIFY(QFileInfo(pdf).size() > 0);
     QCOMPARE(m_window->Menus().Printing().Printer().pageLayout().orientation(), QPageLayout::Landscape);
     about->accept();
+}
+
+void FileWindowTest::tireSubMenuOpensFromTheStripComputesAndUsesItsValue() {
+    m_window->Editor().TableClick(kBaseline, 27);
+    m_window->ShowWorksheet();
+    EditStripWidget& strip = m_window->StripWidget();
+    QVERIFY(strip.Button(QStringLiteral("Calc"))->isVisible());
+    strip.Button(QStringLiteral("Calc"))->click();
+    CalcWindow* calc = OpenWindow<CalcWindow>();
+    QVERIFY2(calc, m_dialogs->messages.empty() ? "" : m_dialogs->messages.back().text.c_str());
+    calc->List(1)->setCurrentIndex(0);
+    emit calc->List(1)->activated(0);
+    for (auto [k, text] : {std::pair{2, "225"}, std::pair{4, "50"}, std::pair{5, "16"}}) {
+        QLineEdit* box = calc->TextBox(k);
+        box->setFocus();
+        QTest::keyClicks(box, QString::fromLatin1(text));
+        QTest::keyClick(box, Qt::Key_Tab);
+    }
+    QCOMPARE(calc->OutputValue(1)->text(), QStringLiteral("24.9"));
+    calc->UseButton()->click();
+    QTRY_VERIFY(m_window->findChild<CalcWindow*>() == nullptr);
+    QCOMPARE(strip.TextBox(kColOD)->text(), QStringLiteral("24.9"));
+    QCOMPARE(strip.TextBox(kColID)->text(), QStringLiteral("16"));
+    QCOMPARE(m_sheet->CurrentRow, 27);
 }
 
 }  // namespace gyrant

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "calc/menu_definition.h"
 #include "calc/transmissions.h"
 #include "calc/vehicle_weights.h"
@@ -120,6 +122,31 @@ TEST_F(VehicleWeightsTest, OnlyOlderOrOnlyNewerYearsAreUsedOneSided) {
     EXPECT_TRUE(older.note.ends_with("  Note: This vehicle probably was not available with an automatic.  "));
     EXPECT_EQ(EstimateVehicleWeight(records, {1970, "chevrolet", "Camaro", "V8 350", true, false, 0, 5}).note,
               "No close match was found.");
+}
+
+}  // namespace
+}  // namespace gyrant
+
+namespace gyrant {
+namespace {
+
+TEST(ShippedCalcData, EveryMenuOpensInBothUnitSystemsAndTheDataIsThere) {
+    testing::ProgramFolder folder;
+    for (int kind = 1; kind <= 6; ++kind) {
+        for (int units : {0, 1}) {
+            MenuDefinitionRead read = ReadMenuDefinition(MenuDefinitionPath(folder.Path(), kind, units));
+            EXPECT_TRUE(read.outcome.ok) << read.outcome.message;
+            EXPECT_FALSE(read.definition.inputs.empty());
+            EXPECT_EQ(static_cast<int>(read.definition.inputs.size()), read.definition.lowestInput) << kind;
+        }
+    }
+    std::vector<VehicleRecord> vehicles = ReadVehWeights(folder / "CALC" / "vehweight.txt");
+    EXPECT_GE(vehicles.size(), 150u);
+    EXPECT_EQ(std::min_element(vehicles.begin(), vehicles.end(), [](auto& a, auto& b) { return a.year < b.year; })->year, 1955);
+    EXPECT_EQ(std::max_element(vehicles.begin(), vehicles.end(), [](auto& a, auto& b) { return a.year < b.year; })->year, 2001);
+    std::vector<Transmission> transmissions = LoadTrans(folder / "CALC" / "trans");
+    EXPECT_GE(transmissions.size(), 40u);
+    for (const Transmission& t : transmissions) EXPECT_GT(t.ratios[0], 0) << t.name;
 }
 
 }  // namespace
