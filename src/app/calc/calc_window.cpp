@@ -5,14 +5,12 @@
 #include <QLocale>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QVBoxLayout>
 
 #include "files/display_name.h"
 #include "help/help_window.h"
+#include "model/spec_grid.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
@@ -27,86 +25,101 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
     ShowModel();
 }
 
+namespace {
+
+QRect Pixels(const TwipsRect& r) {
+    return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
+}
+
+}  // namespace
+
 void CalcWindow::Build() {
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(BuildOutputs());
+    CalcLayout layout = LayOutCalcMenu(m_menu->Definition(), m_menu->Kind());
+    int groups = static_cast<int>(m_menu->Definition().groupCaptions.size());
+    for (int group = 1; group <= groups; ++group) {
+        auto* frame = new QGroupBox(FromCell(m_menu->Definition().groupCaptions[static_cast<std::size_t>(group - 1)]), this);
+        frame->setGeometry(Pixels(layout.groups[static_cast<std::size_t>(group)]));
+    }
+    BuildOutputs(layout);
+    BuildInputs(layout);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("Label1"));
     m_note->setWordWrap(true);
     m_note->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_note->setMargin(6);
-    layout->addWidget(m_note);
-    int groups = static_cast<int>(m_menu->Definition().groupCaptions.size());
-    for (int group = 1; group <= groups; ++group) layout->addWidget(BuildGroup(group));
+    m_note->setMargin(4);
+    m_note->setGeometry(Pixels(layout.note));
     m_footer = new QLabel(this);
     m_footer->setObjectName(QStringLiteral("Label2"));
+    m_footer->setGeometry(8, TwipsToPixels(layout.buttonsTop), TwipsToPixels(layout.width) - 16, 48);
     m_footer->hide();
-    layout->addWidget(m_footer);
-    auto* buttons = new QHBoxLayout;
+    BuildButtons(layout);
+    setFixedSize(TwipsToPixels(layout.width), TwipsToPixels(layout.height));
+}
+
+void CalcWindow::BuildButtons(const CalcLayout& layout) {
     m_use = new QPushButton(QStringLiteral("Use Calc Value"), this);
     auto* help = new QPushButton(QStringLiteral("Help"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     auto* print = new QPushButton(QStringLiteral("Print"), this);
+    // "Use Calc Value" takes what its caption needs; the other three share the rest of the row.
+    int left = 8;
+    int room = TwipsToPixels(layout.width) - 16 - 12;
+    int useWidth = m_use->sizeHint().width();
+    int otherWidth = (room - useWidth) / 3;
     for (QPushButton* button : {m_use, help, cancel, print}) {
+        int width = button == m_use ? useWidth : otherWidth;
         button->setAutoDefault(false);
-        buttons->addWidget(button);
+        button->setGeometry(left, TwipsToPixels(layout.buttonsTop), width, 26);
+        left += width + 4;
     }
     connect(m_use, &QPushButton::clicked, this, &CalcWindow::UseValue);
     connect(help, &QPushButton::clicked, this, &CalcWindow::ShowHelp);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(print, &QPushButton::clicked, this, &CalcWindow::Print);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QWidget* CalcWindow::BuildOutputs() {
-    auto* box = new QWidget(this);
-    auto* form = new QFormLayout(box);
-    form->setContentsMargins(0, 0, 0, 0);
+void CalcWindow::BuildOutputs(const CalcLayout& layout) {
     for (int k = 1; k <= kMostCalcOutputs; ++k) {
-        m_outputNames[static_cast<std::size_t>(k)] = new QLabel(box);
-        auto* value = new QLabel(box);
+        auto* name = new QLabel(this);
+        name->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        name->setGeometry(Pixels(layout.outputCaptions[static_cast<std::size_t>(k)]));
+        m_outputNames[static_cast<std::size_t>(k)] = name;
+        auto* value = new QLabel(this);
         value->setObjectName(QStringLiteral("CalcOutData_%1").arg(k - 1));
-        value->setMinimumWidth(90);
         value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        value->setGeometry(Pixels(layout.outputValues[static_cast<std::size_t>(k)]));
         QFont bold = value->font();
         bold.setBold(true);
         value->setFont(bold);
         m_outputValues[static_cast<std::size_t>(k)] = value;
-        form->addRow(m_outputNames[static_cast<std::size_t>(k)], value);
     }
-    return box;
 }
 
-QWidget* CalcWindow::BuildGroup(int group) {
-    auto* frame = new QGroupBox(FromCell(m_menu->Definition().groupCaptions[static_cast<std::size_t>(group - 1)]), this);
-    auto* form = new QFormLayout(frame);
+void CalcWindow::BuildInputs(const CalcLayout& layout) {
     for (int k = 1; k <= m_menu->InputCount(); ++k) {
-        if (m_menu->Input(k).group != group) continue;
-        auto* caption = new QLabel(frame);
-        m_captions[static_cast<std::size_t>(k)] = caption;
+        auto index = static_cast<std::size_t>(k);
+        auto* caption = new QLabel(this);
+        caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        caption->setGeometry(Pixels(layout.inputCaptions[index]));
+        m_captions[index] = caption;
         QWidget* field;
         if (m_menu->Input(k).choice) {
-            auto* list = new QComboBox(frame);
-            list->setMinimumWidth(180);
-            list->installEventFilter(this);
-            connect(list, &QComboBox::activated, this, [this, k](int index) {
-                m_menu->ListClick(k, index);
+            auto* list = new QComboBox(this);
+            connect(list, &QComboBox::activated, this, [this, k](int chosen) {
+                m_menu->ListClick(k, chosen);
                 ShowModel();
             });
-            m_lists[static_cast<std::size_t>(k)] = list;
+            m_lists[index] = list;
             field = list;
         } else {
-            auto* box = new QLineEdit(frame);
-            box->setMaximumWidth(90);
-            box->installEventFilter(this);
+            auto* box = new QLineEdit(this);
             connect(box, &QLineEdit::textEdited, this, [this, k](const QString& text) { m_menu->Input(k).text = ToCell(text); });
-            m_boxes[static_cast<std::size_t>(k)] = box;
+            m_boxes[index] = box;
             field = box;
         }
-        form->addRow(caption, field);
+        field->installEventFilter(this);
+        field->setGeometry(Pixels(layout.inputFields[index]));
     }
-    return frame;
 }
 
 void CalcWindow::ShowModel() {
@@ -211,12 +224,12 @@ void CalcWindow::Print() {
                           .arg(FromCell(m_sheet.DisplayName), when, FromCell(comment)));
     m_footer->show();
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) button->hide();
-    adjustSize();
+    setFixedHeight(height() + TwipsToPixels(200));
     QCoreApplication::processEvents();
     m_print(this);
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) button->show();
     m_footer->hide();
-    adjustSize();
+    setFixedHeight(height() - TwipsToPixels(200));
     m_busy = false;
 }
 

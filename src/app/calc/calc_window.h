@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 
+#include "calc/calc_layout.h"
 #include "calc/calc_menu.h"
 
 namespace gyrant {
@@ -36,8 +37,9 @@ protected:
 
 private:
     void Build();
-    QWidget* BuildOutputs();
-    QWidget* BuildGroup(int group);
+    void BuildOutputs(const CalcLayout& layout);
+    void BuildInputs(const CalcLayout& layout);
+    void BuildButtons(const CalcLayout& layout);
     void ShowModel();
     void UseValue();
     void ShowHelp();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "calc/calc_layout.h"
 #include "calc/menu_definition.h"
 #include "calc/transmissions.h"
 #include "calc/vehicle_weights.h"
@@ -147,6 +148,36 @@ TEST(ShippedCalcData, EveryMenuOpensInBothUnitSystemsAndTheDataIsThere) {
     std::vector<Transmission> transmissions = LoadTrans(folder / "CALC" / "trans");
     EXPECT_GE(transmissions.size(), 40u);
     for (const Transmission& t : transmissions) EXPECT_GT(t.ratios[0], 0) << t.name;
+}
+
+}  // namespace
+}  // namespace gyrant
+
+namespace gyrant {
+namespace {
+
+TEST(ShippedCalcData, EveryMenuLaysOutWithoutOverlap) {
+    testing::ProgramFolder folder;
+    for (int kind = 1; kind <= 6; ++kind) {
+        MenuDefinition d = ReadMenuDefinition(MenuDefinitionPath(folder.Path(), kind, 0)).definition;
+        CalcLayout layout = LayOutCalcMenu(d, kind);
+        std::vector<TwipsRect> placed;
+        for (std::size_t i = 1; i <= d.outputs.size(); ++i) placed.insert(placed.end(), {layout.outputCaptions[i], layout.outputValues[i]});
+        for (std::size_t i = 1; i <= d.inputs.size(); ++i) placed.insert(placed.end(), {layout.inputCaptions[i], layout.inputFields[i]});
+        if (layout.note.height > 0) placed.push_back(layout.note);
+        for (std::size_t a = 0; a < placed.size(); ++a) {
+            EXPECT_LE(placed[a].Right(), layout.width) << "kind " << kind << " control " << a;
+            EXPECT_LT(placed[a].Bottom(), layout.buttonsTop) << "kind " << kind << " control " << a;
+            for (std::size_t b = a + 1; b < placed.size(); ++b)
+                EXPECT_FALSE(placed[a].Overlaps(placed[b])) << "kind " << kind << ": " << a << " and " << b;
+        }
+        for (std::size_t i = 1; i <= d.inputs.size(); ++i) {
+            const TwipsRect& group = layout.groups[static_cast<std::size_t>(d.inputs[i - 1].group)];
+            EXPECT_GT(layout.inputFields[i].top, group.top) << kind;
+            EXPECT_LT(layout.inputFields[i].Bottom(), group.Bottom()) << kind;
+        }
+        EXPECT_GT(layout.height, layout.buttonsTop);
+    }
 }
 
 }  // namespace
