@@ -21,6 +21,10 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
     setObjectName(QStringLiteral("frmCalcData"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromCell(m_menu->Caption()));
+    // The window is laid out in twips for the small dialog font the strip uses too.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     Build();
     ShowModel();
 }

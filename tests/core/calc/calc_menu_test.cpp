@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 
@@ -166,6 +168,38 @@ TEST_F(CalcMenuTest, TransmissionRatioFromTheListOrOwnGears) {
     Type(3, "20");
     Type(4, "45");
     EXPECT_EQ(Result(), "2.25");
+    EXPECT_TRUE(m.UseCalcValue(dialogs));
+    EXPECT_EQ(strip.Field(kColValue).text, "2.25");
+}
+
+TEST_F(CalcMenuTest, VehicleWeightEstimateFromTheShippedData) {
+    testing::ProgramFolder shipped;
+    sheet.ProgramFolder = shipped.Path();
+    CalcMenu& m = Open(3);
+    EXPECT_EQ(m.Input(1).items.front(), "2001");
+    EXPECT_EQ(m.Input(1).items.back(), "1955");
+    EXPECT_EQ(m.NoteText().find("This screen ESTIMATES"), 0u);
+    auto choose = [&m](int k, const std::string& item) {
+        auto found = std::find(m.Input(k).items.begin(), m.Input(k).items.end(), item);
+        ASSERT_NE(found, m.Input(k).items.end()) << item;
+        m.ListClick(k, static_cast<int>(found - m.Input(k).items.begin()));
+    };
+    choose(1, "1966");
+    choose(2, "Pontiac");
+    choose(3, "GTO");
+    ASSERT_FALSE(m.Input(4).items.empty());
+    m.ListClick(4, 0);
+    m.ListClick(5, 0);
+    m.ListClick(6, 0);
+    Type(8, "5");
+    EXPECT_FALSE(Result().empty());
+    EXPECT_NE(m.NoteText().find("match"), std::string::npos);
+    EXPECT_TRUE(m.UseCalcValue(dialogs));
+    EXPECT_EQ(strip.Field(kColValue).text, Result());
+    // Choosing another make clears the later choices.
+    choose(2, "Ford");
+    EXPECT_EQ(m.Input(3).listIndex, -1);
+    EXPECT_EQ(Result(), "");
 }
 
 TEST_F(CalcMenuTest, UseCalcValueRefusesNothingAndAsksAboutUnusualResults) {
