@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "engine/update_table.h"
+#include "files/program_places.h"
 #include "files/spec_file.h"
 #include "model/setup_tables.h"
 #include "pdf_report.h"
@@ -85,7 +86,7 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
         return kCalcFailed;
     }
     Worksheet sheet;
-    sheet.ProgramFolder = programFolder;
+    sheet.ProgramFolder = DataFolderOf(programFolder);
     sheet.WeightOption = options->weightsAdd ? 1 : 0;
     if (std::optional<int> failed = OpenAndRecalculate(sheet, *options, err)) return *failed;
 

@@ -9,7 +9,8 @@
 namespace gyrant {
 
 // Writes the printed report of the worksheet, without a report comment, to a PDF file. The
-// printing lives in the module "gyrant-pdf.so" beside the program, loaded only for a report so
+// printing lives in the module "gyrant-pdf.so" (beside the program, or in lib/gyrant when it is
+// installed), loaded only for a report so
 // that a plain recalculation starts without the windowing libraries.
 Outcome WritePdfReport(const Worksheet& sheet, const std::string& path, const std::filesystem::path& programFolder);
 

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "files/file_commands.h"
+#include "files/program_places.h"
 #include "files/settings_file.h"
 #include "model/setup_tables.h"
 #include "help/start_windows.h"
@@ -30,7 +32,7 @@ int RunGyrant(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Gyrant"));
 
     Worksheet sheet;
-    sheet.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    UseProgramPlaces(sheet, LocateProgramPlaces(QCoreApplication::applicationDirPath().toStdString()));
     ReadSettings(sheet, SettingsPath(sheet));
     Outcome setup = SetupTables(sheet);
     if (!setup.ok) {
@@ -42,6 +44,12 @@ int RunGyrant(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN"))
         QObject::connect(&window, &MainWindow::firstShown, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
+    // A worksheet named on the command line (a double click on it) opens as Open would open it.
+    QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        OpenNamedSpecFile(sheet, window.Editor(), window.UserDialogs(), arguments.at(1).toStdString());
+        window.ShowWorksheet();
+    }
     if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) ShowStartSequence(window, sheet);
     return QApplication::exec();
 }

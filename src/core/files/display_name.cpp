@@ -16,7 +16,7 @@ std::string FileNameOf(const std::string& path) {
 
 void MakeDisplayName(Worksheet& sheet) {
     const std::string& path = sheet.CurrentFilePath;
-    std::string folder = UpperCase((sheet.ProgramFolder / "GyrantFiles").string());
+    std::string folder = UpperCase(DefaultSpecFolder(sheet));
     std::size_t at = UpperCase(path).find(folder);
     std::size_t below = at + folder.size();
     if (at != std::string::npos && below + 1 < path.size() && IsSeparator(path[below])) {
@@ -24,6 +24,10 @@ void MakeDisplayName(Worksheet& sheet) {
     } else {
         sheet.DisplayName = FileNameOf(path);
     }
+}
+
+std::string DefaultSpecFolder(const Worksheet& sheet) {
+    return (sheet.SpecFolder.empty() ? sheet.ProgramFolder / "GyrantFiles" : sheet.SpecFolder).string();
 }
 
 std::string WindowTitle(const Worksheet& sheet) {

@@ -10,6 +10,10 @@ namespace gyrant {
 // "GyrantFiles" when it lies there, else its bare file name ("Untitled" for a new worksheet).
 void MakeDisplayName(Worksheet& sheet);
 
+// The folder the file choosers start in and the display name is taken below: "GyrantFiles"
+// beside the program, or the user's own when the worksheet keeps its files elsewhere.
+std::string DefaultSpecFolder(const Worksheet& sheet);
+
 // The main window's title for the worksheet's display name.
 std::string WindowTitle(const Worksheet& sheet);
 

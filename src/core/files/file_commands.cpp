@@ -48,14 +48,16 @@ bool Write(Worksheet& sheet, Dialogs& dialogs) {
 
 }  // namespace
 
-std::string DefaultSpecFolder(const Worksheet& sheet) { return (sheet.ProgramFolder / "GyrantFiles").string(); }
 
 void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
     FileChooser chooser = Chooser(sheet, "Open a File");
     chooser.mustExist = true;
     std::optional<std::string> path = dialogs.ChooseOpenFile(chooser);
-    if (!path || path->empty()) return;
-    sheet.SpecFilePath = *path;
+    if (path && !path->empty()) OpenNamedSpecFile(sheet, editor, dialogs, *path);
+}
+
+void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, const std::string& path) {
+    sheet.SpecFilePath = path;
     ReportRead(ReadWriteSpecFile(sheet, true), dialogs);
     Outcome setup = SetupTables(sheet);
     if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);

@@ -6,18 +6,19 @@
 #include <string>
 
 #include "editor/row_editor.h"
+#include "files/display_name.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
 namespace gyrant {
 
-// The folder the file choosers start in: "GyrantFiles" beside the program.
-std::string DefaultSpecFolder(const Worksheet& sheet);
-
 // Asks for a spec file and reads it; then the tables are set up again, both vehicles are
 // recalculated and the strip shows row 1 of the Baseline vehicle (also after a bad file,
 // which leaves the worksheet as it was).
 void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs);
+
+// Reads a spec file the user named, as Open does after its chooser.
+void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, const std::string& path);
 
 // Writes the worksheet to its file, or asks for one when it has none. True when written.
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs);

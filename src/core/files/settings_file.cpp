@@ -24,7 +24,9 @@ std::string PrintForm(int value) { return GeneralForm(value) + " \r\n"; }
 
 }  // namespace
 
-std::filesystem::path SettingsPath(const Worksheet& sheet) { return sheet.ProgramFolder / "CRCNFG.QRX"; }
+std::filesystem::path SettingsPath(const Worksheet& sheet) {
+    return (sheet.SettingsFolder.empty() ? sheet.ProgramFolder : sheet.SettingsFolder) / "CRCNFG.QRX";
+}
 
 void ReadSettings(Worksheet& sheet, const std::filesystem::path& path) {
     std::error_code error;

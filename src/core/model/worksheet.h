@@ -59,8 +59,11 @@ struct Worksheet {
     std::array<SpecTable, 2> tables{SpecTable(kBaselineColumns), SpecTable(kProposedColumns)};
     RowDefinitions Rows;
 
-    // The folder the program and its data files are in.
+    // The folder of the program's data files, and those of its settings and worksheets when
+    // they are kept elsewhere (empty: beside the data).
     std::filesystem::path ProgramFolder;
+    std::filesystem::path SettingsFolder;
+    std::filesystem::path SpecFolder;
     // The editing strip while a window shows one; the calculations read the row being edited
     // from it.
     StripFields* Strip = nullptr;

@@ -1,0 +1,32 @@
+#pragma once
+
+// Where the program finds its data and keeps its settings and worksheets. Run from its own
+// folder (the build tree, a portable copy) it keeps everything beside itself; installed, or in
+// a folder it cannot write, it reads its data from ../share/gyrant and keeps the settings and
+// worksheets in the user's own folders.
+
+#include <filesystem>
+
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+struct ProgramPlaces {
+    std::filesystem::path dataFolder;
+    std::filesystem::path settingsFolder;
+    std::filesystem::path specFolder;
+    bool userFolders = false;
+};
+
+// The folder of the data files of a program in `programFolder`: beside it, or ../share/gyrant.
+std::filesystem::path DataFolderOf(const std::filesystem::path& programFolder);
+
+// The places for a program in `programFolder`, with the user's home and configuration folders
+// from the environment (HOME, XDG_CONFIG_HOME).
+ProgramPlaces LocateProgramPlaces(const std::filesystem::path& programFolder);
+
+// Points the worksheet at the places, creating the user's folders on first use (the spec folder
+// with a copy of the example worksheets).
+void UseProgramPlaces(Worksheet& sheet, const ProgramPlaces& places);
+
+}  // namespace gyrant

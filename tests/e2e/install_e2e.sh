@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Installs Gyrant into a temporary prefix and uses it as an installed program: gyrant-calc on an
+# example worksheet; gyrant, which cannot keep files beside itself, keeping its settings and
+# worksheets in the user's own folders; the worksheet file type known to the desktop.
+# Usage: install_e2e.sh BUILD_DIR ARTIFACT_DIR
+set -euo pipefail
+build=$1
+artifacts=$2
+mkdir -p "$artifacts"
+root=$(mktemp -d)
+trap 'kill "${xvfb:-}" "${app:-}" 2>/dev/null || true; rm -rf "$root"' EXIT
+prefix="$root/prefix"
+export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config"
+mkdir -p "$HOME"
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+example="$prefix/share/gyrant/GyrantFiles/V8 Street Car.qrx"
+"$prefix/bin/gyrant-calc" --csv "$example" | grep -q '^0,31,Vehicle Total,,,,,,3700.00,,,4117.48,100.000,'
+"$prefix/bin/gyrant-calc" --pdf "$root/report.pdf" "$example" > /dev/null
+test -s "$root/report.pdf"
+
+# The installed window: through the start (tip 3 and the warning), then quit with ctrl+q.
+exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+xvfb=$!
+read -r -t 10 display <&3
+export DISPLAY=":$display" XDG_RUNTIME_DIR="$root/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+unset QT_QPA_PLATFORM
+"$prefix/bin/gyrant" "$example" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "V8 Street Car.qrx" | head -n 1)
+tip=$(timeout 20 xdotool search --sync --onlyvisible --name "Help Tip:  Changing Inputs" | head -n 1)
+for caption in "Help Tip:  Changing Inputs" "Help Tip:  EZ Build Wizard" "Help Tip: Loading Saved Specs" "IMPORTANT:  Help" "Please Read"; do
+    shown=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
+    sleep 0.3
+    xdotool windowfocus --sync "$shown" key Return
+done
+sleep 0.5
+import -window root "$artifacts/installed-window.png"
+xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
+for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+wait "$app"
+
+test -s "$XDG_CONFIG_HOME/gyrant/CRCNFG.QRX" || { echo "the settings did not reach the user's folder"; exit 1; }
+test -s "$HOME/Documents/GyrantFiles/V8 Street Car.qrx" || { echo "the user's worksheet folder was not made"; exit 1; }
+if find "$prefix" -name CRCNFG.QRX | grep -q .; then echo "settings were written into the installed program"; exit 1; fi
+
+# The worksheet file type, by its first line and by its ending, as the desktop sees it.
+if command -v update-mime-database > /dev/null && command -v gio > /dev/null; then
+    export XDG_DATA_HOME="$root/share" XDG_DATA_DIRS="$root/share:/usr/share"
+    mkdir -p "$XDG_DATA_HOME/mime/packages"
+    cp "$prefix/share/mime/packages/gyrant.xml" "$XDG_DATA_HOME/mime/packages/"
+    update-mime-database "$XDG_DATA_HOME/mime"
+    cp "$example" "$root/worksheet-without-ending"
+    for file in "$root/worksheet-without-ending" "$example"; do
+        type=$(gio info -a standard::content-type "$file" | awk '/standard::content-type/ {print $2}')
+        [ "$type" = "application/x-gyrant-spec" ] || { echo "$file is seen as $type"; exit 1; }
+    done
+else
+    echo "no desktop file type tools here; the file type was not checked"
+fi
+echo "installed programs, user folders and the worksheet file type checked"
