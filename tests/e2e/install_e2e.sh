@@ -15,7 +15,8 @@ mkdir -p "$HOME"
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
 example="$prefix/share/gyrant/GyrantFiles/V8 Street Car.qrx"
-"$prefix/bin/gyrant-calc" --csv "$example" | grep -q '^0,31,Vehicle Total,,,,,,3700.00,,,4117.48,100.000,'
+csv=$("$prefix/bin/gyrant-calc" --csv "$example")
+grep -q '^0,31,Vehicle Total,,,,,,3700.00,,,4117.48,100.000,' <<< "$csv" || { echo "the installed gyrant-calc printed: $csv"; exit 1; }
 "$prefix/bin/gyrant-calc" --pdf "$root/report.pdf" "$example" > /dev/null
 test -s "$root/report.pdf"
 
@@ -28,10 +29,9 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 "$prefix/bin/gyrant" "$example" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "V8 Street Car.qrx" | head -n 1)
-tip=$(timeout 20 xdotool search --sync --onlyvisible --name "Help Tip:  Changing Inputs" | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "V8 Street Car.qrx" | awk 'NR == 1')
 for caption in "Help Tip:  Changing Inputs" "Help Tip:  EZ Build Wizard" "Help Tip: Loading Saved Specs" "IMPORTANT:  Help" "Please Read"; do
-    shown=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | head -n 1)
+    shown=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | awk 'NR == 1')
     sleep 0.3
     xdotool windowfocus --sync "$shown" key Return
 done

@@ -31,14 +31,14 @@ unset QT_QPA_PLATFORM
 printf ' 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n\r\n 0 \r\n\r\n' > "$folder/CRCNFG.QRX"
 "$folder/gyrant" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "Vevizadu Gyrant" | head -n 1)
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "Vevizadu Gyrant" | awk 'NR == 1')
 import -window root "$artifacts/splash.png"
-tip=$(timeout 20 xdotool search --sync --onlyvisible --name "IMPORTANT:  Help" | head -n 1)
+tip=$(timeout 20 xdotool search --sync --onlyvisible --name "IMPORTANT:  Help" | awk 'NR == 1')
 sleep 0.5
 import -window root "$artifacts/tip.png"
 xdotool windowfocus --sync "$tip" key Return
 caption=$(head -n 1 "$folder/GyrantTEXT/WARNING.TXT" | tr -d '\r')
-warning=$(timeout 20 xdotool search --sync --onlyvisible --name "^$caption\$" | head -n 1)
+warning=$(timeout 20 xdotool search --sync --onlyvisible --name "^$caption\$" | awk 'NR == 1')
 sleep 0.5
 import -window root "$artifacts/warning.png"
 xdotool windowfocus --sync "$warning" key Return
