@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Gyrant, and runs every test: once in a normal build and once
-# with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Installs what is missing, builds Gyrant, and runs every test: once in a normal build, once
+# with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +13,6 @@ ctest --test-dir build --output-on-failure -j "$(nproc)"
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGYRANT_SANITIZE=ON -DGYRANT_BENCHMARKS=OFF -DGYRANT_APP=OFF
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure -j "$(nproc)"
+
+# Every reader of outside text, fuzzed for a short while with clang's libFuzzer.
+bash fuzz/run.sh 10

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs each for a while on seeds made from the shipped
+# files. Usage: fuzz/run.sh [SECONDS_PER_TARGET] (default 10).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-10}
+build=build-fuzz
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGYRANT_FUZZ=ON > /dev/null
+cmake --build "$build"
+
+corpus="$build/corpus"
+seed() {  # seed TARGET FILE...
+    local target=$1
+    shift
+    mkdir -p "$corpus/$target"
+    cp "$@" "$corpus/$target/"
+}
+seed spec_file data/GyrantFiles/*.qrx
+printf ' 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n' > "$build/settings-seed"
+seed settings "$build/settings-seed"
+seed row_definitions data/GyrantTEXT/helpi.txt
+seed menu_definition data/CALC/*.CLC
+seed vehicle_weights data/CALC/vehweight.txt
+seed transmissions data/CALC/trans
+seed help_text data/GyrantTEXT/help*[0-9].txt data/GyrantTEXT/WARNING.TXT
+mkdir -p "$corpus/cell_text"
+for cell in "3.73" "  -12.5e3x" "Steel                     1" "1e999" ".005" "4 Wheel, Rear Drive                               0"; do
+    printf '%s' "$cell" > "$corpus/cell_text/$(printf '%s' "$cell" | md5sum | cut -c1-8)"
+done
+
+faults="$build/faults"
+rm -rf "$faults"
+mkdir -p "$faults"
+for target in spec_file settings row_definitions menu_definition vehicle_weights transmissions help_text cell_text; do
+    if ! "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
+        -artifact_prefix="$faults/$target-" "$corpus/$target" > "$build/$target.log" 2>&1; then
+        tail -n 40 "$build/$target.log"
+        echo "the $target fuzzer found a fault: $(ls "$faults")"
+        exit 1
+    fi
+    echo "$target: $(awk '/stat::number_of_executed_units/ {print $2}' "$build/$target.log") runs, no fault"
+done

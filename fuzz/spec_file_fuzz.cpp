@@ -1,0 +1,19 @@
+// A spec file of any bytes: read, recalculated and written back out without a fault.
+
+#include "engine/update_table.h"
+#include "files/spec_file.h"
+#include "fuzz_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    using namespace gyrant;
+    Worksheet sheet;
+    sheet.ProgramFolder = fuzzing::FuzzFolder();
+    sheet.SpecFilePath = fuzzing::WriteInput(data, size, "input.qrx").string();
+    SpecFileResult read = ReadWriteSpecFile(sheet, true);
+    if (read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete) {
+        sheet.TwoVehicles = 1;
+        Recalculate(sheet);
+        SpecFileText(sheet);
+    }
+    return 0;
+}
