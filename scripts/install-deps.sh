@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core fonts-dejavu-extra
-    shared-mime-info libglib2.0-bin dpkg-dev clang libclang-rt-14-dev
+    shared-mime-info libglib2.0-bin dpkg-dev clang libclang-rt-14-dev valgrind
 )
 
 missing=()
