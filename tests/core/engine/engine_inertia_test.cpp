@@ -49,17 +49,6 @@ TEST_F(EngineInertiaTest, EstimateGrowsWithDisplacementAndFallsWithTheEngineClas
     EXPECT_EQ(Cell(8, kColEqWt), "28.59");
 }
 
-TEST_F(EngineInertiaTest, EstimatedEngineAddsOnlyItsInertiaToTheTotals) {
-    SetDisplacement(302);
-    sheet.Flags.EngineEstClass = 1;
-    sheet.Speeds.EngineFactor = 2;
-    sheet.WeightOption = 1;
-    CalcEngineInertia(sheet, kBaseline, totals);
-    EXPECT_EQ(totals.TotalWeight, 0);
-    EXPECT_NEAR(totals.TotalEqWt, 4 * (0.1 + 302 * 0.07 * 4 / 9), 1e-9);
-    EXPECT_EQ(Cell(13, kColWeight), "");
-}
-
 TEST_F(EngineInertiaTest, DetailsComputeTheCrankshaftAndPerCylinderWeights) {
     SetEngine("8", "4.00", "3.48");
     sheet.Flags.EngineDetails = 1;
@@ -133,12 +122,6 @@ TEST_F(EngineInertiaTest, CylinderQuestionWarnsOnceThenTakesEight) {
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::Ok);
     EXPECT_EQ(Cell(9, kColValue), "8");
     EXPECT_EQ(Cell(11, kColValue), "3.268");
-}
-
-TEST_F(EngineInertiaTest, CylinderAnswerKeepsItsWholePart) {
-    dialogs.inputs = {"", "12.7"};
-    BuildNewEngineDims(sheet, dialogs, 300);
-    EXPECT_EQ(Cell(9, kColValue), "12");
 }
 
 }  // namespace

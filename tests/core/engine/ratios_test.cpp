@@ -71,14 +71,6 @@ TEST_F(GetRatiosTest, ConverterPullsTheEngineFactorTowardsOne) {
     EXPECT_NEAR(sheet.Speeds.EngineFactor, 5.706624, 1e-12);
 }
 
-TEST_F(GetRatiosTest, PrimaryReductionMultipliesTheEngineFactor) {
-    SetDrivetrain("3", "2", "24");
-    Baseline().SetText(5, kColValue, "1.5");
-    sheet.Flags.HasPrimaryReduction = 1;
-    GetRatios(sheet, kBaseline);
-    EXPECT_NEAR(sheet.Speeds.EngineFactor, 1.5 * 3 * 2 * 1.0, 1e-12);
-}
-
 TEST_F(GetRatiosTest, FrontDriveTurnsTheDriveshaftWithTheFrontTire) {
     SetDrivetrain("4", "3", "25");
     Baseline().SetText(24, kColOD, "24");

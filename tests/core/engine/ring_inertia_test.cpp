@@ -84,29 +84,6 @@ TEST_F(RingInertiaTest, ComputedWeightIsWrittenInTheRowsUnit) {
     EXPECT_EQ(Cell(20, kColInertia), "1.69");
 }
 
-TEST_F(RingInertiaTest, WeightOptionAddsThePartsOwnWeight) {
-    SetVehicleType(Table(), "4 Wheel, Rear Drive", 0);
-    SetComponent(Table(), 28, "11", "7", "1", "Use Wt", 0, "10");
-    sheet.Speeds.RearWheelFactor = 1;
-    Calc(28);
-    EXPECT_EQ(Cell(28, kColEqWt), Cell(28, kColInertia));
-    sheet.WeightOption = 1;
-    totals = {};
-    Calc(28);
-    EXPECT_EQ(Cell(28, kColEqWt), "22.95");
-    EXPECT_NEAR(totals.TotalEqWt, 2 * 0.5 * 10 * (3.5 * 3.5 + 5.5 * 5.5) / 144 + 20, 1e-12);
-}
-
-TEST_F(RingInertiaTest, EmptyOrNonNumericDimensionsCountAsZero) {
-    SetComponent(Table(), 20, "abc", "", "50", "Steel", 1);
-    Calc(20);
-    EXPECT_EQ(Cell(20, kColWeight), ".00");
-    EXPECT_EQ(Cell(20, kColEqWt), ".00");
-    SetComponent(Table(), 20, "3", "4", "50", "Steel", 1);
-    Calc(20);
-    EXPECT_EQ(Cell(20, kColWeight), "-77.88");
-}
-
 TEST_F(RingInertiaTest, TireOfNoVolumeKeepsItsWeightInTheSidewalls) {
     SetVehicleType(Table(), "Motorcycle", 2);
     SetComponent(Table(), 27, "0", "0", "0.2", "Use Wt", 0, "20");

@@ -194,13 +194,5 @@ TEST_F(SpecFileTest, FailedSaveKeepsTheOldFileAndTheWorksheetState) {
     EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
 }
 
-TEST_F(SpecFileTest, SavingOverAFileReplacesItWhole) {
-    std::string path = (folder / "kept.qrx").string();
-    WriteFileBytes(path, std::string(50000, 'x'));
-    std::string expected = SpecFileText(sheet);
-    ASSERT_EQ(Write(path).status, SpecFileStatus::Done);
-    EXPECT_EQ(ReadFileBytes(path), expected);
-}
-
 }  // namespace
 }  // namespace gyrant

@@ -48,32 +48,6 @@ TEST(HelpPages, EveryTopicShipsEachOfItsPages) {
     EXPECT_FALSE(ReadWarningText(folder.Path()).text.empty());
 }
 
-TEST(HelpPages, PageThroughATopicWithButtonsThatFollow) {
-    testing::ProgramFolder folder;
-    WriteFileBytes(folder / "GyrantTEXT/helpb0.txt", "First page\r\ntext\r\n");
-    WriteFileBytes(folder / "GyrantTEXT/helpb1.txt", "Second page\r\ntext\r\n");
-    HelpPages topic(folder.Path(), 100);
-    EXPECT_EQ(topic.Title(), "First page");
-    EXPECT_FALSE(topic.PreviousEnabled());
-    EXPECT_TRUE(topic.NextEnabled());
-    std::string first = topic.Title();
-    topic.Next();
-    EXPECT_EQ(topic.HelpPage(), 1);
-    EXPECT_EQ(topic.Title(), "Second page");
-    EXPECT_TRUE(topic.PreviousEnabled());
-    EXPECT_FALSE(topic.NextEnabled());
-    topic.Next();
-    EXPECT_EQ(topic.HelpPage(), 1);
-    topic.Previous();
-    EXPECT_EQ(topic.Title(), first);
-
-    HelpPages single(folder.Path(), 500);
-    EXPECT_FALSE(single.PreviousEnabled());
-    EXPECT_FALSE(single.NextEnabled());
-    HelpPages unknown(folder.Path(), 1000);
-    EXPECT_EQ(unknown.Text(), "");
-}
-
 TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrder) {
     Worksheet sheet;
     EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{1, 0, 2, 3}));
