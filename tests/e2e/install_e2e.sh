@@ -21,12 +21,7 @@ grep -q '^0,31,Vehicle Total,,,,,,3700.00,,,4117.48,100.000,' <<< "$csv" || { ec
 test -s "$root/report.pdf"
 
 # The installed window: through the start (tip 3 and the warning), then quit with ctrl+q.
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-xvfb=$!
-read -r -t 10 display <&3
-export DISPLAY=":$display" XDG_RUNTIME_DIR="$root/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source "$(dirname "$0")/xvfb.sh"
 "$prefix/bin/gyrant" "$example" &
 app=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name "V8 Street Car.qrx" | awk 'NR == 1')

@@ -20,12 +20,8 @@ case "$message" in
     *) echo "unexpected message without a display: $message"; exit 1 ;;
 esac
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-xvfb=$!
-read -r -t 10 display <&3
-export DISPLAY=":$display" XDG_RUNTIME_DIR="$folder/xdg"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+root=$folder
+source "$(dirname "$0")/xvfb.sh"
 
 # Tips 0 to 2 switched off in the settings; tip 3 is shown at every start.
 printf ' 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n\r\n 0 \r\n\r\n' > "$folder/CRCNFG.QRX"

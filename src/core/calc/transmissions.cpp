@@ -18,12 +18,11 @@ std::vector<Transmission> LoadTrans(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return transmissions;
     LineReader reader(in);
-    std::string line;
-    for (int i = 0; i < kHeaderLines; ++i) reader.ReadLine(line);
+    reader.SkipLines(kHeaderLines);
     while (static_cast<int>(transmissions.size()) < kMostTransmissions) {
         Transmission transmission;
         if (!reader.ReadLine(transmission.name)) break;
-        reader.ReadLine(line);
+        reader.SkipLines(1);
         for (double& ratio : transmission.ratios) {
             std::string field;
             ratio = reader.ReadField(field) ? NumericValue(field) : 0;

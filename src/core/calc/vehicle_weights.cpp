@@ -56,8 +56,7 @@ std::vector<VehicleRecord> ReadVehWeights(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return records;
     LineReader reader(in);
-    std::string line;
-    for (int i = 0; i < kHeaderLines; ++i) reader.ReadLine(line);
+    reader.SkipLines(kHeaderLines);
     while (true) {
         VehicleRecord record;
         bool complete = true;

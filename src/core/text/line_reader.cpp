@@ -37,6 +37,12 @@ bool LineReader::ReadLine(std::string& line) {
     return true;
 }
 
+void LineReader::SkipLines(int count) {
+    std::string line;
+    for (int i = 0; i < count && ReadLine(line); ++i) {
+    }
+}
+
 bool LineReader::ReadField(std::string& field) {
     if (!m_hasPending) {
         if (!ReadLine(m_pending)) return false;

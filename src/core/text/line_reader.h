@@ -18,6 +18,9 @@ public:
     // false when the file has nothing left.
     bool ReadLine(std::string& line);
 
+    // Passes over a number of lines, such as a data file's header.
+    void SkipLines(int count);
+
     // Reads the next field; false when the file has nothing left.
     bool ReadField(std::string& field);
 
