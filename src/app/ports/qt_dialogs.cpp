@@ -70,12 +70,6 @@ QString ToQtFilter(const std::string& filter) {
     return text.section(QChar('|'), 0, 0).replace(QStringLiteral("*.*"), QStringLiteral("*"));
 }
 
-QFileDialog::Options DialogOptions() {
-    // A test run has no desktop to host the native dialog.
-    return qEnvironmentVariableIsSet("GYRANT_PLAIN_DIALOGS") ? QFileDialog::DontUseNativeDialog
-                                                             : QFileDialog::Options();
-}
-
 }  // namespace
 
 Answer QtDialogs::ShowMessage(const Message& message) {
@@ -97,13 +91,13 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
 std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
     QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
     QString path = QFileDialog::getOpenFileName(m_parent, FromCell(chooser.title), folder,
-                                                ToQtFilter(chooser.filter), nullptr, DialogOptions());
+                                                ToQtFilter(chooser.filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
 std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser) {
-    QFileDialog::Options options = DialogOptions();
+    QFileDialog::Options options;
     if (!chooser.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
     QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
     QString path = QFileDialog::getSaveFileName(m_parent, FromCell(chooser.title), folder,
