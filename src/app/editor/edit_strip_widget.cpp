@@ -15,6 +15,7 @@ constexpr int kCaptionTop = 4, kCaptionHeight = 16;
 constexpr int kFieldTop = 21, kFieldHeight = 22;
 constexpr int kHelpTop = 48, kHelpHeight = 44;
 constexpr int kButtonWidth = 88, kButtonHeight = 24;
+constexpr int kSelectorExtra = 16;
 
 int FieldLeft(int field) {
     int twips = 0;
@@ -45,6 +46,9 @@ EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent) : QWidget(p
 void EditStripWidget::BuildFields() {
     for (int field = 0; field < kStripFields; ++field) {
         QRect place(FieldLeft(field), kFieldTop, FieldWidth(field), kFieldHeight);
+        // The row selector takes some of the description's room, so two-digit rows show whole.
+        if (field == kRowSelector) place.setWidth(place.width() + kSelectorExtra);
+        if (field == kColDescription) place.setLeft(place.left() + kSelectorExtra);
         auto* caption = new QLabel(QString::fromLatin1(ColumnHeading(field).data()), this);
         caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
         caption->setAlignment(Qt::AlignCenter);
