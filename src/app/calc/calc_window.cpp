@@ -12,6 +12,7 @@
 #include "help/help_window.h"
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"
+#include "text/list_items.h"
 
 namespace gyrant {
 
@@ -133,16 +134,7 @@ void CalcWindow::ShowModel() {
         caption->setText(FromCell(input.caption));
         caption->setEnabled(input.enabled);
         if (QComboBox* list = List(k)) {
-            QSignalBlocker quiet(list);
-            QStringList items;
-            for (const std::string& item : input.items) items << FromCell(item);
-            QStringList shown;
-            for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
-            if (shown != items) {
-                list->clear();
-                list->addItems(items);
-            }
-            list->setCurrentIndex(input.listIndex);
+            ShowListItems(list, input.items, input.listIndex);
             list->setEnabled(input.enabled);
         } else if (QLineEdit* box = TextBox(k)) {
             if (box->text() != FromCell(input.text)) box->setText(FromCell(input.text));

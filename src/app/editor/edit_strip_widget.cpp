@@ -6,6 +6,7 @@
 
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"
+#include "text/list_items.h"
 
 namespace gyrant {
 namespace {
@@ -143,21 +144,8 @@ void EditStripWidget::ShowField(int field) {
     if (QComboBox* list = List(field)) {
         list->setVisible(model.shown && model.showsList);
         list->setEnabled(model.enabled);
-        ShowList(list, model);
+        ShowListItems(list, model.items, model.listIndex);
     }
-}
-
-void EditStripWidget::ShowList(QComboBox* list, const StripField& model) {
-    QStringList items;
-    for (const std::string& item : model.items) items << FromCell(item);
-    QSignalBlocker quiet(list);
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
-    if (shown != items) {
-        list->clear();
-        list->addItems(items);
-    }
-    list->setCurrentIndex(model.listIndex);
 }
 
 void EditStripWidget::ListChosen(int field, int index) {

@@ -44,7 +44,6 @@ private:
     void BuildFields();
     void BuildButtons();
     void ShowField(int field);
-    void ShowList(QComboBox* list, const StripField& model);
     void ListChosen(int field, int index);
     bool TextBoxFocus(int field, QEvent* event);
     bool Navigate(QKeyEvent* key);
