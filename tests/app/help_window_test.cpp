@@ -1,11 +1,9 @@
 // The help, tip and file seek windows, driven offscreen.
 
-#include <QCheckBox>
 #include <QtTest>
 
 #include "help/help_window.h"
 #include "help/seek_window.h"
-#include "help/start_windows.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 
@@ -28,7 +26,6 @@ class HelpWindowTest : public QObject {
 
 private slots:
     void helpPagesThroughATopic();
-    void tipWindowShowsTheTipAndItsSwitch();
     void seekWithOneMatchReturnsItAtOnce();
     void seekWithSeveralMatchesLetsTheUserChoose();
     void seekWithNoMatchSaysSoAndStaysOpen();
@@ -47,14 +44,6 @@ void HelpWindowTest::helpPagesThroughATopic() {
     QCOMPARE(help.windowTitle(), QStringLiteral("Final Drive, continued"));
     QVERIFY(help.PreviousButton()->isEnabled());
     QVERIFY(!help.NextButton()->isEnabled());
-}
-
-void HelpWindowTest::tipWindowShowsTheTipAndItsSwitch() {
-    TipWindow tip(1, nullptr);
-    QCOMPARE(tip.windowTitle(), QStringLiteral("Help Tip:  Changing Inputs"));
-    QVERIFY(!tip.DontShowAgain());
-    tip.findChild<QCheckBox*>()->setChecked(true);
-    QVERIFY(tip.DontShowAgain());
 }
 
 void HelpWindowTest::seekWithOneMatchReturnsItAtOnce() {

@@ -57,14 +57,6 @@ TEST_F(CalcCommandTest, CsvHoldsEveryCellOfEveryRow) {
     EXPECT_TRUE(records[31].starts_with("1,1,"));
 }
 
-TEST_F(CalcCommandTest, WeightsAddOptionAddsRotatingWeightToTheVehicle) {
-    ASSERT_EQ(Run({"--csv", Example("V8 Street Car.qrx")}), kCalcDone);
-    std::string without = out.str();
-    ASSERT_EQ(Run({"--weights-add", "--csv", Example("V8 Street Car.qrx")}), kCalcDone);
-    EXPECT_NE(out.str(), without);
-    EXPECT_NE(out.str().find("0,31,Vehicle Total,,,,,,4138.94,"), std::string::npos) << out.str();
-}
-
 TEST_F(CalcCommandTest, AFileThatIsNotASpecFileExitsTwo) {
     WriteFileBytes(folder / "notes.txt", "shopping list\r\n");
     EXPECT_EQ(Run({(folder / "notes.txt").string()}), kCalcNotSpecFile);

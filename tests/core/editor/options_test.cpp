@@ -7,17 +7,6 @@
 namespace gyrant {
 namespace {
 
-TEST(Options, CheckMarksFollowTheSettings) {
-    Worksheet sheet;
-    sheet.UnitSystem = 2;
-    OptionChecks checks = UpdateCheckMarks(sheet);
-    EXPECT_TRUE(checks.oneVehicle && !checks.twoVehicles && checks.weightStaysTotal && !checks.weightsAdd);
-    EXPECT_TRUE(checks.metricLiters && !checks.englishUnits && !checks.metricCCs);
-    sheet.TwoVehicles = 7;
-    checks = UpdateCheckMarks(sheet);
-    EXPECT_FALSE(checks.oneVehicle || checks.twoVehicles);
-}
-
 TEST(Options, WeightsAddRecalculatesBothVehicles) {
     Worksheet sheet;
     for (SpecTable& table : sheet.tables) {

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/row_editor.h"
-#include "support/fake_dialogs.h"
 
 namespace gyrant {
 namespace {
@@ -55,25 +53,6 @@ TEST_F(ValidationTest, WeightsInGramsAreCheckedAtFourHundredFiftyToThePound) {
     EXPECT_EQ(Enter(20, kColWeight, "5", false), "Weight = 5.  Value must be between  0 and  4 .");
     // Only weights are in grams: a diameter keeps its limits.
     EXPECT_NE(Enter(20, kColOD, "11", true), "");
-}
-
-TEST(RowEditorValidation, RefusedEntryIsWarnedWithTheExactTitleAndKeepsTheFocus) {
-    Worksheet sheet;
-    sheet.Rows.RowKind[9] = kNumericRow;
-    sheet.Rows.RowHighLimit[9] = {16.001f, 0, 0, 0};
-    sheet.Rows.RowLowLimit[9] = {1, 0, 0, 0};
-    testing::FakeDialogs dialogs;
-    RowEditor editor(sheet, dialogs);
-    editor.TableClick(kBaseline, 9);
-    editor.EnterTextBox(kColValue);
-    editor.Strip().Field(kColValue).text = "20";
-    EXPECT_FALSE(editor.LeaveTextBox(kColValue));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, "Warning");
-    EXPECT_EQ(dialogs.messages[0].icon, Icon::Exclamation);
-    EXPECT_EQ(editor.Strip().Field(kColValue).text, "");
-    editor.Strip().Field(kColValue).text = "6";
-    EXPECT_TRUE(editor.LeaveTextBox(kColValue));
 }
 
 }  // namespace

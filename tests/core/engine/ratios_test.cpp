@@ -22,14 +22,13 @@ protected:
     Worksheet sheet;
 };
 
-TEST_F(GetRatiosTest, WheelFactorIsOneOverTheTireRadiusInFeet) {
+TEST_F(GetRatiosTest, WheelFactorIsOneOverTheTireRadiusInFeetOrItsWheelsEstimate) {
     Baseline().SetText(27, kColOD, "25");
     GetRatios(sheet, kBaseline);
     EXPECT_DOUBLE_EQ(sheet.Speeds.RearWheelFactor, 0.96);
     EXPECT_DOUBLE_EQ(sheet.Speeds.FrontWheelFactor, 0);
-}
-
-TEST_F(GetRatiosTest, MissingTireIsEstimatedFromItsWheel) {
+    // A missing tire is taken as 1.3 times its wheel.
+    Baseline().SetText(27, kColOD, "");
     Baseline().SetText(26, kColOD, "15");
     GetRatios(sheet, kBaseline);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
@@ -69,15 +68,6 @@ TEST_F(GetRatiosTest, ConverterPullsTheEngineFactorTowardsOne) {
     Baseline().SetText(6, kColValue, std::string(30, ' ') + "-1");
     GetRatios(sheet, kBaseline);
     EXPECT_NEAR(sheet.Speeds.EngineFactor, 5.706624, 1e-12);
-}
-
-TEST_F(GetRatiosTest, FrontDriveTurnsTheDriveshaftWithTheFrontTire) {
-    SetDrivetrain("4", "3", "25");
-    Baseline().SetText(24, kColOD, "24");
-    sheet.Flags.FrontDrive = 1;
-    GetRatios(sheet, kBaseline);
-    EXPECT_DOUBLE_EQ(sheet.Speeds.DrivenWheelFactor, 1.0);
-    EXPECT_DOUBLE_EQ(sheet.Speeds.DriveshaftFactor, 4.0);
 }
 
 TEST_F(GetRatiosTest, NoteNamesWhatIsMissing) {

@@ -111,15 +111,5 @@ TEST_F(RecalculationTest, ImprovementIsWrittenOnlyWhenTwoVehiclesAreCompared) {
     EXPECT_NE(Proposed().Text(31, kColImprovement), "");
 }
 
-TEST(Layout, CaptionsFollowTheOptions) {
-    Worksheet sheet;
-    EXPECT_EQ(FrameCaption(sheet), "Baseline Vehicle");
-    sheet.TwoVehicles = 1;
-    EXPECT_EQ(FrameCaption(sheet), "Baseline Vehicle (top) and Proposed Vehicle (bottom)");
-    EXPECT_TRUE(OptionLineText(sheet).starts_with("Weight of Vevizadu Components do NOT add"));
-    sheet.WeightOption = 1;
-    EXPECT_TRUE(OptionLineText(sheet).starts_with("Weight of each Vevizadu Component specified"));
-}
-
 }  // namespace
 }  // namespace gyrant

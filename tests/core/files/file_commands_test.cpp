@@ -111,17 +111,6 @@ TEST_F(FileCommandsTest, SaveAsCutsALongNameToFortyCharacters) {
     EXPECT_FALSE(std::filesystem::exists(folder / name));
 }
 
-TEST_F(FileCommandsTest, FailedSaveSaysWhyAndChangesNothing) {
-    sheet.SpecsChanged = 1;
-    dialogs.files = {InFolder("missing folder/Car.qrx")};
-    EXPECT_FALSE(SaveSpecFileAs(sheet, dialogs));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].title, "File Not Saved");
-    EXPECT_NE(dialogs.messages[0].text.find("Car.qrx"), std::string::npos);
-    EXPECT_EQ(sheet.CurrentFilePath, "Untitled");
-    EXPECT_EQ(sheet.SpecsChanged, 1);
-}
-
 TEST_F(FileCommandsTest, AFullDiskKeepsTheOldFileWhole) {
     std::string path = InFolder("kept.qrx");
     WriteFileBytes(path, "the old worksheet");

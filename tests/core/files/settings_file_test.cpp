@@ -49,12 +49,6 @@ TEST_F(SettingsFileTest, AShortFileSetsOnlyWhatItHolds) {
     EXPECT_EQ(sheet.TipOff, (std::array<int, 4>{}));
 }
 
-TEST_F(SettingsFileTest, AMissingFileChangesNothing) {
-    sheet.TwoVehicles = 1;
-    ReadSettings(sheet, folder / "nothing here");
-    EXPECT_EQ(sheet.TwoVehicles, 1);
-}
-
 TEST_F(SettingsFileTest, ValuesOutsideASettingsRangeAreIgnored) {
     Read("7\r\nabc\r\n1\r\n-1\r\n1\r\n\r\n3\r\n");
     EXPECT_EQ(sheet.UnitSystem, 0);

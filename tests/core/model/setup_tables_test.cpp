@@ -34,23 +34,6 @@ TEST(RowDefinitions, ShippedFileDescribesEveryRowWithItsKindAndSubMenu) {
     EXPECT_EQ(rows.RowLowLimit[9][0], 1.0f);
 }
 
-TEST(RowDefinitions, TrimsDescriptionsKeepsHelpAndReadsLimitsOverSeveralLines) {
-    ProgramFolder folder;
-    std::string text;
-    for (int row = 1; row <= 31; ++row)
-        text += "  Row " + std::to_string(row) + "  \r\n  help " + std::to_string(row) +
-                "\r\n1.4\r\n2.6\r\n16.001, 1\r\n0,0, 0\r\n0, 5, 0.5\r\n";
-    WriteFileBytes(folder / "rows.txt", text);
-    RowDefinitionsRead read = ReadRowDefinitions(folder / "rows.txt");
-    ASSERT_TRUE(read.outcome.ok);
-    EXPECT_EQ(read.definitions.RowDescription[31], "Row 31");
-    EXPECT_EQ(read.definitions.RowHelp[31], "  help 31");
-    EXPECT_EQ(read.definitions.RowKind[31], 1);
-    EXPECT_EQ(read.definitions.RowCalcKind[31], 3);
-    EXPECT_EQ(read.definitions.RowHighLimit[31][3], 5.0f);
-    EXPECT_EQ(read.definitions.RowLowLimit[31][3], 0.5f);
-}
-
 TEST(SetupTables, FillsHeadingsRowNumbersAndDescriptionsAndLeavesCellsAlone) {
     ProgramFolder folder;
     Worksheet sheet;

@@ -19,17 +19,6 @@ TEST(LineReader, EndsLinesAtCrLfLfOrCr) {
     EXPECT_FALSE(reader.ReadLine(line));
 }
 
-TEST(LineReader, KeepsBlanksAndEmptyLines) {
-    std::istringstream in("  a, b  \r\n\r\nx");
-    LineReader reader(in);
-    std::string line;
-    ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_EQ(line, "  a, b  ");
-    ASSERT_TRUE(reader.ReadLine(line));
-    EXPECT_EQ(line, "");
-    EXPECT_FALSE(reader.AtEnd());
-}
-
 TEST(LineReader, ReadsFieldsAcrossCommasAndLines) {
     std::istringstream in("16.001, 1,0\r\n 0 \r\nnext line");
     LineReader reader(in);
