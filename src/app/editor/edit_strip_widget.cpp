@@ -24,17 +24,23 @@ int FieldLeft(int field) {
     return kLeft + TwipsToPixels(twips);
 }
 
-int FieldWidth(int field) { return TwipsToPixels(ColumnWidthTwips(field)); }
+int FieldWidth(int field) {
+    return TwipsToPixels(ColumnWidthTwips(field));
+}
 
-int StripWidth() { return FieldLeft(kStripFields); }
+int StripWidth() {
+    return FieldLeft(kStripFields);
+}
 
 bool IsListField(int field) {
-    return field == kRowSelector || field == kColValue || field == kColMaterial || field == kColUnits;
+    return field == kRowSelector || field == kColValue || field == kColMaterial ||
+           field == kColUnits;
 }
 
 }  // namespace
 
-EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent) : QWidget(parent), m_editor(editor) {
+EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
+    : QWidget(parent), m_editor(editor) {
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
@@ -73,12 +79,14 @@ void EditStripWidget::BuildFields() {
             list->setObjectName(QStringLiteral("cmbSpecData_%1").arg(field));
             list->setGeometry(place);
             list->installEventFilter(this);
-            connect(list, &QComboBox::activated, this, [this, field](int index) { ListChosen(field, index); });
+            connect(list, &QComboBox::activated, this,
+                    [this, field](int index) { ListChosen(field, index); });
             m_lists[static_cast<std::size_t>(field)] = list;
         }
     }
     // The description and the computed fields only show; typing there would reach the table.
-    for (int field : {int(kColDescription), int(kColInertia), int(kColEqWt), int(kColPercentTotal), int(kColImprovement)}) {
+    for (int field : {int(kColDescription), int(kColInertia), int(kColEqWt), int(kColPercentTotal),
+                      int(kColImprovement)}) {
         TextBox(field)->setReadOnly(true);
         TextBox(field)->setFocusPolicy(Qt::NoFocus);
     }
@@ -91,7 +99,8 @@ void EditStripWidget::BuildButtons() {
     m_helpLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     int buttonsLeft = StripWidth() - 3 * (kButtonWidth + 6);
     m_helpLine->setGeometry(kLeft, kHelpTop, buttonsLeft - kLeft - 8, kHelpHeight);
-    const QString captions[] = {QStringLiteral("Refresh"), QStringLiteral("Copy Down"), QStringLiteral("Keep Change")};
+    const QString captions[] = {QStringLiteral("Refresh"), QStringLiteral("Copy Down"),
+                                QStringLiteral("Keep Change")};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i] = new QPushButton(captions[i], this);
         m_buttons[i]->setGeometry(buttonsLeft + static_cast<int>(i) * (kButtonWidth + 6), kHelpTop,
@@ -150,12 +159,11 @@ void EditStripWidget::ShowField(int field) {
 
 void EditStripWidget::ListChosen(int field, int index) {
     if (field == kRowSelector) {
-        m_editor.Strip().Field(kRowSelector).listIndex = index;
-        m_editor.EditRow();
-    } else {
-        m_editor.ListClick(field, index);
+        emit rowChosen(m_editor.Strip().RowAt(index));
+        return;
     }
-    Show(field == kRowSelector);
+    m_editor.ListClick(field, index);
+    Show(false);
     emit changed();
 }
 
@@ -170,9 +178,9 @@ int EditStripWidget::FieldOf(QObject* widget) const {
 bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
     int field = FieldOf(watched);
     if (field < 0) return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress)
-        return Navigate(static_cast<QKeyEvent*>(event));
-    if (qobject_cast<QLineEdit*>(watched) && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+    if (event->type() == QEvent::KeyPress) return Navigate(static_cast<QKeyEvent*>(event));
+    if (qobject_cast<QLineEdit*>(watched) &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         return TextBoxFocus(field, event);
     return QWidget::eventFilter(watched, event);
 }
@@ -198,16 +206,20 @@ bool EditStripWidget::TextBoxFocus(int field, QEvent* event) {
     QLineEdit* box = TextBox(field);
     if (event->type() == QEvent::FocusIn) {
         m_editor.EnterTextBox(field);
-        QMetaObject::invokeMethod(box, [box] { box->setSelection(0, 30); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            box, [box] { box->setSelection(0, 30); }, Qt::QueuedConnection);
         return false;
     }
     auto reason = static_cast<QFocusEvent*>(event)->reason();
-    if (m_leaving || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+    if (m_leaving || reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
     m_leaving = true;
     bool accepted = m_editor.LeaveTextBox(field);
     Show(false);
     // After the warning has closed and given the focus back, the refused box takes it again.
-    if (!accepted) QMetaObject::invokeMethod(box, [box] { box->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+    if (!accepted)
+        QMetaObject::invokeMethod(
+            box, [box] { box->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
     m_leaving = false;
     emit changed();
     return false;

@@ -19,7 +19,7 @@ namespace gyrant {
 class EditStripWidget : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     EditStripWidget(RowEditor& editor, QWidget* parent);
 
     // Shows the strip model as it now is, and gives the focus to the field it names.
@@ -29,18 +29,20 @@ public:
     QComboBox* List(int field) { return m_lists[static_cast<std::size_t>(field)]; }
     QPushButton* Button(const QString& caption);
 
-signals:
+  signals:
     // The strip changed the worksheet or its layout; the tables need drawing again.
     void changed();
     void keepChangeClicked();
     void refreshClicked();
     void copyDownClicked();
     void calcClicked();
+    // A row picked in the row selector; the main window moves the strip there.
+    void rowChosen(int row);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildFields();
     void BuildButtons();
     void ShowField(int field);

@@ -70,6 +70,12 @@ QString ToQtFilter(const std::string& filter) {
     return text.section(QChar('|'), 0, 0).replace(QStringLiteral("*.*"), QStringLiteral("*"));
 }
 
+// Paths are the file system's own (UTF-8), never cell text.
+QString PathOf(const FileChooser& chooser) {
+    return QString::fromStdString(chooser.folder) + QChar('/') +
+           QString::fromStdString(chooser.proposedName);
+}
+
 }  // namespace
 
 Answer QtDialogs::ShowMessage(const Message& message) {
@@ -89,7 +95,7 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
 }
 
 std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
-    QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
+    QString folder = PathOf(chooser);
     QString path = QFileDialog::getOpenFileName(m_parent, FromCell(chooser.title), folder,
                                                 ToQtFilter(chooser.filter));
     if (path.isEmpty()) return std::nullopt;
@@ -99,7 +105,7 @@ std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser)
 std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser) {
     QFileDialog::Options options;
     if (!chooser.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
-    QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
+    QString folder = PathOf(chooser);
     QString path = QFileDialog::getSaveFileName(m_parent, FromCell(chooser.title), folder,
                                                 ToQtFilter(chooser.filter), nullptr, options);
     if (path.isEmpty()) return std::nullopt;

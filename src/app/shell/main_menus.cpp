@@ -4,15 +4,15 @@
 #include <QMenuBar>
 
 #include "editor/options.h"
+#include "files/data_path.h"
 #include "files/file_commands.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
 #include "help/outside_programs.h"
 #include "help/seek_window.h"
-#include "files/data_path.h"
-#include "wizard/ez_build_wizard.h"
 #include "shell/main_window.h"
 #include "text/cell_codec.h"
+#include "wizard/ez_build_wizard.h"
 
 namespace gyrant {
 
@@ -20,9 +20,11 @@ MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
     : m_window(window), m_sheet(sheet), m_print(sheet, window.UserDialogs(), &window) {
     BuildFileMenu();
     QMenuBar* bar = m_window.menuBar();
-    AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"), [this] { RunWizard(); });
+    AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"),
+               [this] { RunWizard(); });
     BuildOptionsMenu();
-    AddCommand(nullptr, QStringLiteral("&Comments"), QStringLiteral("mnuComments"), [this] { ShowComments(); });
+    AddCommand(nullptr, QStringLiteral("&Comments"), QStringLiteral("mnuComments"),
+               [this] { ShowComments(); });
     QAction* boring = bar->addAction(QStringLiteral("Boring/Stroking"));
     boring->setObjectName(QStringLiteral("mnuBoreStroke"));
     boring->setEnabled(false);
@@ -30,7 +32,7 @@ MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
 }
 
 QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& name,
-                              std::function<void()> command) {
+                               std::function<void()> command) {
     QAction* action = menu ? menu->addAction(text) : m_window.menuBar()->addAction(text);
     action->setObjectName(name);
     QObject::connect(action, &QAction::triggered, &m_window, [this, command] {
@@ -41,39 +43,47 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
 }
 
 void MainMenus::RunWizard() {
+    if (!m_window.Editor().ConfirmLeavingRow()) return;
     RunEzBuildWizard(m_sheet, m_window.Editor(), m_window.UserDialogs(), [this] {
         m_window.ShowWorksheet();
         QCoreApplication::processEvents();
     });
 }
 
-void MainMenus::ShowComments() { m_window.ShowSubWindow(new CommentsWindow(m_sheet, &m_window)); }
+void MainMenus::ShowComments() {
+    m_window.ShowSubWindow(new CommentsWindow(m_sheet, &m_window));
+}
 
 void MainMenus::ShowAbout() {
     auto* about = new AboutWindow(&m_window);
-    QObject::connect(about, &AboutWindow::printClicked, about, [this, about] { m_print.PrintWindowImage(about); });
+    QObject::connect(about, &AboutWindow::printClicked, about,
+                     [this, about] { m_print.PrintWindowImage(about); });
     m_window.ShowSubWindow(about);
 }
 
 void MainMenus::BuildFileMenu() {
     QMenu* file = m_window.menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddCommand(file, QStringLiteral("New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"), [this] { RunWizard(); });
+    AddCommand(file, QStringLiteral("New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"),
+               [this] { RunWizard(); });
     QAction* newItem = file->addAction(QStringLiteral("New"));
     newItem->setObjectName(QStringLiteral("mnuNew"));
     newItem->setEnabled(false);
     Dialogs& dialogs = m_window.UserDialogs();
-    AddCommand(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"),
-               [this, &dialogs] { OpenSpecFile(m_sheet, m_window.Editor(), dialogs); })
-        ->setShortcut(QKeySequence::Open);
-    AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] { SaveSpecFile(m_sheet, dialogs); })
-        ->setShortcut(QKeySequence::Save);
+    AddCommand(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"), [this, &dialogs] {
+        OpenSpecFile(m_sheet, m_window.Editor(), dialogs);
+    })->setShortcut(QKeySequence::Open);
+    AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] {
+        SaveSpecFile(m_sheet, dialogs);
+    })->setShortcut(QKeySequence::Save);
     AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"),
                [this, &dialogs] { SaveSpecFileAs(m_sheet, dialogs); });
     file->addSeparator();
-    AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] { m_print.PrintWorksheet(); })
-        ->setShortcut(QKeySequence::Print);
-    AddCommand(file, QStringLiteral("Print Set&up"), QStringLiteral("mnuPrintSetup"), [this] { m_print.PrintSetup(); });
+    AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] {
+        m_print.PrintWorksheet();
+    })->setShortcut(QKeySequence::Print);
+    AddCommand(file, QStringLiteral("Print Set&up"), QStringLiteral("mnuPrintSetup"),
+               [this] { m_print.PrintSetup(); });
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
@@ -94,11 +104,16 @@ void MainMenus::BuildOptionsMenu() {
         });
         m_optionItems.push_back(action);
     };
-    add(QStringLiteral("Show Only One (1) Vehicle"), [this] { SetVehicleCount(m_sheet, false); });
-    add(QStringLiteral("Compare Two (2) Vehicles"), [this] { SetVehicleCount(m_sheet, true); });
+    Dialogs& dialogs = m_window.UserDialogs();
+    add(QStringLiteral("Show Only One (1) Vehicle"),
+        [this, &dialogs] { SetVehicleCount(m_sheet, false, dialogs); });
+    add(QStringLiteral("Compare Two (2) Vehicles"),
+        [this, &dialogs] { SetVehicleCount(m_sheet, true, dialogs); });
     m_options->addSeparator();
-    add(QStringLiteral("'Vehicle Wt' Stays Total Vehicle Wt"), [this] { SetWeightOption(m_sheet, false); });
-    add(QStringLiteral("Vevizadu Weights Add To 'Vehicle Wt'"), [this] { SetWeightOption(m_sheet, true); });
+    add(QStringLiteral("'Vehicle Wt' Stays Total Vehicle Wt"),
+        [this, &dialogs] { SetWeightOption(m_sheet, false, dialogs); });
+    add(QStringLiteral("Vevizadu Weights Add To 'Vehicle Wt'"),
+        [this, &dialogs] { SetWeightOption(m_sheet, true, dialogs); });
     m_options->addSeparator()->setEnabled(false);
     // The unit system comes from the settings file; the items only show it.
     for (const char* unit : {"English Units (inches)", "Metric Units (millimeters and CCs)",
@@ -111,8 +126,9 @@ void MainMenus::BuildOptionsMenu() {
 
 void MainMenus::UpdateCheckMarks() {
     OptionChecks checks = gyrant::UpdateCheckMarks(m_sheet);
-    const bool marks[] = {checks.oneVehicle, checks.twoVehicles, checks.weightStaysTotal, checks.weightsAdd,
-                          checks.englishUnits, checks.metricCCs,  checks.metricLiters};
+    const bool marks[] = {checks.oneVehicle,  checks.twoVehicles,  checks.weightStaysTotal,
+                          checks.weightsAdd,  checks.englishUnits, checks.metricCCs,
+                          checks.metricLiters};
     for (std::size_t i = 0; i < m_optionItems.size(); ++i) m_optionItems[i]->setChecked(marks[i]);
 }
 
@@ -120,20 +136,34 @@ void MainMenus::BuildHelpMenu() {
     QMenu* help = m_window.menuBar()->addMenu(QStringLiteral("&Help          "));
     help->setObjectName(QStringLiteral("mnuHelp"));
     Dialogs& dialogs = m_window.UserDialogs();
-    AddCommand(help, QStringLiteral("Help on Gyrant"), QStringLiteral("mnuHelpHelp"), [this, &dialogs] {
-        OpenInViewer(m_launcher, dialogs, DataPath(m_sheet.ProgramFolder, {"GyrantTEXT", "helpm0.txt"}).string(),
-                     "HelpM0.txt");
-    })->setShortcut(QKeySequence::HelpContents);
-    AddCommand(help, QStringLiteral("About Gyrant"), QStringLiteral("mnuAbout"), [this] { ShowAbout(); });
-    AddCommand(help, QStringLiteral("Display Readme.doc File"), QStringLiteral("mnuReadme"), [this, &dialogs] {
-        OpenInViewer(m_launcher, dialogs, DataPath(m_sheet.ProgramFolder, {"Readme.doc"}).string(), "Readme.doc");
-    });
+    AddCommand(help, QStringLiteral("Help on Gyrant"), QStringLiteral("mnuHelpHelp"),
+               [this, &dialogs] {
+                   OpenInViewer(
+                       m_launcher, dialogs,
+                       DataPath(m_sheet.ProgramFolder, {"GyrantTEXT", "helpm0.txt"}).string(),
+                       "HelpM0.txt");
+               })
+        ->setShortcut(QKeySequence::HelpContents);
+    AddCommand(help, QStringLiteral("About Gyrant"), QStringLiteral("mnuAbout"),
+               [this] { ShowAbout(); });
+    AddCommand(help, QStringLiteral("Display Readme.doc File"), QStringLiteral("mnuReadme"),
+               [this, &dialogs] {
+                   OpenInViewer(m_launcher, dialogs,
+                                DataPath(m_sheet.ProgramFolder, {"Readme.doc"}).string(),
+                                "Readme.doc");
+               });
     AddCommand(help, QStringLiteral("Restart Showing Help Tips"), QStringLiteral("mnuRestartTips"),
-               [this, &dialogs] { RestartHelpTips(m_sheet, dialogs); });
-    AddCommand(help, QStringLiteral("Torvane on the Web"), QStringLiteral("mnuWeb"), [this, &dialogs] {
-        SeekWindowSeeker seeker(dialogs, &m_window);
-        OpenWebSite(m_sheet, m_launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
-    });
+               [this, &dialogs] {
+                   RestartHelpTips(m_sheet, dialogs);
+                   KeepSettings(m_sheet, dialogs);
+               });
+    AddCommand(help, QStringLiteral("Torvane on the Web"), QStringLiteral("mnuWeb"),
+               [this, &dialogs] {
+                   SeekWindowSeeker seeker(dialogs, &m_window);
+                   OpenWebSite(m_sheet, m_launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
+                   // Where the browser was found is a setting too.
+                   KeepSettings(m_sheet, dialogs);
+               });
 }
 
 }  // namespace gyrant

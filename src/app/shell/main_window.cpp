@@ -15,9 +15,12 @@
 namespace gyrant {
 
 MainWindow::MainWindow(Worksheet& sheet, Dialogs* dialogs)
-    : m_sheet(sheet), m_qtDialogs(this), m_dialogs(dialogs ? *dialogs : m_qtDialogs), m_editor(sheet, m_dialogs) {
+    : m_sheet(sheet),
+      m_qtDialogs(this),
+      m_dialogs(dialogs ? *dialogs : m_qtDialogs),
+      m_editor(sheet, m_dialogs) {
     setObjectName(QStringLiteral("frmCR"));
-    setWindowTitle(FromCell(WindowTitle(sheet)));
+    setWindowTitle(QString::fromStdString(WindowTitle(sheet)));
     BuildCentralArea();
     ConnectStrip();
     m_menus = std::make_unique<MainMenus>(*this, sheet);
@@ -38,9 +41,11 @@ void MainWindow::BuildCentralArea() {
     auto* frameLayout = new QVBoxLayout(m_frame);
     frameLayout->setSpacing(TwipsToPixels(100));
     for (int index = kBaseline; index <= kProposed; ++index) {
-        m_grids[static_cast<std::size_t>(index)] = new SpecGrid(m_sheet.Table(index), index, m_frame);
+        m_grids[static_cast<std::size_t>(index)] =
+            new SpecGrid(m_sheet.Table(index), index, m_frame);
         frameLayout->addWidget(m_grids[static_cast<std::size_t>(index)], 1);
-        connect(m_grids[static_cast<std::size_t>(index)], &SpecGrid::rowClicked, this, &MainWindow::RowClicked);
+        connect(m_grids[static_cast<std::size_t>(index)], &SpecGrid::rowClicked, this,
+                &MainWindow::RowClicked);
     }
     layout->addWidget(m_frame, 1);
     m_optionLine = new QLabel(central);
@@ -66,6 +71,10 @@ void MainWindow::ConnectStrip() {
         ShowWorksheet();
     });
     connect(m_strip, &EditStripWidget::calcClicked, this, &MainWindow::OpenCalcMenu);
+    connect(m_strip, &EditStripWidget::rowChosen, this, [this](int row) {
+        if (m_editor.ConfirmLeavingRow()) m_editor.SelectRow(row);
+        ShowRowInView();
+    });
 }
 
 void MainWindow::OpenCalcMenu() {
@@ -75,20 +84,27 @@ void MainWindow::OpenCalcMenu() {
         m_dialogs.ShowMessage({opened.message, "Calc", Buttons::Ok, Icon::Exclamation, Answer::Ok});
         return;
     }
-    auto* window = new CalcWindow(std::move(menu), m_sheet, m_dialogs,
-                                  [this](QWidget* w) { m_menus->Printing().PrintWindowImage(w); }, this);
+    auto* window = new CalcWindow(
+        std::move(menu), m_sheet, m_dialogs,
+        [this](QWidget* w) { m_menus->Printing().PrintWindowImage(w); }, this);
     // Back from a sub-menu the strip keeps its row and shows what the sub-menu wrote into it.
     connect(window, &QDialog::finished, this, [this] {
         m_sheet.SkipMainRefresh = 1;
+        m_editor.RefreshStripResults();
         m_strip->Show(false);
     });
     ShowSubWindow(window);
 }
 
 void MainWindow::RowClicked(int tableIndex, int row) {
-    m_editor.TableClick(tableIndex, row);
+    if (m_editor.ConfirmLeavingRow()) m_editor.TableClick(tableIndex, row);
+    ShowRowInView();
+}
+
+void MainWindow::ShowRowInView() {
+    ShowWorksheet();
     ShowStripAndSelection(true);
-    Grid(tableIndex).EnsureVisible(m_sheet.CurrentRow, ScrollTopFor(m_sheet.CurrentRow));
+    Grid(m_sheet.CurrentTable).EnsureVisible(m_sheet.CurrentRow, ScrollTopFor(m_sheet.CurrentRow));
 }
 
 void MainWindow::ShowStripAndSelection(bool moveFocus) {
@@ -106,16 +122,20 @@ void MainWindow::ShowWorksheet() {
     m_frame->setTitle(FromCell(FrameCaption(m_sheet)));
     Grid(kProposed).setVisible(m_sheet.TwoVehicles != 0);
     m_optionLine->setText(FromCell(OptionLineText(m_sheet)));
-    setWindowTitle(FromCell(WindowTitle(m_sheet)));
+    // The title carries the file's name as the file system spells it.
+    setWindowTitle(QString::fromStdString(WindowTitle(m_sheet)));
     for (SpecGrid* grid : m_grids) grid->Refresh();
     ShowStripAndSelection(false);
 }
 
 void MainWindow::Activate() {
-    if (m_sheet.SkipMainRefresh == 0) {
+    // Back on row 1 only when an input the strip holds is kept or dropped.
+    if (m_sheet.SkipMainRefresh == 0 && m_editor.ConfirmLeavingRow()) {
         int changed = m_sheet.SpecsChanged;
         Outcome setup = SetupTables(m_sheet);
-        if (!setup.ok) m_dialogs.ShowMessage({setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
+        if (!setup.ok)
+            m_dialogs.ShowMessage(
+                {setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
         m_sheet.SpecsChanged = changed;
         RefreshLayout(m_sheet);
         m_sheet.Table(kBaseline).SetCurrentRow(1);
@@ -143,8 +163,10 @@ void MainWindow::ShowSubWindow(QDialog* window) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (ExitProgram(m_sheet, m_dialogs)) event->accept();
-    else event->ignore();
+    if (ExitProgram(m_sheet, m_editor, m_dialogs))
+        event->accept();
+    else
+        event->ignore();
 }
 
 }  // namespace gyrant

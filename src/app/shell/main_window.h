@@ -22,7 +22,7 @@ class MainMenus;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Asks the user through `dialogs` when given (tests script them), else through Qt's boxes.
     explicit MainWindow(Worksheet& sheet, Dialogs* dialogs = nullptr);
     ~MainWindow() override;
@@ -41,19 +41,21 @@ public:
     void ShowSubWindow(QDialog* window);
     MainMenus& Menus() { return *m_menus; }
 
-signals:
+  signals:
     // The window has been painted for the first time.
     void firstShown();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void BuildCentralArea();
     void ConnectStrip();
     void ShowStripAndSelection(bool moveFocus);
     void RowClicked(int tableIndex, int row);
+    // Draws the worksheet and the strip's row, scrolling the table to the row when needed.
+    void ShowRowInView();
     void OpenCalcMenu();
 
     Worksheet& m_sheet;

@@ -3,9 +3,7 @@
 namespace gyrant {
 
 EditStrip::EditStrip() {
-    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row)
-        Field(kRowSelector).items.push_back(std::to_string(row));
-    Field(kRowSelector).listIndex = 0;
+    OfferRows({1}, 1);
     Field(kRowSelector).showsList = true;
     Field(kColMaterial).showsList = true;
     Field(kColUnits).showsList = true;
@@ -13,7 +11,25 @@ EditStrip::EditStrip() {
     Field(kColDescription).enabled = false;
 }
 
-bool EditStrip::IsList(int field) const { return Field(field).showsList; }
+int EditStrip::RowAt(int position) const {
+    const std::vector<std::string>& rows = Field(kRowSelector).items;
+    bool offered = position >= 0 && static_cast<std::size_t>(position) < rows.size();
+    return offered ? std::stoi(rows[static_cast<std::size_t>(position)]) : 1;
+}
+
+void EditStrip::OfferRows(const std::vector<int>& rows, int selected) {
+    StripField& selector = Field(kRowSelector);
+    selector.items.clear();
+    selector.listIndex = -1;
+    for (int row : rows) {
+        if (row == selected) selector.listIndex = static_cast<int>(selector.items.size());
+        selector.items.push_back(std::to_string(row));
+    }
+}
+
+bool EditStrip::IsList(int field) const {
+    return Field(field).showsList;
+}
 
 std::string EditStrip::Text(int field) const {
     const StripField& f = Field(field);
@@ -22,10 +38,16 @@ std::string EditStrip::Text(int field) const {
     return chosen ? f.items[static_cast<std::size_t>(f.listIndex)] : std::string{};
 }
 
-void EditStrip::SetText(int field, const std::string& text) { Field(field).text = text; }
+void EditStrip::SetText(int field, const std::string& text) {
+    Field(field).text = text;
+}
 
-int EditStrip::ListIndex(int field) const { return Field(field).listIndex; }
+int EditStrip::ListIndex(int field) const {
+    return Field(field).listIndex;
+}
 
-void EditStrip::SetEnabled(int field, bool enabled) { Field(field).enabled = enabled; }
+void EditStrip::SetEnabled(int field, bool enabled) {
+    Field(field).enabled = enabled;
+}
 
 }  // namespace gyrant

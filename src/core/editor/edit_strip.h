@@ -27,11 +27,13 @@ struct StripField {
 };
 
 class EditStrip : public StripFields {
-public:
+  public:
     EditStrip();
 
     StripField& Field(int field) { return m_fields.at(static_cast<std::size_t>(field)); }
-    const StripField& Field(int field) const { return m_fields.at(static_cast<std::size_t>(field)); }
+    const StripField& Field(int field) const {
+        return m_fields.at(static_cast<std::size_t>(field));
+    }
 
     // A list field's chosen item, or a text field's text.
     std::string Text(int field) const override;
@@ -39,8 +41,12 @@ public:
     int ListIndex(int field) const override;
     void SetEnabled(int field, bool enabled) override;
 
-    // The row the row selector points at (position + 1).
-    int SelectedRow() const { return Field(kRowSelector).listIndex + 1; }
+    // The row the row selector points at; row 1 when it points at none.
+    int SelectedRow() const { return RowAt(Field(kRowSelector).listIndex); }
+    // The row the row selector offers at a position of its list.
+    int RowAt(int position) const;
+    // The row selector offers these rows (their numbers) and points at `selected`.
+    void OfferRows(const std::vector<int>& rows, int selected);
 
     // True for the fields shown as lists: the row selector, Material, Units, and the Value on
     // choice rows.
@@ -54,7 +60,7 @@ public:
     // The text a text box had when it got the focus; restored when an entry is refused.
     std::string PrevSpecText;
 
-private:
+  private:
     std::array<StripField, kStripFields> m_fields;
 };
 

@@ -2,6 +2,7 @@
 
 #include "engine/layout.h"
 #include "engine/update_table.h"
+#include "files/settings_file.h"
 
 namespace gyrant {
 
@@ -17,14 +18,23 @@ OptionChecks UpdateCheckMarks(const Worksheet& sheet) {
     return checks;
 }
 
-void SetVehicleCount(Worksheet& sheet, bool twoVehicles) {
+void SetVehicleCount(Worksheet& sheet, bool twoVehicles, Dialogs& dialogs) {
     sheet.TwoVehicles = twoVehicles ? 1 : 0;
     RefreshLayout(sheet);
+    KeepSettings(sheet, dialogs);
 }
 
-void SetWeightOption(Worksheet& sheet, bool weightsAdd) {
+void SetWeightOption(Worksheet& sheet, bool weightsAdd, Dialogs& dialogs) {
     sheet.WeightOption = weightsAdd ? 1 : 0;
     Recalculate(sheet);
+    KeepSettings(sheet, dialogs);
+}
+
+void KeepSettings(const Worksheet& sheet, Dialogs& dialogs) {
+    Outcome written = WriteSettings(sheet, SettingsPath(sheet));
+    if (!written.ok)
+        dialogs.ShowMessage(
+            {written.message, "Gyrant", Buttons::Ok, Icon::Exclamation, Answer::Ok});
 }
 
 }  // namespace gyrant

@@ -1,9 +1,10 @@
 #pragma once
 
 // The Options menu: one vehicle or two, whether rotating weights add to the vehicle weight, and
-// the check marks that show the settings.
+// the check marks that show the settings; each change is written to the settings file.
 
 #include "model/worksheet.h"
+#include "ports/dialogs.h"
 
 namespace gyrant {
 
@@ -20,11 +21,15 @@ struct OptionChecks {
 
 OptionChecks UpdateCheckMarks(const Worksheet& sheet);
 
-// Shows one vehicle (false) or two (true) and lays the tables out again.
-void SetVehicleCount(Worksheet& sheet, bool twoVehicles);
+// Shows one vehicle (false) or two (true), lays the tables out again and keeps the settings.
+void SetVehicleCount(Worksheet& sheet, bool twoVehicles, Dialogs& dialogs);
 
-// Sets whether each rotating part's weight adds to the vehicle weight and recalculates both
-// vehicles.
-void SetWeightOption(Worksheet& sheet, bool weightsAdd);
+// Sets whether each rotating part's weight adds to the vehicle weight, recalculates both
+// vehicles and keeps the settings.
+void SetWeightOption(Worksheet& sheet, bool weightsAdd, Dialogs& dialogs);
+
+// Writes the settings file at once, so that a crash or a killed session keeps them; a file
+// that cannot be written is reported.
+void KeepSettings(const Worksheet& sheet, Dialogs& dialogs);
 
 }  // namespace gyrant

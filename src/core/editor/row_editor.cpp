@@ -16,9 +16,15 @@ namespace {
 
 constexpr int kLastSelectableRow = 29;
 
-bool IsWheelRow(int row) { return row == 23 || row == 26; }
-bool IsTireRow(int row) { return row == 24 || row == 27; }
-bool HasUnitsOnValue(int row) { return row == 13 || row == 17 || row == 18; }
+bool IsWheelRow(int row) {
+    return row == 23 || row == 26;
+}
+bool IsTireRow(int row) {
+    return row == 24 || row == 27;
+}
+bool HasUnitsOnValue(int row) {
+    return row == 13 || row == 17 || row == 18;
+}
 
 // The position a choice cell was kept at, -1 when none: the last character, as kept cells end
 // in their position; a cell kept without a choice ends in "-1" and has none.
@@ -37,13 +43,17 @@ int ContainedItem(const std::string& cell, const std::vector<std::string>& items
 
 }  // namespace
 
-int ScrollTopFor(int row) { return row >= 22 ? 21 : row; }
+int ScrollTopFor(int row) {
+    return row >= 22 ? 21 : row;
+}
 
 RowEditor::RowEditor(Worksheet& sheet, Dialogs& dialogs) : m_sheet(sheet), m_dialogs(dialogs) {
     m_sheet.Strip = &m_strip;
 }
 
-RowEditor::~RowEditor() { m_sheet.Strip = nullptr; }
+RowEditor::~RowEditor() {
+    m_sheet.Strip = nullptr;
+}
 
 void RowEditor::TableClick(int table, int row) {
     m_sheet.CurrentTable = table;
@@ -54,8 +64,16 @@ void RowEditor::TableClick(int table, int row) {
 }
 
 void RowEditor::SelectRow(int row) {
-    m_strip.Field(kRowSelector).listIndex = row - 1;
+    FillRowSelector(row);
     EditRow();
+}
+
+void RowEditor::FillRowSelector(int row) {
+    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    std::vector<int> rows;
+    for (int r = kFirstSpecRow; r <= kLastSelectableRow; ++r)
+        if (table.IsSelectable(r) || r == row) rows.push_back(r);
+    m_strip.OfferRows(rows, row);
 }
 
 int RowEditor::SelectStripRow() {
@@ -67,6 +85,8 @@ int RowEditor::SelectStripRow() {
 
 void RowEditor::EditRow() {
     int row = SelectStripRow();
+    // The layout may have shown or hidden rows since the selector was filled.
+    FillRowSelector(row);
     const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     m_strip.Field(kColDescription).text = table.Text(row, kColDescription);
     m_strip.helpLine = "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote;
@@ -78,9 +98,48 @@ void RowEditor::EditRow() {
     StripField& material = m_strip.Field(kColMaterial);
     material.items = MaterialChoices(row);
     PlaceCalcButton(row);
-    if (kind == kChoiceRow) LoadChoiceRow(row);
-    else if (kind == kComponentRow) LoadComponentRow(row);
-    else LoadNumericRow(row);
+    if (kind == kChoiceRow)
+        LoadChoiceRow(row);
+    else if (kind == kComponentRow)
+        LoadComponentRow(row);
+    else
+        LoadNumericRow(row);
+    m_loaded = m_strip;
+}
+
+bool RowEditor::HoldsUnkeptInput() const {
+    for (int field = kColValue; field <= kColUnits; ++field) {
+        const StripField& now = m_strip.Field(field);
+        const StripField& loaded = m_loaded.Field(field);
+        // Hidden fields and computed ones (a disabled Weight) hold no input.
+        if (!now.shown || !now.enabled) continue;
+        if (now.text != loaded.text || now.listIndex != loaded.listIndex) return true;
+    }
+    return false;
+}
+
+bool RowEditor::ConfirmLeavingRow() {
+    if (!HoldsUnkeptInput()) return true;
+    std::string description(TrimBlanks(m_strip.Field(kColDescription).text));
+    Answer answer =
+        m_dialogs.ShowMessage({"Keep the change to " + description + "?", "Keep Change?",
+                               Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+    if (answer == Answer::Cancel) return false;
+    if (answer == Answer::No) {
+        EditRow();
+        return true;
+    }
+    if (!AcceptsEveryEntry()) return false;
+    KeepChange();
+    return true;
+}
+
+bool RowEditor::AcceptsEveryEntry() {
+    for (int field = kColValue; field <= kColWeight; ++field) {
+        const StripField& f = m_strip.Field(field);
+        if (f.shown && f.enabled && !f.showsList && !LeaveTextBox(field)) return false;
+    }
+    return true;
 }
 
 void RowEditor::ShowFieldsForKind(int kind) {
@@ -96,7 +155,8 @@ void RowEditor::ShowFieldsForKind(int kind) {
 void RowEditor::PlaceCalcButton(int row) {
     int calcKind = m_sheet.Rows.RowCalcKind[row];
     m_strip.calcShown = calcKind != 0;
-    bool besideDimensions = row == 20 || row == 21 || row == 24 || row == 25 || row == 27 || row == 28;
+    bool besideDimensions =
+        row == 20 || row == 21 || row == 24 || row == 25 || row == 27 || row == 28;
     m_strip.calcLeftTwips = besideDimensions ? 9860 : 3360;
 }
 
@@ -114,9 +174,12 @@ void RowEditor::LoadComponentRow(int row) {
     for (int field = kColValue; field <= kColEqWt; ++field) {
         StripField& f = m_strip.Field(field);
         const std::string& cell = table.Text(row, field);
-        if (field == kColMaterial) f.listIndex = ContainedItem(cell, f.items, 1);
-        else if (field == kColUnits) f.listIndex = ContainedItem(cell, f.items, 0);
-        else f.text = cell;
+        if (field == kColMaterial)
+            f.listIndex = ContainedItem(cell, f.items, 1);
+        else if (field == kColUnits)
+            f.listIndex = ContainedItem(cell, f.items, 0);
+        else
+            f.text = cell;
     }
     if (IsWheelRow(row)) id.text.clear();
     m_strip.focusField = kColOD;
@@ -140,10 +203,32 @@ void RowEditor::RefreshStripResults() {
 }
 
 void RowEditor::ShowStripResults() {
-    m_sheet.CurrentRow = m_strip.SelectedRow();
+    int row = m_sheet.CurrentRow = m_strip.SelectedRow();
+    if (m_sheet.Rows.RowKind[row] != kComponentRow) return;
     GetRatios(m_sheet, m_sheet.CurrentTable);
     RunningTotals ignored;
-    CalcRingInertia(m_sheet, RingSource::Strip, m_sheet.CurrentTable, m_sheet.CurrentRow, ignored);
+    // Decides which of Weight and Width take input for the strip's material.
+    CalcRingInertia(m_sheet, RingSource::Strip, m_sheet.CurrentTable, row, ignored);
+    ShowResultsAsTableWould(row);
+}
+
+void RowEditor::ShowResultsAsTableWould(int row) {
+    std::array<SpecTable, 2> tables = m_sheet.tables;
+    SpeedFactors speeds = m_sheet.Speeds;
+    EngineFigures engine = m_sheet.Engine;
+    std::string ratioNote = m_sheet.RatioNote;
+    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    WriteStripRow(table, row, kColUnits);
+    bool typedWeight = m_strip.Field(kColWeight).enabled;
+    for (int field : {int(kColWeight), int(kColInertia), int(kColEqWt)})
+        if (field != kColWeight || !typedWeight) table.SetText(row, field, "");
+    UpdateTable(m_sheet, m_sheet.CurrentTable);
+    for (int field : {int(kColWeight), int(kColInertia), int(kColEqWt)})
+        if (field != kColWeight || !typedWeight) m_strip.Field(field).text = table.Text(row, field);
+    m_sheet.tables = tables;
+    m_sheet.Speeds = speeds;
+    m_sheet.Engine = engine;
+    m_sheet.RatioNote = ratioNote;
 }
 
 void RowEditor::ListClick(int field, int index) {
@@ -169,6 +254,8 @@ void RowEditor::KeepChange() {
     }
     Recalculate(m_sheet);
     m_sheet.SpecsChanged = 1;
+    // The strip shows the row as the table now has it.
+    EditRow();
 }
 
 void RowEditor::KeepComponentRow(int row) {
@@ -182,7 +269,11 @@ void RowEditor::KeepComponentRow(int row) {
         std::string id(TrimBlanks(m_strip.Field(kColID).text));
         if (!id.empty()) table.SetText(row - 1, kColOD, id);
     }
-    for (int field = kColValue; field <= kColPercentTotal; ++field) {
+    WriteStripRow(table, row, kColPercentTotal);
+}
+
+void RowEditor::WriteStripRow(SpecTable& table, int row, int lastField) const {
+    for (int field = kColValue; field <= lastField; ++field) {
         bool list = field == kColMaterial || field == kColUnits;
         table.SetText(row, field,
                       list ? ComposeChoice(m_strip.Text(field), 20, m_strip.ListIndex(field))
@@ -190,19 +281,24 @@ void RowEditor::KeepComponentRow(int row) {
     }
 }
 
-void RowEditor::Refresh() { Recalculate(m_sheet); }
+void RowEditor::Refresh() {
+    Recalculate(m_sheet);
+}
 
 void RowEditor::CopyDown() {
+    if (!ConfirmLeavingRow()) return;
     const std::string title = "Copy to Bottom Spread Sheet?";
-    Answer answer = m_dialogs.ShowMessage(
-        {"Do you want to copy all specs from the top spread sheet down to the bottom spread sheet?  "
-         "This will erase all entries in the bottom spread sheet.",
-         title, Buttons::YesNo, Icon::Question, Answer::No});
+    Answer answer =
+        m_dialogs.ShowMessage({"Do you want to copy all specs from the top spread sheet down to "
+                               "the bottom spread sheet?  "
+                               "This will erase all entries in the bottom spread sheet.",
+                               title, Buttons::YesNo, Icon::Question, Answer::No});
     if (answer != Answer::Yes) return;
     if (m_sheet.TwoVehicles == 0) {
         m_sheet.TwoVehicles = 1;
-        m_dialogs.ShowMessage({"A second 'spreadsheet', for a comparison vehicle will now be displayed.",
-                               title, Buttons::Ok, Icon::None, Answer::Ok});
+        m_dialogs.ShowMessage(
+            {"A second 'spreadsheet', for a comparison vehicle will now be displayed.", title,
+             Buttons::Ok, Icon::None, Answer::Ok});
     }
     const SpecTable& baseline = m_sheet.Table(kBaseline);
     SpecTable& proposed = m_sheet.Table(kProposed);
@@ -210,6 +306,7 @@ void RowEditor::CopyDown() {
         for (int column = kColDescription; column <= kColPercentTotal; ++column)
             proposed.SetText(row, column, baseline.Text(row, column));
     Recalculate(m_sheet);
+    EditRow();
 }
 
 int RowEditor::CalcMenuKind() {
@@ -217,11 +314,14 @@ int RowEditor::CalcMenuKind() {
     return m_sheet.Rows.RowCalcKind[m_sheet.CurrentRow];
 }
 
-void RowEditor::EnterTextBox(int field) { m_strip.PrevSpecText = m_strip.Field(field).text; }
+void RowEditor::EnterTextBox(int field) {
+    m_strip.PrevSpecText = m_strip.Field(field).text;
+}
 
 bool RowEditor::LeaveTextBox(int field) {
     m_sheet.CurrentRow = m_strip.SelectedRow();
-    std::optional<std::string> warning = ValidateEntry(m_sheet.Rows, m_sheet.CurrentRow, m_strip, field);
+    std::optional<std::string> warning =
+        ValidateEntry(m_sheet.Rows, m_sheet.CurrentRow, m_strip, field);
     if (warning)
         m_dialogs.ShowMessage({*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
     RefreshStripResults();

@@ -14,7 +14,7 @@ namespace gyrant {
 int ScrollTopFor(int row);
 
 class RowEditor {
-public:
+  public:
     // Attaches the strip to the worksheet for as long as the editor lives.
     RowEditor(Worksheet& sheet, Dialogs& dialogs);
     ~RowEditor();
@@ -36,8 +36,18 @@ public:
     void KeepChange();
     // Recalculates both vehicles; nothing counts as changed.
     void Refresh();
-    // Copies the Baseline vehicle into the Proposed vehicle after asking.
+    // Copies the Baseline vehicle into the Proposed vehicle after asking (first about an input
+    // the strip holds); the strip then shows its row as the table has it.
     void CopyDown();
+    // Before the strip leaves its row (a click, the row selector, Open, Exit): when it holds an
+    // input that the row in the table does not, asks whether to keep it. Yes keeps it as "Keep
+    // Change" does, No drops it; false after Cancel or a refused entry: the strip stays.
+    bool ConfirmLeavingRow();
+    // True when a field that takes input differs from the row as it was loaded or kept.
+    bool HoldsUnkeptInput() const;
+    // The strip's Weight, Inertia and Eq. Wt for its own fields, after a layout pass, and which
+    // fields take input; after a sub-menu wrote into the strip.
+    void RefreshStripResults();
     // The calculation sub-menu the "Calc" button opens for the row in the strip.
     int CalcMenuKind();
 
@@ -46,7 +56,7 @@ public:
     void EnterTextBox(int field);
     bool LeaveTextBox(int field);
 
-private:
+  private:
     // Makes the row selector's row the current row of the current table.
     int SelectStripRow();
     void LoadChoiceRow(int row);
@@ -54,14 +64,23 @@ private:
     void LoadNumericRow(int row);
     void ShowFieldsForKind(int kind);
     void PlaceCalcButton(int row);
-    // The strip's Weight, Inertia and Eq. Wt from its own fields, after a layout pass or not.
-    void RefreshStripResults();
+    // The row selector offers the rows of the current table that take input, and `row`.
+    void FillRowSelector(int row);
     void ShowStripResults();
+    // The results the table would show with the strip's inputs in its row: the recalculation
+    // runs on the table with them, and the worksheet is then put back as it was.
+    void ShowResultsAsTableWould(int row);
+    // Writes strip fields from the Value to `lastField` into a table row.
+    void WriteStripRow(SpecTable& table, int row, int lastField) const;
     void KeepComponentRow(int row);
+    // Checks every text box that takes input as leaving it does; false after a refused entry.
+    bool AcceptsEveryEntry();
 
     Worksheet& m_sheet;
     Dialogs& m_dialogs;
     EditStrip m_strip;
+    // The strip as it was last loaded from the table.
+    EditStrip m_loaded;
 };
 
 }  // namespace gyrant

@@ -1,8 +1,10 @@
 #include "files/file_commands.h"
 
+#include <filesystem>
+
+#include "editor/options.h"
 #include "engine/update_table.h"
 #include "files/display_name.h"
-#include "files/settings_file.h"
 #include "files/spec_file.h"
 #include "model/setup_tables.h"
 
@@ -12,7 +14,8 @@ namespace {
 constexpr const char* kAllFiles = "All Files (*.*)|*.*";
 constexpr std::size_t kLongestFileName = 40;
 
-void Tell(Dialogs& dialogs, const std::string& text, const std::string& title, Icon icon = Icon::None) {
+void Tell(Dialogs& dialogs, const std::string& text, const std::string& title,
+          Icon icon = Icon::None) {
     dialogs.ShowMessage({text, title, Buttons::Ok, icon, Answer::Ok});
 }
 
@@ -39,6 +42,38 @@ void ReportRead(const SpecFileResult& read, Dialogs& dialogs) {
     }
 }
 
+// The first `count` characters of a UTF-8 name, never cutting one in two.
+std::string FirstCharacters(const std::string& name, std::size_t count) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        bool startsCharacter = (static_cast<unsigned char>(name[i]) & 0xC0) != 0x80;
+        if (startsCharacter && characters++ == count) return name.substr(0, i);
+    }
+    return name;
+}
+
+// Asks before a file the user did not choose by its own name is replaced.
+bool MayReplace(const std::string& path, const std::string& name, Dialogs& dialogs) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) return true;
+    Answer answer =
+        dialogs.ShowMessage({name + " already exists.\rDo you want to replace it?", "Save a File",
+                             Buttons::YesNo, Icon::Exclamation, Answer::No});
+    return answer == Answer::Yes;
+}
+
+// Exit's question about unsaved changes; `save` stores them after a Yes. True when the command
+// may go on: nothing was unsaved, the user said No, or the save succeeded.
+bool SaveChangesFirst(Worksheet& sheet, Dialogs& dialogs, bool (*save)(Worksheet&, Dialogs&)) {
+    if (sheet.SpecsChanged != 1) return true;
+    Answer answer =
+        dialogs.ShowMessage({"Save these specs to a file?\r\rIf you say No, any changes you have "
+                             "made will not be saved.",
+                             "Save Changes?", Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+    if (answer == Answer::Cancel) return false;
+    return answer == Answer::No || save(sheet, dialogs);
+}
+
 bool Write(Worksheet& sheet, Dialogs& dialogs) {
     SpecFileResult written = ReadWriteSpecFile(sheet, false);
     if (written.status == SpecFileStatus::Done) return true;
@@ -46,17 +81,15 @@ bool Write(Worksheet& sheet, Dialogs& dialogs) {
     return false;
 }
 
-}  // namespace
-
-
-void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
-    FileChooser chooser = Chooser(sheet, "Open a File");
-    chooser.mustExist = true;
-    std::optional<std::string> path = dialogs.ChooseOpenFile(chooser);
-    if (path && !path->empty()) OpenNamedSpecFile(sheet, editor, dialogs, *path);
+// The strip's question, then Exit's, whose Yes saves (Save As when untitled). True when
+// another worksheet may replace this one.
+bool KeepWorkBeforeOpen(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
+    return editor.ConfirmLeavingRow() && SaveChangesFirst(sheet, dialogs, SaveSpecFile);
 }
 
-void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, const std::string& path) {
+// Reads a spec file, then sets up, recalculates and shows the worksheet.
+void ReadSpecFileInto(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                      const std::string& path) {
     sheet.SpecFilePath = path;
     ReportRead(ReadWriteSpecFile(sheet, true), dialogs);
     Outcome setup = SetupTables(sheet);
@@ -65,6 +98,21 @@ void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, co
     sheet.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(1);
     editor.TableClick(kBaseline, 1);
+}
+
+}  // namespace
+
+void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
+    if (!KeepWorkBeforeOpen(sheet, editor, dialogs)) return;
+    FileChooser chooser = Chooser(sheet, "Open a File");
+    chooser.mustExist = true;
+    std::optional<std::string> path = dialogs.ChooseOpenFile(chooser);
+    if (path && !path->empty()) ReadSpecFileInto(sheet, editor, dialogs, *path);
+}
+
+void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                       const std::string& path) {
+    if (KeepWorkBeforeOpen(sheet, editor, dialogs)) ReadSpecFileInto(sheet, editor, dialogs, path);
 }
 
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs) {
@@ -81,24 +129,19 @@ bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs) {
     std::size_t split = path->find_last_of("/\\");
     std::string folder = split == std::string::npos ? std::string{} : path->substr(0, split + 1);
     std::string name = split == std::string::npos ? *path : path->substr(split + 1);
-    if (name.size() > kLongestFileName) {
-        name.resize(kLongestFileName);
-        Tell(dialogs, "File Name shortened to first 40 characters:\r\r    " + name, "Gyrant");
+    std::string cut = FirstCharacters(name, kLongestFileName);
+    if (cut != name) {
+        Tell(dialogs, "File Name shortened to first 40 characters:\r\r    " + cut, "Gyrant");
+        if (!MayReplace(folder + cut, cut, dialogs)) return false;
     }
-    sheet.SpecFilePath = folder + name;
+    sheet.SpecFilePath = folder + cut;
     return Write(sheet, dialogs);
 }
 
-bool ExitProgram(Worksheet& sheet, Dialogs& dialogs) {
-    if (sheet.SpecsChanged == 1) {
-        Answer answer = dialogs.ShowMessage(
-            {"Save these specs to a file?\r\rIf you say No, any changes you have made will not be saved.",
-             "Save Changes?", Buttons::YesNoCancel, Icon::Question, Answer::Yes});
-        if (answer == Answer::Cancel) return false;
-        if (answer == Answer::Yes && !SaveSpecFileAs(sheet, dialogs)) return false;
-    }
-    Outcome written = WriteSettings(sheet, SettingsPath(sheet));
-    if (!written.ok) Tell(dialogs, written.message, "Gyrant", Icon::Exclamation);
+bool ExitProgram(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
+    if (!editor.ConfirmLeavingRow() || !SaveChangesFirst(sheet, dialogs, SaveSpecFileAs))
+        return false;
+    KeepSettings(sheet, dialogs);
     return true;
 }
 

@@ -12,24 +12,27 @@
 
 namespace gyrant {
 
-// Asks for a spec file and reads it; then the tables are set up again, both vehicles are
-// recalculated and the strip shows row 1 of the Baseline vehicle (also after a bad file,
-// which leaves the worksheet as it was).
+// Asks about an input the strip holds and about unsaved changes, then for a spec file, and
+// reads it; then the tables are set up again, both vehicles are recalculated and the strip
+// shows row 1 of the Baseline vehicle (also after a bad file, which leaves the worksheet as
+// it was). A Cancel, or a save that was cancelled or failed, leaves everything as it was.
 void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs);
 
-// Reads a spec file the user named, as Open does after its chooser.
-void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, const std::string& path);
+// Opens a spec file the user named (on the command line, a dropped file), as Open does.
+void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                       const std::string& path);
 
 // Writes the worksheet to its file, or asks for one when it has none. True when written.
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs);
 
-// Asks for a file name (cut to 40 characters) and writes the worksheet there. True when
-// written.
+// Asks for a file name (cut to 40 characters, asking before the cut name replaces a file)
+// and writes the worksheet there. True when written.
 bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs);
 
-// Offers to save unsaved changes and writes the settings. True when the program may end:
-// not after Cancel, nor after a Save As that was cancelled or failed.
-bool ExitProgram(Worksheet& sheet, Dialogs& dialogs);
+// Asks about an input the strip holds, offers to save unsaved changes (Save As) and writes
+// the settings. True when the program may end: not after Cancel, nor after a Save As that
+// was cancelled or failed.
+bool ExitProgram(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs);
 
 // The comments kept with "OK" in the comments window; a change counts as unsaved work.
 void KeepComments(Worksheet& sheet, const std::string& comments);

@@ -1,5 +1,7 @@
 #include "help/help_tips.h"
 
+#include "files/settings_file.h"
+
 namespace gyrant {
 
 std::vector<int> TipsToShow(const Worksheet& sheet) {
@@ -36,7 +38,11 @@ HelpTip TipFor(int tipNumber) {
 
 void CloseTip(Worksheet& sheet, int tipNumber, bool dontShowAgain) {
     if (tipNumber < 0 || tipNumber > 3) tipNumber = 0;
-    sheet.TipOff[static_cast<std::size_t>(tipNumber)] = dontShowAgain ? 1 : 0;
+    int& off = sheet.TipOff[static_cast<std::size_t>(tipNumber)];
+    if (off == (dontShowAgain ? 1 : 0)) return;
+    off = dontShowAgain ? 1 : 0;
+    // Kept at once, so that a killed session keeps it; a failure is reported when Exit writes.
+    WriteSettings(sheet, SettingsPath(sheet));
 }
 
 }  // namespace gyrant

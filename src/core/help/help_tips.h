@@ -22,7 +22,8 @@ std::vector<int> TipsToShow(const Worksheet& sheet);
 // A tip's caption and text; any number other than 1, 2 or 3 is tip 0.
 HelpTip TipFor(int tipNumber);
 
-// The tip window's OK: its "Don't show this again" box is kept for the tip.
+// The tip window's OK: its "Don't show this again" box is kept for the tip, and a change is
+// written to the settings file at once.
 void CloseTip(Worksheet& sheet, int tipNumber, bool dontShowAgain);
 
 }  // namespace gyrant

@@ -49,7 +49,9 @@ TEST(HelpPages, EveryTopicShipsEachOfItsPages) {
 }
 
 TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrder) {
+    testing::ProgramFolder folder;
     Worksheet sheet;
+    sheet.ProgramFolder = folder.Path();
     EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{1, 0, 2, 3}));
     CloseTip(sheet, 1, true);
     CloseTip(sheet, 3, true);
@@ -61,8 +63,6 @@ TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrder) {
     EXPECT_TRUE(TipFor(2).text.find("\r\r") != std::string::npos);
 
     // Tip 3's switch lasts only until the program ends.
-    testing::ProgramFolder folder;
-    sheet.ProgramFolder = folder.Path();
     ASSERT_TRUE(WriteSettings(sheet, SettingsPath(sheet)).ok);
     Worksheet next;
     ReadSettings(next, SettingsPath(sheet));
