@@ -26,8 +26,9 @@ SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     horizontalHeader()->setFixedHeight(TwipsToPixels(kShownRowHeight) + 2);
     for (int column = 0; column < table.ColumnCount(); ++column)
         setColumnWidth(column, TwipsToPixels(ColumnWidthTwips(column)));
-    connect(this, &QTableView::clicked, this,
-            [this](const QModelIndex& index) { emit rowClicked(m_tableIndex, SpecTableModel::SpecRow(index.row())); });
+    connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        emit rowClicked(m_tableIndex, SpecTableModel::SpecRow(index.row()));
+    });
     Refresh();
 }
 
@@ -46,6 +47,8 @@ void SpecGrid::EnsureVisible(int specRow, int topRow) {
     if (cell.isValid() && cell.top() >= 0 && cell.bottom() <= viewport()->height()) return;
     verticalScrollBar()->setValue(rowViewportPosition(SpecTableModel::ModelRow(topRow)) +
                                   verticalScrollBar()->value());
+    // A table shorter than the rows from `topRow` down still shows the row itself.
+    scrollTo(m_model.index(SpecTableModel::ModelRow(specRow), 0), QAbstractItemView::EnsureVisible);
 }
 
 }  // namespace gyrant

@@ -319,13 +319,16 @@ void RowEditor::EnterTextBox(int field) {
 }
 
 bool RowEditor::LeaveTextBox(int field) {
+    // A box that a new row hid or disabled has no entry of that row to check.
+    const StripField& box = m_strip.Field(field);
+    if (!box.shown || !box.enabled) return true;
     m_sheet.CurrentRow = m_strip.SelectedRow();
     std::optional<std::string> warning =
         ValidateEntry(m_sheet.Rows, m_sheet.CurrentRow, m_strip, field);
     if (warning)
         m_dialogs.ShowMessage({*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
     RefreshStripResults();
-    return !warning || !m_strip.Field(field).enabled;
+    return !warning;
 }
 
 }  // namespace gyrant
