@@ -1,171 +1,193 @@
-// The main window driven as a user would, offscreen: clicks, typing and keys in the strip, the
-// row selector, the Options and File menus and closing.
+// The main window and the windows it opens, driven offscreen as a user would, with the user's
+// answers to core's questions scripted.
 
-#include <QApplication>
+#include "shell/main_window.h"
+
+#include <QProcess>
 #include <QScrollBar>
+#include <QtTest>
 
+#include "calc/calc_window.h"
 #include "files/settings_file.h"
+#include "help/about_window.h"
+#include "help/comments_window.h"
+#include "model/setup_tables.h"
+#include "report/print_commands.h"
 #include "shell/main_menus.h"
-#include "support/window_fixture.h"
+#include "support/fake_dialogs.h"
+#include "support/program_folder.h"
+#include "support/worksheet_builder.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
 
+// The main window over a private copy of the program's files, a small car in the Baseline.
+struct Fixture {
+    Fixture() {
+        sheet.ProgramFolder = folder.Path();
+        SetupTables(sheet);
+        SpecTable& table = sheet.Table(kBaseline);
+        table.SetText(1, kColValue, "3000");
+        testing::SetVehicleType(table, "4 Wheel, Rear Drive", 0);
+        table.SetText(3, kColValue, "3.73");
+        table.SetText(4, kColValue, "2.52");
+        testing::SetComponent(table, 20, "3", "2.8", "50", "Steel", 1);
+        testing::SetComponent(table, 27, "26", "15", "9", "Use Wt", 0, "24");
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    ~Fixture() { sheet.SpecsChanged = 0; }
+
+    testing::ProgramFolder folder;
+    Worksheet sheet;
+    testing::FakeDialogs dialogs;
+    MainWindow window{sheet, &dialogs};
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<testing::WindowFixture> f;
-
+    std::unique_ptr<Fixture> f;
+    EditStripWidget& Strip() { return f->window.StripWidget(); }
+    QAction* Item(const char* name) {
+        return f->window.findChild<QAction*>(QString::fromLatin1(name));
+    }
+    QString Shown(int table, int row, int column) {
+        SpecTableModel& model = f->window.Grid(table).Model();
+        return model.data(model.index(row - 1, column), Qt::DisplayRole).toString();
+    }
+    std::string File(const std::string& name) { return (f->folder / name).string(); }
+    std::string Example() { return File("GyrantFiles/V8 Street Car.qrx"); }
     void ClickRow(int table, int row) {
-        SpecGrid& grid = f->window->Grid(table);
-        QRect cell =
-            grid.visualRect(grid.Model().index(SpecTableModel::ModelRow(row), kColDescription));
+        SpecGrid& grid = f->window.Grid(table);
+        QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     }
+    void PickRow(const QString& row) {
+        QComboBox* selector = Strip().List(kRowSelector);
+        emit selector->activated(selector->findText(row));
+    }
     void TypeInto(int field, const QString& text) {
-        QLineEdit* box = f->Strip().TextBox(field);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, text);
+        Strip().TextBox(field)->setFocus();
+        Strip().TextBox(field)->selectAll();
+        QTest::keyClicks(Strip().TextBox(field), text);
+    }
+    // The sub-window the main window has open, after the events that show it.
+    template <typename Window>
+    Window* Opened() {
+        QCoreApplication::processEvents();
+        return f->window.findChild<Window*>();
     }
 
   private slots:
-    void init() { f = std::make_unique<testing::WindowFixture>(); }
+    void init() { f = std::make_unique<Fixture>(); }
     void cleanup() { f.reset(); }
 
-    void clickingARowLoadsItIntoTheStrip() {
-        QCOMPARE(f->Strip().TextBox(kColValue)->text(), QStringLiteral("3000"));
+    void clickingARowLoadsItIntoTheStripAndKeepChangeWritesIt() {
         ClickRow(kBaseline, 20);
-        QCOMPARE(f->sheet.CurrentRow, 20);
-        QCOMPARE(f->Strip().TextBox(kColOD)->text(), QStringLiteral("3"));
-        QCOMPARE(f->Strip().List(kColMaterial)->currentText(), QStringLiteral("Steel"));
-        QVERIFY(!f->Strip().TextBox(kColWeight)->isEnabled());
-        QVERIFY(f->Strip().Button(QStringLiteral("Calc"))->isVisible());
-        QCOMPARE(f->Strip().List(kRowSelector)->currentText(), QStringLiteral("20"));
-        QVERIFY(f->Strip().TextBox(kColOD)->hasFocus());
-        SpecTableModel& model = f->window->Grid(kBaseline).Model();
+        QCOMPARE(Strip().TextBox(kColOD)->text(), QStringLiteral("3"));
+        QCOMPARE(Strip().List(kColMaterial)->currentText(), QStringLiteral("Steel"));
+        QVERIFY(!Strip().TextBox(kColWeight)->isEnabled() &&
+                Strip().Button(QStringLiteral("Calc"))->isVisible());
+        QCOMPARE(Strip().List(kRowSelector)->currentText(), QStringLiteral("20"));
+        QVERIFY(Strip().TextBox(kColOD)->hasFocus());
+        SpecTableModel& model = f->window.Grid(kBaseline).Model();
         QCOMPARE(model.data(model.index(19, kColEqWt), Qt::BackgroundRole),
                  QVariant(QApplication::palette().brush(QPalette::Highlight)));
-    }
-
-    void typingLeavingAndKeepingChangesTheTable() {
-        ClickRow(kBaseline, 20);
         TypeInto(kColOD, QStringLiteral("3.5"));
-        QTest::keyClick(f->Strip().TextBox(kColOD), Qt::Key_Tab);
-        QCOMPARE(f->Strip().TextBox(kColWeight)->text(), QStringLiteral("49.06"));
-        QCOMPARE(f->Shown(kBaseline, 20, kColOD), QStringLiteral("3"));
-        QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
-        QCOMPARE(f->Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
-        QCOMPARE(f->sheet.SpecsChanged, 1);
+        QTest::keyClick(Strip().TextBox(kColOD), Qt::Key_Tab);
+        QCOMPARE(Strip().TextBox(kColWeight)->text(), QStringLiteral("49.06"));
+        QCOMPARE(Shown(kBaseline, 20, kColOD), QStringLiteral("3"));
+        QTest::mouseClick(Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
+        QCOMPARE(Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
     }
 
-    void refusedEntryWarnsAndRestoresThePreviousText() {
+    void refusedEntryWarnsAndTheBoxTakesTheFocusBack() {
         ClickRow(kBaseline, 3);
         TypeInto(kColValue, QStringLiteral("99"));
-        QTest::keyClick(f->Strip().TextBox(kColValue), Qt::Key_Tab);
-        QCOMPARE(f->dialogs.messages.at(0).text,
-                 std::string("Value = 99.  Value must be between  1 and  10 ."));
-        QCOMPARE(f->Strip().TextBox(kColValue)->text(), QStringLiteral("3.73"));
-        QTRY_COMPARE(f->window->focusWidget(),
-                     static_cast<QWidget*>(f->Strip().TextBox(kColValue)));
+        QTest::keyClick(Strip().TextBox(kColValue), Qt::Key_Tab);
+        QCOMPARE(f->dialogs.messages.at(0).title, std::string("Warning"));
+        QCOMPARE(Strip().TextBox(kColValue)->text(), QStringLiteral("3.73"));
+        QTRY_COMPARE(f->window.focusWidget(), static_cast<QWidget*>(Strip().TextBox(kColValue)));
     }
 
     void arrowKeysMoveBetweenFieldsWithoutChangingAChoice() {
         ClickRow(kBaseline, 20);
-        EditStripWidget& strip = f->Strip();
-        QTest::keyClick(strip.TextBox(kColOD), Qt::Key_Down);
-        QVERIFY(strip.TextBox(kColID)->hasFocus());
-        QTest::keyClick(strip.TextBox(kColID), Qt::Key_Up);
-        QVERIFY(strip.TextBox(kColOD)->hasFocus());
-        strip.List(kColMaterial)->setFocus();
-        QTest::keyClick(strip.List(kColMaterial), Qt::Key_Up);
-        QCOMPARE(strip.List(kColMaterial)->currentText(), QStringLiteral("Steel"));
-        QVERIFY(strip.TextBox(kColWidth)->hasFocus());
-        QTest::keyClick(strip.TextBox(kColWidth), Qt::Key_Return);
-        QVERIFY(strip.List(kColMaterial)->hasFocus());
+        QTest::keyClick(Strip().TextBox(kColOD), Qt::Key_Down);
+        QVERIFY(Strip().TextBox(kColID)->hasFocus());
+        QTest::keyClick(Strip().TextBox(kColID), Qt::Key_Up);
+        QVERIFY(Strip().TextBox(kColOD)->hasFocus());
+        Strip().List(kColMaterial)->setFocus();
+        QTest::keyClick(Strip().List(kColMaterial), Qt::Key_Up);
+        QCOMPARE(Strip().List(kColMaterial)->currentText(), QStringLiteral("Steel"));
+        QVERIFY(Strip().TextBox(kColWidth)->hasFocus());
+        QTest::keyClick(Strip().TextBox(kColWidth), Qt::Key_Return);
+        QVERIFY(Strip().List(kColMaterial)->hasFocus());
     }
 
     void rowSelectorOffersRowsThatTakeInputAndScrollsToThePickedOne() {
-        QComboBox* selector = f->Strip().List(kRowSelector);
-        QStringList offered;
-        for (int i = 0; i < selector->count(); ++i) offered << selector->itemText(i);
         for (const char* row : {"5", "7", "19", "30", "31"})
-            QVERIFY2(!offered.contains(QLatin1String(row)), row);
-        f->window->resize(f->window->width(), 300);
+            QVERIFY2(Strip().List(kRowSelector)->findText(QLatin1String(row)) < 0, row);
+        f->window.resize(f->window.width(), 300);
         QCoreApplication::processEvents();
-        int pick = static_cast<int>(offered.indexOf(QStringLiteral("29")));
-        selector->setCurrentIndex(pick);
-        emit selector->activated(pick);
+        PickRow(QStringLiteral("29"));
         QCOMPARE(f->sheet.CurrentRow, 29);
-        SpecGrid& grid = f->window->Grid(kBaseline);
-        QRect cell = grid.visualRect(grid.Model().index(SpecTableModel::ModelRow(29), 0));
-        QVERIFY(grid.verticalScrollBar()->value() > 0);
+        SpecGrid& grid = f->window.Grid(kBaseline);
+        QRect cell = grid.visualRect(grid.Model().index(28, 0));
         QVERIFY(cell.top() >= 0 && cell.bottom() <= grid.viewport()->height());
     }
 
-    // Cancel stays on the row with the input; No drops it; Yes keeps it in the table.
+    // A click or the row selector asks about the strip's unkept input: Cancel stays with it,
+    // Yes keeps it in the table, No drops it.
     void movingOffAnUnkeptInputAsksFirst() {
         ClickRow(kBaseline, 20);
         TypeInto(kColOD, QStringLiteral("3.5"));
-        f->dialogs.answers = {Answer::Cancel};
+        f->dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::No};
         ClickRow(kBaseline, 27);
         QCOMPARE(f->dialogs.messages.at(0).text, std::string("Keep the change to Driveshaft?"));
-        QCOMPARE(f->sheet.CurrentRow, 20);
-        QCOMPARE(f->Strip().TextBox(kColOD)->text(), QStringLiteral("3.5"));
-        f->dialogs.answers = {Answer::Yes};
+        QCOMPARE(Strip().TextBox(kColOD)->text(), QStringLiteral("3.5"));
         ClickRow(kBaseline, 27);
-        QCOMPARE(f->sheet.CurrentRow, 27);
-        QCOMPARE(f->Shown(kBaseline, 20, kColOD), QStringLiteral("3.5"));
+        QCOMPARE(Shown(kBaseline, 20, kColOD), QStringLiteral("3.5"));
         TypeInto(kColWidth, QStringLiteral("10"));
-        f->dialogs.answers = {Answer::No};
-        int pick = f->Strip().List(kRowSelector)->findText(QStringLiteral("3"));
-        emit f->Strip().List(kRowSelector)->activated(pick);
+        PickRow(QStringLiteral("3"));
         QCOMPARE(f->dialogs.messages.size(), 3u);
-        QCOMPARE(f->Shown(kBaseline, 27, kColWidth), QStringLiteral("9"));
+        QCOMPARE(Shown(kBaseline, 27, kColWidth), QStringLiteral("9"));
         QCOMPARE(f->sheet.CurrentRow, 3);
     }
 
     void optionsAreShownChangedAndWrittenAtOnce() {
-        MainMenus& menus = f->window->Menus();
+        MainMenus& menus = f->window.Menus();
         menus.UpdateCheckMarks();
-        QVERIFY(menus.OptionItem(0)->isChecked() && !menus.OptionItem(1)->isChecked());
-        QVERIFY(!menus.OptionItem(4)->isEnabled());
+        QVERIFY(menus.OptionItem(0)->isChecked() && !menus.OptionItem(4)->isEnabled());
         menus.OptionItem(1)->trigger();
-        QVERIFY(f->window->Grid(kProposed).isVisible());
+        QVERIFY(f->window.Grid(kProposed).isVisible());
         QVERIFY(menus.OptionItem(1)->isChecked() && !menus.OptionItem(0)->isChecked());
         menus.OptionItem(3)->trigger();
-        QCOMPARE(f->Shown(kBaseline, 31, kColWeight), QStringLiteral("3060.91"));
+        QCOMPARE(Shown(kBaseline, 31, kColWeight), QStringLiteral("3060.91"));
         Worksheet read;
         ReadSettings(read, SettingsPath(f->sheet));
-        QCOMPARE(read.TwoVehicles, 1);
-        QCOMPARE(read.WeightOption, 1);
+        QCOMPARE(read.TwoVehicles + read.WeightOption, 2);
     }
 
     void openAndSaveAsShowTheFileNameAsTheFileSystemSpellsIt() {
-        f->dialogs.files = {f->Example()};
-        f->Item("mnuOpen")->trigger();
-        QCOMPARE(f->window->windowTitle(),
-                 QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ V8 Street Car.qrx ]"));
-        QVERIFY(f->window->Grid(kProposed).isVisible());
-        QCOMPARE(f->Shown(kProposed, 31, kColEqWt), QStringLiteral("4093.18"));
-        QCOMPARE(f->Strip().TextBox(kColValue)->text(), QStringLiteral("3700"));
-        std::string copy = (f->folder / "GyrantFiles" / "Caf\xC3\xA9.qrx").string();
-        f->dialogs.files = {copy};
-        f->Item("mnuSaveAs")->trigger();
-        QCOMPARE(f->window->windowTitle(),
+        f->dialogs.files = {Example(), File("GyrantFiles/Caf\xC3\xA9.qrx")};
+        Item("mnuOpen")->trigger();
+        QCOMPARE(Shown(kProposed, 31, kColEqWt), QStringLiteral("4093.18"));
+        QCOMPARE(Strip().TextBox(kColValue)->text(), QStringLiteral("3700"));
+        Item("mnuSaveAs")->trigger();
+        QCOMPARE(f->window.windowTitle(),
                  QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
-        QCOMPARE(testing::ReadFileBytes(copy), testing::ReadFileBytes(f->Example()));
+        QCOMPARE(testing::ReadFileBytes(File("GyrantFiles/Caf\xC3\xA9.qrx")),
+                 testing::ReadFileBytes(Example()));
     }
 
     void closingAsksAboutChangesAndWritesTheSettings() {
         f->sheet.SpecsChanged = 1;
-        f->dialogs.answers = {Answer::Cancel};
-        QVERIFY(!f->window->close());
-        QVERIFY(f->window->isVisible());
+        f->dialogs.answers = {Answer::Cancel, Answer::No};
+        QVERIFY(!f->window.close() && f->window.isVisible());
         QCOMPARE(f->dialogs.messages.back().title, std::string("Save Changes?"));
         f->sheet.UnitSystem = 2;
-        f->dialogs.answers = {Answer::No};
-        QVERIFY(f->window->close());
+        QVERIFY(f->window.close());
         Worksheet read;
         ReadSettings(read, SettingsPath(f->sheet));
         QCOMPARE(read.UnitSystem, 2);
@@ -177,6 +199,99 @@ class MainWindowTest : public QObject {
         QCOMPARE(ToCell(FromCell(every)), every);
         QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
         QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
+    }
+
+    void commentsKeptWithOkAreAChangeAndCancelDiscards() {
+        Item("mnuComments")->trigger();
+        CommentsWindow* comments = Opened<CommentsWindow>();
+        QCOMPARE(comments->windowTitle(), QStringLiteral("Vevizadu Gyrant File Comments"));
+        QTest::keyClicks(comments->Text(), QStringLiteral("lighter wheels"));
+        QTest::keyClick(comments->Text(), Qt::Key_Return);
+        QTest::keyClicks(comments->Text(), QStringLiteral("same tires"));
+        QTest::mouseClick(comments->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!f->window.findChild<CommentsWindow*>());
+        QCOMPARE(f->sheet.FileComments + std::to_string(f->sheet.SpecsChanged),
+                 "lighter wheels\r\nsame tires1");
+        Item("mnuComments")->trigger();
+        comments = Opened<CommentsWindow>();
+        QCOMPARE(comments->Text()->toPlainText(), QStringLiteral("lighter wheels\nsame tires"));
+        QTest::keyClicks(comments->Text(), QStringLiteral(" and more"));
+        comments->reject();
+        QCOMPARE(f->sheet.FileComments, std::string("lighter wheels\r\nsame tires"));
+    }
+
+    void aboutPrintsItsPictureAndPutsTheStripBackOnRowOne() {
+        f->window.Editor().TableClick(kBaseline, 20);
+        Item("mnuAbout")->trigger();
+        AboutWindow* about = Opened<AboutWindow>();
+        QVERIFY(about && about->findChild<QLabel*>(QStringLiteral("Image1")));
+        QCOMPARE(CaptureWindowImage(about).size(), about->size());
+        f->dialogs.files = {File("about.pdf")};
+        about->findChild<QPushButton*>(QStringLiteral("SSCommand1"))->click();
+        QVERIFY(QFileInfo(QString::fromStdString(File("about.pdf"))).size() > 0);
+        QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(!f->window.findChild<AboutWindow*>());
+        QCOMPARE(f->sheet.CurrentRow, 1);
+    }
+
+    void wizardBuildsTheVehicleInTheWindow() {
+        f->dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
+        f->dialogs.inputs = {"3200", "3.73", "2.52", "350", "8", "26"};
+        Item("mnuEZ")->trigger();
+        QCOMPARE(Shown(kBaseline, 3, kColValue), QStringLiteral("3.73"));
+        QVERIFY(!Shown(kBaseline, 31, kColEqWt).isEmpty());
+        QCOMPARE(Strip().TextBox(kColValue)->text(), QStringLiteral("3200"));
+    }
+
+    void printWritesTheReportToThePdfFileNamed() {
+        f->dialogs.files = {Example(), File("report.pdf"), File("cancelled.pdf")};
+        f->dialogs.inputs = {"For the customer", ""};
+        Item("mnuOpen")->trigger();
+        Item("mnuPrint")->trigger();
+        QCOMPARE(f->dialogs.choosersShown.back().proposedName, std::string("V8 Street Car.pdf"));
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"),
+                        {QStringLiteral("-layout"), QString::fromStdString(File("report.pdf")),
+                         QStringLiteral("-")});
+        pdftotext.waitForFinished();
+        QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(text.contains(
+                     QRegularExpression(QStringLiteral("Report Comment:\\s+For the customer"))),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Imprvmnt")) &&
+                text.contains(QStringLiteral("4117.48")));
+        f->window.Menus().Printing().Printer().setOutputFileName(QString());
+        Item("mnuPrint")->trigger();
+        QVERIFY(!QFileInfo::exists(QString::fromStdString(File("cancelled.pdf"))));
+    }
+
+    // After "Use Calc Value" the strip's results and Weight follow its new inputs as the table
+    // will show them.
+    void tireSubMenuComputesAndItsValueIsUsedInTheStrip() {
+        ClickRow(kBaseline, 27);
+        Strip().Button(QStringLiteral("Calc"))->click();
+        CalcWindow* calc = Opened<CalcWindow>();
+        QVERIFY(calc);
+        calc->List(1)->setCurrentIndex(0);
+        emit calc->List(1)->activated(0);
+        for (auto [k, text] : {std::pair{2, "225"}, {4, "50"}, {5, "16"}}) {
+            calc->TextBox(k)->setFocus();
+            QTest::keyClicks(calc->TextBox(k), QString::fromLatin1(text));
+            QTest::keyClick(calc->TextBox(k), Qt::Key_Tab);
+        }
+        QCOMPARE(calc->OutputValue(1)->text(), QStringLiteral("24.9"));
+        QString before = Strip().TextBox(kColInertia)->text();
+        calc->UseButton()->click();
+        QTRY_VERIFY(!f->window.findChild<CalcWindow*>());
+        QCOMPARE(Strip().TextBox(kColOD)->text() + Strip().TextBox(kColID)->text(),
+                 QStringLiteral("24.916"));
+        QString inertia = Strip().TextBox(kColInertia)->text();
+        QVERIFY(inertia != before);
+        QCOMPARE(Strip().TextBox(kColWeight)->isEnabled(),
+                 Strip().List(kColMaterial)->currentIndex() == 0);
+        Strip().Button(QStringLiteral("Keep Change"))->click();
+        QCOMPARE(Shown(kBaseline, 27, kColInertia), inertia);
     }
 };
 

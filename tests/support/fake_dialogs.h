@@ -1,8 +1,8 @@
 #pragma once
 
-// A scripted stand-in for the user: records every message and input box in order and answers
-// them from queues. An unscripted message is answered with its default button, an unscripted
-// input box with Cancel, an unscripted file chooser with Cancel.
+// A scripted stand-in for the user: records every message, input box and file chooser in order
+// and answers them from queues. An unscripted message is answered with its default button, an
+// unscripted input box or file chooser with Cancel.
 
 #include <deque>
 #include <optional>
@@ -14,16 +14,27 @@
 namespace gyrant::testing {
 
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct InputAsked {
         std::string prompt, title, defaultText;
     };
 
-    Answer ShowMessage(const Message& message) override;
+    Answer ShowMessage(const Message& message) override {
+        messages.push_back(message);
+        return Next(answers, message.defaultButton);
+    }
     std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultText) override;
-    std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) override;
-    std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) override;
+                         const std::string& defaultText) override {
+        inputsAsked.push_back({prompt, title, defaultText});
+        return Next(inputs, std::string{});
+    }
+    std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) override {
+        choosersShown.push_back(chooser);
+        return Next(files, std::optional<std::string>{});
+    }
+    std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) override {
+        return ChooseOpenFile(chooser);
+    }
 
     std::deque<Answer> answers;
     std::deque<std::string> inputs;
@@ -32,6 +43,15 @@ public:
     std::vector<Message> messages;
     std::vector<InputAsked> inputsAsked;
     std::vector<FileChooser> choosersShown;
+
+  private:
+    template <typename T>
+    static T Next(std::deque<T>& queue, T fallback) {
+        if (queue.empty()) return fallback;
+        T next = std::move(queue.front());
+        queue.pop_front();
+        return next;
+    }
 };
 
 }  // namespace gyrant::testing

@@ -10,15 +10,13 @@
 namespace gyrant::testing {
 
 class FakeStrip : public StripFields {
-public:
+  public:
     std::string Text(int field) const override {
-        auto it = texts.find(field);
-        return it == texts.end() ? std::string{} : it->second;
+        return texts.contains(field) ? texts.at(field) : "";
     }
     void SetText(int field, const std::string& text) override { texts[field] = text; }
     int ListIndex(int field) const override {
-        auto it = listIndexes.find(field);
-        return it == listIndexes.end() ? -1 : it->second;
+        return listIndexes.contains(field) ? listIndexes.at(field) : -1;
     }
     void SetEnabled(int field, bool isEnabled) override { enabled[field] = isEnabled; }
 
