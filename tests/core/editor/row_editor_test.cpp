@@ -6,30 +6,15 @@
 
 #include "engine/update_table.h"
 #include "files/file_commands.h"
-#include "model/setup_tables.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
-#include "support/worksheet_builder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
 
 using testing::ListChoice;
 
-class RowEditorTest : public ::testing::Test {
+class RowEditorTest : public testing::SheetTest {
   protected:
-    RowEditorTest() {
-        sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupTables(sheet).ok);
-        Baseline().SetText(1, kColValue, "3000");
-        testing::SetVehicleType(Baseline(), "4 Wheel, Rear Drive", 0);
-        Baseline().SetText(3, kColValue, "3.73");
-        Baseline().SetText(4, kColValue, "2.52");
-        testing::SetComponent(Baseline(), 20, "4", "3", "50", "Steel", 1);
-        testing::SetComponent(Baseline(), 22, "", "3", "8", "Steel", 1);
-        testing::SetComponent(Baseline(), 23, "15", "5", "7", "Steel", 1);
-    }
-    SpecTable& Baseline() { return sheet.Table(kBaseline); }
     StripField& Field(int field) { return editor.Strip().Field(field); }
     void Type(int field, const std::string& text) {
         editor.EnterTextBox(field);
@@ -43,11 +28,6 @@ class RowEditorTest : public ::testing::Test {
         return Baseline().Text(row, kColWeight) + "|" + Baseline().Text(row, kColInertia) + "|" +
                Baseline().Text(row, kColEqWt);
     }
-
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
-    RowEditor editor{sheet, dialogs};
 };
 
 TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksLandOnARowThatTakesInput) {

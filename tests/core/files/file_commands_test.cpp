@@ -6,9 +6,7 @@
 #include <csignal>
 
 #include "files/settings_file.h"
-#include "model/setup_tables.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
@@ -17,23 +15,13 @@ namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
 
-class FileCommandsTest : public ::testing::Test {
+class FileCommandsTest : public testing::SheetTest {
   protected:
-    FileCommandsTest() {
-        sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupTables(sheet).ok);
-    }
-    std::string Example() { return (folder / "GyrantFiles" / "V8 Street Car.qrx").string(); }
-    std::string In(const std::string& name) { return (folder / name).string(); }
-    const std::string& Weight() { return sheet.Table(kBaseline).Text(1, kColValue); }
+    std::string Example() { return In("GyrantFiles/V8 Street Car.qrx"); }
+    const std::string& Weight() { return Baseline().Text(1, kColValue); }
     bool Holds2900(const std::string& name) {
         return ReadFileBytes(folder / name).find("\r\n2900\r\n") != std::string::npos;
     }
-
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
-    RowEditor editor{sheet, dialogs};
 };
 
 TEST_F(FileCommandsTest, OpenReadsRecalculatesAndShowsTheBaselineFirstRow) {
@@ -46,7 +34,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesAndShowsTheBaselineFirstRow) {
     EXPECT_TRUE(chooser.mustExist);
     EXPECT_EQ(WindowTitle(sheet), "Vevizadu Gyrant - Torvane Inc.   [ V8 Street Car.qrx ]");
     EXPECT_EQ(sheet.TwoVehicles, 1);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(31, kColEqWt), "4117.48");
+    EXPECT_EQ(Baseline().Text(31, kColEqWt), "4117.48");
     EXPECT_EQ(editor.Strip().Field(kColValue).text, "3700");
 
     WriteFileBytes(folder / "notes.txt", "shopping list");
@@ -77,7 +65,7 @@ TEST_F(FileCommandsTest, OpenOverUnsavedChangesAsksExitsQuestionAndOpensOnlyWhen
                  {Answer::Yes, "a folder", "", "2900", ""}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.file) + " " + c.saveAs);
-        sheet.Table(kBaseline).SetText(1, kColValue, "2900");
+        Baseline().SetText(1, kColValue, "2900");
         sheet.SpecsChanged = 1;
         sheet.CurrentFilePath = c.file == std::string("Untitled") ? c.file : In(c.file);
         dialogs = {};
@@ -103,7 +91,7 @@ TEST_F(FileCommandsTest, SaveOfANewWorksheetAsksForANameAndACancelWritesNothing)
     dialogs.files = {In("GyrantFiles/Race/Car.qrx")};
     EXPECT_TRUE(SaveSpecFile(sheet, dialogs));
     EXPECT_EQ(sheet.DisplayName + std::to_string(sheet.SpecsChanged), "Race/Car.qrx0");
-    sheet.Table(kBaseline).SetText(1, kColValue, "2900");
+    Baseline().SetText(1, kColValue, "2900");
     EXPECT_TRUE(SaveSpecFile(sheet, dialogs));
     EXPECT_EQ(dialogs.choosersShown.size(), 2u);
     EXPECT_TRUE(Holds2900("GyrantFiles/Race/Car.qrx"));
@@ -143,22 +131,21 @@ TEST_F(FileCommandsTest, SaveAsCutsALongNameToFortyCharactersAndAsksBeforeReplac
     }
 }
 
-TEST_F(FileCommandsTest, AFullDiskKeepsTheOldFileWhole) {
+TEST_F(FileCommandsTest, ASaveOnAFullDiskKeepsTheOldFileWhole) {
     WriteFileBytes(In("kept.qrx"), "the old worksheet");
+    auto entries = [this] { return std::distance(fs::directory_iterator(folder.Path()), {}); };
+    auto before = entries();
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
+    rlimit old{}, small{};
     getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 1000;
+    small = {1000, old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
     dialogs.files = {In("kept.qrx")};
     bool saved = SaveSpecFileAs(sheet, dialogs);
     setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_FALSE(saved);
     EXPECT_EQ(ReadFileBytes(In("kept.qrx")), "the old worksheet");
-    for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path()))
-        EXPECT_TRUE(entry.path().filename() == "kept.qrx" ||
-                    entry.path().string().find("kept") == std::string::npos);
+    EXPECT_EQ(entries(), before) << "no temporary file is left";
 }
 
 TEST_F(FileCommandsTest, ExitAsksAboutUnsavedWorkAndEndsOnlyWhenItIsSavedOrGivenUp) {

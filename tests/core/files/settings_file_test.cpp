@@ -2,66 +2,88 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/options.h"
+#include "files/display_name.h"
+#include "files/program_places.h"
+#include "support/fake_dialogs.h"
 #include "support/program_folder.h"
+#include "support/worksheet_builder.h"
 
 namespace gyrant {
 namespace {
 
-using testing::ProgramFolder;
+namespace fs = std::filesystem;
 using testing::ReadFileBytes;
-using testing::WriteFileBytes;
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     SettingsFileTest() { sheet.ProgramFolder = folder.Path(); }
-    void Read(const std::string& bytes) {
-        WriteFileBytes(SettingsPath(sheet), bytes);
-        ReadSettings(sheet, SettingsPath(sheet));
+    // The settings read from a file of these bytes, as the records written for them.
+    std::string Read(const std::string& bytes) {
+        testing::WriteFileBytes(SettingsPath(sheet), bytes);
+        Worksheet read;
+        ReadSettings(read, SettingsPath(sheet));
+        EXPECT_TRUE(WriteSettings(read, SettingsPath(sheet)).ok);
+        return ReadFileBytes(SettingsPath(sheet));
     }
-    ProgramFolder folder;
+    testing::ProgramFolder folder;
     Worksheet sheet;
+    testing::FakeDialogs dialogs;
 };
 
-TEST_F(SettingsFileTest, WritesEveryRecordInPrintForm) {
-    sheet.UnitSystem = 2;
-    sheet.TipOff = {1, 0, 1, 1};
-    sheet.WeightOption = 1;
-    sheet.BrowserPath = "/usr/bin/firefox";
-    sheet.TwoVehicles = 1;
-    ASSERT_TRUE(WriteSettings(sheet, SettingsPath(sheet)).ok);
-    EXPECT_EQ(ReadFileBytes(folder / "CRCNFG.QRX"),
-              " 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n");
-
-    Worksheet again;
-    ReadSettings(again, SettingsPath(sheet));
-    EXPECT_EQ(again.UnitSystem, 2);
-    EXPECT_EQ(again.TipOff, (std::array<int, 4>{1, 0, 1, 0}));
-    EXPECT_EQ(again.WeightOption, 1);
-    EXPECT_EQ(again.BrowserPath, "/usr/bin/firefox");
-    EXPECT_EQ(again.TwoVehicles, 1);
-}
-
-TEST_F(SettingsFileTest, AShortFileSetsOnlyWhatItHolds) {
-    Read("1");
-    EXPECT_EQ(sheet.UnitSystem, 1);
-    EXPECT_EQ(sheet.TwoVehicles, 0);
-    EXPECT_EQ(sheet.WeightOption, 0);
-    EXPECT_EQ(sheet.TipOff, (std::array<int, 4>{}));
-}
-
-TEST_F(SettingsFileTest, ValuesOutsideASettingsRangeAreIgnored) {
-    Read("7\r\nabc\r\n1\r\n-1\r\n1\r\n\r\n3\r\n");
-    EXPECT_EQ(sheet.UnitSystem, 0);
-    EXPECT_EQ(sheet.TipOff, (std::array<int, 4>{0, 1, 0, 0}));
-    EXPECT_EQ(sheet.WeightOption, 1);
-    EXPECT_EQ(sheet.BrowserPath, "");
-    EXPECT_EQ(sheet.TwoVehicles, 0);
-}
-
-TEST_F(SettingsFileTest, AFailedWriteSaysWhy) {
+TEST_F(SettingsFileTest, RecordsAreReadBackAndWhatIsMissingOrOutOfRangeKeepsItsStartValue) {
+    const std::string every = " 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n";
+    const std::string none = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n 0 \r\n\r\n";
+    EXPECT_EQ(Read(every), every);
+    EXPECT_EQ(Read("1"), " 1" + none.substr(2));
+    EXPECT_EQ(Read("7\r\nabc\r\n1\r\n-1\r\n1\r\n\r\n3\r\n"),
+              " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n\r\n 0 \r\n\r\n");
     Outcome written = WriteSettings(sheet, folder / "missing" / "CRCNFG.QRX");
     EXPECT_FALSE(written.ok);
     EXPECT_NE(written.message.find("CRCNFG.QRX"), std::string::npos);
+}
+
+TEST_F(SettingsFileTest, OptionsRecalculateBothVehiclesAndAreWrittenAtOnce) {
+    for (SpecTable& table : sheet.tables) {
+        table.SetText(1, kColValue, "3000");
+        testing::SetComponent(table, 20, "4", "3", "10", "Use Wt", 0, "40");
+    }
+    SetWeightOption(sheet, true, dialogs);
+    for (const SpecTable& table : sheet.tables)
+        EXPECT_EQ(table.Text(31, kColWeight) + table.Text(20, kColEqWt), "3040.0040.00");
+    SetVehicleCount(sheet, true, dialogs);
+    Worksheet read;
+    ReadSettings(read, SettingsPath(sheet));
+    EXPECT_EQ(read.WeightOption + read.TwoVehicles, 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+    sheet.SettingsFolder = folder / "missing";
+    SetVehicleCount(sheet, false, dialogs);
+    EXPECT_NE(dialogs.messages.at(0).text.find("CRCNFG.QRX"), std::string::npos);
+}
+
+TEST(ProgramPlaces, ARunningCopyKeepsEverythingBesideItselfAnInstalledOneInTheUsersFolders) {
+    testing::ProgramFolder root;
+    Worksheet sheet;
+    UseProgramPlaces(sheet, LocateProgramPlaces(root.Path()));
+    EXPECT_EQ(sheet.ProgramFolder, root.Path());
+    EXPECT_EQ(SettingsPath(sheet), root / "CRCNFG.QRX");
+    EXPECT_EQ(DefaultSpecFolder(sheet), (root / "GyrantFiles").string());
+    EXPECT_FALSE(fs::exists(root / ".gyrant-write-probe"));
+
+    fs::create_directories(root / "usr/bin");
+    fs::create_directories(root / "usr/share/gyrant");
+    for (const char* data : {"GyrantTEXT", "GyrantFiles"})
+        fs::rename(root / data, root / "usr/share/gyrant" / data);
+    setenv("HOME", (root / "home").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (root / "config").c_str(), 1);
+    ProgramPlaces places = LocateProgramPlaces(root / "usr/bin");
+    EXPECT_TRUE(places.userFolders);
+    EXPECT_EQ(DataFolderOf(root / "usr/bin"), root / "usr/share/gyrant");
+    UseProgramPlaces(sheet, places);
+    EXPECT_EQ(sheet.ProgramFolder, root / "usr/share/gyrant");
+    EXPECT_EQ(SettingsPath(sheet), root / "config/gyrant/CRCNFG.QRX");
+    EXPECT_TRUE(fs::is_directory(root / "config/gyrant"));
+    EXPECT_TRUE(fs::exists(root / "home/Documents/GyrantFiles/V8 Street Car.qrx"));
 }
 
 }  // namespace
