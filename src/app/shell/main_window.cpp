@@ -163,10 +163,13 @@ void MainWindow::ShowSubWindow(QDialog* window) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (ExitProgram(m_sheet, m_editor, m_dialogs))
+    if (ExitProgram(m_sheet, m_editor, m_dialogs)) {
         event->accept();
-    else
-        event->ignore();
+        return;
+    }
+    event->ignore();
+    // A strip input kept before a cancelled save is in the tables now.
+    ShowWorksheet();
 }
 
 }  // namespace gyrant
