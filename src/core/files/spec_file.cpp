@@ -1,13 +1,13 @@
 #include "files/spec_file.h"
 
 #include <array>
-#include <fstream>
 #include <optional>
 
 #include "engine/layout.h"
 #include "files/atomic_write.h"
 #include "files/display_name.h"
 #include "text/cell_text.h"
+#include "text/input_file.h"
 #include "text/line_reader.h"
 
 namespace gyrant {
@@ -91,7 +91,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return {SpecFileStatus::Unreadable, path + " is a folder, not a file."};
-    std::ifstream in(path, std::ios::binary);
+    InputFile in(path);
     if (!in) return {SpecFileStatus::Unreadable, "The file " + path + " can not be opened."};
     LineReader reader(in);
     std::string magic;
