@@ -128,13 +128,16 @@ TEST_F(CalcMenuTest, VehicleWeightEstimateFromTheShippedData) {
     EXPECT_EQ(Result(), "");
 }
 
-TEST_F(CalcMenuTest, UseCalcValueRefusesNothingAndAsksAboutUnusualResults) {
+TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAndAsksAboutTheUnusual) {
     CalcMenu& m = Open(1);
     EXPECT_FALSE(m.UseCalcValue(dialogs));
     EXPECT_EQ(dialogs.messages[0].text,
               "No Final Drive Ratio has been calculated.  No Final Drive Ratio can be used.");
     m.ListClick(1, 0);
-    Type(2, "5");
+    m.Input(2).text = "abc";
+    EXPECT_EQ(*m.LeaveInput(2, "5"),
+              "# Teeth, Pinion Gear = 0.  Value must be between  5 and  300 .");
+    EXPECT_EQ(m.Input(2).text, "5");
     Type(3, "200");
     dialogs.answers = {Answer::No};
     EXPECT_FALSE(m.UseCalcValue(dialogs));
@@ -144,15 +147,6 @@ TEST_F(CalcMenuTest, UseCalcValueRefusesNothingAndAsksAboutUnusualResults) {
     Type(2, "20");
     EXPECT_TRUE(m.UseCalcValue(dialogs));
     EXPECT_EQ(strip.Field(kColValue).text, "10.00");
-}
-
-TEST_F(CalcMenuTest, NumericInputsAreCheckedAgainstTheirLimits) {
-    CalcMenu& m = Open(1);
-    m.ListClick(1, 0);
-    m.Input(2).text = "abc";
-    EXPECT_EQ(*m.LeaveInput(2, "12"),
-              "# Teeth, Pinion Gear = 0.  Value must be between  5 and  300 .");
-    EXPECT_EQ(m.Input(2).text, "12");
     m.ListClick(1, 2);
     m.Input(2).text = "20";
     EXPECT_EQ(*m.LeaveInput(2, ""),

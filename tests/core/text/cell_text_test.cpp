@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 namespace gyrant {
 namespace {
@@ -89,7 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Very small values.
         PictureCase{1e-20, "####.00", ".00"}, PictureCase{4.9e-3, "####.000", ".005"},
         // A picture without a point writes a whole number.
-        PictureCase{2.5, "###", "3"}, PictureCase{0.4, "0", "0"}));
+        PictureCase{2.5, "###", "3"}, PictureCase{0.4, "0", "0"},
+        // A value that is not finite is written as nothing, never as "inf" or "nan".
+        PictureCase{HUGE_VAL, "####.00", ""}, PictureCase{-HUGE_VAL, "####.00", ""},
+        PictureCase{std::nan(""), "####.00", ""}));
 
 // The text "####.00" should give for hundredths, computed in whole numbers.
 std::string Hundredths(long hundredths) {
@@ -106,12 +108,6 @@ TEST(FormatPicture, EveryDecimalHalfRoundsAwayFromZero) {
         ASSERT_EQ(FormatPicture(half - 1e-9, "####.00"), i == 0 ? ".00" : Hundredths(i)) << half;
         ASSERT_EQ(FormatPicture(half + 1e-9, "####.00"), Hundredths(i + 1)) << half;
     }
-}
-
-TEST(FormatPicture, WritesNothingForAValueThatIsNotFinite) {
-    EXPECT_EQ(FormatPicture(std::numeric_limits<double>::infinity(), "####.00"), "");
-    EXPECT_EQ(FormatPicture(-std::numeric_limits<double>::infinity(), "####.00"), "");
-    EXPECT_EQ(FormatPicture(std::nan(""), "####.00"), "");
 }
 
 TEST(GeneralForm, LeadsWithABlankOrTheSignDropsTheLeadingZeroAndKeepsItsDigits) {
@@ -142,46 +138,27 @@ TEST(GeneralForm, LeadsWithABlankOrTheSignDropsTheLeadingZeroAndKeepsItsDigits) 
     for (auto [value, text] : singles) EXPECT_EQ(GeneralFormSingle(value), text);
 }
 
-TEST(IsWholeNumberLimit, LooksForPointZeroZeroOneInTheSinglePrecisionForm) {
-    EXPECT_TRUE(IsWholeNumberLimit(16.001f));
-    EXPECT_TRUE(IsWholeNumberLimit(1000.001f));
-    EXPECT_FALSE(IsWholeNumberLimit(16.0f));
-    EXPECT_FALSE(IsWholeNumberLimit(16.01f));
-    EXPECT_FALSE(IsWholeNumberLimit(0.0f));
-}
-
-TEST(ChoiceCells, AreTheItemBlanksAndThePosition) {
+TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
+    const std::string blanks(30, ' ');
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
-    EXPECT_EQ(ComposeChoice("4 Wheel, Rear Drive", 30, 0),
-              "4 Wheel, Rear Drive" + std::string(30, ' ') + " 0");
-    EXPECT_EQ(ComposeChoice("", 30, -1), std::string(30, ' ') + "-1");
-}
-
-TEST(ChoiceCells, ArReadFromTheirEndWhateverTheBlanks) {
-    std::string steel20 = "Steel" + std::string(20, ' ') + " 1";
-    std::string steel30 = "Steel" + std::string(30, ' ') + " 1";
-    EXPECT_EQ(ChoiceNumberInLast(steel20, 4), 1);
-    EXPECT_EQ(ChoiceNumberInLast(steel30, 4), 1);
-    EXPECT_EQ(ChoiceLastCharacter(steel20), 1);
-    EXPECT_EQ(
-        ChoiceNumberInLast("Yes, Very High Stall (very loose)" + std::string(30, ' ') + " 4", 6),
-        4);
-    EXPECT_EQ(ChoiceNumberInLast(std::string(30, ' ') + "-1", 6), -1);
+    EXPECT_EQ(ComposeChoice("", 30, -1), blanks + "-1");
+    const std::tuple<std::string, std::size_t, int> lastNumbers[] = {
+        {"Steel" + blanks + " 1", 4, 1},
+        {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4},
+        {blanks + "-1", 6, -1},
+        {"CrbnFbr", 4, 0},
+        {"", 4, 0},
+        {"2", 6, 2}};
+    for (auto [cell, count, number] : lastNumbers)
+        EXPECT_EQ(ChoiceNumberInLast(cell, count), number) << cell;
     // The strip reads only the last character, so a kept "no choice" comes back as 1.
-    EXPECT_EQ(ChoiceLastCharacter(std::string(30, ' ') + "-1"), 1);
-    EXPECT_EQ(ChoiceNumberInLast("CrbnFbr", 4), 0);
-    EXPECT_EQ(ChoiceNumberInLast("", 4), 0);
+    EXPECT_EQ(ChoiceLastCharacter(blanks + "-1"), 1);
     EXPECT_EQ(ChoiceLastCharacter(""), 0);
-    EXPECT_EQ(ChoiceNumberInLast("2", 6), 2);
-}
-
-TEST(IsGramsUnit, LooksAtTheFirstTwoLettersInAnyCase) {
-    EXPECT_TRUE(IsGramsUnit("Gms" + std::string(20, ' ') + " 1"));
-    EXPECT_TRUE(IsGramsUnit("gm"));
-    EXPECT_FALSE(IsGramsUnit("Lbs"));
-    EXPECT_FALSE(IsGramsUnit(" Gms"));
-    EXPECT_FALSE(IsGramsUnit("G"));
-    EXPECT_FALSE(IsGramsUnit(""));
+    // Whole-number limits end in .001 in single precision; grams are "GM" in any case.
+    EXPECT_TRUE(IsWholeNumberLimit(16.001f) && IsWholeNumberLimit(1000.001f));
+    EXPECT_FALSE(IsWholeNumberLimit(16.0f) || IsWholeNumberLimit(16.01f));
+    EXPECT_TRUE(IsGramsUnit("Gms" + blanks + " 1") && IsGramsUnit("gm"));
+    EXPECT_FALSE(IsGramsUnit("Lbs") || IsGramsUnit(" Gms") || IsGramsUnit("G") || IsGramsUnit(""));
 }
 
 }  // namespace
