@@ -49,5 +49,15 @@ TEST(SetupTables, FillsHeadingsRowNumbersAndDescriptionsAndLeavesCellsAlone) {
     EXPECT_EQ(sheet.DisplayName, "Untitled");
 }
 
+TEST(SetupTables, AMissingRowDefinitionFileIsReportedAsMissing) {
+    testing::ProgramFolder folder;
+    Worksheet sheet;
+    sheet.ProgramFolder = folder.Path();
+    std::filesystem::remove(folder / "GyrantTEXT/helpi.txt");
+    EXPECT_EQ(SetupTables(sheet).message, "The row definition file " +
+                                              (folder / "GyrantTEXT/helpi.txt").string() +
+                                              " is missing or can not be read.");
+}
+
 }  // namespace
 }  // namespace gyrant
