@@ -15,6 +15,7 @@ constexpr int kHeaderLines = 8;
 constexpr double kPoundsPerGallon = 5.9976;
 // Far beyond any road vehicle, or its extras; a record beyond it is not a real one.
 constexpr double kMostPounds = 100000;
+// Far more records than any real table holds.
 constexpr std::size_t kMostRecords = 20000;
 
 void AddOnce(std::vector<std::string>& list, const std::string& entry) {
