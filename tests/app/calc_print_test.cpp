@@ -14,6 +14,7 @@
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
 #include "shell/main_window.h"
+#include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 
 namespace gyrant {
@@ -26,6 +27,8 @@ class CalcPrintTest : public QObject {
     void cleanup();
     void printingKeepsTheSubMenuAsItWas_data();
     void printingKeepsTheSubMenuAsItWas();
+    void aWindowPictureLeavesThePrintersOrientationAlone();
+    void aPdfThatCannotBeWrittenIsReported();
 
   private:
     // Answers the next box that shows, whichever window opened it.
@@ -122,6 +125,54 @@ void CalcPrintTest::printingKeepsTheSubMenuAsItWas() {
     // Clicking back into the main window still discards the sub-menu.
     window.activateWindow();
     QTRY_VERIFY(!calc);
+}
+
+void CalcPrintTest::aWindowPictureLeavesThePrintersOrientationAlone() {
+    testing::FakeDialogs dialogs;
+    PrintCommands printing(*m_sheet, dialogs, nullptr);
+    QLabel wide(QStringLiteral("A picture wider than high"));
+    wide.resize(400, 100);
+    wide.show();
+    dialogs.files = {std::nullopt};
+    printing.PrintWindowImage(&wide);
+    QCOMPARE(printing.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    dialogs.files = {PdfPath("picture.pdf").toStdString(), PdfPath("report.pdf").toStdString()};
+    printing.PrintWindowImage(&wide);
+    QVERIFY(QFileInfo(PdfPath("picture.pdf")).size() > 1000);
+    QCOMPARE(printing.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    dialogs.inputs = {" "};
+    printing.PrintWorksheet();
+    QVERIFY(dialogs.messages.empty());
+    QVERIFY(QFileInfo(PdfPath("report.pdf")).size() > 1000);
+}
+
+void CalcPrintTest::aPdfThatCannotBeWrittenIsReported() {
+    testing::FakeDialogs dialogs;
+    PrintCommands printing(*m_sheet, dialogs, nullptr);
+    QLabel picture(QStringLiteral("A picture"));
+    picture.show();
+    // A disk that takes no more than 2000 bytes of a file.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    rlimit full = unlimited;
+    full.rlim_cur = 2000;
+    setrlimit(RLIMIT_FSIZE, &full);
+    dialogs.inputs = {" "};
+    dialogs.files = {PdfPath("report.pdf").toStdString(), PdfPath("picture.pdf").toStdString()};
+    printing.PrintWorksheet();
+    printing.PrintWindowImage(&picture);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    QCOMPARE(dialogs.messages.size(), std::size_t{2});
+    for (const char* name : {"report.pdf", "picture.pdf"}) {
+        QVERIFY(!QFileInfo::exists(PdfPath(name)));
+        QVERIFY(std::ranges::any_of(dialogs.messages, [&](const auto& m) {
+            return m.text.find(name) != std::string::npos;
+        }));
+    }
+    QVERIFY(QDir(QString::fromStdString(m_folder->Path().string()))
+                .entryList({QStringLiteral("*.pdf*")})
+                .isEmpty());
 }
 
 }  // namespace gyrant

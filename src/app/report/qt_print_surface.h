@@ -15,7 +15,7 @@
 namespace gyrant {
 
 class QtPrintSurface : public PrintSurface {
-public:
+  public:
     // `target` names the printer or file in a failure message.
     QtPrintSurface(QPagedPaintDevice& device, QString target);
     ~QtPrintSurface() override;
@@ -38,7 +38,7 @@ public:
     Outcome EndDocument() override;
     void CancelDocument() override;
 
-private:
+  private:
     QPainter* Painter();
     QRectF PaintRect() const;
 
