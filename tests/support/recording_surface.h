@@ -11,15 +11,17 @@
 namespace gyrant::testing {
 
 class RecordingSurface : public PrintSurface {
-public:
+  public:
     struct Text {
         double x, y;
         std::string text;
         double size;
         std::string font;
+        int page;
     };
     struct Line {
         double x1, y1, x2, y2;
+        int page;
     };
 
     RecordingSurface(double width, double height) : m_width(width), m_height(height) {}
@@ -30,14 +32,16 @@ public:
     std::string FontName() const override { return m_font; }
     void SetFontName(const std::string& name) override { m_font = name; }
     void SetFontSize(double points) override { m_size = points; }
-    double TextWidth(const std::string& text) const override { return 10.0 * m_size / 9 * static_cast<double>(text.size()); }
+    double TextWidth(const std::string& text) const override {
+        return 10.0 * m_size / 9 * static_cast<double>(text.size());
+    }
     double TextHeight(const std::string&) const override { return 20.0 * m_size / 9; }
     double CurrentX() const override { return m_x; }
     double CurrentY() const override { return m_y; }
     void SetCurrentX(double x) override { m_x = x; }
     void SetCurrentY(double y) override { m_y = y; }
     void Print(const std::string& text, bool endLine) override {
-        texts.push_back({m_x, m_y, text, m_size, m_font});
+        texts.push_back({m_x, m_y, text, m_size, m_font, pages});
         if (endLine) {
             m_x = 0;
             m_y += TextHeight(text);
@@ -45,8 +49,14 @@ public:
             m_x += TextWidth(text);
         }
     }
-    void DrawLine(double x1, double y1, double x2, double y2) override { lines.push_back({x1, y1, x2, y2}); }
-    int PageNumber() const override { return 1; }
+    void DrawLine(double x1, double y1, double x2, double y2) override {
+        lines.push_back({x1, y1, x2, y2, pages});
+    }
+    void NewPage() override {
+        ++pages;
+        m_x = m_y = 0;
+    }
+    int PageNumber() const override { return pages; }
     Outcome EndDocument() override {
         ended = true;
         return failure.empty() ? Outcome::Success() : Outcome::Failure(failure);
@@ -64,11 +74,12 @@ public:
     std::vector<std::string> fonts = {"DejaVu Sans", "Arial Narrow", "Arial"};
     std::vector<Text> texts;
     std::vector<Line> lines;
+    int pages = 1;
     bool ended = false;
     bool cancelled = false;
     std::string failure;
 
-private:
+  private:
     double m_width, m_height;
     std::string m_font = "Printer Default";
     double m_size = 10;

@@ -58,10 +58,10 @@ double QtPrintSurface::TextHeight(const std::string&) const {
 }
 
 QPainter* QtPrintSurface::Painter() {
-    if (m_painter || m_beginFailed) return m_painter.get();
+    if (m_painter || m_failed) return m_painter.get();
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&m_device)) {
-        m_beginFailed = true;
+        m_failed = true;
         return nullptr;
     }
     painter->setRenderHint(QPainter::Antialiasing);
@@ -90,9 +90,16 @@ void QtPrintSurface::DrawLine(double x1, double y1, double x2, double y2) {
     }
 }
 
+void QtPrintSurface::NewPage() {
+    if (Painter() && !m_device.newPage()) m_failed = true;
+    m_x = 0;
+    m_y = 0;
+    ++m_page;
+}
+
 Outcome QtPrintSurface::EndDocument() {
     QPainter* painter = Painter();
-    if (!painter || !painter->end())
+    if (!painter || !painter->end() || m_failed)
         return Outcome::Failure(
             ToCell(QStringLiteral("The report could not be printed on %1.").arg(m_target)));
     return Outcome::Success();

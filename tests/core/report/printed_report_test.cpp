@@ -35,7 +35,7 @@ protected:
 };
 
 TEST_F(ReportTest, HeaderNamesTheProgramTheFileAndTheMoment) {
-    RecordingSurface page(1000, 1400);
+    RecordingSurface page(1000, 2000);
     EXPECT_EQ(Print(page).end, ReportEnd::Printed);
     EXPECT_TRUE(page.ended);
     EXPECT_EQ(page.texts[0].text, " ");
@@ -54,14 +54,14 @@ TEST_F(ReportTest, HeaderNamesTheProgramTheFileAndTheMoment) {
     EXPECT_EQ(page.Find("Gyrant File Comments:")[0].font, "Arial Narrow");
 
     sheet.DisplayName = std::string(40, 'n');
-    RecordingSurface again(1000, 1400);
+    RecordingSurface again(1000, 2000);
     Print(again, "For the customer");
     EXPECT_TRUE(Printed(again, "File: " + std::string(29, 'n')));
     EXPECT_TRUE(Printed(again, "Report Comment:  For the customer"));
 }
 
 TEST_F(ReportTest, TablesPrintAsShownWithColumnsInScreenProportions) {
-    RecordingSurface page(1000, 1400);
+    RecordingSurface page(1000, 2000);
     Print(page);
     // Both vehicles: the Proposed table follows with its improvement column.
     EXPECT_EQ(page.Find("Description").size(), 2u);
@@ -81,7 +81,7 @@ TEST_F(ReportTest, TablesPrintAsShownWithColumnsInScreenProportions) {
 
 TEST_F(ReportTest, OneVehiclePrintsOnlyTheBaselineInElevenColumns) {
     sheet.TwoVehicles = 0;
-    RecordingSurface page(1000, 1400);
+    RecordingSurface page(1000, 2000);
     Print(page);
     EXPECT_EQ(page.Find("Description").size(), 1u);
     EXPECT_TRUE(page.Find("Imprvmnt").empty());
@@ -91,7 +91,7 @@ TEST_F(ReportTest, OneVehiclePrintsOnlyTheBaselineInElevenColumns) {
 
 TEST_F(ReportTest, SpacerRowsPrintAsRuledLines) {
     sheet.TwoVehicles = 0;
-    RecordingSurface page(1000, 1400);
+    RecordingSurface page(1000, 2000);
     Print(page);
     // Rules above the comments and the table, under the headings, for rows 7 and 19 and to
     // close: six double rules, and the frame's two sides.
@@ -100,7 +100,7 @@ TEST_F(ReportTest, SpacerRowsPrintAsRuledLines) {
 
 TEST_F(ReportTest, ShortCommentLinesShareTheWidthInTwoColumns) {
     sheet.FileComments = "one\r\ntwo\r\nthree\r\n";
-    RecordingSurface page(1000, 1400);
+    RecordingSurface page(1000, 2000);
     Print(page);
     auto one = page.Find("one")[0], two = page.Find("two")[0], three = page.Find("three")[0];
     EXPECT_EQ(one.y, three.y);
@@ -117,7 +117,7 @@ TEST_F(ReportTest, ShortCommentLinesShareTheWidthInTwoColumns) {
 }
 
 TEST_F(ReportTest, AskingFirstCanStopThePrint) {
-    RecordingSurface page(1000, 1400);
+    RecordingSurface page(1000, 2000);
     dialogs.inputs = {""};
     EXPECT_EQ(PrintReport(sheet, page, dialogs, when).end, ReportEnd::Cancelled);
     EXPECT_TRUE(page.texts.empty());
@@ -150,8 +150,28 @@ TEST_F(ReportTest, ALandscapePageAsksAndPrintsWiderWhenTheUserGoesOn) {
     EXPECT_EQ(landscape.lines[0].x2, 1330);
 }
 
+TEST_F(ReportTest, ATallReportGoesOnToNewPagesWithinThemAndLosesNothing) {
+    for (int i = 1; i <= 30; ++i) sheet.FileComments += "Comment line " + std::to_string(i) + "\r\n";
+    RecordingSurface whole(1000, 10000);
+    Print(whole, "For the customer");
+    ASSERT_EQ(whole.pages, 1);
+    for (auto [width, height] : {std::pair{1000.0, 1400.0}, {1400.0, 1000.0}, {1000.0, 500.0}}) {
+        RecordingSurface paged(width, height);
+        Print(paged, "For the customer");
+        EXPECT_GE(paged.pages, 2);
+        EXPECT_EQ(paged.Find("Calculated Test Results").size(), static_cast<std::size_t>(paged.pages));
+        EXPECT_EQ(paged.Find("Page: 2")[0].page, 2);
+        for (const auto& text : paged.texts) {
+            EXPECT_LE(text.y + paged.TextHeight(text.text) * text.size / 10, height) << text.text;
+            EXPECT_LE(text.x + 10.0 * text.size / 9 * static_cast<double>(text.text.size()), width) << text.text;
+        }
+        for (const auto& line : paged.lines) EXPECT_TRUE(line.y1 >= 0 && line.y2 <= height && line.x2 <= width);
+        for (const auto& text : whole.texts) EXPECT_FALSE(paged.Find(text.text).empty()) << text.text;
+    }
+}
+
 TEST_F(ReportTest, APrinterFailureIsReported) {
-    RecordingSurface page(1000, 1400);
+    RecordingSurface page(1000, 2000);
     page.failure = "The printer is out of paper.";
     ReportResult result = Print(page);
     EXPECT_EQ(result.end, ReportEnd::Failed);
@@ -159,7 +179,7 @@ TEST_F(ReportTest, APrinterFailureIsReported) {
 }
 
 TEST(ChoosePrinterFont, PrefersSansSerifThenArialThenOthers) {
-    testing::RecordingSurface page(1000, 1400);
+    testing::RecordingSurface page(1000, 2000);
     page.fonts = {"Courier", "MS Sans Serif", "MSSansSerif", "Arial"};
     EXPECT_EQ(ChoosePrinterFont(page), "MSSansSerif");
     page.fonts = {"Times Roman"};
