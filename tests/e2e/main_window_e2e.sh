@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real gyrant from a copy of its program folder under Xvfb, goes through the start
-# (splash, the one tip that is switched on, the warning), saves screenshots, quits with the
-# keyboard and checks that the settings file was written.
+# (splash, the one tip that is switched on, the warning), prints from a sub-menu, saves
+# screenshots, quits with the keyboard and checks that the settings file was written.
 # Usage: main_window_e2e.sh GYRANT ARTIFACT_DIR
 set -euo pipefail
 gyrant=$1
@@ -11,7 +11,7 @@ folder=$(mktemp -d)
 trap 'kill "${xvfb:-}" "${app:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
 
 cp "$gyrant" "$folder/"
-cp -r "$(dirname "$gyrant")/GyrantTEXT" "$(dirname "$gyrant")/GyrantFiles" "$folder/"
+cp -r "$(dirname "$gyrant")"/{GyrantTEXT,GyrantFiles,CALC} "$folder/"
 
 # Without a display the program says how to run it instead of aborting.
 message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$folder/gyrant" 2>&1 || true)
@@ -40,6 +40,29 @@ import -window root "$artifacts/warning.png"
 xdotool windowfocus --sync "$warning" key Return
 sleep 0.5
 import -window root "$artifacts/main-window.png"
+
+# Calc on row 1, Print, a comment and the PDF name proposed: the sub-menu stays and the program
+# goes on; a click into the main window then discards the sub-menu.
+xdotool mousemove --window "$window" 259 52 click 1
+calc=$(timeout 20 xdotool search --sync --onlyvisible --name "^Vehicle Weight Estimator\$" | awk 'NR == 1')
+sleep 0.5
+xdotool mousemove --window "$calc" 243 426 click 1
+box=$(timeout 20 xdotool search --sync --onlyvisible --name "Printed Comment" | awk 'NR == 1')
+xdotool windowfocus --sync "$box" type "Before the dyno run"
+xdotool key Return
+chooser=$(timeout 20 xdotool search --sync --onlyvisible --name "Print to a PDF File" | awk 'NR == 1')
+sleep 0.5
+xdotool windowfocus --sync "$chooser" key Return
+pdf="$folder/GyrantFiles/Vehicle Weight Estimator.pdf"
+for _ in $(seq 50); do [ -s "$pdf" ] && break; sleep 0.1; done
+sleep 0.5
+import -window root "$artifacts/sub-menu-printed.png"
+cp "$pdf" "$artifacts/"
+pdfinfo "$pdf" | grep -q "^Pages: *1$" || { echo "the sub-menu's picture was not printed"; exit 1; }
+xdotool search --onlyvisible --name "^Vehicle Weight Estimator\$" > /dev/null || { echo "the sub-menu closed"; exit 1; }
+xdotool mousemove --window "$window" 60 194 click 1
+for _ in $(seq 50); do xdotool search --onlyvisible --name "^Vehicle Weight Estimator\$" > /dev/null || break; sleep 0.1; done
+if xdotool search --onlyvisible --name "^Vehicle Weight Estimator\$" > /dev/null; then echo "the sub-menu stayed"; exit 1; fi
 
 xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
 for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
