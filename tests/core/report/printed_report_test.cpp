@@ -145,23 +145,19 @@ TEST_F(ReportTest, AskingFirstCanStopThePrintAndALandscapePageAsks) {
     EXPECT_TRUE(landscape.lines[0].x1 == 28 && landscape.lines[0].x2 == 1330);
 }
 
-TEST_F(ReportTest, APrinterFailureIsReported) {
+TEST_F(ReportTest, APrinterFailureIsReportedAndTheFontIsChosenAmongThePrinters) {
     RecordingSurface page(1000, 2000);
     page.failure = "The printer is out of paper.";
-    ReportResult result = PrintReportWithComment(sheet, page, "", when);
-    EXPECT_EQ(result.end, ReportEnd::Failed);
-    EXPECT_EQ(result.message, "The printer is out of paper.");
-}
-
-TEST(ChoosePrinterFont, PrefersSansSerifThenArialThenOthers) {
-    testing::RecordingSurface page(1000, 1400);
-    page.fonts = {"Courier", "MS Sans Serif", "MSSansSerif", "Arial"};
-    EXPECT_EQ(ChoosePrinterFont(page), "MSSansSerif");
-    page.fonts = {"Times Roman"};
+    EXPECT_EQ(PrintReportWithComment(sheet, page, "", when).message, page.failure);
     page.SetFontName("Default");
-    EXPECT_EQ(ChoosePrinterFont(page), "Default");
-    page.fonts = {"Univers", "Roman"};
-    EXPECT_EQ(ChoosePrinterFont(page), "Univers");
+    using Fonts = std::vector<std::string>;
+    for (auto [fonts, chosen] :
+         {std::pair{Fonts{"Courier", "MS Sans Serif", "MSSansSerif", "Arial"}, "MSSansSerif"},
+          {Fonts{"Times Roman"}, "MSSansSerif"},
+          {Fonts{"Univers", "Roman"}, "Univers"}}) {
+        page.fonts = fonts;
+        EXPECT_EQ(ChoosePrinterFont(page), chosen);
+    }
 }
 
 }  // namespace
