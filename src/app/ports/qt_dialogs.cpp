@@ -1,5 +1,6 @@
 #include "ports/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -70,11 +71,18 @@ QString ToQtFilter(const std::string& filter) {
     return text.section(QChar('|'), 0, 0).replace(QStringLiteral("*.*"), QStringLiteral("*"));
 }
 
+// The window the user is working in owns the box, so the box stands over it and gives the focus
+// back to it when answered.
+QWidget* Owner(QWidget* fallback) {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : fallback;
+}
+
 }  // namespace
 
 Answer QtDialogs::ShowMessage(const Message& message) {
     QMessageBox box(ToQt(message.icon), FromMessage(message.title), FromMessage(message.text),
-                    ToQt(message.buttons), m_parent);
+                    ToQt(message.buttons), Owner(m_parent));
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == Buttons::YesNo) box.setEscapeButton(QMessageBox::No);
     return FromQt(box.exec());
@@ -83,14 +91,14 @@ Answer QtDialogs::ShowMessage(const Message& message) {
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
     bool ok = false;
-    QString answer = QInputDialog::getText(m_parent, FromMessage(title), FromMessage(prompt),
+    QString answer = QInputDialog::getText(Owner(m_parent), FromMessage(title), FromMessage(prompt),
                                            QLineEdit::Normal, FromCell(defaultText), &ok);
     return ok ? ToCell(answer) : std::string{};
 }
 
 std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
     QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
-    QString path = QFileDialog::getOpenFileName(m_parent, FromCell(chooser.title), folder,
+    QString path = QFileDialog::getOpenFileName(Owner(m_parent), FromCell(chooser.title), folder,
                                                 ToQtFilter(chooser.filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
@@ -100,7 +108,7 @@ std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser)
     QFileDialog::Options options;
     if (!chooser.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
     QString folder = FromCell(chooser.folder) + QChar('/') + FromCell(chooser.proposedName);
-    QString path = QFileDialog::getSaveFileName(m_parent, FromCell(chooser.title), folder,
+    QString path = QFileDialog::getSaveFileName(Owner(m_parent), FromCell(chooser.title), folder,
                                                 ToQtFilter(chooser.filter), nullptr, options);
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
