@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "support/program_folder.h"
 
 namespace gyrant {
@@ -19,14 +21,15 @@ std::string SpecText(int twoVehicles, const std::string& comments, bool endMarke
     for (int table = 0; table < 2; ++table)
         for (int row = 1; row <= 31; ++row)
             for (int column = 2; column <= 11; ++column)
-                text += std::to_string(table) + ":" + std::to_string(row) + ":" + std::to_string(column) + "\r\n";
+                text += std::to_string(table) + ":" + std::to_string(row) + ":" +
+                        std::to_string(column) + "\r\n";
     text += comments;
     if (endMarker) text += "-9999\r\n";
     return text;
 }
 
 class SpecFileTest : public ::testing::Test {
-protected:
+  protected:
     SpecFileTest() { sheet.ProgramFolder = folder.Path(); }
     SpecFileResult Read(const std::string& bytes) {
         WriteFileBytes(folder / "in.qrx", bytes);
@@ -74,38 +77,48 @@ TEST_F(SpecFileTest, WritesTheExactBytesAndReadsThemBack) {
     EXPECT_EQ(SpecFileText(again), written);
 }
 
-TEST_F(SpecFileTest, CommentsGainOneFinalLineBreakAndThenStayAsTheyAre) {
-    sheet.FileComments = "first\r\nsecond";
-    std::string path = (folder / "comments.qrx").string();
-    for (int save = 0; save < 3; ++save) {
-        ASSERT_EQ(Write(path).status, SpecFileStatus::Done);
-        EXPECT_TRUE(ReadFileBytes(path).ends_with("\r\nfirst\r\nsecond\r\n-9999\r\n"));
-        sheet.SpecFilePath = path;
-        ASSERT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Done);
-        EXPECT_EQ(sheet.FileComments, "first\r\nsecond\r\n");
+// Comments of any content come back whole, and the second save writes the bytes of the first.
+TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWhole) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "-9999\r\n"},
+        {"\r\n", "\r\n-9999\r\n"},
+        {"first\r\nsecond", "first\r\nsecond\r\n\\\r\n-9999\r\n"},
+        {"-9999\r\nafter\r\n", "\\-9999\r\nafter\r\n-9999\r\n"},
+        {"\\\r\n\\\\-9999", "\\\\\r\n\\\\\\-9999\r\n\\\r\n-9999\r\n"},
+    };
+    ASSERT_EQ(Read(SpecText(1, "")).status, SpecFileStatus::Done);
+    const char* kTokens[] = {"a", "\\", "-9999", "\r\n", " "};
+    std::mt19937 random(12);
+    std::vector<std::pair<std::string, std::string>> all(std::begin(cases), std::end(cases));
+    for (int i = 0; i < 300; ++i) {
+        std::string comments;
+        for (int token = random() % 8; token > 0; --token) comments += kTokens[random() % 5];
+        all.push_back({comments, ""});
+    }
+    for (const auto& [comments, written] : all) {
+        sheet.FileComments = comments;
+        std::string bytes = SpecFileText(sheet);
+        EXPECT_TRUE(bytes.ends_with("1:31:11\r\n" + written) || written.empty()) << comments;
+        ASSERT_EQ(Read(bytes).status, SpecFileStatus::Done);
+        EXPECT_EQ(sheet.FileComments, comments);
+        EXPECT_EQ(SpecFileText(sheet), bytes);
     }
 }
 
-TEST_F(SpecFileTest, EmptyCommentsAreAnEmptyLineThatReadsBackAsOneLineBreak) {
-    std::string path = (folder / "empty.qrx").string();
-    ASSERT_EQ(Write(path).status, SpecFileStatus::Done);
-    std::string emptyCells;
-    for (int cell = 0; cell < 620; ++cell) emptyCells += "\r\n";
-    EXPECT_TRUE(ReadFileBytes(path).ends_with(" 0 \r\n" + emptyCells + "\r\n-9999\r\n"));
-    sheet.SpecFilePath = path;
-    ASSERT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Done);
-    EXPECT_EQ(sheet.FileComments, "\r\n");
-    EXPECT_EQ(ReadFileBytes(path).size(), 11 + 2 + 20 * 5 + 620 * 2 + 2 + 7u);
-}
-
-TEST_F(SpecFileTest, CommentsEndAtTheMarkerOrAtTheEndOfTheFile) {
-    Read(SpecText(0, "one\r\n-9999\r\nnot read\r\n", false));
-    EXPECT_EQ(sheet.FileComments, "one\r\n");
-    Read(SpecText(0, "one\r\nlast", false));
-    EXPECT_EQ(sheet.FileComments, "one\r\nlast");
-    Read(SpecText(0, "one\r\nlast\r\n", false));
-    EXPECT_EQ(sheet.FileComments, "one\r\nlast");
-    EXPECT_EQ(sheet.TwoVehicles, 0);
+// Files of earlier versions read as they always did.
+TEST_F(SpecFileTest, OldCommentsEndAtTheMarkerOrAtTheEndOfTheFile) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"one\r\n-9999\r\nnot read\r\n", "one\r\n"},
+        {"one\r\nlast", "one\r\nlast"},
+        {"one\r\nlast\r\n", "one\r\nlast"},
+        {"\r\n-9999\r\n", "\r\n"},
+        {"a\rb\nc\r\n-9999\r\n", "a\r\nb\r\nc\r\n"},
+        {"C:\\cars\\x -9999\r\n-9999", "C:\\cars\\x -9999\r\n"},
+    };
+    for (const auto& [comments, read] : cases) {
+        Read(SpecText(0, comments, false));
+        EXPECT_EQ(sheet.FileComments, read);
+    }
 }
 
 TEST_F(SpecFileTest, OnlyTheFirstFieldOfTheFirstLineIsTheMagic) {
@@ -121,8 +134,8 @@ TEST_F(SpecFileTest, AnythingButASpecFileLeavesTheWorksheetAlone) {
     std::string path = sheet.CurrentFilePath;
     std::string binary(4096, '\0');
     for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 37);
-    for (const std::string& bytes : {std::string(), std::string("hello\r\n"), binary,
-                                     std::string(100000, 'x')}) {
+    for (const std::string& bytes :
+         {std::string(), std::string("hello\r\n"), binary, std::string(100000, 'x')}) {
         SpecFileResult result = Read(bytes);
         EXPECT_EQ(result.status, SpecFileStatus::NotSpecFile);
         EXPECT_EQ(result.message, "This is not an Vevizadu Gyrant file and can not be used.");
