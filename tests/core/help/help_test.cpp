@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "files/settings_file.h"
 #include "help/help_pages.h"
 #include "help/help_tips.h"
@@ -16,7 +18,8 @@ using testing::WriteFileBytes;
 TEST(ReadTextFile, FlowsLinesIntoParagraphs) {
     testing::ProgramFolder folder;
     WriteFileBytes(folder / "GyrantTEXT/page.txt",
-                   "The Title\r\nfirst line\r\njoined here\r\n \r\n \r\nnew paragraph\r\n  - an item\r\nlast\r\n");
+                   "The Title\r\nfirst line\r\njoined here\r\n \r\n \r\nnew paragraph\r\n  - an "
+                   "item\r\nlast\r\n");
     TextFile page = ReadTextFile(folder.Path(), "page.txt");
     EXPECT_EQ(page.title, "The Title");
     EXPECT_EQ(page.text, "first line joined here\r\r new paragraph  - an item\r last");
@@ -39,8 +42,9 @@ TEST(ReadWarningText, ShowsLinesTwoToEighteen) {
 
 TEST(HelpPages, EveryTopicShipsEachOfItsPages) {
     testing::ProgramFolder folder;
-    for (const char* page : {"helpb0", "helpb1", "helps0", "helps1", "helpd0", "helpd1", "helpo0", "helpo1", "helpbs0",
-                             "helpr0", "helpr1", "helpdh0", "helpdh1", "helpch0", "helpch1", "helpdm0", "helpdm1"}) {
+    for (const char* page :
+         {"helpb0", "helpb1", "helps0", "helps1", "helpd0", "helpd1", "helpo0", "helpo1", "helpbs0",
+          "helpr0", "helpr1", "helpdh0", "helpdh1", "helpch0", "helpch1", "helpdm0", "helpdm1"}) {
         TextFile file = ReadTextFile(folder.Path(), std::string(page) + ".txt");
         EXPECT_FALSE(file.title.empty()) << page;
         EXPECT_GT(file.text.size(), 200u) << page;
@@ -48,17 +52,15 @@ TEST(HelpPages, EveryTopicShipsEachOfItsPages) {
     EXPECT_FALSE(ReadWarningText(folder.Path()).text.empty());
 }
 
-TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrder) {
+TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrderNamingRealButtons) {
     Worksheet sheet;
     EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{1, 0, 2, 3}));
     CloseTip(sheet, 1, true);
     CloseTip(sheet, 3, true);
     EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{0, 2}));
-    CloseTip(sheet, 0, true);
-    CloseTip(sheet, 2, true);
-    EXPECT_TRUE(TipsToShow(sheet).empty());
     EXPECT_EQ(TipFor(7).caption, "Help Tip:  EZ Build Wizard");
-    EXPECT_TRUE(TipFor(2).text.find("\r\r") != std::string::npos);
+    EXPECT_NE(TipFor(1).text.find("clicking on the 'Keep Change' button"), std::string::npos);
+    EXPECT_TRUE(TipFor(3).text.ends_with("then select 'Help on Gyrant'."));
 
     // Tip 3's switch lasts only until the program ends.
     testing::ProgramFolder folder;
@@ -66,82 +68,99 @@ TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrder) {
     ASSERT_TRUE(WriteSettings(sheet, SettingsPath(sheet)).ok);
     Worksheet next;
     ReadSettings(next, SettingsPath(sheet));
-    EXPECT_EQ(TipsToShow(next), (std::vector<int>{3}));
-
+    EXPECT_EQ(TipsToShow(next), (std::vector<int>{0, 2, 3}));
     testing::FakeDialogs dialogs;
     RestartHelpTips(next, dialogs);
     EXPECT_EQ(TipsToShow(next).size(), 4u);
-    EXPECT_EQ(dialogs.messages[0].text, "Help tips will now be shown then next time you start the program.");
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Help tips will now be shown then next time you start the program.");
 }
 
-// A launcher where only the programs named can start; it records every attempt.
-class FakeLauncher : public Launcher {
-public:
-    bool Start(const std::vector<std::string>& command) override {
-        attempts.push_back(command);
-        for (const std::string& program : working)
-            if (command.front() == program) return true;
-        return false;
+// Only the programs named start; it records each attempt, "?" marking one whose exit status counts.
+struct FakeLauncher : Launcher {
+    bool Start(const std::vector<std::string>& command, bool exitStatusCounts) override {
+        attempts.push_back(command.front() + (exitStatusCounts ? "? " : " ") + command.back());
+        return std::ranges::find(working, command.front()) != working.end();
     }
-    std::vector<std::string> working;
-    std::vector<std::vector<std::string>> attempts;
+    void ShowText(const std::string& title, const std::string& text) override {
+        shown = title + ": " + text;
+    }
+    std::vector<std::string> working, attempts;
+    std::string shown;
 };
 
-class FakeSeeker : public FileSeeker {
-public:
+struct FakeSeeker : FileSeeker {
     std::string Seek(const std::string& fileName) override {
-        sought.push_back(fileName);
-        if (answers.empty()) return "";
-        std::string answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return sought.push_back(fileName), answer;
     }
-    std::vector<std::string> answers;
+    std::string answer;
     std::vector<std::string> sought;
 };
 
-TEST(OpenInViewer, TriesEachViewerInTurnAndSaysWhenNoneStarts) {
-    testing::FakeDialogs dialogs;
-    FakeLauncher launcher;
-    launcher.working = {"gedit"};
-    OpenInViewer(launcher, dialogs, "/opt/Gyrant/Readme.doc", "Readme.doc");
-    ASSERT_EQ(launcher.attempts.size(), 3u);
-    EXPECT_EQ(launcher.attempts[0], (std::vector<std::string>{"xdg-open", "/opt/Gyrant/Readme.doc"}));
-    EXPECT_EQ(dialogs.messages[0].text, "When you are finished viewing the Readme.doc document, click on the [X] box "
-                                        "in the upper right corner to return to the Gyrant.");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-
-    launcher.working.clear();
-    OpenInViewer(launcher, dialogs, "/opt/Student/notes.doc", "notes");
-    EXPECT_EQ(launcher.attempts.back()[1], "/opt/Student/notes.txt");
-    EXPECT_EQ(dialogs.messages.back().text, "An appropriate viewer was not found on your system.");
+TEST(OpenInViewer, TriesEachViewerThenShowsTheTextItself) {
+    testing::ProgramFolder folder;
+    const std::string readme = (folder / "Readme.doc").string();
+    const struct {
+        std::vector<std::string> working;
+        std::string path, lastAttempt, shown, lastMessage;
+    } cases[] = {
+        {{"gedit"},
+         readme,
+         "gedit " + readme,
+         "",
+         "When you are finished viewing the Readme.doc document, click "
+         "on the [X] box in the upper right corner to return to the Gyrant."},
+        {{},
+         readme,
+         "leafpad " + readme,
+         "Readme.doc: GYRANT - READ ME\r\n",
+         "When you are finished"},
+        {{},
+         "/opt/Student/notes.doc",
+         "leafpad /opt/Student/notes.txt",
+         "",
+         "An appropriate viewer was not found "
+         "on your system."},
+    };
+    for (const auto& c : cases) {
+        testing::FakeDialogs dialogs;
+        FakeLauncher launcher;
+        launcher.working = c.working;
+        OpenInViewer(launcher, dialogs, c.path, "Readme.doc");
+        EXPECT_EQ(launcher.attempts.front(),
+                  "xdg-open? " + c.lastAttempt.substr(c.lastAttempt.find(' ') + 1));
+        EXPECT_EQ(launcher.attempts.back(), c.lastAttempt);
+        EXPECT_EQ(launcher.shown.substr(0, c.shown.size()), c.shown);
+        EXPECT_TRUE(dialogs.messages.back().text.starts_with(c.lastMessage));
+    }
 }
 
-TEST(OpenWebSite, UsesTheBrowserFoundAndSearchesWhenItIsGone) {
+TEST(OpenWebSite, NamesTheBrowserTriedAndKeepsTheOneFound) {
     Worksheet sheet;
     testing::FakeDialogs dialogs;
     FakeLauncher launcher;
     FakeSeeker seeker;
     launcher.working = {"/usr/bin/firefox"};
-    sheet.BrowserPath = "/usr/bin/firefox";
-    OpenWebSite(sheet, launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
-    EXPECT_EQ(launcher.attempts.size(), 1u);
-    EXPECT_TRUE(seeker.sought.empty());
-
     sheet.BrowserPath = "/old/firefox";
-    seeker.answers = {"/usr/bin/firefox"};
+    seeker.answer = "/usr/bin/firefox";
+    OpenWebSite(sheet, launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
     OpenWebSite(sheet, launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
     EXPECT_EQ(sheet.BrowserPath, "/usr/bin/firefox");
-    EXPECT_EQ(dialogs.messages.back().text,
-              "Internet Explorer was not found where it was expected to be.  The program will now search for it.");
+    EXPECT_EQ(launcher.attempts.size(), 3u);
+    EXPECT_EQ(dialogs.messages[1].text,
+              "/old/firefox could not be started.  The program will now search for firefox.");
 
     sheet.BrowserPath.clear();
-    launcher.working.clear();
-    seeker.answers = {""};
+    seeker.answer = "";
     OpenWebSite(sheet, launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
-    EXPECT_EQ(launcher.attempts.back().front(), "xdg-open");
-    EXPECT_TRUE(dialogs.messages.back().text.starts_with(
-        "We could not locate Internet Explorer on your computer.  Use your normal web browser and visit:\r\r    "));
+    EXPECT_EQ(launcher.attempts.back(), std::string("xdg-open? ") + kMakerWebSite);
+    EXPECT_EQ(dialogs.messages.end()[-2].text,
+              "The desktop's web browser (xdg-open) could not be started.  The program will now "
+              "search for firefox.");
+    EXPECT_TRUE(
+        dialogs.messages.back().text.starts_with("We could not locate firefox on your computer.  "
+                                                 "Use your normal web browser and visit:\r\r    "));
+    EXPECT_EQ(seeker.sought, (std::vector<std::string>{"firefox", "firefox"}));
 }
 
 }  // namespace
