@@ -29,7 +29,7 @@ TextWindow::TextWindow(const QString& title, const QString& text, QWidget* paren
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view, 1);
     layout->addLayout(buttons);
-    resize(view->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 84, 560);
+    resize(view->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 96, 560);
 }
 
 }  // namespace gyrant
