@@ -20,11 +20,15 @@ printf ' 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n' > "$
 seed settings "$build/settings-seed"
 seed row_definitions data/GyrantTEXT/helpi.txt
 seed menu_definition data/CALC/*.CLC
-seed vehicle_weights data/CALC/vehweight.txt
+# A record beyond any vehicle's weight once reached an integer conversion.
+{ head -n 8 data/CALC/vehweight.txt; printf '70\r\nChevrolet\r\nCamaro\r\nZ28\r\n1e300\r\n40\r\n-1\r\n'; } > "$build/heavy-seed"
+seed vehicle_weights data/CALC/vehweight.txt "$build/heavy-seed"
 seed transmissions data/CALC/trans
 seed help_text data/GyrantTEXT/help*[0-9].txt data/GyrantTEXT/WARNING.TXT
 mkdir -p "$corpus/cell_text"
-for cell in "3.73" "  -12.5e3x" "Steel                     1" "1e999" ".005" "4 Wheel, Rear Drive                               0"; do
+# The last cell once overflowed a signed integer while its size was judged.
+for cell in "3.73" "  -12.5e3x" "Steel                     1" "1e999" ".005" "4 Wheel, Rear Drive                               0" \
+    "9999999999999999999999999999999999999999999999999999e9223372036854775807"; do
     printf '%s' "$cell" > "$corpus/cell_text/$(printf '%s' "$cell" | md5sum | cut -c1-8)"
 done
 

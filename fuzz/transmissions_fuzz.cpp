@@ -4,7 +4,8 @@
 #include "fuzz_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-    for (const gyrant::Transmission& transmission : gyrant::LoadTrans(gyrant::fuzzing::WriteInput(data, size, "trans")))
+    for (const gyrant::Transmission& transmission :
+         gyrant::LoadTrans(gyrant::fuzzing::WriteInput(data, size, "trans")).transmissions)
         gyrant::GearEntries(transmission);
     return 0;
 }

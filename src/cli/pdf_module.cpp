@@ -1,15 +1,16 @@
 #include "pdf_module.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <unistd.h>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPageSize>
-#include <QPdfWriter>
 #include <memory>
 
+#include "report/pdf_document.h"
 #include "report/qt_print_surface.h"
 
 namespace {
@@ -23,7 +24,8 @@ std::unique_ptr<QGuiApplication> StartQt() {
         // A private runtime folder of its own spares the user Qt's warning about a missing one.
         QString runtime = QDir::tempPath() + QStringLiteral("/gyrant-runtime-%1").arg(getuid());
         QDir().mkpath(runtime);
-        QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(
+            runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
     static int argc = 1;
@@ -34,18 +36,24 @@ std::unique_ptr<QGuiApplication> StartQt() {
 
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) bool GyrantWritePdfReport(const gyrant::Worksheet& sheet,
-                                                                            const char* path, std::string& message) {
+extern "C" __attribute__((visibility("default"))) bool GyrantWritePdfReport(
+    const gyrant::Worksheet& sheet, const char* path, std::string& message) {
     std::unique_ptr<QGuiApplication> app = StartQt();
-    QString file = QString::fromLocal8Bit(path);
-    QPdfWriter writer(file);
-    writer.setResolution(600);
-    writer.setTitle(QStringLiteral("Calculated Test Results"));
-    writer.setCreator(QStringLiteral("Gyrant v1.1"));
     bool imperial = QLocale::system().measurementSystem() != QLocale::MetricSystem;
-    writer.setPageSize(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4));
-    gyrant::QtPrintSurface surface(writer, QFileInfo(file).absoluteFilePath());
-    gyrant::ReportResult result = gyrant::PrintReportWithComment(sheet, surface, "", gyrant::ReportTimeNow());
+    gyrant::PdfDocument pdf(QPageLayout(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4),
+                                        QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                        QPageLayout::Millimeter));
+    pdf.Writer().setTitle(QStringLiteral("Calculated Test Results"));
+    gyrant::ReportResult result;
+    {
+        gyrant::QtPrintSurface surface(pdf.Writer(),
+                                       QFileInfo(QString::fromLocal8Bit(path)).absoluteFilePath());
+        result = gyrant::PrintReportWithComment(sheet, surface, "", gyrant::ReportTimeNow());
+    }
+    if (result.end == gyrant::ReportEnd::Printed) {
+        gyrant::Outcome saved = pdf.Save(path);
+        if (!saved.ok) result = {gyrant::ReportEnd::Failed, saved.message};
+    }
     message = result.message;
     return result.end != gyrant::ReportEnd::Failed;
 }

@@ -1,93 +1,209 @@
-// The help, tip and file seek windows, driven offscreen.
-
-#include <QtTest>
+// The windows beside the main window, driven offscreen: help pages, the file seek, and printing
+// a sub-menu's picture and the report through Qt's own boxes, which take the focus from the
+// window that opened them as on a desktop.
 
 #include "help/help_window.h"
+
+#include <sys/resource.h>
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QtTest>
+#include <csignal>
+
+#include "calc/calc_window.h"
+#include "files/spec_file.h"
 #include "help/seek_window.h"
+#include "model/setup_tables.h"
+#include "report/print_commands.h"
+#include "shell/main_window.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 
 namespace gyrant {
 
 // The local disks, with one temporary folder as the only drive.
-class OneDriveReader : public FolderReader {
-public:
-    explicit OneDriveReader(std::string drive) : m_drive(std::move(drive)) {}
-    std::optional<Listing> List(const std::string& folder) const override { return m_local.List(folder); }
-    std::vector<std::string> Drives() const override { return {m_drive}; }
-
-private:
-    std::string m_drive;
-    LocalFolderReader m_local;
+struct OneDriveReader : LocalFolderReader {
+    std::string drive;
+    std::vector<std::string> Drives() const override { return {drive}; }
 };
 
 class HelpWindowTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
+    void init();
     void helpPagesThroughATopic();
-    void seekWithOneMatchReturnsItAtOnce();
-    void seekWithSeveralMatchesLetsTheUserChoose();
-    void seekWithNoMatchSaysSoAndStaysOpen();
+    void seekFindsTheFileOrSaysItIsNotThere_data();
+    void seekFindsTheFileOrSaysItIsNotThere();
+    void printingKeepsTheSubMenuAsItWas_data();
+    void printingKeepsTheSubMenuAsItWas();
+    void printingToPdfKeepsTheOrientationAndReportsAFullDisk();
+
+  private:
+    // Answers the next box of a kind that shows, whichever window opened it.
+    void AnswerNextBox(const char* kind, std::function<void(QWidget*)> answer);
+    QString Pdf(const char* name) const {
+        return QString::fromStdString((*m_folder / name).string());
+    }
+
+    std::unique_ptr<testing::ProgramFolder> m_folder;
+    std::unique_ptr<Worksheet> m_sheet;
 };
 
+void HelpWindowTest::init() {
+    m_folder = std::make_unique<testing::ProgramFolder>();
+    m_sheet = std::make_unique<Worksheet>();
+    m_sheet->ProgramFolder = m_folder->Path();
+    QVERIFY(SetupTables(*m_sheet).ok);
+    m_sheet->SpecFilePath = (*m_folder / "GyrantFiles" / "V8 Street Car.qrx").string();
+    QCOMPARE(ReadWriteSpecFile(*m_sheet, true).status, SpecFileStatus::Done);
+}
+
 void HelpWindowTest::helpPagesThroughATopic() {
-    testing::ProgramFolder folder;
-    testing::WriteFileBytes(folder / "GyrantTEXT/helpb0.txt", "Final Drive\r\nfirst\r\npage\r\n");
-    testing::WriteFileBytes(folder / "GyrantTEXT/helpb1.txt", "Final Drive, continued\r\nsecond\r\n");
-    HelpWindow help(folder.Path(), 100, nullptr);
+    testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb0.txt",
+                            "Final Drive\r\nfirst\r\npage\r\n");
+    testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb1.txt",
+                            "Final Drive, continued\r\nsecond\r\n");
+    HelpWindow help(m_folder->Path(), 100, nullptr);
     QCOMPARE(help.windowTitle(), QStringLiteral("Final Drive"));
     QCOMPARE(help.Text()->text(), QStringLiteral("first page"));
-    QVERIFY(!help.PreviousButton()->isEnabled());
-    QVERIFY(help.NextButton()->isEnabled());
+    QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
     help.NextButton()->click();
     QCOMPARE(help.windowTitle(), QStringLiteral("Final Drive, continued"));
-    QVERIFY(help.PreviousButton()->isEnabled());
-    QVERIFY(!help.NextButton()->isEnabled());
+    QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
 }
 
-void HelpWindowTest::seekWithOneMatchReturnsItAtOnce() {
-    testing::ProgramFolder folder;
-    std::filesystem::create_directories(folder / "disk/usr/bin");
-    testing::WriteFileBytes(folder / "disk/usr/bin/firefox", "x");
-    OneDriveReader reader((folder / "disk").string());
-    testing::FakeDialogs dialogs;
-    SeekWindow seek(reader, dialogs, "firefox", nullptr);
-    seek.Search();
-    QCOMPARE(QString::fromStdString(seek.SeekFileName()), QString::fromStdString((folder / "disk/usr/bin/firefox").string()));
-    QCOMPARE(seek.result(), int(QDialog::Accepted));
+void HelpWindowTest::seekFindsTheFileOrSaysItIsNotThere_data() {
+    QTest::addColumn<int>("copies");
+    for (int copies : {0, 1, 2}) QTest::addRow("%d copies", copies) << copies;
 }
 
-void HelpWindowTest::seekWithSeveralMatchesLetsTheUserChoose() {
-    testing::ProgramFolder folder;
-    for (const char* dir : {"disk/a", "disk/b"}) {
-        std::filesystem::create_directories(folder / dir);
-        testing::WriteFileBytes(folder / dir / "firefox", "x");
+void HelpWindowTest::seekFindsTheFileOrSaysItIsNotThere() {
+    QFETCH(int, copies);
+    std::filesystem::path disk = *m_folder / "disk";
+    std::filesystem::create_directories(disk);
+    for (int i = 0; i < copies; ++i) {
+        std::filesystem::create_directories(disk / (i ? "b" : "a"));
+        testing::WriteFileBytes(disk / (i ? "b" : "a") / "firefox", "x");
     }
-    OneDriveReader reader((folder / "disk").string());
+    OneDriveReader reader;
+    reader.drive = disk.string();
     testing::FakeDialogs dialogs;
     SeekWindow seek(reader, dialogs, "firefox", nullptr);
     seek.show();
     seek.Search();
-    QCOMPARE(seek.Found()->count(), 2);
-    QVERIFY(seek.findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly) != nullptr);
-    seek.Found()->setCurrentRow(1);
-    emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
-    QCOMPARE(QString::fromStdString(seek.SeekFileName()), QString::fromStdString((folder / "disk/a/firefox").string()));
+    QString found = QString::fromStdString((disk / "a" / "firefox").string());
+    if (copies == 2) {
+        QCOMPARE(seek.Found()->count(), 2);
+        seek.Found()->setCurrentRow(1);
+        emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
+    } else if (copies == 0) {
+        QVERIFY(dialogs.messages.at(0).text.starts_with("This file was not found on the "));
+        QVERIFY(seek.isVisible());
+        seek.CancelOrHalt();
+        found.clear();
+    }
+    QCOMPARE(dialogs.messages.size(), std::size_t(copies == 0));
+    QCOMPARE(QString::fromStdString(seek.SeekFileName()), found);
+    QCOMPARE(seek.result(), int(copies == 0 ? QDialog::Rejected : QDialog::Accepted));
 }
 
-void HelpWindowTest::seekWithNoMatchSaysSoAndStaysOpen() {
-    testing::ProgramFolder folder;
-    OneDriveReader reader(folder.Path().string());
+void HelpWindowTest::AnswerNextBox(const char* kind, std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, this, [poll, kind, answer] {
+        if (QWidget* box = QApplication::activeModalWidget(); box && box->inherits(kind)) {
+            poll->deleteLater();
+            poll->stop();
+            answer(box);
+        }
+    });
+    poll->start(10);
+}
+
+void HelpWindowTest::printingKeepsTheSubMenuAsItWas_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("comment");
+    for (int kind = 1; kind <= 6; ++kind) {
+        QTest::addRow("kind %d, comment", kind) << kind << QStringLiteral("Before the dyno run");
+        QTest::addRow("kind %d, Cancel", kind) << kind << QString();
+    }
+}
+
+void HelpWindowTest::printingKeepsTheSubMenuAsItWas() {
+    QFETCH(int, kind);
+    QFETCH(QString, comment);
+    int row = 1;
+    while (m_sheet->Rows.RowCalcKind[row] != kind) ++row;
+    MainWindow window(*m_sheet);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.Editor().TableClick(kProposed, row);
+    window.ShowWorksheet();
+    window.StripWidget().Button(QStringLiteral("Calc"))->click();
+    QPointer<CalcWindow> calc = window.findChild<CalcWindow*>();
+    QVERIFY(calc && QTest::qWaitForWindowActive(calc));
+    QImage before = calc->grab().toImage(), picture;
+    AnswerNextBox("QInputDialog", [&](QWidget* box) {
+        static_cast<QInputDialog*>(box)->setTextValue(comment);
+        if (comment.isEmpty()) return static_cast<QDialog*>(box)->reject();
+        static_cast<QDialog*>(box)->accept();
+        AnswerNextBox("QFileDialog", [&](QWidget* chooser) {
+            // The picture has been taken: the sub-menu shows its footer in place of its buttons.
+            if (calc &&
+                calc->findChild<QLabel*>(QStringLiteral("Label2"))->text().endsWith(comment))
+                picture = CaptureWindowImage(calc);
+            static_cast<QFileDialog*>(chooser)->selectFile(Pdf("sub-menu.pdf"));
+            static_cast<QDialog*>(chooser)->accept();
+        });
+    });
+    for (QPushButton* button : calc->findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("Print")) QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(calc && calc->isVisible());
+    QTRY_VERIFY(calc->isActiveWindow());
+    QCOMPARE(calc->grab().toImage(), before);
+    QCOMPARE(picture.size(), comment.isEmpty() ? QSize(0, 0) : before.size() + QSize(0, 13));
+    QVERIFY(comment.isEmpty() ||
+            picture.copy(0, 0, before.width(), 100) == before.copy(0, 0, before.width(), 100));
+    QCOMPARE(QFileInfo(Pdf("sub-menu.pdf")).size() > 1000, !comment.isEmpty());
+    // Clicking back into the main window still discards the sub-menu.
+    window.activateWindow();
+    QTRY_VERIFY(!calc);
+}
+
+void HelpWindowTest::printingToPdfKeepsTheOrientationAndReportsAFullDisk() {
     testing::FakeDialogs dialogs;
-    SeekWindow seek(reader, dialogs, "firefox", nullptr);
-    seek.show();
-    seek.Search();
-    QCOMPARE(dialogs.messages.size(), std::size_t{1});
-    QVERIFY(dialogs.messages[0].text.starts_with("This file was not found on the "));
-    QVERIFY(seek.isVisible());
-    seek.CancelOrHalt();
-    QCOMPARE(QString::fromStdString(seek.SeekFileName()), QString());
+    PrintCommands printing(*m_sheet, dialogs, nullptr);
+    QLabel wide(QStringLiteral("A picture wider than high"));
+    wide.resize(400, 100);
+    wide.show();
+    // A cancelled file chooser changes nothing; a printed picture gives the report its page back.
+    dialogs.files = {std::nullopt, Pdf("picture.pdf").toStdString(),
+                     Pdf("report.pdf").toStdString()};
+    dialogs.inputs = {" ", " "};
+    printing.PrintWindowImage(&wide);
+    QCOMPARE(printing.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    printing.PrintWindowImage(&wide);
+    QCOMPARE(printing.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    printing.PrintWorksheet();
+    QVERIFY(dialogs.messages.empty());
+    QVERIFY(QFileInfo(Pdf("picture.pdf")).size() > 1000 &&
+            QFileInfo(Pdf("report.pdf")).size() > 1000);
+
+    // A disk that takes no more than 2000 bytes of a file.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit unlimited{}, full{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    full = {2000, unlimited.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &full);
+    dialogs.files = {Pdf("full report.pdf").toStdString(), Pdf("full picture.pdf").toStdString()};
+    printing.PrintWorksheet();
+    printing.PrintWindowImage(&wide);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    QCOMPARE(dialogs.messages.size(), std::size_t{2});
+    QVERIFY(dialogs.messages[0].text.find("full report.pdf") != std::string::npos);
+    QVERIFY(dialogs.messages[1].text.find("full picture.pdf") != std::string::npos);
+    QCOMPARE(QDir(Pdf("")).entryList({QStringLiteral("full*")}), QStringList());
 }
 
 }  // namespace gyrant

@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QLocale>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLocale>
 
 #include "files/display_name.h"
 #include "help/help_window.h"
@@ -18,7 +18,11 @@ namespace gyrant {
 
 CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs& dialogs,
                        std::function<void(QWidget*)> print, QWidget* parent)
-    : QDialog(parent), m_menu(std::move(menu)), m_sheet(sheet), m_dialogs(dialogs), m_print(std::move(print)) {
+    : QDialog(parent),
+      m_menu(std::move(menu)),
+      m_sheet(sheet),
+      m_dialogs(dialogs),
+      m_print(std::move(print)) {
     setObjectName(QStringLiteral("frmCalcData"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromCell(m_menu->Caption()));
@@ -26,6 +30,7 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
     QFont small = font();
     small.setPixelSize(11);
     setFont(small);
+    m_closer = new ClosesOnFocusLoss(*this);
     Build();
     ShowModel();
 }
@@ -33,7 +38,8 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
 namespace {
 
 QRect Pixels(const TwipsRect& r) {
-    return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width), TwipsToPixels(r.height));
+    return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
+                 TwipsToPixels(r.height));
 }
 
 }  // namespace
@@ -42,7 +48,9 @@ void CalcWindow::Build() {
     CalcLayout layout = LayOutCalcMenu(m_menu->Definition(), m_menu->Kind());
     int groups = static_cast<int>(m_menu->Definition().groupCaptions.size());
     for (int group = 1; group <= groups; ++group) {
-        auto* frame = new QGroupBox(FromCell(m_menu->Definition().groupCaptions[static_cast<std::size_t>(group - 1)]), this);
+        auto* frame = new QGroupBox(
+            FromCell(m_menu->Definition().groupCaptions[static_cast<std::size_t>(group - 1)]),
+            this);
         frame->setGeometry(Pixels(layout.groups[static_cast<std::size_t>(group)]));
     }
     BuildOutputs(layout);
@@ -55,7 +63,8 @@ void CalcWindow::Build() {
     m_note->setGeometry(Pixels(layout.note));
     m_footer = new QLabel(this);
     m_footer->setObjectName(QStringLiteral("Label2"));
-    m_footer->setGeometry(8, TwipsToPixels(layout.buttonsTop), TwipsToPixels(layout.width) - 16, 48);
+    m_footer->setGeometry(8, TwipsToPixels(layout.buttonsTop), TwipsToPixels(layout.width) - 16,
+                          48);
     m_footer->hide();
     BuildButtons(layout);
     setFixedSize(TwipsToPixels(layout.width), TwipsToPixels(layout.height));
@@ -118,7 +127,8 @@ void CalcWindow::BuildInputs(const CalcLayout& layout) {
             field = list;
         } else {
             auto* box = new QLineEdit(this);
-            connect(box, &QLineEdit::textEdited, this, [this, k](const QString& text) { m_menu->Input(k).text = ToCell(text); });
+            connect(box, &QLineEdit::textEdited, this,
+                    [this, k](const QString& text) { m_menu->Input(k).text = ToCell(text); });
             m_boxes[index] = box;
             field = box;
         }
@@ -156,7 +166,9 @@ void CalcWindow::ShowModel() {
 
 int CalcWindow::InputOf(QObject* widget) const {
     for (int k = 1; k <= kMostCalcInputs; ++k)
-        if (m_boxes[static_cast<std::size_t>(k)] == widget || m_lists[static_cast<std::size_t>(k)] == widget) return k;
+        if (m_boxes[static_cast<std::size_t>(k)] == widget ||
+            m_lists[static_cast<std::size_t>(k)] == widget)
+            return k;
     return 0;
 }
 
@@ -165,7 +177,8 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
     if (k == 0) return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Down) {
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+            key->key() == Qt::Key_Down) {
             focusNextChild();
             return true;
         }
@@ -177,16 +190,21 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
     QLineEdit* box = TextBox(k);
     if (box && event->type() == QEvent::FocusIn) {
         m_previousText = m_menu->Input(k).text;
-        QMetaObject::invokeMethod(box, [box] { box->selectAll(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            box, [box] { box->selectAll(); }, Qt::QueuedConnection);
     }
-    auto reason = event->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(event)->reason() : Qt::OtherFocusReason;
-    if (box && event->type() == QEvent::FocusOut && !m_busy && reason != Qt::ActiveWindowFocusReason &&
-        reason != Qt::PopupFocusReason) {
+    auto reason = event->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(event)->reason()
+                                                    : Qt::OtherFocusReason;
+    if (box && event->type() == QEvent::FocusOut && !m_busy &&
+        reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
         m_busy = true;
         std::optional<std::string> warning = m_menu->LeaveInput(k, m_previousText);
         if (warning) {
-            m_dialogs.ShowMessage({*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
-            QMetaObject::invokeMethod(box, [box] { box->setFocus(); }, Qt::QueuedConnection);
+            ClosesOnFocusLoss::Hold hold(*m_closer);
+            m_dialogs.ShowMessage(
+                {*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+            QMetaObject::invokeMethod(
+                box, [box] { box->setFocus(); }, Qt::QueuedConnection);
         }
         ShowModel();
         m_busy = false;
@@ -195,45 +213,47 @@ bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CalcWindow::UseValue() {
-    m_busy = true;
-    bool close = m_menu->UseCalcValue(m_dialogs);
-    m_busy = false;
+    bool close = false;
+    {
+        ClosesOnFocusLoss::Hold hold(*m_closer);
+        m_busy = true;
+        close = m_menu->UseCalcValue(m_dialogs);
+        m_busy = false;
+    }
     if (close) accept();
 }
 
 void CalcWindow::ShowHelp() {
-    m_helpOpen = true;
     auto* help = new HelpWindow(m_sheet.ProgramFolder, m_menu->Kind() * 100, this);
-    connect(help, &QDialog::finished, this, [this] { m_helpOpen = false; });
+    m_closer->HoldWhile(*help);
     help->show();
 }
 
 void CalcWindow::Print() {
+    // The comment box, the printer's questions and the PDF file chooser all take the focus.
+    ClosesOnFocusLoss::Hold hold(*m_closer);
     std::string comment = m_dialogs.InputBox(
-        "Enter a comment which will be printed at the bottom of this menu.\r\rJust press <Enter> or click on OK to "
+        "Enter a comment which will be printed at the bottom of this menu.\r\rJust press <Enter> "
+        "or click on OK to "
         "enter no comment.  Click on Cancel to cancel printing.",
         "Printed Comment", " ");
     if (comment.empty()) return;
     m_busy = true;
-    QString when = QLocale::system().toString(QDateTime::currentDateTime(), QStringLiteral("M/d/yy h:mm ap"));
+    QString when =
+        QLocale::system().toString(QDateTime::currentDateTime(), QStringLiteral("M/d/yy h:mm ap"));
     m_footer->setText(QStringLiteral("Vevizadu Gyrant v1.1\nFile: %1          %2\n%3")
                           .arg(FromCell(m_sheet.DisplayName), when, FromCell(comment)));
     m_footer->show();
-    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) button->hide();
+    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        button->hide();
     setFixedHeight(height() + TwipsToPixels(200));
     QCoreApplication::processEvents();
     m_print(this);
-    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly)) button->show();
+    for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        button->show();
     m_footer->hide();
     setFixedHeight(height() - TwipsToPixels(200));
     m_busy = false;
-}
-
-bool CalcWindow::event(QEvent* event) {
-    // Clicking back into the main window discards the sub-menu, unless its help page is open.
-    if (event->type() == QEvent::WindowDeactivate && isVisible() && !m_helpOpen && !m_busy)
-        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-    return QDialog::event(event);
 }
 
 }  // namespace gyrant

@@ -14,13 +14,14 @@
 
 #include "calc/calc_layout.h"
 #include "calc/calc_menu.h"
+#include "closes_on_focus_loss.h"
 
 namespace gyrant {
 
 class CalcWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // `print` prints the window's picture; `help` opens the help topic of the sub-menu.
     CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs& dialogs,
                std::function<void(QWidget*)> print, QWidget* parent);
@@ -31,11 +32,10 @@ public:
     QLabel* OutputValue(int k) { return m_outputValues.at(static_cast<std::size_t>(k)); }
     QPushButton* UseButton() { return m_use; }
 
-protected:
-    bool event(QEvent* event) override;
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Build();
     void BuildOutputs(const CalcLayout& layout);
     void BuildInputs(const CalcLayout& layout);
@@ -59,7 +59,7 @@ private:
     QLabel* m_footer = nullptr;
     QPushButton* m_use = nullptr;
     std::string m_previousText;
-    bool m_helpOpen = false;
+    ClosesOnFocusLoss* m_closer = nullptr;
     bool m_busy = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "closes_on_focus_loss.h"
 #include "files/file_commands.h"
 #include "text/cell_codec.h"
 
@@ -20,15 +21,19 @@ QLabel* Note(const QString& text, QWidget* parent) {
 
 }  // namespace
 
-CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent) : QDialog(parent), m_sheet(sheet) {
+CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent)
+    : QDialog(parent), m_sheet(sheet) {
     setObjectName(QStringLiteral("frmComments"));
     setWindowTitle(QStringLiteral("Vevizadu Gyrant File Comments"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Clicking another window discards the typing, as Cancel does.
+    new ClosesOnFocusLoss(*this);
 
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     // The comments keep CR LF line breaks; the box edits plain lines.
-    m_text->setPlainText(FromCell(sheet.FileComments).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_text->setPlainText(
+        FromCell(sheet.FileComments).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -40,11 +45,15 @@ CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent) : QDialog(pare
     buttons->addWidget(ok);
     buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Note(QStringLiteral("Tip:  Enter comments to describe the specs in this file.  These will be "
-                                          "printed with reports and saved when you save this file."), this));
+    layout->addWidget(Note(
+        QStringLiteral("Tip:  Enter comments to describe the specs in this file.  These will be "
+                       "printed with reports and saved when you save this file."),
+        this));
     layout->addWidget(m_text, 1);
-    layout->addWidget(Note(QStringLiteral("Important:  We recommend you press <Enter> at the end of each line or "
-                                          "comment to ensure all comments are printed on printouts."), this));
+    layout->addWidget(
+        Note(QStringLiteral("Important:  We recommend you press <Enter> at the end of each line or "
+                            "comment to ensure all comments are printed on printouts."),
+             this));
     layout->addLayout(buttons);
     resize(520, 340);
     m_text->setFocus();
@@ -55,12 +64,6 @@ void CommentsWindow::Keep() {
     text.replace(QChar('\n'), QStringLiteral("\r\n"));
     KeepComments(m_sheet, ToCell(text));
     accept();
-}
-
-bool CommentsWindow::event(QEvent* event) {
-    // Clicking another window discards the typing, as Cancel does.
-    if (event->type() == QEvent::WindowDeactivate && isVisible()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-    return QDialog::event(event);
 }
 
 }  // namespace gyrant

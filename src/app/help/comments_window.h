@@ -13,15 +13,12 @@ namespace gyrant {
 class CommentsWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     CommentsWindow(Worksheet& sheet, QWidget* parent);
 
     QPlainTextEdit* Text() { return m_text; }
 
-protected:
-    bool event(QEvent* event) override;
-
-private:
+  private:
     void Keep();
 
     Worksheet& m_sheet;

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "closes_on_focus_loss.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
@@ -12,6 +13,8 @@ HelpWindow::HelpWindow(const std::filesystem::path& programFolder, int helpPageN
     : QDialog(parent), m_pages(programFolder, helpPageNo) {
     setObjectName(QStringLiteral("HelpForm"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Clicking anywhere outside the help closes it.
+    new ClosesOnFocusLoss(*this);
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("Label1"));
     m_text->setWordWrap(true);
@@ -46,12 +49,6 @@ void HelpWindow::ShowPage() {
     m_text->setText(FromMessage(m_pages.Text()));
     m_previous->setEnabled(m_pages.PreviousEnabled());
     m_next->setEnabled(m_pages.NextEnabled());
-}
-
-bool HelpWindow::event(QEvent* event) {
-    // Clicking anywhere outside the help closes it.
-    if (event->type() == QEvent::WindowDeactivate && isVisible()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-    return QDialog::event(event);
 }
 
 }  // namespace gyrant

@@ -14,17 +14,14 @@ namespace gyrant {
 class HelpWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     HelpWindow(const std::filesystem::path& programFolder, int helpPageNo, QWidget* parent);
 
     QPushButton* PreviousButton() { return m_previous; }
     QPushButton* NextButton() { return m_next; }
     QLabel* Text() { return m_text; }
 
-protected:
-    bool event(QEvent* event) override;
-
-private:
+  private:
     void ShowPage();
 
     HelpPages m_pages;

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "closes_on_focus_loss.h"
 #include "help/emblem.h"
 #include "help/help_tips.h"
 #include "help/text_file.h"
@@ -22,7 +23,7 @@ constexpr int kSplashMilliseconds = 3000;
 
 // Red line segments drawn over the main window, pointing at what a tip speaks of.
 class MarkingLines : public QWidget {
-public:
+  public:
     MarkingLines(QWidget* window, QList<QLine> lines) : QWidget(window), m_lines(std::move(lines)) {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setGeometry(window->rect());
@@ -30,7 +31,7 @@ public:
         raise();
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
@@ -38,7 +39,7 @@ protected:
         painter.drawLines(m_lines);
     }
 
-private:
+  private:
     QList<QLine> m_lines;
 };
 
@@ -66,16 +67,18 @@ QList<QLine> MarksFor(MainWindow& window, int tip) {
     switch (tip) {
         case 1: {
             SpecGrid& grid = window.Grid(kBaseline);
-            QRect column(grid.columnViewportPosition(kColDescription), 0, grid.columnWidth(kColDescription),
-                         grid.viewport()->height());
+            QRect column(grid.columnViewportPosition(kColDescription), 0,
+                         grid.columnWidth(kColDescription), grid.viewport()->height());
             QList<QLine> lines = Around(InWindow(&window, grid.viewport(), column));
             QWidget* value = window.StripWidget().TextBox(kColValue);
-            lines << QLine(InWindow(&window, value, value->rect()).bottomLeft(), lines.front().p1());
+            lines << QLine(InWindow(&window, value, value->rect()).bottomLeft(),
+                           lines.front().p1());
             return lines;
         }
         case 0: {
             QRect menu = menuRect("mnuEZ");
-            return {QLine(menu.bottomLeft(), menu.bottomRight()), QLine(menu.bottomLeft(), menu.bottomLeft() + QPoint(40, 40))};
+            return {QLine(menu.bottomLeft(), menu.bottomRight()),
+                    QLine(menu.bottomLeft(), menu.bottomLeft() + QPoint(40, 40))};
         }
         case 2: {
             QRect menu = menuRect("mnuFile");
@@ -99,7 +102,8 @@ void ShowTips(MainWindow& window, Worksheet& sheet) {
 
 }  // namespace
 
-SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+SplashWindow::SplashWindow(QWidget* parent)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("SplashForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* picture = new QLabel(this);
@@ -121,7 +125,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
     layout->addWidget(picture);
     layout->addSpacing(20);
     layout->addLayout(text);
-    setStyleSheet(QStringLiteral("SplashWindow { background: #f4f1ea; border: 2px solid #5a5f6e; }"));
+    setStyleSheet(
+        QStringLiteral("SplashWindow { background: #f4f1ea; border: 2px solid #5a5f6e; }"));
     setAttribute(Qt::WA_StyledBackground);
 }
 
@@ -151,6 +156,7 @@ TipWindow::TipWindow(int tipNumber, QWidget* parent) : QDialog(parent) {
 WarningWindow::WarningWindow(Worksheet& sheet, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PrintScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
+    new ClosesOnFocusLoss(*this);
     TextFile warning = ReadWarningText(sheet.ProgramFolder);
     setWindowTitle(FromCell(warning.title));
     auto* text = new QLabel(FromMessage(warning.text).trimmed(), this);
@@ -165,11 +171,6 @@ WarningWindow::WarningWindow(Worksheet& sheet, QWidget* parent) : QDialog(parent
     layout->addWidget(text);
     layout->addWidget(ok, 0, Qt::AlignRight);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-}
-
-bool WarningWindow::event(QEvent* event) {
-    if (event->type() == QEvent::WindowDeactivate && isVisible()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
-    return QDialog::event(event);
 }
 
 void ShowStartSequence(MainWindow& window, Worksheet& sheet) {

@@ -18,7 +18,7 @@ class MainWindow;
 class SplashWindow : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit SplashWindow(QWidget* parent);
 };
 
@@ -26,11 +26,11 @@ public:
 class TipWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     TipWindow(int tipNumber, QWidget* parent);
     bool DontShowAgain() const { return m_check->isChecked(); }
 
-private:
+  private:
     QCheckBox* m_check = nullptr;
 };
 
@@ -38,11 +38,8 @@ private:
 class WarningWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     WarningWindow(Worksheet& sheet, QWidget* parent);
-
-protected:
-    bool event(QEvent* event) override;
 };
 
 // Runs the start sequence over the main window: splash, tips, warning.

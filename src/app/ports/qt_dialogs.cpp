@@ -1,5 +1,6 @@
 #include "ports/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -70,6 +71,13 @@ QString ToQtFilter(const std::string& filter) {
     return text.section(QChar('|'), 0, 0).replace(QStringLiteral("*.*"), QStringLiteral("*"));
 }
 
+// The window the user is working in owns the box, so the box stands over it and gives the focus
+// back to it when answered.
+QWidget* Owner(QWidget* fallback) {
+    QWidget* active = QApplication::activeWindow();
+    return active ? active : fallback;
+}
+
 // Paths are the file system's own (UTF-8), never cell text.
 QString PathOf(const FileChooser& chooser) {
     return QString::fromStdString(chooser.folder) + QChar('/') +
@@ -80,7 +88,7 @@ QString PathOf(const FileChooser& chooser) {
 
 Answer QtDialogs::ShowMessage(const Message& message) {
     QMessageBox box(ToQt(message.icon), FromMessage(message.title), FromMessage(message.text),
-                    ToQt(message.buttons), m_parent);
+                    ToQt(message.buttons), Owner(m_parent));
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == Buttons::YesNo) box.setEscapeButton(QMessageBox::No);
     return FromQt(box.exec());
@@ -89,14 +97,14 @@ Answer QtDialogs::ShowMessage(const Message& message) {
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
     bool ok = false;
-    QString answer = QInputDialog::getText(m_parent, FromMessage(title), FromMessage(prompt),
+    QString answer = QInputDialog::getText(Owner(m_parent), FromMessage(title), FromMessage(prompt),
                                            QLineEdit::Normal, FromCell(defaultText), &ok);
     return ok ? ToCell(answer) : std::string{};
 }
 
 std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
     QString folder = PathOf(chooser);
-    QString path = QFileDialog::getOpenFileName(m_parent, FromCell(chooser.title), folder,
+    QString path = QFileDialog::getOpenFileName(Owner(m_parent), FromCell(chooser.title), folder,
                                                 ToQtFilter(chooser.filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
@@ -106,7 +114,7 @@ std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser)
     QFileDialog::Options options;
     if (!chooser.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
     QString folder = PathOf(chooser);
-    QString path = QFileDialog::getSaveFileName(m_parent, FromCell(chooser.title), folder,
+    QString path = QFileDialog::getSaveFileName(Owner(m_parent), FromCell(chooser.title), folder,
                                                 ToQtFilter(chooser.filter), nullptr, options);
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();

@@ -1,6 +1,7 @@
 #include "report/print_commands.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintDialog>
@@ -9,6 +10,7 @@
 
 #include "files/file_commands.h"
 #include "report/fit_to_page.h"
+#include "report/pdf_document.h"
 #include "report/printed_report.h"
 #include "report/qt_print_surface.h"
 #include "text/cell_codec.h"
@@ -16,7 +18,9 @@
 namespace gyrant {
 namespace {
 
-bool HasPrinter() { return !QPrinterInfo::availablePrinters().isEmpty(); }
+bool HasPrinter() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
 
 // "V8 Street Car.qrx" becomes "V8 Street Car".
 std::string WithoutEnding(const std::string& name) {
@@ -30,8 +34,10 @@ PrintCommands::PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent
     : m_sheet(sheet), m_dialogs(dialogs), m_parent(parent) {}
 
 bool PrintCommands::ChooseTarget(const std::string& name) {
-    bool pdfChosen = m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
-    if (HasPrinter() && (m_printer.outputFormat() == QPrinter::NativeFormat || pdfChosen)) return true;
+    bool pdfChosen =
+        m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
+    if (HasPrinter() && (m_printer.outputFormat() == QPrinter::NativeFormat || pdfChosen))
+        return true;
     FileChooser chooser;
     chooser.title = "Print to a PDF File";
     chooser.filter = "PDF Files (*.pdf)|*.pdf";
@@ -46,7 +52,8 @@ bool PrintCommands::ChooseTarget(const std::string& name) {
 }
 
 QString PrintCommands::TargetName() const {
-    if (m_printer.outputFormat() == QPrinter::PdfFormat) return QFileInfo(m_printer.outputFileName()).absoluteFilePath();
+    if (m_printer.outputFormat() == QPrinter::PdfFormat)
+        return QFileInfo(m_printer.outputFileName()).absoluteFilePath();
     return m_printer.printerName();
 }
 
@@ -54,11 +61,27 @@ void PrintCommands::Fail(const std::string& message) {
     m_dialogs.ShowMessage({message, "Print Failed", Buttons::Ok, Icon::Critical, Answer::Ok});
 }
 
+std::unique_ptr<PdfDocument> PrintCommands::PdfTarget() const {
+    if (m_printer.outputFormat() != QPrinter::PdfFormat) return nullptr;
+    return std::make_unique<PdfDocument>(m_printer.pageLayout());
+}
+
+void PrintCommands::SavePdf(const PdfDocument& pdf) {
+    Outcome saved = pdf.Save(QFile::encodeName(m_printer.outputFileName()).toStdString());
+    if (!saved.ok) Fail(saved.message);
+}
+
 void PrintCommands::PrintWorksheet() {
     if (!ChooseTarget(m_sheet.DisplayName)) return;
-    QtPrintSurface surface(m_printer, TargetName());
-    ReportResult result = PrintReport(m_sheet, surface, m_dialogs, ReportTimeNow());
-    if (result.end == ReportEnd::Failed) Fail(result.message);
+    std::unique_ptr<PdfDocument> pdf = PdfTarget();
+    ReportResult result;
+    {
+        QtPrintSurface surface(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(m_printer),
+                               TargetName());
+        result = PrintReport(m_sheet, surface, m_dialogs, ReportTimeNow());
+    }
+    if (result.end == ReportEnd::Failed) return Fail(result.message);
+    if (result.end == ReportEnd::Printed && pdf) SavePdf(*pdf);
 }
 
 void PrintCommands::PrintSetup() {
@@ -68,28 +91,53 @@ void PrintCommands::PrintSetup() {
 }
 
 QImage CaptureWindowImage(QWidget* window) {
+    // The window system gives the frame and the window paints its own contents, so that nothing
+    // that stood over it a moment ago (the box just answered) gets into the picture.
+    QImage contents = window->grab().toImage();
     QScreen* screen = window->screen();
     QRect frame = window->frameGeometry();
-    QPixmap shot;
-    if (screen && QGuiApplication::platformName() != QStringLiteral("offscreen"))
-        shot = screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-    if (shot.isNull()) shot = window->grab();
-    return shot.toImage();
+    if (!screen || QGuiApplication::platformName() == QStringLiteral("offscreen") ||
+        frame.size() == window->size())
+        return contents;
+    QImage shot =
+        screen->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height()).toImage();
+    if (shot.isNull()) return contents;
+    QPainter painter(&shot);
+    painter.drawImage(window->geometry().topLeft() - frame.topLeft(), contents);
+    return shot;
 }
+
+namespace {
+
+// Paints the picture as large as the page allows, the page turned the picture's way.
+bool PaintPicture(QPagedPaintDevice& device, const QImage& image) {
+    device.setPageOrientation(PrintsInLandscape(image.width(), image.height())
+                                  ? QPageLayout::Landscape
+                                  : QPageLayout::Portrait);
+    std::optional<PrintedSize> size =
+        FitToPage(image.width(), image.height(), device.width(), device.height());
+    QPainter painter;
+    if (!size || !painter.begin(&device)) return false;
+    painter.drawImage(QRectF(0, 0, size->width, size->height), image);
+    return painter.end();
+}
+
+}  // namespace
 
 void PrintCommands::PrintWindowImage(QWidget* window) {
     QImage image = CaptureWindowImage(window);
-    m_printer.setPageOrientation(PrintsInLandscape(image.width(), image.height()) ? QPageLayout::Landscape
-                                                                                  : QPageLayout::Portrait);
-    QRectF page = m_printer.pageRect(QPrinter::DevicePixel);
-    std::optional<PrintedSize> size = FitToPage(image.width(), image.height(), page.width(), page.height());
-    if (!size) return Fail("The window's picture has no size to print.");
+    if (image.isNull()) return Fail("The window's picture has no size to print.");
     if (!ChooseTarget(ToCell(window->windowTitle()))) return;
-    QPainter painter;
-    if (!painter.begin(&m_printer))
-        return Fail(ToCell(QStringLiteral("The picture could not be printed on %1.").arg(TargetName())));
-    painter.drawImage(QRectF(0, 0, size->width, size->height), image);
-    if (!painter.end()) Fail(ToCell(QStringLiteral("The picture could not be printed on %1.").arg(TargetName())));
+    std::unique_ptr<PdfDocument> pdf = PdfTarget();
+    // The report goes on in the orientation the user chose, whatever the picture needed.
+    QPageLayout chosen = m_printer.pageLayout();
+    bool painted =
+        PaintPicture(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(m_printer), image);
+    m_printer.setPageLayout(chosen);
+    if (!painted)
+        return Fail(
+            ToCell(QStringLiteral("The picture could not be printed on %1.").arg(TargetName())));
+    if (pdf) SavePdf(*pdf);
 }
 
 }  // namespace gyrant

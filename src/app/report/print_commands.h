@@ -5,14 +5,16 @@
 
 #include <QPrinter>
 #include <QWidget>
+#include <memory>
 
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
+#include "report/pdf_document.h"
 
 namespace gyrant {
 
 class PrintCommands {
-public:
+  public:
     PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent);
 
     // Prints the worksheet's report, after its questions.
@@ -24,10 +26,13 @@ public:
 
     QPrinter& Printer() { return m_printer; }
 
-private:
+  private:
     // Makes the printer ready: the chosen printer, or a PDF file the user names. False on cancel.
     bool ChooseTarget(const std::string& name);
     QString TargetName() const;
+    // A PDF to paint on when the print goes into a PDF file; nothing when it goes to a printer.
+    std::unique_ptr<PdfDocument> PdfTarget() const;
+    void SavePdf(const PdfDocument& pdf);
     void Fail(const std::string& message);
 
     Worksheet& m_sheet;

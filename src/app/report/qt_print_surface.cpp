@@ -24,8 +24,12 @@ QRectF QtPrintSurface::PaintRect() const {
     return m_device.pageLayout().paintRectPixels(m_device.logicalDpiX());
 }
 
-double QtPrintSurface::PageWidth() const { return PaintRect().width(); }
-double QtPrintSurface::PageHeight() const { return PaintRect().height(); }
+double QtPrintSurface::PageWidth() const {
+    return PaintRect().width();
+}
+double QtPrintSurface::PageHeight() const {
+    return PaintRect().height();
+}
 
 std::vector<std::string> QtPrintSurface::InstalledFonts() const {
     std::vector<std::string> fonts;
@@ -33,23 +37,31 @@ std::vector<std::string> QtPrintSurface::InstalledFonts() const {
     return fonts;
 }
 
-std::string QtPrintSurface::FontName() const { return ToCell(m_font.family()); }
+std::string QtPrintSurface::FontName() const {
+    return ToCell(m_font.family());
+}
 
-void QtPrintSurface::SetFontName(const std::string& name) { m_font.setFamily(FromCell(name)); }
+void QtPrintSurface::SetFontName(const std::string& name) {
+    m_font.setFamily(FromCell(name));
+}
 
-void QtPrintSurface::SetFontSize(double points) { m_font.setPointSizeF(points); }
+void QtPrintSurface::SetFontSize(double points) {
+    m_font.setPointSizeF(points);
+}
 
 double QtPrintSurface::TextWidth(const std::string& text) const {
     return QFontMetricsF(m_font, &m_device).horizontalAdvance(FromCell(text));
 }
 
-double QtPrintSurface::TextHeight(const std::string&) const { return QFontMetricsF(m_font, &m_device).height(); }
+double QtPrintSurface::TextHeight(const std::string&) const {
+    return QFontMetricsF(m_font, &m_device).height();
+}
 
 QPainter* QtPrintSurface::Painter() {
-    if (m_painter || m_beginFailed) return m_painter.get();
+    if (m_painter || m_failed) return m_painter.get();
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(&m_device)) {
-        m_beginFailed = true;
+        m_failed = true;
         return nullptr;
     }
     painter->setRenderHint(QPainter::Antialiasing);
@@ -78,10 +90,18 @@ void QtPrintSurface::DrawLine(double x1, double y1, double x2, double y2) {
     }
 }
 
+void QtPrintSurface::NewPage() {
+    if (Painter() && !m_device.newPage()) m_failed = true;
+    m_x = 0;
+    m_y = 0;
+    ++m_page;
+}
+
 Outcome QtPrintSurface::EndDocument() {
     QPainter* painter = Painter();
-    if (!painter || !painter->end())
-        return Outcome::Failure(ToCell(QStringLiteral("The report could not be printed on %1.").arg(m_target)));
+    if (!painter || !painter->end() || m_failed)
+        return Outcome::Failure(
+            ToCell(QStringLiteral("The report could not be printed on %1.").arg(m_target)));
     return Outcome::Success();
 }
 

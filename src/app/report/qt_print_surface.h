@@ -15,7 +15,7 @@
 namespace gyrant {
 
 class QtPrintSurface : public PrintSurface {
-public:
+  public:
     // `target` names the printer or file in a failure message.
     QtPrintSurface(QPagedPaintDevice& device, QString target);
     ~QtPrintSurface() override;
@@ -34,18 +34,20 @@ public:
     void SetCurrentY(double y) override { m_y = y; }
     void Print(const std::string& text, bool endLine) override;
     void DrawLine(double x1, double y1, double x2, double y2) override;
-    int PageNumber() const override { return 1; }
+    void NewPage() override;
+    int PageNumber() const override { return m_page; }
     Outcome EndDocument() override;
     void CancelDocument() override;
 
-private:
+  private:
     QPainter* Painter();
     QRectF PaintRect() const;
 
     QPagedPaintDevice& m_device;
     QString m_target;
     std::unique_ptr<QPainter> m_painter;
-    bool m_beginFailed = false;
+    bool m_failed = false;
+    int m_page = 1;
     QFont m_font;
     double m_x = 0;
     double m_y = 0;

@@ -11,7 +11,8 @@ namespace gyrant {
 namespace {
 
 constexpr const char* kEstimateNote =
-    "This screen ESTIMATES a vehicle weight based on stock shipping weights of popular drag racing cars.  You are "
+    "This screen ESTIMATES a vehicle weight based on stock shipping weights of popular drag racing "
+    "cars.  You are "
     "more accurate to weigh your particular car.";
 
 // A limit as the warnings write it: a limit marked for whole numbers (ending in .001) without it.
@@ -28,24 +29,43 @@ CalcMenu::CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind)
 
 Outcome CalcMenu::Open() {
     if (MenuBaseName(m_kind).empty())
-        return Outcome::Failure("Calculation menu " + std::to_string(m_kind) + " is not available in this version of Gyrant.");
-    MenuDefinitionRead read = ReadMenuDefinition(MenuDefinitionPath(m_sheet.ProgramFolder, m_kind, m_sheet.UnitSystem));
+        return Outcome::Failure("Calculation menu " + std::to_string(m_kind) +
+                                " is not available in this version of Gyrant.");
+    MenuDefinitionRead read =
+        ReadMenuDefinition(MenuDefinitionPath(m_sheet.ProgramFolder, m_kind, m_sheet.UnitSystem));
     if (!read.outcome.ok) return read.outcome;
+    if (Outcome loaded = LoadData(); !loaded.ok) return loaded;
     m_definition = std::move(read.definition);
     m_noteText = m_definition.noteText;
     for (std::size_t i = 0; i < m_definition.outputs.size(); ++i)
         m_outputs[i + 1] = {m_definition.outputs[i], "", true, true};
     for (std::size_t i = 0; i < m_definition.inputs.size(); ++i) {
         const CalcInputDefinition& d = m_definition.inputs[i];
-        m_inputs[i + 1] = {d.caption, d.choice, d.choices, -1, "", true, true, d.high, d.low, d.group};
+        m_inputs[i + 1] = {d.caption, d.choice, d.choices, -1,    "",
+                           true,      true,     d.high,    d.low, d.group};
     }
     SetUpKind();
     Recalculate();
     return Outcome::Success();
 }
 
-void CalcMenu::SetUpKind() {
+// The vehicle weights and transmissions, for the kinds that list them.
+Outcome CalcMenu::LoadData() {
     const std::filesystem::path calc = DataPath(m_sheet.ProgramFolder, {"CALC"});
+    if (m_kind == 3) {
+        VehicleRecordsRead read = ReadVehWeights(DataPath(calc, {"vehweight.txt"}));
+        m_vehicles = std::move(read.records);
+        return read.outcome;
+    }
+    if (m_kind == 5) {
+        TransmissionsRead read = LoadTrans(DataPath(calc, {"trans"}));
+        m_transmissions = std::move(read.transmissions);
+        return read.outcome;
+    }
+    return Outcome::Success();
+}
+
+void CalcMenu::SetUpKind() {
     switch (m_kind) {
         case 2:
             Input(5).text = m_strip.Field(kColID).text;
@@ -55,8 +75,8 @@ void CalcMenu::SetUpKind() {
             break;
         case 3:
             Input(1).items.clear();
-            for (int year = 2001; year >= 1955; --year) Input(1).items.push_back(std::to_string(year));
-            m_vehicles = ReadVehWeights(DataPath(calc, {"vehweight.txt"}));
+            for (int year = 2001; year >= 1955; --year)
+                Input(1).items.push_back(std::to_string(year));
             Input(2).items = VehicleMakes(m_vehicles);
             break;
         case 4:
@@ -65,7 +85,6 @@ void CalcMenu::SetUpKind() {
             Input(3).caption = "# Teeth, Clutch Gear";
             break;
         case 5:
-            m_transmissions = LoadTrans(DataPath(calc, {"trans"}));
             for (const Transmission& t : m_transmissions) Input(1).items.push_back(t.name);
             break;
         case 6: {
@@ -73,7 +92,8 @@ void CalcMenu::SetUpKind() {
             const std::string& id = m_strip.Field(kColID).text;
             if (NumericValue(id) != 0) {
                 Input(1).listIndex = 1;
-                if (In(2) > 0) Input(3).text = FormatPicture((In(2) - NumericValue(id)) * 0.5, "####.###");
+                if (In(2) > 0)
+                    Input(3).text = FormatPicture((In(2) - NumericValue(id)) * 0.5, "####.###");
             } else if (Contains(id, "0")) {
                 Input(1).listIndex = 0;
             }
@@ -84,7 +104,9 @@ void CalcMenu::SetUpKind() {
     }
 }
 
-double CalcMenu::In(int k) const { return NumericValue(m_inputs.at(static_cast<std::size_t>(k)).text); }
+double CalcMenu::In(int k) const {
+    return NumericValue(m_inputs.at(static_cast<std::size_t>(k)).text);
+}
 
 // Enables the inputs used (and their captions), disables the others of the method's set.
 void CalcMenu::Use(std::initializer_list<int> used, std::initializer_list<int> all) {
@@ -135,7 +157,8 @@ void CalcMenu::RecalculateFinalDrive() {
         result = false;
     } else if (method == 0) {
         needs({2, 3});
-        if (m_kind == 1) Input(2).caption = "# Teeth, Pinion Gear", Input(3).caption = "# Teeth, Ring Gear";
+        if (m_kind == 1)
+            Input(2).caption = "# Teeth, Pinion Gear", Input(3).caption = "# Teeth, Ring Gear";
         if (result) value = In(3) / In(2);
     } else if (method == 1) {
         needs({4, 5});
@@ -143,7 +166,8 @@ void CalcMenu::RecalculateFinalDrive() {
         if (result) value = In(5) / In(4);
     } else if (method == 3) {
         needs({2, 3, 4, 5});
-        Input(2).caption = "#Teeth, Engine Primary Gear", Input(3).caption = "#Teeth, Clutch Primary Gear";
+        Input(2).caption = "#Teeth, Engine Primary Gear",
+        Input(3).caption = "#Teeth, Clutch Primary Gear";
         if (result) value = (In(3) / In(2)) * In(5) / In(4);
     } else {
         needs({2, 4, 5});
@@ -186,27 +210,40 @@ void CalcMenu::RecalculateTireSize() {
     treadOut.text = treadOut.enabled ? FormatPicture(tread, "###.0") : "";
     CalcOutput& weightOut = m_outputs[3];
     weightOut.enabled = result && hasTread && Input(9).listIndex >= 1;
-    weightOut.text = weightOut.enabled
-                         ? FormatPicture(CalcTireVolume(tread, diameter, rim).TotalVolume * TireDensity, "###.00")
-                         : "";
+    weightOut.text =
+        weightOut.enabled
+            ? FormatPicture(CalcTireVolume(tread, diameter, rim).TotalVolume * TireDensity,
+                            "###.00")
+            : "";
 }
 
 void CalcMenu::RecalculateVehicleWeight() {
     if (m_lastComboClicked == 2 || m_lastComboClicked == 3) {
-        const std::string chosen = Input(m_lastComboClicked).listIndex >= 0
-                                       ? Input(m_lastComboClicked).items[static_cast<std::size_t>(Input(m_lastComboClicked).listIndex)]
-                                       : std::string{};
-        Input(m_lastComboClicked + 1).items = m_lastComboClicked == 2 ? VehicleModels(m_vehicles, chosen)
-                                                                      : VehicleAttributes(m_vehicles, chosen);
+        const std::string chosen =
+            Input(m_lastComboClicked).listIndex >= 0
+                ? Input(m_lastComboClicked)
+                      .items[static_cast<std::size_t>(Input(m_lastComboClicked).listIndex)]
+                : std::string{};
+        Input(m_lastComboClicked + 1).items = m_lastComboClicked == 2
+                                                  ? VehicleModels(m_vehicles, chosen)
+                                                  : VehicleAttributes(m_vehicles, chosen);
         for (int k = m_lastComboClicked + 1; k <= 6; ++k) Input(k).listIndex = -1;
     }
     m_outputs[1].enabled = true;
     bool allChosen = true;
     for (int k = 1; k <= 6; ++k) allChosen = allChosen && Input(k).listIndex >= 0;
     if (allChosen) {
-        auto item = [this](int k) { return Input(k).items[static_cast<std::size_t>(Input(k).listIndex)]; };
-        VehicleChoice choice{RoundToInteger(NumericValue(item(1))), item(2), item(3), item(4),
-                             Input(5).listIndex != 0, Input(6).listIndex != 0, In(7), In(8)};
+        auto item = [this](int k) {
+            return Input(k).items[static_cast<std::size_t>(Input(k).listIndex)];
+        };
+        VehicleChoice choice{RoundToInteger(NumericValue(item(1))),
+                             item(2),
+                             item(3),
+                             item(4),
+                             Input(5).listIndex != 0,
+                             Input(6).listIndex != 0,
+                             In(7),
+                             In(8)};
         WeightEstimate estimate = EstimateVehicleWeight(m_vehicles, choice);
         m_outputs[1].text = estimate.weight;
         m_noteText = estimate.note;
@@ -231,7 +268,8 @@ void CalcMenu::RecalculateTransmission() {
         const CalcInput& gears = Input(2);
         if (gears.listIndex >= 0 && gears.listIndex < static_cast<int>(gears.items.size())) {
             std::string line = gears.items[static_cast<std::size_t>(gears.listIndex)];
-            value = NumericValue(TrimBlanks(line.size() > 2 ? std::string_view(line).substr(2) : std::string_view{}));
+            value = NumericValue(TrimBlanks(line.size() > 2 ? std::string_view(line).substr(2)
+                                                            : std::string_view{}));
         }
     }
     ShowResult(value, "##.###", value != 0);
@@ -257,7 +295,8 @@ std::optional<std::string> CalcMenu::LeaveInput(int k, const std::string& previo
     input.text = PlainNumber(value);
     if (value > input.high || value < input.low) {
         std::string warning = input.caption + " = " + input.text + ".  Value must be between " +
-                              ShownLimit(input.low, false) + " and " + ShownLimit(input.high, true) + " .";
+                              ShownLimit(input.low, false) + " and " +
+                              ShownLimit(input.high, true) + " .";
         input.text = previousText;
         return warning;
     }
@@ -278,16 +317,18 @@ void CalcMenu::ListClick(int k, int index) {
 bool CalcMenu::UseCalcValue(Dialogs& dialogs) {
     const std::string& name = m_definition.QuantityName;
     if (m_outputs[1].text.empty()) {
-        dialogs.ShowMessage({"No " + name + " has been calculated.  No " + name + " can be used.", " ", Buttons::Ok,
-                             Icon::None, Answer::Ok});
+        dialogs.ShowMessage({"No " + name + " has been calculated.  No " + name + " can be used.",
+                             " ", Buttons::Ok, Icon::None, Answer::Ok});
         return false;
     }
     double value = NumericValue(m_outputs[1].text);
     if (value > m_definition.OutputHigh || value < m_definition.OutputLow) {
         Answer answer = dialogs.ShowMessage(
-            {"Calculated " + name + " is outside normal limit of " + GeneralForm(m_definition.OutputLow) + " to " +
+            {"Calculated " + name + " is outside normal limit of " +
+                 GeneralForm(m_definition.OutputLow) + " to " +
                  GeneralForm(m_definition.OutputHigh) +
-                 ".  Check your inputs as this combination seems quite unusual.\r\rDo you still want to close this "
+                 ".  Check your inputs as this combination seems quite unusual.\r\rDo you still "
+                 "want to close this "
                  "menu?  (If you answer Yes, you will have to re-enter these numbers again.)",
              " ", Buttons::YesNoCancel, Icon::Question, Answer::No});
         return answer == Answer::Yes;
@@ -313,11 +354,14 @@ void CalcMenu::WriteBack(Dialogs& dialogs, bool& close) {
             m_strip.Field(kColID).text = result;
             const std::string& od = m_strip.Field(kColOD).text;
             if (In(2) == NumericValue(od)) break;
-            Answer answer = dialogs.ShowMessage({"Do you want the OD you entered here of " + Input(2).text +
-                                                     " used also, to replace the current OD of " + od + " ?",
-                                                 "Change OD Also ?", Buttons::YesNo, Icon::None, Answer::Yes});
-            if (answer == Answer::Yes) m_strip.Field(kColOD).text = Input(2).text;
-            else close = false;
+            Answer answer =
+                dialogs.ShowMessage({"Do you want the OD you entered here of " + Input(2).text +
+                                         " used also, to replace the current OD of " + od + " ?",
+                                     "Change OD Also ?", Buttons::YesNo, Icon::None, Answer::Yes});
+            if (answer == Answer::Yes)
+                m_strip.Field(kColOD).text = Input(2).text;
+            else
+                close = false;
             break;
         }
         default:

@@ -38,11 +38,12 @@ struct CalcOutput {
 };
 
 class CalcMenu {
-public:
+  public:
     CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind);
 
-    // Reads the definition file, makes the kind's set-ups and recalculates. A missing or damaged
-    // file, or a kind no row opens, is a failure and the menu must not open.
+    // Reads the definition file and the kind's data file, makes the kind's set-ups and
+    // recalculates. A missing or damaged file, or a kind no row opens, is a failure and the menu
+    // must not open.
     Outcome Open();
 
     int Kind() const { return m_kind; }
@@ -64,7 +65,8 @@ public:
     // "Use Calc Value": writes the result into the strip; true when the window should close.
     bool UseCalcValue(Dialogs& dialogs);
 
-private:
+  private:
+    Outcome LoadData();
     void SetUpKind();
     void RecalculateFinalDrive();
     void RecalculateTireSize();

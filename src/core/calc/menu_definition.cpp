@@ -1,9 +1,8 @@
 #include "calc/menu_definition.h"
 
-#include <fstream>
-
 #include "files/data_path.h"
 #include "text/cell_text.h"
+#include "text/input_file.h"
 #include "text/line_reader.h"
 
 namespace gyrant {
@@ -11,7 +10,7 @@ namespace {
 
 // Reads the file's fields in order, remembering whether any was missing.
 class DefinitionReader {
-public:
+  public:
     explicit DefinitionReader(std::istream& in) : m_reader(in) {}
     std::string Line() {
         std::string line;
@@ -30,7 +29,7 @@ public:
     }
     bool Complete() const { return m_complete; }
 
-private:
+  private:
     LineReader m_reader;
     bool m_complete = true;
 };
@@ -43,7 +42,8 @@ CalcInputDefinition ReadInput(DefinitionReader& reader, int group) {
     input.caption = input.choice ? caption.substr(3) : caption;
     if (input.choice) {
         int choices = reader.Count(1000);
-        for (int i = 0; i < choices && reader.Complete(); ++i) input.choices.push_back(reader.Line());
+        for (int i = 0; i < choices && reader.Complete(); ++i)
+            input.choices.push_back(reader.Line());
     } else {
         input.high = reader.Value();
         input.low = reader.Value();
@@ -75,7 +75,8 @@ void ReadInputs(DefinitionReader& reader, MenuDefinition& d) {
     if (inGroup[0] + (groups == 2 ? inGroup[1] : 0) > kMostCalcInputs) return;
     for (int group = 1; group <= groups && reader.Complete(); ++group) {
         d.groupCaptions.push_back(reader.Line());
-        for (int i = 0; i < inGroup[group - 1] && reader.Complete(); ++i) d.inputs.push_back(ReadInput(reader, group));
+        for (int i = 0; i < inGroup[group - 1] && reader.Complete(); ++i)
+            d.inputs.push_back(ReadInput(reader, group));
     }
 }
 
@@ -99,26 +100,24 @@ std::string MenuBaseName(int calcMenuKind) {
     }
 }
 
-std::filesystem::path MenuDefinitionPath(const std::filesystem::path& programFolder, int calcMenuKind,
-                                         int unitSystem) {
+std::filesystem::path MenuDefinitionPath(const std::filesystem::path& programFolder,
+                                         int calcMenuKind, int unitSystem) {
     std::string name = MenuBaseName(calcMenuKind) + (unitSystem != 0 ? "m" : "") + ".CLC";
     return DataPath(programFolder, {"CALC", name});
 }
 
 MenuDefinitionRead ReadMenuDefinition(const std::filesystem::path& path) {
     MenuDefinitionRead read;
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
+    InputFile in(path);
     if (!in) {
-        read.outcome = Outcome::Failure("The calculation menu file " + path.string() + " is missing or can not be read.");
+        read.outcome = Outcome::Failure(MissingFileMessage("calculation menu", path));
         return read;
     }
     DefinitionReader reader(in);
     ReadHead(reader, read.definition);
     ReadInputs(reader, read.definition);
     if (!reader.Complete() || read.definition.inputs.empty())
-        read.outcome = Outcome::Failure("The calculation menu file " + path.string() + " is damaged or incomplete.");
+        read.outcome = Outcome::Failure(DamagedFileMessage("calculation menu", path));
     return read;
 }
 

@@ -1,8 +1,7 @@
 #include "calc/transmissions.h"
 
-#include <fstream>
-
 #include "text/cell_text.h"
+#include "text/input_file.h"
 #include "text/line_reader.h"
 
 namespace gyrant {
@@ -13,10 +12,14 @@ constexpr int kMostTransmissions = 301;
 
 }  // namespace
 
-std::vector<Transmission> LoadTrans(const std::filesystem::path& path) {
-    std::vector<Transmission> transmissions;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return transmissions;
+TransmissionsRead LoadTrans(const std::filesystem::path& path) {
+    TransmissionsRead read;
+    InputFile in(path);
+    if (!in) {
+        read.outcome = Outcome::Failure(MissingFileMessage("transmission", path));
+        return read;
+    }
+    std::vector<Transmission>& transmissions = read.transmissions;
     LineReader reader(in);
     reader.SkipLines(kHeaderLines);
     while (static_cast<int>(transmissions.size()) < kMostTransmissions) {
@@ -29,14 +32,17 @@ std::vector<Transmission> LoadTrans(const std::filesystem::path& path) {
         }
         transmissions.push_back(std::move(transmission));
     }
-    return transmissions;
+    if (transmissions.empty() || reader.LineTooLong())
+        read.outcome = Outcome::Failure(DamagedFileMessage("transmission", path));
+    return read;
 }
 
 std::vector<std::string> GearEntries(const Transmission& transmission) {
     std::vector<std::string> entries;
     for (std::size_t gear = 0; gear < transmission.ratios.size(); ++gear) {
         double ratio = transmission.ratios[gear];
-        if (ratio > 0) entries.push_back(std::to_string(gear + 1) + "  " + FormatPicture(ratio, "###.###"));
+        if (ratio > 0)
+            entries.push_back(std::to_string(gear + 1) + "  " + FormatPicture(ratio, "###.###"));
     }
     return entries;
 }

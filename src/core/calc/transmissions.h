@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "model/outcome.h"
+
 namespace gyrant {
 
 struct Transmission {
@@ -14,8 +16,14 @@ struct Transmission {
     std::array<double, 6> ratios{};  // 0 or less: no such gear
 };
 
-// Reads up to 301 transmissions after the 34 header lines; a missing file gives none.
-std::vector<Transmission> LoadTrans(const std::filesystem::path& path);
+struct TransmissionsRead {
+    std::vector<Transmission> transmissions;
+    Outcome outcome;
+};
+
+// Reads up to 301 transmissions after the 34 header lines. A missing file, or one that lists
+// no transmission or holds a line longer than any real one, is a failure that names the file.
+TransmissionsRead LoadTrans(const std::filesystem::path& path);
 
 // A transmission's gears as the gear list shows them: the gear's number, two blanks and its
 // ratio ("1  2.48", "4  1.").

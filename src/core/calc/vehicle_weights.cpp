@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <optional>
 
 #include "text/cell_text.h"
+#include "text/input_file.h"
 #include "text/line_reader.h"
 
 namespace gyrant {
@@ -13,12 +13,18 @@ namespace {
 
 constexpr int kHeaderLines = 8;
 constexpr double kPoundsPerGallon = 5.9976;
+// Far beyond any road vehicle, or its extras; a record beyond it is not a real one.
+constexpr double kMostPounds = 100000;
+// Far more records than any real table holds.
+constexpr std::size_t kMostRecords = 20000;
 
 void AddOnce(std::vector<std::string>& list, const std::string& entry) {
     if (std::find(list.begin(), list.end(), entry) == list.end()) list.push_back(entry);
 }
 
-std::string Trimmed(const std::string& text) { return std::string(TrimBlanks(text)); }
+std::string Trimmed(const std::string& text) {
+    return std::string(TrimBlanks(text));
+}
 
 bool Matches(const VehicleRecord& r, const VehicleChoice& c) {
     return Trimmed(r.lines[1]) == Trimmed(c.make) && Contains(r.lines[2], Trimmed(c.model)) &&
@@ -31,8 +37,9 @@ struct Extra {
     std::string qualifier;
 };
 
+// The marker -1 says the option was not offered: it weighs nothing.
 Extra OneSided(double value) {
-    if (value == -1) return {-1, "probably was not "};
+    if (value == -1) return {0, "probably was not "};
     return {value, ""};
 }
 
@@ -40,33 +47,47 @@ Extra TwoSided(double older, double newer, double f) {
     if (older != -1 && newer != -1) return {older + f * (newer - older), ""};
     if (older != -1) return {older, "may not have been "};
     if (newer != -1) return {newer, "may not have been "};
-    return {-1, "probably was not "};
+    return {0, "probably was not "};
 }
 
 std::string Note(const Extra& extra, const char* what) {
-    return extra.qualifier.empty() ? std::string{} : "This vehicle " + extra.qualifier + "available " + what + ".";
+    return extra.qualifier.empty() ? std::string{}
+                                   : "This vehicle " + extra.qualifier + "available " + what + ".";
 }
 
-double Field(const VehicleRecord* record, int line) { return record ? NumericValue(record->lines[line]) : 0; }
+double Field(const VehicleRecord* record, int line) {
+    return record ? NumericValue(record->lines[line]) : 0;
+}
+
+bool WeighsLikeAVehicle(const VehicleRecord& record) {
+    for (int line = 4; line <= 6; ++line)
+        if (std::abs(Field(&record, line)) > kMostPounds) return false;
+    return true;
+}
 
 }  // namespace
 
-std::vector<VehicleRecord> ReadVehWeights(const std::filesystem::path& path) {
-    std::vector<VehicleRecord> records;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return records;
+VehicleRecordsRead ReadVehWeights(const std::filesystem::path& path) {
+    VehicleRecordsRead read;
+    InputFile in(path);
+    if (!in) {
+        read.outcome = Outcome::Failure(MissingFileMessage("vehicle weight", path));
+        return read;
+    }
     LineReader reader(in);
     reader.SkipLines(kHeaderLines);
-    while (true) {
+    while (read.records.size() <= kMostRecords) {
         VehicleRecord record;
         bool complete = true;
         for (std::string& field : record.lines) complete = complete && reader.ReadLine(field);
         if (!complete) break;
         int twoDigits = RoundToInteger(NumericValue(record.lines[0]));
         record.year = twoDigits < 40 ? 2000 + twoDigits : 1900 + twoDigits;
-        records.push_back(std::move(record));
+        if (WeighsLikeAVehicle(record)) read.records.push_back(std::move(record));
     }
-    return records;
+    if (read.records.empty() || read.records.size() > kMostRecords || reader.LineTooLong())
+        read.outcome = Outcome::Failure(DamagedFileMessage("vehicle weight", path));
+    return read;
 }
 
 std::vector<std::string> VehicleMakes(const std::vector<VehicleRecord>& records) {
@@ -75,21 +96,24 @@ std::vector<std::string> VehicleMakes(const std::vector<VehicleRecord>& records)
     return makes;
 }
 
-std::vector<std::string> VehicleModels(const std::vector<VehicleRecord>& records, const std::string& make) {
+std::vector<std::string> VehicleModels(const std::vector<VehicleRecord>& records,
+                                       const std::string& make) {
     std::vector<std::string> models;
     for (const VehicleRecord& r : records)
         if (Trimmed(r.lines[1]) == Trimmed(make)) AddOnce(models, Trimmed(r.lines[2]));
     return models;
 }
 
-std::vector<std::string> VehicleAttributes(const std::vector<VehicleRecord>& records, const std::string& model) {
+std::vector<std::string> VehicleAttributes(const std::vector<VehicleRecord>& records,
+                                           const std::string& model) {
     std::vector<std::string> attributes;
     for (const VehicleRecord& r : records)
         if (Trimmed(r.lines[2]) == Trimmed(model)) AddOnce(attributes, Trimmed(r.lines[3]));
     return attributes;
 }
 
-WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records, const VehicleChoice& choice) {
+WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records,
+                                     const VehicleChoice& choice) {
     const VehicleRecord* older = nullptr;
     const VehicleRecord* newer = nullptr;
     int olderYear = 0, newerYear = 10000;
@@ -112,7 +136,6 @@ WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records, 
     } else {
         base = Field(match, 4);
         automatic = OneSided(Field(match, 5));
-        if (automatic.weight == -1) automatic.weight = 0;
         convertible = OneSided(Field(match, 6));
     }
     std::string automaticNote = Note(automatic, "with an automatic");
@@ -120,14 +143,18 @@ WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records, 
     if (!choice.automatic) automatic.weight = 0;
     if (!choice.convertible) convertible.weight = 0, convertibleNote.clear();
 
-    double total = base + automatic.weight + convertible.weight + (choice.gallons - 5) * kPoundsPerGallon +
-                   choice.addedWeight;
-    std::string weight = std::to_string(static_cast<long long>(std::floor(total / 10 + 0.5)) * 10);
-    std::string notes =
-        automaticNote.empty() && convertibleNote.empty() ? "" : "  Note: " + automaticNote + "  " + convertibleNote;
-    if (twoSided) return {weight, std::string("A ") + (notes.empty() ? "" : "relatively ") + "good match was found." + notes};
-    return {weight, "Estimated weight is based on the closest match found: " + GeneralForm(match->year) + " " +
-                        match->lines[1] + " " + match->lines[2] + " " + match->lines[3] + notes};
+    double total = base + automatic.weight + convertible.weight +
+                   (choice.gallons - 5) * kPoundsPerGallon + choice.addedWeight;
+    std::string weight = PlainNumber(std::floor(total / 10 + 0.5) * 10);
+    std::string notes = automaticNote.empty() && convertibleNote.empty()
+                            ? ""
+                            : "  Note: " + automaticNote + "  " + convertibleNote;
+    if (twoSided)
+        return {weight, std::string("A ") + (notes.empty() ? "" : "relatively ") +
+                            "good match was found." + notes};
+    return {weight,
+            "Estimated weight is based on the closest match found: " + GeneralForm(match->year) +
+                " " + match->lines[1] + " " + match->lines[2] + " " + match->lines[3] + notes};
 }
 
 }  // namespace gyrant

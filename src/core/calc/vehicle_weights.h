@@ -7,22 +7,34 @@
 #include <string>
 #include <vector>
 
+#include "model/outcome.h"
+
 namespace gyrant {
 
 struct VehicleRecord {
     int year = 0;
-    std::string lines[7];  // year, make, model, attribute, weight, automatic extra, convertible extra
+    std::string
+        lines[7];  // year, make, model, attribute, weight, automatic extra, convertible extra
 };
 
-// The records after the 8 header lines; a record cut short by the end of the file is left out.
-std::vector<VehicleRecord> ReadVehWeights(const std::filesystem::path& path);
+struct VehicleRecordsRead {
+    std::vector<VehicleRecord> records;
+    Outcome outcome;
+};
+
+// The records after the 8 header lines; a record cut short by the end of the file is left out,
+// and so is one whose weight or extras lie beyond any vehicle's. A missing file, or one that
+// holds no record, more records or a longer line than any real one, is a failure that names it.
+VehicleRecordsRead ReadVehWeights(const std::filesystem::path& path);
 
 // The makes, in file order.
 std::vector<std::string> VehicleMakes(const std::vector<VehicleRecord>& records);
 // The models of the records of a make.
-std::vector<std::string> VehicleModels(const std::vector<VehicleRecord>& records, const std::string& make);
+std::vector<std::string> VehicleModels(const std::vector<VehicleRecord>& records,
+                                       const std::string& make);
 // The engines or bodies of the records whose model is exactly the one given.
-std::vector<std::string> VehicleAttributes(const std::vector<VehicleRecord>& records, const std::string& model);
+std::vector<std::string> VehicleAttributes(const std::vector<VehicleRecord>& records,
+                                           const std::string& model);
 
 struct VehicleChoice {
     int year = 0;
@@ -38,6 +50,7 @@ struct WeightEstimate {
     std::string note;    // how good the match was
 };
 
-WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records, const VehicleChoice& choice);
+WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records,
+                                     const VehicleChoice& choice);
 
 }  // namespace gyrant

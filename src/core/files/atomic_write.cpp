@@ -1,48 +1,119 @@
 #include "files/atomic_write.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <optional>
+#include <random>
 
 namespace gyrant {
 namespace fs = std::filesystem;
 namespace {
 
+constexpr int kMostLinks = 40;
+constexpr int kNameAttempts = 100;
+
 Outcome Failed(const fs::path& target, const std::string& reason) {
     return Outcome::Failure("The file " + target.string() + " could not be saved: " + reason + ".");
 }
 
-std::string LastReason(const char* fallback) {
-    return errno != 0 ? std::strerror(errno) : fallback;
+std::string Reason() {
+    return std::strerror(errno);
+}
+
+// The file a path names once every symbolic link on the way is followed, so that a save through
+// a link writes the real file and the link stays a link. Nothing when the links go round.
+std::optional<fs::path> RealTarget(fs::path path) {
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(path, error)) return path;
+        fs::path next = fs::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return std::nullopt;
+}
+
+// Why the file cannot be replaced, or nothing when it may be. A file without any write
+// permission is kept as it is even for the superuser, who the system would let write it.
+std::optional<std::string> WhyNotReplaceable(const fs::path& target, const struct stat& info) {
+    if (S_ISDIR(info.st_mode)) return "it is a folder";
+    if (!S_ISREG(info.st_mode)) return "it is not a plain file";
+    if ((info.st_mode & 0222) == 0) return "the file is read-only";
+    if (access(target.c_str(), W_OK) != 0) return Reason();
+    return std::nullopt;
+}
+
+// Creates a new file beside the target under a name no one else uses, never through a link
+// or a FIFO planted there; -1 with errno set when the folder does not take it.
+int CreateTemporary(const fs::path& target, fs::path& temporary) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        temporary = target;
+        temporary += ".saving-" + std::to_string(random() % 1000000000000ULL);
+        int fd =
+            open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) return false;
+        done += static_cast<std::size_t>(wrote);
+    }
+    return true;
+}
+
+// Writes, keeps the old file's permissions, and puts the bytes on the disk; on failure errno
+// holds the reason.
+bool FillTemporary(int fd, const std::string& bytes, const std::optional<mode_t>& oldMode) {
+    bool ok =
+        WriteAll(fd, bytes) && (!oldMode || fchmod(fd, *oldMode & 07777) == 0) && fsync(fd) == 0;
+    int reason = errno;
+    if (close(fd) != 0 && ok) return false;
+    errno = reason;
+    return ok;
+}
+
+// The rename reaches the disk only with its folder.
+void SyncFolder(const fs::path& folder) {
+    int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
 }
 
 }  // namespace
 
 Outcome WriteFileAtomically(const fs::path& target, const std::string& bytes) {
-    std::error_code error;
-    if (fs::is_directory(target, error)) return Failed(target, "it is a folder");
-    if (fs::exists(target, error) && !fs::is_regular_file(target, error))
-        return Failed(target, "it is not a plain file");
-    fs::path temporary = target;
-    temporary += ".saving";
+    std::optional<fs::path> real = RealTarget(target);
+    if (!real) return Failed(target, "its links lead nowhere");
+    struct stat info {};
+    std::optional<mode_t> oldMode;
+    if (stat(real->c_str(), &info) == 0) {
+        if (std::optional<std::string> why = WhyNotReplaceable(*real, info))
+            return Failed(target, *why);
+        oldMode = info.st_mode;
+    }
+    fs::path temporary;
+    int fd = CreateTemporary(*real, temporary);
+    if (fd < 0) return Failed(target, Reason());
     errno = 0;
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return Failed(target, LastReason("the folder cannot be written"));
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        std::string reason = LastReason("the disk may be full");
-        fs::remove(temporary, error);
+    if (!FillTemporary(fd, bytes, oldMode) || rename(temporary.c_str(), real->c_str()) != 0) {
+        std::string reason = errno != 0 ? Reason() : "the disk may be full";
+        unlink(temporary.c_str());
         return Failed(target, reason);
     }
-    if (fs::exists(target, error))
-        fs::permissions(temporary, fs::status(target, error).permissions(), error);
-    fs::rename(temporary, target, error);
-    if (error) {
-        std::string reason = error.message();
-        fs::remove(temporary, error);
-        return Failed(target, reason);
-    }
+    SyncFolder(real->parent_path());
     return Outcome::Success();
 }
 

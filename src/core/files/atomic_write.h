@@ -7,9 +7,12 @@
 
 namespace gyrant {
 
-// Writes a whole file through a temporary file beside it that then replaces it, so a failed
-// write never leaves a half-written file behind and the old file stays whole. A failure names
-// the file and the reason.
+// Writes a whole file through a new temporary file beside it, made under a name of its own
+// and never through a link, that is put on the disk and then renamed over the file: the file
+// on disk is always the old one or the new one, whole, also when two saves meet or the
+// program is killed. A link is followed to the file it names, which is written and stays
+// where it is. A folder, a device, a FIFO or a read-only file is not replaced. A failure names
+// the file and the reason and leaves the old file as it was.
 Outcome WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes);
 
 }  // namespace gyrant

@@ -1,10 +1,10 @@
 #include "files/settings_file.h"
 
-#include <fstream>
 #include <optional>
 
 #include "files/atomic_write.h"
 #include "text/cell_text.h"
+#include "text/input_file.h"
 #include "text/line_reader.h"
 
 namespace gyrant {
@@ -29,9 +29,8 @@ std::filesystem::path SettingsPath(const Worksheet& sheet) {
 }
 
 void ReadSettings(Worksheet& sheet, const std::filesystem::path& path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return;
-    std::ifstream in(path, std::ios::binary);
+    InputFile in(path);
+    if (!in) return;
     LineReader reader(in);
     bool more = ReadSetting(reader, sheet.UnitSystem, 2);
     for (int tip = 0; more && tip < 3; ++tip) more = ReadSetting(reader, sheet.TipOff[tip], 1);

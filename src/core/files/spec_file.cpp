@@ -1,13 +1,14 @@
 #include "files/spec_file.h"
 
 #include <array>
-#include <fstream>
 #include <optional>
+#include <string_view>
 
 #include "engine/layout.h"
 #include "files/atomic_write.h"
 #include "files/display_name.h"
 #include "text/cell_text.h"
+#include "text/input_file.h"
 #include "text/line_reader.h"
 
 namespace gyrant {
@@ -37,14 +38,50 @@ struct SpecFileContents {
     bool complete = true;
 };
 
+// Comments are the lines before the end marker, each read back with a line break after it, as
+// every earlier version of the program reads them. What those rules cannot hold is written
+// with a backslash that old readers show and never stop at: a comment line made of
+// backslashes and "-9999", or of backslashes alone, gets one backslash more in front (a line
+// "-9999" is written "\-9999"), and comments that do not end with a line break are followed by
+// a line of one backslash. Older files practically never hold such lines, so they read as
+// they always did.
+constexpr char kEscape = '\\';
+constexpr const char* kNoFinalBreak = "\\";
+
+bool NeedsEscape(std::string_view line) {
+    std::size_t text = line.find_first_not_of(kEscape);
+    return text == std::string_view::npos ? !line.empty() : line.substr(text) == kEndMarker;
+}
+
+std::string CommentLines(const std::string& comments) {
+    std::string text;
+    std::size_t start = 0;
+    while (start < comments.size()) {
+        std::size_t end = comments.find_first_of("\r\n", start);
+        std::string_view line = std::string_view(comments).substr(start, end - start);
+        if (NeedsEscape(line)) text += kEscape;
+        text += std::string(line) + kLineEnd;
+        if (end == std::string::npos) {
+            text += std::string(kNoFinalBreak) + kLineEnd;
+            break;
+        }
+        start = end + (comments.compare(end, 2, kLineEnd) == 0 ? 2 : 1);
+    }
+    return text + kEndMarker + kLineEnd;
+}
+
 std::string ReadComments(LineReader& reader) {
     std::string comments;
     std::string line;
-    while (reader.ReadLine(line)) {
-        bool atEnd = reader.AtEnd();
-        if (atEnd && line != kEndMarker) comments += line;
-        if (atEnd || line == kEndMarker) break;
-        comments += line + kLineEnd;
+    while (reader.ReadLine(line) && line != kEndMarker) {
+        if (line == kNoFinalBreak) {
+            if (comments.ends_with(kLineEnd)) comments.resize(comments.size() - 2);
+            continue;
+        }
+        if (NeedsEscape(line)) line.erase(0, 1);
+        comments += line;
+        if (reader.AtEnd()) break;
+        comments += kLineEnd;
     }
     return comments;
 }
@@ -91,7 +128,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return {SpecFileStatus::Unreadable, path + " is a folder, not a file."};
-    std::ifstream in(path, std::ios::binary);
+    InputFile in(path);
     if (!in) return {SpecFileStatus::Unreadable, "The file " + path + " can not be opened."};
     LineReader reader(in);
     std::string magic;
@@ -104,8 +141,9 @@ SpecFileResult ReadSpecFile(Worksheet& sheet) {
     TakeFileName(sheet);
     if (!contents.complete)
         return {SpecFileStatus::Incomplete,
-                "The file " + path + " ended early and is incomplete.\r\rThe specs past its end "
-                "were left empty."};
+                "The file " + path +
+                    " ended early and is incomplete.\r\rThe specs past its end "
+                    "were left empty."};
     return {};
 }
 
@@ -120,15 +158,12 @@ SpecFileResult WriteSpecFile(Worksheet& sheet) {
 
 std::string SpecFileText(const Worksheet& sheet) {
     std::string text = std::string(kSpecFileMagic) + kLineEnd;
-    for (int i = 0; i < kVehicleCountLines; ++i) text += GeneralForm(sheet.TwoVehicles) + " " + kLineEnd;
+    for (int i = 0; i < kVehicleCountLines; ++i)
+        text += GeneralForm(sheet.TwoVehicles) + " " + kLineEnd;
     ForEachStoredCell([&](int table, int row, int column) {
         text += sheet.Table(table).Text(row, column) + kLineEnd;
     });
-    // Reading ends every comment line with a line break; adding one more here would grow the
-    // comments by an empty line at every save and reopen.
-    text += sheet.FileComments;
-    if (!sheet.FileComments.ends_with(kLineEnd) || sheet.FileComments == kLineEnd) text += kLineEnd;
-    text += std::string(kEndMarker) + kLineEnd;
+    text += CommentLines(sheet.FileComments);
     return text;
 }
 

@@ -18,20 +18,26 @@ HelpTip TipFor(int tipNumber) {
                     "When you want to change an input in the Gyrant table(s):\r\r"
                     "    Click on the spec name in the Description Column\r\r"
                     "    The input(s) for that row will appear here so you can change them.\r\r"
-                    "Then you can keep these changes by clicking on the 'Keep Changes' button and the Table will be "
+                    "Then you can keep these changes by clicking on the 'Keep Change' button and "
+                    "the Table will be "
                     "updated with your changes."};
         case 2:
             return {2, "Help Tip: Loading Saved Specs",
-                    "To load in a saved set of Gyrant specs, when all these introductory Help Tips are gone:\r\r"
-                    "Click on File in the upper left corner, then on Open for a list of existing files."};
+                    "To load in a saved set of Gyrant specs, when all these introductory Help Tips "
+                    "are gone:\r\r"
+                    "Click on File in the upper left corner, then on Open for a list of existing "
+                    "files."};
         case 3:
             return {3, "IMPORTANT:  Help (definition)",
-                    "For more detailed help on using this program, click on Help at the top of this Main Screen, "
-                    "then select 'Help on Main Screen''."};
+                    "For more detailed help on using this program, click on Help at the top of "
+                    "this Main Screen, "
+                    "then select 'Help on Gyrant'."};
         default:
             return {0, "Help Tip:  EZ Build Wizard",
-                    "The EZ Build Wizard makes it easy for beginners to build a vehicle from a blank sheet.\r\r"
-                    "When these Introductory Help Tip messages are gone, click on EZ Build Wizard to help build your "
+                    "The EZ Build Wizard makes it easy for beginners to build a vehicle from a "
+                    "blank sheet.\r\r"
+                    "When these Introductory Help Tip messages are gone, click on EZ Build Wizard "
+                    "to help build your "
                     "first vehicle."};
     }
 }

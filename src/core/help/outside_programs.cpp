@@ -1,5 +1,9 @@
 #include "help/outside_programs.h"
 
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
 #include "text/cell_text.h"
 
 namespace gyrant {
@@ -8,62 +12,103 @@ namespace {
 #ifdef _WIN32
 constexpr bool kWindows = true;
 constexpr const char* kBrowserProgram = "Iexplore.exe";
+constexpr const char* kDefaultBrowser = "C:\\Progra~1\\Intern~1\\iexplore.EXE";
 #else
 constexpr bool kWindows = false;
 constexpr const char* kBrowserProgram = "firefox";
+constexpr const char* kDefaultBrowser = "xdg-open";
 #endif
+// The desktop's opener hands a document or address on to the program the desktop chose.
+constexpr const char* kOpener = "xdg-open";
+// More than any document shipped with the program; what a text window shows at most.
+constexpr std::streamsize kMostDocumentBytes = 1024 * 1024;
 
 void Tell(Dialogs& dialogs, const std::string& text) {
     dialogs.ShowMessage({text, "Gyrant", Buttons::Ok, Icon::None, Answer::Ok});
 }
 
+bool Start(Launcher& launcher, const std::vector<std::string>& command) {
+    return launcher.Start(command, command.front() == kOpener);
+}
+
 // A path the file seek found: a full path, not the bare name it was given.
-bool IsFoundPath(const std::string& path) { return Contains(path, ":\\") || path.starts_with('/'); }
+bool IsFoundPath(const std::string& path) {
+    return Contains(path, ":\\") || path.starts_with('/');
+}
+
+// The document's text, read only from a plain file and only so far.
+std::optional<std::string> ReadDocument(const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::string text(static_cast<std::size_t>(kMostDocumentBytes), '\0');
+    in.read(text.data(), kMostDocumentBytes);
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    return in.bad() ? std::nullopt : std::optional<std::string>(text);
+}
+
+// The message when the browser tried did not start, naming it.
+std::string BrowserNotStarted(const Worksheet& sheet) {
+    if (kWindows)
+        return "Internet Explorer was not found where it was expected to be.  The program will now "
+               "search for it.";
+    std::string browser =
+        sheet.BrowserPath.empty() ? "The desktop's web browser (xdg-open)" : sheet.BrowserPath;
+    return browser + " could not be started.  The program will now search for " + kBrowserProgram +
+           ".";
+}
 
 }  // namespace
 
 std::vector<std::vector<std::string>> ViewerCommands(const std::string& path) {
     std::string document = path;
-    if (Contains(UpperCase(path), "STUDENT") && path.size() >= 4) document = path.substr(0, path.size() - 4) + ".txt";
+    if (Contains(UpperCase(path), "STUDENT") && path.size() >= 4)
+        document = path.substr(0, path.size() - 4) + ".txt";
     if (kWindows)
         return {{"C:\\Progra~1\\Access~1\\notepad.EXE", document},
                 {"C:\\Windows\\WORDPAD.EXE", path},
                 {"notepad", document},
                 {"c:\\Windows\\notepad", document}};
-    std::vector<std::vector<std::string>> commands = {{"xdg-open", document}};
-    for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed", "pluma",
-                               "featherpad", "leafpad"})
+    std::vector<std::vector<std::string>> commands = {{kOpener, document}};
+    for (const char* editor : {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed",
+                               "pluma", "featherpad", "leafpad"})
         commands.push_back({editor, document});
     return commands;
 }
 
-void OpenInViewer(Launcher& launcher, Dialogs& dialogs, const std::string& path, const std::string& docName) {
-    Tell(dialogs, "When you are finished viewing the " + docName +
-                      " document, click on the [X] box in the upper right corner to return to the Gyrant.");
+void OpenInViewer(Launcher& launcher, Dialogs& dialogs, const std::string& path,
+                  const std::string& docName) {
+    Tell(dialogs,
+         "When you are finished viewing the " + docName +
+             " document, click on the [X] box in the upper right corner to return to the Gyrant.");
     for (const std::vector<std::string>& command : ViewerCommands(path))
-        if (launcher.Start(command)) return;
+        if (Start(launcher, command)) return;
+    if (std::optional<std::string> text = ReadDocument(path)) {
+        launcher.ShowText(docName, *text);
+        return;
+    }
     Tell(dialogs, "An appropriate viewer was not found on your system.");
 }
 
 void OpenWebSite(Worksheet& sheet, Launcher& launcher, FileSeeker& seeker, Dialogs& dialogs,
                  const std::string& address, const std::string& siteName) {
-    Tell(dialogs, "When you are finished viewing the '" + siteName +
-                      "' web site, click on the [X] box in the upper right corner to return to the Gyrant.");
+    Tell(dialogs,
+         "When you are finished viewing the '" + siteName +
+             "' web site, click on the [X] box in the upper right corner to return to the Gyrant.");
     while (true) {
-        // Without a browser of its own the program hands the address to the desktop.
-        std::vector<std::string> command =
-            sheet.BrowserPath.empty() ? std::vector<std::string>{kWindows ? "C:\\Progra~1\\Intern~1\\iexplore.EXE"
-                                                                          : "xdg-open",
-                                                                 address}
-                                      : std::vector<std::string>{sheet.BrowserPath, address};
-        if (launcher.Start(command)) return;
-        Tell(dialogs, "Internet Explorer was not found where it was expected to be.  The program will now search for it.");
+        if (Start(launcher,
+                  {sheet.BrowserPath.empty() ? kDefaultBrowser : sheet.BrowserPath, address}))
+            return;
+        Tell(dialogs, BrowserNotStarted(sheet));
         std::string found = seeker.Seek(kBrowserProgram);
         if (!IsFoundPath(found)) break;
         sheet.BrowserPath = found;
     }
-    Tell(dialogs, "We could not locate Internet Explorer on your computer.  Use your normal web browser and visit:\r\r    " +
-                      std::string(kMakerWebSite) + "\r\rTo see any info on recent updates on this and other Torvane products.");
+    Tell(dialogs, "We could not locate " +
+                      std::string(kWindows ? "Internet Explorer" : kBrowserProgram) +
+                      " on your computer.  Use your normal web browser and visit:\r\r    " +
+                      std::string(kMakerWebSite) +
+                      "\r\rTo see any info on recent updates on this and other Torvane products.");
 }
 
 void RestartHelpTips(Worksheet& sheet, Dialogs& dialogs) {

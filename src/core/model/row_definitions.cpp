@@ -1,8 +1,7 @@
 #include "model/row_definitions.h"
 
-#include <fstream>
-
 #include "text/cell_text.h"
+#include "text/input_file.h"
 #include "text/line_reader.h"
 
 namespace gyrant {
@@ -31,12 +30,9 @@ bool ReadRecord(LineReader& reader, RowDefinitions& defs, int row) {
 
 RowDefinitionsRead ReadRowDefinitions(const std::filesystem::path& path) {
     RowDefinitionsRead result;
-    std::error_code error;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
+    InputFile in(path);
     if (!in) {
-        result.outcome = Outcome::Failure("The row definition file " + path.string() +
-                                          " is missing or cannot be read.");
+        result.outcome = Outcome::Failure(MissingFileMessage("row definition", path));
         return result;
     }
     LineReader reader(in);

@@ -12,7 +12,7 @@
 namespace gyrant {
 
 class PrintSurface {
-public:
+  public:
     virtual ~PrintSurface() = default;
 
     virtual double PageWidth() const = 0;
@@ -33,6 +33,9 @@ public:
     // otherwise the position moves past the text.
     virtual void Print(const std::string& text, bool endLine) = 0;
     virtual void DrawLine(double x1, double y1, double x2, double y2) = 0;
+    // Ends the page and starts the next one; the print position goes to its top left.
+    virtual void NewPage() = 0;
+    // The number of the page being printed, from 1.
     virtual int PageNumber() const = 0;
 
     // Hands the page to the printer, or says why it could not.

@@ -12,6 +12,11 @@ namespace {
 constexpr double kTableFontSize = 9;
 constexpr double kHeaderFontSize = 11;
 constexpr std::size_t kLongestFileLine = 35;
+// A rule's gap above it, the distance between its two lines, and how far it moves the print
+// position, in text lines.
+constexpr double kRuleGap = 0.25;
+constexpr double kRuleSpacing = 0.12;
+constexpr double kRuleDepth = 0.3;
 
 // The cell's text as printed: up to its first run of four blanks (a choice cell's item), without
 // trailing blanks.
@@ -23,9 +28,11 @@ std::string PrintedCell(const std::string& cell) {
 }
 
 class ReportLayout {
-public:
+  public:
     ReportLayout(const Worksheet& sheet, PrintSurface& surface)
-        : m_sheet(sheet), m_surface(surface), m_width(surface.PageWidth()),
+        : m_sheet(sheet),
+          m_surface(surface),
+          m_width(surface.PageWidth()),
           m_landscape(surface.PageWidth() > surface.PageHeight()) {
         m_left = (m_landscape ? 0.03 : 0.06) * m_width;
         m_ruleRight = (m_landscape ? 0.95 : 0.93) * m_width;
@@ -33,24 +40,29 @@ public:
     }
 
     void Print(const std::string& comment, const ReportTime& when) {
-        std::string font = ChoosePrinterFont(m_surface);
+        m_font = ChoosePrinterFont(m_surface);
         m_surface.SetFontSize(kTableFontSize);
         m_lineHeight = m_surface.TextHeight("X");
-        PrintHeader(comment, when, font);
+        // The foot of every page keeps room for the rule that closes the tables' frame there.
+        m_bottom = m_surface.PageHeight() - kRuleDepth * m_lineHeight;
+        m_comment = FittedComment(comment);
+        m_when = when;
+        PrintHeader();
         Rule(true);
+        MakeRoom(m_lineHeight);
         PrintAt(m_left, "Gyrant File Comments:", true);
         PrintComments();
         Rule(true);
-        double frameTop = m_surface.CurrentY();
+        m_frameTop = m_surface.CurrentY();
         PrintTable(kBaseline);
         if (m_sheet.TwoVehicles == 1) {
             Rule(true);
             PrintTable(kProposed);
         }
-        CloseFrame(frameTop);
+        CloseFrame();
     }
 
-private:
+  private:
     void ComputeColumnPositions() {
         int columns = m_sheet.TwoVehicles == 1 ? kProposedColumns : kBaselineColumns;
         double total = 0;
@@ -67,32 +79,61 @@ private:
         m_surface.Print(text, endLine);
     }
 
-    // Two parallel lines across the page, below a small gap when one is asked for.
+    // The report comment, cut where it would run off the right edge of the page.
+    std::string FittedComment(const std::string& comment) const {
+        if (comment.empty()) return comment;
+        std::string line = "Report Comment:  " + comment;
+        while (m_left + m_surface.TextWidth(line) > m_width) line.pop_back();
+        return line;
+    }
+
+    // Goes on to a new page, with the header again, when `height` more would cross the bottom;
+    // inside the tables the frame is closed there and opened again under the column headings.
+    void MakeRoom(double height) {
+        if (m_surface.CurrentY() + height <= m_bottom || m_surface.CurrentY() <= m_pageTop) return;
+        if (m_table >= 0) CloseFrame();
+        m_surface.NewPage();
+        PrintHeader();
+        if (m_table < 0) return;
+        DrawRule(true);
+        m_frameTop = m_surface.CurrentY();
+        PrintRow(m_sheet.Table(m_table), 0);
+        DrawRule(false);
+    }
+
     void Rule(bool gap) {
-        double y = m_surface.CurrentY() + (gap ? 0.25 * m_lineHeight : 0);
+        MakeRoom((gap ? kRuleGap : 0) * m_lineHeight + kRuleDepth * m_lineHeight);
+        DrawRule(gap);
+    }
+
+    // Two parallel lines across the page, below a small gap when one is asked for.
+    void DrawRule(bool gap) {
+        double y = m_surface.CurrentY() + (gap ? kRuleGap * m_lineHeight : 0);
         double left = m_left - 0.01 * m_width;
         m_surface.DrawLine(left, y, m_ruleRight, y);
-        m_surface.DrawLine(left, y + 0.12 * m_lineHeight, m_ruleRight, y + 0.12 * m_lineHeight);
-        m_surface.SetCurrentY(y + 0.3 * m_lineHeight);
+        m_surface.DrawLine(left, y + kRuleSpacing * m_lineHeight, m_ruleRight,
+                           y + kRuleSpacing * m_lineHeight);
+        m_surface.SetCurrentY(y + kRuleDepth * m_lineHeight);
         m_surface.SetCurrentX(0);
     }
 
-    void PrintHeader(const std::string& comment, const ReportTime& when, const std::string& font) {
+    void PrintHeader() {
         m_surface.Print(" ", true);
         m_surface.SetFontSize(kHeaderFontSize);
         PrintAt(m_left, "Gyrant v1.1", false);
         PrintAt(0.45 * m_width, "Torvane Inc.", false);
-        PrintAt(0.75 * m_width, "Date: " + when.date, true);
+        PrintAt(0.75 * m_width, "Date: " + m_when.date, true);
         PrintAt(m_left, ("File: " + m_sheet.DisplayName).substr(0, kLongestFileLine), false);
-        PrintAt(0.75 * m_width, "Time: " + when.time, true);
+        PrintAt(0.75 * m_width, "Time: " + m_when.time, true);
         PrintAt(m_left, "Calculated Test Results", false);
         PrintAt(0.75 * m_width, "Page:" + GeneralForm(m_surface.PageNumber()), true);
         m_surface.SetFontSize(kTableFontSize);
-        if (!comment.empty()) {
-            Rule(true);
-            PrintAt(m_left, "Report Comment:  " + comment, true);
+        if (!m_comment.empty()) {
+            DrawRule(true);
+            PrintAt(m_left, m_comment, true);
         }
-        m_surface.SetFontName(font);
+        m_surface.SetFontName(m_font);
+        m_pageTop = m_surface.CurrentY();
     }
 
     // The comment lines, in two columns when both fit across the page.
@@ -101,14 +142,19 @@ private:
         std::size_t half = (lines.size() + 1) / 2;
         double widest[2] = {0, 0};
         for (std::size_t i = 0; i < lines.size(); ++i)
-            widest[i < half ? 0 : 1] = std::max(widest[i < half ? 0 : 1], m_surface.TextWidth(lines[i]));
+            widest[i < half ? 0 : 1] =
+                std::max(widest[i < half ? 0 : 1], m_surface.TextWidth(lines[i]));
         double room = 0.9 * m_width - widest[0] - widest[1];
         double left = 0.07 * m_width;
         if (room <= 0) {
-            for (const std::string& line : lines) PrintAt(left, line, true);
+            for (const std::string& line : lines) {
+                MakeRoom(m_lineHeight);
+                PrintAt(left, line, true);
+            }
             return;
         }
         for (std::size_t i = 0; i < half; ++i) {
+            MakeRoom(m_lineHeight);
             bool second = half + i < lines.size();
             PrintAt(left, lines[i], !second);
             if (second) PrintAt(left + widest[0] + room / 2, lines[half + i], true);
@@ -117,6 +163,7 @@ private:
 
     void PrintTable(int index) {
         const SpecTable& table = m_sheet.Table(index);
+        m_table = index;
         for (int row = 0; row <= kLastSpecRow; ++row) {
             int height = table.RowHeight(row);
             if (height < 7) continue;
@@ -124,22 +171,29 @@ private:
                 Rule(false);
                 continue;
             }
-            for (int column = kColDescription; column < table.ColumnCount(); ++column) {
-                double x = column == kColDescription
-                               ? m_left
-                               : m_left + m_positions[static_cast<std::size_t>(column)] * m_width;
-                PrintAt(x, PrintedCell(table.Text(row, column)), column == table.ColumnCount() - 1);
-            }
+            MakeRoom(m_lineHeight);
+            PrintRow(table, row);
             if (row == 0) Rule(false);
         }
     }
 
-    void CloseFrame(double top) {
-        Rule(false);
-        double bottom = m_surface.CurrentY() - 0.3 * m_lineHeight + 0.12 * m_lineHeight;
+    void PrintRow(const SpecTable& table, int row) {
+        for (int column = kColDescription; column < table.ColumnCount(); ++column) {
+            double x = column == kColDescription
+                           ? m_left
+                           : m_left + m_positions[static_cast<std::size_t>(column)] * m_width;
+            PrintAt(x, PrintedCell(table.Text(row, column)), column == table.ColumnCount() - 1);
+        }
+    }
+
+    // The frame's sides, from the rule above the tables on this page down to a closing rule.
+    void CloseFrame() {
+        DrawRule(false);
+        double bottom = m_surface.CurrentY() - (kRuleDepth - kRuleSpacing) * m_lineHeight;
+        double top = m_frameTop - kRuleDepth * m_lineHeight;
         double left = m_left - 0.01 * m_width;
-        m_surface.DrawLine(left, top - 0.3 * m_lineHeight, left, bottom);
-        m_surface.DrawLine(m_ruleRight, top - 0.3 * m_lineHeight, m_ruleRight, bottom);
+        m_surface.DrawLine(left, top, left, bottom);
+        m_surface.DrawLine(m_ruleRight, top, m_ruleRight, bottom);
     }
 
     const Worksheet& m_sheet;
@@ -149,6 +203,13 @@ private:
     double m_left = 0;
     double m_ruleRight = 0;
     double m_lineHeight = 0;
+    double m_bottom = 0;
+    double m_pageTop = 0;
+    double m_frameTop = 0;
+    int m_table = -1;  // the table being printed; -1 before the tables
+    std::string m_font;
+    std::string m_comment;
+    ReportTime m_when;
     std::array<double, 16> m_positions{};
 };
 
@@ -174,24 +235,28 @@ std::string ChoosePrinterFont(PrintSurface& surface) {
     return surface.FontName();
 }
 
-ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface, const std::string& comment,
-                                    const ReportTime& when) {
+ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface,
+                                    const std::string& comment, const ReportTime& when) {
     ReportLayout(sheet, surface).Print(comment, when);
     return Ended(surface);
 }
 
-ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs, const ReportTime& when) {
+ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs,
+                         const ReportTime& when) {
     std::string answer = dialogs.InputBox(
-        "Enter a comment which will be printed with this report.\r\rJust press <Enter> or click on OK to enter no "
+        "Enter a comment which will be printed with this report.\r\rJust press <Enter> or click on "
+        "OK to enter no "
         "comment.  Click on Cancel to cancel printing.",
         "Printed Comment", " ");
     if (answer.empty()) return {ReportEnd::Cancelled, {}};
     if (surface.PageWidth() > surface.PageHeight()) {
-        Answer stop = dialogs.ShowMessage(
-            {"Best printed test results are when Page Orientation is in 'Portrait' mode.  Select 'Windows Printer "
-             "Setup' in the 'Print' menu to change to Portrait Orientation.\r\rStop printing now so you can make "
-             "this change?",
-             "Stop Printing ?", Buttons::YesNoCancel, Icon::None, Answer::Yes});
+        Answer stop =
+            dialogs.ShowMessage({"Best printed test results are when Page Orientation is in "
+                                 "'Portrait' mode.  Select 'Windows Printer "
+                                 "Setup' in the 'Print' menu to change to Portrait "
+                                 "Orientation.\r\rStop printing now so you can make "
+                                 "this change?",
+                                 "Stop Printing ?", Buttons::YesNoCancel, Icon::None, Answer::Yes});
         if (stop != Answer::No) {
             surface.CancelDocument();
             return {ReportEnd::Cancelled, {}};

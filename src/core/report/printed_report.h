@@ -1,7 +1,8 @@
 #pragma once
 
 // The printed report "Calculated Test Results": a page header, the file comments and the spec
-// tables as shown, on one page, with the columns in the proportions of the screen's.
+// tables as shown, with the columns in the proportions of the screen's. What does not fit on a
+// page goes on to the next, under the header again.
 
 #include <string>
 
@@ -31,11 +32,12 @@ struct ReportResult {
 
 // Asks for the report comment (and, on a page wider than high, whether to stop and turn it),
 // then prints the report and ends the document.
-ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs, const ReportTime& when);
+ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs,
+                         const ReportTime& when);
 
 // Prints the report with a given comment on a page of any shape, without asking anything.
-ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface, const std::string& comment,
-                                    const ReportTime& when);
+ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface,
+                                    const std::string& comment, const ReportTime& when);
 
 // Chooses the report font among the printer's fonts; returns the name in force afterwards.
 std::string ChoosePrinterFont(PrintSurface& surface);

@@ -11,9 +11,15 @@
 namespace gyrant {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
-bool IsExponentMark(char c) { return c == 'e' || c == 'E' || c == 'd' || c == 'D'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlankChar(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsExponentMark(char c) {
+    return c == 'e' || c == 'E' || c == 'd' || c == 'D';
+}
 
 // Length of the unsigned number the text starts with; 0 when it does not start with one.
 std::size_t NumberLength(std::string_view text) {
@@ -85,8 +91,12 @@ long long DecimalMagnitude(std::string_view number) {
     if (exponentAt != std::string_view::npos) {
         std::string_view e = number.substr(exponentAt + 1);
         if (!e.empty() && e.front() == '+') e.remove_prefix(1);
+        // Any exponent beyond a million is as good as one of a million, and adding the point's
+        // position to it then cannot overflow.
+        constexpr long long kFarExponent = 1000000;
         if (std::from_chars(e.data(), e.data() + e.size(), exponent).ec != std::errc{})
-            exponent = e.starts_with('-') ? -1000000 : 1000000;
+            exponent = e.starts_with('-') ? -kFarExponent : kFarExponent;
+        exponent = std::clamp(exponent, -kFarExponent, kFarExponent);
     }
     std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     std::size_t first = mantissa.find_first_of("123456789");
@@ -172,13 +182,15 @@ Picture SplitPicture(std::string_view picture) {
     std::size_t point = picture.find('.');
     Picture split{picture.substr(0, point), {}, point != std::string_view::npos, 0};
     if (split.hasPoint) split.fraction = picture.substr(point + 1);
-    split.requiredInteger = static_cast<std::size_t>(std::count(split.integer.begin(), split.integer.end(), '0'));
+    split.requiredInteger =
+        static_cast<std::size_t>(std::count(split.integer.begin(), split.integer.end(), '0'));
     return split;
 }
 
 // Drops the trailing zeros the picture marks as optional.
 std::string_view TrimOptionalZeros(std::string_view fraction, const Picture& picture) {
-    while (!fraction.empty() && fraction.back() == '0' && picture.fraction[fraction.size() - 1] == '#')
+    while (!fraction.empty() && fraction.back() == '0' &&
+           picture.fraction[fraction.size() - 1] == '#')
         fraction.remove_suffix(1);
     return fraction;
 }
@@ -223,9 +235,11 @@ std::optional<std::string> FormatQuickly(double value, const Picture& picture) {
 
     std::array<char, 24> integerText;
     char* integerEnd = integerText.data();
-    if (integer != 0) integerEnd = std::to_chars(integerText.data(), integerText.data() + 24, integer).ptr;
+    if (integer != 0)
+        integerEnd = std::to_chars(integerText.data(), integerText.data() + 24, integer).ptr;
     auto integerDigits = static_cast<std::size_t>(integerEnd - integerText.data());
-    std::size_t padding = integerDigits < picture.requiredInteger ? picture.requiredInteger - integerDigits : 0;
+    std::size_t padding =
+        integerDigits < picture.requiredInteger ? picture.requiredInteger - integerDigits : 0;
 
     std::string text(1 + padding + integerDigits + 1 + static_cast<std::size_t>(decimals), '0');
     char* end = text.data();
@@ -234,8 +248,10 @@ std::optional<std::string> FormatQuickly(double value, const Picture& picture) {
     if (picture.hasPoint) {
         *end++ = '.';
         std::uint64_t rest = digits % unit;
-        for (int i = decimals - 1; i >= 0; --i, rest /= 10) end[i] = static_cast<char>('0' + rest % 10);
-        end += TrimOptionalZeros(std::string_view(end, static_cast<std::size_t>(decimals)), picture).size();
+        for (int i = decimals - 1; i >= 0; --i, rest /= 10)
+            end[i] = static_cast<char>('0' + rest % 10);
+        end += TrimOptionalZeros(std::string_view(end, static_cast<std::size_t>(decimals)), picture)
+                   .size();
     }
     text.resize(static_cast<std::size_t>(end - text.data()));
     return text;
@@ -248,7 +264,8 @@ std::string GeneralFormWithPrecision(double value, int precision) {
     auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
                                 std::chars_format::general, precision);
     std::string text(buffer.data(), result.ptr);
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) { return c == 'e' ? 'E' : c; });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c == 'e' ? 'E' : c; });
     if (text.starts_with("0.")) text.erase(0, 1);
     return (value < 0 ? "-" : " ") + text;
 }
@@ -276,7 +293,8 @@ LeadingNumber ReadLeadingNumber(std::string_view text) {
         return result;
     }
     std::string number(rest.substr(0, length));
-    std::replace_if(number.begin(), number.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
+    std::replace_if(
+        number.begin(), number.end(), [](char c) { return c == 'd' || c == 'D'; }, 'e');
     auto parsed = std::from_chars(number.data(), number.data() + number.size(), result.value);
     if (parsed.ec == std::errc::result_out_of_range) {
         // Too small to hold reads as 0; too large is an overflow.
@@ -297,7 +315,8 @@ double NumericValue(std::string_view text) {
     PlainDecimal plain = ReadPlainDecimal(text.substr(start));
     std::size_t end = start + plain.length;
     bool plainEnd = end == text.size() || !IsExponentMark(text[end]);
-    if (plain.digits > 0 && plainEnd && plain.IsExact()) return negative ? -plain.Value() : plain.Value();
+    if (plain.digits > 0 && plainEnd && plain.IsExact())
+        return negative ? -plain.Value() : plain.Value();
     return ReadLeadingNumber(text).value;
 }
 
@@ -314,7 +333,9 @@ std::string FormatPicture(double value, std::string_view picture) {
     return FormatExactly(value, parts);
 }
 
-std::string GeneralForm(double value) { return GeneralFormWithPrecision(value, 15); }
+std::string GeneralForm(double value) {
+    return GeneralFormWithPrecision(value, 15);
+}
 
 std::string GeneralFormSingle(float value) {
     return GeneralFormWithPrecision(static_cast<double>(value), 7);
@@ -325,7 +346,9 @@ std::string PlainNumber(double value) {
     return text.starts_with(' ') ? text.substr(1) : text;
 }
 
-bool IsWholeNumberLimit(float highLimit) { return Contains(GeneralFormSingle(highLimit), ".001"); }
+bool IsWholeNumberLimit(float highLimit) {
+    return Contains(GeneralFormSingle(highLimit), ".001");
+}
 
 std::string ComposeChoice(std::string_view item, int blanks, int position) {
     std::string cell(item);
@@ -348,7 +371,9 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 bool Contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;

@@ -21,18 +21,24 @@ bool LineReader::ReadLine(std::string& line) {
         return true;
     }
     line.clear();
-    if (!Fill()) return false;
+    if (m_lineTooLong || !Fill()) return false;
     while (Fill()) {
         std::size_t end = m_buffer.find_first_of("\r\n", m_next);
         if (end == std::string::npos) {
             line.append(m_buffer, m_next);
             m_next = m_buffer.size();
+            if (line.size() > kMostLineBytes) break;
             continue;
         }
         line.append(m_buffer, m_next, end - m_next);
         m_next = end + 1;
         if (m_buffer[end] == '\r' && Fill() && m_buffer[m_next] == '\n') ++m_next;
         break;
+    }
+    if (line.size() > kMostLineBytes) {
+        m_lineTooLong = true;
+        line.clear();
+        return false;
     }
     return true;
 }
@@ -59,7 +65,9 @@ bool LineReader::ReadField(std::string& field) {
     return true;
 }
 
-bool LineReader::AtEnd() { return !m_hasPending && !Fill(); }
+bool LineReader::AtEnd() {
+    return !m_hasPending && (m_lineTooLong || !Fill());
+}
 
 std::string FirstField(std::string_view line) {
     return std::string(TrimBlanks(line.substr(0, line.find(','))));

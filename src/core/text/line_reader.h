@@ -1,7 +1,8 @@
 #pragma once
 
 // Reads the program's text files line by line and field by field. A line ends at CR LF, LF or
-// CR; a field ends at a comma or at the end of its line, blanks around it removed.
+// CR; a field ends at a comma or at the end of its line, blanks around it removed. A line
+// longer than any real file holds ends the reading, as the end of the file would.
 
 #include <istream>
 #include <optional>
@@ -10,8 +11,11 @@
 
 namespace gyrant {
 
+// More than any line of the program's files ever holds.
+inline constexpr std::size_t kMostLineBytes = std::size_t{1} << 20;
+
 class LineReader {
-public:
+  public:
     explicit LineReader(std::istream& in) : m_in(in) {}
 
     // Reads the rest of the current line (a whole line when no field of it was read);
@@ -27,7 +31,10 @@ public:
     // True when nothing is left to read.
     bool AtEnd();
 
-private:
+    // True when the reading ended at a line longer than kMostLineBytes.
+    bool LineTooLong() const { return m_lineTooLong; }
+
+  private:
     // Makes sure unread bytes are buffered; false when the file has none left.
     bool Fill();
 
@@ -36,6 +43,7 @@ private:
     std::size_t m_next = 0;
     std::string m_pending;  // what is left of a line after a field was read from it
     bool m_hasPending = false;
+    bool m_lineTooLong = false;
 };
 
 // The first field of a line: up to its first comma, blanks around it removed.

@@ -1,198 +1,170 @@
 #include "files/spec_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
+#include <array>
+#include <cstdlib>
+#include <map>
+#include <random>
+
+#include "files/atomic_write.h"
 #include "support/program_folder.h"
 
 namespace gyrant {
 namespace {
 
-using testing::ProgramFolder;
+namespace fs = std::filesystem;
 using testing::ReadFileBytes;
-using testing::WriteFileBytes;
 
-// A spec file's bytes: the magic, the vehicle count, every cell named by a cell function,
-// the comment lines and the end marker.
-std::string SpecText(int twoVehicles, const std::string& comments, bool endMarker = true) {
+// A spec file's bytes: the magic, the vehicle count, every cell named by its place ("0:1:2" is
+// table 0, row 1, column 2), then the comment lines as given.
+std::string SpecText(int twoVehicles, const std::string& comments) {
     std::string text = "QRX-GY*1.10\r\n";
     for (int i = 0; i < 20; ++i) text += (twoVehicles ? " 1 \r\n" : " 0 \r\n");
-    for (int table = 0; table < 2; ++table)
-        for (int row = 1; row <= 31; ++row)
-            for (int column = 2; column <= 11; ++column)
-                text += std::to_string(table) + ":" + std::to_string(row) + ":" + std::to_string(column) + "\r\n";
-    text += comments;
-    if (endMarker) text += "-9999\r\n";
-    return text;
+    for (int cell = 0; cell < 620; ++cell)
+        text += std::to_string(cell / 310) + ":" + std::to_string(cell % 310 / 10 + 1) + ":" +
+                std::to_string(cell % 10 + 2) + "\r\n";
+    return text + comments;
 }
 
-class SpecFileTest : public ::testing::Test {
-protected:
-    SpecFileTest() { sheet.ProgramFolder = folder.Path(); }
+struct SpecFileTest : ::testing::Test {
     SpecFileResult Read(const std::string& bytes) {
-        WriteFileBytes(folder / "in.qrx", bytes);
+        testing::WriteFileBytes(folder / "in.qrx", bytes);
         sheet.SpecFilePath = (folder / "in.qrx").string();
         return ReadWriteSpecFile(sheet, true);
     }
-    SpecFileResult Write(const std::string& path) {
-        sheet.SpecFilePath = path;
-        return ReadWriteSpecFile(sheet, false);
-    }
-    ProgramFolder folder;
+    testing::ProgramFolder folder;
     Worksheet sheet;
 };
 
-TEST_F(SpecFileTest, ReadsEveryCellInFileOrderAndTakesTheFilesName) {
+TEST_F(SpecFileTest, ReadsEveryCellInFileOrderAndWritesTheSameBytes) {
+    std::string text = SpecText(0, "first\r\nsecond\r\n-9999\r\n"), cell(100000, 'c');
+    text.replace(103, 10, " 1 \r\njunk\r\n");  // the last number read counts
+    text.replace(text.find("0:5:3"), 5, " blanks, commas " + cell);
     sheet.SpecsChanged = 1;
-    SpecFileResult result = Read(SpecText(1, "first\r\nsecond\r\n"));
-    EXPECT_EQ(result.status, SpecFileStatus::Done);
-    EXPECT_EQ(sheet.TwoVehicles, 1);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(1, kColValue), "0:1:2");
-    EXPECT_EQ(sheet.Table(kBaseline).Text(31, kColPercentTotal), "0:31:11");
-    EXPECT_EQ(sheet.Table(kProposed).Text(1, kColValue), "1:1:2");
-    EXPECT_EQ(sheet.Table(kProposed).Text(31, kColPercentTotal), "1:31:11");
-    EXPECT_EQ(sheet.FileComments, "first\r\nsecond\r\n");
-    EXPECT_EQ(sheet.CurrentFilePath, sheet.SpecFilePath);
-    EXPECT_EQ(sheet.DisplayName, "in.qrx");
-    EXPECT_EQ(sheet.SpecsChanged, 0);
-}
-
-TEST_F(SpecFileTest, WritesTheExactBytesAndReadsThemBack) {
-    ASSERT_EQ(Read(SpecText(1, "first\r\nsecond\r\n")).status, SpecFileStatus::Done);
-    sheet.Table(kBaseline).SetText(2, kColValue, "  blanks, and commas  ");
-    std::string path = (folder / "out.qrx").string();
-    ASSERT_EQ(Write(path).status, SpecFileStatus::Done);
-    std::string written = ReadFileBytes(path);
-    EXPECT_TRUE(written.starts_with("QRX-GY*1.10\r\n 1 \r\n 1 \r\n"));
-    EXPECT_TRUE(written.ends_with("1:31:11\r\nfirst\r\nsecond\r\n-9999\r\n"));
-
-    Worksheet again;
-    again.ProgramFolder = folder.Path();
-    again.SpecFilePath = path;
-    ASSERT_EQ(ReadWriteSpecFile(again, true).status, SpecFileStatus::Done);
-    EXPECT_EQ(again.Table(kBaseline).Text(2, kColValue), "  blanks, and commas  ");
-    EXPECT_EQ(again.FileComments, "first\r\nsecond\r\n");
-    EXPECT_EQ(SpecFileText(again), written);
-}
-
-TEST_F(SpecFileTest, CommentsGainOneFinalLineBreakAndThenStayAsTheyAre) {
-    sheet.FileComments = "first\r\nsecond";
-    std::string path = (folder / "comments.qrx").string();
-    for (int save = 0; save < 3; ++save) {
-        ASSERT_EQ(Write(path).status, SpecFileStatus::Done);
-        EXPECT_TRUE(ReadFileBytes(path).ends_with("\r\nfirst\r\nsecond\r\n-9999\r\n"));
-        sheet.SpecFilePath = path;
-        ASSERT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Done);
-        EXPECT_EQ(sheet.FileComments, "first\r\nsecond\r\n");
-    }
-}
-
-TEST_F(SpecFileTest, EmptyCommentsAreAnEmptyLineThatReadsBackAsOneLineBreak) {
-    std::string path = (folder / "empty.qrx").string();
-    ASSERT_EQ(Write(path).status, SpecFileStatus::Done);
-    std::string emptyCells;
-    for (int cell = 0; cell < 620; ++cell) emptyCells += "\r\n";
-    EXPECT_TRUE(ReadFileBytes(path).ends_with(" 0 \r\n" + emptyCells + "\r\n-9999\r\n"));
-    sheet.SpecFilePath = path;
-    ASSERT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Done);
-    EXPECT_EQ(sheet.FileComments, "\r\n");
-    EXPECT_EQ(ReadFileBytes(path).size(), 11 + 2 + 20 * 5 + 620 * 2 + 2 + 7u);
-}
-
-TEST_F(SpecFileTest, CommentsEndAtTheMarkerOrAtTheEndOfTheFile) {
-    Read(SpecText(0, "one\r\n-9999\r\nnot read\r\n", false));
-    EXPECT_EQ(sheet.FileComments, "one\r\n");
-    Read(SpecText(0, "one\r\nlast", false));
-    EXPECT_EQ(sheet.FileComments, "one\r\nlast");
-    Read(SpecText(0, "one\r\nlast\r\n", false));
-    EXPECT_EQ(sheet.FileComments, "one\r\nlast");
-    EXPECT_EQ(sheet.TwoVehicles, 0);
-}
-
-TEST_F(SpecFileTest, OnlyTheFirstFieldOfTheFirstLineIsTheMagic) {
-    std::string text = SpecText(1, "");
-    EXPECT_EQ(Read("  QRX-GY*1.10,more" + text.substr(11)).status, SpecFileStatus::Done);
-    EXPECT_EQ(Read("qrx-gy*1.10" + text.substr(11)).status, SpecFileStatus::NotSpecFile);
-}
-
-TEST_F(SpecFileTest, AnythingButASpecFileLeavesTheWorksheetAlone) {
-    ASSERT_EQ(Read(SpecText(1, "kept\r\n")).status, SpecFileStatus::Done);
-    sheet.SpecsChanged = 1;
-    std::string before = SpecFileText(sheet);
-    std::string path = sheet.CurrentFilePath;
-    std::string binary(4096, '\0');
-    for (std::size_t i = 0; i < binary.size(); ++i) binary[i] = static_cast<char>(i * 37);
-    for (const std::string& bytes : {std::string(), std::string("hello\r\n"), binary,
-                                     std::string(100000, 'x')}) {
-        SpecFileResult result = Read(bytes);
-        EXPECT_EQ(result.status, SpecFileStatus::NotSpecFile);
-        EXPECT_EQ(result.message, "This is not an Vevizadu Gyrant file and can not be used.");
-        EXPECT_EQ(SpecFileText(sheet), before);
-        EXPECT_EQ(sheet.CurrentFilePath, path);
-        EXPECT_EQ(sheet.SpecsChanged, 1);
-    }
-    sheet.SpecFilePath = folder.Path().string();
-    EXPECT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Unreadable);
-    sheet.SpecFilePath = (folder / "missing.qrx").string();
-    EXPECT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Unreadable);
-    EXPECT_EQ(SpecFileText(sheet), before);
-}
-
-TEST_F(SpecFileTest, ShortFileLeavesTheMissingCellsEmptyAndSaysSo) {
-    sheet.Table(kProposed).SetText(31, kColValue, "old");
-    std::string text = SpecText(1, "");
-    std::size_t cut = text.find("0:2:5\r\n");
-    SpecFileResult result = Read(text.substr(0, cut));
-    EXPECT_EQ(result.status, SpecFileStatus::Incomplete);
-    EXPECT_NE(result.message.find("incomplete"), std::string::npos);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(2, kColID), "0:2:4");
-    EXPECT_EQ(sheet.Table(kBaseline).Text(2, kColWidth), "");
-    EXPECT_EQ(sheet.Table(kProposed).Text(31, kColValue), "");
-    EXPECT_EQ(sheet.FileComments, "");
-    EXPECT_EQ(sheet.TwoVehicles, 1);
-
-    sheet.TwoVehicles = 0;
-    result = Read("QRX-GY*1.10\r\n 1 \r\n");
-    EXPECT_EQ(result.status, SpecFileStatus::Incomplete);
-    EXPECT_EQ(sheet.TwoVehicles, 1);
-}
-
-TEST_F(SpecFileTest, VehicleCountLinesThatAreNotNumbersAreSkipped) {
-    std::string text = SpecText(0, "");
-    const std::size_t line19 = 13 + 18 * 5;
-    text.replace(line19, 10, " 1 \r\njunk\r\n");
     EXPECT_EQ(Read(text).status, SpecFileStatus::Done);
     EXPECT_EQ(sheet.TwoVehicles, 1);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(1, kColValue), "0:1:2");
+    EXPECT_EQ(sheet.SpecsChanged, 0);
+    EXPECT_EQ(sheet.Table(kBaseline).Text(5, kColOD), " blanks, commas " + cell);
+    EXPECT_EQ(sheet.Table(kProposed).Text(31, kColPercentTotal), "1:31:11");
+    sheet.Table(kBaseline).SetText(8, kColValue, "0:8:2");  // the layout pass wrote it
+    sheet.SpecFilePath = (folder / "out.qrx").string();
+    ASSERT_EQ(ReadWriteSpecFile(sheet, false).status, SpecFileStatus::Done);
+    std::string written = ReadFileBytes(folder / "out.qrx");
+    EXPECT_EQ(written.substr(0, 18) + written.substr(113),
+              "QRX-GY*1.10\r\n 1 \r\n" + text.substr(114));
+    sheet.SpecsChanged = 1;  // a failed save keeps the worksheet's name and state
+    sheet.SpecFilePath = (folder / "gone/new.qrx").string();
+    EXPECT_NE(ReadWriteSpecFile(sheet, false).message.find("gone/new.qrx"), std::string::npos);
+    EXPECT_EQ(sheet.CurrentFilePath + " " + std::to_string(sheet.SpecsChanged),
+              (folder / "out.qrx").string() + " 1");
 }
 
-TEST_F(SpecFileTest, LongLinesAndLargeCommentsAreReadWhole) {
-    std::string longLine(100000, 'c');
-    std::string comments;
-    for (int i = 0; i < 2000; ++i) comments += longLine.substr(0, 5000) + "\r\n";
-    std::string text = SpecText(0, comments);
-    std::size_t at = text.find("0:5:3");
-    text.replace(at, 5, longLine);
-    ASSERT_EQ(Read(text).status, SpecFileStatus::Done);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(5, kColOD), longLine);
-    EXPECT_EQ(sheet.FileComments.size(), comments.size());
+// Comments of any content come back whole, every later save writing the bytes of the first;
+// files of earlier versions, whose comments end at "-9999" or at the end, read as before.
+TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
+    std::vector<std::array<std::string, 4>> cases = {
+        {"", "-9999\r\n", "one\r\n-9999\r\nnot read", "one\r\n"},
+        {"\r\n", "\r\n-9999\r\n", "\r\n-9999\r\n", "\r\n"},
+        {"one\r\nlast", "one\r\nlast\r\n\\\r\n-9999\r\n", "one\r\nlast\r\n", "one\r\nlast"},
+        {"-9999\r\nnext\r\n", "\\-9999\r\nnext\r\n-9999\r\n", "a\rb\nc", "a\r\nb\r\nc"},
+        {"\\\r\n\\\\-9999", "\\\\\r\n\\\\\\-9999\r\n\\\r\n-9999\r\n", "C:\\ -9999", "C:\\ -9999"}};
+    std::mt19937 random(12);
+    for (std::string comments; cases.size() < 300; comments.clear()) {
+        for (int token = random() % 8; token > 0; --token)
+            comments += std::array{"a", "\\", "-9999", "\r\n", " "}[random() % 5];
+        cases.push_back({comments, "", "", ""});
+    }
+    ASSERT_EQ(Read(SpecText(1, "")).status, SpecFileStatus::Done);
+    for (const auto& [comments, written, oldFile, oldReadAs] : cases) {
+        sheet.FileComments = comments;
+        std::string bytes = SpecFileText(sheet);
+        EXPECT_TRUE(bytes.ends_with(":11\r\n" + written) || written.empty()) << comments;
+        ASSERT_EQ(Read(bytes).status, SpecFileStatus::Done);
+        EXPECT_EQ(sheet.FileComments, comments);
+        EXPECT_EQ(SpecFileText(sheet), bytes);
+        Read(SpecText(0, oldFile));
+        EXPECT_EQ(sheet.FileComments, oldReadAs) << oldFile;
+    }
 }
 
-TEST_F(SpecFileTest, FailedSaveKeepsTheOldFileAndTheWorksheetState) {
-    std::string path = (folder / "kept.qrx").string();
-    WriteFileBytes(path, "old contents");
-    sheet.CurrentFilePath = "Untitled";
-    sheet.SpecsChanged = 1;
-    SpecFileResult result = Write((folder / "no such folder" / "new.qrx").string());
-    EXPECT_EQ(result.status, SpecFileStatus::WriteFailed);
-    EXPECT_NE(result.message.find("new.qrx"), std::string::npos);
-    EXPECT_EQ(sheet.CurrentFilePath, "Untitled");
-    EXPECT_EQ(sheet.SpecsChanged, 1);
-
-    std::filesystem::create_directory(folder / "taken.qrx");
-    EXPECT_EQ(Write((folder / "taken.qrx").string()).status, SpecFileStatus::WriteFailed);
-    EXPECT_EQ(ReadFileBytes(path), "old contents");
-    EXPECT_FALSE(std::filesystem::exists(path + ".saving"));
+TEST_F(SpecFileTest, ABadFileLeavesTheWorksheetAloneAndAShortOneSaysSo) {
+    ASSERT_EQ(Read("  QRX-GY*1.10,more" + SpecText(1, "kept\r\n").substr(11)).status,
+              SpecFileStatus::Done);
+    std::string before = SpecFileText(sheet);
+    for (const std::string& bytes :
+         {std::string(), std::string("\0\xff\r", 3), "qrx-gy*1.10" + before.substr(11)})
+        EXPECT_EQ(Read(bytes).message, "This is not an Vevizadu Gyrant file and can not be used.");
+    sheet.SpecFilePath = folder.Path().string();
+    EXPECT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Unreadable);
+    EXPECT_EQ(SpecFileText(sheet), before);
+    EXPECT_NE(Read(before.substr(0, before.find("0:2:5\r\n"))).message.find("ended early"),
+              std::string::npos);
+    EXPECT_EQ(sheet.Table(kBaseline).Text(2, kColID) + sheet.Table(kBaseline).Text(2, kColWidth) +
+                  sheet.Table(kProposed).Text(31, kColValue),
+              "0:2:4");
 }
+
+// Everything in a folder: links, FIFOs and devices as what they are, never opened.
+void Snapshot(const fs::path& dir, const std::string& prefix, std::map<std::string, int>& all) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir)) {
+        std::string name = prefix + entry.path().filename().string();
+        fs::file_status status = entry.symlink_status();
+        all[name] = int(status.permissions()) + 10000 * int(status.type());
+        if (fs::is_regular_file(status)) all[name + " bytes"] = ReadFileBytes(entry.path()).size();
+        if (fs::is_symlink(status)) all[fs::read_symlink(entry.path()).string() + " from " + name];
+        if (fs::is_directory(status)) Snapshot(entry.path(), name + "/", all);
+    }
+}
+
+// Each fault is made by a shell command in a folder that holds car.qrx (mode 600) and victim.
+struct Fault {
+    const char *name, *plant, *saved, *written, *reason;  // written: the file that takes the bytes
+};
+
+const Fault kFaults[] = {
+    {"FullDisk", "mkdir d && mount -t tmpfs -o size=8k tmpfs d && echo old >d/c", "d/c", 0,
+     "No space"},
+    {"ReadOnlyFolder", "mkdir d && mount -t tmpfs -o ro tmpfs d", "d/car.qrx", 0, "Read-only"},
+    {"ReadOnlyFile", "chmod 444 car.qrx", "car.qrx", 0, "the file is read-only"},
+    {"Folder", "mkdir f", "f", 0, "it is a folder"},
+    {"Fifo", "mkfifo p", "p", 0, "not a plain file"},
+    {"Device", "mknod n c 1 3", "n", 0, "not a plain file"},
+    {"FolderGone", "true", "gone/car.qrx", 0, "No such file"},
+    {"LinkLoop", "ln -s loop loop", "loop", 0, "its links lead nowhere"},
+    {"FileDeleted", "rm car.qrx", "car.qrx", "car.qrx", ""},
+    {"Link", "ln -s car.qrx b", "b", "car.qrx", ""},
+    {"PlantedLink", "ln -s victim car.qrx.saving", "car.qrx", "car.qrx", ""},
+    {"PlantedFifo", "mkfifo car.qrx.saving", "car.qrx", "car.qrx", ""},
+};
+
+class SaveUnderFault : public ::testing::TestWithParam<Fault> {};
+
+// The user is told the reason, or the bytes reach the file meant, keeping its permissions;
+// nothing else on disk changes.
+TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
+    const Fault& fault = GetParam();
+    testing::ProgramFolder folder;
+    const fs::path dir = folder / "saves";
+    std::string plant = "mkdir " + dir.string() + " && cd " + dir.string() +
+                        " && echo old >car.qrx && chmod 600 car.qrx && echo victim >victim && ";
+    if (std::system((plant + fault.plant).c_str()))
+        GTEST_SKIP() << "this machine cannot make the fault";
+    std::map<std::string, int> expected, after;
+    Snapshot(dir, "", expected);
+    Outcome outcome = WriteFileAtomically(dir / fault.saved, std::string(100000, 'n'));
+    EXPECT_EQ(outcome.ok, fault.written != nullptr);
+    EXPECT_NE(outcome.message.find(fault.reason), std::string::npos) << outcome.message;
+    Snapshot(dir, "", after);
+    if (fault.written) expected.try_emplace(fault.written, after[fault.written]);  // if new
+    if (fault.written) expected[std::string(fault.written) + " bytes"] = 100000;
+    EXPECT_EQ(after, expected);
+    umount2((dir / "d").c_str(), MNT_DETACH);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SaveUnderFault, ::testing::ValuesIn(kFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace gyrant

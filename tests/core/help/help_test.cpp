@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "files/settings_file.h"
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "help/file_seek.h"
 #include "help/help_pages.h"
 #include "help/help_tips.h"
 #include "help/outside_programs.h"
@@ -11,137 +15,113 @@
 namespace gyrant {
 namespace {
 
-using testing::WriteFileBytes;
-
-TEST(ReadTextFile, FlowsLinesIntoParagraphs) {
+TEST(TextFiles, FlowLinesIntoParagraphsAndEveryHelpPageShips) {
     testing::ProgramFolder folder;
-    WriteFileBytes(folder / "GyrantTEXT/page.txt",
-                   "The Title\r\nfirst line\r\njoined here\r\n \r\n \r\nnew paragraph\r\n  - an item\r\nlast\r\n");
-    TextFile page = ReadTextFile(folder.Path(), "page.txt");
-    EXPECT_EQ(page.title, "The Title");
-    EXPECT_EQ(page.text, "first line joined here\r\r new paragraph  - an item\r last");
-    TextFile missing = ReadTextFile(folder.Path(), "nothing.txt");
-    EXPECT_EQ(missing.title, "");
-    EXPECT_EQ(missing.text, "");
+    testing::WriteFileBytes(folder / "GyrantTEXT/page.txt",
+                            "Title\r\nfirst\r\njoined\r\n \r\n \r\nnew\r\n  - item\r\nlast\r\n");
+    EXPECT_EQ(ReadTextFile(folder.Path(), "page.txt").text, "first joined\r\r new  - item\r last");
+    for (int topic = 100; topic <= 900; topic += 100)
+        for (HelpPages pages(folder.Path(), topic);; pages.Next()) {
+            EXPECT_GT(pages.Text().size(), 200u) << topic;
+            if (!pages.NextEnabled()) break;
+        }
 }
 
-TEST(ReadWarningText, ShowsLinesTwoToEighteen) {
-    testing::ProgramFolder folder;
-    std::string text = "Caption\r\nnot shown\r\n";
-    for (int line = 2; line <= 25; ++line) text += "line " + std::to_string(line) + "\r\n";
-    WriteFileBytes(folder / "GyrantTEXT/WARNING.TXT", text);
-    TextFile warning = ReadWarningText(folder.Path());
-    EXPECT_EQ(warning.title, "Caption");
-    EXPECT_TRUE(warning.text.starts_with("line 2\r\nline 3\r\n"));
-    EXPECT_TRUE(warning.text.ends_with("line 18\r\n"));
-    EXPECT_EQ(ReadWarningText("/nowhere").text, "");
-}
-
-TEST(HelpPages, EveryTopicShipsEachOfItsPages) {
-    testing::ProgramFolder folder;
-    for (const char* page : {"helpb0", "helpb1", "helps0", "helps1", "helpd0", "helpd1", "helpo0", "helpo1", "helpbs0",
-                             "helpr0", "helpr1", "helpdh0", "helpdh1", "helpch0", "helpch1", "helpdm0", "helpdm1"}) {
-        TextFile file = ReadTextFile(folder.Path(), std::string(page) + ".txt");
-        EXPECT_FALSE(file.title.empty()) << page;
-        EXPECT_GT(file.text.size(), 200u) << page;
-    }
-    EXPECT_FALSE(ReadWarningText(folder.Path()).text.empty());
-}
-
-TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrder) {
+TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrderNamingRealButtons) {
     testing::ProgramFolder folder;
     Worksheet sheet;
     sheet.ProgramFolder = folder.Path();
     EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{1, 0, 2, 3}));
     CloseTip(sheet, 1, true);
-    CloseTip(sheet, 3, true);
-    EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{0, 2}));
-    CloseTip(sheet, 0, true);
-    CloseTip(sheet, 2, true);
-    EXPECT_TRUE(TipsToShow(sheet).empty());
-    EXPECT_EQ(TipFor(7).caption, "Help Tip:  EZ Build Wizard");
-    EXPECT_TRUE(TipFor(2).text.find("\r\r") != std::string::npos);
-
-    // Tip 3's switch lasts only until the program ends.
-    ASSERT_TRUE(WriteSettings(sheet, SettingsPath(sheet)).ok);
-    Worksheet next;
-    ReadSettings(next, SettingsPath(sheet));
-    EXPECT_EQ(TipsToShow(next), (std::vector<int>{3}));
-
-    testing::FakeDialogs dialogs;
-    RestartHelpTips(next, dialogs);
-    EXPECT_EQ(TipsToShow(next).size(), 4u);
-    EXPECT_EQ(dialogs.messages[0].text, "Help tips will now be shown then next time you start the program.");
+    CloseTip(sheet, 7, true);
+    EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{2, 3}));
+    EXPECT_NE(TipFor(1).text.find("clicking on the 'Keep Change' button"), std::string::npos);
+    EXPECT_TRUE(TipFor(3).text.ends_with("then select 'Help on Gyrant'."));
 }
 
-// A launcher where only the programs named can start; it records every attempt.
-class FakeLauncher : public Launcher {
-public:
-    bool Start(const std::vector<std::string>& command) override {
-        attempts.push_back(command);
-        for (const std::string& program : working)
-            if (command.front() == program) return true;
-        return false;
+// Only the programs named start; each attempt is kept, "?" marking one whose exit status counts.
+// A search finds the name in the folder given.
+struct FakeLauncher : Launcher, FileSeeker {
+    bool Start(const std::vector<std::string>& command, bool exitStatusCounts) override {
+        attempts.push_back(command.front() + (exitStatusCounts ? "? " : " ") + command.back());
+        return std::ranges::find(working, command.front()) != working.end();
     }
-    std::vector<std::string> working;
-    std::vector<std::vector<std::string>> attempts;
+    void ShowText(const std::string& name, const std::string& text) override {
+        shown = name + text;
+    }
+    std::string Seek(const std::string& name) override {
+        return folder.empty() ? "" : folder + name;
+    }
+    std::vector<std::string> working, attempts;
+    std::string shown, folder = "/usr/bin/";
 };
 
-class FakeSeeker : public FileSeeker {
-public:
-    std::string Seek(const std::string& fileName) override {
-        sought.push_back(fileName);
-        if (answers.empty()) return "";
-        std::string answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+// A document goes to the first viewer that starts, the opener's exit status counting; one that no
+// viewer shows is shown by Gyrant itself, and only one it cannot read gets the message.
+TEST(OpenInViewer, TriesEachViewerThenShowsTheTextItself) {
+    testing::ProgramFolder folder;
+    const std::string readme = (folder / "Readme.doc").string();
+    for (const auto& [working, path, lastAttempt, outcome] :
+         std::vector<std::array<std::string, 4>>{
+             {"gedit", readme, "gedit " + readme, "When you are finished viewing the Readme.doc"},
+             {"", readme, "leafpad " + readme, "Readme.docGYRANT - READ ME\r\n"},
+             {"", "/x/Student/a.doc", "leafpad /x/Student/a.txt",
+              "An appropriate viewer was not"}}) {
+        testing::FakeDialogs dialogs;
+        FakeLauncher launcher;
+        launcher.working = {working};
+        OpenInViewer(launcher, dialogs, path, "Readme.doc");
+        EXPECT_EQ(launcher.attempts[0],
+                  "xdg-open? " + lastAttempt.substr(lastAttempt.find(' ') + 1));
+        EXPECT_EQ(launcher.attempts.back(), lastAttempt);
+        EXPECT_TRUE((launcher.shown + dialogs.messages.back().text).starts_with(outcome));
     }
-    std::vector<std::string> answers;
-    std::vector<std::string> sought;
-};
-
-TEST(OpenInViewer, TriesEachViewerInTurnAndSaysWhenNoneStarts) {
-    testing::FakeDialogs dialogs;
-    FakeLauncher launcher;
-    launcher.working = {"gedit"};
-    OpenInViewer(launcher, dialogs, "/opt/Gyrant/Readme.doc", "Readme.doc");
-    ASSERT_EQ(launcher.attempts.size(), 3u);
-    EXPECT_EQ(launcher.attempts[0], (std::vector<std::string>{"xdg-open", "/opt/Gyrant/Readme.doc"}));
-    EXPECT_EQ(dialogs.messages[0].text, "When you are finished viewing the Readme.doc document, click on the [X] box "
-                                        "in the upper right corner to return to the Gyrant.");
-    EXPECT_EQ(dialogs.messages.size(), 1u);
-
-    launcher.working.clear();
-    OpenInViewer(launcher, dialogs, "/opt/Student/notes.doc", "notes");
-    EXPECT_EQ(launcher.attempts.back()[1], "/opt/Student/notes.txt");
-    EXPECT_EQ(dialogs.messages.back().text, "An appropriate viewer was not found on your system.");
 }
 
-TEST(OpenWebSite, UsesTheBrowserFoundAndSearchesWhenItIsGone) {
+TEST(OpenWebSite, NamesTheBrowserTriedAndKeepsTheOneFound) {
     Worksheet sheet;
     testing::FakeDialogs dialogs;
     FakeLauncher launcher;
-    FakeSeeker seeker;
     launcher.working = {"/usr/bin/firefox"};
-    sheet.BrowserPath = "/usr/bin/firefox";
-    OpenWebSite(sheet, launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
-    EXPECT_EQ(launcher.attempts.size(), 1u);
-    EXPECT_TRUE(seeker.sought.empty());
-
     sheet.BrowserPath = "/old/firefox";
-    seeker.answers = {"/usr/bin/firefox"};
-    OpenWebSite(sheet, launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
+    for (int visit = 0; visit < 2; ++visit)
+        OpenWebSite(sheet, launcher, launcher, dialogs, kMakerWebSite, kMakerWebSite);
     EXPECT_EQ(sheet.BrowserPath, "/usr/bin/firefox");
-    EXPECT_EQ(dialogs.messages.back().text,
-              "Internet Explorer was not found where it was expected to be.  The program will now search for it.");
+    sheet.BrowserPath = launcher.folder = "";
+    OpenWebSite(sheet, launcher, launcher, dialogs, kMakerWebSite, kMakerWebSite);
+    EXPECT_EQ(launcher.attempts.back(), std::string("xdg-open? ") + kMakerWebSite);
+    std::string said;
+    for (int i : {1, 4, 5}) said += dialogs.messages[i].text.substr(0, 60) + "|";
+    EXPECT_EQ(said,
+              "/old/firefox could not be started.  The program will now sea|"
+              "The desktop's web browser (xdg-open) could not be started.  |"
+              "We could not locate firefox on your computer.  Use your norm|");
+    EXPECT_TRUE(dialogs.messages[4].text.ends_with("will now search for firefox."));
+}
 
-    sheet.BrowserPath.clear();
-    launcher.working.clear();
-    seeker.answers = {""};
-    OpenWebSite(sheet, launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
-    EXPECT_EQ(launcher.attempts.back().front(), "xdg-open");
-    EXPECT_TRUE(dialogs.messages.back().text.starts_with(
-        "We could not locate Internet Explorer on your computer.  Use your normal web browser and visit:\r\r    "));
+// The walk goes from the last folder to the first, deepest first; it passes folders it cannot
+// read and links that lead back, lists names other than programs only beside spec files, and
+// halts when asked, keeping what it found.
+TEST(SeekFile, WalksEveryFolderOnceAndHaltsWhenAsked) {
+    testing::ProgramFolder folder;
+    const std::string root = (folder / "disk").string();
+    const std::string make =
+        "mkdir -p a/deep b c/specs c/other locked && touch a/deep/firefox b/firefox"
+        " c/specs/car.QRX c/specs/Firefox c/other/firefox && ln -s .. b/loop && chmod 0 locked";
+    ASSERT_EQ(std::system(("mkdir " + root + " && cd " + root + " && " + make).c_str()), 0);
+    auto seek = [&](const char* name, bool anyFolder, int haltAfter) {
+        SeekResult result =
+            SeekFile(LocalFolderReader(), root, name, anyFolder,
+                     [=](int folders, const auto&) { return folders <= haltAfter; });
+        std::string found = result.halted ? "halted:" : "";
+        for (const std::string& path : result.found) found += " " + path.substr(root.size() + 1);
+        return found;
+    };
+    EXPECT_EQ(seek("FIREFOX", true, 99),
+              " c/specs/Firefox c/other/firefox b/firefox a/deep/firefox");
+    EXPECT_EQ(seek("firefox", false, 99), " c/specs/Firefox");
+    EXPECT_EQ(seek("firefox", true, 5), "halted: c/specs/Firefox c/other/firefox");
+    EXPECT_EQ(JoinSeekPath("/", "firefox"), "/firefox");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ namespace {
 using testing::RecordingSurface;
 
 class ReportTest : public ::testing::Test {
-protected:
+  protected:
     ReportTest() {
         sheet.ProgramFolder = folder.Path();
         EXPECT_TRUE(SetupTables(sheet).ok);
@@ -23,10 +23,26 @@ protected:
         EXPECT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Done);
         Recalculate(sheet);
     }
-    ReportResult Print(RecordingSurface& surface, const std::string& comment = "") {
-        return PrintReportWithComment(sheet, surface, comment, when);
+    // The report on a portrait page tall enough for all of it, unless another is given.
+    RecordingSurface Print(const std::string& comment = "", RecordingSurface page = {1000, 2000}) {
+        EXPECT_EQ(PrintReportWithComment(sheet, page, comment, when).end, ReportEnd::Printed);
+        return page;
     }
-    bool Printed(const RecordingSurface& surface, const std::string& text) { return !surface.Find(text).empty(); }
+    // Each text printed `count` times, the first at `x` (when not negative) and in `size` points
+    // (when not 0).
+    struct Printed {
+        std::string text;
+        std::size_t count = 1;
+        double x = -1, size = 0;
+    };
+    static void Expect(const RecordingSurface& page, const std::vector<Printed>& expected) {
+        for (const Printed& e : expected) {
+            auto found = page.Find(e.text);
+            ASSERT_EQ(found.size(), e.count) << e.text;
+            if (e.x >= 0) EXPECT_NEAR(found[0].x, e.x, 1e-9) << e.text;
+            if (e.size > 0) EXPECT_EQ(found[0].size, e.size) << e.text;
+        }
+    }
 
     testing::ProgramFolder folder;
     Worksheet sheet;
@@ -34,65 +50,43 @@ protected:
     ReportTime when{"12/6/2026", "9:05:03 am"};
 };
 
-TEST_F(ReportTest, HeaderNamesTheProgramTheFileAndTheMoment) {
-    RecordingSurface page(1000, 1400);
-    EXPECT_EQ(Print(page).end, ReportEnd::Printed);
-    EXPECT_TRUE(page.ended);
+TEST_F(ReportTest, HeaderAndTablesPrintAsShownWithColumnsInScreenProportions) {
+    RecordingSurface page = Print();
     EXPECT_EQ(page.texts[0].text, " ");
-    auto title = page.Find("Gyrant v1.1");
-    ASSERT_EQ(title.size(), 1u);
-    EXPECT_EQ(title[0].x, 60);
-    EXPECT_EQ(title[0].size, 11);
-    EXPECT_EQ(page.Find("Date: 12/6/2026")[0].x, 750);
-    EXPECT_TRUE(Printed(page, "File: V8 Street Car.qrx"));
-    EXPECT_TRUE(Printed(page, "Time: 9:05:03 am"));
-    EXPECT_TRUE(Printed(page, "Calculated Test Results"));
-    EXPECT_TRUE(Printed(page, "Page: 1"));
-    EXPECT_FALSE(Printed(page, "Report Comment:  "));
-    EXPECT_EQ(page.Find("Gyrant File Comments:")[0].size, 9);
-    // The printer has no "MSSANS" font; the first Arial is taken.
+    // The printer has no "MSSANS" font; the first Arial is taken. Hidden rows are left out, a
+    // choice cell prints its item only, the Proposed table adds its improvement column.
     EXPECT_EQ(page.Find("Gyrant File Comments:")[0].font, "Arial Narrow");
+    Expect(page, {{"Gyrant v1.1", 1, 60, 11},
+                  {"Date: 12/6/2026", 1, 750},
+                  {"File: V8 Street Car.qrx"},
+                  {"Time: 9:05:03 am"},
+                  {"Calculated Test Results"},
+                  {"Page: 1"},
+                  {"Report Comment:  ", 0},
+                  {"Gyrant File Comments:", 1, -1, 9},
+                  {"Description", 2, 60},
+                  {"Row", 0},
+                  {"Imprvmnt"},
+                  {"Value", 2, 60 + 2160.0 / 11140 * 0.86 * 1000},
+                  {"4 Wheel, Rear Drive", 2},
+                  {"Primary Reduction", 1},
+                  {"Steel", 5}});
+    for (const auto& line : page.lines)
+        EXPECT_TRUE(line.x1 == line.x2 || (line.x1 == 50 && line.x2 == 930))
+            << line.x1 << " " << line.x2;
 
     sheet.DisplayName = std::string(40, 'n');
-    RecordingSurface again(1000, 1400);
-    Print(again, "For the customer");
-    EXPECT_TRUE(Printed(again, "File: " + std::string(29, 'n')));
-    EXPECT_TRUE(Printed(again, "Report Comment:  For the customer"));
+    Expect(Print("For the customer"),
+           {{"File: " + std::string(29, 'n')}, {"Report Comment:  For the customer"}});
 }
 
-TEST_F(ReportTest, TablesPrintAsShownWithColumnsInScreenProportions) {
-    RecordingSurface page(1000, 1400);
-    Print(page);
-    // Both vehicles: the Proposed table follows with its improvement column.
-    EXPECT_EQ(page.Find("Description").size(), 2u);
-    EXPECT_EQ(page.Find("Imprvmnt").size(), 1u);
-    EXPECT_EQ(page.Find("Row").size(), 0u);
-    EXPECT_NEAR(page.Find("Value")[0].x, 60 + 2160.0 / 11140 * 0.86 * 1000, 1e-9);
-    EXPECT_EQ(page.Find("Description")[0].x, 60);
-    // A choice cell prints its item only; hidden rows are left out.
-    EXPECT_EQ(page.Find("4 Wheel, Rear Drive").size(), 2u);
-    EXPECT_EQ(page.Find("Primary Reduction").size(), 1u);
-    EXPECT_EQ(page.Find("Steel").size(), 5u);
-    for (const auto& line : page.lines) {
-        bool vertical = line.x1 == line.x2;
-        EXPECT_TRUE(vertical || (line.x1 == 50 && line.x2 == 930)) << line.x1 << " " << line.x2;
-    }
-}
-
-TEST_F(ReportTest, OneVehiclePrintsOnlyTheBaselineInElevenColumns) {
+TEST_F(ReportTest, OneVehiclePrintsOnlyTheBaselineWithItsSpacerRowsAsRules) {
     sheet.TwoVehicles = 0;
-    RecordingSurface page(1000, 1400);
-    Print(page);
-    EXPECT_EQ(page.Find("Description").size(), 1u);
-    EXPECT_TRUE(page.Find("Imprvmnt").empty());
-    EXPECT_NEAR(page.Find("Value")[0].x, 60 + 2160.0 / 10060 * 0.86 * 1000, 1e-9);
-    EXPECT_EQ(page.Find("% Total").size(), 1u);
-}
-
-TEST_F(ReportTest, SpacerRowsPrintAsRuledLines) {
-    sheet.TwoVehicles = 0;
-    RecordingSurface page(1000, 1400);
-    Print(page);
+    RecordingSurface page = Print();
+    Expect(page, {{"Description"},
+                  {"Imprvmnt", 0},
+                  {"% Total"},
+                  {"Value", 1, 60 + 2160.0 / 10060 * 0.86 * 1000}});
     // Rules above the comments and the table, under the headings, for rows 7 and 19 and to
     // close: six double rules, and the frame's two sides.
     EXPECT_EQ(page.lines.size(), 6u * 2 + 2);
@@ -100,73 +94,70 @@ TEST_F(ReportTest, SpacerRowsPrintAsRuledLines) {
 
 TEST_F(ReportTest, ShortCommentLinesShareTheWidthInTwoColumns) {
     sheet.FileComments = "one\r\ntwo\r\nthree\r\n";
-    RecordingSurface page(1000, 1400);
-    Print(page);
+    RecordingSurface page = Print();
     auto one = page.Find("one")[0], two = page.Find("two")[0], three = page.Find("three")[0];
-    EXPECT_EQ(one.y, three.y);
-    EXPECT_GT(two.y, one.y);
-    EXPECT_EQ(one.x, 70);
-    EXPECT_EQ(two.x, 70);
-    EXPECT_GT(three.x, 70);
-
+    EXPECT_TRUE(one.y == three.y && two.y > one.y && one.x == 70 && two.x == 70 && three.x > 70);
     sheet.FileComments = std::string(60, 'a') + " " + std::string(60, 'b');
-    RecordingSurface wide(1000, 1400);
-    Print(wide);
-    EXPECT_EQ(wide.Find(std::string(60, 'a'))[0].x, 70);
-    EXPECT_EQ(wide.Find(std::string(60, 'b'))[0].x, 70);
+    Expect(Print(), {{std::string(60, 'a'), 1, 70}, {std::string(60, 'b'), 1, 70}});
 }
 
-TEST_F(ReportTest, AskingFirstCanStopThePrint) {
-    RecordingSurface page(1000, 1400);
-    dialogs.inputs = {""};
+TEST_F(ReportTest, ATallReportGoesOnToNewPagesWithinThemAndLosesNothing) {
+    for (int i = 1; i <= 30; ++i)
+        sheet.FileComments += "Comment line " + std::to_string(i) + "\r\n";
+    RecordingSurface whole = Print("For the customer", {1000, 10000});
+    ASSERT_EQ(whole.pages, 1);
+    for (auto [width, height] : {std::pair{1000.0, 1400.0}, {1400.0, 1000.0}, {1000.0, 500.0}}) {
+        RecordingSurface paged =
+            Print("For the customer " + std::string(200, 'x'), {width, height});
+        EXPECT_GE(paged.pages, 2);
+        EXPECT_EQ(paged.Find("Calculated Test Results").size(),
+                  static_cast<std::size_t>(paged.pages));
+        EXPECT_EQ(paged.Find("Page: 2")[0].page, 2);
+        for (const auto& text : paged.texts)
+            EXPECT_TRUE(text.y + 20 * text.size / 9 <= height &&
+                        text.x + paged.TextWidth(text.text) <= width)
+                << text.text;
+        for (const auto& line : paged.lines)
+            EXPECT_TRUE(line.y1 >= 0 && line.y2 <= height && line.x2 <= width);
+        for (const auto& text : whole.texts)
+            EXPECT_TRUE(text.text.starts_with("Report") || !paged.Find(text.text).empty())
+                << text.text;
+    }
+}
+
+TEST_F(ReportTest, AskingFirstCanStopThePrintAndALandscapePageAsks) {
+    RecordingSurface page(1000, 2000), stopped(1400, 1000), landscape(1400, 1000);
+    dialogs.inputs = {"", "   ", " ", " "};
+    dialogs.answers = {Answer::Yes, Answer::No};
     EXPECT_EQ(PrintReport(sheet, page, dialogs, when).end, ReportEnd::Cancelled);
-    EXPECT_TRUE(page.texts.empty());
-    EXPECT_FALSE(page.cancelled);
+    EXPECT_TRUE(page.texts.empty() && !page.cancelled);
+    EXPECT_EQ(PrintReport(sheet, page, dialogs, when).end, ReportEnd::Printed);
+    EXPECT_TRUE(page.Find("Report Comment:  ").empty() && dialogs.messages.empty());
     EXPECT_EQ(dialogs.inputsAsked[0].title, "Printed Comment");
     EXPECT_EQ(dialogs.inputsAsked[0].defaultText, " ");
 
-    dialogs.inputs = {"   "};
-    EXPECT_EQ(PrintReport(sheet, page, dialogs, when).end, ReportEnd::Printed);
-    EXPECT_TRUE(page.Find("Report Comment:  ").empty());
-    EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(ReportTest, ALandscapePageAsksAndPrintsWiderWhenTheUserGoesOn) {
-    RecordingSurface stopped(1400, 1000);
-    dialogs.inputs = {" "};
-    dialogs.answers = {Answer::Yes};
     EXPECT_EQ(PrintReport(sheet, stopped, dialogs, when).end, ReportEnd::Cancelled);
-    EXPECT_TRUE(stopped.cancelled);
-    EXPECT_TRUE(stopped.texts.empty());
+    EXPECT_TRUE(stopped.cancelled && stopped.texts.empty());
     EXPECT_EQ(dialogs.messages[0].title, "Stop Printing ?");
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
-
-    RecordingSurface landscape(1400, 1000);
-    dialogs.inputs = {" "};
-    dialogs.answers = {Answer::No};
     EXPECT_EQ(PrintReport(sheet, landscape, dialogs, when).end, ReportEnd::Printed);
-    EXPECT_EQ(landscape.Find("Gyrant v1.1")[0].x, 42);
-    EXPECT_EQ(landscape.lines[0].x1, 28);
-    EXPECT_EQ(landscape.lines[0].x2, 1330);
+    Expect(landscape, {{"Gyrant v1.1", landscape.pages, 42}});
+    EXPECT_TRUE(landscape.lines[0].x1 == 28 && landscape.lines[0].x2 == 1330);
 }
 
-TEST_F(ReportTest, APrinterFailureIsReported) {
-    RecordingSurface page(1000, 1400);
+TEST_F(ReportTest, APrinterFailureIsReportedAndTheFontIsChosenAmongThePrinters) {
+    RecordingSurface page(1000, 2000);
     page.failure = "The printer is out of paper.";
-    ReportResult result = Print(page);
-    EXPECT_EQ(result.end, ReportEnd::Failed);
-    EXPECT_EQ(result.message, "The printer is out of paper.");
-}
-
-TEST(ChoosePrinterFont, PrefersSansSerifThenArialThenOthers) {
-    testing::RecordingSurface page(1000, 1400);
-    page.fonts = {"Courier", "MS Sans Serif", "MSSansSerif", "Arial"};
-    EXPECT_EQ(ChoosePrinterFont(page), "MSSansSerif");
-    page.fonts = {"Times Roman"};
+    EXPECT_EQ(PrintReportWithComment(sheet, page, "", when).message, page.failure);
     page.SetFontName("Default");
-    EXPECT_EQ(ChoosePrinterFont(page), "Default");
-    page.fonts = {"Univers", "Roman"};
-    EXPECT_EQ(ChoosePrinterFont(page), "Univers");
+    using Fonts = std::vector<std::string>;
+    for (auto [fonts, chosen] :
+         {std::pair{Fonts{"Courier", "MS Sans Serif", "MSSansSerif", "Arial"}, "MSSansSerif"},
+          {Fonts{"Times Roman"}, "MSSansSerif"},
+          {Fonts{"Univers", "Roman"}, "Univers"}}) {
+        page.fonts = fonts;
+        EXPECT_EQ(ChoosePrinterFont(page), chosen);
+    }
 }
 
 }  // namespace

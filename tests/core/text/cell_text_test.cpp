@@ -3,62 +3,47 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 namespace gyrant {
 namespace {
 
-TEST(NumericValue, ReadsTheLeadingNumberAndStopsWhereItEnds) {
-    EXPECT_EQ(NumericValue("3.73"), 3.73);
-    EXPECT_EQ(NumericValue("   42"), 42);
-    EXPECT_EQ(NumericValue("\t7"), 7);
-    EXPECT_EQ(NumericValue("-2.5"), -2.5);
-    EXPECT_EQ(NumericValue("+2.5"), 2.5);
-    EXPECT_EQ(NumericValue(".5"), 0.5);
-    EXPECT_EQ(NumericValue("-.5"), -0.5);
-    EXPECT_EQ(NumericValue("5."), 5);
-    EXPECT_EQ(NumericValue("12abc"), 12);
-    EXPECT_EQ(NumericValue("3.5.6"), 3.5);
-    EXPECT_EQ(NumericValue("1e3"), 1000);
-    EXPECT_EQ(NumericValue("2.5E-1"), 0.25);
-    EXPECT_EQ(NumericValue("1d2"), 100);
-    EXPECT_EQ(NumericValue("4e"), 4);
-    EXPECT_EQ(NumericValue("4e+"), 4);
-    EXPECT_EQ(NumericValue("Steel                     1"), 0);
+struct NumberCase {
+    std::string text;
+    double value;
+    bool overflow = false;
+};
+
+class NumericValueTest : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) {
+    const NumberCase& c = GetParam();
+    EXPECT_EQ(NumericValue(c.text), c.value) << c.text.substr(0, 60);
+    EXPECT_EQ(ReadLeadingNumber(c.text).overflow, c.overflow) << c.text.substr(0, 60);
 }
 
-TEST(NumericValue, IsZeroForEmptyAndNonNumericTexts) {
-    EXPECT_EQ(NumericValue(""), 0);
-    EXPECT_EQ(NumericValue("   "), 0);
-    EXPECT_EQ(NumericValue("abc"), 0);
-    EXPECT_EQ(NumericValue("."), 0);
-    EXPECT_EQ(NumericValue("-"), 0);
-    EXPECT_EQ(NumericValue("- 5"), 0);
-    EXPECT_EQ(NumericValue("e5"), 0);
-}
-
-TEST(NumericValue, TreatsAnOverflowingNumberAsZeroAndSaysSo) {
-    LeadingNumber huge = ReadLeadingNumber("1e999");
-    EXPECT_TRUE(huge.found);
-    EXPECT_TRUE(huge.overflow);
-    EXPECT_EQ(huge.value, 0);
-    EXPECT_TRUE(ReadLeadingNumber(std::string(400, '9')).overflow);
-
-    LeadingNumber tiny = ReadLeadingNumber("1e-999");
-    EXPECT_FALSE(tiny.overflow);
-    EXPECT_EQ(tiny.value, 0);
-    EXPECT_FALSE(ReadLeadingNumber("0." + std::string(400, '0') + "1").overflow);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Texts, NumericValueTest,
+    ::testing::Values(
+        NumberCase{"3.73", 3.73}, NumberCase{"   42", 42}, NumberCase{"\t7", 7},
+        NumberCase{"-2.5", -2.5}, NumberCase{"+2.5", 2.5}, NumberCase{".5", 0.5},
+        NumberCase{"-.5", -0.5}, NumberCase{"5.", 5}, NumberCase{"12abc", 12},
+        NumberCase{"3.5.6", 3.5}, NumberCase{"1e3", 1000}, NumberCase{"2.5E-1", 0.25},
+        NumberCase{"1d2", 100}, NumberCase{"4e", 4}, NumberCase{"4e+", 4},
+        NumberCase{"Steel                     1", 0}, NumberCase{"", 0}, NumberCase{"   ", 0},
+        NumberCase{"abc", 0}, NumberCase{".", 0}, NumberCase{"-", 0}, NumberCase{"- 5", 0},
+        NumberCase{"e5", 0}, NumberCase{"NaN", 0}, NumberCase{"inf", 0}, NumberCase{"-0", 0},
+        NumberCase{"1e308", 1e308}, NumberCase{"1e-320", 1e-320}, NumberCase{"1e-999", 0},
+        NumberCase{"0." + std::string(400, '0') + "1", 0},
+        // Too large to hold reads as 0 and counts as out of range, whatever its exponent.
+        NumberCase{"1e999", 0, true}, NumberCase{std::string(400, '9'), 0, true},
+        NumberCase{std::string(52, '9') + "e9223372036854775807", 0, true},
+        NumberCase{"1e99999999999999999999", 0, true}));
 
 TEST(RoundToInteger, RoundsHalvesToEvenAndClampsToSixteenBits) {
-    EXPECT_EQ(RoundToInteger(1.4), 1);
-    EXPECT_EQ(RoundToInteger(1.6), 2);
-    EXPECT_EQ(RoundToInteger(2.5), 2);
-    EXPECT_EQ(RoundToInteger(3.5), 4);
-    EXPECT_EQ(RoundToInteger(-1.5), -2);
-    EXPECT_EQ(RoundToInteger(1e9), 32767);
-    EXPECT_EQ(RoundToInteger(-1e9), -32768);
-    EXPECT_EQ(RoundToInteger(std::nan("")), 0);
+    const std::pair<double, int> cases[] = {
+        {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
+        {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
+    for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
 }
 
 struct PictureCase {
@@ -86,17 +71,15 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{10, "#####0.##", "10."}, PictureCase{1, "###.###", "1."},
         PictureCase{0.5, "#####0.##", "0.5"}, PictureCase{0, "#####0.##", "0."},
         PictureCase{-9999, "#####0.##", "-9999."}, PictureCase{9999, "#####0.##", "9999."},
-        PictureCase{0.125, "#####.###", ".125"},
-        PictureCase{10.1, "#####0.##", "10.1"},
+        PictureCase{0.125, "#####.###", ".125"}, PictureCase{10.1, "#####0.##", "10.1"},
         // Halves round away from zero on the decimal digits, not on the binary fraction.
         PictureCase{2.345, "0.00", "2.35"}, PictureCase{-2.345, "0.00", "-2.35"},
         PictureCase{1.005, "####.00", "1.01"}, PictureCase{0.125, "####.00", ".13"},
-        PictureCase{2.675, "####.00", "2.68"},
-                PictureCase{99.995, "####.00", "100.00"}, PictureCase{9.9999, "####.000", "10.000"},
-        PictureCase{0.994, "#####0.##", "0.99"}, PictureCase{0.996, "#####0.##", "1."},
+        PictureCase{2.675, "####.00", "2.68"}, PictureCase{99.995, "####.00", "100.00"},
+        PictureCase{9.9999, "####.000", "10.000"}, PictureCase{0.994, "#####0.##", "0.99"},
+        PictureCase{0.996, "#####0.##", "1."},
         // Noise from arithmetic below the 15th digit does not decide a rounding.
-        PictureCase{100 * (1 - 0.9), "#####0.##", "10."},
-        PictureCase{0.1 + 0.2, "####.00", ".30"},
+        PictureCase{100 * (1 - 0.9), "#####0.##", "10."}, PictureCase{0.1 + 0.2, "####.00", ".30"},
         // A negative number that rounds to nothing is written without its sign.
         PictureCase{-0.001, "####.00", ".00"}, PictureCase{-0.004, "#####0.##", "0."},
         // The integer part is never cut, however large.
@@ -105,7 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
         // Very small values.
         PictureCase{1e-20, "####.00", ".00"}, PictureCase{4.9e-3, "####.000", ".005"},
         // A picture without a point writes a whole number.
-        PictureCase{2.5, "###", "3"}, PictureCase{0.4, "0", "0"}));
+        PictureCase{2.5, "###", "3"}, PictureCase{0.4, "0", "0"},
+        // A value that is not finite is written as nothing, never as "inf" or "nan".
+        PictureCase{HUGE_VAL, "####.00", ""}, PictureCase{-HUGE_VAL, "####.00", ""},
+        PictureCase{std::nan(""), "####.00", ""}));
 
 // The text "####.00" should give for hundredths, computed in whole numbers.
 std::string Hundredths(long hundredths) {
@@ -124,76 +110,55 @@ TEST(FormatPicture, EveryDecimalHalfRoundsAwayFromZero) {
     }
 }
 
-TEST(FormatPicture, WritesNothingForAValueThatIsNotFinite) {
-    EXPECT_EQ(FormatPicture(std::numeric_limits<double>::infinity(), "####.00"), "");
-    EXPECT_EQ(FormatPicture(-std::numeric_limits<double>::infinity(), "####.00"), "");
-    EXPECT_EQ(FormatPicture(std::nan(""), "####.00"), "");
-}
-
 TEST(GeneralForm, LeadsWithABlankOrTheSignDropsTheLeadingZeroAndKeepsItsDigits) {
-    EXPECT_EQ(GeneralForm(5), " 5");
-    EXPECT_EQ(GeneralForm(16), " 16");
-    EXPECT_EQ(GeneralForm(0.5), " .5");
-    EXPECT_EQ(GeneralForm(-0.5), "-.5");
-    EXPECT_EQ(GeneralForm(-2.5), "-2.5");
-    EXPECT_EQ(GeneralForm(0), " 0");
-    EXPECT_EQ(GeneralForm(-0.0), " 0");
-    EXPECT_EQ(GeneralForm(-1), "-1");
-    EXPECT_EQ(GeneralForm(0.0001), " .0001");
     // Fifteen digits, then exponent form.
-    EXPECT_EQ(GeneralForm(0.1 + 0.2), " .3");
-    EXPECT_EQ(GeneralForm(1.0 / 3), " .333333333333333");
-    EXPECT_EQ(GeneralForm(123456789012345.0), " 123456789012345");
-    EXPECT_EQ(GeneralForm(1e15), " 1E+15");
-    EXPECT_EQ(GeneralForm(-2.5e20), "-2.5E+20");
-    EXPECT_EQ(GeneralForm(0.00001), " 1E-05");
-    EXPECT_EQ(GeneralForm(1e100), " 1E+100");
+    const std::pair<double, const char*> doubles[] = {{5, " 5"},
+                                                      {16, " 16"},
+                                                      {0.5, " .5"},
+                                                      {-0.5, "-.5"},
+                                                      {-2.5, "-2.5"},
+                                                      {0, " 0"},
+                                                      {-0.0, " 0"},
+                                                      {-1, "-1"},
+                                                      {0.0001, " .0001"},
+                                                      {0.1 + 0.2, " .3"},
+                                                      {1.0 / 3, " .333333333333333"},
+                                                      {123456789012345.0, " 123456789012345"},
+                                                      {1e15, " 1E+15"},
+                                                      {-2.5e20, "-2.5E+20"},
+                                                      {0.00001, " 1E-05"},
+                                                      {1e100, " 1E+100"}};
+    for (auto [value, text] : doubles) EXPECT_EQ(GeneralForm(value), text);
     // Single precision keeps seven.
-    EXPECT_EQ(GeneralFormSingle(16.001f), " 16.001");
-    EXPECT_EQ(GeneralFormSingle(0.1f), " .1");
-    EXPECT_EQ(GeneralFormSingle(1234567.0f), " 1234567");
-    EXPECT_EQ(GeneralFormSingle(12345678.0f), " 1.234568E+07");
-    EXPECT_EQ(GeneralFormSingle(-3.25f), "-3.25");
+    const std::pair<float, const char*> singles[] = {{16.001f, " 16.001"},
+                                                     {0.1f, " .1"},
+                                                     {1234567.0f, " 1234567"},
+                                                     {12345678.0f, " 1.234568E+07"},
+                                                     {-3.25f, "-3.25"}};
+    for (auto [value, text] : singles) EXPECT_EQ(GeneralFormSingle(value), text);
 }
 
-TEST(IsWholeNumberLimit, LooksForPointZeroZeroOneInTheSinglePrecisionForm) {
-    EXPECT_TRUE(IsWholeNumberLimit(16.001f));
-    EXPECT_TRUE(IsWholeNumberLimit(1000.001f));
-    EXPECT_FALSE(IsWholeNumberLimit(16.0f));
-    EXPECT_FALSE(IsWholeNumberLimit(16.01f));
-    EXPECT_FALSE(IsWholeNumberLimit(0.0f));
-}
-
-TEST(ChoiceCells, AreTheItemBlanksAndThePosition) {
+TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
+    const std::string blanks(30, ' ');
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
-    EXPECT_EQ(ComposeChoice("4 Wheel, Rear Drive", 30, 0),
-              "4 Wheel, Rear Drive" + std::string(30, ' ') + " 0");
-    EXPECT_EQ(ComposeChoice("", 30, -1), std::string(30, ' ') + "-1");
-}
-
-TEST(ChoiceCells, ArReadFromTheirEndWhateverTheBlanks) {
-    std::string steel20 = "Steel" + std::string(20, ' ') + " 1";
-    std::string steel30 = "Steel" + std::string(30, ' ') + " 1";
-    EXPECT_EQ(ChoiceNumberInLast(steel20, 4), 1);
-    EXPECT_EQ(ChoiceNumberInLast(steel30, 4), 1);
-    EXPECT_EQ(ChoiceLastCharacter(steel20), 1);
-    EXPECT_EQ(ChoiceNumberInLast("Yes, Very High Stall (very loose)" + std::string(30, ' ') + " 4", 6), 4);
-    EXPECT_EQ(ChoiceNumberInLast(std::string(30, ' ') + "-1", 6), -1);
+    EXPECT_EQ(ComposeChoice("", 30, -1), blanks + "-1");
+    const std::tuple<std::string, std::size_t, int> lastNumbers[] = {
+        {"Steel" + blanks + " 1", 4, 1},
+        {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4},
+        {blanks + "-1", 6, -1},
+        {"CrbnFbr", 4, 0},
+        {"", 4, 0},
+        {"2", 6, 2}};
+    for (auto [cell, count, number] : lastNumbers)
+        EXPECT_EQ(ChoiceNumberInLast(cell, count), number) << cell;
     // The strip reads only the last character, so a kept "no choice" comes back as 1.
-    EXPECT_EQ(ChoiceLastCharacter(std::string(30, ' ') + "-1"), 1);
-    EXPECT_EQ(ChoiceNumberInLast("CrbnFbr", 4), 0);
-    EXPECT_EQ(ChoiceNumberInLast("", 4), 0);
+    EXPECT_EQ(ChoiceLastCharacter(blanks + "-1"), 1);
     EXPECT_EQ(ChoiceLastCharacter(""), 0);
-    EXPECT_EQ(ChoiceNumberInLast("2", 6), 2);
-}
-
-TEST(IsGramsUnit, LooksAtTheFirstTwoLettersInAnyCase) {
-    EXPECT_TRUE(IsGramsUnit("Gms" + std::string(20, ' ') + " 1"));
-    EXPECT_TRUE(IsGramsUnit("gm"));
-    EXPECT_FALSE(IsGramsUnit("Lbs"));
-    EXPECT_FALSE(IsGramsUnit(" Gms"));
-    EXPECT_FALSE(IsGramsUnit("G"));
-    EXPECT_FALSE(IsGramsUnit(""));
+    // Whole-number limits end in .001 in single precision; grams are "GM" in any case.
+    EXPECT_TRUE(IsWholeNumberLimit(16.001f) && IsWholeNumberLimit(1000.001f));
+    EXPECT_FALSE(IsWholeNumberLimit(16.0f) || IsWholeNumberLimit(16.01f));
+    EXPECT_TRUE(IsGramsUnit("Gms" + blanks + " 1") && IsGramsUnit("gm"));
+    EXPECT_FALSE(IsGramsUnit("Lbs") || IsGramsUnit(" Gms") || IsGramsUnit("G") || IsGramsUnit(""));
 }
 
 }  // namespace

@@ -1,0 +1,173 @@
+// Every reader of outside text, given damaged, endless and odd files in place of its own: a
+// clear refusal or what it could read, never a crash, a hang or memory without end.
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstring>
+#include <functional>
+#include <random>
+
+#include "calc/calc_menu.h"
+#include "engine/update_table.h"
+#include "files/settings_file.h"
+#include "files/spec_file.h"
+#include "help/help_pages.h"
+#include "help/text_file.h"
+#include "model/setup_tables.h"
+#include "support/program_folder.h"
+#include "text/line_reader.h"
+
+namespace gyrant {
+namespace {
+namespace fs = std::filesystem;
+
+std::string OpenCalcMenu(Worksheet& sheet, int kind) {
+    EditStrip strip;
+    return CalcMenu(sheet, strip, kind).Open().message;
+}
+
+// A reader as the program runs it, at start-up or when its window opens: what it tells the user
+// when it refuses the file, or nothing when it read it.
+struct Reader {
+    const char* file;
+    bool refusesHalfAFile;
+    std::function<std::string(Worksheet&)> read;
+};
+
+const Reader kReaders[] = {
+    {"GyrantFiles/V8 Street Car.qrx", true,
+     [](Worksheet& sheet) {
+         sheet.SpecFilePath = (sheet.ProgramFolder / "GyrantFiles/V8 Street Car.qrx").string();
+         SpecFileResult read = ReadWriteSpecFile(sheet, true);
+         if (read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete)
+             Recalculate(sheet);
+         return read.message;
+     }},
+    {"CRCNFG.QRX", false,
+     [](Worksheet& sheet) {
+         ReadSettings(sheet, sheet.ProgramFolder / "CRCNFG.QRX");
+         return std::string(sheet.BrowserPath.empty() ? "the defaults stay" : "");
+     }},
+    {"GyrantTEXT/helpi.txt", true,
+     [](Worksheet& sheet) {
+         Outcome setup = SetupTables(sheet);
+         // A refused file leaves the tables as they were: the program never runs half-built.
+         EXPECT_EQ(setup.ok, !sheet.Table(kBaseline).Text(1, kColDescription).empty());
+         return setup.message;
+     }},
+    {"CALC/finldrve.CLC", true, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 1); }},
+    {"CALC/vehweight.txt", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 3); }},
+    {"CALC/trans", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 5); }},
+    {"GyrantTEXT/helpb0.txt", false,
+     [](Worksheet& sheet) {
+         return std::string(HelpPages(sheet.ProgramFolder, 100).Title().empty() ? "empty page"
+                                                                                : "");
+     }},
+    {"GyrantTEXT/WARNING.TXT", false,
+     [](Worksheet& sheet) {
+         return std::string(ReadWarningText(sheet.ProgramFolder).title.empty() ? "no warning" : "");
+     }},
+};
+
+// The file with its line ends in turn CR LF, LF and CR; with `odd`, each line that starts like a
+// number is replaced in turn by an odd one.
+std::string Relined(const std::string& text, bool odd) {
+    const std::string numbers[] = {"1e308",
+                                   "-0",
+                                   "1e-320",
+                                   "NaN",
+                                   "inf",
+                                   std::string(400, '9'),
+                                   std::string(52, '7') + "e9223372036854775807",
+                                   "-1e308"};
+    const char* ends[] = {"\r\n", "\n", "\r"};
+    std::string relined;
+    for (std::size_t at = 0, count = 0; at < text.size(); ++count) {
+        std::size_t end = std::min(text.find_first_of("\r\n", at), text.size());
+        std::string line = text.substr(at, end - at);
+        std::size_t first = line.find_first_not_of(' ');
+        if (odd && first != std::string::npos && std::strchr("0123456789-.", line[first]))
+            line = numbers[count % std::size(numbers)];
+        relined += line + ends[count % 3];
+        at = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return relined;
+}
+
+using Make = std::function<void(const fs::path&, const std::string&)>;
+
+Make Writes(std::function<std::string(std::string)> bytes) {
+    return [bytes](const fs::path& p, const std::string& whole) {
+        testing::WriteFileBytes(p, bytes(whole));
+    };
+}
+
+Make Replaces(std::function<void(const fs::path&)> make) {
+    return [make](const fs::path& p, const std::string&) {
+        fs::remove(p);
+        make(p);
+    };
+}
+
+struct BadFile {
+    const char* name;
+    Make make;
+    enum { Reads, Refused, Either, RefusedWhenHalf } expect;
+};
+
+const BadFile kBadFiles[] = {
+    {"missing", Replaces([](const fs::path&) {}), BadFile::Refused},
+    {"empty", Writes([](std::string) { return ""; }), BadFile::Refused},
+    {"cut in half", Writes([](std::string w) { return w.substr(0, w.size() / 2); }),
+     BadFile::RefusedWhenHalf},
+    {"binary", Writes([](std::string w) {
+         std::mt19937 random(12);
+         for (char& byte : w) byte = static_cast<char>(random());
+         return w;
+     }),
+     BadFile::Either},
+    {"NUL bytes", Writes([](std::string w) {
+         for (std::size_t at = 3; at < w.size(); at += 7) w[at] = '\0';
+         return w;
+     }),
+     BadFile::Either},
+    {"CR, LF and CR LF", Writes([](std::string w) { return Relined(w, false); }), BadFile::Reads},
+    {"odd numbers", Writes([](std::string w) { return Relined(w, true); }), BadFile::Either},
+    {"a last line of 1 MB",
+     Writes([](std::string w) { return w + std::string(kMostLineBytes, 'x'); }), BadFile::Either},
+    {"a first line over 1 MB",
+     Writes([](std::string w) { return std::string(kMostLineBytes + 1, '1') + w; }),
+     BadFile::Refused},
+    {"100 MB", [](const fs::path& p, const std::string&) { fs::resize_file(p, 100 << 20); },
+     BadFile::Refused},
+    {"a FIFO", Replaces([](const fs::path& p) { mkfifo(p.c_str(), 0600); }), BadFile::Refused},
+    {"an endless device", Replaces([](const fs::path& p) { fs::create_symlink("/dev/zero", p); }),
+     BadFile::Refused},
+    {"a folder", Replaces([](const fs::path& p) { fs::create_directory(p); }), BadFile::Refused},
+};
+
+class BadInputTest : public ::testing::TestWithParam<std::tuple<Reader, BadFile>> {};
+
+TEST_P(BadInputTest, IsRefusedWithAMessageOrRead) {
+    auto [reader, bad] = GetParam();
+    testing::ProgramFolder folder;
+    Worksheet sheet, settings;
+    sheet.ProgramFolder = folder.Path();
+    settings.BrowserPath = "/usr/bin/browser";
+    ASSERT_TRUE(WriteSettings(settings, folder / "CRCNFG.QRX").ok);
+    bad.make(folder / reader.file, testing::ReadFileBytes(folder / reader.file));
+
+    std::string refusal = reader.read(sheet);
+    if (bad.expect == BadFile::Refused ||
+        (bad.expect == BadFile::RefusedWhenHalf && reader.refusesHalfAFile))
+        EXPECT_NE(refusal, "") << reader.file << ", " << bad.name;
+    if (bad.expect == BadFile::Reads) EXPECT_EQ(refusal, "") << reader.file;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryReader, BadInputTest,
+                         ::testing::Combine(::testing::ValuesIn(kReaders),
+                                            ::testing::ValuesIn(kBadFiles)));
+
+}  // namespace
+}  // namespace gyrant
