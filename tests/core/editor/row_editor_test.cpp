@@ -54,17 +54,13 @@ TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksLandOnARowThatTakesInp
 TEST_F(RowEditorTest, RowSelectorOffersOnlyTheRowsThatTakeInputInTheCurrentTable) {
     Baseline().SetRowHeight(5, kHiddenRowHeight);
     sheet.Table(kProposed).SetRowHeight(12, kHiddenRowHeight);
-    for (auto [table, hidden, shown] : {std::tuple{kBaseline, 5, "12"}, {kProposed, 12, "5"}}) {
+    for (auto [table, hidden] : {std::pair{kBaseline, 5}, {kProposed, 12}}) {
         editor.TableClick(table, 20);
-        const std::vector<std::string>& items = Field(kRowSelector).items;
-        std::string offered;
-        for (const std::string& item : items) offered += item + " ";
-        EXPECT_EQ(items.size(), 26u) << offered;
-        for (std::string absent :
-             {std::to_string(hidden), std::string("7"), std::string("19"), std::string("30")})
-            EXPECT_EQ(offered.find(" " + absent + " "), std::string::npos) << absent;
-        EXPECT_NE(offered.find(std::string(" ") + shown + " "), std::string::npos);
-        EXPECT_EQ(editor.Strip().RowAt(Field(kRowSelector).listIndex), 20);
+        std::vector<std::string> rows;
+        for (int row = 1; row <= 29; ++row)
+            if (row != 7 && row != 19 && row != hidden) rows.push_back(std::to_string(row));
+        EXPECT_EQ(Field(kRowSelector).items, rows);
+        EXPECT_EQ(editor.Strip().SelectedRow(), 20);
     }
 }
 

@@ -1,9 +1,6 @@
 #include "files/file_commands.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-
-#include <csignal>
 
 #include "files/settings_file.h"
 #include "support/sheet_fixture.h"
@@ -129,23 +126,6 @@ TEST_F(FileCommandsTest, SaveAsCutsALongNameToFortyCharactersAndAsksBeforeReplac
         EXPECT_EQ(ReadFileBytes(folder / c.cut) == "kept", c.replace == Answer::No);
         EXPECT_FALSE(fs::exists(folder / c.chosen));
     }
-}
-
-TEST_F(FileCommandsTest, ASaveOnAFullDiskKeepsTheOldFileWhole) {
-    WriteFileBytes(In("kept.qrx"), "the old worksheet");
-    auto entries = [this] { return std::distance(fs::directory_iterator(folder.Path()), {}); };
-    auto before = entries();
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{}, small{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    small = {1000, old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    dialogs.files = {In("kept.qrx")};
-    bool saved = SaveSpecFileAs(sheet, dialogs);
-    setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadFileBytes(In("kept.qrx")), "the old worksheet");
-    EXPECT_EQ(entries(), before) << "no temporary file is left";
 }
 
 TEST_F(FileCommandsTest, ExitAsksAboutUnsavedWorkAndEndsOnlyWhenItIsSavedOrGivenUp) {
