@@ -34,6 +34,15 @@ int KeptPosition(const std::string& cell, std::size_t itemCount) {
     return position < static_cast<int>(itemCount) ? position : -1;
 }
 
+// Whether a strip entry says what it said when loaded; leaving a box writes a number in its own
+// form ("3.730" becomes "3.73"), which changes nothing.
+bool SameEntry(const StripField& now, const StripField& loaded) {
+    if (now.listIndex != loaded.listIndex) return false;
+    if (now.text == loaded.text) return true;
+    return !IsBlank(now.text) && !IsBlank(loaded.text) &&
+           NumericValue(now.text) == NumericValue(loaded.text);
+}
+
 // The first list item the cell's text contains; `fallback` when none.
 int ContainedItem(const std::string& cell, const std::vector<std::string>& items, int fallback) {
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -110,10 +119,9 @@ void RowEditor::EditRow() {
 bool RowEditor::HoldsUnkeptInput() const {
     for (int field = kColValue; field <= kColUnits; ++field) {
         const StripField& now = m_strip.Field(field);
-        const StripField& loaded = m_loaded.Field(field);
         // Hidden fields and computed ones (a disabled Weight) hold no input.
         if (!now.shown || !now.enabled) continue;
-        if (now.text != loaded.text || now.listIndex != loaded.listIndex) return true;
+        if (!SameEntry(now, m_loaded.Field(field))) return true;
     }
     return false;
 }

@@ -151,9 +151,11 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
             sheet.SpecsChanged = 0;
         }
     }
-    // Only what differs from the row is asked about; Yes to a refused entry stays on the row.
+    // Only what differs from the row is asked about, not a number written in its own form; Yes
+    // to a refused entry stays on the row.
+    Baseline().SetText(20, kColOD, "4.0");
     editor.TableClick(kBaseline, 20);
-    Type(kColOD, "4");
+    Type(kColOD, "4.0");
     dialogs = {};
     EXPECT_TRUE(editor.ConfirmLeavingRow());
     EXPECT_TRUE(dialogs.messages.empty());
