@@ -139,6 +139,8 @@ TEST_F(ReportTest, AskingFirstCanStopThePrintAndALandscapePageAsks) {
     EXPECT_EQ(PrintReport(sheet, stopped, dialogs, when).end, ReportEnd::Cancelled);
     EXPECT_TRUE(stopped.cancelled && stopped.texts.empty());
     EXPECT_EQ(dialogs.messages[0].title, "Stop Printing ?");
+    EXPECT_NE(dialogs.messages[0].text.find("Select 'Print Setup' in the 'File' menu"),
+              std::string::npos);
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(PrintReport(sheet, landscape, dialogs, when).end, ReportEnd::Printed);
     Expect(landscape, {{"Gyrant v1.1", landscape.pages, 42}});
