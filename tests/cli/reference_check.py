@@ -109,11 +109,8 @@ class Generator:
                 row[c] = self.maybe_junk(0.3)
             return
         row[OD] = self.number(od_lo, od_hi) if not self.chance(0.06) else self.junk()
-        row[ID] = self.number(id_lo, id_hi)
-        if self.chance(0.08):
-            row[ID] = self.number(od_hi, od_hi + 5)  # I.D. above O.D.
-        elif self.chance(0.08):
-            row[ID] = rng.choice(["", self.junk()])
+        row[ID] = rng.choice([self.number(id_lo, id_hi)] * 12 + [
+            self.number(od_hi, od_hi + 5), row[OD], "", self.junk()])  # I.D. not below O.D.
         row[WIDTH] = self.number(w_lo, w_hi) if not self.chance(0.08) else self.junk()
         row[MATERIAL] = self.odd_choice(items, 20)
         row[UNITS] = self.units()
@@ -204,6 +201,9 @@ class Generator:
         if self.chance(0.08):
             return self.baseline()
         rows = self.mutate(copy.deepcopy(baseline), self.rng.randint(0, 6))
+        for r, items in ((2, VEHICLE_TYPES), (6, CONVERTERS), (12, ENGINES)):
+            if self.chance(0.4):  # the two vehicles differ in their layout
+                rows[r - 1][VALUE] = self.odd_choice(items, 30)
         for row in rows:
             for c in (WEIGHT, INERTIA, EQWT, PCT):
                 if self.chance(0.05):

@@ -8,38 +8,27 @@
 namespace gyrant {
 namespace {
 
-using testing::ValueChoice;
-
 class GetRatiosTest : public ::testing::Test {
-protected:
+  protected:
     SpecTable& Baseline() { return sheet.Table(kBaseline); }
-    void SetDrivetrain(const char* finalDrive, const char* trans, const char* rearTire) {
+    void SetDrivetrain(const char* finalDrive, const char* trans, const char* tire) {
         Baseline().SetText(3, kColValue, finalDrive);
         Baseline().SetText(4, kColValue, trans);
-        Baseline().SetText(27, kColOD, rearTire);
-        Baseline().SetText(24, kColOD, rearTire);
+        Baseline().SetText(27, kColOD, tire);
+        Baseline().SetText(24, kColOD, tire);
     }
     Worksheet sheet;
 };
 
-TEST_F(GetRatiosTest, WheelFactorIsOneOverTheTireRadiusInFeetOrItsWheelsEstimate) {
-    Baseline().SetText(27, kColOD, "25");
-    GetRatios(sheet, kBaseline);
-    EXPECT_DOUBLE_EQ(sheet.Speeds.RearWheelFactor, 0.96);
-    EXPECT_DOUBLE_EQ(sheet.Speeds.FrontWheelFactor, 0);
-    // A missing tire is taken as 1.3 times its wheel.
-    Baseline().SetText(27, kColOD, "");
-    Baseline().SetText(26, kColOD, "15");
-    GetRatios(sheet, kBaseline);
-    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
-}
-
-TEST_F(GetRatiosTest, WheelBeingEditedIsReadFromTheStrip) {
+TEST_F(GetRatiosTest, MissingTireIsEstimatedFromItsWheelAsTypedInTheStrip) {
     testing::FakeStrip strip;
     strip.texts[kColOD] = "20";
-    sheet.Strip = &strip;
     Baseline().SetText(26, kColOD, "15");
     Baseline().SetCurrentRow(26);
+    GetRatios(sheet, kBaseline);
+    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
+    EXPECT_DOUBLE_EQ(sheet.Speeds.FrontWheelFactor, 0);
+    sheet.Strip = &strip;
     GetRatios(sheet, kBaseline);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 13.0, 1e-12);
     // Only while that table's wheel row is the one in the strip.
@@ -50,66 +39,57 @@ TEST_F(GetRatiosTest, WheelBeingEditedIsReadFromTheStrip) {
 
 TEST_F(GetRatiosTest, ConverterPullsTheEngineFactorTowardsOne) {
     SetDrivetrain("3.08", "1.93", "25");
-    GetRatios(sheet, kBaseline);
-    EXPECT_NEAR(sheet.Speeds.DriveshaftFactor, 2.9568, 1e-12);
-    EXPECT_NEAR(sheet.Speeds.TransInputFactor, 5.706624, 1e-12);
-    EXPECT_NEAR(sheet.Speeds.EngineFactor, 5.706624, 1e-12);
-
-    Baseline().SetText(6, kColValue, ValueChoice("Yes, Stock (tight)", 1));
-    GetRatios(sheet, kBaseline);
-    EXPECT_NEAR(sheet.Speeds.EngineFactor, 3.353312, 1e-12);
-
-    Baseline().SetText(6, kColValue, ValueChoice("Yes, Very High Stall (very loose)", 4));
-    GetRatios(sheet, kBaseline);
-    EXPECT_NEAR(sheet.Speeds.EngineFactor, 1.9413248, 1e-12);
-    EXPECT_EQ(sheet.Speeds.ConverterCode, 4);
-
     // A converter kept with no choice ends in -1 and does not blend.
-    Baseline().SetText(6, kColValue, std::string(30, ' ') + "-1");
-    GetRatios(sheet, kBaseline);
-    EXPECT_NEAR(sheet.Speeds.EngineFactor, 5.706624, 1e-12);
+    for (auto [converter, factor] :
+         {std::pair{testing::ValueChoice("No", 0), 5.706624},
+          {testing::ValueChoice("Yes, Stock (tight)", 1), 3.353312},
+          {testing::ValueChoice("Yes, Very High Stall (very loose)", 4), 1.9413248},
+          {std::string(30, ' ') + "-1", 5.706624}}) {
+        Baseline().SetText(6, kColValue, converter);
+        GetRatios(sheet, kBaseline);
+        EXPECT_NEAR(sheet.Speeds.DriveshaftFactor, 2.9568, 1e-12);
+        EXPECT_NEAR(sheet.Speeds.TransInputFactor, 5.706624, 1e-12);
+        EXPECT_NEAR(sheet.Speeds.EngineFactor, factor, 1e-12) << converter;
+    }
 }
 
 TEST_F(GetRatiosTest, NoteNamesWhatIsMissing) {
-    GetRatios(sheet, kBaseline);
-    EXPECT_EQ(sheet.RatioNote,
-              "Note: Front and/or Rear Tire Diameters, Certain Gear Ratios and/or Trans Specs "
-              "should be set for all inertias to be calculated correctly.");
-    SetDrivetrain("3.08", "0", "25");
-    GetRatios(sheet, kBaseline);
-    EXPECT_EQ(sheet.RatioNote,
-              "Note: Certain Gear Ratios and/or Trans Specs should be set for all inertias to be "
-              "calculated correctly.");
-    SetDrivetrain("3.08", "1.93", "25");
-    GetRatios(sheet, kBaseline);
-    EXPECT_EQ(sheet.RatioNote, "");
+    const std::string tail = " should be set for all inertias to be calculated correctly.";
+    for (auto [trans, tire, note] :
+         {std::tuple{
+              "", "",
+              "Note: Front and/or Rear Tire Diameters, Certain Gear Ratios and/or Trans Specs" +
+                  tail},
+          {"0", "25", "Note: Certain Gear Ratios and/or Trans Specs" + tail},
+          {"1.93", "25", std::string()}}) {
+        SetDrivetrain("3.08", trans, tire);
+        GetRatios(sheet, kBaseline);
+        EXPECT_EQ(sheet.RatioNote, note);
+    }
 }
 
+// Rows with a blank Eq. Wt, hidden in either table, or 0 in both get no figure, whatever they
+// held; with one vehicle shown the column is empty.
 TEST(CalcVehicleImprovement, ComparesEquivalentWeightsRowByRow) {
     Worksheet sheet;
-    auto set = [&](int row, const char* base, const char* proposed) {
-        sheet.Table(kBaseline).SetText(row, kColEqWt, base);
-        sheet.Table(kProposed).SetText(row, kColEqWt, proposed);
-    };
-    set(20, "10.00", "9.00");
-    set(21, ".00", "5.00");
-    set(22, "5.00", ".00");
-    set(23, ".00", ".00");
-    set(24, "4.00", "   ");
-    set(25, "8.00", "10.00");
-    set(26, "4.00", "3.00");
-    sheet.Table(kProposed).SetText(23, kColImprovement, "old");
-    sheet.Table(kProposed).SetText(24, kColImprovement, "old");
+    const char* rows[][3] = {{"10.00", "9.00", "10."}, {".00", "5.00", "-9999."},
+                             {"5.00", ".00", "9999."}, {".00", ".00", ""},
+                             {"4.00", "   ", ""},      {"8.00", "10.00", "-25."},
+                             {"4.00", "3.00", ""},     {"4.00", "3.00", ""}};
+    for (int i = 0; i < 8; ++i) {
+        sheet.Table(kBaseline).SetText(20 + i, kColEqWt, rows[i][0]);
+        sheet.Table(kProposed).SetText(20 + i, kColEqWt, rows[i][1]);
+        sheet.Table(kProposed).SetText(20 + i, kColImprovement, "old");
+    }
     sheet.Table(kBaseline).SetRowHeight(26, kHiddenRowHeight);
-    CalcVehicleImprovement(sheet);
-    const SpecTable& proposed = sheet.Table(kProposed);
-    EXPECT_EQ(proposed.Text(20, kColImprovement), "10.");
-    EXPECT_EQ(proposed.Text(21, kColImprovement), "-9999.");
-    EXPECT_EQ(proposed.Text(22, kColImprovement), "9999.");
-    EXPECT_EQ(proposed.Text(23, kColImprovement), "old");
-    EXPECT_EQ(proposed.Text(24, kColImprovement), "old");
-    EXPECT_EQ(proposed.Text(25, kColImprovement), "-25.");
-    EXPECT_EQ(proposed.Text(26, kColImprovement), "");
+    sheet.Table(kProposed).SetRowHeight(27, kHiddenRowHeight);
+    for (int two : {1, 0}) {
+        sheet.TwoVehicles = two;
+        CalcVehicleImprovement(sheet);
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(sheet.Table(kProposed).Text(20 + i, kColImprovement), two ? rows[i][2] : "")
+                << 20 + i;
+    }
 }
 
 }  // namespace

@@ -8,89 +8,46 @@
 namespace gyrant {
 namespace {
 
-using testing::SetComponent;
-using testing::SetVehicleType;
-
-class RingInertiaTest : public ::testing::Test {
-protected:
-    SpecTable& Table() { return sheet.Table(kBaseline); }
-    const std::string& Cell(int row, int column) { return Table().Text(row, column); }
-    void Calc(int row) { CalcRingInertia(sheet, RingSource::Table, kBaseline, row, totals); }
-    Worksheet sheet;
-    RunningTotals totals;
+struct Part {
+    int row;
+    const char* vehicle;
+    const char *od, *id, *width, *material;
+    int materialIndex;
+    const char* weight;
+    bool grams;
+    const char *weightAfter, *inertia;
 };
 
-TEST_F(RingInertiaTest, SteelTubeWeighsItsVolumeAndSpinsAsAThickRing) {
-    SetComponent(Table(), 20, "4", "3", "50", "Steel", 1);
-    sheet.Speeds.DriveshaftFactor = 2;
-    Calc(20);
-    EXPECT_EQ(Cell(20, kColWeight), "77.88");
-    EXPECT_EQ(Cell(20, kColInertia), "1.69");
-    EXPECT_EQ(Cell(20, kColEqWt), "6.76");
-    EXPECT_NEAR(totals.TotalWeight, 77.876337, 1e-6);
-    EXPECT_NEAR(totals.TotalEqWt, 1.6900246744791665 * 4, 1e-12);
+// Each shape: a steel tube, a tire split into tread and sidewalls (twice on four wheels), an
+// aluminium wheel with a double wall split into barrel and disc; weights in grams.
+TEST(CalcRingInertia, EachShapeWeighsItsVolumeAndSpinsAsRings) {
+    for (const Part& p :
+         {Part{20, "Motorcycle", "4", "3", "50", "Steel", 1, "", false, "77.88", "1.69"},
+          Part{20, "Motorcycle", "4", "3", "50", "Steel", 1, "", true, "35355.86", "1.69"},
+          Part{20, "Motorcycle", "4", "3", "50", "Use Wt", 0, "500", true, "500", ".02"},
+          Part{24, "Motorcycle", "25", "15", "8", "Tire", 1, "", false, "16.69", "14.69"},
+          Part{24, "4 Wheel, Rear Drive", "25", "15", "8", "Tire", 1, "", false, "16.69", "29.38"},
+          Part{26, "Motorcycle", "15", "5", "7", "Alum", 2, "", false, "13.50", "4.48"},
+          Part{26, "Motorcycle", "15", "", "7", "Use Wt", 0, "500", true, "500.00", ".36"}}) {
+        Worksheet sheet;
+        SpecTable& table = sheet.Table(kBaseline);
+        testing::SetVehicleType(table, p.vehicle, 0);
+        testing::SetComponent(table, p.row, p.od, p.id, p.width, p.material, p.materialIndex,
+                              p.weight, p.grams);
+        RunningTotals totals;
+        CalcRingInertia(sheet, RingSource::Table, kBaseline, p.row, totals);
+        EXPECT_EQ(table.Text(p.row, kColWeight), p.weightAfter) << p.row << p.material;
+        EXPECT_EQ(table.Text(p.row, kColInertia), p.inertia) << p.row << p.material;
+        double pounds = NumericValue(p.weightAfter) / (p.grams ? 454 : 1);
+        EXPECT_NEAR(totals.TotalWeight, (p.vehicle[0] == '4' ? 2 : 1) * pounds, 0.01);
+    }
 }
 
-TEST(CalcTireVolume, SidewallsAndTreadBand) {
-    TireVolume tire = CalcTireVolume(8, 25, 15);
-    EXPECT_NEAR(tire.TreadID, 24.05, 1e-12);
-    EXPECT_NEAR(tire.TotalVolume - tire.TreadVolume, 298.452, 1e-9);
-    EXPECT_NEAR(tire.TreadVolume, 258.0136193249998, 1e-9);
-}
-
-TEST_F(RingInertiaTest, TireSplitsItsWeightAndCountsTwiceOnlyOnAFourWheeler) {
-    SetVehicleType(Table(), "Motorcycle", 2);
-    SetComponent(Table(), 24, "25", "15", "8", "Tire", 1);
-    Calc(24);
-    EXPECT_EQ(Cell(24, kColInertia), "14.69");
-    SetVehicleType(Table(), "4 Wheel, Rear Drive", 0);
-    sheet.Speeds.FrontWheelFactor = 1;
-    totals = {};
-    Calc(24);
-    EXPECT_EQ(Cell(24, kColWeight), "16.69");
-    EXPECT_EQ(Cell(24, kColInertia), "29.38");
-    EXPECT_EQ(Cell(24, kColEqWt), "29.38");
-    EXPECT_NEAR(totals.TotalWeight, 2 * 16.693968579749992, 1e-9);
-}
-
-TEST_F(RingInertiaTest, AluminiumWheelHasADoubleWallAndSplitsBarrelFromDisc) {
-    SetVehicleType(Table(), "Motorcycle", 2);
-    SetComponent(Table(), 26, "15", "5", "7", "Alum", 2);
-    Calc(26);
-    EXPECT_EQ(Cell(26, kColWeight), "13.50");
-    EXPECT_EQ(Cell(26, kColInertia), "4.48");
-}
-
-TEST_F(RingInertiaTest, GramsWithUseWeightComputeInPoundsAndKeepTheCellAsTyped) {
-    SetComponent(Table(), 20, "4", "3", "50", "Use Wt", 0, "500", true);
-    Calc(20);
-    EXPECT_EQ(Cell(20, kColWeight), "500");
-    EXPECT_EQ(Cell(20, kColInertia), ".02");
-    EXPECT_NEAR(totals.TotalWeight, 500.0 / 454, 1e-12);
-
-    SetComponent(Table(), 23, "15", "", "7", "Use Wt", 0, "500", true);
-    Calc(23);
-    EXPECT_EQ(Cell(23, kColWeight), "500.00");
-}
-
-TEST_F(RingInertiaTest, ComputedWeightIsWrittenInTheRowsUnit) {
-    SetComponent(Table(), 20, "4", "3", "50", "Steel", 1, "", true);
-    Calc(20);
-    EXPECT_EQ(Cell(20, kColWeight), "35355.86");
-    EXPECT_EQ(Cell(20, kColInertia), "1.69");
-}
-
-TEST_F(RingInertiaTest, TireOfNoVolumeKeepsItsWeightInTheSidewalls) {
-    SetVehicleType(Table(), "Motorcycle", 2);
-    SetComponent(Table(), 27, "0", "0", "0.2", "Use Wt", 0, "20");
-    Calc(27);
-    EXPECT_EQ(Cell(27, kColInertia), ".00");
-    EXPECT_EQ(Cell(27, kColWeight), "20.00");
-}
-
-TEST_F(RingInertiaTest, StripModeReadsAndWritesOnlyTheStrip) {
+TEST(CalcRingInertia, StripModeReadsAndWritesOnlyTheStrip) {
+    Worksheet sheet;
     testing::FakeStrip strip;
     sheet.Strip = &strip;
+    RunningTotals totals;
     strip.texts = {{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}, {kColUnits, "Lbs"}};
     strip.listIndexes[kColMaterial] = 1;
     CalcRingInertia(sheet, RingSource::Strip, kBaseline, 20, totals);
@@ -98,14 +55,19 @@ TEST_F(RingInertiaTest, StripModeReadsAndWritesOnlyTheStrip) {
     EXPECT_EQ(strip.texts[kColInertia], "1.69");
     EXPECT_FALSE(strip.enabled[kColWeight]);
     EXPECT_TRUE(strip.enabled[kColWidth]);
-    EXPECT_EQ(Cell(20, kColWeight), "");
-
+    EXPECT_EQ(sheet.Table(kBaseline).Text(20, kColWeight), "");
+    // Without an O.D. nothing is computed: no negative weight, and a typed weight stays.
+    strip.texts[kColOD] = "";
+    CalcRingInertia(sheet, RingSource::Strip, kBaseline, 23, totals);
+    for (int field : {kColWeight, kColInertia, kColEqWt})
+        EXPECT_EQ(strip.texts[field], "") << field;
     strip.listIndexes[kColMaterial] = 0;
     strip.texts[kColWeight] = "20";
     CalcRingInertia(sheet, RingSource::Strip, kBaseline, 20, totals);
     EXPECT_TRUE(strip.enabled[kColWeight]);
     EXPECT_FALSE(strip.enabled[kColWidth]);
     EXPECT_EQ(strip.texts[kColWeight], "20");
+    EXPECT_EQ(strip.texts[kColEqWt], "");
 }
 
 }  // namespace
