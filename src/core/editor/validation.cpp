@@ -47,8 +47,7 @@ std::string OutOfRangeMessage(int field, const std::string& text, float low, flo
 // The I.D. and O.D. as the strip holds them, when a shown I.D. is not below a given O.D.: such
 // a part cannot be computed.
 std::optional<std::string> DiameterConflict(const EditStrip& strip, int field) {
-    const std::string& od = strip.Text(kColOD);
-    const std::string& id = strip.Text(kColID);
+    std::string od = strip.Text(kColOD), id = strip.Text(kColID);
     if ((field != kColOD && field != kColID) || !strip.Field(kColID).shown || IsBlank(od) ||
         IsBlank(id) || NumericValue(id) < NumericValue(od))
         return std::nullopt;
