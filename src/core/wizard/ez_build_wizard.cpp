@@ -85,15 +85,14 @@ bool Wizard::Start() {
         if (save == Answer::Yes) SaveSpecFileAs(m_sheet, m_dialogs);
     }
     // With one vehicle shown, the one the user sees is the Baseline vehicle.
-    m_sheet.CurrentTable = kBaseline;
-    if (m_sheet.TwoVehicles == 1) {
-        Answer which = AskYesNoCancel(
+    Answer which = Answer::Yes;
+    if (m_sheet.TwoVehicles == 1)
+        which = AskYesNoCancel(
             "Do you want to build the Baseline vehicle (the vehicle in the top table)?\r\r"
             "Choose No to build the Proposed vehicle (bottom table)",
             "Build Baseline Vehicle");
-        if (which == Answer::Cancel) return false;
-        m_sheet.CurrentTable = which == Answer::Yes ? kBaseline : kProposed;
-    }
+    if (which == Answer::Cancel) return false;
+    m_sheet.CurrentTable = which == Answer::Yes ? kBaseline : kProposed;
     return true;
 }
 
