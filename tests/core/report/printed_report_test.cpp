@@ -69,7 +69,7 @@ TEST_F(ReportTest, HeaderAndTablesPrintAsShownWithColumnsInScreenProportions) {
                   {"Imprvmnt"},
                   {"Value", 2, 60 + 2160.0 / 11140 * 0.86 * 1000},
                   {"4 Wheel, Rear Drive", 2},
-                  {"Primary Reduction", 1},
+                  {"Primary Reduction", 0},
                   {"Steel", 5}});
     for (const auto& line : page.lines)
         EXPECT_TRUE(line.x1 == line.x2 || (line.x1 == 50 && line.x2 == 930))
