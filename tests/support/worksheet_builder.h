@@ -29,8 +29,26 @@ inline void SetComponent(SpecTable& table, int row, const std::string& od, const
     table.SetText(row, kColUnits, grams ? ListChoice("Gms", 1) : ListChoice("Lbs", 0));
 }
 
+// Value cells of rows 1, 2, 3 and on, in order.
+inline void SetValues(SpecTable& table, std::initializer_list<std::string> values) {
+    int row = 1;
+    for (const std::string& text : values) table.SetText(row++, kColValue, text);
+}
+
 inline void SetVehicleType(SpecTable& table, const std::string& type, int position) {
     table.SetText(2, kColValue, ValueChoice(type, position));
+}
+
+// Every cell of a table's spec rows, and each row's height, as one text to compare.
+inline std::string TableText(const SpecTable& table) {
+    std::string text;
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        text += std::to_string(table.RowHeight(row)) + ":";
+        for (int column = 0; column < table.ColumnCount(); ++column)
+            text += table.Text(row, column) + "|";
+        text += "\n";
+    }
+    return text;
 }
 
 }  // namespace gyrant::testing

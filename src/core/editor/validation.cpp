@@ -33,12 +33,34 @@ float WeightScale(const EditStrip& strip, int field) {
     return holdsWeight && grams ? 450.0f : 1.0f;
 }
 
+// A limit as the row definitions write it: a single-precision number taken at its own
+// precision, so that 0.4 typed against a limit of .4 is the limit itself.
+double AsWritten(float limit) {
+    return NumericValue(GeneralFormSingle(limit));
+}
+
 std::string OutOfRangeMessage(int field, const std::string& text, float low, float high) {
     return std::string(ColumnHeading(field)) + " = " + text + ".  Value must be between " +
            GeneralFormSingle(low) + " and " + GeneralFormSingle(high) + " .";
 }
 
+// The I.D. and O.D. as the strip holds them, when a shown I.D. is not below a given O.D.: such
+// a part cannot be computed.
+std::optional<std::string> DiameterConflict(const EditStrip& strip, int field) {
+    std::string od = strip.Text(kColOD), id = strip.Text(kColID);
+    if ((field != kColOD && field != kColID) || !strip.Field(kColID).shown || IsBlank(od) ||
+        IsBlank(id) || NumericValue(id) < NumericValue(od))
+        return std::nullopt;
+    std::string both = field == kColID ? "I.D. = " + id + " and O.D. = " + od
+                                       : "O.D. = " + od + " and I.D. = " + id;
+    return both + ".  The I.D. must be below the O.D.";
+}
+
 }  // namespace
+
+bool WithinLimits(double value, float low, float high) {
+    return value >= AsWritten(low) && value <= AsWritten(high);
+}
 
 std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, EditStrip& strip,
                                          int field) {
@@ -55,11 +77,14 @@ std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, Ed
 
     float scale = WeightScale(strip, field);
     double value = NumericValue(text);
-    if (!typed.overflow && value >= scale * low && value <= scale * high) return std::nullopt;
-
-    float shownHigh = scale * (wholeNumbers ? std::floor(high) : high);
-    std::string message = OutOfRangeMessage(field, text, scale * low, shownHigh);
-    text = strip.PrevSpecText;
+    std::optional<std::string> message;
+    if (typed.overflow || !WithinLimits(value, scale * low, scale * high)) {
+        float shownHigh = scale * (wholeNumbers ? std::floor(high) : high);
+        message = OutOfRangeMessage(field, text, scale * low, shownHigh);
+    } else {
+        message = DiameterConflict(strip, field);
+    }
+    if (message) text = strip.PrevSpecText;
     return message;
 }
 

@@ -11,8 +11,13 @@ namespace gyrant {
 // Checks the number typed into a strip text box against the row's limits when the box is
 // left: the text is normalised (a whole number where the row takes whole numbers), and an
 // entry out of range gets the warning text and the box its previous text back. Returns the
-// warning, nothing when the entry stands. Grams are checked at 450 to the pound.
+// warning, nothing when the entry stands. Grams are checked at 450 to the pound. An I.D. must
+// stay below the O.D. (checked when either is left and both are filled).
 std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, EditStrip& strip,
                                          int field);
+
+// True when a value lies within a row's limits, each limit taken at its own precision, so a
+// value equal to a limit is accepted.
+bool WithinLimits(double value, float low, float high);
 
 }  // namespace gyrant

@@ -35,12 +35,14 @@ DetailShare WriteDetailRow(Worksheet& sheet, SpecTable& table, int row, double w
 int AskCylinders(Dialogs& dialogs) {
     const std::string title = "Enter Number of Cylinders";
     for (int attempt = 0; attempt < 2; ++attempt) {
-        std::string answer = dialogs.InputBox("How many cylinders are in this engine (1-16)?", title, "");
+        std::string answer =
+            dialogs.InputBox("How many cylinders are in this engine (1-16)?", title, "");
         double value = NumericValue(answer);
         if (value >= 1 && value <= 16) return static_cast<int>(value);
         if (attempt == 0)
-            dialogs.ShowMessage({"The value must be between 1 and 16.  Try again or click on Cancel.",
-                                 title, Buttons::Ok, Icon::None, Answer::Ok});
+            dialogs.ShowMessage(
+                {"The value must be between 1 and 16.  Try again or click on Cancel.", title,
+                 Buttons::Ok, Icon::None, Answer::Ok});
     }
     return 8;
 }
@@ -60,11 +62,13 @@ void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) 
     CalcCID(sheet, tableIndex);
     SpecTable& table = sheet.Table(tableIndex);
     EngineFigures& e = sheet.Engine;
-    bool details = sheet.Flags.EngineDetails == 1;
+    const VehicleFlags& flags = sheet.Flags(tableIndex);
+    bool details = flags.EngineDetails == 1;
     e.EstimatedEngineInertia =
-        details ? 0 : 0.1 + e.EngineCID * 0.07 * (5 - sheet.Flags.EngineEstClass) / 9;
+        details ? 0 : 0.1 + e.EngineCID * 0.07 * (5 - flags.EngineEstClass) / 9;
     double factorSquared = sheet.Speeds.EngineFactor * sheet.Speeds.EngineFactor;
-    table.SetText(kDisplacementRow, kColInertia, FormatPicture(e.EstimatedEngineInertia, kWeightFormat));
+    table.SetText(kDisplacementRow, kColInertia,
+                  FormatPicture(e.EstimatedEngineInertia, kWeightFormat));
     table.SetText(kDisplacementRow, kColEqWt,
                   FormatPicture(e.EstimatedEngineInertia * factorSquared, kWeightFormat));
 
@@ -80,9 +84,12 @@ void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) 
             WriteDetailRow(sheet, table, kReciprocatingRow, value(kReciprocatingRow) * e.Cylinders,
                            [s](double w) { return 1.3 * (0.5 * w * (s * s) / 144); });
     }
-    totals.TotalWeight += crank.weight + rotating.weight + reciprocating.weight;
+    double weight = crank.weight + rotating.weight + reciprocating.weight;
+    totals.TotalWeight += weight;
     totals.TotalEqWt += factorSquared * (e.EstimatedEngineInertia + crank.inertia +
                                          rotating.inertia + reciprocating.inertia);
+    // The weights the detail rows add to their own Eq. Wt count in the total as well.
+    if (sheet.WeightOption == 1) totals.TotalEqWt += weight;
 }
 
 void BuildNewEngineDims(Worksheet& sheet, Dialogs& dialogs, double displacement) {

@@ -2,6 +2,7 @@
 
 #include "engine/engine_inertia.h"
 #include "engine/materials.h"
+#include "engine/ratios.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
@@ -37,12 +38,16 @@ void SetDependentRowHeights(const VehicleFlags& flags, SpecTable& table) {
 }  // namespace
 
 void RefreshLayout(Worksheet& sheet) {
-    SpecTable& table = sheet.Table(sheet.CurrentTable);
-    sheet.CurrentRow = table.CurrentRow();
-    SetVehicleFlags(sheet.Flags, table);
-    SetDependentRowHeights(sheet.Flags, table);
-    CalcCID(sheet, sheet.CurrentTable);
-    table.SetText(8, kColValue, FormatPicture(sheet.Engine.EngineCID, kDisplacementFormat));
+    sheet.CurrentRow = sheet.Table(sheet.CurrentTable).CurrentRow();
+    for (int index : {kBaseline, kProposed}) {
+        SpecTable& table = sheet.Table(index);
+        SetVehicleFlags(sheet.Flags(index), table);
+        SetDependentRowHeights(sheet.Flags(index), table);
+        CalcCID(sheet, index);
+        table.SetText(8, kColValue, FormatPicture(sheet.Engine.EngineCID, kDisplacementFormat));
+    }
+    // Hidden rows and the vehicle count decide which improvements show.
+    CalcVehicleImprovement(sheet);
 }
 
 std::string FrameCaption(const Worksheet& sheet) {

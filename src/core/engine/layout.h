@@ -6,9 +6,10 @@
 
 namespace gyrant {
 
-// The layout pass: derives the vehicle-wide flags from the current table, shows or hides the
-// rows that depend on them (the primary reduction, the engine details) in that table, and
-// writes the displacement from cylinders, bore and stroke into row 8.
+// The layout pass: derives each table's vehicle-wide flags from its own rows, shows or hides
+// the rows that depend on them (the primary reduction, the engine details) in that table,
+// writes the displacement from cylinders, bore and stroke into its row 8, and brings the
+// improvement column in line with the vehicle count.
 void RefreshLayout(Worksheet& sheet);
 
 // The caption of the frame around the tables: one vehicle or two.

@@ -43,6 +43,21 @@ std::string MissingInputsNote(const SpeedFactors& s) {
     return "Note: " + missing + " should be set for all inertias to be calculated correctly.";
 }
 
+// A row's improvement, empty where the two vehicles cannot be compared.
+std::string Improvement(const SpecTable& baseline, const SpecTable& proposed, int row) {
+    const std::string& baseText = baseline.Text(row, kColEqWt);
+    const std::string& proposedText = proposed.Text(row, kColEqWt);
+    if (IsBlank(baseText) || IsBlank(proposedText) || !baseline.IsShown(row) ||
+        !proposed.IsShown(row))
+        return "";
+    double b = NumericValue(baseText);
+    double p = NumericValue(proposedText);
+    if (b > 0 && p > 0) return FormatPicture(100 * (1 - p / b), kImprovementFormat);
+    if (b == 0 && p > 0) return FormatPicture(-9999, kImprovementFormat);
+    if (b > 0 && p == 0) return FormatPicture(9999, kImprovementFormat);
+    return "";
+}
+
 }  // namespace
 
 void GetRatios(Worksheet& sheet, int tableIndex) {
@@ -55,11 +70,13 @@ void GetRatios(Worksheet& sheet, int tableIndex) {
     double primaryReduction = ValueOf(table, 5, kColValue);
     s.ConverterCode = ChoiceNumberInLast(table.Text(6, kColValue), 6);
 
-    s.DrivenWheelFactor = sheet.Flags.FrontDrive == 1 ? s.FrontWheelFactor : s.RearWheelFactor;
+    s.DrivenWheelFactor =
+        sheet.Flags(tableIndex).FrontDrive == 1 ? s.FrontWheelFactor : s.RearWheelFactor;
     s.DriveshaftFactor = s.FinalDriveRatio * s.DrivenWheelFactor;
     s.TransInputFactor = s.DriveshaftFactor * s.TransRatio;
-    s.EngineFactor = sheet.Flags.HasPrimaryReduction != 0 ? primaryReduction * s.TransInputFactor
-                                                          : s.TransInputFactor;
+    s.EngineFactor = sheet.Flags(tableIndex).HasPrimaryReduction != 0
+                         ? primaryReduction * s.TransInputFactor
+                         : s.TransInputFactor;
     // A converter or clutch that slips pulls the engine's factor towards 1.
     if (s.EngineFactor > 0 && s.ConverterCode > 0) {
         double c = s.ConverterCode;
@@ -71,20 +88,9 @@ void GetRatios(Worksheet& sheet, int tableIndex) {
 void CalcVehicleImprovement(Worksheet& sheet) {
     const SpecTable& baseline = sheet.Table(kBaseline);
     SpecTable& proposed = sheet.Table(kProposed);
-    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
-        const std::string& baseText = baseline.Text(row, kColEqWt);
-        const std::string& proposedText = proposed.Text(row, kColEqWt);
-        if (IsBlank(baseText) || IsBlank(proposedText) || baseline.RowHeight(row) <= 10) continue;
-        double b = NumericValue(baseText);
-        double p = NumericValue(proposedText);
-        if (b > 0 && p > 0) {
-            proposed.SetText(row, kColImprovement, FormatPicture(100 * (1 - p / b), kImprovementFormat));
-        } else if (b == 0 && p > 0) {
-            proposed.SetText(row, kColImprovement, FormatPicture(-9999, kImprovementFormat));
-        } else if (b > 0 && p == 0) {
-            proposed.SetText(row, kColImprovement, FormatPicture(9999, kImprovementFormat));
-        }
-    }
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row)
+        proposed.SetText(row, kColImprovement,
+                         sheet.TwoVehicles == 1 ? Improvement(baseline, proposed, row) : "");
 }
 
 }  // namespace gyrant

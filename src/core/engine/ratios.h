@@ -10,7 +10,8 @@ namespace gyrant {
 void GetRatios(Worksheet& sheet, int tableIndex);
 
 // Fills the Proposed table's "Imprvmnt" column: how much lighter each row's equivalent weight
-// is than the Baseline's, in percent; -9999 and 9999 when only one of the two has one.
+// is than the Baseline's, in percent; -9999 and 9999 when only one of the two has one. Every
+// other row, and the whole column while one vehicle is shown, is left empty.
 void CalcVehicleImprovement(Worksheet& sheet);
 
 }  // namespace gyrant

@@ -30,22 +30,32 @@ double SpeedFactor(const SpeedFactors& s, int row) {
 
 // The row being computed, read from and written to its table row or the editing strip.
 class RingRow {
-public:
+  public:
     RingRow(Worksheet& sheet, RingSource source, int tableIndex, int row)
-        : m_table(sheet.Table(tableIndex)), m_strip(source == RingSource::Strip ? sheet.Strip : nullptr),
+        : m_table(sheet.Table(tableIndex)),
+          m_strip(source == RingSource::Strip ? sheet.Strip : nullptr),
           m_row(row) {}
 
     bool InStrip() const { return m_strip != nullptr; }
     double Value(int column) const {
-        return m_strip ? NumericValue(m_strip->Text(column)) : NumericValue(m_table.Text(m_row, column));
+        return m_strip ? NumericValue(m_strip->Text(column))
+                       : NumericValue(m_table.Text(m_row, column));
+    }
+    bool HasOD() const {
+        return !IsBlank(m_strip ? m_strip->Text(kColOD) : m_table.Text(m_row, kColOD));
     }
     void Write(int column, double value, const char* picture) {
-        std::string text = FormatPicture(value, picture);
-        if (m_strip) m_strip->SetText(column, text);
-        else m_table.SetText(m_row, column, text);
+        Put(column, FormatPicture(value, picture));
+    }
+    void Put(int column, std::string text) {
+        if (m_strip)
+            m_strip->SetText(column, text);
+        else
+            m_table.SetText(m_row, column, std::move(text));
     }
     bool InGrams() const {
-        return m_strip ? IsGramsUnit(m_strip->Text(kColUnits)) : IsGramsUnit(m_table.Text(m_row, kColUnits));
+        return m_strip ? IsGramsUnit(m_strip->Text(kColUnits))
+                       : IsGramsUnit(m_table.Text(m_row, kColUnits));
     }
     int MaterialIndex() const {
         return m_strip ? m_strip->ListIndex(kColMaterial)
@@ -55,7 +65,7 @@ public:
         if (m_strip) m_strip->SetEnabled(field, enabled);
     }
 
-private:
+  private:
     SpecTable& m_table;
     StripFields* m_strip;
     int m_row;
@@ -112,16 +122,27 @@ double PartWeight(RingRow& row, Shape shape, int material, const Volumes& volume
     bool grams = row.InGrams();
     if (material == 0) {
         double weight = row.Value(kColWeight);
-        row.SetEnabled(kColWeight, true);
-        row.SetEnabled(kColWidth, shape != Shape::PlainRing);
-        if (shape != Shape::PlainRing && !row.InStrip()) row.Write(kColWeight, weight, kWeightFormat);
+        if (shape != Shape::PlainRing && !row.InStrip())
+            row.Write(kColWeight, weight, kWeightFormat);
         return grams ? weight * LbPerGram : weight;
     }
     double weight = Density(shape, material) * volumes.total;
     row.Write(kColWeight, grams ? weight / LbPerGram : weight, kWeightFormat);
-    row.SetEnabled(kColWeight, false);
-    row.SetEnabled(kColWidth, true);
     return weight;
+}
+
+// The Weight field takes input only with "Use Wt"; a plain ring's width matters only when its
+// weight is computed.
+void EnableWeightFields(RingRow& row, Shape shape, int material) {
+    row.SetEnabled(kColWeight, material == 0);
+    row.SetEnabled(kColWidth, material != 0 || shape != Shape::PlainRing);
+}
+
+// A row without an O.D., or with an I.D. not below it, has no results; a typed weight stays.
+void ClearResults(RingRow& row, int material) {
+    for (int column : {kColInertia, kColEqWt}) row.Put(column, "");
+    if (material > 0) row.Put(kColWeight, "");
+    if (!row.InStrip()) row.Put(kColPercentTotal, "");
 }
 
 // Moment of inertia in lb.in^2; a wheel or tire splits its weight between its outer band and
@@ -153,6 +174,8 @@ void CalcRingInertia(Worksheet& sheet, RingSource source, int tableIndex, int ro
     int multiplier = Multiplier(sheet.Table(tableIndex), rowNumber);
     Dimensions d{row.Value(kColOD), row.Value(kColID), row.Value(kColWidth)};
     int material = row.MaterialIndex();
+    EnableWeightFields(row, shape, material);
+    if (!row.HasOD() || !(d.id < d.od)) return ClearResults(row, material);
 
     Volumes volumes;
     if (shape != Shape::PlainRing || material != 0) volumes = VolumesOf(shape, d, material);

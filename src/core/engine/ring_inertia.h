@@ -25,7 +25,8 @@ TireVolume CalcTireVolume(double width, double od, double rimDia);
 // Works out one component row's weight (from its dimensions and material, or as entered), its
 // moment of inertia and its equivalent weight, writes them in the row's own units and adds the
 // row's weight and equivalent weight to the running totals. Wheels, tires and their parts
-// count twice on a four-wheeled vehicle.
+// count twice on a four-wheeled vehicle. A row with a blank O.D., or an I.D. not below its
+// O.D., gets empty results (its weight stays when typed) and adds nothing.
 void CalcRingInertia(Worksheet& sheet, RingSource source, int tableIndex, int rowNumber,
                      RunningTotals& totals);
 

@@ -12,13 +12,17 @@ namespace {
 
 constexpr int kVehicleRow = 1, kRotatingTotalRow = 30, kVehicleTotalRow = 31;
 
-bool IsRingRow(int row) { return row >= 14 && row <= kVehicleTotalRow && (row < 17 || row > 19); }
+// Rows 17 to 19 belong to the engine or are a spacer; the totals are never parts.
+bool IsPartRow(int row) {
+    return row >= 14 && row < kRotatingTotalRow && (row < 17 || row > 19);
+}
 
 void WritePercentages(SpecTable& table, double total) {
     for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
         const std::string& eqWt = table.Text(row, kColEqWt);
         if (!table.IsShown(row) || IsBlank(eqWt)) continue;
-        table.SetText(row, kColPercentTotal, FormatPicture(100 * NumericValue(eqWt) / total, kPercentFormat));
+        table.SetText(row, kColPercentTotal,
+                      FormatPicture(100 * NumericValue(eqWt) / total, kPercentFormat));
     }
 }
 
@@ -32,10 +36,9 @@ void UpdateTable(Worksheet& sheet, int tableIndex) {
 
     RunningTotals totals;
     CalcEngineInertia(sheet, tableIndex, totals);
-    for (int row = 14; row <= kLastSpecRow; ++row) {
-        if (IsRingRow(row) && table.IsShown(row) && !IsBlank(table.Text(row, kColOD)))
+    for (int row = 14; row < kRotatingTotalRow; ++row)
+        if (IsPartRow(row) && table.IsShown(row))
             CalcRingInertia(sheet, RingSource::Table, tableIndex, row, totals);
-    }
 
     table.SetText(kRotatingTotalRow, kColEqWt, FormatPicture(totals.TotalEqWt, kWeightFormat));
     table.SetText(kRotatingTotalRow, kColWeight, FormatPicture(totals.TotalWeight, kWeightFormat));
@@ -48,7 +51,7 @@ void UpdateTable(Worksheet& sheet, int tableIndex) {
     table.SetText(kVehicleTotalRow, kColWeight, FormatPicture(vehicleTotalWeight, kWeightFormat));
 
     if (total > 0) WritePercentages(table, total);
-    if (sheet.TwoVehicles == 1) CalcVehicleImprovement(sheet);
+    CalcVehicleImprovement(sheet);
 }
 
 void Recalculate(Worksheet& sheet) {

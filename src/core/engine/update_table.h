@@ -5,8 +5,8 @@
 namespace gyrant {
 
 // Recalculates one table: the speed factors, the engine rows, every shown component row, the
-// totals rows 30 and 31 and each row's share of the total; with two vehicles compared, also
-// the improvement column of the Proposed table.
+// totals rows 30 and 31 and each row's share of the total, then the improvement column of
+// the Proposed table.
 void UpdateTable(Worksheet& sheet, int tableIndex);
 
 // The full recalculation after any change: the layout pass, then both tables.

@@ -16,7 +16,8 @@ namespace gyrant {
 inline constexpr int kBaseline = 0;
 inline constexpr int kProposed = 1;
 
-// Vehicle-wide flags the layout pass derives from the current table; both tables use them.
+// Vehicle-wide flags the layout pass derives from a table's own rows; that table's
+// calculation uses them.
 struct VehicleFlags {
     int HasConverter = 0;
     int IsMotorcycle = 0;
@@ -55,6 +56,8 @@ struct Worksheet {
 
     SpecTable& Table(int index) { return tables.at(static_cast<std::size_t>(index)); }
     const SpecTable& Table(int index) const { return tables.at(static_cast<std::size_t>(index)); }
+    VehicleFlags& Flags(int index) { return flags.at(static_cast<std::size_t>(index)); }
+    const VehicleFlags& Flags(int index) const { return flags.at(static_cast<std::size_t>(index)); }
 
     std::array<SpecTable, 2> tables{SpecTable(kBaselineColumns), SpecTable(kProposedColumns)};
     RowDefinitions Rows;
@@ -77,7 +80,7 @@ struct Worksheet {
     // Set by a sub-window that returns to the main window without wanting it set up again.
     int SkipMainRefresh = 0;
 
-    VehicleFlags Flags;
+    std::array<VehicleFlags, 2> flags{};
     SpeedFactors Speeds;
     EngineFigures Engine;
     std::string RatioNote;

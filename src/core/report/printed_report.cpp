@@ -252,8 +252,8 @@ ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs&
     if (surface.PageWidth() > surface.PageHeight()) {
         Answer stop =
             dialogs.ShowMessage({"Best printed test results are when Page Orientation is in "
-                                 "'Portrait' mode.  Select 'Windows Printer "
-                                 "Setup' in the 'Print' menu to change to Portrait "
+                                 "'Portrait' mode.  Select 'Print Setup' in the "
+                                 "'File' menu to change to Portrait "
                                  "Orientation.\r\rStop printing now so you can make "
                                  "this change?",
                                  "Stop Printing ?", Buttons::YesNoCancel, Icon::None, Answer::Yes});

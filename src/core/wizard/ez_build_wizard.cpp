@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "editor/validation.h"
 #include "engine/engine_inertia.h"
 #include "engine/update_table.h"
 #include "files/file_commands.h"
@@ -16,13 +17,14 @@ constexpr const char* kTitle = "EZ Build Wizard";
 
 // One run of the wizard over the worksheet.
 class Wizard {
-public:
-    Wizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, const std::function<void()>& showProgress)
+  public:
+    Wizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+           const std::function<void()>& showProgress)
         : m_sheet(sheet), m_editor(editor), m_dialogs(dialogs), m_showProgress(showProgress) {}
 
     void Run();
 
-private:
+  private:
     bool Start();
     bool BuildVehicle();
     bool OfferOtherVehicle();
@@ -57,34 +59,40 @@ bool Wizard::OfferOtherVehicle() {
     bool baseline = m_sheet.CurrentTable == kBaseline;
     std::string built = baseline ? "Baseline" : "Proposed";
     std::string other = baseline ? "Proposed" : "Baseline";
-    Answer answer = AskYesNoCancel("You just started building a " + built + " Vehicle.  Do you now want to build a " +
-                                       other + " Vehicle?",
-                                   "Now Build " + other + " Vehicle?");
+    Answer answer =
+        AskYesNoCancel("You just started building a " + built +
+                           " Vehicle.  Do you now want to build a " + other + " Vehicle?",
+                       "Now Build " + other + " Vehicle?");
     if (answer != Answer::Yes) return false;
     m_sheet.CurrentTable = baseline ? kProposed : kBaseline;
     return true;
 }
 
 bool Wizard::Start() {
-    if (AskYesNoCancel("This feature will let you quickly build a vehicle, concentrating on the most significant "
-                       "specs.  It assumes you are working with a Rear Wheel Drive, 4 wheeled vehicle.  Do you "
+    if (AskYesNoCancel("This feature will let you quickly build a vehicle, concentrating on the "
+                       "most significant "
+                       "specs.  It assumes you are working with a Rear Wheel Drive, 4 wheeled "
+                       "vehicle.  Do you "
                        "want to continue the EZ Build Wizard?",
                        "Continue EZ Build Wizard?") != Answer::Yes)
         return false;
     if (m_sheet.SpecsChanged > 0) {
-        Answer save = AskYesNoCancel("Save the current specs on the screen to a file before possibly changing "
-                                     "them using the EZ Build Wizard?",
-                                     "Save Inputs");
+        Answer save = AskYesNoCancel(
+            "Save the current specs on the screen to a file before possibly changing "
+            "them using the EZ Build Wizard?",
+            "Save Inputs");
         if (save == Answer::Cancel) return false;
         if (save == Answer::Yes) SaveSpecFileAs(m_sheet, m_dialogs);
     }
-    if (m_sheet.TwoVehicles == 1) {
-        Answer which = AskYesNoCancel("Do you want to build the Baseline vehicle (the vehicle in the top table)?\r\r"
-                                      "Choose No to build the Proposed vehicle (bottom table)",
-                                      "Build Baseline Vehicle");
-        if (which == Answer::Cancel) return false;
-        m_sheet.CurrentTable = which == Answer::Yes ? kBaseline : kProposed;
-    }
+    // With one vehicle shown, the one the user sees is the Baseline vehicle.
+    Answer which = Answer::Yes;
+    if (m_sheet.TwoVehicles == 1)
+        which = AskYesNoCancel(
+            "Do you want to build the Baseline vehicle (the vehicle in the top table)?\r\r"
+            "Choose No to build the Proposed vehicle (bottom table)",
+            "Build Baseline Vehicle");
+    if (which == Answer::Cancel) return false;
+    m_sheet.CurrentTable = which == Answer::Yes ? kBaseline : kProposed;
     return true;
 }
 
@@ -96,19 +104,22 @@ bool Wizard::BuildVehicle() {
     if (!AskAndWrite(1, kColValue, "What is the Vehicle's Weight?")) return false;
     FillIfBlank(2, kColValue, ComposeChoice("4 Wheel, Rear Drive", 20, 0));
     m_frontDrive = ChoiceNumberInLast(Table().Text(2, kColValue), 3) == 1;
-    if (!AskAndWrite(3, kColValue, "What is the Vehicle's Final Drive Ratio (rear axle ratio)?")) return false;
-    if (!AskAndWrite(4, kColValue, "What is the ratio for the Transmission Ratio you want to analyze?")) return false;
+    if (!AskAndWrite(3, kColValue, "What is the Vehicle's Final Drive Ratio (rear axle ratio)?"))
+        return false;
+    if (!AskAndWrite(4, kColValue,
+                     "What is the ratio for the Transmission Ratio you want to analyze?"))
+        return false;
     FillIfBlank(6, kColValue, ComposeChoice("No", 20, 0));
     if (!AskAndWrite(8, kColValue, "What is the Cubic Inches of the Engine?")) return false;
     BuildNewEngineDims(m_sheet, m_dialogs, NumericValue(Table().Text(8, kColValue)));
     FillIfBlank(12, kColValue, ComposeChoice("No, est. perf. eng.", 20, 2));
     int tireRow = m_frontDrive ? 24 : 27;
     std::string end = m_frontDrive ? "Front" : "Rear";
-    if (!AskAndWrite(tireRow, kColOD, "What is the Diameter of the vehicle's " + end + " Tire?")) return false;
+    if (!AskAndWrite(tireRow, kColOD, "What is the Diameter of the vehicle's " + end + " Tire?"))
+        return false;
     FillIfBlank(tireRow, kColMaterial, ComposeChoice("Tire", 19, 1));
-    m_sheet.CurrentRow = 1;
-    UpdateTable(m_sheet, kBaseline);
-    UpdateTable(m_sheet, kProposed);
+    Table().SetCurrentRow(1);
+    Recalculate(m_sheet);
     m_showProgress();
     return true;
 }
@@ -130,10 +141,9 @@ std::optional<std::string> Wizard::Checked(int row, const std::string& answer) {
     float low = m_sheet.Rows.RowLowLimit[row][0];
     double value = NumericValue(answer);
     std::string text = PlainNumber(IsWholeNumberLimit(high) ? std::floor(value + 0.5) : value);
-    auto single = static_cast<float>(NumericValue(text));
-    if (single >= low && single <= high) return text;
-    m_dialogs.ShowMessage({"Error.  Your entry must be between " + GeneralFormSingle(low) + " and " +
-                               GeneralFormSingle(high) + ".  Try again.",
+    if (WithinLimits(NumericValue(text), low, high)) return text;
+    m_dialogs.ShowMessage({"Error.  Your entry must be between " + GeneralFormSingle(low) +
+                               " and " + GeneralFormSingle(high) + ".  Try again.",
                            kTitle, Buttons::Ok, Icon::None, Answer::Ok});
     return std::nullopt;
 }
@@ -156,14 +166,16 @@ void Wizard::FillIfBlank(int row, int column, const std::string& text) {
 }
 
 void Wizard::Finish() {
-    if (AskYesNoCancel("Would you like to save these Specs to a file (which will give it a name of your choosing)?",
+    if (AskYesNoCancel("Would you like to save these Specs to a file (which will give it a name of "
+                       "your choosing)?",
                        "Save Inputs") == Answer::Yes)
         SaveSpecFileAs(m_sheet, m_dialogs);
-    m_dialogs.ShowMessage({"You can now make changes to most any specs by clicking on a row in the tables.  The "
-                           "details for that row will appear at the top of the screen where you can change them.  "
-                           "Click on the 'Keep Specs' button to the right to keep any changes you have then made."
-                           "\r\rThe table and all percentages will be immediately updated and displayed.",
-                           "Save Inputs", Buttons::Ok, Icon::None, Answer::Ok});
+    m_dialogs.ShowMessage(
+        {"You can now make changes to most any specs by clicking on a row in the tables.  The "
+         "details for that row will appear at the top of the screen where you can change them.  "
+         "Click on the 'Keep Change' button to the right to keep any changes you have then made."
+         "\r\rThe table and all percentages will be immediately updated and displayed.",
+         "Save Inputs", Buttons::Ok, Icon::None, Answer::Ok});
     m_editor.SelectRow(1);
 }
 

@@ -2,16 +2,17 @@
 
 #include <gtest/gtest.h>
 
-
 namespace gyrant {
 namespace {
 
 class ValidationTest : public ::testing::Test {
-protected:
+  protected:
     ValidationTest() {
+        rows.RowHighLimit[4] = {7, 0, 0, 0};
+        rows.RowLowLimit[4] = {0.4f, 0, 0, 0};
         rows.RowHighLimit[9] = {16.001f, 0, 0, 0};
         rows.RowLowLimit[9] = {1, 0, 0, 0};
-        rows.RowHighLimit[20] = {10, 10, 80, 4};
+        rows.RowHighLimit[20] = {10, 10, 80, 4.1f};
     }
     // Types into a field of a row and leaves it; returns the warning, empty when accepted.
     std::string Enter(int row, int field, const std::string& text, bool grams = false) {
@@ -24,35 +25,48 @@ protected:
     EditStrip strip;
 };
 
-TEST_F(ValidationTest, WholeNumberRowsRoundAndShowTheirRange) {
-    EXPECT_EQ(Enter(9, kColValue, "16.4"), "");
-    EXPECT_EQ(strip.Field(kColValue).text, "16");
-    EXPECT_EQ(Enter(9, kColValue, "1"), "");
-    EXPECT_EQ(Enter(9, kColValue, "16.6"), "Value = 17.  Value must be between  1 and  16 .");
-    EXPECT_EQ(strip.Field(kColValue).text, "previous");
-    EXPECT_EQ(Enter(9, kColValue, "0.4"), "Value = 0.  Value must be between  1 and  16 .");
-    EXPECT_EQ(Enter(9, kColValue, "eight"), "Value = 0.  Value must be between  1 and  16 .");
+// Every limit is inclusive at its own precision; whole-number rows round; grams are checked at
+// 450 to the pound, and only where the field holds a weight.
+TEST_F(ValidationTest, EntriesAreNormalisedAndCheckedAgainstTheRowsLimits) {
+    struct Case {
+        int row, field;
+        const char* typed;
+        bool grams;
+        const char *message, *kept;
+    };
+    for (const Case& c :
+         {Case{4, kColValue, "0.4", false, "", ".4"}, Case{4, kColValue, "7", false, "", "7"},
+          Case{4, kColValue, ".39", false, "Value = .39.  Value must be between  .4 and  7 .", ""},
+          Case{20, kColWeight, "4.1", false, "", "4.1"},
+          Case{9, kColValue, "16.4", false, "", "16"},
+          Case{9, kColValue, "16.6", false, "Value = 17.  Value must be between  1 and  16 .", ""},
+          Case{9, kColValue, "eight", false, "Value = 0.  Value must be between  1 and  16 .", ""},
+          Case{20, kColOD, "0.5abc", false, "", ".5"}, Case{20, kColOD, "", false, "", ""},
+          Case{20, kColOD, "10.01", false, "O.D. = 10.01.  Value must be between  0 and  10 .", ""},
+          Case{20, kColOD, "1e999", false, "O.D. = 1e999.  Value must be between  0 and  10 .", ""},
+          Case{20, kColWeight, "2000", true, "Weight = 2000.  Value must be between  0 and  1845 .",
+               ""},
+          Case{20, kColWeight, "1845", true, "", "1845"},
+          Case{20, kColOD, "11", true, "O.D. = 11.  Value must be between  0 and  10 .", ""}}) {
+        EXPECT_EQ(Enter(c.row, c.field, c.typed, c.grams), c.message) << c.typed;
+        EXPECT_EQ(strip.Field(c.field).text, *c.message ? "previous" : c.kept) << c.typed;
+    }
 }
 
-TEST_F(ValidationTest, NumbersAreNormalisedAndLimitsAreInclusive) {
-    EXPECT_EQ(Enter(20, kColOD, "10"), "");
-    EXPECT_EQ(Enter(20, kColOD, "3.50"), "");
-    EXPECT_EQ(strip.Field(kColOD).text, "3.5");
-    EXPECT_EQ(Enter(20, kColOD, "0.5abc"), "");
-    EXPECT_EQ(strip.Field(kColOD).text, ".5");
-    EXPECT_EQ(Enter(20, kColOD, ""), "");
-    EXPECT_EQ(strip.Field(kColOD).text, "");
-    EXPECT_EQ(Enter(20, kColOD, "10.01"), "O.D. = 10.01.  Value must be between  0 and  10 .");
-    EXPECT_EQ(Enter(20, kColWidth, "-1"), "Width = -1.  Value must be between  0 and  80 .");
-    EXPECT_EQ(Enter(20, kColOD, "1e999"), "O.D. = 1e999.  Value must be between  0 and  10 .");
-}
-
-TEST_F(ValidationTest, WeightsInGramsAreCheckedAtFourHundredFiftyToThePound) {
-    EXPECT_EQ(Enter(20, kColWeight, "2000", true), "Weight = 2000.  Value must be between  0 and  1800 .");
-    EXPECT_EQ(Enter(20, kColWeight, "1800", true), "");
-    EXPECT_EQ(Enter(20, kColWeight, "5", false), "Weight = 5.  Value must be between  0 and  4 .");
-    // Only weights are in grams: a diameter keeps its limits.
-    EXPECT_NE(Enter(20, kColOD, "11", true), "");
+TEST_F(ValidationTest, InnerDiameterMustStayBelowTheOuter) {
+    strip.Field(kColOD).text = "1";
+    EXPECT_EQ(Enter(20, kColID, "9.5"),
+              "I.D. = 9.5 and O.D. = 1.  The I.D. must be below the O.D.");
+    EXPECT_EQ(strip.Field(kColID).text, "previous");
+    EXPECT_EQ(Enter(20, kColID, "1"), "I.D. = 1 and O.D. = 1.  The I.D. must be below the O.D.");
+    EXPECT_EQ(Enter(20, kColID, ".9"), "");
+    EXPECT_EQ(Enter(20, kColOD, ".8"), "O.D. = .8 and I.D. = .9.  The I.D. must be below the O.D.");
+    // A wheel has no I.D. to compare; an I.D. typed before the O.D. waits for it.
+    strip.Field(kColID).shown = false;
+    EXPECT_EQ(Enter(20, kColOD, ".8"), "");
+    strip.Field(kColID).shown = true;
+    strip.Field(kColOD).text = "";
+    EXPECT_EQ(Enter(20, kColID, "3"), "");
 }
 
 }  // namespace

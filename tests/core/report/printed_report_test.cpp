@@ -69,7 +69,7 @@ TEST_F(ReportTest, HeaderAndTablesPrintAsShownWithColumnsInScreenProportions) {
                   {"Imprvmnt"},
                   {"Value", 2, 60 + 2160.0 / 11140 * 0.86 * 1000},
                   {"4 Wheel, Rear Drive", 2},
-                  {"Primary Reduction", 1},
+                  {"Primary Reduction", 0},
                   {"Steel", 5}});
     for (const auto& line : page.lines)
         EXPECT_TRUE(line.x1 == line.x2 || (line.x1 == 50 && line.x2 == 930))
@@ -139,6 +139,8 @@ TEST_F(ReportTest, AskingFirstCanStopThePrintAndALandscapePageAsks) {
     EXPECT_EQ(PrintReport(sheet, stopped, dialogs, when).end, ReportEnd::Cancelled);
     EXPECT_TRUE(stopped.cancelled && stopped.texts.empty());
     EXPECT_EQ(dialogs.messages[0].title, "Stop Printing ?");
+    EXPECT_NE(dialogs.messages[0].text.find("Select 'Print Setup' in the 'File' menu"),
+              std::string::npos);
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
     EXPECT_EQ(PrintReport(sheet, landscape, dialogs, when).end, ReportEnd::Printed);
     Expect(landscape, {{"Gyrant v1.1", landscape.pages, 42}});

@@ -1,0 +1,136 @@
+// The pieces of the recalculation the reference check cannot see: the strip, the notes, the
+// engine dimensions asked for; and a decisive table of the improvement.
+#include <gtest/gtest.h>
+
+#include "engine/engine_inertia.h"
+#include "engine/ratios.h"
+#include "engine/ring_inertia.h"
+#include "support/fake_dialogs.h"
+#include "support/fake_strip.h"
+#include "support/worksheet_builder.h"
+
+namespace gyrant {
+namespace {
+
+class EnginePartsTest : public ::testing::Test {
+  protected:
+    SpecTable& Baseline() { return sheet.Table(kBaseline); }
+    const std::string& Cell(int row) { return Baseline().Text(row, kColValue); }
+    Worksheet sheet;
+    testing::FakeStrip strip;
+    testing::FakeDialogs dialogs;
+};
+
+TEST_F(EnginePartsTest, MissingTireIsEstimatedFromItsWheelAsTypedInTheStrip) {
+    strip.texts[kColOD] = "20";
+    Baseline().SetText(26, kColOD, "15");
+    Baseline().SetCurrentRow(26);
+    GetRatios(sheet, kBaseline);
+    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
+    sheet.Strip = &strip;
+    GetRatios(sheet, kBaseline);
+    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 13.0, 1e-12);
+    sheet.CurrentTable = kProposed;  // only while that table's wheel row is in the strip
+    GetRatios(sheet, kBaseline);
+    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
+}
+
+TEST_F(EnginePartsTest, NoteNamesWhatIsMissing) {
+    const std::string tail = " should be set for all inertias to be calculated correctly.";
+    for (auto [trans, tire, missing] : {std::tuple{"", "", "Front and/or Rear Tire Diameters, "},
+                                        {"0", "25", ""},
+                                        {"1.93", "25", nullptr}}) {
+        testing::SetValues(Baseline(), {"", "", "3.08", trans});
+        Baseline().SetText(24, kColOD, tire), Baseline().SetText(27, kColOD, tire);
+        GetRatios(sheet, kBaseline);
+        EXPECT_EQ(sheet.RatioNote, missing ? "Note: " + std::string(missing) +
+                                                 "Certain Gear Ratios and/or Trans Specs" + tail
+                                           : "");
+    }
+}
+
+// Rows with a blank Eq. Wt, hidden in either table, or 0 in both get no figure, whatever they
+// held; with one vehicle shown the column is empty.
+TEST(CalcVehicleImprovement, ComparesEquivalentWeightsRowByRow) {
+    Worksheet sheet;
+    const char* rows[][3] = {{"10.00", "9.00", "10."}, {".00", "5.00", "-9999."},
+                             {"5.00", ".00", "9999."}, {".00", ".00", ""},
+                             {"4.00", "   ", ""},      {"8.00", "10.00", "-25."},
+                             {"4.00", "3.00", ""},     {"4.00", "3.00", ""}};
+    for (int i = 0; i < 8; ++i) {
+        sheet.Table(kBaseline).SetText(20 + i, kColEqWt, rows[i][0]);
+        sheet.Table(kProposed).SetText(20 + i, kColEqWt, rows[i][1]);
+        sheet.Table(kProposed).SetText(20 + i, kColImprovement, "old");
+    }
+    sheet.Table(kBaseline).SetRowHeight(26, kHiddenRowHeight);
+    sheet.Table(kProposed).SetRowHeight(27, kHiddenRowHeight);
+    for (int two : {1, 0}) {
+        sheet.TwoVehicles = two;
+        CalcVehicleImprovement(sheet);
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(sheet.Table(kProposed).Text(20 + i, kColImprovement), two ? rows[i][2] : "")
+                << 20 + i;
+    }
+}
+
+TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
+    sheet.Strip = &strip;
+    RunningTotals totals;
+    strip.texts = {{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}, {kColUnits, "Lbs"}};
+    strip.listIndexes[kColMaterial] = 1;
+    CalcRingInertia(sheet, RingSource::Strip, kBaseline, 20, totals);
+    EXPECT_EQ(strip.texts[kColWeight], "77.88");
+    EXPECT_EQ(strip.texts[kColInertia], "1.69");
+    EXPECT_FALSE(strip.enabled[kColWeight]);
+    EXPECT_TRUE(strip.enabled[kColWidth]);
+    EXPECT_EQ(Baseline().Text(20, kColWeight), "");
+    // Without an O.D. nothing is computed: no negative weight, and a typed weight stays.
+    strip.texts[kColOD] = "";
+    CalcRingInertia(sheet, RingSource::Strip, kBaseline, 23, totals);
+    for (int field : {kColWeight, kColInertia, kColEqWt})
+        EXPECT_EQ(strip.texts[field], "") << field;
+    strip.listIndexes[kColMaterial] = 0;
+    strip.texts[kColWeight] = "20";
+    CalcRingInertia(sheet, RingSource::Strip, kBaseline, 20, totals);
+    EXPECT_TRUE(strip.enabled[kColWeight]);
+    EXPECT_FALSE(strip.enabled[kColWidth]);
+    EXPECT_EQ(strip.texts[kColWeight], "20");
+    EXPECT_EQ(strip.texts[kColEqWt], "");
+}
+
+TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
+    struct Case {
+        const char *bore, *stroke;
+        double cid;
+        const char *newBore, *newStroke;
+    };
+    for (const Case& c :
+         {Case{"", "", 302, "3.835", "3.268"}, Case{"", "3.00", 302, "4.003", "3.000"},
+          Case{"4", "", 350, "4.000", "3.482"},
+          // A displacement of 0 or below has no bore and stroke.
+          Case{"", "", 0, "", ""}, Case{"4", "3", -10, "4", "3"}}) {
+        testing::SetValues(Baseline(), {"", "", "", "", "", "", "", "", "8", c.bore, c.stroke});
+        Baseline().SetCurrentRow(1);
+        BuildNewEngineDims(sheet, dialogs, c.cid);
+        EXPECT_EQ(Cell(10), c.newBore) << c.cid;
+        EXPECT_EQ(Cell(11), c.newStroke) << c.cid;
+        EXPECT_EQ(Baseline().CurrentRow(), 8);
+    }
+    EXPECT_TRUE(dialogs.inputsAsked.empty());
+}
+
+// Missing cylinders are asked for: one warning, then eight after a second bad answer.
+TEST_F(EnginePartsTest, MissingCylinderCountIsAskedFor) {
+    dialogs.inputs = {"0", "20", "4"};
+    BuildNewEngineDims(sheet, dialogs, 302);
+    ASSERT_EQ(dialogs.inputsAsked.size(), 2u);
+    EXPECT_EQ(dialogs.inputsAsked[1].prompt, "How many cylinders are in this engine (1-16)?");
+    EXPECT_EQ(dialogs.inputsAsked[1].title, "Enter Number of Cylinders");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "The value must be between 1 and 16.  Try again or click on Cancel.");
+    EXPECT_EQ(Cell(9) + "|" + Cell(11), "8|3.268");
+}
+
+}  // namespace
+}  // namespace gyrant
