@@ -215,28 +215,8 @@ void RowEditor::ShowStripResults() {
     if (m_sheet.Rows.RowKind[row] != kComponentRow) return;
     GetRatios(m_sheet, m_sheet.CurrentTable);
     RunningTotals ignored;
-    // Decides which of Weight and Width take input for the strip's material.
+    // The row's own calculation, so the strip shows what the table will.
     CalcRingInertia(m_sheet, RingSource::Strip, m_sheet.CurrentTable, row, ignored);
-    ShowResultsAsTableWould(row);
-}
-
-void RowEditor::ShowResultsAsTableWould(int row) {
-    std::array<SpecTable, 2> tables = m_sheet.tables;
-    SpeedFactors speeds = m_sheet.Speeds;
-    EngineFigures engine = m_sheet.Engine;
-    std::string ratioNote = m_sheet.RatioNote;
-    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
-    WriteStripRow(table, row, kColUnits);
-    bool typedWeight = m_strip.Field(kColWeight).enabled;
-    for (int field : {int(kColWeight), int(kColInertia), int(kColEqWt)})
-        if (field != kColWeight || !typedWeight) table.SetText(row, field, "");
-    UpdateTable(m_sheet, m_sheet.CurrentTable);
-    for (int field : {int(kColWeight), int(kColInertia), int(kColEqWt)})
-        if (field != kColWeight || !typedWeight) m_strip.Field(field).text = table.Text(row, field);
-    m_sheet.tables = tables;
-    m_sheet.Speeds = speeds;
-    m_sheet.Engine = engine;
-    m_sheet.RatioNote = ratioNote;
 }
 
 void RowEditor::ListClick(int field, int index) {
@@ -277,11 +257,7 @@ void RowEditor::KeepComponentRow(int row) {
         std::string id(TrimBlanks(m_strip.Field(kColID).text));
         if (!id.empty()) table.SetText(row - 1, kColOD, id);
     }
-    WriteStripRow(table, row, kColPercentTotal);
-}
-
-void RowEditor::WriteStripRow(SpecTable& table, int row, int lastField) const {
-    for (int field = kColValue; field <= lastField; ++field) {
+    for (int field = kColValue; field <= kColPercentTotal; ++field) {
         bool list = field == kColMaterial || field == kColUnits;
         table.SetText(row, field,
                       list ? ComposeChoice(m_strip.Text(field), 20, m_strip.ListIndex(field))

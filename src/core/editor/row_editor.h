@@ -67,11 +67,6 @@ class RowEditor {
     // The row selector offers the rows of the current table that take input, and `row`.
     void FillRowSelector(int row);
     void ShowStripResults();
-    // The results the table would show with the strip's inputs in its row: the recalculation
-    // runs on the table with them, and the worksheet is then put back as it was.
-    void ShowResultsAsTableWould(int row);
-    // Writes strip fields from the Value to `lastField` into a table row.
-    void WriteStripRow(SpecTable& table, int row, int lastField) const;
     void KeepComponentRow(int row);
     // Checks every text box that takes input as leaving it does; false after a refused entry.
     bool AcceptsEveryEntry();
