@@ -73,14 +73,8 @@ const Reader kReaders[] = {
 // The file with its line ends in turn CR LF, LF and CR; with `odd`, each line that starts like a
 // number is replaced in turn by an odd one.
 std::string Relined(const std::string& text, bool odd) {
-    const std::string numbers[] = {"1e308",
-                                   "-0",
-                                   "1e-320",
-                                   "NaN",
-                                   "inf",
-                                   std::string(400, '9'),
-                                   std::string(52, '7') + "e9223372036854775807",
-                                   "-1e308"};
+    const std::string nines(400, '9'), huge = std::string(52, '7') + "e9223372036854775807";
+    const std::string numbers[] = {"1e308", "-0", "1e-320", "NaN", "inf", nines, huge, "-1e308"};
     const char* ends[] = {"\r\n", "\n", "\r"};
     std::string relined;
     for (std::size_t at = 0, count = 0; at < text.size(); ++count) {
