@@ -33,15 +33,12 @@ class VehicleWeightsTest : public ::testing::Test {
         std::string text;
         for (int i = 0; i < 8; ++i) text += "header\r\n";
         for (const char* record :
-             {"68|Camaro|3000|50|100", "68|Camaro|3010|50|100", "70|Camaro|3100|60|-1",
-              "70|Camaro|1e300|60|-1", "72|Camaro|3205|-1|-1", "72|Camaro RS|3290|-1|-1"}) {
-            std::string fields = record;
-            fields.replace(fields.find('|'), 1, "\r\nChevrolet\r\n");
-            fields.replace(fields.find('|'), 1, "\r\nV8 350\r\n");
-            for (std::size_t bar; (bar = fields.find('|')) != std::string::npos;)
-                fields.replace(bar, 1, "\r\n");
-            text += fields + "\r\n";
-        }
+             {"68|Chevrolet|Camaro|V8 350|3000|50|100|", "68|Chevrolet|Camaro|V8 350|3010|50|100|",
+              "70|Chevrolet|Camaro|V8 350|3100|60|-1|", "70|Chevrolet|Camaro|V8 350|1e300|60|-1|",
+              "72|Chevrolet|Camaro|V8 350|3205|-1|-1|",
+              "72|Chevrolet|Camaro RS|V8 350|3290|-1|-1|"})
+            for (const char* c = record; *c; ++c)
+                text += *c == '|' ? std::string("\r\n") : std::string(1, *c);
         WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
         records = ReadVehWeights(folder / "vehweight.txt").records;
         EXPECT_EQ(records.size(), 5u);
