@@ -28,11 +28,12 @@ std::string OpenCalcMenu(Worksheet& sheet, int kind) {
 }
 
 // A reader as the program runs it, at start-up or when its window opens: what it tells the user
-// when it refuses the file, or nothing when it read it.
+// when it refuses the file, or nothing when it read it; what it calls the file when it is missing.
 struct Reader {
     const char* file;
     bool refusesHalfAFile;
     std::function<std::string(Worksheet&)> read;
+    const char* missing = nullptr;
 };
 
 const Reader kReaders[] = {
@@ -55,10 +56,13 @@ const Reader kReaders[] = {
          // A refused file leaves the tables as they were: the program never runs half-built.
          EXPECT_EQ(setup.ok, !sheet.Table(kBaseline).Text(1, kColDescription).empty());
          return setup.message;
-     }},
-    {"CALC/finldrve.CLC", true, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 1); }},
-    {"CALC/vehweight.txt", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 3); }},
-    {"CALC/trans", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 5); }},
+     },
+     "row definition"},
+    {"CALC/finldrve.CLC", true, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 1); },
+     "calculation menu"},
+    {"CALC/vehweight.txt", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 3); },
+     "vehicle weight"},
+    {"CALC/trans", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 5); }, "transmission"},
     {"GyrantTEXT/helpb0.txt", false,
      [](Worksheet& sheet) {
          return std::string(HelpPages(sheet.ProgramFolder, 100).Title().empty() ? "empty page"
@@ -157,6 +161,9 @@ TEST_P(BadInputTest, IsRefusedWithAMessageOrRead) {
         (bad.expect == BadFile::RefusedWhenHalf && reader.refusesHalfAFile))
         EXPECT_NE(refusal, "") << reader.file << ", " << bad.name;
     if (bad.expect == BadFile::Reads) EXPECT_EQ(refusal, "") << reader.file;
+    if (bad.name == std::string("missing") && reader.missing)
+        EXPECT_EQ(refusal, "The " + std::string(reader.missing) + " file " +
+                               (folder / reader.file).string() + " is missing or can not be read.");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryReader, BadInputTest,
