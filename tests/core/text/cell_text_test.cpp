@@ -60,10 +60,10 @@ const PictureCase kPictures[] = {
     {10, "#####0.##", "10."}, {1, "###.###", "1."}, {0.5, "#####0.##", "0.5"},
     {0, "#####0.##", "0."}, {-9999, "#####0.##", "-9999."}, {9999, "#####0.##", "9999."},
     {0.125, "#####.###", ".125"}, {10.1, "#####0.##", "10.1"},
-    // Halves round away from zero on the decimal digits, not on the binary fraction.
-    {2.345, "0.00", "2.35"}, {-2.345, "0.00", "-2.35"}, {1.005, "####.00", "1.01"},
-    {0.125, "####.00", ".13"}, {2.675, "####.00", "2.68"}, {99.995, "####.00", "100.00"},
-    {9.9999, "####.000", "10.000"}, {0.994, "#####0.##", "0.99"}, {0.996, "#####0.##", "1."},
+    // Halves round away from zero on the decimal digits, not on the binary fraction (every half
+    // in "####.00" below is tried further on).
+    {2.345, "0.00", "2.35"}, {-2.345, "0.00", "-2.35"}, {9.9999, "####.000", "10.000"},
+    {0.994, "#####0.##", "0.99"}, {0.996, "#####0.##", "1."},
     // Noise from arithmetic below the 15th digit does not decide a rounding.
     {100 * (1 - 0.9), "#####0.##", "10."}, {0.1 + 0.2, "####.00", ".30"},
     // A negative number that rounds to nothing is written without its sign.
