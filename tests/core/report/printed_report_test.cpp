@@ -124,8 +124,8 @@ TEST_F(ReportTest, HeaderAndTablesPrintAsShownWithColumnsInScreenProportions) {
     // choice cell prints its item only, the Proposed table adds its improvement column.
     EXPECT_EQ(page.Find("Gyrant File Comments:").at(0).font, "Arial Narrow");
     // clang-format off
-    Expect(page, {{"Gyrant v1.1", 1, 60, 11}, {"Date: 12/6/2026", 1, 750}, {"File: V8 Street Car.qrx"},
-                  {"Time: 9:05:03 am"}, {"Calculated Test Results"}, {"Page: 1"},
+    Expect(page, {{"Gyrant v1.1", 1, 60, 11}, {"Date: 12/6/2026", 1, 750}, {"Page: 1"},
+                  {"File: V8 Street Car.qrx"}, {"Time: 9:05:03 am"}, {"Calculated Test Results"},
                   {"Report Comment:  ", 0}, {"Gyrant File Comments:", 1, -1, 9},
                   {"Description", 2, 60}, {"Row", 0}, {"Imprvmnt"},
                   {"Value", 2, 60 + 2160.0 / 11140 * 0.86 * 1000}, {"4 Wheel, Rear Drive", 2},
