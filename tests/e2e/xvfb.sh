@@ -18,7 +18,8 @@ shown() {
 }
 # A screenshot of the screen once it has settled.
 shot() { sleep 0.5; import -window root "$artifacts/$1.png"; }
-# Answers the box titled $1 with Return once it has settled; with $2, a screenshot of it first.
+# Answers the box titled $1 with Return once it has settled, after a screenshot named $2 (or
+# last-box).
 answer() { local box; box=$(shown "$1") && shot "${2:-last-box}" && xdotool windowfocus --sync "$box" key Return; }
 # Waits up to five seconds for a command to succeed.
 within_5s() { for _ in $(seq 50); do "$@" && return; sleep 0.1; done; return 1; }
