@@ -31,180 +31,178 @@ struct OneDriveReader : LocalFolderReader {
 class HelpWindowTest : public QObject {
     Q_OBJECT
 
-  private slots:
-    void init();
-    void helpPagesThroughATopic();
-    void seekFindsTheFileOrSaysItIsNotThere_data();
-    void seekFindsTheFileOrSaysItIsNotThere();
-    void printingKeepsTheSubMenuAsItWas_data();
-    void printingKeepsTheSubMenuAsItWas();
-    void printingToPdfKeepsTheOrientationAndReportsAFullDisk();
-
-  private:
     // Answers the next box of a kind that shows, whichever window opened it.
-    void AnswerNextBox(const char* kind, std::function<void(QWidget*)> answer);
+    void AnswerNextBox(const char* kind, std::function<void(QWidget*)> answer) {
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [poll, kind, answer] {
+            // A file chooser is answered once it shows the name it proposes.
+            QWidget* box = QApplication::activeModalWidget();
+            auto* chooser = qobject_cast<QFileDialog*>(box);
+            if (box && box->inherits(kind) &&
+                (!chooser || chooser->selectedFiles().value(0).endsWith(QStringLiteral(".pdf")))) {
+                poll->deleteLater();
+                poll->stop();
+                answer(box);
+            }
+        });
+        poll->start(10);
+    }
     QString Pdf(const char* name) const {
         return QString::fromStdString((*m_folder / name).string());
     }
 
     std::unique_ptr<testing::ProgramFolder> m_folder;
     std::unique_ptr<Worksheet> m_sheet;
-};
 
-void HelpWindowTest::init() {
-    m_folder = std::make_unique<testing::ProgramFolder>();
-    m_sheet = std::make_unique<Worksheet>();
-    m_sheet->ProgramFolder = m_folder->Path();
-    QVERIFY(SetupTables(*m_sheet).ok);
-    m_sheet->SpecFilePath = (*m_folder / "GyrantFiles" / "V8 Street Car.qrx").string();
-    QCOMPARE(ReadWriteSpecFile(*m_sheet, true).status, SpecFileStatus::Done);
-}
-
-void HelpWindowTest::helpPagesThroughATopic() {
-    testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb0.txt",
-                            "Final Drive\r\nfirst\r\npage\r\n");
-    testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb1.txt",
-                            "Final Drive, continued\r\nsecond\r\n");
-    HelpWindow help(m_folder->Path(), 100, nullptr);
-    QCOMPARE(help.windowTitle(), QStringLiteral("Final Drive"));
-    QCOMPARE(help.Text()->text(), QStringLiteral("first page"));
-    QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
-    help.NextButton()->click();
-    QCOMPARE(help.windowTitle(), QStringLiteral("Final Drive, continued"));
-    QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
-}
-
-void HelpWindowTest::seekFindsTheFileOrSaysItIsNotThere_data() {
-    QTest::addColumn<int>("copies");
-    for (int copies : {0, 1, 2}) QTest::addRow("%d copies", copies) << copies;
-}
-
-void HelpWindowTest::seekFindsTheFileOrSaysItIsNotThere() {
-    QFETCH(int, copies);
-    std::filesystem::path disk = *m_folder / "disk";
-    std::filesystem::create_directories(disk);
-    for (int i = 0; i < copies; ++i) {
-        std::filesystem::create_directories(disk / (i ? "b" : "a"));
-        testing::WriteFileBytes(disk / (i ? "b" : "a") / "firefox", "x");
+  private slots:
+    void init() {
+        m_folder = std::make_unique<testing::ProgramFolder>();
+        m_sheet = std::make_unique<Worksheet>();
+        m_sheet->ProgramFolder = m_folder->Path();
+        QVERIFY(SetupTables(*m_sheet).ok);
+        m_sheet->SpecFilePath = (*m_folder / "GyrantFiles" / "V8 Street Car.qrx").string();
+        QCOMPARE(ReadWriteSpecFile(*m_sheet, true).status, SpecFileStatus::Done);
     }
-    OneDriveReader reader;
-    reader.drive = disk.string();
-    testing::FakeDialogs dialogs;
-    SeekWindow seek(reader, dialogs, "firefox", nullptr);
-    seek.show();
-    seek.Search();
-    QString found = QString::fromStdString((disk / "a" / "firefox").string());
-    if (copies == 2) {
-        QCOMPARE(seek.Found()->count(), 2);
-        seek.Found()->setCurrentRow(1);
-        emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
-    } else if (copies == 0) {
-        QVERIFY(dialogs.messages.at(0).text.starts_with("This file was not found on the "));
-        QVERIFY(seek.isVisible());
-        seek.CancelOrHalt();
-        found.clear();
-    }
-    QCOMPARE(dialogs.messages.size(), std::size_t(copies == 0));
-    QCOMPARE(QString::fromStdString(seek.SeekFileName()), found);
-    QCOMPARE(seek.result(), int(copies == 0 ? QDialog::Rejected : QDialog::Accepted));
-}
 
-void HelpWindowTest::AnswerNextBox(const char* kind, std::function<void(QWidget*)> answer) {
-    auto* poll = new QTimer(this);
-    connect(poll, &QTimer::timeout, this, [poll, kind, answer] {
-        if (QWidget* box = QApplication::activeModalWidget(); box && box->inherits(kind)) {
-            poll->deleteLater();
-            poll->stop();
-            answer(box);
+    void helpPagesThroughATopic() {
+        testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb0.txt",
+                                "Final Drive\r\nfirst\r\npage\r\n");
+        testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb1.txt",
+                                "Final Drive, continued\r\nsecond\r\n");
+        HelpWindow help(m_folder->Path(), 100, nullptr);
+        QCOMPARE(help.windowTitle() + "|" + help.Text()->text(),
+                 QStringLiteral("Final Drive|first page"));
+        QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
+        help.NextButton()->click();
+        QCOMPARE(help.windowTitle(), QStringLiteral("Final Drive, continued"));
+        QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
+    }
+
+    void seekFindsTheFileOrSaysItIsNotThere_data() {
+        QTest::addColumn<int>("copies");
+        for (int copies : {0, 1, 2}) QTest::addRow("%d copies", copies) << copies;
+    }
+
+    void seekFindsTheFileOrSaysItIsNotThere() {
+        QFETCH(int, copies);
+        std::filesystem::path disk = *m_folder / "disk";
+        for (const char* place : {"a", "b"}) std::filesystem::create_directories(disk / place);
+        for (int i = 0; i < copies; ++i)
+            testing::WriteFileBytes(disk / (i ? "b" : "a") / "firefox", "x");
+        OneDriveReader reader;
+        reader.drive = disk.string();
+        testing::FakeDialogs dialogs;
+        SeekWindow seek(reader, dialogs, "firefox", nullptr);
+        seek.show();
+        seek.Search();
+        QString found = QString::fromStdString((disk / "a" / "firefox").string());
+        if (copies == 2) {
+            QCOMPARE(seek.Found()->count(), 2);
+            seek.Found()->setCurrentRow(1);
+            emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
+        } else if (copies == 0) {
+            QVERIFY(dialogs.messages.at(0).text.starts_with("This file was not found on the "));
+            QVERIFY(seek.isVisible());
+            seek.CancelOrHalt();
+            found.clear();
         }
-    });
-    poll->start(10);
-}
-
-void HelpWindowTest::printingKeepsTheSubMenuAsItWas_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<QString>("comment");
-    for (int kind = 1; kind <= 6; ++kind) {
-        QTest::addRow("kind %d, comment", kind) << kind << QStringLiteral("Before the dyno run");
-        QTest::addRow("kind %d, Cancel", kind) << kind << QString();
+        QCOMPARE(dialogs.messages.size(), std::size_t(copies == 0));
+        QCOMPARE(QString::fromStdString(seek.SeekFileName()), found);
+        QCOMPARE(seek.result(), int(copies == 0 ? QDialog::Rejected : QDialog::Accepted));
     }
-}
 
-void HelpWindowTest::printingKeepsTheSubMenuAsItWas() {
-    QFETCH(int, kind);
-    QFETCH(QString, comment);
-    int row = 1;
-    while (m_sheet->Rows.RowCalcKind[row] != kind) ++row;
-    MainWindow window(*m_sheet);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.Editor().TableClick(kProposed, row);
-    window.ShowWorksheet();
-    window.StripWidget().Button(QStringLiteral("Calc"))->click();
-    QPointer<CalcWindow> calc = window.findChild<CalcWindow*>();
-    QVERIFY(calc && QTest::qWaitForWindowActive(calc));
-    QImage before = calc->grab().toImage(), picture;
-    AnswerNextBox("QInputDialog", [&](QWidget* box) {
-        static_cast<QInputDialog*>(box)->setTextValue(comment);
-        if (comment.isEmpty()) return static_cast<QDialog*>(box)->reject();
-        static_cast<QDialog*>(box)->accept();
-        AnswerNextBox("QFileDialog", [&](QWidget* chooser) {
-            // The picture has been taken: the sub-menu shows its footer in place of its buttons.
-            if (calc &&
-                calc->findChild<QLabel*>(QStringLiteral("Label2"))->text().endsWith(comment))
-                picture = CaptureWindowImage(calc);
-            static_cast<QFileDialog*>(chooser)->selectFile(Pdf("sub-menu.pdf"));
-            static_cast<QDialog*>(chooser)->accept();
+    void printingKeepsTheSubMenuAsItWas_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("comment");
+        for (int kind = 1; kind <= 6; ++kind) {
+            QTest::addRow("kind %d, comment", kind)
+                << kind << QStringLiteral("Before the dyno run");
+            QTest::addRow("kind %d, Cancel", kind) << kind << QString();
+        }
+    }
+
+    void printingKeepsTheSubMenuAsItWas() {
+        QFETCH(int, kind);
+        QFETCH(QString, comment);
+        int row = 1;
+        while (m_sheet->Rows.RowCalcKind[row] != kind) ++row;
+        MainWindow window(*m_sheet);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.Editor().TableClick(kProposed, row);
+        window.ShowWorksheet();
+        window.StripWidget().Button(QStringLiteral("Calc"))->click();
+        QPointer<CalcWindow> calc = window.findChild<CalcWindow*>();
+        QVERIFY(calc && QTest::qWaitForWindowActive(calc));
+        QImage before = calc->grab().toImage(), picture;
+        AnswerNextBox("QInputDialog", [&](QWidget* box) {
+            static_cast<QInputDialog*>(box)->setTextValue(comment);
+            if (comment.isEmpty()) return static_cast<QDialog*>(box)->reject();
+            static_cast<QDialog*>(box)->accept();
+            AnswerNextBox("QFileDialog", [&](QWidget* chooser) {
+                // The picture has been taken: the sub-menu shows its footer in place of its
+                // buttons.
+                if (calc &&
+                    calc->findChild<QLabel*>(QStringLiteral("Label2"))->text().endsWith(comment))
+                    picture = CaptureWindowImage(calc);
+                static_cast<QDialog*>(chooser)->accept();
+            });
         });
-    });
-    for (QPushButton* button : calc->findChildren<QPushButton*>())
-        if (button->text() == QStringLiteral("Print")) QTest::mouseClick(button, Qt::LeftButton);
-    QVERIFY(calc && calc->isVisible());
-    QTRY_VERIFY(calc->isActiveWindow());
-    QCOMPARE(calc->grab().toImage(), before);
-    QCOMPARE(picture.size(), comment.isEmpty() ? QSize(0, 0) : before.size() + QSize(0, 13));
-    QVERIFY(comment.isEmpty() ||
-            picture.copy(0, 0, before.width(), 100) == before.copy(0, 0, before.width(), 100));
-    QCOMPARE(QFileInfo(Pdf("sub-menu.pdf")).size() > 1000, !comment.isEmpty());
-    // Clicking back into the main window still discards the sub-menu.
-    window.activateWindow();
-    QTRY_VERIFY(!calc);
-}
+        for (QPushButton* button : calc->findChildren<QPushButton*>())
+            if (button->text() == QStringLiteral("Print"))
+                QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(calc && calc->isVisible());
+        QTRY_VERIFY(calc->isActiveWindow());
+        QCOMPARE(calc->grab().toImage(), before);
+        QCOMPARE(picture.size(), comment.isEmpty() ? QSize(0, 0) : before.size() + QSize(0, 13));
+        QVERIFY(comment.isEmpty() ||
+                picture.copy(0, 0, before.width(), 100) == before.copy(0, 0, before.width(), 100));
+        // The picture went to the PDF file proposed, somewhere in the program's folder.
+        QDirIterator pdfs(Pdf(""), {QStringLiteral("*.pdf")}, QDir::Files,
+                          QDirIterator::Subdirectories);
+        QCOMPARE(pdfs.hasNext() && QFileInfo(pdfs.next()).size() > 1000, !comment.isEmpty());
+        // Clicking back into the main window still discards the sub-menu.
+        window.activateWindow();
+        QTRY_VERIFY(!calc);
+    }
 
-void HelpWindowTest::printingToPdfKeepsTheOrientationAndReportsAFullDisk() {
-    testing::FakeDialogs dialogs;
-    PrintCommands printing(*m_sheet, dialogs, nullptr);
-    QLabel wide(QStringLiteral("A picture wider than high"));
-    wide.resize(400, 100);
-    wide.show();
-    // A cancelled file chooser changes nothing; a printed picture gives the report its page back.
-    dialogs.files = {std::nullopt, Pdf("picture.pdf").toStdString(),
-                     Pdf("report.pdf").toStdString()};
-    dialogs.inputs = {" ", " "};
-    printing.PrintWindowImage(&wide);
-    QCOMPARE(printing.Printer().pageLayout().orientation(), QPageLayout::Portrait);
-    printing.PrintWindowImage(&wide);
-    QCOMPARE(printing.Printer().pageLayout().orientation(), QPageLayout::Portrait);
-    printing.PrintWorksheet();
-    QVERIFY(dialogs.messages.empty());
-    QVERIFY(QFileInfo(Pdf("picture.pdf")).size() > 1000 &&
-            QFileInfo(Pdf("report.pdf")).size() > 1000);
+    void printingToPdfKeepsTheOrientationAndReportsAFullDisk() {
+        testing::FakeDialogs dialogs;
+        PrintCommands printing(*m_sheet, dialogs, nullptr);
+        QLabel wide(QStringLiteral("A picture wider than high"));
+        wide.resize(400, 100);
+        wide.show();
+        // A cancelled file chooser changes nothing; a printed picture gives the report its page
+        // back.
+        dialogs.files = {std::nullopt, Pdf("picture.pdf").toStdString(),
+                         Pdf("report.pdf").toStdString()};
+        dialogs.inputs = {" ", " "};
+        for (int print = 0; print < 2; ++print) {
+            printing.PrintWindowImage(&wide);
+            QCOMPARE(printing.Printer().pageLayout().orientation(), QPageLayout::Portrait);
+        }
+        printing.PrintWorksheet();
+        QVERIFY(dialogs.messages.empty());
+        QVERIFY(QFileInfo(Pdf("picture.pdf")).size() > 1000 &&
+                QFileInfo(Pdf("report.pdf")).size() > 1000);
 
-    // A disk that takes no more than 2000 bytes of a file.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit unlimited{}, full{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    full = {2000, unlimited.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &full);
-    dialogs.files = {Pdf("full report.pdf").toStdString(), Pdf("full picture.pdf").toStdString()};
-    printing.PrintWorksheet();
-    printing.PrintWindowImage(&wide);
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    QCOMPARE(dialogs.messages.size(), std::size_t{2});
-    QVERIFY(dialogs.messages[0].text.find("full report.pdf") != std::string::npos);
-    QVERIFY(dialogs.messages[1].text.find("full picture.pdf") != std::string::npos);
-    QCOMPARE(QDir(Pdf("")).entryList({QStringLiteral("full*")}), QStringList());
-}
+        // A disk that takes no more than 2000 bytes of a file.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit unlimited{};
+        getrlimit(RLIMIT_FSIZE, &unlimited);
+        rlimit full = {2000, unlimited.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+        dialogs.files = {Pdf("full report.pdf").toStdString(),
+                         Pdf("full picture.pdf").toStdString()};
+        printing.PrintWorksheet();
+        printing.PrintWindowImage(&wide);
+        setrlimit(RLIMIT_FSIZE, &unlimited);
+        QCOMPARE(dialogs.messages.size(), std::size_t{2});
+        QVERIFY(dialogs.messages[0].text.find("full report.pdf") != std::string::npos &&
+                dialogs.messages[1].text.find("full picture.pdf") != std::string::npos);
+        QCOMPARE(QDir(Pdf("")).entryList({QStringLiteral("full*")}), QStringList());
+    }
+};
 
 }  // namespace gyrant
 

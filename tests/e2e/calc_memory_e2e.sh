@@ -3,8 +3,7 @@
 # error and no block of its own lost.
 # Usage: calc_memory_e2e.sh GYRANT_CALC ARTIFACT_DIR
 set -euo pipefail
-calc=$1
-artifacts=$2
+calc=$1 artifacts=$2
 mkdir -p "$artifacts"
 example="$(dirname "$calc")/GyrantFiles/V8 Street Car.qrx"
 export XDG_RUNTIME_DIR=$(mktemp -d)

@@ -4,10 +4,8 @@
 # worksheets in the user's own folders; the worksheet file type known to the desktop.
 # Usage: install_e2e.sh BUILD_DIR ARTIFACT_DIR
 set -euo pipefail
-build=$1
-artifacts=$2
+build=$1 artifacts=$2 root=$(mktemp -d)
 mkdir -p "$artifacts"
-root=$(mktemp -d)
 trap 'kill "${xvfb:-}" "${app:-}" 2>/dev/null || true; rm -rf "$root"' EXIT
 prefix="$root/prefix"
 export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config"
@@ -24,17 +22,12 @@ test -s "$root/report.pdf"
 source "$(dirname "$0")/xvfb.sh"
 "$prefix/bin/gyrant" "$example" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name "V8 Street Car.qrx" | awk 'NR == 1')
+window=$(shown "V8 Street Car.qrx")
 for caption in "Help Tip:  Changing Inputs" "Help Tip:  EZ Build Wizard" "Help Tip: Loading Saved Specs" "IMPORTANT:  Help" "Please Read"; do
-    shown=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" | awk 'NR == 1')
-    sleep 0.3
-    xdotool windowfocus --sync "$shown" key Return
+    answer "$caption"
 done
-sleep 0.5
-import -window root "$artifacts/installed-window.png"
-xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+q
-for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-wait "$app"
+shot installed-window
+quit "$window"
 
 test -s "$XDG_CONFIG_HOME/gyrant/CRCNFG.QRX" || { echo "the settings did not reach the user's folder"; exit 1; }
 test -s "$HOME/Documents/GyrantFiles/V8 Street Car.qrx" || { echo "the user's worksheet folder was not made"; exit 1; }

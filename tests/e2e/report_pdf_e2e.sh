@@ -4,8 +4,7 @@
 # missing folder, /dev/full, a full disk) exits 1 with a message and leaves no file.
 # Usage: report_pdf_e2e.sh GYRANT_CALC ARTIFACT_DIR
 set -euo pipefail
-calc=$1
-artifacts=$2
+calc=$1 artifacts=$2
 mkdir -p "$artifacts"
 sheet="$artifacts/Thirty comments.qrx"
 comments=$(for i in $(seq 30); do printf 'Comment line %s\r\n' "$i"; done)

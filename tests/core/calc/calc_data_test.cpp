@@ -33,15 +33,12 @@ class VehicleWeightsTest : public ::testing::Test {
         std::string text;
         for (int i = 0; i < 8; ++i) text += "header\r\n";
         for (const char* record :
-             {"68|Camaro|3000|50|100", "68|Camaro|3010|50|100", "70|Camaro|3100|60|-1",
-              "70|Camaro|1e300|60|-1", "72|Camaro|3205|-1|-1", "72|Camaro RS|3290|-1|-1"}) {
-            std::string fields = record;
-            fields.replace(fields.find('|'), 1, "\r\nChevrolet\r\n");
-            fields.replace(fields.find('|'), 1, "\r\nV8 350\r\n");
-            for (std::size_t bar; (bar = fields.find('|')) != std::string::npos;)
-                fields.replace(bar, 1, "\r\n");
-            text += fields + "\r\n";
-        }
+             {"68|Chevrolet|Camaro|V8 350|3000|50|100|", "68|Chevrolet|Camaro|V8 350|3010|50|100|",
+              "70|Chevrolet|Camaro|V8 350|3100|60|-1|", "70|Chevrolet|Camaro|V8 350|1e300|60|-1|",
+              "72|Chevrolet|Camaro|V8 350|3205|-1|-1|",
+              "72|Chevrolet|Camaro RS|V8 350|3290|-1|-1|"})
+            for (const char* c = record; *c; ++c)
+                text += *c == '|' ? std::string("\r\n") : std::string(1, *c);
         WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
         records = ReadVehWeights(folder / "vehweight.txt").records;
         EXPECT_EQ(records.size(), 5u);
@@ -97,33 +94,20 @@ TEST_F(VehicleWeightsTest, ListsCascadeAndAMakeInAnotherLetterCaseIsNoMatch) {
         "No close match was found.");
 }
 
-TEST(ShippedCalcData, EveryMenuOpensInBothUnitSystemsAndTheDataIsThere) {
+// Every sub-menu opens in both unit systems, and in the first lays out its controls without
+// overlap, within the window and above the buttons, each input inside its group.
+TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheDataIsThere) {
     testing::ProgramFolder folder;
     for (int kind = 1; kind <= 6; ++kind) {
-        for (int units : {0, 1}) {
+        MenuDefinition d;
+        for (int units : {1, 0}) {
             MenuDefinitionRead read =
                 ReadMenuDefinition(MenuDefinitionPath(folder.Path(), kind, units));
             EXPECT_TRUE(read.outcome.ok) << read.outcome.message;
-            EXPECT_FALSE(read.definition.inputs.empty());
-            EXPECT_EQ(static_cast<int>(read.definition.inputs.size()), read.definition.lowestInput)
-                << kind;
+            d = read.definition;
+            EXPECT_FALSE(d.inputs.empty());
+            EXPECT_EQ(static_cast<int>(d.inputs.size()), d.lowestInput) << kind;
         }
-    }
-    std::vector<VehicleRecord> vehicles = ReadVehWeights(folder / "CALC" / "vehweight.txt").records;
-    EXPECT_GE(vehicles.size(), 150u);
-    auto [first, last] = std::minmax_element(vehicles.begin(), vehicles.end(),
-                                             [](auto& a, auto& b) { return a.year < b.year; });
-    EXPECT_EQ(first->year + last->year, 1955 + 2001);
-    std::vector<Transmission> transmissions = LoadTrans(folder / "CALC" / "trans").transmissions;
-    EXPECT_GE(transmissions.size(), 40u);
-    for (const Transmission& t : transmissions) EXPECT_GT(t.ratios[0], 0) << t.name;
-}
-
-TEST(ShippedCalcData, EveryMenuLaysOutWithoutOverlap) {
-    testing::ProgramFolder folder;
-    for (int kind = 1; kind <= 6; ++kind) {
-        MenuDefinition d =
-            ReadMenuDefinition(MenuDefinitionPath(folder.Path(), kind, 0)).definition;
         CalcLayout layout = LayOutCalcMenu(d, kind);
         std::vector<TwipsRect> placed;
         for (std::size_t i = 1; i <= d.outputs.size(); ++i)
@@ -140,11 +124,20 @@ TEST(ShippedCalcData, EveryMenuLaysOutWithoutOverlap) {
         }
         for (std::size_t i = 1; i <= d.inputs.size(); ++i) {
             const TwipsRect& group = layout.groups[static_cast<std::size_t>(d.inputs[i - 1].group)];
-            EXPECT_GT(layout.inputFields[i].top, group.top) << kind;
-            EXPECT_LT(layout.inputFields[i].Bottom(), group.Bottom()) << kind;
+            EXPECT_TRUE(layout.inputFields[i].top > group.top &&
+                        layout.inputFields[i].Bottom() < group.Bottom())
+                << kind;
         }
         EXPECT_GT(layout.height, layout.buttonsTop);
     }
+    std::vector<VehicleRecord> vehicles = ReadVehWeights(folder / "CALC" / "vehweight.txt").records;
+    EXPECT_GE(vehicles.size(), 150u);
+    auto [first, last] = std::minmax_element(vehicles.begin(), vehicles.end(),
+                                             [](auto& a, auto& b) { return a.year < b.year; });
+    EXPECT_EQ(first->year + last->year, 1955 + 2001);
+    std::vector<Transmission> transmissions = LoadTrans(folder / "CALC" / "trans").transmissions;
+    EXPECT_GE(transmissions.size(), 40u);
+    for (const Transmission& t : transmissions) EXPECT_GT(t.ratios[0], 0) << t.name;
 }
 
 }  // namespace

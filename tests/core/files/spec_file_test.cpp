@@ -44,8 +44,7 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderAndWritesTheSameBytes) {
     text.replace(text.find("0:5:3"), 5, " blanks, commas " + cell);
     sheet.SpecsChanged = 1;
     EXPECT_EQ(Read(text).status, SpecFileStatus::Done);
-    EXPECT_EQ(sheet.TwoVehicles, 1);
-    EXPECT_EQ(sheet.SpecsChanged, 0);
+    EXPECT_TRUE(sheet.TwoVehicles == 1 && sheet.SpecsChanged == 0);
     EXPECT_EQ(sheet.Table(kBaseline).Text(5, kColOD), " blanks, commas " + cell);
     EXPECT_EQ(sheet.Table(kProposed).Text(31, kColPercentTotal), "1:31:11");
     // The layout pass wrote each table's displacement.
@@ -126,8 +125,7 @@ struct Fault {
 };
 
 const Fault kFaults[] = {
-    {"FullDisk", "mkdir d && mount -t tmpfs -o size=8k tmpfs d && echo old >d/c", "d/c", 0,
-     "No space"},
+    {"FullDisk", "mkdir d && mount -t tmpfs -o size=8k tmpfs d && echo >d/c", "d/c", 0, "No space"},
     {"ReadOnlyFolder", "mkdir d && mount -t tmpfs -o ro tmpfs d", "d/car.qrx", 0, "Read-only"},
     {"ReadOnlyFile", "chmod 444 car.qrx", "car.qrx", 0, "the file is read-only"},
     {"Folder", "mkdir f", "f", 0, "it is a folder"},

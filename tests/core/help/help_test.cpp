@@ -71,7 +71,7 @@ TEST(OpenInViewer, TriesEachViewerThenShowsTheTextItself) {
         FakeLauncher launcher;
         launcher.working = {working};
         OpenInViewer(launcher, dialogs, path, "Readme.doc");
-        EXPECT_EQ(launcher.attempts[0],
+        EXPECT_EQ(launcher.attempts.at(0),
                   "xdg-open? " + lastAttempt.substr(lastAttempt.find(' ') + 1));
         EXPECT_EQ(launcher.attempts.back(), lastAttempt);
         EXPECT_TRUE((launcher.shown + dialogs.messages.back().text).starts_with(outcome));
@@ -91,7 +91,7 @@ TEST(OpenWebSite, NamesTheBrowserTriedAndKeepsTheOneFound) {
     OpenWebSite(sheet, launcher, launcher, dialogs, kMakerWebSite, kMakerWebSite);
     EXPECT_EQ(launcher.attempts.back(), std::string("xdg-open? ") + kMakerWebSite);
     std::string said;
-    for (int i : {1, 4, 5}) said += dialogs.messages[i].text.substr(0, 60) + "|";
+    for (int i : {1, 4, 5}) said += dialogs.messages.at(i).text.substr(0, 60) + "|";
     EXPECT_EQ(said,
               "/old/firefox could not be started.  The program will now sea|"
               "The desktop's web browser (xdg-open) could not be started.  |"

@@ -21,6 +21,7 @@
 namespace gyrant {
 namespace {
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 std::string OpenCalcMenu(Worksheet& sheet, int kind) {
     EditStrip strip;
@@ -28,11 +29,12 @@ std::string OpenCalcMenu(Worksheet& sheet, int kind) {
 }
 
 // A reader as the program runs it, at start-up or when its window opens: what it tells the user
-// when it refuses the file, or nothing when it read it.
+// when it refuses the file, or nothing when it read it; what it calls the file when it is missing.
 struct Reader {
     const char* file;
     bool refusesHalfAFile;
     std::function<std::string(Worksheet&)> read;
+    const char* missing = nullptr;
 };
 
 const Reader kReaders[] = {
@@ -55,10 +57,13 @@ const Reader kReaders[] = {
          // A refused file leaves the tables as they were: the program never runs half-built.
          EXPECT_EQ(setup.ok, !sheet.Table(kBaseline).Text(1, kColDescription).empty());
          return setup.message;
-     }},
-    {"CALC/finldrve.CLC", true, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 1); }},
-    {"CALC/vehweight.txt", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 3); }},
-    {"CALC/trans", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 5); }},
+     },
+     "row definition"},
+    {"CALC/finldrve.CLC", true, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 1); },
+     "calculation menu"},
+    {"CALC/vehweight.txt", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 3); },
+     "vehicle weight"},
+    {"CALC/trans", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 5); }, "transmission"},
     {"GyrantTEXT/helpb0.txt", false,
      [](Worksheet& sheet) {
          return std::string(HelpPages(sheet.ProgramFolder, 100).Title().empty() ? "empty page"
@@ -73,14 +78,8 @@ const Reader kReaders[] = {
 // The file with its line ends in turn CR LF, LF and CR; with `odd`, each line that starts like a
 // number is replaced in turn by an odd one.
 std::string Relined(const std::string& text, bool odd) {
-    const std::string numbers[] = {"1e308",
-                                   "-0",
-                                   "1e-320",
-                                   "NaN",
-                                   "inf",
-                                   std::string(400, '9'),
-                                   std::string(52, '7') + "e9223372036854775807",
-                                   "-1e308"};
+    const std::string nines(400, '9'), huge = std::string(52, '7') + "e9223372036854775807";
+    const std::string numbers[] = {"1e308", "-0", "1e-320", "NaN", "inf", nines, huge, "-1e308"};
     const char* ends[] = {"\r\n", "\n", "\r"};
     std::string relined;
     for (std::size_t at = 0, count = 0; at < text.size(); ++count) {
@@ -159,15 +158,25 @@ TEST_P(BadInputTest, IsRefusedWithAMessageOrRead) {
     bad.make(folder / reader.file, testing::ReadFileBytes(folder / reader.file));
 
     std::string refusal = reader.read(sheet);
-    if (bad.expect == BadFile::Refused ||
-        (bad.expect == BadFile::RefusedWhenHalf && reader.refusesHalfAFile))
-        EXPECT_NE(refusal, "") << reader.file << ", " << bad.name;
-    if (bad.expect == BadFile::Reads) EXPECT_EQ(refusal, "") << reader.file;
+    bool refused = bad.expect == BadFile::Refused ||
+                   (bad.expect == BadFile::RefusedWhenHalf && reader.refusesHalfAFile);
+    EXPECT_TRUE(refusal != "" || !refused) << reader.file << ", " << bad.name;
+    EXPECT_TRUE(refusal == "" || bad.expect != BadFile::Reads) << reader.file << ": " << refusal;
+    std::string named = "The " + std::string(reader.missing ? reader.missing : "") + " file " +
+                        (folder / reader.file).string() + " is missing or can not be read.";
+    EXPECT_TRUE(refusal == named || !reader.missing || bad.name != std::string("missing"))
+        << refusal;
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryReader, BadInputTest,
-                         ::testing::Combine(::testing::ValuesIn(kReaders),
-                                            ::testing::ValuesIn(kBadFiles)));
+// Named by the file and what was done to it, "CALCtrans_aFIFO".
+INSTANTIATE_TEST_SUITE_P(
+    EveryReader, BadInputTest,
+    ::testing::Combine(::testing::ValuesIn(kReaders), ::testing::ValuesIn(kBadFiles)),
+    [](const auto& info) {
+        std::string name = std::get<0>(info.param).file + ("_"s + std::get<1>(info.param).name);
+        std::erase_if(name, [](char c) { return !std::isalnum(c) && c != '_'; });
+        return name;
+    });
 
 }  // namespace
 }  // namespace gyrant

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sstream>
+
+#include "text/line_reader.h"
 
 namespace gyrant {
 namespace {
@@ -13,6 +16,18 @@ struct NumberCase {
     bool overflow = false;
 };
 
+// clang-format off
+const NumberCase kNumbers[] = {
+    {"3.73", 3.73}, {"   42", 42}, {"\t7", 7}, {"-2.5", -2.5}, {"+2.5", 2.5}, {".5", 0.5},
+    {"-.5", -0.5}, {"5.", 5}, {"12abc", 12}, {"3.5.6", 3.5}, {"1e3", 1000}, {"2.5E-1", 0.25},
+    {"1d2", 100}, {"4e", 4}, {"4e+", 4}, {"Steel                     1", 0}, {"", 0}, {"   ", 0},
+    {"abc", 0}, {".", 0}, {"-", 0}, {"- 5", 0}, {"e5", 0}, {"NaN", 0}, {"inf", 0}, {"-0", 0},
+    {"1e308", 1e308}, {"1e-320", 1e-320}, {"1e-999", 0}, {"0." + std::string(400, '0') + "1", 0},
+    // Too large to hold reads as 0 and counts as out of range, whatever its exponent.
+    {"1e999", 0, true}, {std::string(400, '9'), 0, true},
+    {std::string(52, '9') + "e9223372036854775807", 0, true}, {"1e99999999999999999999", 0, true}};
+// clang-format on
+
 class NumericValueTest : public ::testing::TestWithParam<NumberCase> {};
 
 TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) {
@@ -21,23 +36,7 @@ TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) 
     EXPECT_EQ(ReadLeadingNumber(c.text).overflow, c.overflow) << c.text.substr(0, 60);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NumericValueTest,
-    ::testing::Values(
-        NumberCase{"3.73", 3.73}, NumberCase{"   42", 42}, NumberCase{"\t7", 7},
-        NumberCase{"-2.5", -2.5}, NumberCase{"+2.5", 2.5}, NumberCase{".5", 0.5},
-        NumberCase{"-.5", -0.5}, NumberCase{"5.", 5}, NumberCase{"12abc", 12},
-        NumberCase{"3.5.6", 3.5}, NumberCase{"1e3", 1000}, NumberCase{"2.5E-1", 0.25},
-        NumberCase{"1d2", 100}, NumberCase{"4e", 4}, NumberCase{"4e+", 4},
-        NumberCase{"Steel                     1", 0}, NumberCase{"", 0}, NumberCase{"   ", 0},
-        NumberCase{"abc", 0}, NumberCase{".", 0}, NumberCase{"-", 0}, NumberCase{"- 5", 0},
-        NumberCase{"e5", 0}, NumberCase{"NaN", 0}, NumberCase{"inf", 0}, NumberCase{"-0", 0},
-        NumberCase{"1e308", 1e308}, NumberCase{"1e-320", 1e-320}, NumberCase{"1e-999", 0},
-        NumberCase{"0." + std::string(400, '0') + "1", 0},
-        // Too large to hold reads as 0 and counts as out of range, whatever its exponent.
-        NumberCase{"1e999", 0, true}, NumberCase{std::string(400, '9'), 0, true},
-        NumberCase{std::string(52, '9') + "e9223372036854775807", 0, true},
-        NumberCase{"1e99999999999999999999", 0, true}));
+INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest, ::testing::ValuesIn(kNumbers));
 
 TEST(RoundToInteger, RoundsHalvesToEvenAndClampsToSixteenBits) {
     const std::pair<double, int> cases[] = {
@@ -48,9 +47,35 @@ TEST(RoundToInteger, RoundsHalvesToEvenAndClampsToSixteenBits) {
 
 struct PictureCase {
     double value;
-    const char* picture;
-    const char* expected;
+    const char *picture, *expected;
 };
+
+// clang-format off
+const PictureCase kPictures[] = {
+    // Values below 1 lose their leading zero; required decimals are always written.
+    {0.5, "####.00", ".50"}, {-0.5, "####.00", "-.50"}, {0, "####.00", ".00"},
+    {0, "####.000", ".000"}, {4.1, "##.00", "4.10"}, {3500, "####.00", "3500.00"},
+    {349.8456, "######.00", "349.85"},
+    // Optional decimals drop their trailing zeros, but the point stays.
+    {10, "#####0.##", "10."}, {1, "###.###", "1."}, {0.5, "#####0.##", "0.5"},
+    {0, "#####0.##", "0."}, {-9999, "#####0.##", "-9999."}, {9999, "#####0.##", "9999."},
+    {0.125, "#####.###", ".125"}, {10.1, "#####0.##", "10.1"},
+    // Halves round away from zero on the decimal digits, not on the binary fraction (every half
+    // in "####.00" below is tried further on).
+    {2.345, "0.00", "2.35"}, {-2.345, "0.00", "-2.35"}, {9.9999, "####.000", "10.000"},
+    {0.994, "#####0.##", "0.99"}, {0.996, "#####0.##", "1."},
+    // Noise from arithmetic below the 15th digit does not decide a rounding.
+    {100 * (1 - 0.9), "#####0.##", "10."}, {0.1 + 0.2, "####.00", ".30"},
+    // A negative number that rounds to nothing is written without its sign.
+    {-0.001, "####.00", ".00"}, {-0.004, "#####0.##", "0."},
+    // The integer part is never cut, however large; very small values.
+    {123456789.125, "####.00", "123456789.13"}, {1e20, "####.00", "100000000000000000000.00"},
+    {1e-20, "####.00", ".00"}, {4.9e-3, "####.000", ".005"},
+    // A picture without a point writes a whole number.
+    {2.5, "###", "3"}, {0.4, "0", "0"},
+    // A value that is not finite is written as nothing, never as "inf" or "nan".
+    {HUGE_VAL, "####.00", ""}, {-HUGE_VAL, "####.00", ""}, {std::nan(""), "####.00", ""}};
+// clang-format on
 
 class FormatPictureTest : public ::testing::TestWithParam<PictureCase> {};
 
@@ -59,39 +84,7 @@ TEST_P(FormatPictureTest, WritesTheNumberAsThePictureSays) {
     EXPECT_EQ(FormatPicture(c.value, c.picture), c.expected) << c.value << " with " << c.picture;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, FormatPictureTest,
-    ::testing::Values(
-        // Values below 1 lose their leading zero; required decimals are always written.
-        PictureCase{0.5, "####.00", ".50"}, PictureCase{-0.5, "####.00", "-.50"},
-        PictureCase{0, "####.00", ".00"}, PictureCase{0, "####.000", ".000"},
-        PictureCase{4.1, "##.00", "4.10"}, PictureCase{3500, "####.00", "3500.00"},
-        PictureCase{349.8456, "######.00", "349.85"},
-        // Optional decimals drop their trailing zeros, but the point stays.
-        PictureCase{10, "#####0.##", "10."}, PictureCase{1, "###.###", "1."},
-        PictureCase{0.5, "#####0.##", "0.5"}, PictureCase{0, "#####0.##", "0."},
-        PictureCase{-9999, "#####0.##", "-9999."}, PictureCase{9999, "#####0.##", "9999."},
-        PictureCase{0.125, "#####.###", ".125"}, PictureCase{10.1, "#####0.##", "10.1"},
-        // Halves round away from zero on the decimal digits, not on the binary fraction.
-        PictureCase{2.345, "0.00", "2.35"}, PictureCase{-2.345, "0.00", "-2.35"},
-        PictureCase{1.005, "####.00", "1.01"}, PictureCase{0.125, "####.00", ".13"},
-        PictureCase{2.675, "####.00", "2.68"}, PictureCase{99.995, "####.00", "100.00"},
-        PictureCase{9.9999, "####.000", "10.000"}, PictureCase{0.994, "#####0.##", "0.99"},
-        PictureCase{0.996, "#####0.##", "1."},
-        // Noise from arithmetic below the 15th digit does not decide a rounding.
-        PictureCase{100 * (1 - 0.9), "#####0.##", "10."}, PictureCase{0.1 + 0.2, "####.00", ".30"},
-        // A negative number that rounds to nothing is written without its sign.
-        PictureCase{-0.001, "####.00", ".00"}, PictureCase{-0.004, "#####0.##", "0."},
-        // The integer part is never cut, however large.
-        PictureCase{123456789.125, "####.00", "123456789.13"},
-        PictureCase{1e20, "####.00", "100000000000000000000.00"},
-        // Very small values.
-        PictureCase{1e-20, "####.00", ".00"}, PictureCase{4.9e-3, "####.000", ".005"},
-        // A picture without a point writes a whole number.
-        PictureCase{2.5, "###", "3"}, PictureCase{0.4, "0", "0"},
-        // A value that is not finite is written as nothing, never as "inf" or "nan".
-        PictureCase{HUGE_VAL, "####.00", ""}, PictureCase{-HUGE_VAL, "####.00", ""},
-        PictureCase{std::nan(""), "####.00", ""}));
+INSTANTIATE_TEST_SUITE_P(Pictures, FormatPictureTest, ::testing::ValuesIn(kPictures));
 
 // The text "####.00" should give for hundredths, computed in whole numbers.
 std::string Hundredths(long hundredths) {
@@ -111,31 +104,17 @@ TEST(FormatPicture, EveryDecimalHalfRoundsAwayFromZero) {
 }
 
 TEST(GeneralForm, LeadsWithABlankOrTheSignDropsTheLeadingZeroAndKeepsItsDigits) {
-    // Fifteen digits, then exponent form.
-    const std::pair<double, const char*> doubles[] = {{5, " 5"},
-                                                      {16, " 16"},
-                                                      {0.5, " .5"},
-                                                      {-0.5, "-.5"},
-                                                      {-2.5, "-2.5"},
-                                                      {0, " 0"},
-                                                      {-0.0, " 0"},
-                                                      {-1, "-1"},
-                                                      {0.0001, " .0001"},
-                                                      {0.1 + 0.2, " .3"},
-                                                      {1.0 / 3, " .333333333333333"},
-                                                      {123456789012345.0, " 123456789012345"},
-                                                      {1e15, " 1E+15"},
-                                                      {-2.5e20, "-2.5E+20"},
-                                                      {0.00001, " 1E-05"},
-                                                      {1e100, " 1E+100"}};
-    for (auto [value, text] : doubles) EXPECT_EQ(GeneralForm(value), text);
-    // Single precision keeps seven.
-    const std::pair<float, const char*> singles[] = {{16.001f, " 16.001"},
-                                                     {0.1f, " .1"},
-                                                     {1234567.0f, " 1234567"},
-                                                     {12345678.0f, " 1.234568E+07"},
-                                                     {-3.25f, "-3.25"}};
-    for (auto [value, text] : singles) EXPECT_EQ(GeneralFormSingle(value), text);
+    // Fifteen digits, then exponent form; single precision keeps seven.
+    std::string doubles, singles;
+    for (double value : {5.0, 16.0, 0.5, -0.5, -2.5, 0.0, -0.0, -1.0, 0.0001, 0.1 + 0.2, 1.0 / 3,
+                         123456789012345.0, 1e15, -2.5e20, 0.00001, 1e100})
+        doubles += GeneralForm(value) + "|";
+    EXPECT_EQ(doubles,
+              " 5| 16| .5|-.5|-2.5| 0| 0|-1| .0001| .3| .333333333333333| 123456789012345| 1E+15|"
+              "-2.5E+20| 1E-05| 1E+100|");
+    for (float value : {16.001f, 0.1f, 1234567.0f, 12345678.0f, -3.25f})
+        singles += GeneralFormSingle(value) + "|";
+    EXPECT_EQ(singles, " 16.001| .1| 1234567| 1.234568E+07|-3.25|");
 }
 
 TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
@@ -159,6 +138,36 @@ TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
     EXPECT_FALSE(IsWholeNumberLimit(16.0f) || IsWholeNumberLimit(16.01f));
     EXPECT_TRUE(IsGramsUnit("Gms" + blanks + " 1") && IsGramsUnit("gm"));
     EXPECT_FALSE(IsGramsUnit("Lbs") || IsGramsUnit(" Gms") || IsGramsUnit("G") || IsGramsUnit(""));
+}
+
+TEST(LineReader, ReadsLinesEndingAtCrLfLfOrCrAndFieldsAcrossCommas) {
+    std::istringstream in("one\r\ntwo\nthree\rfour\r\n16.001, 1,0\r\n 0 \r\nnext line");
+    LineReader reader(in);
+    std::string text, lines, fields;
+    for (int line = 0; line < 4 && reader.ReadLine(text); ++line) lines += text + "|";
+    for (int field = 0; field < 4 && reader.ReadField(text); ++field) fields += text + "|";
+    EXPECT_EQ(lines + fields, "one|two|three|four|16.001|1|0|0|");
+    ASSERT_TRUE(reader.ReadLine(text));
+    EXPECT_EQ(text, "next line");
+    EXPECT_TRUE(reader.AtEnd() && !reader.ReadField(text));
+}
+
+TEST(LineReader, ALineLongerThanAnyRealOneEndsTheReading) {
+    std::istringstream in(std::string(kMostLineBytes, 'x') + "\n" +
+                          std::string(kMostLineBytes + 1, 'y') + "\nz");
+    LineReader reader(in);
+    std::string line;
+    EXPECT_TRUE(reader.ReadLine(line) && line.size() == kMostLineBytes);
+    EXPECT_FALSE(reader.ReadLine(line));
+    EXPECT_TRUE(reader.LineTooLong() && reader.AtEnd());
+}
+
+TEST(IntegerField, AcceptsOnlyANumber) {
+    std::string read;
+    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
+        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
+    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
+    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
 }
 
 }  // namespace
