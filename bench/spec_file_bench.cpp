@@ -38,7 +38,9 @@ void ReadAndWriteSpecFileInMemory(benchmark::State& state) {
 }
 BENCHMARK(ReadAndWriteSpecFileInMemory);
 
-void ReadAndWriteSpecFileOnDisk(benchmark::State& state) { ReadAndWrite(state, fs::temp_directory_path()); }
+void ReadAndWriteSpecFileOnDisk(benchmark::State& state) {
+    ReadAndWrite(state, fs::temp_directory_path());
+}
 BENCHMARK(ReadAndWriteSpecFileOnDisk);
 
 }  // namespace

@@ -1,3 +1,5 @@
 #include "shell/startup.h"
 
-int main(int argc, char** argv) { return gyrant::RunGyrant(argc, argv); }
+int main(int argc, char** argv) {
+    return gyrant::RunGyrant(argc, argv);
+}

@@ -53,7 +53,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
 }
 
 // Reads the file as Open does and recalculates it; returns an exit code when it cannot go on.
-std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& options, std::ostream& err) {
+std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& options,
+                                      std::ostream& err) {
     Outcome setup = SetupTables(sheet);
     if (!setup.ok) {
         err << setup.message << '\n';
@@ -79,7 +80,8 @@ std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& optio
 }  // namespace
 
 int RunCalcCommand(const std::vector<std::string>& arguments,
-                   const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err) {
+                   const std::filesystem::path& programFolder, std::ostream& out,
+                   std::ostream& err) {
     std::optional<CalcOptions> options = ParseOptions(arguments);
     if (!options) {
         err << kUsage;
@@ -90,8 +92,10 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     sheet.WeightOption = options->weightsAdd ? 1 : 0;
     if (std::optional<int> failed = OpenAndRecalculate(sheet, *options, err)) return *failed;
 
-    if (options->csv) WriteCsvTables(sheet, out);
-    else WriteAlignedTables(sheet, out);
+    if (options->csv)
+        WriteCsvTables(sheet, out);
+    else
+        WriteAlignedTables(sheet, out);
 
     if (options->pdfTo) {
         Outcome report = WritePdfReport(sheet, *options->pdfTo, programFolder);

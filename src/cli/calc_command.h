@@ -18,6 +18,7 @@ inline constexpr int kCalcNotSpecFile = 2;
 // Runs gyrant-calc with its arguments (without the program name) and the folder that holds
 // its data files; returns the exit code.
 int RunCalcCommand(const std::vector<std::string>& arguments,
-                   const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err);
+                   const std::filesystem::path& programFolder, std::ostream& out,
+                   std::ostream& err);
 
 }  // namespace gyrant

@@ -5,5 +5,6 @@
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    return gyrant::RunCalcCommand(arguments, gyrant::ProgramFolderOf(argv[0]), std::cout, std::cerr);
+    return gyrant::RunCalcCommand(arguments, gyrant::ProgramFolderOf(argv[0]), std::cout,
+                                  std::cerr);
 }

@@ -6,14 +6,16 @@
 
 namespace gyrant {
 
-Outcome WritePdfReport(const Worksheet& sheet, const std::string& path, const std::filesystem::path& programFolder) {
+Outcome WritePdfReport(const Worksheet& sheet, const std::string& path,
+                       const std::filesystem::path& programFolder) {
     // Beside the program in the build tree, in lib/gyrant when installed.
     std::filesystem::path module = programFolder / "gyrant-pdf.so";
     std::error_code error;
     if (!std::filesystem::exists(module, error))
         module = programFolder.parent_path() / "lib" / "gyrant" / "gyrant-pdf.so";
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle) return Outcome::Failure("The PDF report needs " + module.string() + ": " + dlerror());
+    if (!handle)
+        return Outcome::Failure("The PDF report needs " + module.string() + ": " + dlerror());
     auto write = reinterpret_cast<PdfReportWriter>(dlsym(handle, kPdfReportWriterName));
     if (!write) return Outcome::Failure(module.string() + " can not write reports.");
     std::string message;

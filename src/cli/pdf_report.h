@@ -12,6 +12,7 @@ namespace gyrant {
 // printing lives in the module "gyrant-pdf.so" (beside the program, or in lib/gyrant when it is
 // installed), loaded only for a report so
 // that a plain recalculation starts without the windowing libraries.
-Outcome WritePdfReport(const Worksheet& sheet, const std::string& path, const std::filesystem::path& programFolder);
+Outcome WritePdfReport(const Worksheet& sheet, const std::string& path,
+                       const std::filesystem::path& programFolder);
 
 }  // namespace gyrant

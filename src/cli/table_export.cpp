@@ -59,7 +59,8 @@ void WriteCsvTables(const Worksheet& sheet, std::ostream& out) {
         for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
             out << index;
             for (int column = 0; column < kProposedColumns; ++column)
-                out << ',' << (column < table.ColumnCount() ? CsvField(table.Text(row, column)) : "");
+                out << ','
+                    << (column < table.ColumnCount() ? CsvField(table.Text(row, column)) : "");
             out << '\n';
         }
     }

@@ -22,10 +22,11 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     QFont bold = name->font();
     bold.setBold(true);
     name->setFont(bold);
-    auto* lines = new QLabel(QStringLiteral(
-        "How much the spinning parts of a drivetrain add to a vehicle's weight.\n\n"
-        "Torvane Inc.\nPerformance software for racers and engine builders\n"
-        "Copyright (C) Torvane Inc. All rights reserved."), this);
+    auto* lines = new QLabel(
+        QStringLiteral("How much the spinning parts of a drivetrain add to a vehicle's weight.\n\n"
+                       "Torvane Inc.\nPerformance software for racers and engine builders\n"
+                       "Copyright (C) Torvane Inc. All rights reserved."),
+        this);
     lines->setWordWrap(true);
     lines->setMinimumWidth(300);
 

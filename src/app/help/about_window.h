@@ -10,13 +10,13 @@ namespace gyrant {
 class AboutWindow : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit AboutWindow(QWidget* parent);
 
-signals:
+  signals:
     void printClicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 

@@ -9,8 +9,13 @@
 
 namespace gyrant {
 
-SeekWindow::SeekWindow(const FolderReader& reader, Dialogs& dialogs, const std::string& fileName, QWidget* parent)
-    : QDialog(parent), m_reader(reader), m_dialogs(dialogs), m_fileName(fileName), m_seekFileName(fileName) {
+SeekWindow::SeekWindow(const FolderReader& reader, Dialogs& dialogs, const std::string& fileName,
+                       QWidget* parent)
+    : QDialog(parent),
+      m_reader(reader),
+      m_dialogs(dialogs),
+      m_fileName(fileName),
+      m_seekFileName(fileName) {
     setObjectName(QStringLiteral("frmSeek"));
     setWindowTitle(QStringLiteral("File Seek"));
     m_drives = new QComboBox(this);
@@ -50,7 +55,9 @@ SeekWindow::SeekWindow(const FolderReader& reader, Dialogs& dialogs, const std::
 }
 
 void SeekWindow::ShowInstructions() {
-    m_instructions->setText(QStringLiteral("Select Drive to Search for %1\nThen click on the Search Button").arg(FromCell(m_fileName)));
+    m_instructions->setText(
+        QStringLiteral("Select Drive to Search for %1\nThen click on the Search Button")
+            .arg(FromCell(m_fileName)));
 }
 
 bool SeekWindow::KeepGoing(int folders, const std::vector<std::string>& found) {
@@ -64,7 +71,8 @@ void SeekWindow::ShowFound(const std::vector<std::string>& found) {
     if (m_found->count() == static_cast<int>(found.size())) return;
     m_found->clear();
     for (const std::string& path : found) m_found->addItem(FromCell(path));
-    m_count->setText(FromCell(GeneralForm(static_cast<double>(found.size())) + " Occurances Found of " + m_fileName));
+    m_count->setText(FromCell(GeneralForm(static_cast<double>(found.size())) +
+                              " Occurances Found of " + m_fileName));
 }
 
 void SeekWindow::Search() {
@@ -76,22 +84,27 @@ void SeekWindow::Search() {
     m_searching = true;
     std::string drive = ToCell(m_drives->currentText());
     SeekResult result = SeekFile(m_reader, drive, m_fileName, IsProgramFileName(m_fileName),
-                                 [this](int folders, const std::vector<std::string>& found) { return KeepGoing(folders, found); });
+                                 [this](int folders, const std::vector<std::string>& found) {
+                                     return KeepGoing(folders, found);
+                                 });
     m_searching = false;
     m_foldersBefore += result.foldersSearched;
     ShowFound(result.found);
     QApplication::restoreOverrideCursor();
     if (result.found.empty()) {
-        m_dialogs.ShowMessage({"This file was not found on the " + drive + " Drive.  Possible reasons include:\r\r"
-                               "    -  You do not own the correct version of this\r       Vehicle Program.\r\r"
-                               "    -  This program is on a different disk drive.",
-                               "File Seek", Buttons::Ok, Icon::None, Answer::Ok});
+        m_dialogs.ShowMessage(
+            {"This file was not found on the " + drive +
+                 " Drive.  Possible reasons include:\r\r"
+                 "    -  You do not own the correct version of this\r       Vehicle Program.\r\r"
+                 "    -  This program is on a different disk drive.",
+             "File Seek", Buttons::Ok, Icon::None, Answer::Ok});
     } else if (result.found.size() == 1) {
         m_seekFileName = result.found.front();
         accept();
     } else {
         m_use->show();
-        m_choose->setText(QStringLiteral("Double click (or single click and click on 'Use') on the occurance of %1 you want to use.")
+        m_choose->setText(QStringLiteral("Double click (or single click and click on 'Use') on the "
+                                         "occurance of %1 you want to use.")
                               .arg(FromCell(m_fileName)));
     }
 }
@@ -102,7 +115,8 @@ void SeekWindow::CancelOrHalt() {
         reject();
         return;
     }
-    Answer halt = m_dialogs.ShowMessage({"Halt searching for file ?", "                   Halt ?                    ",
+    Answer halt = m_dialogs.ShowMessage({"Halt searching for file ?",
+                                         "                   Halt ?                    ",
                                          Buttons::YesNo, Icon::None, Answer::Yes});
     if (halt == Answer::Yes) m_searching = false;
 }

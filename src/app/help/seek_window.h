@@ -18,8 +18,9 @@ namespace gyrant {
 class SeekWindow : public QDialog {
     Q_OBJECT
 
-public:
-    SeekWindow(const FolderReader& reader, Dialogs& dialogs, const std::string& fileName, QWidget* parent);
+  public:
+    SeekWindow(const FolderReader& reader, Dialogs& dialogs, const std::string& fileName,
+               QWidget* parent);
 
     // The chosen path; the name it was given when the window closed otherwise; empty on Cancel.
     const std::string& SeekFileName() const { return m_seekFileName; }
@@ -29,10 +30,10 @@ public:
     void Search();
     void CancelOrHalt();
 
-protected:
+  protected:
     void done(int result) override;
 
-private:
+  private:
     void Use();
     void ShowInstructions();
     void ShowFound(const std::vector<std::string>& found);
@@ -55,11 +56,11 @@ private:
 
 // Finds files through the seek window, shown modally over a parent window.
 class SeekWindowSeeker : public FileSeeker {
-public:
+  public:
     SeekWindowSeeker(Dialogs& dialogs, QWidget* parent) : m_dialogs(dialogs), m_parent(parent) {}
     std::string Seek(const std::string& fileName) override;
 
-private:
+  private:
     Dialogs& m_dialogs;
     QWidget* m_parent;
     LocalFolderReader m_reader;

@@ -10,12 +10,14 @@
 namespace gyrant {
 
 // Twips on screen: 15 to a pixel.
-inline int TwipsToPixels(int twips) { return twips / 15; }
+inline int TwipsToPixels(int twips) {
+    return twips / 15;
+}
 
 class SpecGrid : public QTableView {
     Q_OBJECT
 
-public:
+  public:
     SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent);
 
     SpecTableModel& Model() { return m_model; }
@@ -24,10 +26,10 @@ public:
     // Brings a spec row into view when it is not, putting `topRow` at the top.
     void EnsureVisible(int specRow, int topRow);
 
-signals:
+  signals:
     void rowClicked(int tableIndex, int specRow);
 
-private:
+  private:
     const SpecTable& m_table;
     int m_tableIndex;
     SpecTableModel m_model;

@@ -21,7 +21,8 @@ int SpecTableModel::columnCount(const QModelIndex& parent) const {
 QVariant SpecTableModel::data(const QModelIndex& index, int role) const {
     int row = SpecRow(index.row());
     int column = index.column();
-    bool highlighted = row == m_highlightRow && column >= m_highlightFirst && column <= m_highlightLast;
+    bool highlighted =
+        row == m_highlightRow && column >= m_highlightFirst && column <= m_highlightLast;
     switch (role) {
         case Qt::DisplayRole:
             return FromCell(m_table.Text(row, column));

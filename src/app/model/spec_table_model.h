@@ -12,7 +12,7 @@ namespace gyrant {
 class SpecTableModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     SpecTableModel(const SpecTable& table, QObject* parent);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -30,7 +30,7 @@ public:
     // Tells the views that the cells may all have changed.
     void Refresh();
 
-private:
+  private:
     const SpecTable& m_table;
     int m_highlightRow = -1;
     int m_highlightFirst = 0;

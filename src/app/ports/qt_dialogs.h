@@ -9,7 +9,7 @@
 namespace gyrant {
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent) : m_parent(parent) {}
 
     Answer ShowMessage(const Message& message) override;
@@ -18,7 +18,7 @@ public:
     std::optional<std::string> ChooseOpenFile(const FileChooser& chooser) override;
     std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) override;
 
-private:
+  private:
     QWidget* m_parent;
 };
 

@@ -17,21 +17,24 @@ namespace gyrant {
 class MainWindow;
 
 class MainMenus {
-public:
+  public:
     MainMenus(MainWindow& window, Worksheet& sheet);
 
     // The Options items, in menu order, for their check marks.
-    QAction* OptionItem(int position) { return m_optionItems.at(static_cast<std::size_t>(position)); }
+    QAction* OptionItem(int position) {
+        return m_optionItems.at(static_cast<std::size_t>(position));
+    }
     QMenu* OptionsMenu() { return m_options; }
     PrintCommands& Printing() { return m_print; }
     // Makes the Options check marks agree with the settings.
     void UpdateCheckMarks();
 
-private:
+  private:
     void BuildFileMenu();
     void BuildOptionsMenu();
     void BuildHelpMenu();
-    QAction* AddCommand(QMenu* menu, const QString& text, const QString& name, std::function<void()> command);
+    QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
+                        std::function<void()> command);
     void RunWizard();
     void ShowComments();
     void ShowAbout();

@@ -8,8 +8,8 @@
 #include "files/file_commands.h"
 #include "files/program_places.h"
 #include "files/settings_file.h"
-#include "model/setup_tables.h"
 #include "help/start_windows.h"
+#include "model/setup_tables.h"
 #include "shell/main_window.h"
 #include "text/cell_codec.h"
 
@@ -18,36 +18,42 @@ namespace {
 
 // Without a display Qt would abort; say what to do instead.
 bool HasDisplay() {
-    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
+           std::getenv("WAYLAND_DISPLAY");
 }
 
 }  // namespace
 
 int RunGyrant(int argc, char** argv) {
     if (!HasDisplay()) {
-        std::fprintf(stderr, "gyrant: no display found; to run it without one: xvfb-run -a %s\n", argv[0]);
+        std::fprintf(stderr, "gyrant: no display found; to run it without one: xvfb-run -a %s\n",
+                     argv[0]);
         return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Gyrant"));
 
     Worksheet sheet;
-    UseProgramPlaces(sheet, LocateProgramPlaces(QCoreApplication::applicationDirPath().toStdString()));
+    UseProgramPlaces(sheet,
+                     LocateProgramPlaces(QCoreApplication::applicationDirPath().toStdString()));
     ReadSettings(sheet, SettingsPath(sheet));
     Outcome setup = SetupTables(sheet);
     if (!setup.ok) {
-        QMessageBox::critical(nullptr, QStringLiteral("Gyrant - Torvane Inc."), FromMessage(setup.message));
+        QMessageBox::critical(nullptr, QStringLiteral("Gyrant - Torvane Inc."),
+                              FromMessage(setup.message));
         return 1;
     }
 
     MainWindow window(sheet);
     if (qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN"))
-        QObject::connect(&window, &MainWindow::firstShown, &app, &QApplication::quit, Qt::QueuedConnection);
+        QObject::connect(&window, &MainWindow::firstShown, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
     window.show();
     // A worksheet named on the command line (a double click on it) opens as Open would open it.
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1) {
-        OpenNamedSpecFile(sheet, window.Editor(), window.UserDialogs(), arguments.at(1).toStdString());
+        OpenNamedSpecFile(sheet, window.Editor(), window.UserDialogs(),
+                          arguments.at(1).toStdString());
         window.ShowWorksheet();
     }
     if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) ShowStartSequence(window, sheet);

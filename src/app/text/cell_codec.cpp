@@ -27,7 +27,8 @@ QString FromCell(const std::string& bytes) {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         auto byte = static_cast<unsigned char>(bytes[i]);
-        char16_t unicode = byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t{byte};
+        char16_t unicode =
+            byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t{byte};
         text[static_cast<qsizetype>(i)] = QChar(unicode);
     }
     return text;

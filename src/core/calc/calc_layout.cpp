@@ -20,17 +20,21 @@ void LayOutInputs(const MenuDefinition& d, CalcLayout& layout) {
         int captionWidth = input.choice && !shortList ? 1575 : 2550;
         layout.inputCaptions[static_cast<std::size_t>(k)] = {240, top, captionWidth, kRowHeight};
         int fieldLeft = input.choice && !shortList ? 240 + captionWidth + 60 : kFieldLeft;
-        int fieldWidth = input.choice && !shortList ? kFieldLeft + kFieldWidth - fieldLeft : kFieldWidth;
+        int fieldWidth =
+            input.choice && !shortList ? kFieldLeft + kFieldWidth - fieldLeft : kFieldWidth;
         layout.inputFields[static_cast<std::size_t>(k)] = {fieldLeft, top, fieldWidth, kRowHeight};
     }
 }
 
 void LayOutGroups(const MenuDefinition& d, CalcLayout& layout) {
     int outputs = static_cast<int>(d.outputs.size());
-    int first = static_cast<int>(std::count_if(d.inputs.begin(), d.inputs.end(), [](auto& i) { return i.group == 1; }));
+    int first = static_cast<int>(
+        std::count_if(d.inputs.begin(), d.inputs.end(), [](auto& i) { return i.group == 1; }));
     int second = static_cast<int>(d.inputs.size()) - first;
     layout.groups[1] = {120, 240 * outputs + 400, kWidth - 240, 360 * first + 400};
-    if (d.groupCaptions.size() > 1) layout.groups[2] = {120, 360 * first + 1000 + 200 * outputs, kWidth - 240, 360 * second + 400};
+    if (d.groupCaptions.size() > 1)
+        layout.groups[2] = {120, 360 * first + 1000 + 200 * outputs, kWidth - 240,
+                            360 * second + 400};
 }
 
 // The kinds' own placements of their lists.
@@ -78,7 +82,9 @@ CalcLayout LayOutCalcMenu(const MenuDefinition& d, int calcMenuKind) {
     LayOutInputs(d, layout);
     LayOutGroups(d, layout);
     PlaceKindLists(calcMenuKind, layout);
-    int lowest = d.lowestInput >= 1 && d.lowestInput <= kMostCalcInputs ? d.lowestInput : static_cast<int>(d.inputs.size());
+    int lowest = d.lowestInput >= 1 && d.lowestInput <= kMostCalcInputs
+                     ? d.lowestInput
+                     : static_cast<int>(d.inputs.size());
     int lowestTop = layout.inputFields[static_cast<std::size_t>(lowest)].top;
     if (d.hasNote || calcMenuKind == 3) {
         int lines = std::max(d.noteLines, 1);

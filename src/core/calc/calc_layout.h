@@ -14,7 +14,8 @@ struct TwipsRect {
     int Right() const { return left + width; }
     int Bottom() const { return top + height; }
     bool Overlaps(const TwipsRect& other) const {
-        return left < other.Right() && other.left < Right() && top < other.Bottom() && other.top < Bottom();
+        return left < other.Right() && other.left < Right() && top < other.Bottom() &&
+               other.top < Bottom();
     }
 };
 

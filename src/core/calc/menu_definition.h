@@ -47,8 +47,8 @@ struct MenuDefinitionRead {
 std::string MenuBaseName(int calcMenuKind);
 
 // The definition file of a sub-menu kind for the unit system ("m" after the base name when metric).
-std::filesystem::path MenuDefinitionPath(const std::filesystem::path& programFolder, int calcMenuKind,
-                                         int unitSystem);
+std::filesystem::path MenuDefinitionPath(const std::filesystem::path& programFolder,
+                                         int calcMenuKind, int unitSystem);
 
 // Reads a definition file; a missing or damaged one is a failure that names the file.
 MenuDefinitionRead ReadMenuDefinition(const std::filesystem::path& path);

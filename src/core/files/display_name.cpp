@@ -5,7 +5,9 @@
 namespace gyrant {
 namespace {
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+bool IsSeparator(char c) {
+    return c == '/' || c == '\\';
+}
 
 }  // namespace
 
@@ -27,7 +29,8 @@ void MakeDisplayName(Worksheet& sheet) {
 }
 
 std::string DefaultSpecFolder(const Worksheet& sheet) {
-    return (sheet.SpecFolder.empty() ? sheet.ProgramFolder / "GyrantFiles" : sheet.SpecFolder).string();
+    return (sheet.SpecFolder.empty() ? sheet.ProgramFolder / "GyrantFiles" : sheet.SpecFolder)
+        .string();
 }
 
 std::string WindowTitle(const Worksheet& sheet) {

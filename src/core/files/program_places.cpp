@@ -61,7 +61,8 @@ void UseProgramPlaces(Worksheet& sheet, const ProgramPlaces& places) {
     fs::create_directories(places.settingsFolder, error);
     if (fs::exists(places.specFolder, error)) return;
     fs::create_directories(places.specFolder, error);
-    fs::copy(DataPath(places.dataFolder, {"GyrantFiles"}), places.specFolder, fs::copy_options::skip_existing | fs::copy_options::recursive, error);
+    fs::copy(DataPath(places.dataFolder, {"GyrantFiles"}), places.specFolder,
+             fs::copy_options::skip_existing | fs::copy_options::recursive, error);
 }
 
 }  // namespace gyrant

@@ -20,12 +20,15 @@ bool ReadSetting(LineReader& reader, int& setting, int highest) {
     return true;
 }
 
-std::string PrintForm(int value) { return GeneralForm(value) + " \r\n"; }
+std::string PrintForm(int value) {
+    return GeneralForm(value) + " \r\n";
+}
 
 }  // namespace
 
 std::filesystem::path SettingsPath(const Worksheet& sheet) {
-    return (sheet.SettingsFolder.empty() ? sheet.ProgramFolder : sheet.SettingsFolder) / "CRCNFG.QRX";
+    return (sheet.SettingsFolder.empty() ? sheet.ProgramFolder : sheet.SettingsFolder) /
+           "CRCNFG.QRX";
 }
 
 void ReadSettings(Worksheet& sheet, const std::filesystem::path& path) {

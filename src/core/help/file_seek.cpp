@@ -11,7 +11,9 @@ namespace gyrant {
 namespace fs = std::filesystem;
 namespace {
 
-bool SameName(const std::string& a, const std::string& b) { return UpperCase(a) == UpperCase(b); }
+bool SameName(const std::string& a, const std::string& b) {
+    return UpperCase(a) == UpperCase(b);
+}
 
 bool HoldsSpecFile(const std::vector<std::string>& files) {
     return std::any_of(files.begin(), files.end(), [](const std::string& name) {
@@ -20,7 +22,7 @@ bool HoldsSpecFile(const std::vector<std::string>& files) {
 }
 
 class Seek {
-public:
+  public:
     Seek(const FolderReader& reader, const std::string& fileName, bool anyFolder,
          const std::function<bool(int, const std::vector<std::string>&)>& keepGoing)
         : m_reader(reader), m_fileName(fileName), m_anyFolder(anyFolder), m_keepGoing(keepGoing) {}
@@ -44,7 +46,7 @@ public:
 
     SeekResult Result() const { return m_result; }
 
-private:
+  private:
     const FolderReader& m_reader;
     const std::string& m_fileName;
     bool m_anyFolder;
@@ -64,8 +66,9 @@ bool IsProgramFileName(const std::string& fileName) {
     return upper == "IEXPLORE.EXE" || upper == "ACRORD32.EXE" || upper == "FIREFOX";
 }
 
-SeekResult SeekFile(const FolderReader& reader, const std::string& drive, const std::string& fileName,
-                    bool anyFolder, const std::function<bool(int, const std::vector<std::string>&)>& keepGoing) {
+SeekResult SeekFile(const FolderReader& reader, const std::string& drive,
+                    const std::string& fileName, bool anyFolder,
+                    const std::function<bool(int, const std::vector<std::string>&)>& keepGoing) {
     Seek seek(reader, fileName, anyFolder, keepGoing);
     seek.Folder(drive);
     return seek.Result();
@@ -81,8 +84,10 @@ std::optional<FolderReader::Listing> LocalFolderReader::List(const std::string& 
         fs::file_status status = it->symlink_status(error);
         if (error) continue;
         std::string name = it->path().filename().string();
-        if (fs::is_directory(status)) listing.folders.push_back(name);
-        else listing.files.push_back(name);
+        if (fs::is_directory(status))
+            listing.folders.push_back(name);
+        else
+            listing.files.push_back(name);
     }
     std::sort(listing.folders.begin(), listing.folders.end());
     return listing;

@@ -11,7 +11,7 @@ namespace gyrant {
 
 // What the search reads of the disks.
 class FolderReader {
-public:
+  public:
     virtual ~FolderReader() = default;
     struct Listing {
         std::vector<std::string> folders;  // sub-folder names, sorted
@@ -25,7 +25,7 @@ public:
 
 // Reads the local disks; linked folders are not entered, so a link loop cannot trap a search.
 class LocalFolderReader : public FolderReader {
-public:
+  public:
     std::optional<Listing> List(const std::string& folder) const override;
     std::vector<std::string> Drives() const override;
 };
@@ -40,8 +40,9 @@ struct SeekResult {
 // sub-folder to the first, deepest first, then the folder's own files. A file is listed when
 // `anyFolder` is true or its folder also holds a spec file (*.qrx). `keepGoing` is asked before
 // each folder with the folders searched so far and the files found; false halts the search.
-SeekResult SeekFile(const FolderReader& reader, const std::string& drive, const std::string& fileName,
-                    bool anyFolder, const std::function<bool(int, const std::vector<std::string>&)>& keepGoing);
+SeekResult SeekFile(const FolderReader& reader, const std::string& drive,
+                    const std::string& fileName, bool anyFolder,
+                    const std::function<bool(int, const std::vector<std::string>&)>& keepGoing);
 
 // True for the program files the seek lists wherever they lie (a browser, a document reader).
 bool IsProgramFileName(const std::string& fileName);

@@ -8,7 +8,7 @@
 namespace gyrant {
 
 class HelpPages {
-public:
+  public:
     HelpPages(std::filesystem::path programFolder, int helpPageNo);
 
     const std::string& Title() const { return m_title; }
@@ -20,7 +20,7 @@ public:
     void Next();
     void Previous();
 
-private:
+  private:
     void Load();
 
     std::filesystem::path m_programFolder;

@@ -45,7 +45,7 @@ std::string_view ColumnHeading(int column);
 int ColumnWidthTwips(int column);
 
 class SpecTable {
-public:
+  public:
     explicit SpecTable(int columnCount);
 
     int ColumnCount() const { return m_columnCount; }
@@ -64,7 +64,7 @@ public:
     int FirstVisibleRow() const { return m_firstVisibleRow; }
     void SetFirstVisibleRow(int row) { m_firstVisibleRow = row; }
 
-private:
+  private:
     std::size_t Index(int row, int column) const;
 
     int m_columnCount;

@@ -9,7 +9,7 @@
 namespace gyrant {
 
 class StripFields {
-public:
+  public:
     virtual ~StripFields() = default;
 
     // The text of a text field (Value, O.D., I.D., Width, Weight, Inertia, Eq. Wt), or the

@@ -31,7 +31,7 @@ struct FileChooser {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual Answer ShowMessage(const Message& message) = 0;

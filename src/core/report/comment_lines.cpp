@@ -10,7 +10,9 @@ namespace {
 constexpr std::size_t kLongestLine = 75;
 constexpr int kMostCuts = 20;
 
-bool IsControl(char c) { return static_cast<unsigned char>(c) <= 28; }
+bool IsControl(char c) {
+    return static_cast<unsigned char>(c) <= 28;
+}
 
 std::string_view DropLeadingControls(std::string_view text) {
     while (!text.empty() && IsControl(text.front())) text.remove_prefix(1);
@@ -21,8 +23,10 @@ std::string_view DropLeadingControls(std::string_view text) {
 std::string Printable(std::string_view line) {
     std::string printed;
     for (char c : line) {
-        if (c == '\t') printed += ' ';
-        else if (!IsControl(c) && c != 29 && c != 30 && c != 31 && c != 127) printed += c;
+        if (c == '\t')
+            printed += ' ';
+        else if (!IsControl(c) && c != 29 && c != 30 && c != 31 && c != 127)
+            printed += c;
     }
     return printed;
 }

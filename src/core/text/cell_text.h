@@ -11,9 +11,9 @@ namespace gyrant {
 // The leading number of a text, as the worksheet reads every cell.
 struct LeadingNumber {
     double value = 0.0;
-    bool found = false;     // the text starts (after blanks) with a number
-    bool overflow = false;  // the number is too large to hold; value is then 0
-    std::size_t length = 0; // characters read, leading blanks and sign included
+    bool found = false;      // the text starts (after blanks) with a number
+    bool overflow = false;   // the number is too large to hold; value is then 0
+    std::size_t length = 0;  // characters read, leading blanks and sign included
 };
 
 // Reads the number a text starts with: leading blanks skipped, optional sign, digits,
