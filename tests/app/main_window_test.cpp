@@ -25,10 +25,7 @@ struct Fixture {
         sheet.ProgramFolder = folder.Path();
         SetupTables(sheet);
         SpecTable& table = sheet.Table(kBaseline);
-        table.SetText(1, kColValue, "3000");
-        testing::SetVehicleType(table, "4 Wheel, Rear Drive", 0);
-        table.SetText(3, kColValue, "3.73");
-        table.SetText(4, kColValue, "2.52");
+        testing::FillSmallCar(table);
         testing::SetComponent(table, 20, "3", "2.8", "50", "Steel", 1);
         testing::SetComponent(table, 27, "26", "15", "9", "Use Wt", 0, "24");
         window.show();
@@ -47,8 +44,10 @@ class MainWindowTest : public QObject {
 
     std::unique_ptr<Fixture> f;
     EditStripWidget& Strip() { return f->window.StripWidget(); }
-    QAction* Item(const char* name) {
-        return f->window.findChild<QAction*>(QString::fromLatin1(name));
+    void Trigger(const char* item) {
+        auto* action = f->window.findChild<QAction*>(QString::fromLatin1(item));
+        QVERIFY2(action, item);
+        action->trigger();
     }
     QString Shown(int table, int row, int column) {
         SpecTableModel& model = f->window.Grid(table).Model();
@@ -63,7 +62,9 @@ class MainWindowTest : public QObject {
     }
     void PickRow(const QString& row) {
         QComboBox* selector = Strip().List(kRowSelector);
-        emit selector->activated(selector->findText(row));
+        int found = selector->findText(row);
+        QVERIFY2(found >= 0, qPrintable(row));
+        emit selector->activated(found);
     }
     void TypeInto(int field, const QString& text) {
         Strip().TextBox(field)->setFocus();
@@ -162,10 +163,10 @@ class MainWindowTest : public QObject {
 
     void openAndSaveAsShowTheFileNameAsTheFileSystemSpellsIt() {
         f->dialogs.files = {Example(), File("GyrantFiles/Caf\xC3\xA9.qrx")};
-        Item("mnuOpen")->trigger();
+        Trigger("mnuOpen");
         QCOMPARE(Shown(kProposed, 31, kColEqWt), QStringLiteral("4093.18"));
         QCOMPARE(Strip().TextBox(kColValue)->text(), QStringLiteral("3700"));
-        Item("mnuSaveAs")->trigger();
+        Trigger("mnuSaveAs");
         QCOMPARE(f->window.windowTitle(),
                  QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
     }
@@ -180,9 +181,10 @@ class MainWindowTest : public QObject {
 
     // Comments kept with OK count as a change; closing the About box puts the strip on row 1.
     void commentsAndAboutReturnToTheMainWindow() {
-        Item("mnuComments")->trigger();
+        Trigger("mnuComments");
         QCoreApplication::processEvents();
         auto* comments = f->window.findChild<CommentsWindow*>();
+        QVERIFY(comments);
         QTest::keyClicks(comments->Text(), QStringLiteral("lighter wheels"));
         QTest::keyClick(comments->Text(), Qt::Key_Return);
         QTest::keyClicks(comments->Text(), QStringLiteral("same tires"));
@@ -192,7 +194,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(f->sheet.FileComments + std::to_string(f->sheet.SpecsChanged),
                  "lighter wheels\r\nsame tires1");
         ClickRow(kBaseline, 20);
-        Item("mnuAbout")->trigger();
+        Trigger("mnuAbout");
         QCoreApplication::processEvents();
         auto* about = f->window.findChild<AboutWindow*>();
         QVERIFY(about && about->findChild<QLabel*>(QStringLiteral("Image1")));
@@ -205,7 +207,7 @@ class MainWindowTest : public QObject {
     void wizardBuildsTheVehicleInTheWindow() {
         f->dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
         f->dialogs.inputs = {"3200", "3.73", "2.52", "350", "8", "26"};
-        Item("mnuEZ")->trigger();
+        Trigger("mnuEZ");
         QCOMPARE(Shown(kBaseline, 3, kColValue) + Strip().TextBox(kColValue)->text(),
                  QStringLiteral("3.733200"));
         QVERIFY(!Shown(kBaseline, 31, kColEqWt).isEmpty());

@@ -1,8 +1,7 @@
 #pragma once
 
-// A worksheet over a private copy of the program's files, with the row editor and the user's
-// answers scripted. The Baseline holds a small rear-drive car: a steel driveshaft (row 20), a
-// part without an O.D. (row 22) and a front wheel (row 23).
+// Worksheets over a private copy of the program's files, with the row editor and the user's
+// answers scripted.
 
 #include <gtest/gtest.h>
 
@@ -14,18 +13,12 @@
 
 namespace gyrant::testing {
 
-class SheetTest : public ::testing::Test {
+// Set up as the program starts, both tables blank.
+class BlankSheetTest : public ::testing::Test {
   protected:
-    SheetTest() {
+    BlankSheetTest() {
         sheet.ProgramFolder = folder.Path();
         EXPECT_TRUE(SetupTables(sheet).ok);
-        Baseline().SetText(1, kColValue, "3000");
-        SetVehicleType(Baseline(), "4 Wheel, Rear Drive", 0);
-        Baseline().SetText(3, kColValue, "3.73");
-        Baseline().SetText(4, kColValue, "2.52");
-        SetComponent(Baseline(), 20, "4", "3", "50", "Steel", 1);
-        SetComponent(Baseline(), 22, "", "3", "8", "Steel", 1);
-        SetComponent(Baseline(), 23, "15", "5", "7", "Steel", 1);
     }
     SpecTable& Baseline() { return sheet.Table(kBaseline); }
     std::string In(const std::string& name) { return (folder / name).string(); }
@@ -34,6 +27,18 @@ class SheetTest : public ::testing::Test {
     Worksheet sheet;
     FakeDialogs dialogs;
     RowEditor editor{sheet, dialogs};
+};
+
+// The Baseline holds a small rear-drive car: a steel driveshaft (row 20), a part without an
+// O.D. (row 22) and a front wheel (row 23).
+class SheetTest : public BlankSheetTest {
+  protected:
+    SheetTest() {
+        FillSmallCar(Baseline());
+        SetComponent(Baseline(), 20, "4", "3", "50", "Steel", 1);
+        SetComponent(Baseline(), 22, "", "3", "8", "Steel", 1);
+        SetComponent(Baseline(), 23, "15", "5", "7", "Steel", 1);
+    }
 };
 
 }  // namespace gyrant::testing

@@ -35,8 +35,9 @@ inline void SetValues(SpecTable& table, std::initializer_list<std::string> value
     for (const std::string& text : values) table.SetText(row++, kColValue, text);
 }
 
-inline void SetVehicleType(SpecTable& table, const std::string& type, int position) {
-    table.SetText(2, kColValue, ValueChoice(type, position));
+// A 3000 lb rear-drive car: weight, type, final drive and transmission ratios.
+inline void FillSmallCar(SpecTable& table) {
+    SetValues(table, {"3000", ValueChoice("4 Wheel, Rear Drive", 0), "3.73", "2.52"});
 }
 
 // Every cell of a table's spec rows, and each row's height, as one text to compare.

@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_menu.h"
-#include "support/program_folder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
 
 // The same teeth and ratio typed in every method, so that a method using another's formula
 // shows: ring/pinion, rear/front sprocket, primary ratio x sprockets, primary teeth x sprockets.
-TEST(FinalDriveMethods, EachMethodHasItsOwnFormula) {
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    sheet.ProgramFolder = folder.Path();
+using FinalDriveMethods = testing::BlankSheetTest;
+
+TEST_F(FinalDriveMethods, EachMethodHasItsOwnFormula) {
     EditStrip strip;
     const char* expected[] = {"3.00", "2.50", "5.00", "7.50"};
     for (int method = 0; method < 4; ++method) {

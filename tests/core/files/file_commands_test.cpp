@@ -43,7 +43,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesAndShowsTheBaselineFirstRow) {
     }
     EXPECT_EQ(dialogs.messages.at(0).text,
               "This is not an Vevizadu Gyrant file and can not be used.");
-    EXPECT_EQ(dialogs.choosersShown[1].proposedName, "V8 Street Car.qrx");
+    EXPECT_EQ(dialogs.choosersShown.at(1).proposedName, "V8 Street Car.qrx");
 }
 
 TEST_F(FileCommandsTest, OpenOverUnsavedChangesAsksExitsQuestionAndOpensOnlyWhenTheyAreSafe) {
@@ -82,7 +82,7 @@ TEST_F(FileCommandsTest, SaveOfANewWorksheetAsksForANameAndACancelWritesNothing)
     sheet.SpecsChanged = 1;
     EXPECT_FALSE(SaveSpecFile(sheet, dialogs));
     EXPECT_EQ(dialogs.choosersShown.at(0).title, "Save a File");
-    EXPECT_TRUE(dialogs.choosersShown[0].confirmReplace);
+    EXPECT_TRUE(dialogs.choosersShown.at(0).confirmReplace);
     EXPECT_EQ(sheet.CurrentFilePath + std::to_string(sheet.SpecsChanged), "Untitled1");
     fs::create_directory(folder / "GyrantFiles" / "Race");
     dialogs.files = {In("GyrantFiles/Race/Car.qrx")};
@@ -138,10 +138,10 @@ TEST_F(FileCommandsTest, ExitAsksAboutUnsavedWorkAndEndsOnlyWhenItIsSavedOrGiven
     dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::Yes, Answer::No};
     dialogs.files = {std::nullopt, In("saved.qrx")};
     EXPECT_FALSE(ExitProgram(sheet, editor, dialogs));
-    EXPECT_EQ(dialogs.messages[0].text,
+    EXPECT_EQ(dialogs.messages.at(0).text,
               "Save these specs to a file?\r\rIf you say No, any changes you have made will not be "
               "saved.");
-    EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::YesNoCancel);
     EXPECT_FALSE(ExitProgram(sheet, editor, dialogs));
     EXPECT_FALSE(fs::exists(SettingsPath(sheet)));
     EXPECT_TRUE(ExitProgram(sheet, editor, dialogs));

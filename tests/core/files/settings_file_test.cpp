@@ -5,9 +5,7 @@
 #include "editor/options.h"
 #include "files/display_name.h"
 #include "files/program_places.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
-#include "support/worksheet_builder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
@@ -15,9 +13,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 
-class SettingsFileTest : public ::testing::Test {
+class SettingsFileTest : public testing::BlankSheetTest {
   protected:
-    SettingsFileTest() { sheet.ProgramFolder = folder.Path(); }
     // The settings read from a file of these bytes, as the records written for them.
     std::string Read(const std::string& bytes) {
         testing::WriteFileBytes(SettingsPath(sheet), bytes);
@@ -26,9 +23,6 @@ class SettingsFileTest : public ::testing::Test {
         EXPECT_TRUE(WriteSettings(read, SettingsPath(sheet)).ok);
         return ReadFileBytes(SettingsPath(sheet));
     }
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
 };
 
 TEST_F(SettingsFileTest, RecordsAreReadBackAndWhatIsMissingOrOutOfRangeKeepsItsStartValue) {

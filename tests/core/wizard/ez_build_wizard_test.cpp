@@ -3,22 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "engine/update_table.h"
-#include "model/setup_tables.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
-#include "support/worksheet_builder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
 
 using testing::TableText;
 
-class WizardTest : public ::testing::Test {
+class WizardTest : public testing::BlankSheetTest {
   protected:
-    WizardTest() {
-        sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupTables(sheet).ok);
-    }
     void Run() {
         RunEzBuildWizard(sheet, editor, dialogs, [this] { ++progress; });
     }
@@ -32,11 +25,6 @@ class WizardTest : public ::testing::Test {
         for (const auto& asked : dialogs.inputsAsked) prompts += asked.prompt + "\n";
         return prompts;
     }
-
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
-    RowEditor editor{sheet, dialogs};
     int progress = 0;
 };
 
@@ -53,8 +41,8 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
               "ratio)?\nWhat is the ratio for the Transmission Ratio you want to analyze?\nWhat is "
               "the Cubic Inches of the Engine?\nHow many cylinders are in this engine (1-16)?\n"
               "What is the Diameter of the vehicle's Rear Tire?\n");
-    EXPECT_EQ(dialogs.inputsAsked[0].title, "EZ Build Wizard");
-    EXPECT_EQ(dialogs.inputsAsked[0].defaultText, " ");
+    EXPECT_EQ(dialogs.inputsAsked.at(0).title, "EZ Build Wizard");
+    EXPECT_EQ(dialogs.inputsAsked.at(0).defaultText, " ");
     std::string values;
     for (int row : {1, 3, 4, 8, 9, 10, 11, 27})
         values += Cell(row, row == 27 ? kColOD : kColValue) + "|";
@@ -70,11 +58,11 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     Recalculate(sheet);
     EXPECT_EQ(built, Snapshot());
     ASSERT_EQ(dialogs.messages.size(), 3u);
-    EXPECT_EQ(dialogs.messages[1].text,
+    EXPECT_EQ(dialogs.messages.at(1).text,
               "Would you like to save these Specs to a file (which will give it a name of your "
               "choosing)?");
-    EXPECT_EQ(dialogs.messages[2].title, "Save Inputs");
-    EXPECT_NE(dialogs.messages[2].text.find("Click on the 'Keep Change' button to the right"),
+    EXPECT_EQ(dialogs.messages.at(2).title, "Save Inputs");
+    EXPECT_NE(dialogs.messages.at(2).text.find("Click on the 'Keep Change' button to the right"),
               std::string::npos);
     EXPECT_EQ(sheet.CurrentRow, 1);
     EXPECT_EQ(sheet.SpecsChanged, 1);
@@ -88,7 +76,7 @@ TEST_F(WizardTest, FrontDriveAsksForTheFrontTireAndKeepsFilledChoices) {
     dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
     dialogs.inputs = {"2600", "4.1", "3.3", "122", "24"};
     Run();
-    EXPECT_EQ(dialogs.inputsAsked[1].defaultText, "4.1");
+    EXPECT_EQ(dialogs.inputsAsked.at(1).defaultText, "4.1");
     EXPECT_TRUE(Prompts().ends_with("What is the Diameter of the vehicle's Front Tire?\n"));
     EXPECT_EQ(Cell(24, kColOD) + "|" + Cell(27, kColOD), "24|");
     EXPECT_EQ(Cell(12, kColValue), testing::ValueChoice("No, est. race eng.", 3));
@@ -99,11 +87,11 @@ TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEach) {
     dialogs.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::No, Answer::Ok};
     dialogs.inputs = {"3000", "3.5", "2", "300", "8", "25", "2900", "3.5", "2", "300", "8", "25"};
     Run();
-    EXPECT_EQ(dialogs.messages[1].title, "Build Baseline Vehicle");
-    EXPECT_EQ(dialogs.messages[2].text,
+    EXPECT_EQ(dialogs.messages.at(1).title, "Build Baseline Vehicle");
+    EXPECT_EQ(dialogs.messages.at(2).text,
               "You just started building a Proposed Vehicle.  Do you now want to build a Baseline "
               "Vehicle?");
-    EXPECT_EQ(dialogs.messages[2].title, "Now Build Baseline Vehicle?");
+    EXPECT_EQ(dialogs.messages.at(2).title, "Now Build Baseline Vehicle?");
     EXPECT_EQ(dialogs.messages.size(), 5u);
     EXPECT_EQ(Cell(1, kColValue, kProposed) + "|" + Cell(1, kColValue), "3000|2900");
     EXPECT_EQ(sheet.CurrentTable, kBaseline);
@@ -125,10 +113,10 @@ TEST_F(WizardTest, AnswersAreCheckedAndAnEmptyOneEndsTheWizard) {
     Run();
     EXPECT_EQ(dialogs.inputsAsked.size(), 9u);
     ASSERT_EQ(dialogs.messages.size(), 6u);
-    EXPECT_EQ(dialogs.messages[3].text, "Error.  Your entry must be between " +
-                                            GeneralFormSingle(low) + " and " +
-                                            GeneralFormSingle(high) + ".  Try again.");
-    EXPECT_EQ(dialogs.messages[3].title, "EZ Build Wizard");
+    EXPECT_EQ(dialogs.messages.at(3).text, "Error.  Your entry must be between " +
+                                               GeneralFormSingle(low) + " and " +
+                                               GeneralFormSingle(high) + ".  Try again.");
+    EXPECT_EQ(dialogs.messages.at(3).title, "EZ Build Wizard");
     EXPECT_EQ(Cell(1, kColValue), PlainNumber(high));
     sheet.Rows.RowHighLimit[1][0] = 16.001f, sheet.Rows.RowLowLimit[1][0] = 1;
     dialogs.answers = {Answer::Yes, Answer::No};
