@@ -5,18 +5,7 @@ and compares every cell of both tables, Imprvmnt included, text for text.
 
 Usage: reference_check.py GYRANT_CALC [--count N] [--seed S] [--keep DIR]
 """
-import argparse
-import csv
-import decimal
-import io
-import itertools
-import math
-import os
-import random
-import re
-import subprocess
-import sys
-import tempfile
+import argparse, csv, decimal, io, itertools, math, os, random, re, subprocess, sys, tempfile
 
 MAGIC, LAST_ROW, COLUMNS = "QRX-GY*1.10", 31, (12, 13)
 HEADINGS = ("Row", "Description", "Value", "O.D.", "I.D.", "Width", "Material", "Weight",
@@ -202,10 +191,11 @@ class Worksheet:
         for r in range(1, LAST_ROW + 1):
             self.put(1, r, IMPROVEMENT, self.improvement(r))
 
-def spec_file_bytes(two_vehicles, cells, comments):
-    lines = [MAGIC] + [" %d " % two_vehicles] * 20
-    lines += [cell for t in (0, 1) for row in cells[t] for cell in row] + [comments, "-9999"]
-    return "".join(line + "\r\n" for line in lines).encode("cp1252")
+def spec_of(two_vehicles, cells, comments):
+    """A spec file of rows of cells by column: their inputs and results, not the Imprvmnt."""
+    lines = [MAGIC] + [" %d " % two_vehicles] * 20 + [cell for table in cells for row in table
+                                                      for cell in row[VALUE:IMPROVEMENT]]
+    return "".join(line + "\r\n" for line in lines + [comments, "-9999"]).encode("cp1252")
 
 def open_and_recalculate(descriptions, spec_bytes, weight_option):
     """Every cell of both tables (rows 0..31) after Open and the full recalculation."""
@@ -315,10 +305,6 @@ class Generator:
             except Ambiguous:
                 pass
         return option, spec_of(two, cells, comments)
-
-def spec_of(two, cells, comments):
-    return spec_file_bytes(two, [[row[VALUE:IMPROVEMENT] for row in table] for table in cells],
-                           comments)
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
