@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "model/outcome.h"
 #include "model/worksheet.h"
+#include "outcome.h"
 
 namespace gyrant {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/outcome.h"
 #include "model/worksheet.h"
+#include "outcome.h"
 
 namespace gyrant {
 
