@@ -15,9 +15,7 @@ int ScrollTopFor(int row);
 
 class RowEditor {
   public:
-    // Attaches the strip to the worksheet for as long as the editor lives.
     RowEditor(Worksheet& sheet, Dialogs& dialogs);
-    ~RowEditor();
     RowEditor(const RowEditor&) = delete;
     RowEditor& operator=(const RowEditor&) = delete;
 

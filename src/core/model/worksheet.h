@@ -9,7 +9,6 @@
 
 #include "model/row_definitions.h"
 #include "model/spec_table.h"
-#include "model/strip_fields.h"
 
 namespace gyrant {
 
@@ -67,9 +66,6 @@ struct Worksheet {
     std::filesystem::path ProgramFolder;
     std::filesystem::path SettingsFolder;
     std::filesystem::path SpecFolder;
-    // The editing strip while a window shows one; the calculations read the row being edited
-    // from it.
-    StripFields* Strip = nullptr;
 
     int CurrentTable = kBaseline;
     int CurrentRow = 1;
