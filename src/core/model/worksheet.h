@@ -73,8 +73,6 @@ struct Worksheet {
     int WeightOption = 0;
     int UnitSystem = 0;
     int SpecsChanged = 0;
-    // Set by a sub-window that returns to the main window without wanting it set up again.
-    int SkipMainRefresh = 0;
 
     std::array<VehicleFlags, 2> flags{};
     SpeedFactors Speeds;
