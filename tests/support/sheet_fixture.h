@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/row_editor.h"
-#include "model/setup_tables.h"
+#include "files/program_places.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 #include "support/worksheet_builder.h"
@@ -18,7 +18,7 @@ class SheetTest : public ::testing::Test {
   protected:
     SheetTest() {
         sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupTables(sheet).ok);
+        EXPECT_TRUE(SetupWorksheet(sheet).ok);
         Baseline().SetText(1, kColValue, "3000");
         SetVehicleType(Baseline(), "4 Wheel, Rear Drive", 0);
         Baseline().SetText(3, kColValue, "3.73");

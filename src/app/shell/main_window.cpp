@@ -8,7 +8,7 @@
 #include "engine/layout.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
-#include "model/setup_tables.h"
+#include "files/program_places.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
@@ -132,7 +132,7 @@ void MainWindow::Activate() {
     // Back on row 1 only when an input the strip holds is kept or dropped.
     if (!m_skipActivation && m_editor.ConfirmLeavingRow()) {
         int changed = m_sheet.SpecsChanged;
-        Outcome setup = SetupTables(m_sheet);
+        Outcome setup = SetupWorksheet(m_sheet);
         if (!setup.ok)
             m_dialogs.ShowMessage(
                 {setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});

@@ -82,7 +82,6 @@ struct Worksheet {
     std::string FileComments;
     std::string CurrentFilePath = "Untitled";
     std::string DisplayName;
-    std::string SpecFilePath;
 
     std::array<int, 4> TipOff{};
     std::string BrowserPath;

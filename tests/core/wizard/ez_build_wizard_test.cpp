@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/update_table.h"
-#include "model/setup_tables.h"
+#include "files/program_places.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 #include "support/worksheet_builder.h"
@@ -17,7 +17,7 @@ class WizardTest : public ::testing::Test {
   protected:
     WizardTest() {
         sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupTables(sheet).ok);
+        EXPECT_TRUE(SetupWorksheet(sheet).ok);
     }
     void Run() {
         RunEzBuildWizard(sheet, editor, dialogs, [this] { ++progress; });
