@@ -5,8 +5,8 @@
 
 #include <QApplication>
 
+#include "files/program_places.h"
 #include "files/spec_file.h"
-#include "model/setup_tables.h"
 #include "shell/main_window.h"
 
 namespace gyrant {
@@ -15,9 +15,8 @@ namespace {
 void KeepChangeAndRepaint(benchmark::State& state) {
     Worksheet sheet;
     sheet.ProgramFolder = GYRANT_DATA_DIR;
-    SetupTables(sheet);
-    sheet.SpecFilePath = std::string(GYRANT_DATA_DIR) + "/GyrantFiles/V8 Street Car.qrx";
-    ReadWriteSpecFile(sheet, true);
+    SetupWorksheet(sheet);
+    ReadSpecFile(sheet, std::string(GYRANT_DATA_DIR) + "/GyrantFiles/V8 Street Car.qrx");
     MainWindow window(sheet);
     window.show();
     QApplication::processEvents();

@@ -4,17 +4,16 @@
 #include <benchmark/benchmark.h>
 
 #include "engine/update_table.h"
+#include "files/program_places.h"
 #include "files/spec_file.h"
-#include "model/setup_tables.h"
 
 namespace gyrant {
 namespace {
 
 void LoadExample(Worksheet& sheet) {
     sheet.ProgramFolder = GYRANT_DATA_DIR;
-    SetupTables(sheet);
-    sheet.SpecFilePath = std::string(GYRANT_DATA_DIR) + "/GyrantFiles/V8 Street Car.qrx";
-    ReadWriteSpecFile(sheet, true);
+    SetupWorksheet(sheet);
+    ReadSpecFile(sheet, std::string(GYRANT_DATA_DIR) + "/GyrantFiles/V8 Street Car.qrx");
 }
 
 void FullRecalculation(benchmark::State& state) {

@@ -21,9 +21,8 @@ void ReadAndWrite(benchmark::State& state, const fs::path& folder) {
     Worksheet sheet;
     sheet.ProgramFolder = GYRANT_DATA_DIR;
     for (auto _ : state) {
-        sheet.SpecFilePath = copy.string();
-        ReadWriteSpecFile(sheet, true);
-        ReadWriteSpecFile(sheet, false);
+        ReadSpecFile(sheet, copy.string());
+        WriteSpecFile(sheet, copy.string());
     }
     fs::remove(copy);
 }

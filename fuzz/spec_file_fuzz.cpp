@@ -8,8 +8,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace gyrant;
     Worksheet sheet;
     sheet.ProgramFolder = fuzzing::FuzzFolder();
-    sheet.SpecFilePath = fuzzing::WriteInput(data, size, "input.qrx").string();
-    SpecFileResult read = ReadWriteSpecFile(sheet, true);
+    SpecFileResult read =
+        ReadSpecFile(sheet, fuzzing::WriteInput(data, size, "input.qrx").string());
     if (read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete) {
         sheet.TwoVehicles = 1;
         Recalculate(sheet);

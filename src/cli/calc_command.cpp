@@ -5,7 +5,6 @@
 #include "engine/update_table.h"
 #include "files/program_places.h"
 #include "files/spec_file.h"
-#include "model/setup_tables.h"
 #include "pdf_report.h"
 #include "table_export.h"
 
@@ -55,13 +54,12 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
 // Reads the file as Open does and recalculates it; returns an exit code when it cannot go on.
 std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& options,
                                       std::ostream& err) {
-    Outcome setup = SetupTables(sheet);
+    Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) {
         err << setup.message << '\n';
         return kCalcFailed;
     }
-    sheet.SpecFilePath = options.file;
-    SpecFileResult read = ReadWriteSpecFile(sheet, true);
+    SpecFileResult read = ReadSpecFile(sheet, options.file);
     if (read.status == SpecFileStatus::NotSpecFile) {
         err << read.message << '\n';
         return kCalcNotSpecFile;
@@ -105,8 +103,7 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
         }
     }
     if (options->writeTo) {
-        sheet.SpecFilePath = *options->writeTo;
-        SpecFileResult written = ReadWriteSpecFile(sheet, false);
+        SpecFileResult written = WriteSpecFile(sheet, *options->writeTo);
         if (written.status != SpecFileStatus::Done) {
             err << written.message << '\n';
             return kCalcFailed;

@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <string>
 
-#include "model/outcome.h"
 #include "model/worksheet.h"
+#include "outcome.h"
 
 namespace gyrant {
 

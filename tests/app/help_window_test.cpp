@@ -12,9 +12,9 @@
 #include <csignal>
 
 #include "calc/calc_window.h"
+#include "files/program_places.h"
 #include "files/spec_file.h"
 #include "help/seek_window.h"
-#include "model/setup_tables.h"
 #include "report/print_commands.h"
 #include "shell/main_window.h"
 #include "support/fake_dialogs.h"
@@ -59,9 +59,9 @@ class HelpWindowTest : public QObject {
         m_folder = std::make_unique<testing::ProgramFolder>();
         m_sheet = std::make_unique<Worksheet>();
         m_sheet->ProgramFolder = m_folder->Path();
-        QVERIFY(SetupTables(*m_sheet).ok);
-        m_sheet->SpecFilePath = (*m_folder / "GyrantFiles" / "V8 Street Car.qrx").string();
-        QCOMPARE(ReadWriteSpecFile(*m_sheet, true).status, SpecFileStatus::Done);
+        QVERIFY(SetupWorksheet(*m_sheet).ok);
+        const auto file = (*m_folder / "GyrantFiles" / "V8 Street Car.qrx").string();
+        QCOMPARE(ReadSpecFile(*m_sheet, file).status, SpecFileStatus::Done);
     }
 
     void helpPagesThroughATopic() {

@@ -7,9 +7,9 @@
 #include <QtTest>
 
 #include "calc/calc_window.h"
+#include "files/program_places.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
-#include "model/setup_tables.h"
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
 #include "support/fake_dialogs.h"
@@ -23,7 +23,7 @@ namespace gyrant {
 struct Fixture {
     Fixture() {
         sheet.ProgramFolder = folder.Path();
-        SetupTables(sheet);
+        SetupWorksheet(sheet);
         SpecTable& table = sheet.Table(kBaseline);
         testing::FillSmallCar(table);
         testing::SetComponent(table, 20, "3", "2.8", "50", "Steel", 1);

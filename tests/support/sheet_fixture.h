@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/row_editor.h"
-#include "model/setup_tables.h"
+#include "files/program_places.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 #include "support/worksheet_builder.h"
@@ -18,7 +18,7 @@ class BlankSheetTest : public ::testing::Test {
   protected:
     BlankSheetTest() {
         sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupTables(sheet).ok);
+        EXPECT_TRUE(SetupWorksheet(sheet).ok);
     }
     SpecTable& Baseline() { return sheet.Table(kBaseline); }
     std::string In(const std::string& name) { return (folder / name).string(); }

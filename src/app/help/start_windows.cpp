@@ -153,7 +153,7 @@ TipWindow::TipWindow(int tipNumber, QWidget* parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-WarningWindow::WarningWindow(Worksheet& sheet, QWidget* parent) : QDialog(parent) {
+WarningWindow::WarningWindow(Worksheet& sheet, MainWindow& window) : QDialog(&window) {
     setObjectName(QStringLiteral("PrintScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
     new ClosesOnFocusLoss(*this);
@@ -163,8 +163,8 @@ WarningWindow::WarningWindow(Worksheet& sheet, QWidget* parent) : QDialog(parent
     text->setObjectName(QStringLiteral("Label1"));
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this, &sheet] {
-        sheet.SkipMainRefresh = 0;
+    connect(ok, &QPushButton::clicked, this, [this, &window] {
+        window.SkipNextActivation(false);
         accept();
     });
     auto* layout = new QVBoxLayout(this);
@@ -176,7 +176,7 @@ WarningWindow::WarningWindow(Worksheet& sheet, QWidget* parent) : QDialog(parent
 void ShowStartSequence(MainWindow& window, Worksheet& sheet) {
     // A window of its own, so it stays bright while the main window is disabled under it.
     auto* splash = new SplashWindow(nullptr);
-    sheet.SkipMainRefresh = 1;
+    window.SkipNextActivation(true);
     window.setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     splash->adjustSize();
@@ -187,8 +187,8 @@ void ShowStartSequence(MainWindow& window, Worksheet& sheet) {
         window.setEnabled(true);
         QApplication::restoreOverrideCursor();
         ShowTips(window, sheet);
-        sheet.SkipMainRefresh = 1;
-        window.ShowSubWindow(new WarningWindow(sheet, &window));
+        window.SkipNextActivation(true);
+        window.ShowSubWindow(new WarningWindow(sheet, window));
     });
 }
 

@@ -39,7 +39,7 @@ class WarningWindow : public QDialog {
     Q_OBJECT
 
   public:
-    WarningWindow(Worksheet& sheet, QWidget* parent);
+    WarningWindow(Worksheet& sheet, MainWindow& window);
 };
 
 // Runs the start sequence over the main window: splash, tips, warning.

@@ -7,7 +7,7 @@
 #include <QPdfWriter>
 #include <filesystem>
 
-#include "model/outcome.h"
+#include "outcome.h"
 
 namespace gyrant {
 

@@ -8,7 +8,7 @@
 #include "engine/layout.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
-#include "model/setup_tables.h"
+#include "files/program_places.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
@@ -89,7 +89,7 @@ void MainWindow::OpenCalcMenu() {
         [this](QWidget* w) { m_menus->Printing().PrintWindowImage(w); }, this);
     // Back from a sub-menu the strip keeps its row and shows what the sub-menu wrote into it.
     connect(window, &QDialog::finished, this, [this] {
-        m_sheet.SkipMainRefresh = 1;
+        m_skipActivation = true;
         m_editor.RefreshStripResults();
         m_strip->Show(false);
     });
@@ -130,9 +130,9 @@ void MainWindow::ShowWorksheet() {
 
 void MainWindow::Activate() {
     // Back on row 1 only when an input the strip holds is kept or dropped.
-    if (m_sheet.SkipMainRefresh == 0 && m_editor.ConfirmLeavingRow()) {
+    if (!m_skipActivation && m_editor.ConfirmLeavingRow()) {
         int changed = m_sheet.SpecsChanged;
-        Outcome setup = SetupTables(m_sheet);
+        Outcome setup = SetupWorksheet(m_sheet);
         if (!setup.ok)
             m_dialogs.ShowMessage(
                 {setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
@@ -143,7 +143,7 @@ void MainWindow::Activate() {
         ShowWorksheet();
         ShowStripAndSelection(true);
     }
-    m_sheet.SkipMainRefresh = 0;
+    m_skipActivation = false;
 }
 
 bool MainWindow::event(QEvent* event) {

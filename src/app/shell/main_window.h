@@ -30,6 +30,8 @@ class MainWindow : public QMainWindow {
     // The window becomes the active one: unless a sub-window asked to skip it, the tables are
     // set up again and the strip goes back to row 1 of the Baseline vehicle.
     void Activate();
+    // Set by a sub-window that returns to this window without wanting it set up again.
+    void SkipNextActivation(bool skip) { m_skipActivation = skip; }
     // Lays out one or two tables, the frame caption and the option line, and draws every cell.
     void ShowWorksheet();
 
@@ -68,6 +70,7 @@ class MainWindow : public QMainWindow {
     QLabel* m_optionLine = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     bool m_shown = false;
+    bool m_skipActivation = false;
 };
 
 }  // namespace gyrant

@@ -9,7 +9,6 @@
 #include "files/program_places.h"
 #include "files/settings_file.h"
 #include "help/start_windows.h"
-#include "model/setup_tables.h"
 #include "shell/main_window.h"
 #include "text/cell_codec.h"
 
@@ -37,7 +36,7 @@ int RunGyrant(int argc, char** argv) {
     UseProgramPlaces(sheet,
                      LocateProgramPlaces(QCoreApplication::applicationDirPath().toStdString()));
     ReadSettings(sheet, SettingsPath(sheet));
-    Outcome setup = SetupTables(sheet);
+    Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) {
         QMessageBox::critical(nullptr, QStringLiteral("Gyrant - Torvane Inc."),
                               FromMessage(setup.message));

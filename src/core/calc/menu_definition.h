@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "model/outcome.h"
+#include "outcome.h"
 
 namespace gyrant {
 

@@ -30,11 +30,4 @@ void SetWeightOption(Worksheet& sheet, bool weightsAdd, Dialogs& dialogs) {
     KeepSettings(sheet, dialogs);
 }
 
-void KeepSettings(const Worksheet& sheet, Dialogs& dialogs) {
-    Outcome written = WriteSettings(sheet, SettingsPath(sheet));
-    if (!written.ok)
-        dialogs.ShowMessage(
-            {written.message, "Gyrant", Buttons::Ok, Icon::Exclamation, Answer::Ok});
-}
-
 }  // namespace gyrant

@@ -3,6 +3,7 @@
 // The Options menu: one vehicle or two, whether rotating weights add to the vehicle weight, and
 // the check marks that show the settings; each change is written to the settings file.
 
+#include "files/settings_file.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
@@ -27,9 +28,5 @@ void SetVehicleCount(Worksheet& sheet, bool twoVehicles, Dialogs& dialogs);
 // Sets whether each rotating part's weight adds to the vehicle weight, recalculates both
 // vehicles and keeps the settings.
 void SetWeightOption(Worksheet& sheet, bool weightsAdd, Dialogs& dialogs);
-
-// Writes the settings file at once, so that a crash or a killed session keeps them; a file
-// that cannot be written is reported.
-void KeepSettings(const Worksheet& sheet, Dialogs& dialogs);
 
 }  // namespace gyrant

@@ -2,8 +2,8 @@
 
 #include <optional>
 
+#include "editor/displacement_entry.h"
 #include "editor/validation.h"
-#include "engine/engine_inertia.h"
 #include "engine/layout.h"
 #include "engine/ratios.h"
 #include "engine/ring_inertia.h"
@@ -56,13 +56,7 @@ int ScrollTopFor(int row) {
     return row >= 22 ? 21 : row;
 }
 
-RowEditor::RowEditor(Worksheet& sheet, Dialogs& dialogs) : m_sheet(sheet), m_dialogs(dialogs) {
-    m_sheet.Strip = &m_strip;
-}
-
-RowEditor::~RowEditor() {
-    m_sheet.Strip = nullptr;
-}
+RowEditor::RowEditor(Worksheet& sheet, Dialogs& dialogs) : m_sheet(sheet), m_dialogs(dialogs) {}
 
 void RowEditor::TableClick(int table, int row) {
     m_sheet.CurrentTable = table;
@@ -213,10 +207,10 @@ void RowEditor::RefreshStripResults() {
 void RowEditor::ShowStripResults() {
     int row = m_sheet.CurrentRow = m_strip.SelectedRow();
     if (m_sheet.Rows.RowKind[row] != kComponentRow) return;
-    GetRatios(m_sheet, m_sheet.CurrentTable);
+    GetRatios(m_sheet, m_sheet.CurrentTable, &m_strip);
     RunningTotals ignored;
     // The row's own calculation, so the strip shows what the table will.
-    CalcRingInertia(m_sheet, RingSource::Strip, m_sheet.CurrentTable, row, ignored);
+    CalcRingInertia(m_sheet, m_strip, m_sheet.CurrentTable, row, ignored);
 }
 
 void RowEditor::ListClick(int field, int index) {
@@ -234,7 +228,7 @@ void RowEditor::KeepChange() {
     } else if (kind == kComponentRow) {
         KeepComponentRow(row);
     } else {
-        if (row == 8) BuildNewEngineDims(m_sheet, m_dialogs, NumericValue(m_strip.Text(kColValue)));
+        if (row == 8) EnterDisplacement(m_sheet, m_dialogs, NumericValue(m_strip.Text(kColValue)));
         if (HasUnitsOnValue(row))
             table.SetText(row, kColUnits,
                           ComposeChoice(m_strip.Text(kColUnits), 30, m_strip.ListIndex(kColUnits)));

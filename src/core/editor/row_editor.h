@@ -5,6 +5,7 @@
 // draws the strip and the tables afterwards.
 
 #include "editor/edit_strip.h"
+#include "files/row_in_edit.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
@@ -13,11 +14,9 @@ namespace gyrant {
 // The row to scroll to the top of a table to bring a row into view.
 int ScrollTopFor(int row);
 
-class RowEditor {
+class RowEditor : public RowInEdit {
   public:
-    // Attaches the strip to the worksheet for as long as the editor lives.
     RowEditor(Worksheet& sheet, Dialogs& dialogs);
-    ~RowEditor();
     RowEditor(const RowEditor&) = delete;
     RowEditor& operator=(const RowEditor&) = delete;
 
@@ -27,7 +26,7 @@ class RowEditor {
     // Loads a row of the current table into the strip, as picking it in the row selector does.
     void SelectRow(int row);
     // A click on row `row` of table `table`: the nearest row above that takes input is loaded.
-    void TableClick(int table, int row);
+    void TableClick(int table, int row) override;
     // Loads the row the row selector points at into the strip.
     void EditRow();
     // A choice made in the Value, Material or Units list: the strip's results are refreshed.
@@ -42,7 +41,7 @@ class RowEditor {
     // Before the strip leaves its row (a click, the row selector, Open, Exit): when it holds an
     // input that the row in the table does not, asks whether to keep it. Yes keeps it as "Keep
     // Change" does, No drops it; false after Cancel or a refused entry: the strip stays.
-    bool ConfirmLeavingRow();
+    bool ConfirmLeavingRow() override;
     // True when a field that takes input differs from the row as it was loaded or kept.
     bool HoldsUnkeptInput() const;
     // The strip's Weight, Inertia and Eq. Wt for its own fields, after a layout pass, and which

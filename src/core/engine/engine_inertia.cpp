@@ -32,21 +32,6 @@ DetailShare WriteDetailRow(Worksheet& sheet, SpecTable& table, int row, double w
     return share;
 }
 
-int AskCylinders(Dialogs& dialogs) {
-    const std::string title = "Enter Number of Cylinders";
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        std::string answer =
-            dialogs.InputBox("How many cylinders are in this engine (1-16)?", title, "");
-        double value = NumericValue(answer);
-        if (value >= 1 && value <= 16) return static_cast<int>(value);
-        if (attempt == 0)
-            dialogs.ShowMessage(
-                {"The value must be between 1 and 16.  Try again or click on Cancel.", title,
-                 Buttons::Ok, Icon::None, Answer::Ok});
-    }
-    return 8;
-}
-
 }  // namespace
 
 void CalcCID(Worksheet& sheet, int tableIndex) {
@@ -92,17 +77,23 @@ void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) 
     if (sheet.WeightOption == 1) totals.TotalEqWt += weight;
 }
 
-void BuildNewEngineDims(Worksheet& sheet, Dialogs& dialogs, double displacement) {
+int CylinderCount(const Worksheet& sheet) {
+    const SpecTable& table = sheet.Table(sheet.CurrentTable);
+    return RoundToInteger(NumericValue(table.Text(kCylindersRow, kColValue)));
+}
+
+void SetCylinderCount(Worksheet& sheet, int cylinders) {
+    sheet.Table(sheet.CurrentTable).SetText(kCylindersRow, kColValue, std::to_string(cylinders));
+}
+
+void BuildNewEngineDims(Worksheet& sheet, double displacement) {
     SpecTable& table = sheet.Table(sheet.CurrentTable);
-    int cylinders = RoundToInteger(NumericValue(table.Text(kCylindersRow, kColValue)));
-    if (cylinders < 1) {
-        table.SetText(kCylindersRow, kColValue, std::to_string(AskCylinders(dialogs)));
-        cylinders = RoundToInteger(NumericValue(table.Text(kCylindersRow, kColValue)));
-    }
+    int cylinders = CylinderCount(sheet);
     table.SetCurrentRow(kDisplacementRow);
+    // A displacement of 0 or below, or an engine without cylinders, has no bore and stroke;
+    // they stay as they were.
+    if (cylinders < 1 || !(displacement > 0)) return;
     double perCylinder = displacement / cylinders;
-    // A displacement of 0 or below has no bore and stroke; they stay as they were.
-    if (!(perCylinder > 0)) return;
     double bore = NumericValue(table.Text(kBoreRow, kColValue));
     double stroke = NumericValue(table.Text(kStrokeRow, kColValue));
     const double k = 3.14159 / 4;

@@ -2,7 +2,6 @@
 
 #include "engine/totals.h"
 #include "model/worksheet.h"
-#include "ports/dialogs.h"
 
 namespace gyrant {
 
@@ -14,8 +13,12 @@ void CalcCID(Worksheet& sheet, int tableIndex);
 // given) and adds the engine's share to the running totals.
 void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals);
 
-// Turns a newly entered displacement of the current table back into a bore and a stroke,
-// keeping a stroke already there; asks for the number of cylinders when it is missing.
-void BuildNewEngineDims(Worksheet& sheet, Dialogs& dialogs, double displacement);
+// The number of cylinders the current table gives, below 1 when it gives none.
+int CylinderCount(const Worksheet& sheet);
+void SetCylinderCount(Worksheet& sheet, int cylinders);
+
+// Turns a newly entered displacement of the current table back into a bore and a stroke for
+// its number of cylinders, keeping a stroke already there.
+void BuildNewEngineDims(Worksheet& sheet, double displacement);
 
 }  // namespace gyrant

@@ -12,20 +12,18 @@ double ValueOf(const SpecTable& table, int row, int column) {
     return NumericValue(table.Text(row, column));
 }
 
-// The wheel's O.D., from the strip while that wheel row is being edited.
-double WheelDiameter(const Worksheet& sheet, int tableIndex, int wheelRow) {
-    const SpecTable& table = sheet.Table(tableIndex);
-    if (sheet.Strip && tableIndex == sheet.CurrentTable && table.CurrentRow() == wheelRow)
-        return NumericValue(sheet.Strip->Text(kColOD));
+// The wheel's O.D., from the strip while it holds that wheel row.
+double WheelDiameter(const SpecTable& table, const StripFields* editing, int wheelRow) {
+    if (editing && table.CurrentRow() == wheelRow) return NumericValue(editing->Text(kColOD));
     return ValueOf(table, wheelRow, kColOD);
 }
 
 // Radians per foot of travel of one wheel: one over its tire's radius in feet. A missing tire
 // is taken as 1.3 times its wheel's diameter.
-double WheelFactor(const Worksheet& sheet, int tableIndex, int tireRow, int wheelRow) {
-    double tire = ValueOf(sheet.Table(tableIndex), tireRow, kColOD);
+double WheelFactor(const SpecTable& table, const StripFields* editing, int tireRow, int wheelRow) {
+    double tire = ValueOf(table, tireRow, kColOD);
     if (tire == 0) {
-        double wheel = WheelDiameter(sheet, tableIndex, wheelRow);
+        double wheel = WheelDiameter(table, editing, wheelRow);
         if (wheel > 0) tire = 1.3 * wheel;
     }
     return tire == 0 ? 0 : 12 / (tire / 2);
@@ -60,11 +58,11 @@ std::string Improvement(const SpecTable& baseline, const SpecTable& proposed, in
 
 }  // namespace
 
-void GetRatios(Worksheet& sheet, int tableIndex) {
+void GetRatios(Worksheet& sheet, int tableIndex, const StripFields* editing) {
     const SpecTable& table = sheet.Table(tableIndex);
     SpeedFactors& s = sheet.Speeds;
-    s.RearWheelFactor = WheelFactor(sheet, tableIndex, kRearTireRow, kRearWheelRow);
-    s.FrontWheelFactor = WheelFactor(sheet, tableIndex, kFrontTireRow, kFrontWheelRow);
+    s.RearWheelFactor = WheelFactor(table, editing, kRearTireRow, kRearWheelRow);
+    s.FrontWheelFactor = WheelFactor(table, editing, kFrontTireRow, kFrontWheelRow);
     s.FinalDriveRatio = ValueOf(table, 3, kColValue);
     s.TransRatio = ValueOf(table, 4, kColValue);
     double primaryReduction = ValueOf(table, 5, kColValue);

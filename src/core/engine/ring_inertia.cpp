@@ -31,10 +31,8 @@ double SpeedFactor(const SpeedFactors& s, int row) {
 // The row being computed, read from and written to its table row or the editing strip.
 class RingRow {
   public:
-    RingRow(Worksheet& sheet, RingSource source, int tableIndex, int row)
-        : m_table(sheet.Table(tableIndex)),
-          m_strip(source == RingSource::Strip ? sheet.Strip : nullptr),
-          m_row(row) {}
+    RingRow(SpecTable& table, StripFields* strip, int row)
+        : m_table(table), m_strip(strip), m_row(row) {}
 
     bool InStrip() const { return m_strip != nullptr; }
     double Value(int column) const {
@@ -154,22 +152,10 @@ double PartInertia(Shape shape, const Dimensions& d, const Volumes& volumes, dou
            RingInertia(weight - bandWeight, d.id, d.od);
 }
 
-}  // namespace
-
-TireVolume CalcTireVolume(double width, double od, double rimDia) {
-    double wall = 0.1 + 0.015 * od;
-    double sidewalls = wall * 1.5708 * (od * od - rimDia * rimDia);
-    TireVolume tire;
-    tire.TreadID = od - 2 * wall;
-    tire.TreadVolume = (width - 2 * wall) * 0.7854 * (od * od - tire.TreadID * tire.TreadID);
-    tire.TotalVolume = sidewalls + tire.TreadVolume;
-    return tire;
-}
-
-void CalcRingInertia(Worksheet& sheet, RingSource source, int tableIndex, int rowNumber,
-                     RunningTotals& totals) {
-    if (source == RingSource::Strip && !sheet.Strip) return;
-    RingRow row(sheet, source, tableIndex, rowNumber);
+// The row's results, read from and written to the strip when given, else to the table row.
+void CalcRow(Worksheet& sheet, StripFields* strip, int tableIndex, int rowNumber,
+             RunningTotals& totals) {
+    RingRow row(sheet.Table(tableIndex), strip, rowNumber);
     Shape shape = ShapeOf(rowNumber);
     int multiplier = Multiplier(sheet.Table(tableIndex), rowNumber);
     Dimensions d{row.Value(kColOD), row.Value(kColID), row.Value(kColWidth)};
@@ -190,6 +176,27 @@ void CalcRingInertia(Worksheet& sheet, RingSource source, int tableIndex, int ro
     if (sheet.WeightOption == 1) eqWt += multiplier * weight;
     totals.TotalEqWt += eqWt;
     row.Write(kColEqWt, eqWt, kWeightFormat);
+}
+
+}  // namespace
+
+TireVolume CalcTireVolume(double width, double od, double rimDia) {
+    double wall = 0.1 + 0.015 * od;
+    double sidewalls = wall * 1.5708 * (od * od - rimDia * rimDia);
+    TireVolume tire;
+    tire.TreadID = od - 2 * wall;
+    tire.TreadVolume = (width - 2 * wall) * 0.7854 * (od * od - tire.TreadID * tire.TreadID);
+    tire.TotalVolume = sidewalls + tire.TreadVolume;
+    return tire;
+}
+
+void CalcRingInertia(Worksheet& sheet, int tableIndex, int rowNumber, RunningTotals& totals) {
+    CalcRow(sheet, nullptr, tableIndex, rowNumber, totals);
+}
+
+void CalcRingInertia(Worksheet& sheet, StripFields& strip, int tableIndex, int rowNumber,
+                     RunningTotals& totals) {
+    CalcRow(sheet, &strip, tableIndex, rowNumber, totals);
 }
 
 }  // namespace gyrant

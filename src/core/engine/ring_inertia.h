@@ -1,15 +1,10 @@
 #pragma once
 
 #include "engine/totals.h"
+#include "model/strip_fields.h"
 #include "model/worksheet.h"
 
 namespace gyrant {
-
-// Where a component row's inputs come from and its results go.
-enum class RingSource {
-    Table,  // the row of the table
-    Strip,  // the editing strip; the table is not touched
-};
 
 // The volumes of a tire, in cubic inches, and the inner diameter of its tread band.
 struct TireVolume {
@@ -27,7 +22,11 @@ TireVolume CalcTireVolume(double width, double od, double rimDia);
 // row's weight and equivalent weight to the running totals. Wheels, tires and their parts
 // count twice on a four-wheeled vehicle. A row with a blank O.D., or an I.D. not below its
 // O.D., gets empty results (its weight stays when typed) and adds nothing.
-void CalcRingInertia(Worksheet& sheet, RingSource source, int tableIndex, int rowNumber,
+void CalcRingInertia(Worksheet& sheet, int tableIndex, int rowNumber, RunningTotals& totals);
+
+// The same for the row as typed in the editing strip: its inputs are read from the strip and
+// its results written there, with the fields that take input enabled; the table is untouched.
+void CalcRingInertia(Worksheet& sheet, StripFields& strip, int tableIndex, int rowNumber,
                      RunningTotals& totals);
 
 }  // namespace gyrant

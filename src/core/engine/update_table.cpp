@@ -37,8 +37,7 @@ void UpdateTable(Worksheet& sheet, int tableIndex) {
     RunningTotals totals;
     CalcEngineInertia(sheet, tableIndex, totals);
     for (int row = 14; row < kRotatingTotalRow; ++row)
-        if (IsPartRow(row) && table.IsShown(row))
-            CalcRingInertia(sheet, RingSource::Table, tableIndex, row, totals);
+        if (IsPartRow(row) && table.IsShown(row)) CalcRingInertia(sheet, tableIndex, row, totals);
 
     table.SetText(kRotatingTotalRow, kColEqWt, FormatPicture(totals.TotalEqWt, kWeightFormat));
     table.SetText(kRotatingTotalRow, kColWeight, FormatPicture(totals.TotalWeight, kWeightFormat));

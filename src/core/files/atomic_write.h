@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "model/outcome.h"
+#include "outcome.h"
 
 namespace gyrant {
 

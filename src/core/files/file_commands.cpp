@@ -2,11 +2,11 @@
 
 #include <filesystem>
 
-#include "editor/options.h"
 #include "engine/update_table.h"
 #include "files/display_name.h"
+#include "files/program_places.h"
+#include "files/settings_file.h"
 #include "files/spec_file.h"
-#include "model/setup_tables.h"
 
 namespace gyrant {
 namespace {
@@ -74,8 +74,8 @@ bool SaveChangesFirst(Worksheet& sheet, Dialogs& dialogs, bool (*save)(Worksheet
     return answer == Answer::No || save(sheet, dialogs);
 }
 
-bool Write(Worksheet& sheet, Dialogs& dialogs) {
-    SpecFileResult written = ReadWriteSpecFile(sheet, false);
+bool Write(Worksheet& sheet, Dialogs& dialogs, const std::string& path) {
+    SpecFileResult written = WriteSpecFile(sheet, path);
     if (written.status == SpecFileStatus::Done) return true;
     Tell(dialogs, written.message, "File Not Saved", Icon::Critical);
     return false;
@@ -83,16 +83,15 @@ bool Write(Worksheet& sheet, Dialogs& dialogs) {
 
 // The strip's question, then Exit's, whose Yes saves (Save As when untitled). True when
 // another worksheet may replace this one.
-bool KeepWorkBeforeOpen(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
+bool KeepWorkBeforeOpen(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     return editor.ConfirmLeavingRow() && SaveChangesFirst(sheet, dialogs, SaveSpecFile);
 }
 
 // Reads a spec file, then sets up, recalculates and shows the worksheet.
-void ReadSpecFileInto(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+void ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                       const std::string& path) {
-    sheet.SpecFilePath = path;
-    ReportRead(ReadWriteSpecFile(sheet, true), dialogs);
-    Outcome setup = SetupTables(sheet);
+    ReportRead(ReadSpecFile(sheet, path), dialogs);
+    Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
     Recalculate(sheet);
     sheet.CurrentTable = kBaseline;
@@ -102,7 +101,7 @@ void ReadSpecFileInto(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
 
 }  // namespace
 
-void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
+void OpenSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     if (!KeepWorkBeforeOpen(sheet, editor, dialogs)) return;
     FileChooser chooser = Chooser(sheet, "Open a File");
     chooser.mustExist = true;
@@ -110,15 +109,14 @@ void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
     if (path && !path->empty()) ReadSpecFileInto(sheet, editor, dialogs, *path);
 }
 
-void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+void OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                        const std::string& path) {
     if (KeepWorkBeforeOpen(sheet, editor, dialogs)) ReadSpecFileInto(sheet, editor, dialogs, path);
 }
 
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs) {
     if (sheet.CurrentFilePath == "Untitled") return SaveSpecFileAs(sheet, dialogs);
-    sheet.SpecFilePath = sheet.CurrentFilePath;
-    return Write(sheet, dialogs);
+    return Write(sheet, dialogs, sheet.CurrentFilePath);
 }
 
 bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs) {
@@ -134,11 +132,10 @@ bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs) {
         Tell(dialogs, "File Name shortened to first 40 characters:\r\r    " + cut, "Gyrant");
         if (!MayReplace(folder + cut, cut, dialogs)) return false;
     }
-    sheet.SpecFilePath = folder + cut;
-    return Write(sheet, dialogs);
+    return Write(sheet, dialogs, folder + cut);
 }
 
-bool ExitProgram(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs) {
+bool ExitProgram(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     if (!editor.ConfirmLeavingRow() || !SaveChangesFirst(sheet, dialogs, SaveSpecFileAs))
         return false;
     KeepSettings(sheet, dialogs);

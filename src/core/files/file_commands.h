@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "editor/row_editor.h"
 #include "files/display_name.h"
+#include "files/row_in_edit.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
@@ -16,10 +16,10 @@ namespace gyrant {
 // reads it; then the tables are set up again, both vehicles are recalculated and the strip
 // shows row 1 of the Baseline vehicle (also after a bad file, which leaves the worksheet as
 // it was). A Cancel, or a save that was cancelled or failed, leaves everything as it was.
-void OpenSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs);
+void OpenSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs);
 
 // Opens a spec file the user named (on the command line, a dropped file), as Open does.
-void OpenNamedSpecFile(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+void OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                        const std::string& path);
 
 // Writes the worksheet to its file, or asks for one when it has none. True when written.
@@ -32,7 +32,7 @@ bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs);
 // Asks about an input the strip holds, offers to save unsaved changes (Save As) and writes
 // the settings. True when the program may end: not after Cancel, nor after a Save As that
 // was cancelled or failed.
-bool ExitProgram(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs);
+bool ExitProgram(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs);
 
 // The comments kept with "OK" in the comments window; a change counts as unsaved work.
 void KeepComments(Worksheet& sheet, const std::string& comments);

@@ -4,6 +4,8 @@
 #include <fstream>
 
 #include "files/data_path.h"
+#include "files/display_name.h"
+#include "model/setup_tables.h"
 
 namespace gyrant {
 namespace fs = std::filesystem;
@@ -63,6 +65,12 @@ void UseProgramPlaces(Worksheet& sheet, const ProgramPlaces& places) {
     fs::create_directories(places.specFolder, error);
     fs::copy(DataPath(places.dataFolder, {"GyrantFiles"}), places.specFolder,
              fs::copy_options::skip_existing | fs::copy_options::recursive, error);
+}
+
+Outcome SetupWorksheet(Worksheet& sheet) {
+    Outcome setup = SetupTables(sheet, DataPath(sheet.ProgramFolder, {"GyrantTEXT", "helpi.txt"}));
+    MakeDisplayName(sheet);
+    return setup;
 }
 
 }  // namespace gyrant

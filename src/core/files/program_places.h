@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "model/worksheet.h"
+#include "outcome.h"
 
 namespace gyrant {
 
@@ -28,5 +29,9 @@ ProgramPlaces LocateProgramPlaces(const std::filesystem::path& programFolder);
 // Points the worksheet at the places, creating the user's folders on first use (the spec folder
 // with a copy of the example worksheets).
 void UseProgramPlaces(Worksheet& sheet, const ProgramPlaces& places);
+
+// Sets the tables up from the row-definition file among the program's data (GyrantTEXT) and
+// takes the worksheet's display name; the failure names a missing or short file.
+Outcome SetupWorksheet(Worksheet& sheet);
 
 }  // namespace gyrant

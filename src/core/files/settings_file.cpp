@@ -54,4 +54,11 @@ Outcome WriteSettings(const Worksheet& sheet, const std::filesystem::path& path)
     return WriteFileAtomically(path, text);
 }
 
+void KeepSettings(const Worksheet& sheet, Dialogs& dialogs) {
+    Outcome written = WriteSettings(sheet, SettingsPath(sheet));
+    if (!written.ok)
+        dialogs.ShowMessage(
+            {written.message, "Gyrant", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+}
+
 }  // namespace gyrant

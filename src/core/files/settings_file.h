@@ -5,8 +5,9 @@
 
 #include <filesystem>
 
-#include "model/outcome.h"
 #include "model/worksheet.h"
+#include "outcome.h"
+#include "ports/dialogs.h"
 
 namespace gyrant {
 
@@ -19,5 +20,9 @@ void ReadSettings(Worksheet& sheet, const std::filesystem::path& path);
 
 // Writes the settings file whole.
 Outcome WriteSettings(const Worksheet& sheet, const std::filesystem::path& path);
+
+// Writes the settings file at once, so that a crash or a killed session keeps them; a file
+// that cannot be written is reported.
+void KeepSettings(const Worksheet& sheet, Dialogs& dialogs);
 
 }  // namespace gyrant

@@ -116,15 +116,16 @@ void Apply(const SpecFileContents& contents, Worksheet& sheet) {
 
 // What both a read and a write end with: the worksheet takes the file's name and is laid out
 // again, and counts as unchanged.
-void TakeFileName(Worksheet& sheet) {
-    sheet.CurrentFilePath = sheet.SpecFilePath;
+void TakeFileName(Worksheet& sheet, const std::string& path) {
+    sheet.CurrentFilePath = path;
     MakeDisplayName(sheet);
     RefreshLayout(sheet);
     sheet.SpecsChanged = 0;
 }
 
-SpecFileResult ReadSpecFile(Worksheet& sheet) {
-    const std::string& path = sheet.SpecFilePath;
+}  // namespace
+
+SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return {SpecFileStatus::Unreadable, path + " is a folder, not a file."};
@@ -138,7 +139,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet) {
     SpecFileContents contents;
     ReadBody(reader, contents);
     Apply(contents, sheet);
-    TakeFileName(sheet);
+    TakeFileName(sheet, path);
     if (!contents.complete)
         return {SpecFileStatus::Incomplete,
                 "The file " + path +
@@ -147,14 +148,12 @@ SpecFileResult ReadSpecFile(Worksheet& sheet) {
     return {};
 }
 
-SpecFileResult WriteSpecFile(Worksheet& sheet) {
-    Outcome written = WriteFileAtomically(sheet.SpecFilePath, SpecFileText(sheet));
+SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path) {
+    Outcome written = WriteFileAtomically(path, SpecFileText(sheet));
     if (!written.ok) return {SpecFileStatus::WriteFailed, written.message};
-    TakeFileName(sheet);
+    TakeFileName(sheet, path);
     return {};
 }
-
-}  // namespace
 
 std::string SpecFileText(const Worksheet& sheet) {
     std::string text = std::string(kSpecFileMagic) + kLineEnd;
@@ -165,10 +164,6 @@ std::string SpecFileText(const Worksheet& sheet) {
     });
     text += CommentLines(sheet.FileComments);
     return text;
-}
-
-SpecFileResult ReadWriteSpecFile(Worksheet& sheet, bool readIt) {
-    return readIt ? ReadSpecFile(sheet) : WriteSpecFile(sheet);
 }
 
 }  // namespace gyrant

@@ -27,10 +27,14 @@ inline constexpr const char* kSpecFileMagic = "QRX-GY*1.10";
 inline constexpr const char* kNotSpecFileMessage =
     "This is not an Vevizadu Gyrant file and can not be used.";
 
-// Reads (readIt true) or writes the spec file named by `SpecFilePath`. After a read that found
-// the magic, or a write that succeeded, the worksheet takes the file's name, the layout pass
-// runs and the worksheet counts as unchanged. Reading fills cells only; it does not recalculate.
-SpecFileResult ReadWriteSpecFile(Worksheet& sheet, bool readIt);
+// Reads the spec file at `path`. After a read that found the magic the worksheet takes the
+// file's name, the layout pass runs and the worksheet counts as unchanged. Reading fills cells
+// only; it does not recalculate.
+SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path);
+
+// Writes the worksheet to the spec file at `path`; after a write that succeeded the worksheet
+// takes the file's name, is laid out again and counts as unchanged.
+SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path);
 
 // The bytes of the worksheet's spec file.
 std::string SpecFileText(const Worksheet& sheet);

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <string>
 
-#include "model/outcome.h"
 #include "model/spec_table.h"
+#include "outcome.h"
 
 namespace gyrant {
 

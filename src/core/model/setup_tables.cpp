@@ -1,8 +1,5 @@
 #include "model/setup_tables.h"
 
-#include "files/data_path.h"
-#include "files/display_name.h"
-
 namespace gyrant {
 namespace {
 
@@ -18,10 +15,8 @@ void SetupTable(SpecTable& table, const RowDefinitions& rows) {
 
 }  // namespace
 
-Outcome SetupTables(Worksheet& sheet) {
-    RowDefinitionsRead read =
-        ReadRowDefinitions(DataPath(sheet.ProgramFolder, {"GyrantTEXT", "helpi.txt"}));
-    MakeDisplayName(sheet);
+Outcome SetupTables(Worksheet& sheet, const std::filesystem::path& rowDefinitionsFile) {
+    RowDefinitionsRead read = ReadRowDefinitions(rowDefinitionsFile);
     if (!read.outcome.ok) return read.outcome;
     sheet.Rows = std::move(read.definitions);
     for (SpecTable& table : sheet.tables) SetupTable(table, sheet.Rows);

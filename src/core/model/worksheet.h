@@ -9,7 +9,6 @@
 
 #include "model/row_definitions.h"
 #include "model/spec_table.h"
-#include "model/strip_fields.h"
 
 namespace gyrant {
 
@@ -67,9 +66,6 @@ struct Worksheet {
     std::filesystem::path ProgramFolder;
     std::filesystem::path SettingsFolder;
     std::filesystem::path SpecFolder;
-    // The editing strip while a window shows one; the calculations read the row being edited
-    // from it.
-    StripFields* Strip = nullptr;
 
     int CurrentTable = kBaseline;
     int CurrentRow = 1;
@@ -77,8 +73,6 @@ struct Worksheet {
     int WeightOption = 0;
     int UnitSystem = 0;
     int SpecsChanged = 0;
-    // Set by a sub-window that returns to the main window without wanting it set up again.
-    int SkipMainRefresh = 0;
 
     std::array<VehicleFlags, 2> flags{};
     SpeedFactors Speeds;
@@ -88,7 +82,6 @@ struct Worksheet {
     std::string FileComments;
     std::string CurrentFilePath = "Untitled";
     std::string DisplayName;
-    std::string SpecFilePath;
 
     std::array<int, 4> TipOff{};
     std::string BrowserPath;

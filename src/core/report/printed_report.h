@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "model/outcome.h"
 #include "model/worksheet.h"
+#include "outcome.h"
 #include "ports/dialogs.h"
 #include "ports/print_surface.h"
 

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "editor/displacement_entry.h"
 #include "editor/validation.h"
-#include "engine/engine_inertia.h"
 #include "engine/update_table.h"
 #include "files/file_commands.h"
 #include "text/cell_text.h"
@@ -111,7 +111,7 @@ bool Wizard::BuildVehicle() {
         return false;
     FillIfBlank(6, kColValue, ComposeChoice("No", 20, 0));
     if (!AskAndWrite(8, kColValue, "What is the Cubic Inches of the Engine?")) return false;
-    BuildNewEngineDims(m_sheet, m_dialogs, NumericValue(Table().Text(8, kColValue)));
+    EnterDisplacement(m_sheet, m_dialogs, NumericValue(Table().Text(8, kColValue)));
     FillIfBlank(12, kColValue, ComposeChoice("No, est. perf. eng.", 20, 2));
     int tireRow = m_frontDrive ? 24 : 27;
     std::string end = m_frontDrive ? "Front" : "Rear";

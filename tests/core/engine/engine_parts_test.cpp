@@ -3,6 +3,7 @@
 // cell of the recalculated tables, so the rules of the rows are guarded there.
 #include <gtest/gtest.h>
 
+#include "editor/displacement_entry.h"
 #include "engine/engine_inertia.h"
 #include "engine/layout.h"
 #include "engine/ratios.h"
@@ -30,11 +31,10 @@ TEST_F(EnginePartsTest, MissingTireIsEstimatedFromItsWheelAsTypedInTheStrip) {
     Baseline().SetCurrentRow(26);
     GetRatios(sheet, kBaseline);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
-    sheet.Strip = &strip;
-    GetRatios(sheet, kBaseline);
+    GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 13.0, 1e-12);
-    sheet.CurrentTable = kProposed;  // only while that table's wheel row is in the strip
-    GetRatios(sheet, kBaseline);
+    Baseline().SetCurrentRow(23);  // only while the strip holds that wheel row
+    GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
 }
 
@@ -66,11 +66,10 @@ TEST(RefreshLayout, ImprovementFollowsTheVehicleCount) {
 }
 
 TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
-    sheet.Strip = &strip;
     RunningTotals totals;
     strip.texts = {{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}, {kColUnits, "Lbs"}};
     strip.listIndexes[kColMaterial] = 1;
-    CalcRingInertia(sheet, RingSource::Strip, kBaseline, 20, totals);
+    CalcRingInertia(sheet, strip, kBaseline, 20, totals);
     EXPECT_EQ(strip.texts[kColWeight], "77.88");
     EXPECT_EQ(strip.texts[kColInertia], "1.69");
     EXPECT_FALSE(strip.enabled[kColWeight]);
@@ -78,12 +77,12 @@ TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     EXPECT_EQ(Baseline().Text(20, kColWeight), "");
     // Without an O.D. nothing is computed: no negative weight, and a typed weight stays.
     strip.texts[kColOD] = "";
-    CalcRingInertia(sheet, RingSource::Strip, kBaseline, 23, totals);
+    CalcRingInertia(sheet, strip, kBaseline, 23, totals);
     for (int field : {kColWeight, kColInertia, kColEqWt})
         EXPECT_EQ(strip.texts[field], "") << field;
     strip.listIndexes[kColMaterial] = 0;
     strip.texts[kColWeight] = "20";
-    CalcRingInertia(sheet, RingSource::Strip, kBaseline, 20, totals);
+    CalcRingInertia(sheet, strip, kBaseline, 20, totals);
     EXPECT_TRUE(strip.enabled[kColWeight]);
     EXPECT_FALSE(strip.enabled[kColWidth]);
     EXPECT_EQ(strip.texts[kColWeight], "20");
@@ -103,7 +102,7 @@ TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyTh
           Case{"", "", 0, "", ""}, Case{"4", "3", -10, "4", "3"}}) {
         testing::SetValues(Baseline(), {"", "", "", "", "", "", "", "", "8", c.bore, c.stroke});
         Baseline().SetCurrentRow(1);
-        BuildNewEngineDims(sheet, dialogs, c.cid);
+        EnterDisplacement(sheet, dialogs, c.cid);
         EXPECT_EQ(Cell(10), c.newBore) << c.cid;
         EXPECT_EQ(Cell(11), c.newStroke) << c.cid;
         EXPECT_EQ(Baseline().CurrentRow(), 8);
@@ -114,7 +113,7 @@ TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyTh
 // Missing cylinders are asked for: one warning, then eight after a second bad answer.
 TEST_F(EnginePartsTest, MissingCylinderCountIsAskedFor) {
     dialogs.inputs = {"0", "20", "4"};
-    BuildNewEngineDims(sheet, dialogs, 302);
+    EnterDisplacement(sheet, dialogs, 302);
     ASSERT_EQ(dialogs.inputsAsked.size(), 2u);
     EXPECT_EQ(dialogs.inputsAsked.at(1).prompt, "How many cylinders are in this engine (1-16)?");
     EXPECT_EQ(dialogs.inputsAsked.at(1).title, "Enter Number of Cylinders");

@@ -31,8 +31,7 @@ std::string SpecText(int twoVehicles, const std::string& comments) {
 struct SpecFileTest : ::testing::Test {
     SpecFileResult Read(const std::string& bytes) {
         testing::WriteFileBytes(folder / "in.qrx", bytes);
-        sheet.SpecFilePath = (folder / "in.qrx").string();
-        return ReadWriteSpecFile(sheet, true);
+        return ReadSpecFile(sheet, (folder / "in.qrx").string());
     }
     testing::ProgramFolder folder;
     Worksheet sheet;
@@ -50,14 +49,13 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderAndWritesTheSameBytes) {
     // The layout pass wrote each table's displacement.
     sheet.Table(kBaseline).SetText(8, kColValue, "0:8:2");
     sheet.Table(kProposed).SetText(8, kColValue, "1:8:2");
-    sheet.SpecFilePath = (folder / "out.qrx").string();
-    ASSERT_EQ(ReadWriteSpecFile(sheet, false).status, SpecFileStatus::Done);
+    ASSERT_EQ(WriteSpecFile(sheet, (folder / "out.qrx").string()).status, SpecFileStatus::Done);
     std::string written = ReadFileBytes(folder / "out.qrx");
     EXPECT_EQ(written.substr(0, 18) + written.substr(113),
               "QRX-GY*1.10\r\n 1 \r\n" + text.substr(114));
     sheet.SpecsChanged = 1;  // a failed save keeps the worksheet's name and state
-    sheet.SpecFilePath = (folder / "gone/new.qrx").string();
-    EXPECT_NE(ReadWriteSpecFile(sheet, false).message.find("gone/new.qrx"), std::string::npos);
+    EXPECT_NE(WriteSpecFile(sheet, (folder / "gone/new.qrx").string()).message.find("gone/new.qrx"),
+              std::string::npos);
     EXPECT_EQ(sheet.CurrentFilePath + " " + std::to_string(sheet.SpecsChanged),
               (folder / "out.qrx").string() + " 1");
 }
@@ -97,8 +95,7 @@ TEST_F(SpecFileTest, ABadFileLeavesTheWorksheetAloneAndAShortOneSaysSo) {
     for (const std::string& bytes :
          {std::string(), std::string("\0\xff\r", 3), "qrx-gy*1.10" + before.substr(11)})
         EXPECT_EQ(Read(bytes).message, "This is not an Vevizadu Gyrant file and can not be used.");
-    sheet.SpecFilePath = folder.Path().string();
-    EXPECT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Unreadable);
+    EXPECT_EQ(ReadSpecFile(sheet, folder.Path().string()).status, SpecFileStatus::Unreadable);
     EXPECT_EQ(SpecFileText(sheet), before);
     EXPECT_NE(Read(before.substr(0, before.find("0:2:5\r\n"))).message.find("ended early"),
               std::string::npos);

@@ -1,7 +1,6 @@
-#include "model/setup_tables.h"
-
 #include <gtest/gtest.h>
 
+#include "files/program_places.h"
 #include "support/program_folder.h"
 
 namespace gyrant {
@@ -16,8 +15,8 @@ TEST(SetupTables, DescribesEveryRowFillsHeadingsAndDescriptionsAndLeavesCellsAlo
     sheet.ProgramFolder = folder.Path();
     sheet.Table(kProposed).SetText(3, kColValue, "3.73");
     sheet.SpecsChanged = 1;
-    ASSERT_TRUE(SetupTables(sheet).ok);
-    ASSERT_TRUE(SetupTables(sheet).ok);
+    ASSERT_TRUE(SetupWorksheet(sheet).ok);
+    ASSERT_TRUE(SetupWorksheet(sheet).ok);
     const SpecTable& proposed = sheet.Table(kProposed);
     EXPECT_EQ(sheet.Table(kBaseline).Text(0, kColEqWt) + "|" + proposed.Text(0, kColImprovement) +
                   "|" + proposed.Text(31, kColRow) + "|" + proposed.Text(3, kColValue),

@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "engine/update_table.h"
+#include "files/program_places.h"
 #include "files/spec_file.h"
-#include "model/setup_tables.h"
 #include "report/comment_lines.h"
 #include "report/fit_to_page.h"
 #include "support/fake_dialogs.h"
@@ -85,9 +85,9 @@ class ReportTest : public ::testing::Test {
   protected:
     ReportTest() {
         sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupTables(sheet).ok);
-        sheet.SpecFilePath = (folder / "GyrantFiles" / "V8 Street Car.qrx").string();
-        EXPECT_EQ(ReadWriteSpecFile(sheet, true).status, SpecFileStatus::Done);
+        EXPECT_TRUE(SetupWorksheet(sheet).ok);
+        const auto file = (folder / "GyrantFiles" / "V8 Street Car.qrx").string();
+        EXPECT_EQ(ReadSpecFile(sheet, file).status, SpecFileStatus::Done);
         Recalculate(sheet);
     }
     // The report on a portrait page tall enough for all of it, unless another is given.

@@ -10,11 +10,11 @@
 
 #include "calc/calc_menu.h"
 #include "engine/update_table.h"
+#include "files/program_places.h"
 #include "files/settings_file.h"
 #include "files/spec_file.h"
 #include "help/help_pages.h"
 #include "help/text_file.h"
-#include "model/setup_tables.h"
 #include "support/program_folder.h"
 #include "text/line_reader.h"
 
@@ -40,8 +40,8 @@ struct Reader {
 const Reader kReaders[] = {
     {"GyrantFiles/V8 Street Car.qrx", true,
      [](Worksheet& sheet) {
-         sheet.SpecFilePath = (sheet.ProgramFolder / "GyrantFiles/V8 Street Car.qrx").string();
-         SpecFileResult read = ReadWriteSpecFile(sheet, true);
+         SpecFileResult read =
+             ReadSpecFile(sheet, (sheet.ProgramFolder / "GyrantFiles/V8 Street Car.qrx").string());
          if (read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete)
              Recalculate(sheet);
          return read.message;
@@ -53,7 +53,7 @@ const Reader kReaders[] = {
      }},
     {"GyrantTEXT/helpi.txt", true,
      [](Worksheet& sheet) {
-         Outcome setup = SetupTables(sheet);
+         Outcome setup = SetupWorksheet(sheet);
          // A refused file leaves the tables as they were: the program never runs half-built.
          EXPECT_EQ(setup.ok, !sheet.Table(kBaseline).Text(1, kColDescription).empty());
          return setup.message;
