@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 
+#include "dialog_font.h"
 #include "files/display_name.h"
 #include "help/help_window.h"
 #include "model/spec_grid.h"
@@ -26,10 +27,7 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
     setObjectName(QStringLiteral("frmCalcData"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromCell(m_menu->Caption()));
-    // The window is laid out in twips for the small dialog font the strip uses too.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(DialogFont(font()));
     m_closer = new ClosesOnFocusLoss(*this);
     Build();
     ShowModel();
