@@ -14,6 +14,7 @@
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"
 #include "text/list_items.h"
+#include "version.h"
 
 namespace gyrant {
 
@@ -239,8 +240,9 @@ void CalcWindow::Print() {
     m_busy = true;
     QString when =
         QLocale::system().toString(QDateTime::currentDateTime(), QStringLiteral("M/d/yy h:mm ap"));
-    m_footer->setText(QStringLiteral("Vevizadu Gyrant v1.1\nFile: %1          %2\n%3")
-                          .arg(FromCell(m_sheet.DisplayName), when, FromCell(comment)));
+    m_footer->setText(QStringLiteral("%1\nFile: %2          %3\n%4")
+                          .arg(QString::fromLatin1(kProgramFullName), FromCell(m_sheet.DisplayName),
+                               when, FromCell(comment)));
     m_footer->show();
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         button->hide();
