@@ -5,8 +5,7 @@
 #include <optional>
 
 #include "text/cell_text.h"
-#include "text/input_file.h"
-#include "text/line_reader.h"
+#include "text/data_file.h"
 
 namespace gyrant {
 namespace {
@@ -65,28 +64,30 @@ bool WeighsLikeAVehicle(const VehicleRecord& record) {
     return true;
 }
 
-}  // namespace
-
-VehicleRecordsRead ReadVehWeights(const std::filesystem::path& path) {
-    VehicleRecordsRead read;
-    InputFile in(path);
-    if (!in) {
-        read.outcome = Outcome::Failure(MissingFileMessage("vehicle weight", path));
-        return read;
-    }
-    LineReader reader(in);
-    reader.SkipLines(kHeaderLines);
-    while (read.records.size() <= kMostRecords) {
+// Records of seven lines each, until the file ends or holds more than any real table; a record
+// cut short by the end of the file is left out.
+void ReadRecords(LineReader& reader, std::vector<VehicleRecord>& records) {
+    while (records.size() <= kMostRecords) {
         VehicleRecord record;
         bool complete = true;
         for (std::string& field : record.lines) complete = complete && reader.ReadLine(field);
         if (!complete) break;
         int twoDigits = RoundToInteger(NumericValue(record.lines[0]));
         record.year = twoDigits < 40 ? 2000 + twoDigits : 1900 + twoDigits;
-        if (WeighsLikeAVehicle(record)) read.records.push_back(std::move(record));
+        if (WeighsLikeAVehicle(record)) records.push_back(std::move(record));
     }
-    if (read.records.empty() || read.records.size() > kMostRecords || reader.LineTooLong())
-        read.outcome = Outcome::Failure(DamagedFileMessage("vehicle weight", path));
+}
+
+}  // namespace
+
+VehicleRecordsRead ReadVehWeights(const std::filesystem::path& path) {
+    VehicleRecordsRead read;
+    std::optional<std::string> failure =
+        ReadDataFile(path, "vehicle weight", kHeaderLines, [&read](LineReader& reader) {
+            ReadRecords(reader, read.records);
+            return !read.records.empty() && read.records.size() <= kMostRecords;
+        });
+    if (failure) read.outcome = Outcome::Failure(*failure);
     return read;
 }
 
