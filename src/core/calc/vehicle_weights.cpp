@@ -25,6 +25,16 @@ std::string Trimmed(const std::string& text) {
     return std::string(TrimBlanks(text));
 }
 
+// Line `listed` of the records whose line `keyLine` is `key`, blanks trimmed, each text once, in
+// file order.
+std::vector<std::string> LinesWhere(const std::vector<VehicleRecord>& records, int listed,
+                                    int keyLine, const std::string& key) {
+    std::vector<std::string> list;
+    for (const VehicleRecord& r : records)
+        if (Trimmed(r.lines[keyLine]) == Trimmed(key)) AddOnce(list, Trimmed(r.lines[listed]));
+    return list;
+}
+
 bool Matches(const VehicleRecord& r, const VehicleChoice& c) {
     return Trimmed(r.lines[1]) == Trimmed(c.make) && Contains(r.lines[2], Trimmed(c.model)) &&
            Trimmed(r.lines[3]) == Trimmed(c.attribute);
@@ -99,18 +109,12 @@ std::vector<std::string> VehicleMakes(const std::vector<VehicleRecord>& records)
 
 std::vector<std::string> VehicleModels(const std::vector<VehicleRecord>& records,
                                        const std::string& make) {
-    std::vector<std::string> models;
-    for (const VehicleRecord& r : records)
-        if (Trimmed(r.lines[1]) == Trimmed(make)) AddOnce(models, Trimmed(r.lines[2]));
-    return models;
+    return LinesWhere(records, 2, 1, make);
 }
 
 std::vector<std::string> VehicleAttributes(const std::vector<VehicleRecord>& records,
                                            const std::string& model) {
-    std::vector<std::string> attributes;
-    for (const VehicleRecord& r : records)
-        if (Trimmed(r.lines[2]) == Trimmed(model)) AddOnce(attributes, Trimmed(r.lines[3]));
-    return attributes;
+    return LinesWhere(records, 3, 2, model);
 }
 
 WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records,
