@@ -1,9 +1,10 @@
 #include "calc/menu_definition.h"
 
+#include <optional>
+
 #include "files/data_path.h"
 #include "text/cell_text.h"
-#include "text/input_file.h"
-#include "text/line_reader.h"
+#include "text/data_file.h"
 
 namespace gyrant {
 namespace {
@@ -11,7 +12,7 @@ namespace {
 // Reads the file's fields in order, remembering whether any was missing.
 class DefinitionReader {
   public:
-    explicit DefinitionReader(std::istream& in) : m_reader(in) {}
+    explicit DefinitionReader(LineReader& reader) : m_reader(reader) {}
     std::string Line() {
         std::string line;
         if (!m_reader.ReadLine(line)) m_complete = false;
@@ -30,7 +31,7 @@ class DefinitionReader {
     bool Complete() const { return m_complete; }
 
   private:
-    LineReader m_reader;
+    LineReader& m_reader;
     bool m_complete = true;
 };
 
@@ -108,16 +109,14 @@ std::filesystem::path MenuDefinitionPath(const std::filesystem::path& programFol
 
 MenuDefinitionRead ReadMenuDefinition(const std::filesystem::path& path) {
     MenuDefinitionRead read;
-    InputFile in(path);
-    if (!in) {
-        read.outcome = Outcome::Failure(MissingFileMessage("calculation menu", path));
-        return read;
-    }
-    DefinitionReader reader(in);
-    ReadHead(reader, read.definition);
-    ReadInputs(reader, read.definition);
-    if (!reader.Complete() || read.definition.inputs.empty())
-        read.outcome = Outcome::Failure(DamagedFileMessage("calculation menu", path));
+    std::optional<std::string> failure =
+        ReadDataFile(path, "calculation menu", 0, [&read](LineReader& lines) {
+            DefinitionReader reader(lines);
+            ReadHead(reader, read.definition);
+            ReadInputs(reader, read.definition);
+            return reader.Complete() && !read.definition.inputs.empty();
+        });
+    if (failure) read.outcome = Outcome::Failure(*failure);
     return read;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The data files that begin with a header to pass over and then hold records (transmissions,
-// vehicle weights): opened, refused and named in one way.
+// The data files the sub-menus read (menu definitions, transmissions, vehicle weights), some
+// with a header to pass over: opened, refused and named in one way.
 
 #include <filesystem>
 #include <functional>
