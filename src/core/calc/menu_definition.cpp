@@ -1,7 +1,5 @@
 #include "calc/menu_definition.h"
 
-#include <optional>
-
 #include "files/data_path.h"
 #include "text/cell_text.h"
 #include "text/data_file.h"
@@ -108,16 +106,13 @@ std::filesystem::path MenuDefinitionPath(const std::filesystem::path& programFol
 }
 
 MenuDefinitionRead ReadMenuDefinition(const std::filesystem::path& path) {
-    MenuDefinitionRead read;
-    std::optional<std::string> failure =
-        ReadDataFile(path, "calculation menu", 0, [&read](LineReader& lines) {
+    return ReadDataFileInto<MenuDefinitionRead>(
+        path, "calculation menu", 0, [](LineReader& lines, MenuDefinitionRead& read) {
             DefinitionReader reader(lines);
             ReadHead(reader, read.definition);
             ReadInputs(reader, read.definition);
             return reader.Complete() && !read.definition.inputs.empty();
         });
-    if (failure) read.outcome = Outcome::Failure(*failure);
-    return read;
 }
 
 }  // namespace gyrant

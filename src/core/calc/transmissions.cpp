@@ -1,7 +1,5 @@
 #include "calc/transmissions.h"
 
-#include <optional>
-
 #include "text/cell_text.h"
 #include "text/data_file.h"
 
@@ -28,14 +26,11 @@ void ReadTransmissions(LineReader& reader, std::vector<Transmission>& transmissi
 }  // namespace
 
 TransmissionsRead LoadTrans(const std::filesystem::path& path) {
-    TransmissionsRead read;
-    std::optional<std::string> failure =
-        ReadDataFile(path, "transmission", kHeaderLines, [&read](LineReader& reader) {
-            ReadTransmissions(reader, read.transmissions);
-            return !read.transmissions.empty();
-        });
-    if (failure) read.outcome = Outcome::Failure(*failure);
-    return read;
+    return ReadDataFileInto<TransmissionsRead>(path, "transmission", kHeaderLines,
+                                               [](LineReader& reader, TransmissionsRead& read) {
+                                                   ReadTransmissions(reader, read.transmissions);
+                                                   return !read.transmissions.empty();
+                                               });
 }
 
 std::vector<std::string> GearEntries(const Transmission& transmission) {

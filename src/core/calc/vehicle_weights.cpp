@@ -91,14 +91,11 @@ void ReadRecords(LineReader& reader, std::vector<VehicleRecord>& records) {
 }  // namespace
 
 VehicleRecordsRead ReadVehWeights(const std::filesystem::path& path) {
-    VehicleRecordsRead read;
-    std::optional<std::string> failure =
-        ReadDataFile(path, "vehicle weight", kHeaderLines, [&read](LineReader& reader) {
+    return ReadDataFileInto<VehicleRecordsRead>(
+        path, "vehicle weight", kHeaderLines, [](LineReader& reader, VehicleRecordsRead& read) {
             ReadRecords(reader, read.records);
             return !read.records.empty() && read.records.size() <= kMostRecords;
         });
-    if (failure) read.outcome = Outcome::Failure(*failure);
-    return read;
 }
 
 std::vector<std::string> VehicleMakes(const std::vector<VehicleRecord>& records) {

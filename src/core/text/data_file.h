@@ -22,4 +22,16 @@ std::optional<std::string> ReadDataFile(const std::filesystem::path& path, std::
                                         int headerLines,
                                         const std::function<bool(LineReader&)>& readRecords);
 
+// ReadDataFile into a result `Read` that carries an `outcome`: `readRecords(reader, read)` fills
+// the result and says whether it found what the program needs; a failure goes to the outcome.
+template <typename Read, typename ReadRecords>
+Read ReadDataFileInto(const std::filesystem::path& path, std::string_view what, int headerLines,
+                      ReadRecords readRecords) {
+    Read read;
+    std::optional<std::string> failure = ReadDataFile(
+        path, what, headerLines, [&](LineReader& reader) { return readRecords(reader, read); });
+    if (failure) read.outcome = {false, std::move(*failure)};
+    return read;
+}
+
 }  // namespace gyrant
