@@ -8,11 +8,13 @@
 #include <QKeyEvent>
 #include <QLocale>
 
+#include "dialog_font.h"
 #include "files/display_name.h"
 #include "help/help_window.h"
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"
 #include "text/list_items.h"
+#include "version.h"
 
 namespace gyrant {
 
@@ -26,10 +28,7 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
     setObjectName(QStringLiteral("frmCalcData"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(FromCell(m_menu->Caption()));
-    // The window is laid out in twips for the small dialog font the strip uses too.
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(DialogFont(font()));
     m_closer = new ClosesOnFocusLoss(*this);
     Build();
     ShowModel();
@@ -241,8 +240,9 @@ void CalcWindow::Print() {
     m_busy = true;
     QString when =
         QLocale::system().toString(QDateTime::currentDateTime(), QStringLiteral("M/d/yy h:mm ap"));
-    m_footer->setText(QStringLiteral("Vevizadu Gyrant v1.1\nFile: %1          %2\n%3")
-                          .arg(FromCell(m_sheet.DisplayName), when, FromCell(comment)));
+    m_footer->setText(QStringLiteral("%1\nFile: %2          %3\n%4")
+                          .arg(QString::fromLatin1(kProgramFullName), FromCell(m_sheet.DisplayName),
+                               when, FromCell(comment)));
     m_footer->show();
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         button->hide();

@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "dialog_font.h"
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"
 #include "text/list_items.h"
@@ -41,9 +42,7 @@ bool IsListField(int field) {
 
 EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor) {
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
+    setFont(DialogFont(font()));
     BuildFields();
     BuildButtons();
     setFixedHeight(kHelpTop + kHelpHeight + 6);

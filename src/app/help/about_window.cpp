@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "help/emblem.h"
+#include "version.h"
 
 namespace gyrant {
 
@@ -17,7 +18,8 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setPixmap(GyrantEmblem(96));
-    auto* name = new QLabel(QStringLiteral("Vevizadu Gyrant v1.1  A.000"), this);
+    auto* name =
+        new QLabel(QString::fromLatin1(kProgramFullName) + QStringLiteral("  A.000"), this);
     name->setTextFormat(Qt::PlainText);
     QFont bold = name->font();
     bold.setBold(true);

@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
+#include "dialog_font.h"
+
 namespace gyrant {
 
 SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
@@ -19,10 +21,8 @@ SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setMinimumSectionSize(0);
     setVerticalScrollMode(ScrollPerPixel);
-    QFont small = font();
-    small.setPixelSize(11);
-    setFont(small);
-    horizontalHeader()->setFont(small);
+    setFont(DialogFont(font()));
+    horizontalHeader()->setFont(font());
     horizontalHeader()->setFixedHeight(TwipsToPixels(kShownRowHeight) + 2);
     for (int column = 0; column < table.ColumnCount(); ++column)
         setColumnWidth(column, TwipsToPixels(ColumnWidthTwips(column)));

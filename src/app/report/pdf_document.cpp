@@ -1,13 +1,14 @@
 #include "report/pdf_document.h"
 
 #include "files/atomic_write.h"
+#include "version.h"
 
 namespace gyrant {
 
 PdfDocument::PdfDocument(const QPageLayout& layout) : m_buffer(&m_bytes), m_writer(&m_buffer) {
     m_buffer.open(QIODevice::WriteOnly);
     m_writer.setResolution(600);
-    m_writer.setCreator(QStringLiteral("Gyrant v1.1"));
+    m_writer.setCreator(QString::fromLatin1(kProgramName));
     m_writer.setPageLayout(layout);
 }
 

@@ -1,7 +1,6 @@
 #include "shell/startup.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 
@@ -9,8 +8,8 @@
 #include "files/program_places.h"
 #include "files/settings_file.h"
 #include "help/start_windows.h"
+#include "ports/qt_dialogs.h"
 #include "shell/main_window.h"
-#include "text/cell_codec.h"
 
 namespace gyrant {
 namespace {
@@ -38,8 +37,8 @@ int RunGyrant(int argc, char** argv) {
     ReadSettings(sheet, SettingsPath(sheet));
     Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) {
-        QMessageBox::critical(nullptr, QStringLiteral("Gyrant - Torvane Inc."),
-                              FromMessage(setup.message));
+        QtDialogs dialogs(nullptr);
+        Tell(dialogs, setup.message, "Gyrant - Torvane Inc.", Icon::Critical);
         return 1;
     }
 

@@ -2,8 +2,7 @@
 
 #include "files/data_path.h"
 #include "text/cell_text.h"
-#include "text/input_file.h"
-#include "text/line_reader.h"
+#include "text/data_file.h"
 
 namespace gyrant {
 namespace {
@@ -11,7 +10,7 @@ namespace {
 // Reads the file's fields in order, remembering whether any was missing.
 class DefinitionReader {
   public:
-    explicit DefinitionReader(std::istream& in) : m_reader(in) {}
+    explicit DefinitionReader(LineReader& reader) : m_reader(reader) {}
     std::string Line() {
         std::string line;
         if (!m_reader.ReadLine(line)) m_complete = false;
@@ -30,7 +29,7 @@ class DefinitionReader {
     bool Complete() const { return m_complete; }
 
   private:
-    LineReader m_reader;
+    LineReader& m_reader;
     bool m_complete = true;
 };
 
@@ -107,18 +106,13 @@ std::filesystem::path MenuDefinitionPath(const std::filesystem::path& programFol
 }
 
 MenuDefinitionRead ReadMenuDefinition(const std::filesystem::path& path) {
-    MenuDefinitionRead read;
-    InputFile in(path);
-    if (!in) {
-        read.outcome = Outcome::Failure(MissingFileMessage("calculation menu", path));
-        return read;
-    }
-    DefinitionReader reader(in);
-    ReadHead(reader, read.definition);
-    ReadInputs(reader, read.definition);
-    if (!reader.Complete() || read.definition.inputs.empty())
-        read.outcome = Outcome::Failure(DamagedFileMessage("calculation menu", path));
-    return read;
+    return ReadDataFileInto<MenuDefinitionRead>(
+        path, "calculation menu", 0, [](LineReader& lines, MenuDefinitionRead& read) {
+            DefinitionReader reader(lines);
+            ReadHead(reader, read.definition);
+            ReadInputs(reader, read.definition);
+            return reader.Complete() && !read.definition.inputs.empty();
+        });
 }
 
 }  // namespace gyrant

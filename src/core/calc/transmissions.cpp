@@ -1,8 +1,7 @@
 #include "calc/transmissions.h"
 
 #include "text/cell_text.h"
-#include "text/input_file.h"
-#include "text/line_reader.h"
+#include "text/data_file.h"
 
 namespace gyrant {
 namespace {
@@ -10,18 +9,8 @@ namespace {
 constexpr int kHeaderLines = 34;
 constexpr int kMostTransmissions = 301;
 
-}  // namespace
-
-TransmissionsRead LoadTrans(const std::filesystem::path& path) {
-    TransmissionsRead read;
-    InputFile in(path);
-    if (!in) {
-        read.outcome = Outcome::Failure(MissingFileMessage("transmission", path));
-        return read;
-    }
-    std::vector<Transmission>& transmissions = read.transmissions;
-    LineReader reader(in);
-    reader.SkipLines(kHeaderLines);
+// Each transmission is its name, a line passed over, then its ratios as fields.
+void ReadTransmissions(LineReader& reader, std::vector<Transmission>& transmissions) {
     while (static_cast<int>(transmissions.size()) < kMostTransmissions) {
         Transmission transmission;
         if (!reader.ReadLine(transmission.name)) break;
@@ -32,9 +21,16 @@ TransmissionsRead LoadTrans(const std::filesystem::path& path) {
         }
         transmissions.push_back(std::move(transmission));
     }
-    if (transmissions.empty() || reader.LineTooLong())
-        read.outcome = Outcome::Failure(DamagedFileMessage("transmission", path));
-    return read;
+}
+
+}  // namespace
+
+TransmissionsRead LoadTrans(const std::filesystem::path& path) {
+    return ReadDataFileInto<TransmissionsRead>(path, "transmission", kHeaderLines,
+                                               [](LineReader& reader, TransmissionsRead& read) {
+                                                   ReadTransmissions(reader, read.transmissions);
+                                                   return !read.transmissions.empty();
+                                               });
 }
 
 std::vector<std::string> GearEntries(const Transmission& transmission) {

@@ -5,8 +5,7 @@
 #include <optional>
 
 #include "text/cell_text.h"
-#include "text/input_file.h"
-#include "text/line_reader.h"
+#include "text/data_file.h"
 
 namespace gyrant {
 namespace {
@@ -24,6 +23,16 @@ void AddOnce(std::vector<std::string>& list, const std::string& entry) {
 
 std::string Trimmed(const std::string& text) {
     return std::string(TrimBlanks(text));
+}
+
+// Line `listed` of the records whose line `keyLine` is `key`, blanks trimmed, each text once, in
+// file order.
+std::vector<std::string> LinesWhere(const std::vector<VehicleRecord>& records, int listed,
+                                    int keyLine, const std::string& key) {
+    std::vector<std::string> list;
+    for (const VehicleRecord& r : records)
+        if (Trimmed(r.lines[keyLine]) == Trimmed(key)) AddOnce(list, Trimmed(r.lines[listed]));
+    return list;
 }
 
 bool Matches(const VehicleRecord& r, const VehicleChoice& c) {
@@ -65,29 +74,28 @@ bool WeighsLikeAVehicle(const VehicleRecord& record) {
     return true;
 }
 
-}  // namespace
-
-VehicleRecordsRead ReadVehWeights(const std::filesystem::path& path) {
-    VehicleRecordsRead read;
-    InputFile in(path);
-    if (!in) {
-        read.outcome = Outcome::Failure(MissingFileMessage("vehicle weight", path));
-        return read;
-    }
-    LineReader reader(in);
-    reader.SkipLines(kHeaderLines);
-    while (read.records.size() <= kMostRecords) {
+// Records of seven lines each, until the file ends or holds more than any real table; a record
+// cut short by the end of the file is left out.
+void ReadRecords(LineReader& reader, std::vector<VehicleRecord>& records) {
+    while (records.size() <= kMostRecords) {
         VehicleRecord record;
         bool complete = true;
         for (std::string& field : record.lines) complete = complete && reader.ReadLine(field);
         if (!complete) break;
         int twoDigits = RoundToInteger(NumericValue(record.lines[0]));
         record.year = twoDigits < 40 ? 2000 + twoDigits : 1900 + twoDigits;
-        if (WeighsLikeAVehicle(record)) read.records.push_back(std::move(record));
+        if (WeighsLikeAVehicle(record)) records.push_back(std::move(record));
     }
-    if (read.records.empty() || read.records.size() > kMostRecords || reader.LineTooLong())
-        read.outcome = Outcome::Failure(DamagedFileMessage("vehicle weight", path));
-    return read;
+}
+
+}  // namespace
+
+VehicleRecordsRead ReadVehWeights(const std::filesystem::path& path) {
+    return ReadDataFileInto<VehicleRecordsRead>(
+        path, "vehicle weight", kHeaderLines, [](LineReader& reader, VehicleRecordsRead& read) {
+            ReadRecords(reader, read.records);
+            return !read.records.empty() && read.records.size() <= kMostRecords;
+        });
 }
 
 std::vector<std::string> VehicleMakes(const std::vector<VehicleRecord>& records) {
@@ -98,18 +106,12 @@ std::vector<std::string> VehicleMakes(const std::vector<VehicleRecord>& records)
 
 std::vector<std::string> VehicleModels(const std::vector<VehicleRecord>& records,
                                        const std::string& make) {
-    std::vector<std::string> models;
-    for (const VehicleRecord& r : records)
-        if (Trimmed(r.lines[1]) == Trimmed(make)) AddOnce(models, Trimmed(r.lines[2]));
-    return models;
+    return LinesWhere(records, 2, 1, make);
 }
 
 std::vector<std::string> VehicleAttributes(const std::vector<VehicleRecord>& records,
                                            const std::string& model) {
-    std::vector<std::string> attributes;
-    for (const VehicleRecord& r : records)
-        if (Trimmed(r.lines[2]) == Trimmed(model)) AddOnce(attributes, Trimmed(r.lines[3]));
-    return attributes;
+    return LinesWhere(records, 3, 2, model);
 }
 
 WeightEstimate EstimateVehicleWeight(const std::vector<VehicleRecord>& records,

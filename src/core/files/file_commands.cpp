@@ -14,11 +14,6 @@ namespace {
 constexpr const char* kAllFiles = "All Files (*.*)|*.*";
 constexpr std::size_t kLongestFileName = 40;
 
-void Tell(Dialogs& dialogs, const std::string& text, const std::string& title,
-          Icon icon = Icon::None) {
-    dialogs.ShowMessage({text, title, Buttons::Ok, icon, Answer::Ok});
-}
-
 FileChooser Chooser(const Worksheet& sheet, const char* title) {
     FileChooser chooser;
     chooser.title = title;

@@ -18,14 +18,12 @@ constexpr bool kWindows = false;
 constexpr const char* kBrowserProgram = "firefox";
 constexpr const char* kDefaultBrowser = "xdg-open";
 #endif
+// What the messages about outside programs are titled.
+constexpr const char* kTitle = "Gyrant";
 // The desktop's opener hands a document or address on to the program the desktop chose.
 constexpr const char* kOpener = "xdg-open";
 // More than any document shipped with the program; what a text window shows at most.
 constexpr std::streamsize kMostDocumentBytes = 1024 * 1024;
-
-void Tell(Dialogs& dialogs, const std::string& text) {
-    dialogs.ShowMessage({text, "Gyrant", Buttons::Ok, Icon::None, Answer::Ok});
-}
 
 bool Start(Launcher& launcher, const std::vector<std::string>& command) {
     return launcher.Start(command, command.front() == kOpener);
@@ -80,40 +78,43 @@ void OpenInViewer(Launcher& launcher, Dialogs& dialogs, const std::string& path,
                   const std::string& docName) {
     Tell(dialogs,
          "When you are finished viewing the " + docName +
-             " document, click on the [X] box in the upper right corner to return to the Gyrant.");
+             " document, click on the [X] box in the upper right corner to return to the Gyrant.",
+         kTitle);
     for (const std::vector<std::string>& command : ViewerCommands(path))
         if (Start(launcher, command)) return;
     if (std::optional<std::string> text = ReadDocument(path)) {
         launcher.ShowText(docName, *text);
         return;
     }
-    Tell(dialogs, "An appropriate viewer was not found on your system.");
+    Tell(dialogs, "An appropriate viewer was not found on your system.", kTitle);
 }
 
 void OpenWebSite(Worksheet& sheet, Launcher& launcher, FileSeeker& seeker, Dialogs& dialogs,
                  const std::string& address, const std::string& siteName) {
     Tell(dialogs,
          "When you are finished viewing the '" + siteName +
-             "' web site, click on the [X] box in the upper right corner to return to the Gyrant.");
+             "' web site, click on the [X] box in the upper right corner to return to the Gyrant.",
+         kTitle);
     while (true) {
         if (Start(launcher,
                   {sheet.BrowserPath.empty() ? kDefaultBrowser : sheet.BrowserPath, address}))
             return;
-        Tell(dialogs, BrowserNotStarted(sheet));
+        Tell(dialogs, BrowserNotStarted(sheet), kTitle);
         std::string found = seeker.Seek(kBrowserProgram);
         if (!IsFoundPath(found)) break;
         sheet.BrowserPath = found;
     }
-    Tell(dialogs, "We could not locate " +
-                      std::string(kWindows ? "Internet Explorer" : kBrowserProgram) +
-                      " on your computer.  Use your normal web browser and visit:\r\r    " +
-                      std::string(kMakerWebSite) +
-                      "\r\rTo see any info on recent updates on this and other Torvane products.");
+    Tell(dialogs,
+         "We could not locate " + std::string(kWindows ? "Internet Explorer" : kBrowserProgram) +
+             " on your computer.  Use your normal web browser and visit:\r\r    " +
+             std::string(kMakerWebSite) +
+             "\r\rTo see any info on recent updates on this and other Torvane products.",
+         kTitle);
 }
 
 void RestartHelpTips(Worksheet& sheet, Dialogs& dialogs) {
     sheet.TipOff.fill(0);
-    Tell(dialogs, "Help tips will now be shown then next time you start the program.");
+    Tell(dialogs, "Help tips will now be shown then next time you start the program.", kTitle);
 }
 
 }  // namespace gyrant

@@ -43,4 +43,10 @@ class Dialogs {
     virtual std::optional<std::string> ChooseSaveFile(const FileChooser& chooser) = 0;
 };
 
+// Tells the user something that takes only OK for an answer.
+inline void Tell(Dialogs& dialogs, const std::string& text, const std::string& title,
+                 Icon icon = Icon::None) {
+    dialogs.ShowMessage({text, title, Buttons::Ok, icon, Answer::Ok});
+}
+
 }  // namespace gyrant

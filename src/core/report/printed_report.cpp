@@ -5,6 +5,7 @@
 
 #include "report/comment_lines.h"
 #include "text/cell_text.h"
+#include "version.h"
 
 namespace gyrant {
 namespace {
@@ -120,7 +121,7 @@ class ReportLayout {
     void PrintHeader() {
         m_surface.Print(" ", true);
         m_surface.SetFontSize(kHeaderFontSize);
-        PrintAt(m_left, "Gyrant v1.1", false);
+        PrintAt(m_left, kProgramName, false);
         PrintAt(0.45 * m_width, "Torvane Inc.", false);
         PrintAt(0.75 * m_width, "Date: " + m_when.date, true);
         PrintAt(m_left, ("File: " + m_sheet.DisplayName).substr(0, kLongestFileLine), false);
