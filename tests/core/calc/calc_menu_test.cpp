@@ -64,6 +64,16 @@ const Calculation kCalculations[] = {
 
 INSTANTIATE_TEST_SUITE_P(EveryMethod, CalculationTest, ::testing::ValuesIn(kCalculations));
 
+TEST(PrintFooter, NamesTheProgramTheFileTheTimeOnATwelveHourClockAndTheComment) {
+    std::tm when{};
+    when.tm_min = 5, when.tm_mday = 9, when.tm_mon = 2, when.tm_year = 107;
+    std::string midnight = PrintFooter("V8.qrx", when, " ") + "|";
+    when.tm_hour = 12;
+    EXPECT_EQ(midnight + PrintFooter("V8.qrx", when, "x"),
+              "Vevizadu Gyrant v1.1\rFile: V8.qrx          3/9/07 12:05 am\r |"
+              "Vevizadu Gyrant v1.1\rFile: V8.qrx          3/9/07 12:05 pm\rx");
+}
+
 TEST_F(CalcMenuTest, TireSizeStartsFromTheStripAndWritesDiameterTreadWeightAndRim) {
     strip.Field(kColOD).text = "26";
     strip.Field(kColWidth).text = "9";

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "editor/main_activation.h"
 #include "engine/update_table.h"
 #include "files/file_commands.h"
 #include "support/sheet_fixture.h"
@@ -48,6 +49,12 @@ TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksLandOnARowThatTakesInp
     for (auto [clicked, landed] : {std::pair{30, 1}, {0, 1}, {7, 6}, {5, 4}}) {
         editor.TableClick(kBaseline, clicked);
         EXPECT_EQ(sheet.CurrentRow, landed) << clicked;
+    }
+    for (int row = 1; row <= 29; ++row) {  // every field is drawn by a control it has
+        editor.TableClick(kBaseline, row);
+        for (int field = 0; field < kStripFields; ++field)
+            EXPECT_TRUE(Field(field).showsList ? HasList(field) : HasTextBox(field)) << row;
+        EXPECT_FALSE(IsReadOnly(editor.Strip().focusField)) << row;
     }
 }
 
@@ -122,17 +129,21 @@ TEST_F(RowEditorTest, ChoicesWheelsTiresAndDisplacementAreKeptByTheirOwnRules) {
 
 // An input the strip holds is asked about, whatever leaves its row; Cancel stays on it.
 TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
-    std::function<bool()> moves[] = {[this] { return editor.ConfirmLeavingRow(); },
-                                     [this] {
-                                         editor.CopyDown();
-                                         return dialogs.messages.back().title ==
-                                                "Copy to Bottom Spread Sheet?";
-                                     },
-                                     [this] {
-                                         OpenSpecFile(sheet, editor, dialogs);
-                                         return dialogs.choosersShown.size() == 1;
-                                     },
-                                     [this] { return ExitProgram(sheet, editor, dialogs); }};
+    std::function<bool()> moves[] = {
+        [this] { return editor.ConfirmLeavingRow(); },
+        [this] {
+            editor.CopyDown();
+            return dialogs.messages.back().title == "Copy to Bottom Spread Sheet?";
+        },
+        [this] {
+            OpenSpecFile(sheet, editor, dialogs);
+            return dialogs.choosersShown.size() == 1;
+        },
+        [this] { return ExitProgram(sheet, editor, dialogs); },
+        [this] {  // back in the main window on row 1, a kept change still unsaved
+            return ReturnToMainWindow(sheet, editor, dialogs, false) && sheet.CurrentRow == 1 &&
+                   sheet.SpecsChanged == (Baseline().Text(20, kColOD) == "3.5");
+        }};
     for (auto [answer, leaves, od] : {std::tuple{Answer::Yes, true, "3.5"},
                                       {Answer::No, true, "4"},
                                       {Answer::Cancel, false, "4"}}) {

@@ -122,6 +122,14 @@ TEST(SeekFile, WalksEveryFolderOnceAndHaltsWhenAsked) {
     EXPECT_EQ(seek("firefox", false, 99), " c/specs/Firefox");
     EXPECT_EQ(seek("firefox", true, 5), "halted: c/specs/Firefox c/other/firefox");
     EXPECT_EQ(JoinSeekPath("/", "firefox"), "/firefox");
+    // Nothing found is said, the only copy taken, and of several the user picks one.
+    auto next = [](std::vector<std::string> found) {
+        SeekStep step = NextSeekStep(found, "/", "a");
+        return std::to_string(step.kind) + step.text.substr(0, 40);
+    };
+    EXPECT_EQ(next({}) + "|" + next({"/a"}) + "|" + next({"/a", "/b/a"}),
+              "0This file was not found on the / Drive. |1/a|"
+              "2Double click (or single click and click ");
 }
 
 }  // namespace

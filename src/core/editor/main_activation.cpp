@@ -1,0 +1,21 @@
+#include "editor/main_activation.h"
+
+#include "engine/layout.h"
+#include "model/setup_tables.h"
+
+namespace gyrant {
+
+bool ReturnToMainWindow(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, bool keepRow) {
+    if (keepRow || !editor.ConfirmLeavingRow()) return false;
+    int changed = sheet.SpecsChanged;
+    Outcome setup = SetupTables(sheet);
+    if (!setup.ok)
+        dialogs.ShowMessage({setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
+    sheet.SpecsChanged = changed;
+    RefreshLayout(sheet);
+    sheet.Table(kBaseline).SetCurrentRow(1);
+    editor.TableClick(kBaseline, 1);
+    return true;
+}
+
+}  // namespace gyrant
