@@ -7,11 +7,9 @@ namespace gyrant {
 
 bool ReturnToMainWindow(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, bool keepRow) {
     if (keepRow || !editor.ConfirmLeavingRow()) return false;
-    int changed = sheet.SpecsChanged;
     Outcome setup = SetupTables(sheet);
     if (!setup.ok)
         dialogs.ShowMessage({setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
-    sheet.SpecsChanged = changed;
     RefreshLayout(sheet);
     sheet.Table(kBaseline).SetCurrentRow(1);
     editor.TableClick(kBaseline, 1);
