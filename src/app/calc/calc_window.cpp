@@ -1,20 +1,17 @@
 #include "calc/calc_window.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
-#include <QLocale>
 
 #include "dialog_font.h"
+#include "field_keys.h"
 #include "files/display_name.h"
 #include "help/help_window.h"
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"
 #include "text/list_items.h"
-#include "version.h"
 
 namespace gyrant {
 
@@ -174,18 +171,7 @@ int CalcWindow::InputOf(QObject* widget) const {
 bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
     int k = InputOf(watched);
     if (k == 0) return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-            key->key() == Qt::Key_Down) {
-            focusNextChild();
-            return true;
-        }
-        if (key->key() == Qt::Key_Up) {
-            focusPreviousChild();
-            return true;
-        }
-    }
+    if (StepBetweenFields(watched, event)) return true;
     QLineEdit* box = TextBox(k);
     if (box && event->type() == QEvent::FocusIn) {
         m_previousText = m_menu->Input(k).text;
@@ -238,11 +224,10 @@ void CalcWindow::Print() {
         "Printed Comment", " ");
     if (comment.empty()) return;
     m_busy = true;
-    QString when =
-        QLocale::system().toString(QDateTime::currentDateTime(), QStringLiteral("M/d/yy h:mm ap"));
-    m_footer->setText(QStringLiteral("%1\nFile: %2          %3\n%4")
-                          .arg(QString::fromLatin1(kProgramFullName), FromCell(m_sheet.DisplayName),
-                               when, FromCell(comment)));
+    std::time_t now = std::time(nullptr);
+    std::tm when{};
+    localtime_r(&now, &when);
+    m_footer->setText(FromMessage(PrintFooter(m_sheet.DisplayName, when, comment)));
     m_footer->show();
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         button->hide();

@@ -2,9 +2,9 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 
 #include "dialog_font.h"
+#include "field_keys.h"
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"
 #include "text/list_items.h"
@@ -33,11 +33,6 @@ int StripWidth() {
     return FieldLeft(kStripFields);
 }
 
-bool IsListField(int field) {
-    return field == kRowSelector || field == kColValue || field == kColMaterial ||
-           field == kColUnits;
-}
-
 }  // namespace
 
 EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
@@ -60,7 +55,7 @@ void EditStripWidget::BuildFields() {
         caption->setAlignment(Qt::AlignCenter);
         caption->setGeometry(place.left(), kCaptionTop, place.width(), kCaptionHeight);
         m_captions[static_cast<std::size_t>(field)] = caption;
-        if (field != kRowSelector && field != kColMaterial && field != kColUnits) {
+        if (HasTextBox(field)) {
             auto* box = new QLineEdit(this);
             box->setObjectName(QStringLiteral("SpecData_%1").arg(field));
             box->setGeometry(place);
@@ -68,9 +63,12 @@ void EditStripWidget::BuildFields() {
             connect(box, &QLineEdit::textEdited, this, [this, field](const QString& text) {
                 m_editor.Strip().Field(field).text = ToCell(text);
             });
+            // Fields that only show would hand typing on to the table.
+            box->setReadOnly(IsReadOnly(field));
+            if (IsReadOnly(field)) box->setFocusPolicy(Qt::NoFocus);
             m_textBoxes[static_cast<std::size_t>(field)] = box;
         }
-        if (IsListField(field)) {
+        if (HasList(field)) {
             auto* list = new QComboBox(this);
             // The list has its place; measuring every item for a size would only slow the start.
             list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -82,12 +80,6 @@ void EditStripWidget::BuildFields() {
                     [this, field](int index) { ListChosen(field, index); });
             m_lists[static_cast<std::size_t>(field)] = list;
         }
-    }
-    // The description and the computed fields only show; typing there would reach the table.
-    for (int field : {int(kColDescription), int(kColInertia), int(kColEqWt), int(kColPercentTotal),
-                      int(kColImprovement)}) {
-        TextBox(field)->setReadOnly(true);
-        TextBox(field)->setFocusPolicy(Qt::NoFocus);
     }
 }
 
@@ -177,28 +169,11 @@ int EditStripWidget::FieldOf(QObject* widget) const {
 bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
     int field = FieldOf(watched);
     if (field < 0) return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) return Navigate(static_cast<QKeyEvent*>(event));
+    if (StepBetweenFields(watched, event)) return true;
     if (qobject_cast<QLineEdit*>(watched) &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         return TextBoxFocus(field, event);
     return QWidget::eventFilter(watched, event);
-}
-
-// Up and Down move between the strip's fields (in a list without changing its choice); Enter
-// moves on to the next field.
-bool EditStripWidget::Navigate(QKeyEvent* key) {
-    switch (key->key()) {
-        case Qt::Key_Up:
-            focusPreviousChild();
-            return true;
-        case Qt::Key_Down:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            focusNextChild();
-            return true;
-        default:
-            return false;
-    }
 }
 
 bool EditStripWidget::TextBoxFocus(int field, QEvent* event) {

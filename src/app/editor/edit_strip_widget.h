@@ -5,7 +5,6 @@
 // core strip model and hands what the user does to the row editor.
 
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +47,6 @@ class EditStripWidget : public QWidget {
     void ShowField(int field);
     void ListChosen(int field, int index);
     bool TextBoxFocus(int field, QEvent* event);
-    bool Navigate(QKeyEvent* key);
     int FieldOf(QObject* widget) const;
 
     RowEditor& m_editor;

@@ -55,9 +55,7 @@ SeekWindow::SeekWindow(const FolderReader& reader, Dialogs& dialogs, const std::
 }
 
 void SeekWindow::ShowInstructions() {
-    m_instructions->setText(
-        QStringLiteral("Select Drive to Search for %1\nThen click on the Search Button")
-            .arg(FromCell(m_fileName)));
+    m_instructions->setText(FromMessage(SeekInstructions(m_fileName)));
 }
 
 bool SeekWindow::KeepGoing(int folders, const std::vector<std::string>& found) {
@@ -71,8 +69,7 @@ void SeekWindow::ShowFound(const std::vector<std::string>& found) {
     if (m_found->count() == static_cast<int>(found.size())) return;
     m_found->clear();
     for (const std::string& path : found) m_found->addItem(FromCell(path));
-    m_count->setText(FromCell(GeneralForm(static_cast<double>(found.size())) +
-                              " Occurances Found of " + m_fileName));
+    m_count->setText(FromCell(FoundCountText(found.size(), m_fileName)));
 }
 
 void SeekWindow::Search() {
@@ -91,21 +88,19 @@ void SeekWindow::Search() {
     m_foldersBefore += result.foldersSearched;
     ShowFound(result.found);
     QApplication::restoreOverrideCursor();
-    if (result.found.empty()) {
-        m_dialogs.ShowMessage(
-            {"This file was not found on the " + drive +
-                 " Drive.  Possible reasons include:\r\r"
-                 "    -  You do not own the correct version of this\r       Vehicle Program.\r\r"
-                 "    -  This program is on a different disk drive.",
-             "File Seek", Buttons::Ok, Icon::None, Answer::Ok});
-    } else if (result.found.size() == 1) {
-        m_seekFileName = result.found.front();
-        accept();
-    } else {
-        m_use->show();
-        m_choose->setText(QStringLiteral("Double click (or single click and click on 'Use') on the "
-                                         "occurance of %1 you want to use.")
-                              .arg(FromCell(m_fileName)));
+    SeekStep next = NextSeekStep(result.found, drive, m_fileName);
+    switch (next.kind) {
+        case SeekStep::SayNotFound:
+            m_dialogs.ShowMessage({next.text, "File Seek", Buttons::Ok, Icon::None, Answer::Ok});
+            break;
+        case SeekStep::TakeOnlyCopy:
+            m_seekFileName = next.text;
+            accept();
+            break;
+        case SeekStep::LetUserPick:
+            m_use->show();
+            m_choose->setText(FromCell(next.text));
+            break;
     }
 }
 

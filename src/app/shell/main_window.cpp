@@ -5,10 +5,10 @@
 #include <QVBoxLayout>
 
 #include "calc/calc_window.h"
+#include "editor/main_activation.h"
 #include "engine/layout.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
-#include "files/program_places.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
@@ -129,17 +129,7 @@ void MainWindow::ShowWorksheet() {
 }
 
 void MainWindow::Activate() {
-    // Back on row 1 only when an input the strip holds is kept or dropped.
-    if (!m_skipActivation && m_editor.ConfirmLeavingRow()) {
-        int changed = m_sheet.SpecsChanged;
-        Outcome setup = SetupWorksheet(m_sheet);
-        if (!setup.ok)
-            m_dialogs.ShowMessage(
-                {setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
-        m_sheet.SpecsChanged = changed;
-        RefreshLayout(m_sheet);
-        m_sheet.Table(kBaseline).SetCurrentRow(1);
-        m_editor.TableClick(kBaseline, 1);
+    if (ReturnToMainWindow(m_sheet, m_editor, m_dialogs, m_skipActivation)) {
         ShowWorksheet();
         ShowStripAndSelection(true);
     }

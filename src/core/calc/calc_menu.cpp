@@ -1,11 +1,13 @@
 #include "calc/calc_menu.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "engine/materials.h"
 #include "engine/ring_inertia.h"
 #include "files/data_path.h"
 #include "text/cell_text.h"
+#include "version.h"
 
 namespace gyrant {
 namespace {
@@ -23,6 +25,16 @@ std::string ShownLimit(double limit, bool wholeNumberRule) {
 }
 
 }  // namespace
+
+std::string PrintFooter(const std::string& displayName, const std::tm& when,
+                        const std::string& comment) {
+    int hour = when.tm_hour % 12 == 0 ? 12 : when.tm_hour % 12;
+    char time[40];
+    std::snprintf(time, sizeof time, "%d/%d/%02d %d:%02d %s", when.tm_mon + 1, when.tm_mday,
+                  when.tm_year % 100, hour, when.tm_min, when.tm_hour < 12 ? "am" : "pm");
+    return std::string(kProgramFullName) + "\rFile: " + displayName + "          " + time + "\r" +
+           comment;
+}
 
 CalcMenu::CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind)
     : m_sheet(sheet), m_strip(strip), m_kind(calcMenuKind) {}

@@ -4,6 +4,7 @@
 // recalculates its outputs as the inputs change and writes its result back into the strip.
 
 #include <array>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,6 +37,11 @@ struct CalcOutput {
     bool shown = false;
     bool enabled = false;
 };
+
+// The footer a printed sub-menu carries in place of its buttons: the program, the spec file's
+// display name and the time of printing, then the user's comment; lines end in CR.
+std::string PrintFooter(const std::string& displayName, const std::tm& when,
+                        const std::string& comment);
 
 class CalcMenu {
   public:

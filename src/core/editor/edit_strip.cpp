@@ -2,11 +2,21 @@
 
 namespace gyrant {
 
+bool HasList(int field) {
+    return !HasTextBox(field) || field == kColValue;
+}
+
+bool HasTextBox(int field) {
+    return field != kRowSelector && field != kColMaterial && field != kColUnits;
+}
+
+bool IsReadOnly(int field) {
+    return field == kColDescription || field >= kColInertia;
+}
+
 EditStrip::EditStrip() {
     OfferRows({1}, 1);
-    Field(kRowSelector).showsList = true;
-    Field(kColMaterial).showsList = true;
-    Field(kColUnits).showsList = true;
+    for (int field = 0; field < kStripFields; ++field) Field(field).showsList = !HasTextBox(field);
     Field(kColUnits).items = {"Lbs", "Gms"};
     Field(kColDescription).enabled = false;
 }

@@ -17,6 +17,13 @@ namespace gyrant {
 inline constexpr int kStripFields = kProposedColumns;
 inline constexpr int kRowSelector = 0;
 
+// The controls a field has on screen: the row selector, Material and Units are lists only, the
+// Value is a text box or a list by the kind of row, every other field a text box.
+bool HasList(int field);
+bool HasTextBox(int field);
+// The text boxes that only show what the table or the calculations put there.
+bool IsReadOnly(int field);
+
 struct StripField {
     std::string text;                // the text box's text
     std::vector<std::string> items;  // the list's items, for fields that have a list

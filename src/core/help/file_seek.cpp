@@ -61,6 +61,29 @@ std::string JoinSeekPath(const std::string& folder, const std::string& name) {
     return endsInSeparator ? folder + name : folder + "/" + name;
 }
 
+SeekStep NextSeekStep(const std::vector<std::string>& found, const std::string& drive,
+                      const std::string& fileName) {
+    if (found.empty())
+        return {SeekStep::SayNotFound,
+                "This file was not found on the " + drive +
+                    " Drive.  Possible reasons include:\r\r"
+                    "    -  You do not own the correct version of this\r       Vehicle Program.\r\r"
+                    "    -  This program is on a different disk drive."};
+    if (found.size() == 1) return {SeekStep::TakeOnlyCopy, found.front()};
+    return {SeekStep::LetUserPick,
+            "Double click (or single click and click on 'Use') on the "
+            "occurance of " +
+                fileName + " you want to use."};
+}
+
+std::string SeekInstructions(const std::string& fileName) {
+    return "Select Drive to Search for " + fileName + "\rThen click on the Search Button";
+}
+
+std::string FoundCountText(std::size_t count, const std::string& fileName) {
+    return GeneralForm(static_cast<double>(count)) + " Occurances Found of " + fileName;
+}
+
 bool IsProgramFileName(const std::string& fileName) {
     std::string upper = UpperCase(fileName);
     return upper == "IEXPLORE.EXE" || upper == "ACRORD32.EXE" || upper == "FIREFOX";

@@ -44,6 +44,23 @@ SeekResult SeekFile(const FolderReader& reader, const std::string& drive,
                     const std::string& fileName, bool anyFolder,
                     const std::function<bool(int, const std::vector<std::string>&)>& keepGoing);
 
+// What the seek window does once a drive has been searched, with `text` the message, the path
+// taken or the instructions for picking.
+struct SeekStep {
+    enum Kind {
+        SayNotFound,   // the message; the window stays for another drive
+        TakeOnlyCopy,  // the only path found is handed back at once
+        LetUserPick,   // the user picks one of several with "Use" or a double click
+    } kind;
+    std::string text;
+};
+SeekStep NextSeekStep(const std::vector<std::string>& found, const std::string& drive,
+                      const std::string& fileName);
+
+// The window's instructions before a search, and its count of the copies found.
+std::string SeekInstructions(const std::string& fileName);
+std::string FoundCountText(std::size_t count, const std::string& fileName);
+
 // True for the program files the seek lists wherever they lie (a browser, a document reader).
 bool IsProgramFileName(const std::string& fileName);
 

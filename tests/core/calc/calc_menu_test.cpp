@@ -64,6 +64,12 @@ const Calculation kCalculations[] = {
 
 INSTANTIATE_TEST_SUITE_P(EveryMethod, CalculationTest, ::testing::ValuesIn(kCalculations));
 
+TEST(PrintFooter, NamesTheProgramTheFileMidnightAsTwelveAmAndTheComment) {
+    std::tm t{};
+    t.tm_min = 5, t.tm_mday = 9, t.tm_mon = 2, t.tm_year = 107;
+    EXPECT_EQ(PrintFooter("", t, "x"), "Vevizadu Gyrant v1.1\rFile:           3/9/07 12:05 am\rx");
+}
+
 TEST_F(CalcMenuTest, TireSizeStartsFromTheStripAndWritesDiameterTreadWeightAndRim) {
     strip.Field(kColOD).text = "26";
     strip.Field(kColWidth).text = "9";

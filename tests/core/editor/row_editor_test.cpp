@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "editor/main_activation.h"
 #include "engine/update_table.h"
 #include "files/file_commands.h"
 #include "support/sheet_fixture.h"
@@ -47,6 +48,17 @@ TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksLandOnARowThatTakesInp
     for (auto [clicked, landed] : {std::pair{30, 1}, {0, 1}, {7, 6}, {5, 4}}) {
         editor.TableClick(kBaseline, clicked);
         EXPECT_EQ(sheet.CurrentRow, landed) << clicked;
+    }
+    // Each field has the control it is drawn by; a box of typed input (Weight too) takes typing.
+    for (int row = 1; row <= 29; ++row) {
+        editor.TableClick(kBaseline, row);
+        if (Field(kColMaterial).shown) editor.ListClick(kColMaterial, 0);  // "Use Wt"
+        for (int field = 0; field < kStripFields; ++field) {
+            const StripField& f = Field(field);
+            bool typed = f.shown && f.enabled && !f.showsList && field <= kColWeight;
+            EXPECT_TRUE(f.showsList ? HasList(field) : HasTextBox(field)) << row;
+            EXPECT_FALSE(typed && IsReadOnly(field)) << row << " " << field;
+        }
     }
 }
 
@@ -125,17 +137,21 @@ TEST_F(RowEditorTest, ChoicesWheelsTiresAndDisplacementAreKeptByTheirOwnRules) {
 
 // An input the strip holds is asked about, whatever leaves its row; Cancel stays on it.
 TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
-    std::function<bool()> moves[] = {[this] { return editor.ConfirmLeavingRow(); },
-                                     [this] {
-                                         editor.CopyDown();
-                                         return dialogs.messages.back().title ==
-                                                "Copy to Bottom Spread Sheet?";
-                                     },
-                                     [this] {
-                                         OpenSpecFile(sheet, editor, dialogs);
-                                         return dialogs.choosersShown.size() == 1;
-                                     },
-                                     [this] { return ExitProgram(sheet, editor, dialogs); }};
+    std::function<bool()> moves[] = {
+        [this] { return editor.ConfirmLeavingRow(); },
+        [this] {
+            editor.CopyDown();
+            return dialogs.messages.back().title == "Copy to Bottom Spread Sheet?";
+        },
+        [this] {
+            OpenSpecFile(sheet, editor, dialogs);
+            return dialogs.choosersShown.size() == 1;
+        },
+        [this] { return ExitProgram(sheet, editor, dialogs); },
+        [this] {  // back in the main window on row 1, a kept change still unsaved
+            return ReturnToMainWindow(sheet, editor, dialogs, false) && sheet.CurrentRow == 1 &&
+                   sheet.SpecsChanged == (Baseline().Text(20, kColOD) == "3.5");
+        }};
     for (auto [answer, leaves, od] : {std::tuple{Answer::Yes, true, "3.5"},
                                       {Answer::No, true, "4"},
                                       {Answer::Cancel, false, "4"}}) {

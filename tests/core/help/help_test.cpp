@@ -101,8 +101,8 @@ TEST(OpenWebSite, NamesTheBrowserTriedAndKeepsTheOneFound) {
 
 // The walk goes from the last folder to the first, deepest first; it passes folders it cannot
 // read and links that lead back, lists names other than programs only beside spec files, and
-// halts when asked, keeping what it found.
-TEST(SeekFile, WalksEveryFolderOnceAndHaltsWhenAsked) {
+// halts when asked, keeping what it found; none found is said, one is taken, of several one picked.
+TEST(SeekFile, WalksEveryFolderOnceHaltsWhenAskedAndSaysWhatComesNext) {
     testing::ProgramFolder folder;
     const std::string root = (folder / "disk").string();
     const std::string make =
@@ -122,6 +122,12 @@ TEST(SeekFile, WalksEveryFolderOnceAndHaltsWhenAsked) {
     EXPECT_EQ(seek("firefox", false, 99), " c/specs/Firefox");
     EXPECT_EQ(seek("firefox", true, 5), "halted: c/specs/Firefox c/other/firefox");
     EXPECT_EQ(JoinSeekPath("/", "firefox"), "/firefox");
+    auto next = [](std::vector<std::string> found) {
+        SeekStep step = NextSeekStep(found, "/", "a");
+        return std::to_string(step.kind) + step.text.substr(0, 32) + "|";
+    };
+    EXPECT_EQ(next({}) + next({"/a"}) + next({"/a", "/b/a"}),
+              "0This file was not found on the /|1/a|2Double click (or single click an|");
 }
 
 }  // namespace
