@@ -1,6 +1,5 @@
-// The windows beside the main window, driven offscreen: help pages, the file seek, and printing
-// a sub-menu's picture and the report through Qt's own boxes, which take the focus from the
-// window that opened them as on a desktop.
+// Help pages, the file seek, and printing a sub-menu's picture and the report through Qt's own
+// boxes, which take the focus from the window that opened them as on a desktop.
 
 #include "help/help_window.h"
 
@@ -41,9 +40,7 @@ class HelpWindowTest : public QObject {
         });
         poll->start(10);
     }
-    QString Pdf(const char* name) const {
-        return QString::fromStdString((*m_folder / name).string());
-    }
+    QString Pdf(const char* name) { return QString::fromStdString((*m_folder / name).string()); }
 
     std::unique_ptr<testing::ProgramFolder> m_folder;
     std::unique_ptr<Worksheet> m_sheet;
@@ -58,7 +55,7 @@ class HelpWindowTest : public QObject {
         QCOMPARE(ReadSpecFile(*m_sheet, file).status, SpecFileStatus::Done);
     }
 
-    void helpPagesThroughATopic() {
+    void helpPagesThroughATopicAndTheSeekFollowsWhatWasFound() {
         testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb0.txt", "Drive\r\nfirst\r\npage\r\n");
         testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb1.txt", "Drive, more\r\nsecond\r\n");
         HelpWindow help(m_folder->Path(), 100, nullptr);
@@ -68,10 +65,8 @@ class HelpWindowTest : public QObject {
         help.NextButton()->click();
         QCOMPARE(help.windowTitle(), QStringLiteral("Drive, more"));
         QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
-    }
-
-    // It says that nothing was found and stays for another search, then takes the copy picked.
-    void seekWindowFollowsWhatWasFound() {
+        // The seek says that nothing was found and stays for another search, then takes the
+        // copy picked.
         testing::FakeDialogs dialogs;
         LocalFolderReader reader;
         SeekWindow seek(reader, dialogs, "firefox", nullptr);

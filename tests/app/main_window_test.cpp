@@ -1,5 +1,4 @@
-// The main window and the windows it opens, driven offscreen as a user would, with the user's
-// answers to core's questions scripted.
+// The main window and the windows it opens, driven offscreen with the user's answers scripted.
 
 #include "shell/main_window.h"
 
@@ -54,7 +53,6 @@ class MainWindowTest : public QObject {
         return model.data(model.index(row - 1, column), Qt::DisplayRole).toString();
     }
     std::string File(const std::string& name) { return (f->folder / name).string(); }
-    std::string Example() { return File("GyrantFiles/V8 Street Car.qrx"); }
     void ClickRow(int table, int row) {
         SpecGrid& grid = f->window.Grid(table);
         QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
@@ -75,7 +73,7 @@ class MainWindowTest : public QObject {
     void init() { f = std::make_unique<Fixture>(); }
     void cleanup() { f.reset(); }
 
-    void clickingARowLoadsItAndKeepChangeWritesItBack() {
+    void clickingARowLoadsItKeysMoveAndKeepChangeWritesItBack() {
         ClickRow(kBaseline, 20);
         EditStripWidget& s = Strip();
         QCOMPARE(s.TextBox(kColOD)->text() + s.List(kColMaterial)->currentText(),
@@ -92,13 +90,9 @@ class MainWindowTest : public QObject {
                  QStringLiteral("49.063"));
         QTest::mouseClick(s.Button(QStringLiteral("Keep Change")), Qt::LeftButton);
         QCOMPARE(Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
-    }
-
-    // Up and Down move between fields (a list keeps its choice), Enter moves on; a refused
-    // entry takes the focus back.
-    void keysAndARefusedEntryMoveTheFocus() {
+        // Up and Down move between fields (a list keeps its choice), Enter moves on; a refused
+        // entry takes the focus back.
         ClickRow(kBaseline, 20);
-        EditStripWidget& s = Strip();
         QTest::keyClick(s.TextBox(kColOD), Qt::Key_Down);
         QVERIFY(s.TextBox(kColID)->hasFocus());
         QTest::keyClick(s.TextBox(kColID), Qt::Key_Up);
@@ -116,21 +110,10 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(f->window.focusWidget(), static_cast<QWidget*>(s.TextBox(kColValue)));
     }
 
-    void rowSelectorOffersRowsThatTakeInputAndScrollsToThePickedOne() {
-        for (const char* row : {"5", "7", "19", "30", "31"})
-            QVERIFY2(Strip().List(kRowSelector)->findText(QLatin1String(row)) < 0, row);
-        f->window.resize(f->window.width(), 300);
-        QCoreApplication::processEvents();
-        PickRow(QStringLiteral("29"));
-        QCOMPARE(f->sheet.CurrentRow, 29);
-        SpecGrid& grid = f->window.Grid(kBaseline);
-        QRect cell = grid.visualRect(grid.Model().index(28, 0));
-        QVERIFY(cell.top() >= 0 && cell.bottom() <= grid.viewport()->height());
-    }
-
     // A click or the row selector asks about the strip's unkept input: Cancel stays with it,
-    // Yes keeps it in the table, No drops it.
-    void movingOffAnUnkeptInputAsksFirst() {
+    // Yes keeps it in the table, No drops it. The selector offers the rows that take input and
+    // scrolls to the one picked.
+    void movingOffAnUnkeptInputAsksFirstAndTheRowSelectorScrolls() {
         ClickRow(kBaseline, 20);
         TypeInto(kColOD, QStringLiteral("3.5"));
         f->dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::No};
@@ -144,6 +127,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(f->dialogs.messages.size(), 3u);
         QCOMPARE(Shown(kBaseline, 27, kColWidth) + QString::number(f->sheet.CurrentRow),
                  QStringLiteral("93"));
+        for (const char* row : {"5", "7", "19", "30", "31"})
+            QVERIFY2(Strip().List(kRowSelector)->findText(QLatin1String(row)) < 0, row);
+        f->window.resize(f->window.width(), 300);
+        QCoreApplication::processEvents();
+        PickRow(QStringLiteral("29"));
+        QCOMPARE(f->sheet.CurrentRow, 29);
+        SpecGrid& grid = f->window.Grid(kBaseline);
+        QRect cell = grid.visualRect(grid.Model().index(28, 0));
+        QVERIFY(cell.top() >= 0 && cell.bottom() <= grid.viewport()->height());
     }
 
     void optionsRecalculateAndClosingAsksAboutChanges() {
@@ -161,17 +153,16 @@ class MainWindowTest : public QObject {
         QVERIFY(f->window.close());
     }
 
-    void openAndSaveAsShowTheFileNameAsTheFileSystemSpellsIt() {
-        f->dialogs.files = {Example(), File("GyrantFiles/Caf\xC3\xA9.qrx")};
+    // Names and cells keep their bytes through the windows; messages break at CR.
+    void namesAndCellsKeepTheirSpellingThroughTheWindows() {
+        f->dialogs.files = {File("GyrantFiles/V8 Street Car.qrx"),
+                            File("GyrantFiles/Caf\xC3\xA9.qrx")};
         Trigger("mnuOpen");
-        QCOMPARE(Shown(kProposed, 31, kColEqWt), QStringLiteral("4093.18"));
-        QCOMPARE(Strip().TextBox(kColValue)->text(), QStringLiteral("3700"));
+        QCOMPARE(Shown(kProposed, 31, kColEqWt) + Strip().TextBox(kColValue)->text(),
+                 QStringLiteral("4093.183700"));
         Trigger("mnuSaveAs");
         QCOMPARE(f->window.windowTitle(),
                  QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
-    }
-
-    void cellBytesSurviveTheWindowsAndMessagesBreakAtCr() {
         std::string every;
         for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);
         QCOMPARE(ToCell(FromCell(every)), every);
