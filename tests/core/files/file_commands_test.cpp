@@ -21,7 +21,8 @@ class FileCommandsTest : public testing::SheetTest {
     }
 };
 
-TEST_F(FileCommandsTest, OpenReadsRecalculatesAndShowsTheBaselineFirstRow) {
+// Open reads a file, refuses a bad one, and opens over unsaved changes only when they are safe.
+TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndKeepsUnsavedChangesSafe) {
     dialogs.files = {Example()};
     OpenSpecFile(sheet, editor, dialogs);
     const FileChooser& chooser = dialogs.choosersShown.at(0);
@@ -41,9 +42,6 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesAndShowsTheBaselineFirstRow) {
     EXPECT_EQ(dialogs.messages.at(0).text,
               "This is not an Vevizadu Gyrant file and can not be used.");
     EXPECT_EQ(dialogs.choosersShown.at(1).proposedName, "V8 Street Car.qrx");
-}
-
-TEST_F(FileCommandsTest, OpenOverUnsavedChangesAsksExitsQuestionAndOpensOnlyWhenTheyAreSafe) {
     fs::create_directory(folder / "a folder");
     struct {
         Answer answer;
@@ -74,7 +72,13 @@ TEST_F(FileCommandsTest, OpenOverUnsavedChangesAsksExitsQuestionAndOpensOnlyWhen
     }
 }
 
-TEST_F(FileCommandsTest, SaveOfANewWorksheetAsksForANameAndACancelWritesNothing) {
+std::string Times(int count, const std::string& text) {
+    return count > 0 ? text + Times(count - 1, text) : "";
+}
+
+// A new worksheet is asked for a name; a long name is cut to its first 40 characters (not
+// bytes), and the cut name replaces a file only when the user says so.
+TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyCharacters) {
     sheet.SpecsChanged = 1;
     EXPECT_FALSE(SaveSpecFile(sheet, dialogs));
     EXPECT_TRUE(dialogs.choosersShown.at(0).title == "Save a File" &&
@@ -87,15 +91,6 @@ TEST_F(FileCommandsTest, SaveOfANewWorksheetAsksForANameAndACancelWritesNothing)
     Baseline().SetText(1, kColValue, "2900");
     EXPECT_TRUE(SaveSpecFile(sheet, dialogs) && Holds2900("GyrantFiles/Race/Car.qrx"));
     EXPECT_EQ(dialogs.choosersShown.size(), 2u);
-}
-
-std::string Times(int count, const std::string& text) {
-    return count > 0 ? text + Times(count - 1, text) : "";
-}
-
-// A name is cut to its first 40 characters (not bytes), and the cut name replaces a file only
-// when the user says so.
-TEST_F(FileCommandsTest, SaveAsCutsALongNameToFortyCharactersAndAsksBeforeReplacing) {
     struct {
         std::string chosen, cut;
         Answer replace;  // Ok: no file of the cut name
