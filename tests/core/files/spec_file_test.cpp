@@ -37,7 +37,7 @@ struct SpecFileTest : ::testing::Test {
     Worksheet sheet;
 };
 
-TEST_F(SpecFileTest, ReadsEveryCellInFileOrderAndWritesTheSameBytes) {
+TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFile) {
     std::string text = SpecText(0, "first\r\nsecond\r\n-9999\r\n"), cell(100000, 'c');
     text.replace(103, 10, " 1 \r\njunk\r\n");  // the last number read counts
     text.replace(text.find("0:5:3"), 5, " blanks, commas " + cell);
@@ -58,6 +58,20 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderAndWritesTheSameBytes) {
               std::string::npos);
     EXPECT_EQ(sheet.CurrentFilePath + " " + std::to_string(sheet.SpecsChanged),
               (folder / "out.qrx").string() + " 1");
+    // A bad file leaves the worksheet alone, and a short one says so.
+    ASSERT_EQ(Read("  QRX-GY*1.10,more" + SpecText(1, "kept\r\n").substr(11)).status,
+              SpecFileStatus::Done);
+    std::string before = SpecFileText(sheet);
+    for (const std::string& bytes :
+         {std::string(), std::string("\0\xff\r", 3), "qrx-gy*1.10" + before.substr(11)})
+        EXPECT_EQ(Read(bytes).message, "This is not an Vevizadu Gyrant file and can not be used.");
+    EXPECT_EQ(ReadSpecFile(sheet, folder.Path().string()).status, SpecFileStatus::Unreadable);
+    EXPECT_EQ(SpecFileText(sheet), before);
+    EXPECT_NE(Read(before.substr(0, before.find("0:2:5\r\n"))).message.find("ended early"),
+              std::string::npos);
+    EXPECT_EQ(sheet.Table(kBaseline).Text(2, kColID) + sheet.Table(kBaseline).Text(2, kColWidth) +
+                  sheet.Table(kProposed).Text(31, kColValue),
+              "0:2:4");
 }
 
 // Comments of any content come back whole, every later save writing the bytes of the first;
@@ -86,22 +100,6 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
         Read(SpecText(0, oldFile));
         EXPECT_EQ(sheet.FileComments, oldReadAs) << oldFile;
     }
-}
-
-TEST_F(SpecFileTest, ABadFileLeavesTheWorksheetAloneAndAShortOneSaysSo) {
-    ASSERT_EQ(Read("  QRX-GY*1.10,more" + SpecText(1, "kept\r\n").substr(11)).status,
-              SpecFileStatus::Done);
-    std::string before = SpecFileText(sheet);
-    for (const std::string& bytes :
-         {std::string(), std::string("\0\xff\r", 3), "qrx-gy*1.10" + before.substr(11)})
-        EXPECT_EQ(Read(bytes).message, "This is not an Vevizadu Gyrant file and can not be used.");
-    EXPECT_EQ(ReadSpecFile(sheet, folder.Path().string()).status, SpecFileStatus::Unreadable);
-    EXPECT_EQ(SpecFileText(sheet), before);
-    EXPECT_NE(Read(before.substr(0, before.find("0:2:5\r\n"))).message.find("ended early"),
-              std::string::npos);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(2, kColID) + sheet.Table(kBaseline).Text(2, kColWidth) +
-                  sheet.Table(kProposed).Text(31, kColValue),
-              "0:2:4");
 }
 
 // Everything in a folder: links, FIFOs and devices as what they are, never opened.
