@@ -140,11 +140,10 @@ TEST_F(ReportTest, HeaderTablesAndCommentsPrintAsShownWithColumnsInScreenProport
     EXPECT_TRUE(one.y == three.y && two.y > one.y && one.x == 70 && two.x == 70 && three.x > 70);
     sheet.FileComments = std::string(60, 'a') + " " + std::string(60, 'b');
     Expect(Print(), {{std::string(60, 'a'), 1, 70}, {std::string(60, 'b'), 1, 70}});
-}
 
-TEST_F(ReportTest, OneVehiclePrintsOnlyTheBaselineWithItsSpacerRowsAsRules) {
+    // One vehicle prints only the Baseline, with its spacer rows as rules.
     sheet.TwoVehicles = 0;
-    RecordingSurface page = Print();
+    page = Print();
     Expect(page, {{"Description"},
                   {"Imprvmnt", 0},
                   {"% Total"},
