@@ -38,11 +38,16 @@ TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) 
 
 INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest, ::testing::ValuesIn(kNumbers));
 
-TEST(RoundToInteger, RoundsHalvesToEvenAndClampsToSixteenBits) {
+TEST(WholeNumbers, RoundHalvesToEvenClampToSixteenBitsAndFieldsMustBeNumbers) {
     const std::pair<double, int> cases[] = {
         {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
         {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
     for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
+    std::string read;
+    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
+        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
+    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
+    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
 }
 
 struct PictureCase {
@@ -154,14 +159,6 @@ TEST(LineReader, ReadsLinesAtCrLfLfOrCrFieldsAcrossCommasAndStopsAtATooLongLine)
     EXPECT_TRUE(longReader.ReadLine(text) && text.size() == kMostLineBytes);
     EXPECT_FALSE(longReader.ReadLine(text));
     EXPECT_TRUE(longReader.LineTooLong() && longReader.AtEnd());
-}
-
-TEST(IntegerField, AcceptsOnlyANumber) {
-    std::string read;
-    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
-        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
-    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
-    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
 }
 
 }  // namespace
