@@ -4,15 +4,13 @@
 
 #include <algorithm>
 
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
 
-class CalcMenuTest : public ::testing::Test {
+class CalcMenuTest : public testing::BlankSheetTest {
   protected:
-    CalcMenuTest() { sheet.ProgramFolder = folder.Path(); }
     CalcMenu& Open(int kind) {
         menu = std::make_unique<CalcMenu>(sheet, strip, kind);
         EXPECT_TRUE(menu->Open().ok);
@@ -27,10 +25,7 @@ class CalcMenuTest : public ::testing::Test {
     }
     std::string Result(int k = 1) { return menu->Output(k).text; }
 
-    testing::ProgramFolder folder;
-    Worksheet sheet;
     EditStrip strip;
-    testing::FakeDialogs dialogs;
     std::unique_ptr<CalcMenu> menu;
 };
 

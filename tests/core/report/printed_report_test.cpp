@@ -6,12 +6,10 @@
 #include <cmath>
 
 #include "engine/update_table.h"
-#include "files/program_places.h"
 #include "files/spec_file.h"
 #include "report/comment_lines.h"
 #include "report/fit_to_page.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
@@ -81,13 +79,11 @@ class RecordingSurface : public PrintSurface {
     double m_size = 10, m_x = 0, m_y = 0;
 };
 
-class ReportTest : public ::testing::Test {
+class ReportTest : public testing::BlankSheetTest {
   protected:
     ReportTest() {
-        sheet.ProgramFolder = folder.Path();
-        EXPECT_TRUE(SetupWorksheet(sheet).ok);
-        const auto file = (folder / "GyrantFiles" / "V8 Street Car.qrx").string();
-        EXPECT_EQ(ReadSpecFile(sheet, file).status, SpecFileStatus::Done);
+        EXPECT_EQ(ReadSpecFile(sheet, In("GyrantFiles/V8 Street Car.qrx")).status,
+                  SpecFileStatus::Done);
         Recalculate(sheet);
     }
     // The report on a portrait page tall enough for all of it, unless another is given.
@@ -111,13 +107,10 @@ class ReportTest : public ::testing::Test {
         }
     }
 
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
     ReportTime when{"12/6/2026", "9:05:03 am"};
 };
 
-TEST_F(ReportTest, HeaderAndTablesPrintAsShownWithColumnsInScreenProportions) {
+TEST_F(ReportTest, HeaderTablesAndCommentsPrintAsShownWithColumnsInScreenProportions) {
     RecordingSurface page = Print();
     EXPECT_EQ(page.texts.at(0).text, " ");
     // The printer has no "MSSANS" font; the first Arial is taken. Hidden rows are left out, a
@@ -138,11 +131,19 @@ TEST_F(ReportTest, HeaderAndTablesPrintAsShownWithColumnsInScreenProportions) {
     sheet.DisplayName = std::string(40, 'n');
     Expect(Print("For the customer"),
            {{"File: " + std::string(29, 'n')}, {"Report Comment:  For the customer"}});
-}
 
-TEST_F(ReportTest, OneVehiclePrintsOnlyTheBaselineWithItsSpacerRowsAsRules) {
+    // Short comment lines share the width in two columns; long ones take a line each.
+    sheet.FileComments = "one\r\ntwo\r\nthree\r\n";
+    page = Print();
+    auto one = page.Find("one").at(0), two = page.Find("two").at(0),
+         three = page.Find("three").at(0);
+    EXPECT_TRUE(one.y == three.y && two.y > one.y && one.x == 70 && two.x == 70 && three.x > 70);
+    sheet.FileComments = std::string(60, 'a') + " " + std::string(60, 'b');
+    Expect(Print(), {{std::string(60, 'a'), 1, 70}, {std::string(60, 'b'), 1, 70}});
+
+    // One vehicle prints only the Baseline, with its spacer rows as rules.
     sheet.TwoVehicles = 0;
-    RecordingSurface page = Print();
+    page = Print();
     Expect(page, {{"Description"},
                   {"Imprvmnt", 0},
                   {"% Total"},
@@ -169,16 +170,6 @@ TEST(CommentLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
     EXPECT_LE(lines.size(), 21u);
     for (const std::string& line : lines)
         EXPECT_TRUE(line.size() <= 75 && line.find('\x01') == std::string::npos);
-}
-
-TEST_F(ReportTest, ShortCommentLinesShareTheWidthInTwoColumns) {
-    sheet.FileComments = "one\r\ntwo\r\nthree\r\n";
-    RecordingSurface page = Print();
-    auto one = page.Find("one").at(0), two = page.Find("two").at(0),
-         three = page.Find("three").at(0);
-    EXPECT_TRUE(one.y == three.y && two.y > one.y && one.x == 70 && two.x == 70 && three.x > 70);
-    sheet.FileComments = std::string(60, 'a') + " " + std::string(60, 'b');
-    Expect(Print(), {{std::string(60, 'a'), 1, 70}, {std::string(60, 'b'), 1, 70}});
 }
 
 TEST_F(ReportTest, ATallReportGoesOnToNewPagesWithinThemAndLosesNothing) {
@@ -243,8 +234,7 @@ TEST_F(ReportTest, APrinterFailureIsReportedAndTheFontIsChosenAmongThePrinters) 
 }
 
 TEST(FitToPage, KeepsTheProportionsAndTurnsWidePictures) {
-    EXPECT_TRUE(PrintsInLandscape(400, 300));
-    EXPECT_FALSE(PrintsInLandscape(300, 300));
+    EXPECT_TRUE(PrintsInLandscape(400, 300) && !PrintsInLandscape(300, 300));
     for (auto [width, height, printedWidth, printedHeight] : {std::array{400., 200., 1000., 500.},
                                                               {200., 400., 400., 800.},
                                                               {500., 400., 1000., 800.}}) {

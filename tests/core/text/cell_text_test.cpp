@@ -38,11 +38,16 @@ TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) 
 
 INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest, ::testing::ValuesIn(kNumbers));
 
-TEST(RoundToInteger, RoundsHalvesToEvenAndClampsToSixteenBits) {
+TEST(WholeNumbers, RoundHalvesToEvenClampToSixteenBitsAndFieldsMustBeNumbers) {
     const std::pair<double, int> cases[] = {
         {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
         {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
     for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
+    std::string read;
+    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
+        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
+    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
+    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
 }
 
 struct PictureCase {
@@ -60,19 +65,16 @@ const PictureCase kPictures[] = {
     {10, "#####0.##", "10."}, {1, "###.###", "1."}, {0.5, "#####0.##", "0.5"},
     {0, "#####0.##", "0."}, {-9999, "#####0.##", "-9999."}, {9999, "#####0.##", "9999."},
     {0.125, "#####.###", ".125"}, {10.1, "#####0.##", "10.1"},
-    // Halves round away from zero on the decimal digits, not on the binary fraction (every half
-    // in "####.00" below is tried further on).
+    // Halves round away from zero on the decimal digits, not on the binary fraction.
     {2.345, "0.00", "2.35"}, {-2.345, "0.00", "-2.35"}, {9.9999, "####.000", "10.000"},
     {0.994, "#####0.##", "0.99"}, {0.996, "#####0.##", "1."},
     // Noise from arithmetic below the 15th digit does not decide a rounding.
     {100 * (1 - 0.9), "#####0.##", "10."}, {0.1 + 0.2, "####.00", ".30"},
     // A negative number that rounds to nothing is written without its sign.
     {-0.001, "####.00", ".00"}, {-0.004, "#####0.##", "0."},
-    // The integer part is never cut, however large; very small values.
+    // The integer part is never cut; very small values; no point writes a whole number.
     {123456789.125, "####.00", "123456789.13"}, {1e20, "####.00", "100000000000000000000.00"},
-    {1e-20, "####.00", ".00"}, {4.9e-3, "####.000", ".005"},
-    // A picture without a point writes a whole number.
-    {2.5, "###", "3"}, {0.4, "0", "0"},
+    {1e-20, "####.00", ".00"}, {4.9e-3, "####.000", ".005"}, {2.5, "###", "3"}, {0.4, "0", "0"},
     // A value that is not finite is written as nothing, never as "inf" or "nan".
     {HUGE_VAL, "####.00", ""}, {-HUGE_VAL, "####.00", ""}, {std::nan(""), "####.00", ""}};
 // clang-format on
@@ -140,7 +142,7 @@ TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
     EXPECT_FALSE(IsGramsUnit("Lbs") || IsGramsUnit(" Gms") || IsGramsUnit("G") || IsGramsUnit(""));
 }
 
-TEST(LineReader, ReadsLinesEndingAtCrLfLfOrCrAndFieldsAcrossCommas) {
+TEST(LineReader, ReadsLinesAtCrLfLfOrCrFieldsAcrossCommasAndStopsAtATooLongLine) {
     std::istringstream in("one\r\ntwo\nthree\rfour\r\n16.001, 1,0\r\n 0 \r\nnext line");
     LineReader reader(in);
     std::string text, lines, fields;
@@ -150,24 +152,13 @@ TEST(LineReader, ReadsLinesEndingAtCrLfLfOrCrAndFieldsAcrossCommas) {
     ASSERT_TRUE(reader.ReadLine(text));
     EXPECT_EQ(text, "next line");
     EXPECT_TRUE(reader.AtEnd() && !reader.ReadField(text));
-}
 
-TEST(LineReader, ALineLongerThanAnyRealOneEndsTheReading) {
-    std::istringstream in(std::string(kMostLineBytes, 'x') + "\n" +
-                          std::string(kMostLineBytes + 1, 'y') + "\nz");
-    LineReader reader(in);
-    std::string line;
-    EXPECT_TRUE(reader.ReadLine(line) && line.size() == kMostLineBytes);
-    EXPECT_FALSE(reader.ReadLine(line));
-    EXPECT_TRUE(reader.LineTooLong() && reader.AtEnd());
-}
-
-TEST(IntegerField, AcceptsOnlyANumber) {
-    std::string read;
-    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
-        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
-    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
-    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
+    std::istringstream tooLong(std::string(kMostLineBytes, 'x') + "\n" +
+                               std::string(kMostLineBytes + 1, 'y') + "\nz");
+    LineReader longReader(tooLong);
+    EXPECT_TRUE(longReader.ReadLine(text) && text.size() == kMostLineBytes);
+    EXPECT_FALSE(longReader.ReadLine(text));
+    EXPECT_TRUE(longReader.LineTooLong() && longReader.AtEnd());
 }
 
 }  // namespace
