@@ -74,7 +74,9 @@ TEST_F(FileCommandsTest, OpenOverUnsavedChangesAsksExitsQuestionAndOpensOnlyWhen
         EXPECT_EQ(dialogs.messages.at(0).title, "Save Changes?");
         EXPECT_EQ(Weight(), c.opened);
         EXPECT_EQ(sheet.SpecsChanged, Weight() == "2900" ? 1 : 0);
-        if (*c.saved) EXPECT_TRUE(Holds2900(c.saved));
+        if (*c.saved) {
+            EXPECT_TRUE(Holds2900(c.saved));
+        }
     }
 }
 
@@ -120,9 +122,10 @@ TEST_F(FileCommandsTest, SaveAsCutsALongNameToFortyCharactersAndAsksBeforeReplac
         EXPECT_EQ(SaveSpecFileAs(sheet, dialogs), c.replace != Answer::No);
         EXPECT_EQ(dialogs.messages.at(0).text,
                   "File Name shortened to first 40 characters:\r\r    " + c.cut);
-        if (c.replace != Answer::Ok)
+        if (c.replace != Answer::Ok) {
             EXPECT_EQ(dialogs.messages.at(1).text,
                       c.cut + " already exists.\rDo you want to replace it?");
+        }
         EXPECT_EQ(ReadFileBytes(folder / c.cut) == "kept", c.replace == Answer::No);
         EXPECT_FALSE(fs::exists(folder / c.chosen));
     }
