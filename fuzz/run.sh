@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for a while on seeds made from the shipped
-# files. Usage: fuzz/run.sh [SECONDS_PER_TARGET] (default 10).
+# files. Usage: fuzz/run.sh [SECONDS_PER_TARGET] (default 10); GYRANT_WARNINGS_AS_ERRORS=ON in the
+# environment stops the build at the first warning.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
 build=build-fuzz
-CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGYRANT_FUZZ=ON > /dev/null
+CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGYRANT_FUZZ=ON \
+    -DGYRANT_WARNINGS_AS_ERRORS="${GYRANT_WARNINGS_AS_ERRORS:-OFF}" > /dev/null
 cmake --build "$build"
 
 corpus="$build/corpus"

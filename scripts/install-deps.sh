@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config python3
+    cmake ninja-build g++ pkg-config python3 clang-format
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick poppler-utils fonts-dejavu-core fonts-dejavu-extra

@@ -16,12 +16,14 @@ ClosesOnFocusLoss::Hold::Hold(ClosesOnFocusLoss& closer) : m_closer(&closer) {
 }
 
 ClosesOnFocusLoss::Hold::~Hold() {
-    if (!m_closer) return;
-    --m_closer->m_holds;
+    // Read once: each read of the guarded pointer asks again whether the closer still lives.
+    ClosesOnFocusLoss* closer = m_closer;
+    if (!closer) return;
+    --closer->m_holds;
 
-    QDialog& window = m_closer->m_window;
+    QDialog& window = closer->m_window;
     // The box was answered in front of the window; the user has not turned away from it.
-    if (m_closer->m_holds == 0 && window.isVisible() && !window.isActiveWindow()) {
+    if (closer->m_holds == 0 && window.isVisible() && !window.isActiveWindow()) {
         window.raise();
         window.activateWindow();
     }

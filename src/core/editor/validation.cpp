@@ -68,8 +68,8 @@ std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, Ed
     std::string& text = strip.Field(field).text;
     if (k < 0 || text.empty()) return std::nullopt;
 
-    float high = rows.RowHighLimit[row][k];
-    float low = rows.RowLowLimit[row][k];
+    float high = rows.RowHighLimit[row][static_cast<std::size_t>(k)];
+    float low = rows.RowLowLimit[row][static_cast<std::size_t>(k)];
     bool wholeNumbers = IsWholeNumberLimit(high);
     LeadingNumber typed = ReadLeadingNumber(text);
     if (!typed.overflow)

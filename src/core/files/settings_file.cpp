@@ -36,7 +36,8 @@ void ReadSettings(Worksheet& sheet, const std::filesystem::path& path) {
     if (!in) return;
     LineReader reader(in);
     bool more = ReadSetting(reader, sheet.UnitSystem, 2);
-    for (int tip = 0; more && tip < 3; ++tip) more = ReadSetting(reader, sheet.TipOff[tip], 1);
+    for (std::size_t tip = 0; more && tip < 3; ++tip)
+        more = ReadSetting(reader, sheet.TipOff[tip], 1);
     more = more && ReadSetting(reader, sheet.WeightOption, 1);
     std::string browser;
     more = more && reader.ReadLine(browser);
@@ -46,7 +47,7 @@ void ReadSettings(Worksheet& sheet, const std::filesystem::path& path) {
 
 Outcome WriteSettings(const Worksheet& sheet, const std::filesystem::path& path) {
     std::string text = PrintForm(sheet.UnitSystem);
-    for (int tip = 0; tip < 3; ++tip) text += PrintForm(sheet.TipOff[tip]);
+    for (std::size_t tip = 0; tip < 3; ++tip) text += PrintForm(sheet.TipOff[tip]);
     text += PrintForm(sheet.WeightOption);
     text += sheet.BrowserPath + "\r\n";
     text += PrintForm(sheet.TwoVehicles);

@@ -18,7 +18,7 @@ constexpr Topic kTopics[] = {{100, "helpb", 1},  {200, "helps", 1},  {300, "help
 }  // namespace
 
 HelpPages::HelpPages(std::filesystem::path programFolder, int helpPageNo)
-    : m_programFolder(std::move(programFolder)), m_helpPageNo(helpPageNo) {
+    : m_programFolder(std::move(programFolder)) {
     for (const Topic& topic : kTopics) {
         if (topic.number != helpPageNo) continue;
         m_stem = topic.stem;

@@ -24,7 +24,6 @@ class HelpPages {
     void Load();
 
     std::filesystem::path m_programFolder;
-    int m_helpPageNo;
     std::string m_stem;
     int m_helpPage = 0;
     int m_lastHelpPage = 0;

@@ -17,7 +17,7 @@ bool ReadRecord(LineReader& reader, RowDefinitions& defs, int row) {
     defs.RowHelp[row] = help;
     defs.RowKind[row] = static_cast<int16_t>(RoundToInteger(NumericValue(kind)));
     defs.RowCalcKind[row] = static_cast<int16_t>(RoundToInteger(NumericValue(calcKind)));
-    for (int k = 0; k < kLimitInputs; ++k) {
+    for (std::size_t k = 0; k < kLimitInputs; ++k) {
         std::string high, low;
         if (!reader.ReadField(high) || !reader.ReadField(low)) return false;
         defs.RowHighLimit[row][k] = static_cast<float>(NumericValue(high));

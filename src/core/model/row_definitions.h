@@ -23,8 +23,15 @@ inline constexpr int kLimitInputs = 4;
 
 // Arrays indexed by row 1 to 31, shared by both tables (index 0 is unused).
 struct RowDefinitions {
+    // Indexed by the row number as every caller holds it.
     template <typename T>
-    using PerRow = std::array<T, kLastSpecRow + 1>;
+    struct PerRow : std::array<T, kLastSpecRow + 1> {
+        using Rows = std::array<T, kLastSpecRow + 1>;
+        T& operator[](int row) { return Rows::operator[](static_cast<std::size_t>(row)); }
+        const T& operator[](int row) const {
+            return Rows::operator[](static_cast<std::size_t>(row));
+        }
+    };
 
     PerRow<std::string> RowDescription;
     PerRow<std::string> RowHelp;

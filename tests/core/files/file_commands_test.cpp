@@ -68,7 +68,9 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndKeepsUnsavedChangesS
         OpenSpecFile(sheet, editor, dialogs);
         EXPECT_EQ(dialogs.messages.at(0).title, "Save Changes?");
         EXPECT_EQ(Weight() + std::to_string(sheet.SpecsChanged), c.opened);
-        if (*c.saved) EXPECT_TRUE(Holds2900(c.saved));
+        if (*c.saved) {
+            EXPECT_TRUE(Holds2900(c.saved));
+        }
     }
 }
 
@@ -108,9 +110,10 @@ TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyChar
         EXPECT_EQ(SaveSpecFileAs(sheet, dialogs), c.replace != Answer::No);
         EXPECT_EQ(dialogs.messages.at(0).text,
                   "File Name shortened to first 40 characters:\r\r    " + c.cut);
-        if (c.replace != Answer::Ok)
+        if (c.replace != Answer::Ok) {
             EXPECT_EQ(dialogs.messages.at(1).text,
                       c.cut + " already exists.\rDo you want to replace it?");
+        }
         EXPECT_EQ(ReadFileBytes(folder / c.cut) == "kept", c.replace == Answer::No);
         EXPECT_FALSE(fs::exists(folder / c.chosen));
     }

@@ -108,7 +108,8 @@ void Snapshot(const fs::path& dir, const std::string& prefix, std::map<std::stri
         std::string name = prefix + entry.path().filename().string();
         fs::file_status status = entry.symlink_status();
         all[name] = int(status.permissions()) + 10000 * int(status.type());
-        if (fs::is_regular_file(status)) all[name + " bytes"] = ReadFileBytes(entry.path()).size();
+        if (fs::is_regular_file(status))
+            all[name + " bytes"] = static_cast<int>(ReadFileBytes(entry.path()).size());
         if (fs::is_symlink(status)) all[fs::read_symlink(entry.path()).string() + " from " + name];
         if (fs::is_directory(status)) Snapshot(entry.path(), name + "/", all);
     }
@@ -159,7 +160,7 @@ TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveUnderFault, ::testing::ValuesIn(kFaults),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace gyrant

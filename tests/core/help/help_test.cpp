@@ -91,7 +91,7 @@ TEST(OpenWebSite, NamesTheBrowserTriedAndKeepsTheOneFound) {
     OpenWebSite(sheet, launcher, launcher, dialogs, kMakerWebSite, kMakerWebSite);
     EXPECT_EQ(launcher.attempts.back(), std::string("xdg-open? ") + kMakerWebSite);
     std::string said;
-    for (int i : {1, 4, 5}) said += dialogs.messages.at(i).text.substr(0, 60) + "|";
+    for (std::size_t i : {1U, 4U, 5U}) said += dialogs.messages.at(i).text.substr(0, 60) + "|";
     EXPECT_EQ(said,
               "/old/firefox could not be started.  The program will now sea|"
               "The desktop's web browser (xdg-open) could not be started.  |"

@@ -30,12 +30,14 @@ TEST(SetupTables, DescribesEveryRowFillsHeadingsAndDescriptionsAndLeavesCellsAlo
     const std::string kinds = "12111211111210001110000000000";
     const std::string calcKinds = "3015400000000000000660026026000";
     for (int row = 1; row <= 31; ++row) {
-        if (row <= 29 && row != 7 && row != 19)
-            EXPECT_EQ(rows.RowKind[row], kinds[row - 1] - '0') << row;
-        EXPECT_EQ(rows.RowCalcKind[row], calcKinds[row - 1] - '0') << "row " << row;
+        if (row <= 29 && row != 7 && row != 19) {
+            EXPECT_EQ(rows.RowKind[row], kinds[static_cast<std::size_t>(row - 1)] - '0') << row;
+        }
+        EXPECT_EQ(rows.RowCalcKind[row], calcKinds[static_cast<std::size_t>(row - 1)] - '0')
+            << "row " << row;
         EXPECT_EQ(rows.RowDescription[row].empty(), row == 7 || row == 19) << "row " << row;
         EXPECT_EQ(proposed.Text(row, kColDescription), rows.RowDescription[row]) << "row " << row;
-        for (int k = 0; k < kLimitInputs; ++k)
+        for (std::size_t k = 0; k < kLimitInputs; ++k)
             EXPECT_LE(rows.RowLowLimit[row][k], rows.RowHighLimit[row][k]) << "row " << row;
     }
     EXPECT_TRUE(rows.RowLowLimit[9][0] == 1.0f && rows.RowHighLimit[9][0] == 16.001f);

@@ -36,7 +36,7 @@ class RecordingSurface : public PrintSurface {
     void SetFontName(const std::string& name) override { m_font = name; }
     void SetFontSize(double points) override { m_size = points; }
     double TextWidth(const std::string& text) const override {
-        return 10.0 * m_size / 9 * text.size();
+        return 10.0 * m_size / 9 * static_cast<double>(text.size());
     }
     double TextHeight(const std::string&) const override { return 20.0 * m_size / 9; }
     double CurrentX() const override { return m_x; }

@@ -172,8 +172,8 @@ TEST_P(BadInputTest, IsRefusedWithAMessageOrRead) {
 INSTANTIATE_TEST_SUITE_P(
     EveryReader, BadInputTest,
     ::testing::Combine(::testing::ValuesIn(kReaders), ::testing::ValuesIn(kBadFiles)),
-    [](const auto& info) {
-        std::string name = std::get<0>(info.param).file + ("_"s + std::get<1>(info.param).name);
+    [](const auto& test) {
+        std::string name = std::get<0>(test.param).file + ("_"s + std::get<1>(test.param).name);
         std::erase_if(name, [](char c) { return !std::isalnum(c) && c != '_'; });
         return name;
     });

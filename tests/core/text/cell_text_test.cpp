@@ -97,7 +97,7 @@ std::string Hundredths(long hundredths) {
 
 TEST(FormatPicture, EveryDecimalHalfRoundsAwayFromZero) {
     for (long i = 0; i < 200000; ++i) {
-        double half = (2 * i + 1) / 200.0;
+        double half = static_cast<double>(2 * i + 1) / 200.0;
         ASSERT_EQ(FormatPicture(half, "####.00"), Hundredths(i + 1)) << half;
         ASSERT_EQ(FormatPicture(-half, "####.00"), "-" + Hundredths(i + 1)) << -half;
         ASSERT_EQ(FormatPicture(half - 1e-9, "####.00"), i == 0 ? ".00" : Hundredths(i)) << half;
