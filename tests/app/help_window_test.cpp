@@ -119,7 +119,11 @@ class HelpWindowTest : public QObject {
             });
         });
         QTest::mouseClick(calc->findChildren<QPushButton*>().at(3), Qt::LeftButton);  // "Print"
-        QTRY_VERIFY(calc && calc->isVisible() && calc->isActiveWindow());
+        auto stillActive = [&] {
+            CalcWindow* open = calc.data();
+            return open && open->isVisible() && open->isActiveWindow();
+        };
+        QTRY_VERIFY(stillActive());
         QCOMPARE(calc->grab().toImage(), before);
         QCOMPARE(picture.size(), comment.isEmpty() ? QSize(0, 0) : before.size() + QSize(0, 13));
         QVERIFY(comment.isEmpty() ||
