@@ -7,6 +7,7 @@
 #include "engine/ring_inertia.h"
 #include "files/data_path.h"
 #include "text/cell_text.h"
+#include "text/windows1252.h"
 #include "version.h"
 
 namespace gyrant {
@@ -32,8 +33,8 @@ std::string PrintFooter(const std::string& displayName, const std::tm& when,
     char time[40];
     std::snprintf(time, sizeof time, "%d/%d/%02d %d:%02d %s", when.tm_mon + 1, when.tm_mday,
                   when.tm_year % 100, hour, when.tm_min, when.tm_hour < 12 ? "am" : "pm");
-    return std::string(kProgramFullName) + "\rFile: " + displayName + "          " + time + "\r" +
-           comment;
+    return std::string(kProgramFullName) + "\rFile: " + FileNameText(displayName) + "          " +
+           time + "\r" + comment;
 }
 
 CalcMenu::CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind)

@@ -9,6 +9,8 @@
 #include <optional>
 #include <random>
 
+#include "text/windows1252.h"
+
 namespace gyrant {
 namespace fs = std::filesystem;
 namespace {
@@ -17,7 +19,8 @@ constexpr int kMostLinks = 40;
 constexpr int kNameAttempts = 100;
 
 Outcome Failed(const fs::path& target, const std::string& reason) {
-    return Outcome::Failure("The file " + target.string() + " could not be saved: " + reason + ".");
+    return Outcome::Failure("The file " + FileNameText(target.string()) +
+                            " could not be saved: " + reason + ".");
 }
 
 std::string Reason() {

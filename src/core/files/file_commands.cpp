@@ -7,6 +7,7 @@
 #include "files/program_places.h"
 #include "files/settings_file.h"
 #include "files/spec_file.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -52,8 +53,8 @@ bool MayReplace(const std::string& path, const std::string& name, Dialogs& dialo
     std::error_code error;
     if (!std::filesystem::exists(path, error)) return true;
     Answer answer =
-        dialogs.ShowMessage({name + " already exists.\rDo you want to replace it?", "Save a File",
-                             Buttons::YesNo, Icon::Exclamation, Answer::No});
+        dialogs.ShowMessage({FileNameText(name) + " already exists.\rDo you want to replace it?",
+                             "Save a File", Buttons::YesNo, Icon::Exclamation, Answer::No});
     return answer == Answer::Yes;
 }
 
@@ -124,7 +125,8 @@ bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs) {
     std::string name = split == std::string::npos ? *path : path->substr(split + 1);
     std::string cut = FirstCharacters(name, kLongestFileName);
     if (cut != name) {
-        Tell(dialogs, "File Name shortened to first 40 characters:\r\r    " + cut, "Gyrant");
+        Tell(dialogs, "File Name shortened to first 40 characters:\r\r    " + FileNameText(cut),
+             "Gyrant");
         if (!MayReplace(folder + cut, cut, dialogs)) return false;
     }
     return Write(sheet, dialogs, folder + cut);

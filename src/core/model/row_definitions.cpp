@@ -3,6 +3,7 @@
 #include "text/cell_text.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -38,9 +39,9 @@ RowDefinitionsRead ReadRowDefinitions(const std::filesystem::path& path) {
     LineReader reader(in);
     for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
         if (!ReadRecord(reader, result.definitions, row)) {
-            result.outcome = Outcome::Failure("The row definition file " + path.string() +
-                                              " ends before row " + std::to_string(row) +
-                                              " is complete; it must describe rows 1 to 31.");
+            result.outcome = Outcome::Failure(
+                "The row definition file " + FileNameText(path.string()) + " ends before row " +
+                std::to_string(row) + " is complete; it must describe rows 1 to 31.");
             return result;
         }
     }

@@ -5,6 +5,7 @@
 
 #include "report/comment_lines.h"
 #include "text/cell_text.h"
+#include "text/windows1252.h"
 #include "version.h"
 
 namespace gyrant {
@@ -124,7 +125,8 @@ class ReportLayout {
         PrintAt(m_left, kProgramName, false);
         PrintAt(0.45 * m_width, "Torvane Inc.", false);
         PrintAt(0.75 * m_width, "Date: " + m_when.date, true);
-        PrintAt(m_left, ("File: " + m_sheet.DisplayName).substr(0, kLongestFileLine), false);
+        PrintAt(m_left, ("File: " + FileNameText(m_sheet.DisplayName)).substr(0, kLongestFileLine),
+                false);
         PrintAt(0.75 * m_width, "Time: " + m_when.time, true);
         PrintAt(m_left, "Calculated Test Results", false);
         PrintAt(0.75 * m_width, "Page:" + GeneralForm(m_surface.PageNumber()), true);

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "text/windows1252.h"
+
 namespace gyrant {
 
 InputFile::InputFile(const std::filesystem::path& path) : std::istream(nullptr) {
@@ -48,12 +50,13 @@ InputFile::Buffer::int_type InputFile::Buffer::underflow() {
 }
 
 std::string MissingFileMessage(std::string_view what, const std::filesystem::path& path) {
-    return "The " + std::string(what) + " file " + path.string() +
+    return "The " + std::string(what) + " file " + FileNameText(path.string()) +
            " is missing or can not be read.";
 }
 
 std::string DamagedFileMessage(std::string_view what, const std::filesystem::path& path) {
-    return "The " + std::string(what) + " file " + path.string() + " is damaged or incomplete.";
+    return "The " + std::string(what) + " file " + FileNameText(path.string()) +
+           " is damaged or incomplete.";
 }
 
 }  // namespace gyrant

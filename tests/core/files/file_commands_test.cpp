@@ -4,6 +4,7 @@
 
 #include "files/settings_file.h"
 #include "support/sheet_fixture.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -109,10 +110,10 @@ TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyChar
         dialogs.files = {In(c.chosen)};
         EXPECT_EQ(SaveSpecFileAs(sheet, dialogs), c.replace != Answer::No);
         EXPECT_EQ(dialogs.messages.at(0).text,
-                  "File Name shortened to first 40 characters:\r\r    " + c.cut);
+                  "File Name shortened to first 40 characters:\r\r    " + FileNameText(c.cut));
         if (c.replace != Answer::Ok) {
             EXPECT_EQ(dialogs.messages.at(1).text,
-                      c.cut + " already exists.\rDo you want to replace it?");
+                      FileNameText(c.cut) + " already exists.\rDo you want to replace it?");
         }
         EXPECT_EQ(ReadFileBytes(folder / c.cut) == "kept", c.replace == Answer::No);
         EXPECT_FALSE(fs::exists(folder / c.chosen));

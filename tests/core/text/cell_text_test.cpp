@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "text/line_reader.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -159,6 +160,16 @@ TEST(LineReader, ReadsLinesAtCrLfLfOrCrFieldsAcrossCommasAndStopsAtATooLongLine)
     EXPECT_TRUE(longReader.ReadLine(text) && text.size() == kMostLineBytes);
     EXPECT_FALSE(longReader.ReadLine(text));
     EXPECT_TRUE(longReader.LineTooLong() && longReader.AtEnd());
+}
+
+// File names are the file system's UTF-8; messages and reports show them in the cells' bytes.
+TEST(Windows1252, EveryByteRoundTripsAndFileNamesKeepTheirCharacters) {
+    for (int byte = 0; byte < 256; ++byte)
+        EXPECT_EQ(UnicodeToWindows1252(Windows1252ToUnicode(static_cast<unsigned char>(byte))),
+                  static_cast<char>(byte));
+    EXPECT_EQ(FileNameText("Caf\xC3\xA9 \xE2\x82\xAC car.qrx"), "Caf\xE9 \x80 car.qrx");
+    EXPECT_EQ(FileNameText("\xE6\x97\xA5 \xF0\x9F\x9A\x97.qrx"), "? ?.qrx");
+    EXPECT_EQ(FileNameText("latin1 \xE9 cut \xC3"), "latin1 \xE9 cut \xC3");
 }
 
 }  // namespace
