@@ -5,8 +5,7 @@
 # Usage: install_e2e.sh BUILD_DIR ARTIFACT_DIR
 set -euo pipefail
 build=$1 artifacts=$2 root=$(mktemp -d)
-mkdir -p "$artifacts"
-trap 'kill "${xvfb:-}" "${app:-}" 2>/dev/null || true; rm -rf "$root"' EXIT
+source "$(dirname "$0")/xvfb.sh"
 prefix="$root/prefix"
 export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config"
 mkdir -p "$HOME"
@@ -19,13 +18,11 @@ grep -q '^0,31,Vehicle Total,,,,,,3700.00,,,4117.48,100.000,' <<< "$csv" || { ec
 test -s "$root/report.pdf"
 
 # The installed window: through the start (tip 3 and the warning), then quit with ctrl+q.
-source "$(dirname "$0")/xvfb.sh"
 "$prefix/bin/gyrant" "$example" &
 app=$!
 window=$(shown "V8 Street Car.qrx")
-for caption in "Help Tip:  Changing Inputs" "Help Tip:  EZ Build Wizard" "Help Tip: Loading Saved Specs" "IMPORTANT:  Help" "Please Read"; do
-    answer "$caption"
-done
+for caption in "Help Tip:  Changing Inputs" "Help Tip:  EZ Build Wizard" "Help Tip: Loading Saved Specs" \
+               "IMPORTANT:  Help" "Please Read"; do answer "$caption"; done
 shot installed-window
 quit "$window"
 
@@ -36,8 +33,7 @@ if find "$prefix" -name CRCNFG.QRX | grep -q .; then echo "settings were written
 # The worksheet file type, by its first line and by its ending, as the desktop sees it.
 if command -v update-mime-database > /dev/null && command -v gio > /dev/null; then
     export XDG_DATA_HOME="$root/share" XDG_DATA_DIRS="$root/share:/usr/share"
-    mkdir -p "$XDG_DATA_HOME/mime/packages"
-    cp "$prefix/share/mime/packages/gyrant.xml" "$XDG_DATA_HOME/mime/packages/"
+    install -D -m 644 -t "$XDG_DATA_HOME/mime/packages" "$prefix/share/mime/packages/gyrant.xml"
     update-mime-database "$XDG_DATA_HOME/mime"
     cp "$example" "$root/worksheet-without-ending"
     for file in "$root/worksheet-without-ending" "$example"; do

@@ -4,29 +4,22 @@
 # screenshots, quits with the keyboard and checks that the settings file was written.
 # Usage: main_window_e2e.sh GYRANT ARTIFACT_DIR
 set -euo pipefail
-gyrant=$1 artifacts=$2 folder=$(mktemp -d)
-mkdir -p "$artifacts"
-trap 'kill "${xvfb:-}" "${app:-}" 2>/dev/null || true; rm -rf "$folder"' EXIT
-cp -r "$gyrant" "$(dirname "$gyrant")"/{GyrantTEXT,GyrantFiles,CALC} "$folder/"
+gyrant=$1 artifacts=$2 root=$(mktemp -d) window_manager=1
+source "$(dirname "$0")/xvfb.sh"
+cp -r "$gyrant" "$(dirname "$gyrant")"/{GyrantTEXT,GyrantFiles,CALC} "$root/"
 
 # Without a display the program says how to run it instead of aborting.
-message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$folder/gyrant" 2>&1 || true)
-case "$message" in
-    *"no display found"*xvfb-run*) ;;
-    *) echo "unexpected message without a display: $message"; exit 1 ;;
-esac
-
-root=$folder window_manager=1
-source "$(dirname "$0")/xvfb.sh"
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/gyrant" 2>&1 || true)
+[[ $message == *"no display found"*xvfb-run* ]] || { echo "unexpected message without a display: $message"; exit 1; }
 
 # Tips 0 to 2 switched off in the settings; tip 3 is shown at every start.
-printf ' 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n\r\n 0 \r\n\r\n' > "$folder/CRCNFG.QRX"
-"$folder/gyrant" &
+printf ' 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n\r\n 0 \r\n\r\n' > "$root/CRCNFG.QRX"
+"$root/gyrant" &
 app=$!
 window=$(shown "Vevizadu Gyrant")
 shot splash
 answer "IMPORTANT:  Help" tip
-answer "^$(head -n 1 "$folder/GyrantTEXT/WARNING.TXT" | tr -d '\r')\$" warning
+answer "^$(head -n 1 "$root/GyrantTEXT/WARNING.TXT" | tr -d '\r')\$" warning
 shot main-window
 
 # Calc on row 1, Print, a comment and the PDF name proposed: the sub-menu stays and the program
@@ -38,7 +31,7 @@ xdotool mousemove --window "$calc" 243 426 click 1
 xdotool windowfocus --sync "$(shown "Printed Comment")" type "Before the dyno run"
 xdotool key Return
 answer "Print to a PDF File"
-pdf="$folder/GyrantFiles/Vehicle Weight Estimator.pdf"
+pdf="$root/GyrantFiles/Vehicle Weight Estimator.pdf"
 within_5s test -s "$pdf" || true
 shot sub-menu-printed
 pdfinfo "$pdf" | grep -q "^Pages: *1$" || { echo "the sub-menu's picture was not printed"; exit 1; }
@@ -48,5 +41,5 @@ xdotool mousemove --window "$window" 60 194 click 1
 within_5s eval '! sub_shown' || { echo "the sub-menu stayed"; exit 1; }
 
 quit "$window"
-grep -q "^ 1 " <(sed -n 2p "$folder/CRCNFG.QRX") || { echo "the tip switches were not kept"; exit 1; }
+grep -q "^ 1 " <(sed -n 2p "$root/CRCNFG.QRX") || { echo "the tip switches were not kept"; exit 1; }
 echo "main window shown, screenshot in $artifacts/main-window.png, settings written"

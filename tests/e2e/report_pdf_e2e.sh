@@ -24,9 +24,8 @@ trap 'umount "$full" 2>/dev/null || true; rm -rf "$full"' EXIT
 targets=("$artifacts/no such folder/report.pdf" /dev/full)
 if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=16k tmpfs "$full"; then targets+=("$full/report.pdf"); fi
 for target in "${targets[@]}"; do
-    if "$calc" --pdf "$target" "$sheet" > /dev/null 2> "$artifacts/pdf-error.txt"; then
-        echo "writing $target was reported as success"; exit 1
-    fi
+    ! "$calc" --pdf "$target" "$sheet" > /dev/null 2> "$artifacts/pdf-error.txt" ||
+        { echo "writing $target was reported as success"; exit 1; }
     grep -qF "$target could not be saved" "$artifacts/pdf-error.txt" || { cat "$artifacts/pdf-error.txt"; exit 1; }
 done
 [ -z "$(ls -A "$full")" ] || { echo "a broken PDF was left on the full disk"; exit 1; }
