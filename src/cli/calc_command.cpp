@@ -7,6 +7,7 @@
 #include "files/spec_file.h"
 #include "pdf_report.h"
 #include "table_export.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -56,19 +57,19 @@ std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& optio
                                       std::ostream& err) {
     Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) {
-        err << setup.message << '\n';
+        err << Utf8Text(setup.message) << '\n';
         return kCalcFailed;
     }
     SpecFileResult read = ReadSpecFile(sheet, options.file);
     if (read.status == SpecFileStatus::NotSpecFile) {
-        err << read.message << '\n';
+        err << Utf8Text(read.message) << '\n';
         return kCalcNotSpecFile;
     }
     if (read.status == SpecFileStatus::Unreadable) {
-        err << read.message << '\n';
+        err << Utf8Text(read.message) << '\n';
         return kCalcFailed;
     }
-    if (read.status == SpecFileStatus::Incomplete) err << read.message << '\n';
+    if (read.status == SpecFileStatus::Incomplete) err << Utf8Text(read.message) << '\n';
     sheet.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(1);
     Recalculate(sheet);
@@ -98,14 +99,14 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     if (options->pdfTo) {
         Outcome report = WritePdfReport(sheet, *options->pdfTo, programFolder);
         if (!report.ok) {
-            err << report.message << '\n';
+            err << Utf8Text(report.message) << '\n';
             return kCalcFailed;
         }
     }
     if (options->writeTo) {
         SpecFileResult written = WriteSpecFile(sheet, *options->writeTo);
         if (written.status != SpecFileStatus::Done) {
-            err << written.message << '\n';
+            err << Utf8Text(written.message) << '\n';
             return kCalcFailed;
         }
     }

@@ -53,4 +53,22 @@ std::string FileNameText(const std::string& utf8) {
     return text;
 }
 
+std::string Utf8Text(const std::string& windows1252) {
+    std::string text;
+    for (char byte : windows1252) {
+        char16_t unicode = Windows1252ToUnicode(static_cast<unsigned char>(byte));
+        if (unicode < 0x80) {
+            text += static_cast<char>(unicode);
+        } else if (unicode < 0x800) {
+            text += static_cast<char>(0xC0 | (unicode >> 6));
+            text += static_cast<char>(0x80 | (unicode & 0x3F));
+        } else {
+            text += static_cast<char>(0xE0 | (unicode >> 12));
+            text += static_cast<char>(0x80 | ((unicode >> 6) & 0x3F));
+            text += static_cast<char>(0x80 | (unicode & 0x3F));
+        }
+    }
+    return text;
+}
+
 }  // namespace gyrant

@@ -19,4 +19,7 @@ char UnicodeToWindows1252(char32_t unicode);
 // is kept as it is.
 std::string FileNameText(const std::string& utf8);
 
+// A Windows-1252 text in UTF-8, as a terminal shows it.
+std::string Utf8Text(const std::string& windows1252);
+
 }  // namespace gyrant
