@@ -18,6 +18,17 @@ inline constexpr int kComponentRow = 0;
 inline constexpr int kNumericRow = 1;
 inline constexpr int kChoiceRow = 2;
 
+// The calculation sub-menu a row's "Calc" button opens; kNoCalc for none.
+enum CalcKind : int {
+    kNoCalc = 0,
+    kFinalDriveCalc = 1,
+    kTireSizeCalc = 2,
+    kVehicleWeightCalc = 3,
+    kPrimaryReductionCalc = 4,
+    kTransmissionCalc = 5,
+    kWallThicknessCalc = 6,
+};
+
 // Inputs of a row, the index of their limits: the Value (or O.D.), the I.D., Width, Weight.
 inline constexpr int kLimitInputs = 4;
 
