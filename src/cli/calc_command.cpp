@@ -5,6 +5,7 @@
 #include "engine/update_table.h"
 #include "files/program_places.h"
 #include "files/spec_file.h"
+#include "model/spec_rows.h"
 #include "pdf_report.h"
 #include "table_export.h"
 #include "text/windows1252.h"
@@ -71,7 +72,7 @@ std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& optio
     }
     if (read.status == SpecFileStatus::Incomplete) err << Utf8Text(read.message) << '\n';
     sheet.CurrentTable = kBaseline;
-    sheet.Table(kBaseline).SetCurrentRow(1);
+    sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     Recalculate(sheet);
     return std::nullopt;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/row_definitions.h"
+
 namespace gyrant {
 namespace {
 
@@ -48,19 +50,19 @@ void PlaceKindLists(int kind, CalcLayout& layout) {
         captions[index].width = std::min(captions[index].width, left - captions[index].left - 60);
     };
     switch (kind) {
-        case 1:
-        case 4:
+        case kFinalDriveCalc:
+        case kPrimaryReductionCalc:
             captions[1].width = 650;
             listAt(1, 950, 2700);
             break;
-        case 2:
+        case kTireSizeCalc:
             listAt(1, 1600, 2130);
             fields[9].left += 800, fields[9].width -= 800, captions[9].width += 800;
             break;
-        case 3:
+        case kVehicleWeightCalc:
             for (int k = 2; k <= 6; ++k) listAt(k, fields[1].left, fields[1].width);
             break;
-        case 5:
+        case kTransmissionCalc:
             listAt(1, 1100, 2600);
             captions[1].width = 800;
             break;
@@ -86,7 +88,7 @@ CalcLayout LayOutCalcMenu(const MenuDefinition& d, int calcMenuKind) {
                      ? d.lowestInput
                      : static_cast<int>(d.inputs.size());
     int lowestTop = layout.inputFields[static_cast<std::size_t>(lowest)].top;
-    if (d.hasNote || calcMenuKind == 3) {
+    if (d.hasNote || calcMenuKind == kVehicleWeightCalc) {
         int lines = std::max(d.noteLines, 1);
         layout.height = lowestTop + 1500 + 1200 + 160 * (lines - 3);
         layout.note = {120, layout.height - 2200, kWidth - 240, 240 * lines + 370};

@@ -65,12 +65,12 @@ Outcome CalcMenu::Open() {
 // The vehicle weights and transmissions, for the kinds that list them.
 Outcome CalcMenu::LoadData() {
     const std::filesystem::path calc = DataPath(m_sheet.ProgramFolder, {"CALC"});
-    if (m_kind == 3) {
+    if (m_kind == kVehicleWeightCalc) {
         VehicleRecordsRead read = ReadVehWeights(DataPath(calc, {"vehweight.txt"}));
         m_vehicles = std::move(read.records);
         return read.outcome;
     }
-    if (m_kind == 5) {
+    if (m_kind == kTransmissionCalc) {
         TransmissionsRead read = LoadTrans(DataPath(calc, {"trans"}));
         m_transmissions = std::move(read.transmissions);
         return read.outcome;
@@ -80,27 +80,27 @@ Outcome CalcMenu::LoadData() {
 
 void CalcMenu::SetUpKind() {
     switch (m_kind) {
-        case 2:
+        case kTireSizeCalc:
             Input(5).text = m_strip.Field(kColID).text;
             Input(6).text = m_strip.Field(kColOD).text;
             Input(8).text = m_strip.Field(kColWidth).text;
             if (In(6) > 0) Input(1).listIndex = 2;
             break;
-        case 3:
+        case kVehicleWeightCalc:
             Input(1).items.clear();
             for (int year = 2001; year >= 1955; --year)
                 Input(1).items.push_back(std::to_string(year));
             Input(2).items = VehicleMakes(m_vehicles);
             break;
-        case 4:
+        case kPrimaryReductionCalc:
             Input(1).items = {"Primary Reduction"};
             Input(2).caption = "# Teeth, Engine Gear";
             Input(3).caption = "# Teeth, Clutch Gear";
             break;
-        case 5:
+        case kTransmissionCalc:
             for (const Transmission& t : m_transmissions) Input(1).items.push_back(t.name);
             break;
-        case 6: {
+        case kWallThicknessCalc: {
             Input(2).text = m_strip.Field(kColOD).text;
             const std::string& id = m_strip.Field(kColID).text;
             if (NumericValue(id) != 0) {
@@ -135,16 +135,16 @@ void CalcMenu::ShowResult(double value, const char* picture, bool result) {
 
 void CalcMenu::Recalculate() {
     switch (m_kind) {
-        case 1:
-        case 4:
+        case kFinalDriveCalc:
+        case kPrimaryReductionCalc:
             return RecalculateFinalDrive();
-        case 2:
+        case kTireSizeCalc:
             return RecalculateTireSize();
-        case 3:
+        case kVehicleWeightCalc:
             return RecalculateVehicleWeight();
-        case 5:
+        case kTransmissionCalc:
             return RecalculateTransmission();
-        case 6:
+        case kWallThicknessCalc:
             return RecalculateWallThickness();
         default:
             return;
@@ -152,7 +152,7 @@ void CalcMenu::Recalculate() {
 }
 
 void CalcMenu::RecalculateFinalDrive() {
-    if (m_kind == 4) {
+    if (m_kind == kPrimaryReductionCalc) {
         Input(1).enabled = false;
         Input(1).listIndex = 0;
     }
@@ -170,7 +170,7 @@ void CalcMenu::RecalculateFinalDrive() {
         result = false;
     } else if (method == 0) {
         needs({2, 3});
-        if (m_kind == 1)
+        if (m_kind == kFinalDriveCalc)
             Input(2).caption = "# Teeth, Pinion Gear", Input(3).caption = "# Teeth, Ring Gear";
         if (result) value = In(3) / In(2);
     } else if (method == 1) {
@@ -319,8 +319,9 @@ std::optional<std::string> CalcMenu::LeaveInput(int k, const std::string& previo
 
 void CalcMenu::ListClick(int k, int index) {
     Input(k).listIndex = index;
-    if (m_kind == 3) m_lastComboClicked = k;
-    if (m_kind == 5 && k == 1 && index > 0 && index <= static_cast<int>(m_transmissions.size())) {
+    if (m_kind == kVehicleWeightCalc) m_lastComboClicked = k;
+    if (m_kind == kTransmissionCalc && k == 1 && index > 0 &&
+        index <= static_cast<int>(m_transmissions.size())) {
         Input(2).items = GearEntries(m_transmissions[static_cast<std::size_t>(index - 1)]);
         Input(2).listIndex = -1;
     }
@@ -354,7 +355,7 @@ bool CalcMenu::UseCalcValue(Dialogs& dialogs) {
 void CalcMenu::WriteBack(Dialogs& dialogs, bool& close) {
     const std::string& result = m_outputs[1].text;
     switch (m_kind) {
-        case 2:
+        case kTireSizeCalc:
             m_strip.Field(kColOD).text = result;
             if (m_outputs[2].enabled) m_strip.Field(kColWidth).text = m_outputs[2].text;
             if (m_outputs[3].enabled) {
@@ -363,7 +364,7 @@ void CalcMenu::WriteBack(Dialogs& dialogs, bool& close) {
             }
             if (Input(5).enabled) m_strip.Field(kColID).text = Input(5).text;
             break;
-        case 6: {
+        case kWallThicknessCalc: {
             m_strip.Field(kColID).text = result;
             const std::string& od = m_strip.Field(kColOD).text;
             if (In(2) == NumericValue(od)) break;

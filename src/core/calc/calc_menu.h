@@ -56,7 +56,7 @@ class CalcMenu {
     const MenuDefinition& Definition() const { return m_definition; }
     const std::string& Caption() const { return m_definition.caption; }
     const std::string& NoteText() const { return m_noteText; }
-    bool NoteShown() const { return m_definition.hasNote || m_kind == 3; }
+    bool NoteShown() const { return m_definition.hasNote || m_kind == kVehicleWeightCalc; }
     CalcInput& Input(int k) { return m_inputs.at(static_cast<std::size_t>(k)); }
     const CalcOutput& Output(int k) const { return m_outputs.at(static_cast<std::size_t>(k)); }
     int InputCount() const { return static_cast<int>(m_definition.inputs.size()); }

@@ -1,6 +1,7 @@
 #include "calc/menu_definition.h"
 
 #include "files/data_path.h"
+#include "model/row_definitions.h"
 #include "text/cell_text.h"
 #include "text/data_file.h"
 
@@ -83,16 +84,16 @@ void ReadInputs(DefinitionReader& reader, MenuDefinition& d) {
 
 std::string MenuBaseName(int calcMenuKind) {
     switch (calcMenuKind) {
-        case 1:
-        case 4:
+        case kFinalDriveCalc:
+        case kPrimaryReductionCalc:
             return "finldrve";
-        case 2:
+        case kTireSizeCalc:
             return "tiredia";
-        case 3:
+        case kVehicleWeightCalc:
             return "VehWt";
-        case 5:
+        case kTransmissionCalc:
             return "TransRatio";
-        case 6:
+        case kWallThicknessCalc:
             return "WallThck";
         default:
             return {};

@@ -2,6 +2,7 @@
 
 #include "engine/layout.h"
 #include "files/program_places.h"
+#include "model/spec_rows.h"
 
 namespace gyrant {
 
@@ -11,8 +12,8 @@ bool ReturnToMainWindow(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, b
     if (!setup.ok)
         dialogs.ShowMessage({setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
     RefreshLayout(sheet);
-    sheet.Table(kBaseline).SetCurrentRow(1);
-    editor.TableClick(kBaseline, 1);
+    sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
+    editor.TableClick(kBaseline, kVehicleWeightRow);
     return true;
 }
 

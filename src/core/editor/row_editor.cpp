@@ -9,22 +9,11 @@
 #include "engine/ring_inertia.h"
 #include "engine/update_table.h"
 #include "model/choice_lists.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
 namespace {
-
-constexpr int kLastSelectableRow = 29;
-
-bool IsWheelRow(int row) {
-    return row == 23 || row == 26;
-}
-bool IsTireRow(int row) {
-    return row == 24 || row == 27;
-}
-bool HasUnitsOnValue(int row) {
-    return row == 13 || row == 17 || row == 18;
-}
 
 // The position a choice cell was kept at, -1 when none: the last character, as kept cells end
 // in their position; a cell kept without a choice ends in "-1" and has none.
@@ -53,7 +42,7 @@ int ContainedItem(const std::string& cell, const std::vector<std::string>& items
 }  // namespace
 
 int ScrollTopFor(int row) {
-    return row >= 22 ? 21 : row;
+    return row > kRingGearRow ? kRingGearRow : row;
 }
 
 RowEditor::RowEditor(Worksheet& sheet, Dialogs& dialogs) : m_sheet(sheet), m_dialogs(dialogs) {}
@@ -61,8 +50,8 @@ RowEditor::RowEditor(Worksheet& sheet, Dialogs& dialogs) : m_sheet(sheet), m_dia
 void RowEditor::TableClick(int table, int row) {
     m_sheet.CurrentTable = table;
     const SpecTable& t = m_sheet.Table(table);
-    if (row <= 0 || row > kLastSelectableRow) row = 1;
-    while (row > 1 && !t.IsSelectable(row)) --row;
+    if (row <= 0 || row > kLastSelectableRow) row = kVehicleWeightRow;
+    while (row > kVehicleWeightRow && !t.IsSelectable(row)) --row;
     SelectRow(row);
 }
 
@@ -156,9 +145,9 @@ void RowEditor::ShowFieldsForKind(int kind) {
 
 void RowEditor::PlaceCalcButton(int row) {
     int calcKind = m_sheet.Rows.RowCalcKind[row];
-    m_strip.calcShown = calcKind != 0;
-    bool besideDimensions =
-        row == 20 || row == 21 || row == 24 || row == 25 || row == 27 || row == 28;
+    m_strip.calcShown = calcKind != kNoCalc;
+    bool besideDimensions = row == kDriveshaftRow || row == kRingGearRow || IsTireRow(row) ||
+                            row == kFrontBrakeRow || row == kRearBrakeRow;
     m_strip.calcLeftTwips = besideDimensions ? 9860 : 3360;
 }
 
@@ -191,7 +180,7 @@ void RowEditor::LoadComponentRow(int row) {
 void RowEditor::LoadNumericRow(int row) {
     const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     m_strip.Field(kColValue).text = table.Text(row, kColValue);
-    if (HasUnitsOnValue(row)) {
+    if (IsEngineWeightRow(row)) {
         StripField& units = m_strip.Field(kColUnits);
         units.shown = true;
         units.listIndex = ContainedItem(table.Text(row, kColUnits), units.items, 0);
@@ -228,8 +217,9 @@ void RowEditor::KeepChange() {
     } else if (kind == kComponentRow) {
         KeepComponentRow(row);
     } else {
-        if (row == 8) EnterDisplacement(m_sheet, m_dialogs, NumericValue(m_strip.Text(kColValue)));
-        if (HasUnitsOnValue(row))
+        if (row == kDisplacementRow)
+            EnterDisplacement(m_sheet, m_dialogs, NumericValue(m_strip.Text(kColValue)));
+        if (IsEngineWeightRow(row))
             table.SetText(row, kColUnits,
                           ComposeChoice(m_strip.Text(kColUnits), 30, m_strip.ListIndex(kColUnits)));
         table.SetText(row, kColValue, m_strip.Text(kColValue));
@@ -245,11 +235,11 @@ void RowEditor::KeepComponentRow(int row) {
     if (IsWheelRow(row)) {
         m_strip.Field(kColID).text.clear();
         std::string od(TrimBlanks(m_strip.Field(kColOD).text));
-        if (!od.empty()) table.SetText(row + 1, kColID, od);
+        if (!od.empty()) table.SetText(row + 1, kColID, od);  // its tire
     }
     if (IsTireRow(row)) {
         std::string id(TrimBlanks(m_strip.Field(kColID).text));
-        if (!id.empty()) table.SetText(row - 1, kColOD, id);
+        if (!id.empty()) table.SetText(row - 1, kColOD, id);  // its wheel
     }
     for (int field = kColValue; field <= kColPercentTotal; ++field) {
         bool list = field == kColMaterial || field == kColUnits;

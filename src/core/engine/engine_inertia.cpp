@@ -3,13 +3,11 @@
 #include <cmath>
 
 #include "engine/materials.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
 namespace {
-
-constexpr int kDisplacementRow = 8, kCylindersRow = 9, kBoreRow = 10, kStrokeRow = 11;
-constexpr int kCrankshaftRow = 13, kRotatingRow = 17, kReciprocatingRow = 18;
 
 // One detail row's weight (lb) and inertia (lb.ft^2).
 struct DetailShare {
@@ -63,11 +61,12 @@ void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) 
         double s = e.Stroke;
         crank = WriteDetailRow(sheet, table, kCrankshaftRow, value(kCrankshaftRow),
                                [s](double w) { return 0.5 * w * ((s + 1) * (s + 1)) / 144; });
-        rotating = WriteDetailRow(sheet, table, kRotatingRow, value(kRotatingRow) * e.Cylinders,
+        rotating = WriteDetailRow(sheet, table, kRotatingPerCylinderRow,
+                                  value(kRotatingPerCylinderRow) * e.Cylinders,
                                   [s](double w) { return 0.5 * w * (s * s) / 144; });
-        reciprocating =
-            WriteDetailRow(sheet, table, kReciprocatingRow, value(kReciprocatingRow) * e.Cylinders,
-                           [s](double w) { return 1.3 * (0.5 * w * (s * s) / 144); });
+        reciprocating = WriteDetailRow(sheet, table, kReciprocatingPerCylinderRow,
+                                       value(kReciprocatingPerCylinderRow) * e.Cylinders,
+                                       [s](double w) { return 1.3 * (0.5 * w * (s * s) / 144); });
     }
     double weight = crank.weight + rotating.weight + reciprocating.weight;
     totals.TotalWeight += weight;

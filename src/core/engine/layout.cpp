@@ -3,13 +3,14 @@
 #include "engine/engine_inertia.h"
 #include "engine/materials.h"
 #include "engine/ratios.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
 namespace {
 
 void SetVehicleFlags(VehicleFlags& flags, const SpecTable& table) {
-    const std::string& type = table.Text(2, kColValue);
+    const std::string& type = table.Text(kVehicleTypeRow, kColValue);
     flags.FrontDrive = 0;
     if (Contains(type, "4")) {
         flags.IsMotorcycle = 0;
@@ -19,19 +20,20 @@ void SetVehicleFlags(VehicleFlags& flags, const SpecTable& table) {
         flags.IsMotorcycle = 1;
         flags.HasPrimaryReduction = Contains(type, "Pri") ? 1 : 0;
     }
-    const std::string& engine = table.Text(12, kColValue);
+    const std::string& engine = table.Text(kEngineDetailsRow, kColValue);
     if (Contains(engine, "Yes")) {
         flags.EngineDetails = 1;
     } else {
         flags.EngineDetails = 0;
         flags.EngineEstClass = Contains(engine, "race") ? 2 : Contains(engine, "prod") ? 0 : 1;
     }
-    flags.HasConverter = Contains(table.Text(6, kColValue), "Yes") ? 1 : 0;
+    flags.HasConverter = Contains(table.Text(kConverterRow, kColValue), "Yes") ? 1 : 0;
 }
 
 void SetDependentRowHeights(const VehicleFlags& flags, SpecTable& table) {
-    table.SetRowHeight(5, flags.HasPrimaryReduction > 0 ? kShownRowHeight : kHiddenRowHeight);
-    for (int row = 13; row <= 18; ++row)
+    table.SetRowHeight(kPrimaryReductionRow,
+                       flags.HasPrimaryReduction > 0 ? kShownRowHeight : kHiddenRowHeight);
+    for (int row = kCrankshaftRow; row <= kReciprocatingPerCylinderRow; ++row)
         table.SetRowHeight(row, flags.EngineDetails > 0 ? kShownRowHeight : kHiddenRowHeight);
 }
 
@@ -44,7 +46,8 @@ void RefreshLayout(Worksheet& sheet) {
         SetVehicleFlags(sheet.Flags(index), table);
         SetDependentRowHeights(sheet.Flags(index), table);
         CalcCID(sheet, index);
-        table.SetText(8, kColValue, FormatPicture(sheet.Engine.EngineCID, kDisplacementFormat));
+        table.SetText(kDisplacementRow, kColValue,
+                      FormatPicture(sheet.Engine.EngineCID, kDisplacementFormat));
     }
     // Hidden rows and the vehicle count decide which improvements show.
     CalcVehicleImprovement(sheet);

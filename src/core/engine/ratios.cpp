@@ -1,12 +1,11 @@
 #include "engine/ratios.h"
 
 #include "engine/materials.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
 namespace {
-
-constexpr int kFrontWheelRow = 23, kFrontTireRow = 24, kRearWheelRow = 26, kRearTireRow = 27;
 
 double ValueOf(const SpecTable& table, int row, int column) {
     return NumericValue(table.Text(row, column));
@@ -63,10 +62,10 @@ void GetRatios(Worksheet& sheet, int tableIndex, const StripFields* editing) {
     SpeedFactors& s = sheet.Speeds;
     s.RearWheelFactor = WheelFactor(table, editing, kRearTireRow, kRearWheelRow);
     s.FrontWheelFactor = WheelFactor(table, editing, kFrontTireRow, kFrontWheelRow);
-    s.FinalDriveRatio = ValueOf(table, 3, kColValue);
-    s.TransRatio = ValueOf(table, 4, kColValue);
-    double primaryReduction = ValueOf(table, 5, kColValue);
-    s.ConverterCode = ChoiceNumberInLast(table.Text(6, kColValue), 6);
+    s.FinalDriveRatio = ValueOf(table, kFinalDriveRow, kColValue);
+    s.TransRatio = ValueOf(table, kGearRatioRow, kColValue);
+    double primaryReduction = ValueOf(table, kPrimaryReductionRow, kColValue);
+    s.ConverterCode = ChoiceNumberInLast(table.Text(kConverterRow, kColValue), 6);
 
     s.DrivenWheelFactor =
         sheet.Flags(tableIndex).FrontDrive == 1 ? s.FrontWheelFactor : s.RearWheelFactor;

@@ -1,6 +1,7 @@
 #include "engine/ring_inertia.h"
 
 #include "engine/materials.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
@@ -9,22 +10,21 @@ namespace {
 enum class Shape { PlainRing, Wheel, Tire };
 
 Shape ShapeOf(int row) {
-    if (row == 23 || row == 26) return Shape::Wheel;
-    if (row == 24 || row == 27) return Shape::Tire;
+    if (IsWheelRow(row)) return Shape::Wheel;
+    if (IsTireRow(row)) return Shape::Tire;
     return Shape::PlainRing;
 }
 
 int Multiplier(const SpecTable& table, int row) {
-    bool perWheel = row >= 23 && row <= 28;
-    return perWheel && Contains(table.Text(2, kColValue), "4") ? 2 : 1;
+    return IsPerWheelRow(row) && Contains(table.Text(kVehicleTypeRow, kColValue), "4") ? 2 : 1;
 }
 
 double SpeedFactor(const SpeedFactors& s, int row) {
-    if (row < 20) return s.EngineFactor;
-    if (row == 20) return s.DriveshaftFactor;
-    if (row == 21) return s.DrivenWheelFactor;
-    if (row <= 25) return s.FrontWheelFactor;
-    if (row <= 29) return s.RearWheelFactor;
+    if (row < kDriveshaftRow) return s.EngineFactor;
+    if (row == kDriveshaftRow) return s.DriveshaftFactor;
+    if (row == kRingGearRow) return s.DrivenWheelFactor;
+    if (row <= kFrontBrakeRow) return s.FrontWheelFactor;
+    if (row <= kOtherRearRow) return s.RearWheelFactor;
     return 0;
 }
 

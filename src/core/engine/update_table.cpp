@@ -5,16 +5,16 @@
 #include "engine/materials.h"
 #include "engine/ratios.h"
 #include "engine/ring_inertia.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
 namespace {
 
-constexpr int kVehicleRow = 1, kRotatingTotalRow = 30, kVehicleTotalRow = 31;
-
-// Rows 17 to 19 belong to the engine or are a spacer; the totals are never parts.
+// The engine's per-cylinder rows and the spacer below them are not parts; nor are the totals.
 bool IsPartRow(int row) {
-    return row >= 14 && row < kRotatingTotalRow && (row < 17 || row > 19);
+    return row >= kFlywheelRow && row < kRotatingTotalRow &&
+           (row < kRotatingPerCylinderRow || row > kEngineSpacerRow);
 }
 
 void WritePercentages(SpecTable& table, double total) {
@@ -30,13 +30,13 @@ void WritePercentages(SpecTable& table, double total) {
 
 void UpdateTable(Worksheet& sheet, int tableIndex) {
     SpecTable& table = sheet.Table(tableIndex);
-    double vehicleWeight = NumericValue(table.Text(kVehicleRow, kColValue));
-    table.SetText(kVehicleRow, kColEqWt, FormatPicture(vehicleWeight, kWeightFormat));
+    double vehicleWeight = NumericValue(table.Text(kVehicleWeightRow, kColValue));
+    table.SetText(kVehicleWeightRow, kColEqWt, FormatPicture(vehicleWeight, kWeightFormat));
     GetRatios(sheet, tableIndex);
 
     RunningTotals totals;
     CalcEngineInertia(sheet, tableIndex, totals);
-    for (int row = 14; row < kRotatingTotalRow; ++row)
+    for (int row = kFlywheelRow; row < kRotatingTotalRow; ++row)
         if (IsPartRow(row) && table.IsShown(row)) CalcRingInertia(sheet, tableIndex, row, totals);
 
     table.SetText(kRotatingTotalRow, kColEqWt, FormatPicture(totals.TotalEqWt, kWeightFormat));

@@ -7,6 +7,7 @@
 #include "files/program_places.h"
 #include "files/settings_file.h"
 #include "files/spec_file.h"
+#include "model/spec_rows.h"
 #include "text/windows1252.h"
 
 namespace gyrant {
@@ -91,7 +92,7 @@ void ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
     if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
     Recalculate(sheet);
     sheet.CurrentTable = kBaseline;
-    sheet.Table(kBaseline).SetCurrentRow(1);
+    sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     editor.TableClick(kBaseline, 1);
 }
 

@@ -1,16 +1,18 @@
 #include "model/choice_lists.h"
 
+#include "model/spec_rows.h"
+
 namespace gyrant {
 
 std::vector<std::string> ValueChoices(int row) {
     switch (row) {
-        case 2:
+        case kVehicleTypeRow:
             return {"4 Wheel, Rear Drive", "4 Wheel, Front Drive", "Motorcycle",
                     "Mtrcycl wPriRdctn"};
-        case 6:
+        case kConverterRow:
             return {"No", "Yes, Stock (tight)", "Yes, Performance (looser)",
                     "Yes, Higher Stall (loose)", "Yes, Very High Stall (very loose)"};
-        case 12:
+        case kEngineDetailsRow:
             return {"Yes, do details", "No, est. prod. eng.", "No, est. perf. eng.",
                     "No, est. race eng."};
         default:
@@ -19,7 +21,7 @@ std::vector<std::string> ValueChoices(int row) {
 }
 
 std::vector<std::string> MaterialChoices(int row) {
-    if (row == 24 || row == 27) return {"Use Wt", "Tire"};
+    if (IsTireRow(row)) return {"Use Wt", "Tire"};
     return {"Use Wt", "Steel", "Alum", "CrbnFbr"};
 }
 

@@ -8,6 +8,7 @@
 #include "editor/validation.h"
 #include "engine/update_table.h"
 #include "files/file_commands.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
@@ -99,26 +100,28 @@ bool Wizard::Start() {
 // Asks the questions for the current table; false when an empty answer ended the wizard.
 bool Wizard::BuildVehicle() {
     m_frontDrive = false;
-    m_editor.SelectRow(1);
+    m_editor.SelectRow(kVehicleWeightRow);
     m_showProgress();
-    if (!AskAndWrite(1, kColValue, "What is the Vehicle's Weight?")) return false;
-    FillIfBlank(2, kColValue, ComposeChoice("4 Wheel, Rear Drive", 20, 0));
-    m_frontDrive = ChoiceNumberInLast(Table().Text(2, kColValue), 3) == 1;
-    if (!AskAndWrite(3, kColValue, "What is the Vehicle's Final Drive Ratio (rear axle ratio)?"))
+    if (!AskAndWrite(kVehicleWeightRow, kColValue, "What is the Vehicle's Weight?")) return false;
+    FillIfBlank(kVehicleTypeRow, kColValue, ComposeChoice("4 Wheel, Rear Drive", 20, 0));
+    m_frontDrive = ChoiceNumberInLast(Table().Text(kVehicleTypeRow, kColValue), 3) == 1;
+    if (!AskAndWrite(kFinalDriveRow, kColValue,
+                     "What is the Vehicle's Final Drive Ratio (rear axle ratio)?"))
         return false;
-    if (!AskAndWrite(4, kColValue,
+    if (!AskAndWrite(kGearRatioRow, kColValue,
                      "What is the ratio for the Transmission Ratio you want to analyze?"))
         return false;
-    FillIfBlank(6, kColValue, ComposeChoice("No", 20, 0));
-    if (!AskAndWrite(8, kColValue, "What is the Cubic Inches of the Engine?")) return false;
-    EnterDisplacement(m_sheet, m_dialogs, NumericValue(Table().Text(8, kColValue)));
-    FillIfBlank(12, kColValue, ComposeChoice("No, est. perf. eng.", 20, 2));
-    int tireRow = m_frontDrive ? 24 : 27;
+    FillIfBlank(kConverterRow, kColValue, ComposeChoice("No", 20, 0));
+    if (!AskAndWrite(kDisplacementRow, kColValue, "What is the Cubic Inches of the Engine?"))
+        return false;
+    EnterDisplacement(m_sheet, m_dialogs, NumericValue(Table().Text(kDisplacementRow, kColValue)));
+    FillIfBlank(kEngineDetailsRow, kColValue, ComposeChoice("No, est. perf. eng.", 20, 2));
+    int tireRow = m_frontDrive ? kFrontTireRow : kRearTireRow;
     std::string end = m_frontDrive ? "Front" : "Rear";
     if (!AskAndWrite(tireRow, kColOD, "What is the Diameter of the vehicle's " + end + " Tire?"))
         return false;
     FillIfBlank(tireRow, kColMaterial, ComposeChoice("Tire", 19, 1));
-    Table().SetCurrentRow(1);
+    Table().SetCurrentRow(kVehicleWeightRow);
     Recalculate(m_sheet);
     m_showProgress();
     return true;
@@ -149,12 +152,12 @@ std::optional<std::string> Wizard::Checked(int row, const std::string& answer) {
 }
 
 bool Wizard::AskAndWrite(int row, int column, const std::string& prompt) {
-    if (row != 1) m_editor.SelectRow(row);
+    if (row != kVehicleWeightRow) m_editor.SelectRow(row);
     m_showProgress();
     std::optional<std::string> answer = Ask(row, column, prompt);
     if (!answer) return false;
     Table().SetText(row, column, *answer);
-    if (row == 1) m_editor.Strip().Field(kColValue).text = *answer;
+    if (row == kVehicleWeightRow) m_editor.Strip().Field(kColValue).text = *answer;
     m_sheet.SpecsChanged = 1;
     return true;
 }
@@ -176,7 +179,7 @@ void Wizard::Finish() {
          "Click on the 'Keep Change' button to the right to keep any changes you have then made."
          "\r\rThe table and all percentages will be immediately updated and displayed.",
          "Save Inputs", Buttons::Ok, Icon::None, Answer::Ok});
-    m_editor.SelectRow(1);
+    m_editor.SelectRow(kVehicleWeightRow);
 }
 
 }  // namespace
