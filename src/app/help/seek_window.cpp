@@ -91,7 +91,7 @@ void SeekWindow::Search() {
     SeekStep next = NextSeekStep(result.found, drive, m_fileName);
     switch (next.kind) {
         case SeekStep::SayNotFound:
-            m_dialogs.ShowMessage({next.text, "File Seek", Buttons::Ok, Icon::None, Answer::Ok});
+            Tell(m_dialogs, next.text, "File Seek");
             break;
         case SeekStep::TakeOnlyCopy:
             m_seekFileName = next.text;

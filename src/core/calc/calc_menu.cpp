@@ -331,8 +331,7 @@ void CalcMenu::ListClick(int k, int index) {
 bool CalcMenu::UseCalcValue(Dialogs& dialogs) {
     const std::string& name = m_definition.QuantityName;
     if (m_outputs[1].text.empty()) {
-        dialogs.ShowMessage({"No " + name + " has been calculated.  No " + name + " can be used.",
-                             " ", Buttons::Ok, Icon::None, Answer::Ok});
+        Tell(dialogs, "No " + name + " has been calculated.  No " + name + " can be used.", " ");
         return false;
     }
     double value = NumericValue(m_outputs[1].text);

@@ -15,9 +15,8 @@ int AskCylinders(Dialogs& dialogs) {
         double value = NumericValue(answer);
         if (value >= 1 && value <= 16) return static_cast<int>(value);
         if (attempt == 0)
-            dialogs.ShowMessage(
-                {"The value must be between 1 and 16.  Try again or click on Cancel.", title,
-                 Buttons::Ok, Icon::None, Answer::Ok});
+            Tell(dialogs, "The value must be between 1 and 16.  Try again or click on Cancel.",
+                 title);
     }
     return 8;
 }

@@ -9,8 +9,7 @@ namespace gyrant {
 bool ReturnToMainWindow(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs, bool keepRow) {
     if (keepRow || !editor.ConfirmLeavingRow()) return false;
     Outcome setup = SetupWorksheet(sheet);
-    if (!setup.ok)
-        dialogs.ShowMessage({setup.message, "Gyrant", Buttons::Ok, Icon::Critical, Answer::Ok});
+    if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
     RefreshLayout(sheet);
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     editor.TableClick(kBaseline, kVehicleWeightRow);

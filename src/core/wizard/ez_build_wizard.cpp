@@ -145,9 +145,10 @@ std::optional<std::string> Wizard::Checked(int row, const std::string& answer) {
     double value = NumericValue(answer);
     std::string text = PlainNumber(IsWholeNumberLimit(high) ? std::floor(value + 0.5) : value);
     if (WithinLimits(NumericValue(text), low, high)) return text;
-    m_dialogs.ShowMessage({"Error.  Your entry must be between " + GeneralFormSingle(low) +
-                               " and " + GeneralFormSingle(high) + ".  Try again.",
-                           kTitle, Buttons::Ok, Icon::None, Answer::Ok});
+    Tell(m_dialogs,
+         "Error.  Your entry must be between " + GeneralFormSingle(low) + " and " +
+             GeneralFormSingle(high) + ".  Try again.",
+         kTitle);
     return std::nullopt;
 }
 
@@ -173,12 +174,12 @@ void Wizard::Finish() {
                        "your choosing)?",
                        "Save Inputs") == Answer::Yes)
         SaveSpecFileAs(m_sheet, m_dialogs);
-    m_dialogs.ShowMessage(
-        {"You can now make changes to most any specs by clicking on a row in the tables.  The "
+    Tell(m_dialogs,
+         "You can now make changes to most any specs by clicking on a row in the tables.  The "
          "details for that row will appear at the top of the screen where you can change them.  "
          "Click on the 'Keep Change' button to the right to keep any changes you have then made."
          "\r\rThe table and all percentages will be immediately updated and displayed.",
-         "Save Inputs", Buttons::Ok, Icon::None, Answer::Ok});
+         "Save Inputs");
     m_editor.SelectRow(kVehicleWeightRow);
 }
 
