@@ -57,6 +57,8 @@ TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
           {{bike, "second.qrx"}, kCalcFailed, "Usage"},
           {{bike, "--write"}, kCalcFailed, "Usage"},
           {{"--write", (folder / "out.qrx").string(), bike}, kCalcFailed, "out.qrx"},
+          {{"--gears", "2.5,9", bike}, kCalcFailed, "\"9\" is not a gear ratio"},
+          {{"--json", "--gears", "2", bike}, kCalcFailed, "Usage"},
           {{"--csv", (folder / "short.qrx").string()}, kCalcDone, "incomplete"}}) {
         EXPECT_EQ(Run(arguments), code) << named;
         EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
@@ -65,6 +67,28 @@ TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
     std::filesystem::remove(folder / "GyrantTEXT" / "helpi.txt");
     EXPECT_EQ(Run({bike}), kCalcFailed);
     EXPECT_NE(err.str().find("helpi.txt"), std::string::npos);
+}
+
+// The gear studied is the tables' own totals; JSON holds every cell as the CSV does.
+TEST_F(CalcCommandTest, GearsAndJsonAgreeWithTheTables) {
+    std::string car = Example("V8 Street Car.qrx");
+    ASSERT_EQ(Run({"--csv", car}), kCalcDone);
+    std::string tables = out.str();
+    ASSERT_EQ(Run({"--csv", "--gears", "1.52, 2.52", car}), kCalcDone);
+    std::istringstream lines(out.str());
+    std::string heading, lower, studied;
+    std::getline(lines, heading), std::getline(lines, lower), std::getline(lines, studied);
+    EXPECT_TRUE(lower.starts_with("1,1.52,") && studied.starts_with("2*,2.52,")) << out.str();
+    for (const char* total : {",417.48,4117.48,", ",393.18,4093.18,"})
+        EXPECT_NE(studied.find(total), std::string::npos) << studied;
+    for (const char* cell : {",417.48,", ",4117.48,", ",4093.18,"})
+        EXPECT_NE(tables.find(cell), std::string::npos) << cell;
+    ASSERT_EQ(Run({"--json", car}), kCalcDone);
+    EXPECT_NE(out.str().find("\"Eq. Wt\": \"4117.48\""), std::string::npos);
+    EXPECT_NE(out.str().find("\"answer\": \"The Proposed vehicle's effective weight is 24.30 lb "
+                             "lighter"),
+              std::string::npos);
+    EXPECT_NE(out.str().find("{\"Studied\": true, \"Ratio\": 2.52,"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,146 @@
+#include "analysis_export.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <string>
+
+#include "analysis/weight_shares.h"
+#include "text/cell_text.h"
+#include "text/windows1252.h"
+
+namespace gyrant {
+namespace {
+
+// A number as JSON and CSV take it: the shortest text that reads back as the same double.
+std::string Number(double value) {
+    char text[32];
+    auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+std::string Quoted(const std::string& cell) {
+    std::string quoted = "\"";
+    for (char c : Utf8Text(cell)) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\', quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            quoted += escaped;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+// The columns of the gear table, per vehicle; Gain only with two vehicles.
+std::vector<std::string> GearHeadings(bool twoVehicles) {
+    std::vector<std::string> headings = {"Gear", "Ratio"};
+    for (const char* vehicle : {"Baseline", "Proposed"}) {
+        if (vehicle[0] == 'P' && !twoVehicles) break;
+        for (const char* figure :
+             {" Engine Factor", " Rotating Eq. Wt", " Total Eq. Wt", " Rotating %"})
+            headings.push_back(vehicle + std::string(figure));
+    }
+    if (twoVehicles) headings.push_back("Gain %");
+    return headings;
+}
+
+std::vector<double> GearValues(const GearFigures& gear, bool twoVehicles) {
+    std::vector<double> values = {gear.ratio};
+    for (std::size_t v = 0; v < (twoVehicles ? 2u : 1u); ++v)
+        values.insert(values.end(), {gear.engineFactor[v], gear.rotating[v], gear.total[v],
+                                     gear.rotatingShare[v]});
+    if (twoVehicles) values.push_back(gear.gainPercent);
+    return values;
+}
+
+void WriteShare(const WeightShare& share, bool twoVehicles, std::ostream& out) {
+    out << "{\"part\": " << Quoted(share.part) << ", \"baseline\": " << Number(share.baseline);
+    if (twoVehicles)
+        out << ", \"proposed\": " << Number(share.proposed)
+            << ", \"saving\": " << Number(share.Saving());
+    out << '}';
+}
+
+void WriteTables(const Worksheet& sheet, std::ostream& out) {
+    out << "  \"tables\": [";
+    for (int index : {kBaseline, kProposed}) {
+        const SpecTable& table = sheet.Table(index);
+        out << (index == kBaseline ? "\n" : ",\n")
+            << "    {\"vehicle\": " << (index == kBaseline ? "\"Baseline\"" : "\"Proposed\"")
+            << ", \"rows\": [";
+        for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+            out << (row == kFirstSpecRow ? "\n" : ",\n") << "      {";
+            for (int column = 0; column < table.ColumnCount(); ++column)
+                out << (column ? ", " : "") << Quoted(std::string(ColumnHeading(column))) << ": "
+                    << Quoted(table.Text(row, column));
+            out << '}';
+        }
+        out << "]}";
+    }
+    out << "\n  ],\n";
+}
+
+void WriteWeightShares(const WeightShares& shares, std::ostream& out) {
+    out << "  \"whereTheWeightGoes\": {\n    \"answer\": " << Quoted(PlainAnswer(shares))
+        << ",\n    \"weightsAdded\": " << (shares.weightsAdded ? "true" : "false")
+        << ",\n    \"parts\": [";
+    for (std::size_t i = 0; i < shares.parts.size(); ++i) {
+        out << (i ? ",\n      " : "\n      ");
+        WriteShare(shares.parts[i], shares.twoVehicles, out);
+    }
+    out << "\n    ],\n    \"rotatingTotal\": ";
+    WriteShare(shares.rotatingTotal, shares.twoVehicles, out);
+    out << ",\n    \"vehicleTotal\": ";
+    WriteShare(shares.vehicleTotal, shares.twoVehicles, out);
+    out << "\n  },\n";
+}
+
+}  // namespace
+
+void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,
+                    std::ostream& out) {
+    bool two = sheet.TwoVehicles == 1;
+    std::vector<std::vector<std::string>> lines = {GearHeadings(two)};
+    for (std::size_t g = 0; g < gears.size(); ++g) {
+        std::vector<std::string>& line = lines.emplace_back();
+        line.push_back(std::to_string(g + 1) + (gears[g].studied ? "*" : ""));
+        for (double value : GearValues(gears[g], two))
+            line.push_back(csv ? Number(value) : FormatPicture(value, "#####0.00"));
+    }
+    std::vector<std::size_t> widths(lines[0].size(), 0);
+    for (const auto& line : lines)
+        for (std::size_t i = 0; i < line.size(); ++i)
+            widths[i] = std::max(widths[i], line[i].size());
+    for (const auto& line : lines) {
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (i > 0) out << (csv ? "," : "  ");
+            if (!csv) out << std::string(widths[i] - line[i].size(), ' ');
+            out << line[i];
+        }
+        out << '\n';
+    }
+}
+
+void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, std::ostream& out) {
+    bool two = sheet.TwoVehicles == 1;
+    out << "{\n  \"twoVehicles\": " << (two ? "true" : "false") << ",\n";
+    WriteTables(sheet, out);
+    WriteWeightShares(ShareOfEachPart(sheet), out);
+    out << "  \"gears\": [";
+    std::vector<std::string> headings = GearHeadings(two);
+    for (std::size_t g = 0; g < gears.size(); ++g) {
+        std::vector<double> values = GearValues(gears[g], two);
+        out << (g ? ",\n    {" : "\n    {")
+            << "\"Studied\": " << (gears[g].studied ? "true" : "false");
+        for (std::size_t i = 0; i < values.size(); ++i)
+            out << ", " << Quoted(headings[i + 1]) << ": " << Number(values[i]);
+        out << '}';
+    }
+    out << "\n  ]\n}\n";
+}
+
+}  // namespace gyrant

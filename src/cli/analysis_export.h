@@ -1,0 +1,21 @@
+#pragma once
+
+// What the tables say, for a terminal, a spreadsheet or another tool: the worksheet in every gear
+// and, as JSON, every cell with where the weight goes.
+
+#include <ostream>
+#include <vector>
+
+#include "analysis/every_gear.h"
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+// One line per gear, the gear studied marked "*": aligned for reading, or CSV with plain numbers.
+void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,
+                    std::ostream& out);
+
+// Every cell of both tables by column heading, where the weight goes and every gear, in UTF-8.
+void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, std::ostream& out);
+
+}  // namespace gyrant

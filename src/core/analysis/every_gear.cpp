@@ -1,0 +1,92 @@
+#include "analysis/every_gear.h"
+
+#include <memory>
+#include <sstream>
+
+#include "analysis/weight_shares.h"
+#include "editor/validation.h"
+#include "engine/ratios.h"
+#include "engine/update_table.h"
+#include "model/spec_rows.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+// What the recalculation reads, copied so that trying a ratio leaves the user's worksheet alone.
+std::unique_ptr<Worksheet> CalculationCopy(const Worksheet& sheet) {
+    auto copy = std::make_unique<Worksheet>();
+    copy->tables = sheet.tables;
+    copy->Rows = sheet.Rows;
+    copy->TwoVehicles = sheet.TwoVehicles;
+    copy->WeightOption = sheet.WeightOption;
+    copy->CurrentTable = sheet.CurrentTable;
+    return copy;
+}
+
+double EqWt(const SpecTable& table, int row) {
+    return NumericValue(table.Text(row, kColEqWt));
+}
+
+void ReadVehicle(Worksheet& copy, int index, GearFigures& gear) {
+    const SpecTable& table = copy.Table(index);
+    auto i = static_cast<std::size_t>(index);
+    gear.rotating[i] = EqWt(table, kRotatingTotalRow);
+    gear.total[i] = EqWt(table, kVehicleTotalRow);
+    gear.rotatingShare[i] = gear.total[i] > 0 ? 100 * gear.rotating[i] / gear.total[i] : 0;
+    GetRatios(copy, index);
+    gear.engineFactor[i] = copy.Speeds.EngineFactor;
+}
+
+// A limit as the row's warnings write it.
+std::string Limit(float limit) {
+    return std::string(TrimBlanks(GeneralFormSingle(limit)));
+}
+
+}  // namespace
+
+std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
+                                            const std::vector<double>& ratios) {
+    std::unique_ptr<Worksheet> copy = CalculationCopy(sheet);
+    std::string studied =
+        PlainNumber(NumericValue(sheet.Table(kBaseline).Text(kGearRatioRow, kColValue)));
+    std::vector<GearFigures> gears;
+    for (double ratio : ratios) {
+        GearFigures gear{ratio, PlainNumber(ratio) == studied};
+        for (int index : {kBaseline, kProposed})
+            copy->Table(index).SetText(kGearRatioRow, kColValue, PlainNumber(ratio));
+        Recalculate(*copy);
+        ReadVehicle(*copy, kBaseline, gear);
+        if (sheet.TwoVehicles == 1) {
+            ReadVehicle(*copy, kProposed, gear);
+            gear.gainPercent = AccelerationGainPercent(gear.total[0], gear.total[1]);
+        }
+        gears.push_back(gear);
+    }
+    return gears;
+}
+
+GearRatiosRead ReadGearRatios(const std::string& text, const Worksheet& sheet) {
+    float low = sheet.Rows.RowLowLimit[kGearRatioRow][0];
+    float high = sheet.Rows.RowHighLimit[kGearRatioRow][0];
+    GearRatiosRead read;
+    std::istringstream fields(text);
+    std::string field;
+    while (std::getline(fields, field, ',')) {
+        if (IsBlank(field) && fields.eof() && !read.ratios.empty()) break;
+        LeadingNumber number = ReadLeadingNumber(field);
+        bool whole = number.found && IsBlank(std::string_view(field).substr(number.length));
+        if (!whole || !WithinLimits(number.value, low, high)) {
+            read.outcome = Outcome::Failure("\"" + std::string(TrimBlanks(field)) +
+                                            "\" is not a gear ratio: each must be between " +
+                                            Limit(low) + " and " + Limit(high) + ".");
+            return read;
+        }
+        read.ratios.push_back(number.value);
+    }
+    if (read.ratios.empty() || read.ratios.size() > kMostGears)
+        read.outcome = Outcome::Failure("Give from 1 to 8 gear ratios, separated by commas.");
+    return read;
+}
+
+}  // namespace gyrant

@@ -1,0 +1,43 @@
+#pragma once
+
+// The worksheet in every gear: the figures the main tables would show with each ratio in the
+// gear row, for both vehicles.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/worksheet.h"
+#include "outcome.h"
+
+namespace gyrant {
+
+inline constexpr std::size_t kMostGears = 8;
+
+// One gear: its ratio, and per vehicle (Baseline, Proposed) the engine's speed factor, the Total
+// Rotating and Vehicle Total Eq. Wt and the rotating share of the total in percent.
+struct GearFigures {
+    double ratio = 0;
+    bool studied = false;  // the ratio the Baseline's gear row holds
+    std::array<double, 2> engineFactor{};
+    std::array<double, 2> rotating{};
+    std::array<double, 2> total{};
+    std::array<double, 2> rotatingShare{};
+    double gainPercent = 0;  // with two vehicles
+};
+
+// Recalculates a copy of the worksheet with each ratio in the gear row of both tables; the
+// worksheet itself is not changed.
+std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
+                                            const std::vector<double>& ratios);
+
+struct GearRatiosRead {
+    std::vector<double> ratios;
+    Outcome outcome;
+};
+
+// Ratios typed as "2.52, 1.52, 1.00": up to eight, each within the gear row's limits.
+GearRatiosRead ReadGearRatios(const std::string& text, const Worksheet& sheet);
+
+}  // namespace gyrant

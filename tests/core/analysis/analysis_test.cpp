@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "analysis/every_gear.h"
+#include "analysis/weight_shares.h"
+#include "engine/update_table.h"
+#include "files/spec_file.h"
+#include "model/spec_rows.h"
+#include "support/sheet_fixture.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+// The V8 street car against the same car on lighter wheels, tires and driveshaft.
+class AnalysisTest : public testing::BlankSheetTest {
+  protected:
+    AnalysisTest() {
+        EXPECT_EQ(ReadSpecFile(sheet, In("GyrantFiles/V8 Street Car.qrx")).status,
+                  SpecFileStatus::Done);
+        Recalculate(sheet);
+    }
+    double EqWt(int table, int row) { return NumericValue(sheet.Table(table).Text(row, kColEqWt)); }
+};
+
+TEST_F(AnalysisTest, EveryPartIsTheTablesOwnFigureLargestSavingFirst) {
+    WeightShares shares = ShareOfEachPart(sheet);
+    ASSERT_EQ(shares.parts.size(), 13u);  // rows 14-16 and 20-28, and the engine internals
+    for (std::size_t i = 1; i < shares.parts.size(); ++i)
+        EXPECT_GE(shares.parts[i - 1].Saving(), shares.parts[i].Saving());
+    double baseline = 0, proposed = 0;
+    for (const WeightShare& part : shares.parts)
+        baseline += part.baseline, proposed += part.proposed;
+    EXPECT_NEAR(baseline, EqWt(kBaseline, kRotatingTotalRow), 0.01 * 13);
+    EXPECT_NEAR(proposed, EqWt(kProposed, kRotatingTotalRow), 0.01 * 13);
+    auto engine =
+        std::ranges::find(shares.parts, std::string("Engine internals"), &WeightShare::part);
+    ASSERT_NE(engine, shares.parts.end());
+    EXPECT_DOUBLE_EQ(engine->baseline, EqWt(kBaseline, kDisplacementRow) +
+                                           EqWt(kBaseline, kCrankshaftRow) +
+                                           EqWt(kBaseline, kRotatingPerCylinderRow) +
+                                           EqWt(kBaseline, kReciprocatingPerCylinderRow));
+    EXPECT_EQ(shares.vehicleTotal.Saving(),
+              EqWt(kBaseline, kVehicleTotalRow) - EqWt(kProposed, kVehicleTotalRow));
+    double gain = 100 * (EqWt(kBaseline, kVehicleTotalRow) / EqWt(kProposed, kVehicleTotalRow) - 1);
+    EXPECT_EQ(PlainAnswer(shares),
+              "The Proposed vehicle's effective weight is " +
+                  FormatPicture(shares.vehicleTotal.Saving(), "0.00") +
+                  " lb lighter in the gear studied, which with the same thrust is " +
+                  FormatPicture(gain, "0.00") + " % more acceleration. " + shares.parts[0].part +
+                  " buys the most: " + FormatPicture(shares.parts[0].Saving(), "0.00") + " lb.");
+    EXPECT_EQ(WeightOptionNote(shares), "Parts' weights not added to the vehicle weight.");
+
+    sheet.TwoVehicles = 0;
+    shares = ShareOfEachPart(sheet);
+    EXPECT_EQ(shares.parts.front().proposed, 0);
+    EXPECT_EQ(PlainAnswer(shares),
+              "The Baseline vehicle's effective weight is " +
+                  FormatPicture(EqWt(kBaseline, kVehicleTotalRow), "0.00") +
+                  " lb in the gear studied. " + shares.parts[0].part +
+                  " adds the most: " + FormatPicture(shares.parts[0].baseline, "0.00") + " lb.");
+}
+
+TEST_F(AnalysisTest, EachGearIsWhatTheTablesShowWithThatRatioAndTheWorksheetStays) {
+    std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52, 1.0});
+    ASSERT_EQ(gears.size(), 3u);
+    EXPECT_TRUE(gears[0].studied && !gears[1].studied);
+    EXPECT_EQ(sheet.Table(kBaseline).Text(kGearRatioRow, kColValue), "2.52");
+    for (const GearFigures& gear : gears) {
+        testing::ProgramFolder other;
+        Worksheet tried;
+        tried.ProgramFolder = other.Path();
+        ASSERT_TRUE(SetupWorksheet(tried).ok);
+        ASSERT_EQ(ReadSpecFile(tried, (other / "GyrantFiles/V8 Street Car.qrx").string()).status,
+                  SpecFileStatus::Done);
+        for (int table : {kBaseline, kProposed})
+            tried.Table(table).SetText(kGearRatioRow, kColValue, PlainNumber(gear.ratio));
+        Recalculate(tried);
+        for (int table : {kBaseline, kProposed}) {
+            auto t = static_cast<std::size_t>(table);
+            EXPECT_EQ(gear.rotating[t],
+                      NumericValue(tried.Table(table).Text(kRotatingTotalRow, kColEqWt)));
+            EXPECT_EQ(gear.total[t],
+                      NumericValue(tried.Table(table).Text(kVehicleTotalRow, kColEqWt)));
+        }
+        EXPECT_DOUBLE_EQ(gear.gainPercent, AccelerationGainPercent(gear.total[0], gear.total[1]));
+    }
+    // A lower gear turns the engine slower: less of the car's effective weight spins.
+    EXPECT_TRUE(gears[0].engineFactor[0] > gears[1].engineFactor[0] &&
+                gears[0].rotatingShare[0] > gears[2].rotatingShare[0]);
+}
+
+TEST_F(AnalysisTest, TypedRatiosAreUpToEightNumbersWithinTheGearRowsLimits) {
+    const std::pair<std::string, std::vector<double>> cases[] = {
+        {"2.52, 1.52,1.00", {2.52, 1.52, 1.0}},
+        {" 3 ,", {3}},
+        {"", {}},
+        {"2.5x", {}},
+        {"2,,1", {}},
+        {"8", {}},
+        {"0.3", {}},
+        {"1,1,1,1,1,1,1,1", std::vector<double>(8, 1)},
+        {"1,1,1,1,1,1,1,1,1", {}}};
+    for (const auto& [text, ratios] : cases) {
+        GearRatiosRead read = ReadGearRatios(text, sheet);
+        EXPECT_EQ(read.outcome.ok, !ratios.empty()) << text;
+        EXPECT_EQ(read.outcome.ok ? read.ratios : ratios, ratios) << text;
+    }
+    EXPECT_EQ(ReadGearRatios("9", sheet).outcome.message,
+              "\"9\" is not a gear ratio: each must be between .4 and 7.");
+}
+
+}  // namespace
+}  // namespace gyrant
