@@ -25,6 +25,7 @@ MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
     BuildOptionsMenu();
     AddCommand(nullptr, QStringLiteral("&Comments"), QStringLiteral("mnuComments"),
                [this] { ShowComments(); });
+    BuildViewMenu();
     QAction* boring = bar->addAction(QStringLiteral("Boring/Stroking"));
     boring->setObjectName(QStringLiteral("mnuBoreStroke"));
     boring->setEnabled(false);
@@ -59,6 +60,24 @@ void MainMenus::ShowAbout() {
     QObject::connect(about, &AboutWindow::printClicked, about,
                      [this, about] { m_print.PrintWindowImage(about); });
     m_window.ShowSubWindow(about);
+}
+
+void MainMenus::ShowWeightWindow() {
+    if (!m_weightWindow) {
+        m_weightWindow = new WeightWindow(m_sheet, &m_window);
+        QObject::connect(&m_window, &MainWindow::worksheetShown, m_weightWindow,
+                         &WeightWindow::Refresh);
+    }
+    m_weightWindow->show();
+    m_weightWindow->raise();
+    m_weightWindow->activateWindow();
+}
+
+void MainMenus::BuildViewMenu() {
+    QMenu* view = m_window.menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("mnuView"));
+    AddCommand(view, QStringLiteral("Where the &Weight Goes"), QStringLiteral("mnuWeightGoes"),
+               [this] { ShowWeightWindow(); });
 }
 
 void MainMenus::BuildFileMenu() {

@@ -1,13 +1,15 @@
 #pragma once
 
-// The main window's menu bar: File, EZ Build Wizard, Options, Comments, Boring/Stroking and
-// Help. The switched-off items are greyed.
+// The main window's menu bar: File, EZ Build Wizard, Options, Comments, View, Boring/Stroking
+// and Help. The switched-off items are greyed.
 
 #include <QAction>
 #include <QMenu>
+#include <QPointer>
 #include <QString>
 #include <functional>
 
+#include "analysis/weight_window.h"
 #include "model/worksheet.h"
 #include "ports/qt_launcher.h"
 #include "report/print_commands.h"
@@ -32,12 +34,14 @@ class MainMenus {
   private:
     void BuildFileMenu();
     void BuildOptionsMenu();
+    void BuildViewMenu();
     void BuildHelpMenu();
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                         std::function<void()> command);
     void RunWizard();
     void ShowComments();
     void ShowAbout();
+    void ShowWeightWindow();
 
     MainWindow& m_window;
     Worksheet& m_sheet;
@@ -45,6 +49,7 @@ class MainMenus {
     QtLauncher m_launcher;
     QMenu* m_options = nullptr;
     std::vector<QAction*> m_optionItems;
+    QPointer<WeightWindow> m_weightWindow;
 };
 
 }  // namespace gyrant

@@ -126,6 +126,7 @@ void MainWindow::ShowWorksheet() {
     setWindowTitle(QString::fromStdString(WindowTitle(m_sheet)));
     for (SpecGrid* grid : m_grids) grid->Refresh();
     ShowStripAndSelection(false);
+    emit worksheetShown();
 }
 
 void MainWindow::Activate() {

@@ -46,6 +46,8 @@ class MainWindow : public QMainWindow {
   signals:
     // The window has been painted for the first time.
     void firstShown();
+    // The worksheet has been drawn again after a change.
+    void worksheetShown();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,190 @@
+#include "analysis/weight_window.h"
+
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "analysis/every_gear.h"
+#include "analysis/weight_shares.h"
+#include "files/data_path.h"
+#include "model/spec_rows.h"
+#include "text/cell_codec.h"
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+QString Figure(double value) {
+    return QString::number(value, 'f', 2);
+}
+
+// Fills a read-only table, numbers right-aligned.
+void Fill(QTableWidget* table, const QStringList& headings, const std::vector<QStringList>& lines) {
+    table->clear();
+    table->setColumnCount(static_cast<int>(headings.size()));
+    table->setHorizontalHeaderLabels(headings);
+    table->setRowCount(static_cast<int>(lines.size()));
+    for (std::size_t r = 0; r < lines.size(); ++r)
+        for (qsizetype c = 0; c < lines[r].size(); ++c) {
+            auto* item = new QTableWidgetItem(lines[r][c]);
+            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(static_cast<int>(r), static_cast<int>(c), item);
+        }
+    table->resizeColumnsToContents();
+}
+
+QTableWidget* NewTable(QWidget* parent) {
+    auto* table = new QTableWidget(parent);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
+    table->horizontalHeader()->setStretchLastSection(true);
+    return table;
+}
+
+QStringList Vehicles(bool two) {
+    return two ? QStringList{QStringLiteral("Baseline"), QStringLiteral("Proposed")}
+               : QStringList{QStringLiteral("Baseline")};
+}
+
+QStringList ShareLine(const WeightShare& share, bool two) {
+    QStringList line = {FromCell(share.part), Figure(share.baseline)};
+    if (two) line << Figure(share.proposed) << Figure(share.Saving());
+    return line;
+}
+
+}  // namespace
+
+WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_sheet(sheet) {
+    setObjectName(QStringLiteral("frmWeightGoes"));
+    setWindowTitle(QStringLiteral("Where the Weight Goes"));
+    auto* tabs = new QTabWidget(this);
+    tabs->addTab(BuildStudiedTab(), QStringLiteral("In the Gear Studied"));
+    tabs->addTab(BuildGearsTab(), QStringLiteral("In Every Gear"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    m_transmissions = LoadTrans(DataPath(sheet.ProgramFolder, {"CALC", "trans"})).transmissions;
+    m_transmissionList->addItem(QStringLiteral("(typed ratios)"));
+    for (const Transmission& t : m_transmissions) m_transmissionList->addItem(FromCell(t.name));
+    // As large as the work needs, never beyond the screen.
+    QSize room = screen()->availableGeometry().size();
+    resize(std::min(640, room.width()), std::min(560, room.height() - 40));
+}
+
+void WeightWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Refresh();
+}
+
+QWidget* WeightWindow::BuildStudiedTab() {
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    m_answer = new QLabel(tab);
+    m_answer->setWordWrap(true);
+    QFont bold = m_answer->font();
+    bold.setBold(true);
+    m_answer->setFont(bold);
+    m_option = new QLabel(tab);
+    m_parts = NewTable(tab);
+    m_partsChart = new BarChart;
+    auto* scroll = new QScrollArea(tab);
+    scroll->setWidget(m_partsChart);
+    scroll->setWidgetResizable(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_answer, m_option}) layout->addWidget(w);
+    layout->addWidget(scroll, 3);
+    layout->addWidget(m_parts, 2);
+    return tab;
+}
+
+QWidget* WeightWindow::BuildGearsTab() {
+    auto* tab = new QWidget;
+    auto* layout = new QVBoxLayout(tab);
+    m_transmissionList = new QComboBox(tab);
+    m_ratios = new QLineEdit(tab);
+    m_ratios->setPlaceholderText(QStringLiteral("Up to 8 gear ratios, e.g. 2.52, 1.52, 1.00"));
+    m_ratiosNote = new QLabel(tab);
+    m_gears = NewTable(tab);
+    m_gearsChart = new BarChart(tab);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_transmissionList, m_ratios, m_ratiosNote})
+        layout->addWidget(w);
+    layout->addWidget(m_gears, 2);
+    layout->addWidget(new QLabel(QStringLiteral("Rotating parts' Eq. Wt in each gear, lb"), tab));
+    layout->addWidget(m_gearsChart, 3);
+    connect(m_transmissionList, &QComboBox::activated, this, &WeightWindow::PickTransmission);
+    connect(m_ratios, &QLineEdit::editingFinished, this, &WeightWindow::ShowGears);
+    return tab;
+}
+
+void WeightWindow::Refresh() {
+    if (!isVisible()) return;
+    ShowShares();
+    ShowGears();
+}
+
+void WeightWindow::ShowShares() {
+    WeightShares shares = ShareOfEachPart(m_sheet);
+    bool two = shares.twoVehicles;
+    m_answer->setText(FromCell(PlainAnswer(shares)));
+    m_option->setText(FromCell(WeightOptionNote(shares)));
+    std::vector<QStringList> lines;
+    std::vector<ChartLine> bars;
+    for (const WeightShare& part : shares.parts) {
+        lines.push_back(ShareLine(part, two));
+        bars.push_back({FromCell(part.part), two ? std::vector{part.baseline, part.proposed}
+                                                 : std::vector{part.baseline}});
+    }
+    lines.push_back(ShareLine(shares.rotatingTotal, two));
+    lines.push_back(ShareLine(shares.vehicleTotal, two));
+    QStringList headings = {QStringLiteral("Part"), QStringLiteral("Baseline Eq. Wt, lb")};
+    if (two) headings << QStringLiteral("Proposed Eq. Wt, lb") << QStringLiteral("Saving, lb");
+    Fill(m_parts, headings, lines);
+    m_partsChart->SetLines(std::move(bars), Vehicles(two));
+}
+
+void WeightWindow::PickTransmission(int index) {
+    if (index <= 0 || index > static_cast<int>(m_transmissions.size())) return;
+    QStringList ratios;
+    for (double ratio : m_transmissions[static_cast<std::size_t>(index - 1)].ratios)
+        if (ratio > 0) ratios << QString::fromStdString(PlainNumber(ratio));
+    m_ratios->setText(ratios.join(QStringLiteral(", ")));
+    ShowGears();
+}
+
+void WeightWindow::ShowGears() {
+    std::string typed = ToCell(m_ratios->text());
+    if (IsBlank(typed)) typed = m_sheet.Table(kBaseline).Text(kGearRatioRow, kColValue);
+    GearRatiosRead read = ReadGearRatios(typed, m_sheet);
+    m_ratiosNote->setText(read.outcome.ok ? QStringLiteral("* the gear studied (row 4)")
+                                          : FromCell(read.outcome.message));
+    if (!read.outcome.ok) return;
+    bool two = m_sheet.TwoVehicles == 1;
+    QStringList headings = {QStringLiteral("Gear"), QStringLiteral("Ratio")};
+    for (const QString& vehicle : Vehicles(two))
+        headings << vehicle + QStringLiteral("\nEngine Factor")
+                 << vehicle + QStringLiteral("\nRotating Eq. Wt")
+                 << vehicle + QStringLiteral("\nTotal Eq. Wt")
+                 << vehicle + QStringLiteral("\nRotating %");
+    if (two) headings << QStringLiteral("Gain %");
+    std::vector<QStringList> lines;
+    std::vector<ChartLine> bars;
+    int number = 0;
+    for (const GearFigures& gear : FiguresInEveryGear(m_sheet, read.ratios)) {
+        QString name = QString::number(++number) + (gear.studied ? QStringLiteral("*") : QString());
+        QStringList line = {name, QString::fromStdString(PlainNumber(gear.ratio))};
+        for (std::size_t v = 0; v < (two ? 2u : 1u); ++v)
+            line << Figure(gear.engineFactor[v]) << Figure(gear.rotating[v])
+                 << Figure(gear.total[v]) << Figure(gear.rotatingShare[v]);
+        if (two) line << Figure(gear.gainPercent);
+        lines.push_back(line);
+        bars.push_back(
+            {QStringLiteral("Gear ") + name, two ? std::vector{gear.rotating[0], gear.rotating[1]}
+                                                 : std::vector{gear.rotating[0]}});
+    }
+    Fill(m_gears, headings, lines);
+    m_gearsChart->SetLines(std::move(bars), Vehicles(two));
+}
+
+}  // namespace gyrant

@@ -1,0 +1,58 @@
+#pragma once
+
+// "Where the Weight Goes": each rotating part's Eq. Wt in both vehicles in the gear studied, with
+// the plain answer, and the vehicles in every gear of a transmission. It follows every change of
+// the worksheet.
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QWidget>
+
+#include "analysis/bar_chart.h"
+#include "calc/transmissions.h"
+#include "model/worksheet.h"
+
+namespace gyrant {
+
+class WeightWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    WeightWindow(const Worksheet& sheet, QWidget* parent);
+
+    // Shows the worksheet as it is now; a hidden window waits until it shows again.
+    void Refresh();
+
+    QLabel* Answer() { return m_answer; }
+    QTableWidget* PartsTable() { return m_parts; }
+    BarChart* PartsChart() { return m_partsChart; }
+    QComboBox* Transmissions() { return m_transmissionList; }
+    QLineEdit* Ratios() { return m_ratios; }
+    QTableWidget* GearsTable() { return m_gears; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QWidget* BuildStudiedTab();
+    QWidget* BuildGearsTab();
+    void ShowShares();
+    void ShowGears();
+    void PickTransmission(int index);
+
+    const Worksheet& m_sheet;
+    QLabel* m_answer = nullptr;
+    QLabel* m_option = nullptr;
+    QTableWidget* m_parts = nullptr;
+    BarChart* m_partsChart = nullptr;
+    QComboBox* m_transmissionList = nullptr;
+    QLineEdit* m_ratios = nullptr;
+    QLabel* m_ratiosNote = nullptr;
+    QTableWidget* m_gears = nullptr;
+    BarChart* m_gearsChart = nullptr;
+    std::vector<Transmission> m_transmissions;
+};
+
+}  // namespace gyrant
