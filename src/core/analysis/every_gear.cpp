@@ -5,7 +5,7 @@
 
 #include "analysis/weight_shares.h"
 #include "editor/validation.h"
-#include "engine/ratios.h"
+#include "engine/layout.h"
 #include "engine/update_table.h"
 #include "model/spec_rows.h"
 #include "text/cell_text.h"
@@ -28,13 +28,13 @@ double EqWt(const SpecTable& table, int row) {
     return NumericValue(table.Text(row, kColEqWt));
 }
 
-void ReadVehicle(Worksheet& copy, int index, GearFigures& gear) {
+// The figures of one vehicle just recalculated.
+void ReadVehicle(const Worksheet& copy, int index, GearFigures& gear) {
     const SpecTable& table = copy.Table(index);
     auto i = static_cast<std::size_t>(index);
     gear.rotating[i] = EqWt(table, kRotatingTotalRow);
     gear.total[i] = EqWt(table, kVehicleTotalRow);
     gear.rotatingShare[i] = gear.total[i] > 0 ? 100 * gear.rotating[i] / gear.total[i] : 0;
-    GetRatios(copy, index);
     gear.engineFactor[i] = copy.Speeds.EngineFactor;
 }
 
@@ -51,16 +51,18 @@ std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
     std::string studied =
         PlainNumber(NumericValue(sheet.Table(kBaseline).Text(kGearRatioRow, kColValue)));
     std::vector<GearFigures> gears;
+    // The gear row changes no row's place: the layout is laid out once, and each gear
+    // recalculates the vehicles shown.
+    RefreshLayout(*copy);
+    int vehicles = sheet.TwoVehicles == 1 ? 2 : 1;
     for (double ratio : ratios) {
         GearFigures gear{ratio, PlainNumber(ratio) == studied};
-        for (int index : {kBaseline, kProposed})
+        for (int index = kBaseline; index < vehicles; ++index) {
             copy->Table(index).SetText(kGearRatioRow, kColValue, PlainNumber(ratio));
-        Recalculate(*copy);
-        ReadVehicle(*copy, kBaseline, gear);
-        if (sheet.TwoVehicles == 1) {
-            ReadVehicle(*copy, kProposed, gear);
-            gear.gainPercent = AccelerationGainPercent(gear.total[0], gear.total[1]);
+            UpdateTable(*copy, index);
+            ReadVehicle(*copy, index, gear);
         }
+        if (vehicles == 2) gear.gainPercent = AccelerationGainPercent(gear.total[0], gear.total[1]);
         gears.push_back(gear);
     }
     return gears;
