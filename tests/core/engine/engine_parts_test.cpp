@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "editor/displacement_entry.h"
-#include "engine/engine_inertia.h"
+#include "editor/edit_strip.h"
 #include "engine/layout.h"
 #include "engine/ratios.h"
 #include "engine/ring_inertia.h"
 #include "engine/update_table.h"
 #include "support/fake_dialogs.h"
-#include "support/fake_strip.h"
 #include "support/worksheet_builder.h"
 
 namespace gyrant {
@@ -21,12 +20,12 @@ class EnginePartsTest : public ::testing::Test {
     SpecTable& Baseline() { return sheet.Table(kBaseline); }
     const std::string& Cell(int row) { return Baseline().Text(row, kColValue); }
     Worksheet sheet;
-    testing::FakeStrip strip;
+    EditStrip strip;
     testing::FakeDialogs dialogs;
 };
 
 TEST_F(EnginePartsTest, MissingTireIsEstimatedFromItsWheelAsTypedInTheStrip) {
-    strip.texts[kColOD] = "20";
+    strip.Field(kColOD).text = "20";
     Baseline().SetText(26, kColOD, "15");
     Baseline().SetCurrentRow(26);
     GetRatios(sheet, kBaseline);
@@ -67,26 +66,28 @@ TEST(RefreshLayout, ImprovementFollowsTheVehicleCount) {
 
 TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     RunningTotals totals;
-    strip.texts = {{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}, {kColUnits, "Lbs"}};
-    strip.listIndexes[kColMaterial] = 1;
+    for (auto [field, text] : {std::pair{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}})
+        strip.Field(field).text = text;
+    strip.Field(kColMaterial).listIndex = 1;
+    strip.Field(kColUnits).listIndex = 0;
     CalcRingInertia(sheet, strip, kBaseline, 20, totals);
-    EXPECT_EQ(strip.texts[kColWeight], "77.88");
-    EXPECT_EQ(strip.texts[kColInertia], "1.69");
-    EXPECT_FALSE(strip.enabled[kColWeight]);
-    EXPECT_TRUE(strip.enabled[kColWidth]);
+    EXPECT_EQ(strip.Field(kColWeight).text, "77.88");
+    EXPECT_EQ(strip.Field(kColInertia).text, "1.69");
+    EXPECT_FALSE(strip.Field(kColWeight).enabled);
+    EXPECT_TRUE(strip.Field(kColWidth).enabled);
     EXPECT_EQ(Baseline().Text(20, kColWeight), "");
     // Without an O.D. nothing is computed: no negative weight, and a typed weight stays.
-    strip.texts[kColOD] = "";
+    strip.Field(kColOD).text = "";
     CalcRingInertia(sheet, strip, kBaseline, 23, totals);
     for (int field : {kColWeight, kColInertia, kColEqWt})
-        EXPECT_EQ(strip.texts[field], "") << field;
-    strip.listIndexes[kColMaterial] = 0;
-    strip.texts[kColWeight] = "20";
+        EXPECT_EQ(strip.Field(field).text, "") << field;
+    strip.Field(kColMaterial).listIndex = 0;
+    strip.Field(kColWeight).text = "20";
     CalcRingInertia(sheet, strip, kBaseline, 20, totals);
-    EXPECT_TRUE(strip.enabled[kColWeight]);
-    EXPECT_FALSE(strip.enabled[kColWidth]);
-    EXPECT_EQ(strip.texts[kColWeight], "20");
-    EXPECT_EQ(strip.texts[kColEqWt], "");
+    EXPECT_TRUE(strip.Field(kColWeight).enabled);
+    EXPECT_FALSE(strip.Field(kColWidth).enabled);
+    EXPECT_EQ(strip.Field(kColWeight).text, "20");
+    EXPECT_EQ(strip.Field(kColEqWt).text, "");
 }
 
 TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
