@@ -86,7 +86,7 @@ class HelpWindowTest : public QObject {
     void printingKeepsTheSubMenuAsItWas_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("comment");
-        for (int kind = 1; kind <= 6; ++kind) {
+        for (int kind = kFinalDriveCalc; kind <= kWallThicknessCalc; ++kind) {
             QTest::addRow("kind %d, comment", kind) << kind << QStringLiteral("Dyno run");
             QTest::addRow("kind %d, Cancel", kind) << kind << QString();
         }
@@ -95,7 +95,7 @@ class HelpWindowTest : public QObject {
     void printingKeepsTheSubMenuAsItWas() {
         QFETCH(int, kind);
         QFETCH(QString, comment);
-        int row = 1;
+        int row = kFirstSpecRow;
         while (m_sheet->Rows.RowCalcKind[row] != kind) ++row;
         MainWindow window(*m_sheet);
         window.show();

@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # gyrant-calc writes the printed report to PDF: a worksheet with 30 comment lines goes on to a
-# second page and its text still holds both tables whole; a PDF that cannot be written (a
-# missing folder, /dev/full, a full disk) exits 1 with a message and leaves no file.
+# second page and its text still holds both tables whole, under Valgrind with no memory error and
+# no block of its own lost; a PDF that cannot be written (a missing folder, /dev/full, a full
+# disk) exits 1 with a message and leaves no file.
 # Usage: report_pdf_e2e.sh GYRANT_CALC ARTIFACT_DIR
 set -euo pipefail
-calc=$1 artifacts=$2
+calc=$1 artifacts=$2 full=$(mktemp -d)
 mkdir -p "$artifacts"
+export XDG_RUNTIME_DIR=$(mktemp -d)
+trap 'umount "$full" 2>/dev/null || true; rm -rf "$full" "$XDG_RUNTIME_DIR"' EXIT
 sheet="$artifacts/Thirty comments.qrx"
 comments=$(for i in $(seq 30); do printf 'Comment line %s\r\n' "$i"; done)
 awk -v c="$comments" '/^-9999\r$/ && NR > 600 { print c } { print }' \
     "$(dirname "$calc")/GyrantFiles/V8 Street Car.qrx" > "$sheet"
 pdf="$artifacts/Thirty comments report.pdf"
-"$calc" --pdf "$pdf" "$sheet" > /dev/null
+valgrind --quiet --leak-check=full --errors-for-leak-kinds=definite,indirect --error-exitcode=9 \
+    "$calc" --pdf "$pdf" "$sheet" > /dev/null 2> "$artifacts/valgrind.txt" || { cat "$artifacts/valgrind.txt"; exit 1; }
 text=$(pdftotext -layout "$pdf" -)
 for expected in "File: Thirty comments.qrx" "Page: 1" "Page: 2" "Comment line 12" "4 Wheel, Rear Drive" \
                 "Imprvmnt" "32.14" "32.24" "20.84" "32.23" "5.82" "0.59" "4117.48" "4093.18"; do
@@ -19,8 +23,6 @@ for expected in "File: Thirty comments.qrx" "Page: 1" "Page: 2" "Comment line 12
 done
 [ "$(grep -c "Vehicle Total" <<< "$text")" = 2 ] || { echo "a table was cut short"; echo "$text"; exit 1; }
 
-full=$(mktemp -d)
-trap 'umount "$full" 2>/dev/null || true; rm -rf "$full"' EXIT
 targets=("$artifacts/no such folder/report.pdf" /dev/full)
 if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=16k tmpfs "$full"; then targets+=("$full/report.pdf"); fi
 for target in "${targets[@]}"; do

@@ -29,15 +29,15 @@ class BlankSheetTest : public ::testing::Test {
     RowEditor editor{sheet, dialogs};
 };
 
-// The Baseline holds a small rear-drive car: a steel driveshaft (row 20), a part without an
-// O.D. (row 22) and a front wheel (row 23).
+// The Baseline holds a small rear-drive car: a steel driveshaft, a front axle without an O.D.
+// and a front wheel.
 class SheetTest : public BlankSheetTest {
   protected:
     SheetTest() {
         FillSmallCar(Baseline());
-        SetComponent(Baseline(), 20, "4", "3", "50", "Steel", 1);
-        SetComponent(Baseline(), 22, "", "3", "8", "Steel", 1);
-        SetComponent(Baseline(), 23, "15", "5", "7", "Steel", 1);
+        SetComponent(Baseline(), kDriveshaftRow, "4", "3", "50", "Steel", 1);
+        SetComponent(Baseline(), kFrontAxleRow, "", "3", "8", "Steel", 1);
+        SetComponent(Baseline(), kFrontWheelRow, "15", "5", "7", "Steel", 1);
     }
 };
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "model/spec_rows.h"
 #include "model/worksheet.h"
 #include "text/cell_text.h"
 
@@ -29,15 +30,18 @@ inline void SetComponent(SpecTable& table, int row, const std::string& od, const
     table.SetText(row, kColUnits, grams ? ListChoice("Gms", 1) : ListChoice("Lbs", 0));
 }
 
-// Value cells of rows 1, 2, 3 and on, in order.
-inline void SetValues(SpecTable& table, std::initializer_list<std::string> values) {
-    int row = 1;
-    for (const std::string& text : values) table.SetText(row++, kColValue, text);
+// Value cells by their row.
+inline void SetValues(SpecTable& table,
+                      std::initializer_list<std::pair<SpecRow, std::string>> values) {
+    for (const auto& [row, text] : values) table.SetText(row, kColValue, text);
 }
 
 // A 3000 lb rear-drive car: weight, type, final drive and transmission ratios.
 inline void FillSmallCar(SpecTable& table) {
-    SetValues(table, {"3000", ValueChoice("4 Wheel, Rear Drive", 0), "3.73", "2.52"});
+    SetValues(table, {{kVehicleWeightRow, "3000"},
+                      {kVehicleTypeRow, ValueChoice("4 Wheel, Rear Drive", 0)},
+                      {kFinalDriveRow, "3.73"},
+                      {kGearRatioRow, "2.52"}});
 }
 
 // Every cell of a table's spec rows, and each row's height, as one text to compare.

@@ -6,6 +6,7 @@
 #include "calc/menu_definition.h"
 #include "calc/transmissions.h"
 #include "calc/vehicle_weights.h"
+#include "model/row_definitions.h"
 #include "support/program_folder.h"
 
 namespace gyrant {
@@ -93,7 +94,7 @@ TEST_F(VehicleWeightsTest, ListsCascade) {
 // overlap, within the window and above the buttons, each input inside its group.
 TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheDataIsThere) {
     testing::ProgramFolder folder;
-    for (int kind = 1; kind <= 6; ++kind) {
+    for (int kind = kFinalDriveCalc; kind <= kWallThicknessCalc; ++kind) {
         MenuDefinition d;
         for (int units : {1, 0}) {
             MenuDefinitionRead read =

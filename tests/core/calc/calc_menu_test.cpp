@@ -46,15 +46,23 @@ TEST_P(CalculationTest, GivesTheResultOfItsMethod) {
     EXPECT_EQ(Result(), c.result);
 }
 
+// The final drive's methods get the same teeth and ratio, so that a method using another's
+// formula shows: ring/pinion, rear/front sprocket, primary ratio x sprockets, primary teeth x
+// sprockets.
+const std::vector<std::pair<int, const char*>> kTeeth = {
+    {2, "10"}, {3, "30"}, {4, "14"}, {5, "35"}};
+
 // clang-format off
 const Calculation kCalculations[] = {
-    {1, {}, {}, ""}, {1, {{1, 0}}, {{2, "10"}}, ""}, {1, {{1, 0}}, {{2, "10"}, {3, "41"}}, "4.10"},
-    {1, {{1, 3}}, {{2, "20"}, {3, "50"}, {4, "15"}, {5, "45"}}, "7.50"},
-    {4, {}, {{2, "37"}, {3, "60"}}, "1.62"},
-    {2, {{1, 0}}, {{2, "225"}, {4, "50"}, {5, "16"}}, "24.9"},
-    {2, {{1, 1}, {3, 5}}, {{4, "78"}, {5, "15"}}, "27.2"}, {2, {{1, 3}}, {{7, "80"}}, "25.5"},
-    {5, {{1, 3}}, {}, ""}, {5, {{1, 3}, {2, 0}}, {}, "2.52"},
-    {5, {{1, 0}}, {{3, "20"}, {4, "45"}}, "2.25"}};
+    {kFinalDriveCalc, {}, {}, ""}, {kFinalDriveCalc, {{1, 0}}, {{2, "10"}}, ""},
+    {kFinalDriveCalc, {{1, 0}}, kTeeth, "3.00"}, {kFinalDriveCalc, {{1, 1}}, kTeeth, "2.50"},
+    {kFinalDriveCalc, {{1, 2}}, kTeeth, "25.00"}, {kFinalDriveCalc, {{1, 3}}, kTeeth, "7.50"},
+    {kPrimaryReductionCalc, {}, {{2, "37"}, {3, "60"}}, "1.62"},
+    {kTireSizeCalc, {{1, 0}}, {{2, "225"}, {4, "50"}, {5, "16"}}, "24.9"},
+    {kTireSizeCalc, {{1, 1}, {3, 5}}, {{4, "78"}, {5, "15"}}, "27.2"},
+    {kTireSizeCalc, {{1, 3}}, {{7, "80"}}, "25.5"},
+    {kTransmissionCalc, {{1, 3}}, {}, ""}, {kTransmissionCalc, {{1, 3}, {2, 0}}, {}, "2.52"},
+    {kTransmissionCalc, {{1, 0}}, {{3, "20"}, {4, "45"}}, "2.25"}};
 // clang-format on
 
 INSTANTIATE_TEST_SUITE_P(EveryMethod, CalculationTest, ::testing::ValuesIn(kCalculations));
@@ -68,7 +76,7 @@ TEST(PrintFooter, NamesTheProgramTheFileMidnightAsTwelveAmAndTheComment) {
 TEST_F(CalcMenuTest, TireSizeStartsFromTheStripAndWritesDiameterTreadWeightAndRim) {
     strip.Field(kColOD).text = "26";
     strip.Field(kColWidth).text = "9";
-    CalcMenu& m = Open(2);
+    CalcMenu& m = Open(kTireSizeCalc);
     EXPECT_EQ(m.Input(1).listIndex, 2);  // measured, by default
     EXPECT_EQ(Result(1) + " " + Result(2), "26.0 9.0");
     m.ListClick(1, 0);
@@ -84,7 +92,7 @@ TEST_F(CalcMenuTest, TireSizeStartsFromTheStripAndWritesDiameterTreadWeightAndRi
 TEST_F(CalcMenuTest, WallThicknessGivesTheInnerDiameterAndCanReplaceTheOuter) {
     strip.Field(kColOD).text = "3.00";
     strip.Field(kColID).text = "2.8";
-    CalcMenu& m = Open(6);
+    CalcMenu& m = Open(kWallThicknessCalc);
     EXPECT_EQ(m.Input(3).text, ".1");
     Type({{3, "0.25"}, {2, "3.5"}});
     dialogs.answers = {Answer::No, Answer::Yes};
@@ -100,7 +108,7 @@ TEST_F(CalcMenuTest, WallThicknessGivesTheInnerDiameterAndCanReplaceTheOuter) {
 }
 
 TEST_F(CalcMenuTest, VehicleWeightEstimateFromTheShippedData) {
-    CalcMenu& m = Open(3);
+    CalcMenu& m = Open(kVehicleWeightCalc);
     EXPECT_EQ(m.Input(1).items.front() + m.Input(1).items.back(), "20011955");
     EXPECT_EQ(m.NoteText().find("This screen ESTIMATES"), 0u);
     auto choose = [&m](int k, const std::string& item) {
@@ -124,8 +132,8 @@ TEST_F(CalcMenuTest, VehicleWeightEstimateFromTheShippedData) {
 }
 
 TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAndAsksAboutTheUnusual) {
-    EXPECT_FALSE(CalcMenu(sheet, strip, 7).Open().ok);  // no such sub-menu
-    CalcMenu& m = Open(1);
+    EXPECT_FALSE(CalcMenu(sheet, strip, kWallThicknessCalc + 1).Open().ok);  // no such sub-menu
+    CalcMenu& m = Open(kFinalDriveCalc);
     EXPECT_FALSE(m.UseCalcValue(dialogs));
     EXPECT_EQ(dialogs.messages.at(0).text,
               "No Final Drive Ratio has been calculated.  No Final Drive Ratio can be used.");

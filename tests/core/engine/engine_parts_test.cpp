@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "editor/displacement_entry.h"
-#include "engine/engine_inertia.h"
+#include "editor/edit_strip.h"
 #include "engine/layout.h"
 #include "engine/ratios.h"
 #include "engine/ring_inertia.h"
 #include "engine/update_table.h"
 #include "support/fake_dialogs.h"
-#include "support/fake_strip.h"
 #include "support/worksheet_builder.h"
 
 namespace gyrant {
@@ -21,19 +20,19 @@ class EnginePartsTest : public ::testing::Test {
     SpecTable& Baseline() { return sheet.Table(kBaseline); }
     const std::string& Cell(int row) { return Baseline().Text(row, kColValue); }
     Worksheet sheet;
-    testing::FakeStrip strip;
+    EditStrip strip;
     testing::FakeDialogs dialogs;
 };
 
 TEST_F(EnginePartsTest, MissingTireIsEstimatedFromItsWheelAsTypedInTheStrip) {
-    strip.texts[kColOD] = "20";
-    Baseline().SetText(26, kColOD, "15");
-    Baseline().SetCurrentRow(26);
+    strip.Field(kColOD).text = "20";
+    Baseline().SetText(kRearWheelRow, kColOD, "15");
+    Baseline().SetCurrentRow(kRearWheelRow);
     GetRatios(sheet, kBaseline);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
     GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 13.0, 1e-12);
-    Baseline().SetCurrentRow(23);  // only while the strip holds that wheel row
+    Baseline().SetCurrentRow(kFrontWheelRow);  // only while the strip holds that wheel row
     GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
 }
@@ -43,8 +42,9 @@ TEST_F(EnginePartsTest, NoteNamesWhatIsMissing) {
     for (auto [trans, tire, missing] : {std::tuple{"", "", "Front and/or Rear Tire Diameters, "},
                                         {"0", "25", ""},
                                         {"1.93", "25", nullptr}}) {
-        testing::SetValues(Baseline(), {"", "", "3.08", trans});
-        Baseline().SetText(24, kColOD, tire), Baseline().SetText(27, kColOD, tire);
+        testing::SetValues(Baseline(), {{kFinalDriveRow, "3.08"}, {kGearRatioRow, trans}});
+        Baseline().SetText(kFrontTireRow, kColOD, tire);
+        Baseline().SetText(kRearTireRow, kColOD, tire);
         GetRatios(sheet, kBaseline);
         EXPECT_EQ(sheet.RatioNote, missing ? "Note: " + std::string(missing) +
                                                  "Certain Gear Ratios and/or Trans Specs" + tail
@@ -55,40 +55,44 @@ TEST_F(EnginePartsTest, NoteNamesWhatIsMissing) {
 // The layout pass brings the improvement column in line with the vehicle count at once.
 TEST(RefreshLayout, ImprovementFollowsTheVehicleCount) {
     Worksheet sheet;
-    sheet.Table(kBaseline).SetText(1, kColValue, "3000");
-    sheet.Table(kProposed).SetText(1, kColValue, "600");
+    sheet.Table(kBaseline).SetText(kVehicleWeightRow, kColValue, "3000");
+    sheet.Table(kProposed).SetText(kVehicleWeightRow, kColValue, "600");
     Recalculate(sheet);
     for (int two : {1, 0}) {
         sheet.TwoVehicles = two;
         RefreshLayout(sheet);
-        EXPECT_EQ(sheet.Table(kProposed).Text(1, kColImprovement), two ? "80." : "");
+        EXPECT_EQ(sheet.Table(kProposed).Text(kVehicleWeightRow, kColImprovement),
+                  two ? "80." : "");
     }
 }
 
 TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     RunningTotals totals;
-    strip.texts = {{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}, {kColUnits, "Lbs"}};
-    strip.listIndexes[kColMaterial] = 1;
-    CalcRingInertia(sheet, strip, kBaseline, 20, totals);
-    EXPECT_EQ(strip.texts[kColWeight], "77.88");
-    EXPECT_EQ(strip.texts[kColInertia], "1.69");
-    EXPECT_FALSE(strip.enabled[kColWeight]);
-    EXPECT_TRUE(strip.enabled[kColWidth]);
-    EXPECT_EQ(Baseline().Text(20, kColWeight), "");
+    for (auto [field, text] : {std::pair{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}})
+        strip.Field(field).text = text;
+    strip.Field(kColMaterial).listIndex = 1;
+    strip.Field(kColUnits).listIndex = 0;
+    CalcRingInertia(sheet, strip, kBaseline, kDriveshaftRow, totals);
+    EXPECT_EQ(strip.Field(kColWeight).text, "77.88");
+    EXPECT_EQ(strip.Field(kColInertia).text, "1.69");
+    EXPECT_FALSE(strip.Field(kColWeight).enabled);
+    EXPECT_TRUE(strip.Field(kColWidth).enabled);
+    EXPECT_EQ(Baseline().Text(kDriveshaftRow, kColWeight), "");
     // Without an O.D. nothing is computed: no negative weight, and a typed weight stays.
-    strip.texts[kColOD] = "";
-    CalcRingInertia(sheet, strip, kBaseline, 23, totals);
+    strip.Field(kColOD).text = "";
+    CalcRingInertia(sheet, strip, kBaseline, kFrontWheelRow, totals);
     for (int field : {kColWeight, kColInertia, kColEqWt})
-        EXPECT_EQ(strip.texts[field], "") << field;
-    strip.listIndexes[kColMaterial] = 0;
-    strip.texts[kColWeight] = "20";
-    CalcRingInertia(sheet, strip, kBaseline, 20, totals);
-    EXPECT_TRUE(strip.enabled[kColWeight]);
-    EXPECT_FALSE(strip.enabled[kColWidth]);
-    EXPECT_EQ(strip.texts[kColWeight], "20");
-    EXPECT_EQ(strip.texts[kColEqWt], "");
+        EXPECT_EQ(strip.Field(field).text, "") << field;
+    strip.Field(kColMaterial).listIndex = 0;
+    strip.Field(kColWeight).text = "20";
+    CalcRingInertia(sheet, strip, kBaseline, kDriveshaftRow, totals);
+    EXPECT_TRUE(strip.Field(kColWeight).enabled);
+    EXPECT_FALSE(strip.Field(kColWidth).enabled);
+    EXPECT_EQ(strip.Field(kColWeight).text, "20");
+    EXPECT_EQ(strip.Field(kColEqWt).text, "");
 }
 
+// A displacement of 0 or below has no bore and stroke.
 TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
     struct Case {
         const char *bore, *stroke;
@@ -97,15 +101,15 @@ TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyTh
     };
     for (const Case& c :
          {Case{"", "", 302, "3.835", "3.268"}, Case{"", "3.00", 302, "4.003", "3.000"},
-          Case{"4", "", 350, "4.000", "3.482"},
-          // A displacement of 0 or below has no bore and stroke.
-          Case{"", "", 0, "", ""}, Case{"4", "3", -10, "4", "3"}}) {
-        testing::SetValues(Baseline(), {"", "", "", "", "", "", "", "", "8", c.bore, c.stroke});
-        Baseline().SetCurrentRow(1);
+          Case{"4", "", 350, "4.000", "3.482"}, Case{"", "", 0, "", ""},
+          Case{"4", "3", -10, "4", "3"}}) {
+        testing::SetValues(Baseline(),
+                           {{kCylindersRow, "8"}, {kBoreRow, c.bore}, {kStrokeRow, c.stroke}});
+        Baseline().SetCurrentRow(kVehicleWeightRow);
         EnterDisplacement(sheet, dialogs, c.cid);
-        EXPECT_EQ(Cell(10), c.newBore) << c.cid;
-        EXPECT_EQ(Cell(11), c.newStroke) << c.cid;
-        EXPECT_EQ(Baseline().CurrentRow(), 8);
+        EXPECT_EQ(Cell(kBoreRow), c.newBore) << c.cid;
+        EXPECT_EQ(Cell(kStrokeRow), c.newStroke) << c.cid;
+        EXPECT_EQ(Baseline().CurrentRow(), kDisplacementRow);
     }
     EXPECT_TRUE(dialogs.inputsAsked.empty());
 }
@@ -120,7 +124,7 @@ TEST_F(EnginePartsTest, MissingCylinderCountIsAskedFor) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages.at(0).text,
               "The value must be between 1 and 16.  Try again or click on Cancel.");
-    EXPECT_EQ(Cell(9) + "|" + Cell(11), "8|3.268");
+    EXPECT_EQ(Cell(kCylindersRow) + "|" + Cell(kStrokeRow), "8|3.268");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "files/program_places.h"
+#include "model/spec_rows.h"
 #include "support/program_folder.h"
 
 namespace gyrant {
@@ -13,34 +16,43 @@ TEST(SetupTables, DescribesEveryRowFillsHeadingsAndDescriptionsAndLeavesCellsAlo
     std::filesystem::rename(folder / "gyranttext/helpi.txt", folder / "gyranttext/HELPI.TXT");
     Worksheet sheet;
     sheet.ProgramFolder = folder.Path();
-    sheet.Table(kProposed).SetText(3, kColValue, "3.73");
+    sheet.Table(kProposed).SetText(kFinalDriveRow, kColValue, "3.73");
     sheet.SpecsChanged = 1;
     ASSERT_TRUE(SetupWorksheet(sheet).ok);
     ASSERT_TRUE(SetupWorksheet(sheet).ok);
     const SpecTable& proposed = sheet.Table(kProposed);
     EXPECT_EQ(sheet.Table(kBaseline).Text(0, kColEqWt) + "|" + proposed.Text(0, kColImprovement) +
-                  "|" + proposed.Text(31, kColRow) + "|" + proposed.Text(3, kColValue),
+                  "|" + proposed.Text(kVehicleTotalRow, kColRow) + "|" +
+                  proposed.Text(kFinalDriveRow, kColValue),
               "Eq. Wt|Imprvmnt|31|3.73");
-    EXPECT_EQ(proposed.RowHeight(7), kSpacerRowHeight);
-    EXPECT_EQ(proposed.RowHeight(8), kShownRowHeight);
+    EXPECT_EQ(proposed.RowHeight(kEngineSpacerRow), kSpacerRowHeight);
+    EXPECT_EQ(proposed.RowHeight(kDisplacementRow), kShownRowHeight);
     EXPECT_TRUE(sheet.SpecsChanged == 1 && sheet.DisplayName == "Untitled");
 
-    // Rows 1 to 31, with their kind and sub-menu; the spacers 7 and 19 and the totals have no kind.
+    // Every row with its kind (numeric 1, choice 2, component 0) and sub-menu; the spacers
+    // (row 7 and the engine spacer) and the totals have no kind.
     const RowDefinitions& rows = sheet.Rows;
     const std::string kinds = "12111211111210001110000000000";
-    const std::string calcKinds = "3015400000000000000660026026000";
-    for (int row = 1; row <= 31; ++row) {
-        if (row <= 29 && row != 7 && row != 19) {
+    const std::map<int, CalcKind> calcKinds = {
+        {kVehicleWeightRow, kVehicleWeightCalc}, {kFinalDriveRow, kFinalDriveCalc},
+        {kGearRatioRow, kTransmissionCalc},      {kPrimaryReductionRow, kPrimaryReductionCalc},
+        {kDriveshaftRow, kWallThicknessCalc},    {kRingGearRow, kWallThicknessCalc},
+        {kFrontTireRow, kTireSizeCalc},          {kFrontBrakeRow, kWallThicknessCalc},
+        {kRearTireRow, kTireSizeCalc},           {kRearBrakeRow, kWallThicknessCalc}};
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        bool spacer = row == kDisplacementRow - 1 || row == kEngineSpacerRow;
+        if (row <= kLastSelectableRow && !spacer) {
             EXPECT_EQ(rows.RowKind[row], kinds[static_cast<std::size_t>(row - 1)] - '0') << row;
         }
-        EXPECT_EQ(rows.RowCalcKind[row], calcKinds[static_cast<std::size_t>(row - 1)] - '0')
+        EXPECT_EQ(rows.RowCalcKind[row], calcKinds.contains(row) ? calcKinds.at(row) : kNoCalc)
             << "row " << row;
-        EXPECT_EQ(rows.RowDescription[row].empty(), row == 7 || row == 19) << "row " << row;
+        EXPECT_EQ(rows.RowDescription[row].empty(), spacer) << "row " << row;
         EXPECT_EQ(proposed.Text(row, kColDescription), rows.RowDescription[row]) << "row " << row;
         for (std::size_t k = 0; k < kLimitInputs; ++k)
             EXPECT_LE(rows.RowLowLimit[row][k], rows.RowHighLimit[row][k]) << "row " << row;
     }
-    EXPECT_TRUE(rows.RowLowLimit[9][0] == 1.0f && rows.RowHighLimit[9][0] == 16.001f);
+    EXPECT_TRUE(rows.RowLowLimit[kCylindersRow][0] == 1.0f &&
+                rows.RowHighLimit[kCylindersRow][0] == 16.001f);
 }
 
 }  // namespace

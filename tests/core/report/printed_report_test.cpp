@@ -196,7 +196,9 @@ TEST_F(ReportTest, ATallReportGoesOnToNewPagesWithinThemAndLosesNothing) {
     }
 }
 
-TEST_F(ReportTest, AskingFirstCanStopThePrintAndALandscapePageAsks) {
+// Asking first can stop the print, and a landscape page asks whether to go on; a printer failure
+// is reported; the font is chosen among the printer's.
+TEST_F(ReportTest, AsksFirstReportsAFailureAndChoosesAFontAmongThePrinters) {
     RecordingSurface page(1000, 2000), stopped(1400, 1000), landscape(1400, 1000);
     dialogs.inputs = {"", "   ", " ", " "};
     dialogs.answers = {Answer::Yes, Answer::No};
@@ -216,10 +218,7 @@ TEST_F(ReportTest, AskingFirstCanStopThePrintAndALandscapePageAsks) {
     EXPECT_EQ(PrintReport(sheet, landscape, dialogs, when).end, ReportEnd::Printed);
     Expect(landscape, {{"Gyrant v1.1", std::size_t(landscape.pages), 42}});
     EXPECT_TRUE(landscape.lines.at(0).x1 == 28 && landscape.lines[0].x2 == 1330);
-}
 
-TEST_F(ReportTest, APrinterFailureIsReportedAndTheFontIsChosenAmongThePrinters) {
-    RecordingSurface page(1000, 2000);
     page.failure = "The printer is out of paper.";
     EXPECT_EQ(PrintReportWithComment(sheet, page, "", when).message, page.failure);
     page.SetFontName("Default");

@@ -15,6 +15,7 @@
 #include "files/spec_file.h"
 #include "help/help_pages.h"
 #include "help/text_file.h"
+#include "model/spec_rows.h"
 #include "support/program_folder.h"
 #include "text/line_reader.h"
 
@@ -55,15 +56,17 @@ const Reader kReaders[] = {
      [](Worksheet& sheet) {
          Outcome setup = SetupWorksheet(sheet);
          // A refused file leaves the tables as they were: the program never runs half-built.
-         EXPECT_EQ(setup.ok, !sheet.Table(kBaseline).Text(1, kColDescription).empty());
+         EXPECT_EQ(setup.ok,
+                   !sheet.Table(kBaseline).Text(kVehicleWeightRow, kColDescription).empty());
          return setup.message;
      },
      "row definition"},
-    {"CALC/finldrve.CLC", true, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 1); },
-     "calculation menu"},
-    {"CALC/vehweight.txt", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 3); },
-     "vehicle weight"},
-    {"CALC/trans", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, 5); }, "transmission"},
+    {"CALC/finldrve.CLC", true,
+     [](Worksheet& sheet) { return OpenCalcMenu(sheet, kFinalDriveCalc); }, "calculation menu"},
+    {"CALC/vehweight.txt", false,
+     [](Worksheet& sheet) { return OpenCalcMenu(sheet, kVehicleWeightCalc); }, "vehicle weight"},
+    {"CALC/trans", false, [](Worksheet& sheet) { return OpenCalcMenu(sheet, kTransmissionCalc); },
+     "transmission"},
     {"GyrantTEXT/helpb0.txt", false,
      [](Worksheet& sheet) {
          return std::string(HelpPages(sheet.ProgramFolder, 100).Title().empty() ? "empty page"

@@ -15,7 +15,7 @@ class WizardTest : public testing::BlankSheetTest {
     void Run() {
         RunEzBuildWizard(sheet, editor, dialogs, [this] { ++progress; });
     }
-    const std::string& Cell(int row, int column, int table = kBaseline) {
+    const std::string& Cell(int row, int column = kColValue, int table = kBaseline) {
         return sheet.Table(table).Text(row, column);
     }
     std::string Snapshot() {
@@ -32,7 +32,8 @@ class WizardTest : public testing::BlankSheetTest {
 // last, and shows what Refresh would.
 TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     sheet.CurrentTable = kProposed;
-    sheet.Table(kProposed).SetText(12, kColValue, testing::ValueChoice("Yes, do details", 0));
+    sheet.Table(kProposed).SetText(kEngineDetailsRow, kColValue,
+                                   testing::ValueChoice("Yes, do details", 0));
     dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
     dialogs.inputs = {"3200", "3.730", "2.52 first", "350", "8", "26"};
     Run();
@@ -44,16 +45,18 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     EXPECT_EQ(dialogs.inputsAsked.at(0).title, "EZ Build Wizard");
     EXPECT_EQ(dialogs.inputsAsked.at(0).defaultText, " ");
     std::string values;
-    for (int row : {1, 3, 4, 8, 9, 10, 11, 27})
-        values += Cell(row, row == 27 ? kColOD : kColValue) + "|";
+    for (int row : {kVehicleWeightRow, kFinalDriveRow, kGearRatioRow, kDisplacementRow,
+                    kCylindersRow, kBoreRow, kStrokeRow, kRearTireRow})
+        values += Cell(row, row == kRearTireRow ? kColOD : kColValue) + "|";
     EXPECT_EQ(values, "3200|3.73|2.52|349.97|8|4.028|3.433|26|");
-    for (auto [row, item, position] :
-         {std::tuple{2, "4 Wheel, Rear Drive", 0}, {6, "No", 0}, {12, "No, est. perf. eng.", 2}})
-        EXPECT_EQ(Cell(row, kColValue), ComposeChoice(item, 20, position)) << row;
-    EXPECT_EQ(Cell(27, kColMaterial), "Tire" + std::string(20, ' ') + "1");
+    for (auto [row, item, position] : {std::tuple{kVehicleTypeRow, "4 Wheel, Rear Drive", 0},
+                                       {kConverterRow, "No", 0},
+                                       {kEngineDetailsRow, "No, est. perf. eng.", 2}})
+        EXPECT_EQ(Cell(row), ComposeChoice(item, 20, position)) << row;
+    EXPECT_EQ(Cell(kRearTireRow, kColMaterial), "Tire" + std::string(20, ' ') + "1");
     // No rim diameter was asked for, so the tire is taken as solid to its centre.
-    EXPECT_EQ(Cell(27, kColWeight), "14.45");
-    EXPECT_EQ(Cell(1, kColValue, kProposed), "");
+    EXPECT_EQ(Cell(kRearTireRow, kColWeight), "14.45");
+    EXPECT_EQ(Cell(kVehicleWeightRow, kColValue, kProposed), "");
     std::string built = Snapshot();
     Recalculate(sheet);
     EXPECT_EQ(built, Snapshot());
@@ -64,22 +67,24 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     EXPECT_EQ(dialogs.messages.at(2).title, "Save Inputs");
     EXPECT_NE(dialogs.messages.at(2).text.find("Click on the 'Keep Change' button to the right"),
               std::string::npos);
-    EXPECT_EQ(sheet.CurrentRow, 1);
+    EXPECT_EQ(sheet.CurrentRow, kVehicleWeightRow);
     EXPECT_EQ(sheet.SpecsChanged, 1);
     EXPECT_GT(progress, 6);
 }
 
 TEST_F(WizardTest, FrontDriveAsksForTheFrontTireAndKeepsFilledChoices) {
     testing::SetValues(sheet.Table(kBaseline),
-                       {"", testing::ValueChoice("4 Wheel, Front Drive", 1), "4.1", "", "", "", "",
-                        "", "4", "", "", testing::ValueChoice("No, est. race eng.", 3)});
+                       {{kVehicleTypeRow, testing::ValueChoice("4 Wheel, Front Drive", 1)},
+                        {kFinalDriveRow, "4.1"},
+                        {kCylindersRow, "4"},
+                        {kEngineDetailsRow, testing::ValueChoice("No, est. race eng.", 3)}});
     dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
     dialogs.inputs = {"2600", "4.1", "3.3", "122", "24"};
     Run();
     EXPECT_EQ(dialogs.inputsAsked.at(1).defaultText, "4.1");
     EXPECT_TRUE(Prompts().ends_with("What is the Diameter of the vehicle's Front Tire?\n"));
-    EXPECT_EQ(Cell(24, kColOD) + "|" + Cell(27, kColOD), "24|");
-    EXPECT_EQ(Cell(12, kColValue), testing::ValueChoice("No, est. race eng.", 3));
+    EXPECT_EQ(Cell(kFrontTireRow, kColOD) + "|" + Cell(kRearTireRow, kColOD), "24|");
+    EXPECT_EQ(Cell(kEngineDetailsRow), testing::ValueChoice("No, est. race eng.", 3));
 }
 
 TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEach) {
@@ -93,22 +98,26 @@ TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEach) {
               "Vehicle?");
     EXPECT_EQ(dialogs.messages.at(2).title, "Now Build Baseline Vehicle?");
     EXPECT_EQ(dialogs.messages.size(), 5u);
-    EXPECT_EQ(Cell(1, kColValue, kProposed) + "|" + Cell(1, kColValue), "3000|2900");
+    EXPECT_EQ(Cell(kVehicleWeightRow, kColValue, kProposed) + "|" + Cell(kVehicleWeightRow),
+              "3000|2900");
     EXPECT_EQ(sheet.CurrentTable, kBaseline);
-    EXPECT_NE(Cell(31, kColImprovement, kProposed), "");
+    EXPECT_NE(Cell(kVehicleTotalRow, kColImprovement, kProposed), "");
 }
 
 // An empty answer ends the wizard leaving what was entered; an answer outside the row's
 // limits is asked again, and a whole-number row rounds it; unsaved changes are offered for
 // saving first.
 TEST_F(WizardTest, AnswersAreCheckedAndAnEmptyOneEndsTheWizard) {
-    float high = sheet.Rows.RowHighLimit[1][0], low = sheet.Rows.RowLowLimit[1][0];
+    float high = sheet.Rows.RowHighLimit[kVehicleWeightRow][0];
+    float low = sheet.Rows.RowLowLimit[kVehicleWeightRow][0];
     dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     dialogs.inputs = {"", "3000", "3.5", "", "abc", "-5", "1e999", PlainNumber(high), ""};
     Run();
     EXPECT_EQ(sheet.SpecsChanged, 0);
     Run();
-    EXPECT_EQ(Cell(3, kColValue) + "|" + Cell(4, kColValue) + "|" + Cell(31, kColEqWt), "3.5||");
+    EXPECT_EQ(
+        Cell(kFinalDriveRow) + "|" + Cell(kGearRatioRow) + "|" + Cell(kVehicleTotalRow, kColEqWt),
+        "3.5||");
     sheet.SpecsChanged = 0;
     Run();
     EXPECT_EQ(dialogs.inputsAsked.size(), 9u);
@@ -117,12 +126,13 @@ TEST_F(WizardTest, AnswersAreCheckedAndAnEmptyOneEndsTheWizard) {
                                                GeneralFormSingle(low) + " and " +
                                                GeneralFormSingle(high) + ".  Try again.");
     EXPECT_EQ(dialogs.messages.at(3).title, "EZ Build Wizard");
-    EXPECT_EQ(Cell(1, kColValue), PlainNumber(high));
-    sheet.Rows.RowHighLimit[1][0] = 16.001f, sheet.Rows.RowLowLimit[1][0] = 1;
+    EXPECT_EQ(Cell(kVehicleWeightRow), PlainNumber(high));
+    sheet.Rows.RowHighLimit[kVehicleWeightRow][0] = 16.001f;
+    sheet.Rows.RowLowLimit[kVehicleWeightRow][0] = 1;
     dialogs.answers = {Answer::Yes, Answer::No};
     dialogs.inputs = {"7.6", ""};
     Run();
-    EXPECT_EQ(Cell(1, kColValue), "8");
+    EXPECT_EQ(Cell(kVehicleWeightRow), "8");
     EXPECT_EQ(dialogs.messages.back().title, "Save Inputs");  // the change is offered for saving
 }
 
