@@ -124,7 +124,7 @@ TEST_F(CalcMenuTest, VehicleWeightEstimateFromTheShippedData) {
 }
 
 TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAndAsksAboutTheUnusual) {
-    EXPECT_FALSE(CalcMenu(sheet, strip, 7).Open().ok);  // no such sub-menu
+    EXPECT_FALSE(CalcMenu(sheet, strip, 10).Open().ok);  // no such sub-menu
     CalcMenu& m = Open(1);
     EXPECT_FALSE(m.UseCalcValue(dialogs));
     EXPECT_EQ(dialogs.messages.at(0).text,
