@@ -32,6 +32,7 @@ class MainMenus {
   private:
     void BuildFileMenu();
     void BuildOptionsMenu();
+    void BuildBoringMenu();
     void BuildHelpMenu();
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                         std::function<void()> command);
