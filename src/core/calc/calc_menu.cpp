@@ -140,6 +140,7 @@ std::string CalcMenu::EngineLength(int row) const {
 void CalcMenu::SetUpEngineCalc() {
     if (m_kind == kDomeVolumeCalc) {
         Input(1).text = EngineLength(kBoreRow);
+        Input(3).listIndex = 0;  // nothing else filled, until the user knows an extra volume
         Input(kPistonTopList).listIndex = kDishPistonTop;
         return SetVolumeKind();
     }
