@@ -103,16 +103,12 @@ class HelpWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.Editor().TableClick(kProposed, row);
         window.ShowWorksheet();
-        if (kind < kDeckHeightCalc)
-            window.StripWidget().Button(QStringLiteral("Calc"))->click();
-        else  // the Boring/Stroking items, in the order of their kinds; they write nothing back
-            window.findChild<QMenu*>(QStringLiteral("mnuBoreStroke"))
-                ->actions()
-                .at(kind - kDeckHeightCalc)
-                ->trigger();
+        QMenu* boring = window.findChild<QMenu*>(QStringLiteral("mnuBoreStroke"));
+        QAction* item = boring->actions().value(kind - kDeckHeightCalc);
+        item ? item->trigger() : window.StripWidget().Button(QStringLiteral("Calc"))->click();
         QPointer<CalcWindow> calc = window.findChild<CalcWindow*>();
         QVERIFY(calc && QTest::qWaitForWindowActive(calc));
-        QCOMPARE(calc->UseButton()->isVisible(), kind < kDeckHeightCalc);
+        QCOMPARE(calc->UseButton()->isVisible(), !item);  // Boring/Stroking writes nothing back
         QImage before = calc->grab().toImage(), picture;
         AnswerNextBox("QInputDialog", [&](QWidget* box) {
             static_cast<QInputDialog*>(box)->setTextValue(comment);

@@ -362,13 +362,12 @@ void CalcMenu::RecalculateDomeVolume() {
     double toInches = m_sheet.UnitSystem == 0 ? 1 : 25.4;
     double bore = In(1) / toInches, height = In(2) / toInches;
     Input(4).enabled = Input(3).listIndex == 1;
-    double extra = Input(4).enabled ? In(4) : 0;
-    // 16.39 CCs to the cubic inch.
-    double volume = extra + 16.39 * height * 0.7854 * bore * bore;
     if (bore == 0) {
         m_outputs[1].text.clear();
         return;
     }
+    // The space filled: a cylinder of the height (16.39 CCs to the cubic inch) and the extra.
+    double volume = (Input(4).enabled ? In(4) : 0) + 16.39 * height * 0.7854 * bore * bore;
     double value = m_volumeKind == "Dome" ? volume - In(5) : In(5) - volume;
     m_outputs[1].text = FormatPicture(value, "###.0");
 }

@@ -14,9 +14,8 @@ struct EngineCalc {
     std::vector<std::pair<int, int>> choices;        // list, entry
     std::vector<std::pair<int, const char*>> typed;  // input, text
     const char* result;
-    int helpPage;  // the page of the kind's help topic that works this example, or -1
+    int helpPage;  // of the kind's help topic, whose worked example this is; or -1
 };
-
 class EngineCalcTest : public testing::BlankSheetTest,
                        public ::testing::WithParamInterface<EngineCalc> {};
 
@@ -34,8 +33,7 @@ TEST_P(EngineCalcTest, ShowsItsResultWritesNothingBackAndAgreesWithItsHelp) {
         EXPECT_FALSE(menu.LeaveInput(k, "")) << k;
     }
     EXPECT_EQ(menu.Output(1).text, c.result);
-    EXPECT_TRUE(!menu.UseCalcValue(dialogs) && strip.Field(kColValue).text.empty() &&
-                dialogs.messages.empty());
+    EXPECT_TRUE(!menu.UseCalcValue(dialogs) && strip.Field(kColValue).text.empty());
     if (c.helpPage < 0) return;
     HelpPages help(sheet.ProgramFolder, c.kind * 100);
     if (c.helpPage == 1) help.Next();
