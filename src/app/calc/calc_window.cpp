@@ -24,7 +24,6 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
       m_print(std::move(print)) {
     setObjectName(QStringLiteral("frmCalcData"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(FromCell(m_menu->Caption()));
     setFont(DialogFont(font()));
     m_closer = new ClosesOnFocusLoss(*this);
     Build();
@@ -69,14 +68,17 @@ void CalcWindow::Build() {
 void CalcWindow::BuildButtons(const CalcLayout& layout) {
     m_use = new QPushButton(QStringLiteral("Use Calc Value"), this);
     auto* help = new QPushButton(QStringLiteral("Help"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(FromCell(m_menu->CloseCaption()), this);
     auto* print = new QPushButton(QStringLiteral("Print"), this);
+    m_use->setVisible(m_menu->WritesBack());
+    std::vector<QPushButton*> shown = {help, cancel, print};
+    if (m_menu->WritesBack()) shown.insert(shown.begin(), m_use);
     // "Use Calc Value" takes what its caption needs; the other three share the rest of the row.
     int left = 8;
-    int room = TwipsToPixels(layout.width) - 16 - 12;
-    int useWidth = m_use->sizeHint().width();
+    int room = TwipsToPixels(layout.width) - 16 - 4 * (static_cast<int>(shown.size()) - 1);
+    int useWidth = m_menu->WritesBack() ? m_use->sizeHint().width() : 0;
     int otherWidth = (room - useWidth) / 3;
-    for (QPushButton* button : {m_use, help, cancel, print}) {
+    for (QPushButton* button : shown) {
         int width = button == m_use ? useWidth : otherWidth;
         button->setAutoDefault(false);
         button->setGeometry(left, TwipsToPixels(layout.buttonsTop), width, 26);
@@ -134,6 +136,7 @@ void CalcWindow::BuildInputs(const CalcLayout& layout) {
 }
 
 void CalcWindow::ShowModel() {
+    setWindowTitle(FromCell(m_menu->Caption()));
     for (int k = 1; k <= m_menu->InputCount(); ++k) {
         const CalcInput& input = m_menu->Input(k);
         QLabel* caption = m_captions[static_cast<std::size_t>(k)];
@@ -235,7 +238,7 @@ void CalcWindow::Print() {
     QCoreApplication::processEvents();
     m_print(this);
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
-        button->show();
+        button->setVisible(button != m_use || m_menu->WritesBack());
     m_footer->hide();
     setFixedHeight(height() - TwipsToPixels(200));
     m_busy = false;

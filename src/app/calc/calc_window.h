@@ -1,8 +1,8 @@
 #pragma once
 
 // The calculation sub-menu window `frmCalcData`, drawn from its core model: outputs at the
-// top, the note, the inputs in one or two groups, and "Use Calc Value", "Help", "Cancel" and
-// "Print". Clicking outside it closes it without using its value.
+// top, the note, the inputs in one or two groups, and "Use Calc Value" (for the kinds that write
+// back), "Help", "Cancel" and "Print". Clicking outside it closes it without using its value.
 
 #include <QComboBox>
 #include <QDialog>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMenuBar>
+#include <tuple>
 
 #include "editor/options.h"
 #include "files/data_path.h"
@@ -19,16 +20,13 @@ namespace gyrant {
 MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
     : m_window(window), m_sheet(sheet), m_print(sheet, window.UserDialogs(), &window) {
     BuildFileMenu();
-    QMenuBar* bar = m_window.menuBar();
     AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"),
                [this] { RunWizard(); });
     BuildOptionsMenu();
     AddCommand(nullptr, QStringLiteral("&Comments"), QStringLiteral("mnuComments"),
                [this] { ShowComments(); });
     BuildViewMenu();
-    QAction* boring = bar->addAction(QStringLiteral("Boring/Stroking"));
-    boring->setObjectName(QStringLiteral("mnuBoreStroke"));
-    boring->setEnabled(false);
+    BuildBoringMenu();
     BuildHelpMenu();
 }
 
@@ -141,6 +139,16 @@ void MainMenus::BuildOptionsMenu() {
         m_optionItems.back()->setEnabled(false);
     }
     QObject::connect(m_options, &QMenu::aboutToShow, &m_window, [this] { UpdateCheckMarks(); });
+}
+
+void MainMenus::BuildBoringMenu() {
+    QMenu* boring = m_window.menuBar()->addMenu(QStringLiteral("&Boring/Stroking"));
+    boring->setObjectName(QStringLiteral("mnuBoreStroke"));
+    for (auto [text, name, kind] : {std::tuple{"Deck Height", "mnuDeckHeight", kDeckHeightCalc},
+                                    {"Deck Clearance", "mnuDeckClearance", kDeckClearanceCalc},
+                                    {"Piston Dome or Dish CCs", "mnuDomeVolume", kDomeVolumeCalc}})
+        AddCommand(boring, QString::fromLatin1(text), QString::fromLatin1(name),
+                   [this, kind] { m_window.OpenCalcMenu(kind); });
 }
 
 void MainMenus::UpdateCheckMarks() {

@@ -35,6 +35,7 @@ class MainMenus {
     void BuildFileMenu();
     void BuildOptionsMenu();
     void BuildViewMenu();
+    void BuildBoringMenu();
     void BuildHelpMenu();
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                         std::function<void()> command);

@@ -70,15 +70,16 @@ void MainWindow::ConnectStrip() {
         m_editor.CopyDown();
         ShowWorksheet();
     });
-    connect(m_strip, &EditStripWidget::calcClicked, this, &MainWindow::OpenCalcMenu);
+    connect(m_strip, &EditStripWidget::calcClicked, this,
+            [this] { OpenCalcMenu(m_editor.CalcMenuKind()); });
     connect(m_strip, &EditStripWidget::rowChosen, this, [this](int row) {
         if (m_editor.ConfirmLeavingRow()) m_editor.SelectRow(row);
         ShowRowInView();
     });
 }
 
-void MainWindow::OpenCalcMenu() {
-    auto menu = std::make_unique<CalcMenu>(m_sheet, m_editor.Strip(), m_editor.CalcMenuKind());
+void MainWindow::OpenCalcMenu(int calcMenuKind) {
+    auto menu = std::make_unique<CalcMenu>(m_sheet, m_editor.Strip(), calcMenuKind);
     Outcome opened = menu->Open();
     if (!opened.ok) {
         m_dialogs.ShowMessage({opened.message, "Calc", Buttons::Ok, Icon::Exclamation, Answer::Ok});

@@ -42,6 +42,8 @@ class MainWindow : public QMainWindow {
     // Shows a sub-window without blocking this one; when it closes this window is activated.
     void ShowSubWindow(QDialog* window);
     MainMenus& Menus() { return *m_menus; }
+    // Opens the calculation sub-menu of a kind over the strip's row.
+    void OpenCalcMenu(int calcMenuKind);
 
   signals:
     // The window has been painted for the first time.
@@ -60,7 +62,6 @@ class MainWindow : public QMainWindow {
     void RowClicked(int tableIndex, int row);
     // Draws the worksheet and the strip's row, scrolling the table to the row when needed.
     void ShowRowInView();
-    void OpenCalcMenu();
 
     Worksheet& m_sheet;
     QtDialogs m_qtDialogs;

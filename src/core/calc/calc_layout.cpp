@@ -66,8 +66,24 @@ void PlaceKindLists(int kind, CalcLayout& layout) {
             listAt(1, 1100, 2600);
             captions[1].width = 800;
             break;
+        case kDomeVolumeCalc:
+            listAt(3, fields[3].left - 300, fields[3].width + 300);
+            break;
         default:
             break;
+    }
+}
+
+// The engine calculations' windows are taller than their definition makes them.
+int ExtraHeight(int kind) {
+    switch (kind) {
+        case kDeckHeightCalc:
+        case kDeckClearanceCalc:
+            return 200;
+        case kDomeVolumeCalc:
+            return 300;
+        default:
+            return 0;
     }
 }
 
@@ -98,6 +114,7 @@ CalcLayout LayOutCalcMenu(const MenuDefinition& d, int calcMenuKind) {
         layout.buttonsTop = lowestTop + kRowHeight + 240;
     }
     if (d.outputs.size() > 1) layout.height += 160;
+    layout.height += ExtraHeight(calcMenuKind);
     return layout;
 }
 

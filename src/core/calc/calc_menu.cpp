@@ -6,6 +6,7 @@
 #include "engine/materials.h"
 #include "engine/ring_inertia.h"
 #include "files/data_path.h"
+#include "model/spec_rows.h"
 #include "text/cell_text.h"
 #include "text/windows1252.h"
 #include "version.h"
@@ -17,6 +18,13 @@ constexpr const char* kEstimateNote =
     "This screen ESTIMATES a vehicle weight based on stock shipping weights of popular drag racing "
     "cars.  You are "
     "more accurate to weigh your particular car.";
+
+// The piston top list of the dome volume menu, and what its choices measure.
+constexpr int kPistonTopList = 6;
+const char* VolumeKindOf(int pistonTop) {
+    return pistonTop == 1 ? "Dome" : pistonTop == 3 ? "Valve Reliefs" : "Dish";
+}
+constexpr int kDishPistonTop = 2;
 
 // A limit as the warnings write it: a limit marked for whole numbers (ending in .001) without it.
 std::string ShownLimit(double limit, bool wholeNumberRule) {
@@ -112,9 +120,43 @@ void CalcMenu::SetUpKind() {
             }
             break;
         }
+        case kDeckHeightCalc:
+        case kDeckClearanceCalc:
+        case kDomeVolumeCalc:
+            return SetUpEngineCalc();
         default:
             break;
     }
+}
+
+// An engine row's Value in the current table, in the menu's length unit: the tables keep
+// inches, the metric menus take millimetres.
+std::string CalcMenu::EngineLength(int row) const {
+    const std::string& text = m_sheet.Table(m_sheet.CurrentTable).Text(row, kColValue);
+    if (m_sheet.UnitSystem == 0 || TrimBlanks(text).empty()) return text;
+    return FormatPicture(NumericValue(text) * 25.4, "###.00");
+}
+
+void CalcMenu::SetUpEngineCalc() {
+    if (m_kind == kDomeVolumeCalc) {
+        Input(1).text = EngineLength(kBoreRow);
+        Input(3).listIndex = 0;  // nothing else filled, until the user knows an extra volume
+        Input(kPistonTopList).listIndex = kDishPistonTop;
+        return SetVolumeKind();
+    }
+    const std::string stroke = EngineLength(kStrokeRow);
+    m_stroke = NumericValue(stroke);
+    m_noteText = "This calculation is based on the current            Stroke = " + stroke +
+                 " .  If this is incorrect, change this spec before using this menu.\r\rEnter a "
+                 "negative (-) Deck Ht Clearance if the piston goes above the deck at TDC.";
+}
+
+// The volume the menu calculates names the window, the quantity and the result.
+void CalcMenu::SetVolumeKind() {
+    m_volumeKind = VolumeKindOf(Input(kPistonTopList).listIndex);
+    m_definition.caption = "Calc " + m_volumeKind + " CCs";
+    m_definition.QuantityName = m_volumeKind + " CCs";
+    m_outputs[1].caption = m_definition.caption;
 }
 
 double CalcMenu::In(int k) const {
@@ -146,6 +188,11 @@ void CalcMenu::Recalculate() {
             return RecalculateTransmission();
         case kWallThicknessCalc:
             return RecalculateWallThickness();
+        case kDeckHeightCalc:
+        case kDeckClearanceCalc:
+            return RecalculateDeck();
+        case kDomeVolumeCalc:
+            return RecalculateDomeVolume();
         default:
             return;
     }
@@ -301,6 +348,30 @@ void CalcMenu::RecalculateWallThickness() {
     }
 }
 
+void CalcMenu::RecalculateDeck() {
+    if (In(1) == 0 || In(2) == 0) {
+        m_outputs[1].text.clear();
+        return;
+    }
+    double value = m_kind == kDeckHeightCalc ? In(1) + In(2) + In(3) + m_stroke / 2
+                                             : In(1) - In(2) - In(3) - m_stroke / 2;
+    m_outputs[1].text = FormatPicture(value, m_sheet.UnitSystem == 0 ? "###.000" : "###.00");
+}
+
+void CalcMenu::RecalculateDomeVolume() {
+    double toInches = m_sheet.UnitSystem == 0 ? 1 : 25.4;
+    double bore = In(1) / toInches, height = In(2) / toInches;
+    Input(4).enabled = Input(3).listIndex == 1;
+    if (bore == 0) {
+        m_outputs[1].text.clear();
+        return;
+    }
+    // The space filled: a cylinder of the height (16.39 CCs to the cubic inch) and the extra.
+    double volume = (Input(4).enabled ? In(4) : 0) + 16.39 * height * 0.7854 * bore * bore;
+    double value = m_volumeKind == "Dome" ? volume - In(5) : In(5) - volume;
+    m_outputs[1].text = FormatPicture(value, "###.0");
+}
+
 std::optional<std::string> CalcMenu::LeaveInput(int k, const std::string& previousText) {
     CalcInput& input = Input(k);
     if (input.text.empty()) return std::nullopt;
@@ -320,6 +391,7 @@ std::optional<std::string> CalcMenu::LeaveInput(int k, const std::string& previo
 void CalcMenu::ListClick(int k, int index) {
     Input(k).listIndex = index;
     if (m_kind == kVehicleWeightCalc) m_lastComboClicked = k;
+    if (m_kind == kDomeVolumeCalc && k == kPistonTopList) SetVolumeKind();
     if (m_kind == kTransmissionCalc && k == 1 && index > 0 &&
         index <= static_cast<int>(m_transmissions.size())) {
         Input(2).items = GearEntries(m_transmissions[static_cast<std::size_t>(index - 1)]);
@@ -329,6 +401,7 @@ void CalcMenu::ListClick(int k, int index) {
 }
 
 bool CalcMenu::UseCalcValue(Dialogs& dialogs) {
+    if (!WritesBack()) return false;
     const std::string& name = m_definition.QuantityName;
     if (m_outputs[1].text.empty()) {
         Tell(dialogs, "No " + name + " has been calculated.  No " + name + " can be used.", " ");

@@ -48,7 +48,7 @@ class CalcMenu {
     CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind);
 
     // Reads the definition file and the kind's data file, makes the kind's set-ups and
-    // recalculates. A missing or damaged file, or a kind no row opens, is a failure and the menu
+    // recalculates. A missing or damaged file, or an unknown kind, is a failure and the menu
     // must not open.
     Outcome Open();
 
@@ -60,6 +60,13 @@ class CalcMenu {
     CalcInput& Input(int k) { return m_inputs.at(static_cast<std::size_t>(k)); }
     const CalcOutput& Output(int k) const { return m_outputs.at(static_cast<std::size_t>(k)); }
     int InputCount() const { return static_cast<int>(m_definition.inputs.size()); }
+    // The engine calculations only show their result; the other kinds fill the strip.
+    bool WritesBack() const {
+        return m_kind != kDeckHeightCalc && m_kind != kDeckClearanceCalc &&
+               m_kind != kDomeVolumeCalc;
+    }
+    // The caption of the button that closes the window without using its value.
+    std::string CloseCaption() const { return WritesBack() ? "Cancel" : "Close"; }
 
     // Recalculates the outputs from the inputs as they are.
     void Recalculate();
@@ -68,7 +75,8 @@ class CalcMenu {
     std::optional<std::string> LeaveInput(int k, const std::string& previousText);
     // A choice made in a list.
     void ListClick(int k, int index);
-    // "Use Calc Value": writes the result into the strip; true when the window should close.
+    // "Use Calc Value": writes the result into the strip; true when the window should close. A
+    // kind that writes nothing back leaves the strip alone and stays open.
     bool UseCalcValue(Dialogs& dialogs);
 
   private:
@@ -79,6 +87,11 @@ class CalcMenu {
     void RecalculateVehicleWeight();
     void RecalculateTransmission();
     void RecalculateWallThickness();
+    void RecalculateDeck();
+    void RecalculateDomeVolume();
+    void SetUpEngineCalc();
+    void SetVolumeKind();
+    std::string EngineLength(int row) const;
     double In(int k) const;
     void Use(std::initializer_list<int> used, std::initializer_list<int> all);
     void ShowResult(double value, const char* picture, bool result);
@@ -92,6 +105,8 @@ class CalcMenu {
     std::array<CalcOutput, kMostCalcOutputs + 1> m_outputs;
     std::string m_noteText;
     int m_lastComboClicked = 0;
+    double m_stroke = 0;  // the deck calculations' stroke, in the menu's length unit
+    std::string m_volumeKind;
     std::vector<VehicleRecord> m_vehicles;
     std::vector<Transmission> m_transmissions;
 };

@@ -95,6 +95,12 @@ std::string MenuBaseName(int calcMenuKind) {
             return "TransRatio";
         case kWallThicknessCalc:
             return "WallThck";
+        case kDeckHeightCalc:
+            return "DeckHt";
+        case kDeckClearanceCalc:
+            return "DeckClr";
+        case kDomeVolumeCalc:
+            return "DomeCC";
         default:
             return {};
     }

@@ -43,7 +43,7 @@ struct MenuDefinitionRead {
     Outcome outcome;
 };
 
-// The definition file's base name of a sub-menu kind; empty for kinds no row opens.
+// The definition file's base name of a sub-menu kind; empty for an unknown kind.
 std::string MenuBaseName(int calcMenuKind);
 
 // The definition file of a sub-menu kind for the unit system ("m" after the base name when metric).

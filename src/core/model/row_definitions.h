@@ -27,6 +27,10 @@ enum CalcKind : int {
     kPrimaryReductionCalc = 4,
     kTransmissionCalc = 5,
     kWallThicknessCalc = 6,
+    // The engine calculations of the Boring/Stroking menu; they write nothing back.
+    kDeckHeightCalc = 7,
+    kDeckClearanceCalc = 8,
+    kDomeVolumeCalc = 9,
 };
 
 // Inputs of a row, the index of their limits: the Value (or O.D.), the I.D., Width, Weight.

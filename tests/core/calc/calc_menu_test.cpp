@@ -132,7 +132,7 @@ TEST_F(CalcMenuTest, VehicleWeightEstimateFromTheShippedData) {
 }
 
 TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAndAsksAboutTheUnusual) {
-    EXPECT_FALSE(CalcMenu(sheet, strip, kWallThicknessCalc + 1).Open().ok);  // no such sub-menu
+    EXPECT_FALSE(CalcMenu(sheet, strip, kDomeVolumeCalc + 1).Open().ok);  // no such sub-menu
     CalcMenu& m = Open(kFinalDriveCalc);
     EXPECT_FALSE(m.UseCalcValue(dialogs));
     EXPECT_EQ(dialogs.messages.at(0).text,
