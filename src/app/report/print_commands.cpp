@@ -3,12 +3,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QScreen>
 
-#include "files/file_commands.h"
 #include "report/fit_to_page.h"
 #include "report/pdf_document.h"
 #include "report/printed_report.h"
@@ -22,11 +21,14 @@ bool HasPrinter() {
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
-// "V8 Street Car.qrx" becomes "V8 Street Car".
-std::string WithoutEnding(const std::string& name) {
-    std::size_t dot = name.rfind('.');
-    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
+// The wait cursor over every window while the pages are made and handed on.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 }  // namespace
 
@@ -38,13 +40,7 @@ bool PrintCommands::ChooseTarget(const std::string& name) {
         m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
     if (HasPrinter() && (m_printer.outputFormat() == QPrinter::NativeFormat || pdfChosen))
         return true;
-    FileChooser chooser;
-    chooser.title = "Print to a PDF File";
-    chooser.filter = "PDF Files (*.pdf)|*.pdf";
-    chooser.folder = DefaultSpecFolder(m_sheet);
-    chooser.proposedName = WithoutEnding(name) + ".pdf";
-    chooser.confirmReplace = true;
-    std::optional<std::string> path = m_dialogs.ChooseSaveFile(chooser);
+    std::optional<std::string> path = m_dialogs.ChooseSaveFile(PdfFileChooser(m_sheet, name));
     if (!path) return false;
     m_printer.setOutputFormat(QPrinter::PdfFormat);
     m_printer.setOutputFileName(QString::fromStdString(*path));
@@ -66,26 +62,41 @@ std::unique_ptr<PdfDocument> PrintCommands::PdfTarget() const {
     return std::make_unique<PdfDocument>(m_printer.pageLayout());
 }
 
+std::filesystem::path PrintCommands::PdfPath() const {
+    return QFile::encodeName(m_printer.outputFileName()).toStdString();
+}
+
 void PrintCommands::SavePdf(const PdfDocument& pdf) {
-    Outcome saved = pdf.Save(QFile::encodeName(m_printer.outputFileName()).toStdString());
+    Outcome saved = pdf.Save(PdfPath());
     if (!saved.ok) Fail(saved.message);
 }
 
 void PrintCommands::PrintWorksheet() {
-    if (!ChooseTarget(m_sheet.DisplayName)) return;
+    // Every question comes before the wait: the comment, the page's turn, then the PDF file.
+    QRectF page = m_printer.pageLayout().paintRect();
+    std::optional<std::string> comment = AskReportComment(m_dialogs, page.width() > page.height());
+    if (!comment || !ChooseTarget(m_sheet.DisplayName)) return;
+    Outcome printed = PrintReportOnTarget(*comment);
+    if (!printed.ok) Fail(printed.message);
+}
+
+Outcome PrintCommands::PrintReportOnTarget(const std::string& comment) {
+    WaitCursor wait;
     std::unique_ptr<PdfDocument> pdf = PdfTarget();
     ReportResult result;
     {
         QtPrintSurface surface(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(m_printer),
                                TargetName());
-        result = PrintReport(m_sheet, surface, m_dialogs, ReportTimeNow());
+        result = PrintReportWithComment(m_sheet, surface, comment, ReportTimeNow());
     }
-    if (result.end == ReportEnd::Failed) return Fail(result.message);
-    if (result.end == ReportEnd::Printed && pdf) SavePdf(*pdf);
+    if (result.end == ReportEnd::Failed) return Outcome::Failure(result.message);
+    return pdf ? pdf->Save(PdfPath()) : Outcome::Success();
 }
 
 void PrintCommands::PrintSetup() {
-    QPrintDialog dialog(&m_printer, m_parent);
+    // Paper, orientation and margins, kept for the next print whether it goes to a printer or
+    // into a PDF file.
+    QPageSetupDialog dialog(&m_printer, m_parent);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.exec();
 }

@@ -17,9 +17,9 @@ class PrintCommands {
   public:
     PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent);
 
-    // Prints the worksheet's report, after its questions.
+    // Asks for the report comment and then, with no printer, for the PDF file; then prints.
     void PrintWorksheet();
-    // Lets the user choose the printer, paper and orientation for the next print.
+    // Lets the user choose the paper, orientation and margins for the next print.
     void PrintSetup();
     // Prints a window's picture as large as the page allows.
     void PrintWindowImage(QWidget* window);
@@ -32,7 +32,10 @@ class PrintCommands {
     QString TargetName() const;
     // A PDF to paint on when the print goes into a PDF file; nothing when it goes to a printer.
     std::unique_ptr<PdfDocument> PdfTarget() const;
+    std::filesystem::path PdfPath() const;
     void SavePdf(const PdfDocument& pdf);
+    // Prints the report, under the wait cursor, on the printer or into the PDF file chosen.
+    Outcome PrintReportOnTarget(const std::string& comment);
     void Fail(const std::string& message);
 
     Worksheet& m_sheet;
