@@ -37,33 +37,40 @@ PrintCommands::PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent
 
 bool PrintCommands::ChooseTarget(const std::string& name) {
     bool pdfChosen =
-        m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
-    if (HasPrinter() && (m_printer.outputFormat() == QPrinter::NativeFormat || pdfChosen))
+        Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty();
+    if (HasPrinter() && (Printer().outputFormat() == QPrinter::NativeFormat || pdfChosen))
         return true;
     std::optional<std::string> path = m_dialogs.ChooseSaveFile(PdfFileChooser(m_sheet, name));
     if (!path) return false;
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(QString::fromStdString(*path));
+    Printer().setOutputFormat(QPrinter::PdfFormat);
+    Printer().setOutputFileName(QString::fromStdString(*path));
     return true;
 }
 
-QString PrintCommands::TargetName() const {
-    if (m_printer.outputFormat() == QPrinter::PdfFormat)
-        return QFileInfo(m_printer.outputFileName()).absoluteFilePath();
-    return m_printer.printerName();
+QPrinter& PrintCommands::Printer() {
+    // Made at the first print: a printer asks the print system for its printers, which would
+    // slow every start.
+    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
+QString PrintCommands::TargetName() {
+    if (Printer().outputFormat() == QPrinter::PdfFormat)
+        return QFileInfo(Printer().outputFileName()).absoluteFilePath();
+    return Printer().printerName();
 }
 
 void PrintCommands::Fail(const std::string& message) {
     m_dialogs.ShowMessage({message, "Print Failed", Buttons::Ok, Icon::Critical, Answer::Ok});
 }
 
-std::unique_ptr<PdfDocument> PrintCommands::PdfTarget() const {
-    if (m_printer.outputFormat() != QPrinter::PdfFormat) return nullptr;
-    return std::make_unique<PdfDocument>(m_printer.pageLayout());
+std::unique_ptr<PdfDocument> PrintCommands::PdfTarget() {
+    if (Printer().outputFormat() != QPrinter::PdfFormat) return nullptr;
+    return std::make_unique<PdfDocument>(Printer().pageLayout());
 }
 
-std::filesystem::path PrintCommands::PdfPath() const {
-    return QFile::encodeName(m_printer.outputFileName()).toStdString();
+std::filesystem::path PrintCommands::PdfPath() {
+    return QFile::encodeName(Printer().outputFileName()).toStdString();
 }
 
 void PrintCommands::SavePdf(const PdfDocument& pdf) {
@@ -73,7 +80,7 @@ void PrintCommands::SavePdf(const PdfDocument& pdf) {
 
 void PrintCommands::PrintWorksheet() {
     // Every question comes before the wait: the comment, the page's turn, then the PDF file.
-    QRectF page = m_printer.pageLayout().paintRect();
+    QRectF page = Printer().pageLayout().paintRect();
     std::optional<std::string> comment = AskReportComment(m_dialogs, page.width() > page.height());
     if (!comment || !ChooseTarget(m_sheet.DisplayName)) return;
     Outcome printed = PrintReportOnTarget(*comment);
@@ -85,7 +92,7 @@ Outcome PrintCommands::PrintReportOnTarget(const std::string& comment) {
     std::unique_ptr<PdfDocument> pdf = PdfTarget();
     ReportResult result;
     {
-        QtPrintSurface surface(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(m_printer),
+        QtPrintSurface surface(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(Printer()),
                                TargetName());
         result = PrintReportWithComment(m_sheet, surface, comment, ReportTimeNow());
     }
@@ -96,7 +103,7 @@ Outcome PrintCommands::PrintReportOnTarget(const std::string& comment) {
 void PrintCommands::PrintSetup() {
     // Paper, orientation and margins, kept for the next print whether it goes to a printer or
     // into a PDF file.
-    QPageSetupDialog dialog(&m_printer, m_parent);
+    QPageSetupDialog dialog(&Printer(), m_parent);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.exec();
 }
@@ -141,10 +148,10 @@ void PrintCommands::PrintWindowImage(QWidget* window) {
     if (!ChooseTarget(ToCell(window->windowTitle()))) return;
     std::unique_ptr<PdfDocument> pdf = PdfTarget();
     // The report goes on in the orientation the user chose, whatever the picture needed.
-    QPageLayout chosen = m_printer.pageLayout();
+    QPageLayout chosen = Printer().pageLayout();
     bool painted =
-        PaintPicture(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(m_printer), image);
-    m_printer.setPageLayout(chosen);
+        PaintPicture(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(Printer()), image);
+    Printer().setPageLayout(chosen);
     if (!painted)
         return Fail(
             ToCell(QStringLiteral("The picture could not be printed on %1.").arg(TargetName())));
