@@ -21,23 +21,10 @@ TEST(SetupTables, DescribesEveryRowFillsHeadingsAndDescriptionsAndLeavesCellsAlo
     EXPECT_EQ(sheet.Table(kBaseline).Text(0, kColEqWt) + "|" + proposed.Text(0, kColImprovement) +
                   "|" + proposed.Text(31, kColRow) + "|" + proposed.Text(3, kColValue),
               "Eq. Wt|Imprvmnt|31|3.73");
-    // Each heading's tooltip says what its column holds and in which units.
-    const char* said[] = {"Row",
-                          "describes",
-                          "lb",
-                          "in",
-                          "in",
-                          "in",
-                          "Use Wt",
-                          "lb or g",
-                          "Gms",
-                          "lb\xB7"
-                          "ft\xB2",
-                          "lb",
-                          "%",
-                          "%"};
+    const char* unitsSaid[] = {"Row",     "describes", "lb",           "in", "in", "in", "Use Wt",
+                               "lb or g", "Gms",       "lb\267ft\262", "lb", "%",  "%"};
     for (int column = 0; column < kProposedColumns; ++column)
-        EXPECT_NE(ColumnTooltip(column).find(said[column]), std::string_view::npos) << column;
+        EXPECT_NE(ColumnTooltip(column).find(unitsSaid[column]), std::string_view::npos) << column;
     EXPECT_EQ(proposed.RowHeight(7), kSpacerRowHeight);
     EXPECT_EQ(proposed.RowHeight(8), kShownRowHeight);
     EXPECT_TRUE(sheet.SpecsChanged == 1 && sheet.DisplayName == "Untitled");

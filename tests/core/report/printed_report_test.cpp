@@ -197,18 +197,15 @@ TEST_F(ReportTest, ATallReportGoesOnToNewPagesWithinThemAndLosesNothing) {
 TEST_F(ReportTest, AskingFirstCanStopThePrintAndALandscapePageAsks) {
     dialogs.inputs = {"", "   ", " ", " "};
     dialogs.answers = {Answer::Yes, Answer::No};
-    EXPECT_EQ(AskReportComment(dialogs, false), std::nullopt);
-    EXPECT_EQ(AskReportComment(dialogs, false), "");
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(AskReportComment(dialogs, false));
+    EXPECT_TRUE(AskReportComment(dialogs, false) == "" && dialogs.messages.empty());
     EXPECT_EQ(dialogs.inputsAsked.at(0).title + "|" + dialogs.inputsAsked[0].defaultText,
               "Printed Comment| ");
-
-    EXPECT_EQ(AskReportComment(dialogs, true), std::nullopt);
+    EXPECT_TRUE(!AskReportComment(dialogs, true) && AskReportComment(dialogs, true) == "");
     EXPECT_EQ(dialogs.messages.at(0).title, "Stop Printing ?");
     EXPECT_NE(dialogs.messages[0].text.find("Select 'Print Setup' in the 'File' menu"),
               std::string::npos);
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(AskReportComment(dialogs, true), "");
     RecordingSurface landscape = Print("", {1400, 1000});
     Expect(landscape, {{"Gyrant v1.1", std::size_t(landscape.pages), 42}});
     EXPECT_TRUE(landscape.lines.at(0).x1 == 28 && landscape.lines[0].x2 == 1330);
