@@ -17,7 +17,8 @@ SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
     verticalHeader()->hide();
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The user may widen a column to read a long text; the printed report keeps its own widths.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setMinimumSectionSize(0);
     setVerticalScrollMode(ScrollPerPixel);

@@ -41,7 +41,9 @@ QVariant SpecTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant SpecTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::ToolTipRole) return FromCell(std::string(ColumnTooltip(section)));
+    if (role != Qt::DisplayRole) return {};
     return FromCell(m_table.Text(0, section));
 }
 

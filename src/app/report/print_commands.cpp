@@ -3,12 +3,11 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinterInfo>
 #include <QScreen>
 
-#include "files/file_commands.h"
 #include "report/fit_to_page.h"
 #include "report/pdf_document.h"
 #include "report/printed_report.h"
@@ -22,11 +21,14 @@ bool HasPrinter() {
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
-// "V8 Street Car.qrx" becomes "V8 Street Car".
-std::string WithoutEnding(const std::string& name) {
-    std::size_t dot = name.rfind('.');
-    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
-}
+// The wait cursor over every window while the pages are made and handed on.
+class WaitCursor {
+  public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 }  // namespace
 
@@ -35,57 +37,73 @@ PrintCommands::PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent
 
 bool PrintCommands::ChooseTarget(const std::string& name) {
     bool pdfChosen =
-        m_printer.outputFormat() == QPrinter::PdfFormat && !m_printer.outputFileName().isEmpty();
-    if (HasPrinter() && (m_printer.outputFormat() == QPrinter::NativeFormat || pdfChosen))
+        Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty();
+    if (HasPrinter() && (Printer().outputFormat() == QPrinter::NativeFormat || pdfChosen))
         return true;
-    FileChooser chooser;
-    chooser.title = "Print to a PDF File";
-    chooser.filter = "PDF Files (*.pdf)|*.pdf";
-    chooser.folder = DefaultSpecFolder(m_sheet);
-    chooser.proposedName = WithoutEnding(name) + ".pdf";
-    chooser.confirmReplace = true;
-    std::optional<std::string> path = m_dialogs.ChooseSaveFile(chooser);
+    std::optional<std::string> path = m_dialogs.ChooseSaveFile(PdfFileChooser(m_sheet, name));
     if (!path) return false;
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(QString::fromStdString(*path));
+    Printer().setOutputFormat(QPrinter::PdfFormat);
+    Printer().setOutputFileName(QString::fromStdString(*path));
     return true;
 }
 
-QString PrintCommands::TargetName() const {
-    if (m_printer.outputFormat() == QPrinter::PdfFormat)
-        return QFileInfo(m_printer.outputFileName()).absoluteFilePath();
-    return m_printer.printerName();
+QPrinter& PrintCommands::Printer() {
+    // Made at the first print: a printer asks the print system for its printers, which would
+    // slow every start.
+    if (!m_printer) m_printer = std::make_unique<QPrinter>();
+    return *m_printer;
+}
+
+QString PrintCommands::TargetName() {
+    if (Printer().outputFormat() == QPrinter::PdfFormat)
+        return QFileInfo(Printer().outputFileName()).absoluteFilePath();
+    return Printer().printerName();
 }
 
 void PrintCommands::Fail(const std::string& message) {
     m_dialogs.ShowMessage({message, "Print Failed", Buttons::Ok, Icon::Critical, Answer::Ok});
 }
 
-std::unique_ptr<PdfDocument> PrintCommands::PdfTarget() const {
-    if (m_printer.outputFormat() != QPrinter::PdfFormat) return nullptr;
-    return std::make_unique<PdfDocument>(m_printer.pageLayout());
+std::unique_ptr<PdfDocument> PrintCommands::PdfTarget() {
+    if (Printer().outputFormat() != QPrinter::PdfFormat) return nullptr;
+    return std::make_unique<PdfDocument>(Printer().pageLayout());
+}
+
+std::filesystem::path PrintCommands::PdfPath() {
+    return QFile::encodeName(Printer().outputFileName()).toStdString();
 }
 
 void PrintCommands::SavePdf(const PdfDocument& pdf) {
-    Outcome saved = pdf.Save(QFile::encodeName(m_printer.outputFileName()).toStdString());
+    Outcome saved = pdf.Save(PdfPath());
     if (!saved.ok) Fail(saved.message);
 }
 
 void PrintCommands::PrintWorksheet() {
-    if (!ChooseTarget(m_sheet.DisplayName)) return;
+    // Every question comes before the wait: the comment, the page's turn, then the PDF file.
+    QRectF page = Printer().pageLayout().paintRect();
+    std::optional<std::string> comment = AskReportComment(m_dialogs, page.width() > page.height());
+    if (!comment || !ChooseTarget(m_sheet.DisplayName)) return;
+    Outcome printed = PrintReportOnTarget(*comment);
+    if (!printed.ok) Fail(printed.message);
+}
+
+Outcome PrintCommands::PrintReportOnTarget(const std::string& comment) {
+    WaitCursor wait;
     std::unique_ptr<PdfDocument> pdf = PdfTarget();
     ReportResult result;
     {
-        QtPrintSurface surface(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(m_printer),
+        QtPrintSurface surface(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(Printer()),
                                TargetName());
-        result = PrintReport(m_sheet, surface, m_dialogs, ReportTimeNow());
+        result = PrintReportWithComment(m_sheet, surface, comment, ReportTimeNow());
     }
-    if (result.end == ReportEnd::Failed) return Fail(result.message);
-    if (result.end == ReportEnd::Printed && pdf) SavePdf(*pdf);
+    if (result.end == ReportEnd::Failed) return Outcome::Failure(result.message);
+    return pdf ? pdf->Save(PdfPath()) : Outcome::Success();
 }
 
 void PrintCommands::PrintSetup() {
-    QPrintDialog dialog(&m_printer, m_parent);
+    // Paper, orientation and margins, kept for the next print whether it goes to a printer or
+    // into a PDF file.
+    QPageSetupDialog dialog(&Printer(), m_parent);
     dialog.setWindowTitle(QStringLiteral("Print Setup"));
     dialog.exec();
 }
@@ -130,10 +148,10 @@ void PrintCommands::PrintWindowImage(QWidget* window) {
     if (!ChooseTarget(ToCell(window->windowTitle()))) return;
     std::unique_ptr<PdfDocument> pdf = PdfTarget();
     // The report goes on in the orientation the user chose, whatever the picture needed.
-    QPageLayout chosen = m_printer.pageLayout();
+    QPageLayout chosen = Printer().pageLayout();
     bool painted =
-        PaintPicture(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(m_printer), image);
-    m_printer.setPageLayout(chosen);
+        PaintPicture(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(Printer()), image);
+    Printer().setPageLayout(chosen);
     if (!painted)
         return Fail(
             ToCell(QStringLiteral("The picture could not be printed on %1.").arg(TargetName())));

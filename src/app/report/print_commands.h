@@ -17,28 +17,32 @@ class PrintCommands {
   public:
     PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent);
 
-    // Prints the worksheet's report, after its questions.
+    // Asks for the report comment and then, with no printer, for the PDF file; then prints.
     void PrintWorksheet();
-    // Lets the user choose the printer, paper and orientation for the next print.
+    // Lets the user choose the paper, orientation and margins for the next print.
     void PrintSetup();
     // Prints a window's picture as large as the page allows.
     void PrintWindowImage(QWidget* window);
 
-    QPrinter& Printer() { return m_printer; }
+    // The printer the next print goes to, with the page set up for it.
+    QPrinter& Printer();
 
   private:
     // Makes the printer ready: the chosen printer, or a PDF file the user names. False on cancel.
     bool ChooseTarget(const std::string& name);
-    QString TargetName() const;
+    QString TargetName();
     // A PDF to paint on when the print goes into a PDF file; nothing when it goes to a printer.
-    std::unique_ptr<PdfDocument> PdfTarget() const;
+    std::unique_ptr<PdfDocument> PdfTarget();
+    std::filesystem::path PdfPath();
     void SavePdf(const PdfDocument& pdf);
+    // Prints the report, under the wait cursor, on the printer or into the PDF file chosen.
+    Outcome PrintReportOnTarget(const std::string& comment);
     void Fail(const std::string& message);
 
     Worksheet& m_sheet;
     Dialogs& m_dialogs;
     QWidget* m_parent;
-    QPrinter m_printer;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 // The picture of a window, with its frame where the window system gives one.

@@ -105,11 +105,6 @@ Outcome QtPrintSurface::EndDocument() {
     return Outcome::Success();
 }
 
-void QtPrintSurface::CancelDocument() {
-    // Nothing has been drawn yet when a report is stopped, so no page was started.
-    m_painter.reset();
-}
-
 ReportTime ReportTimeNow() {
     QDateTime now = QDateTime::currentDateTime();
     return {ToCell(QLocale::system().toString(now.date(), QLocale::ShortFormat)),

@@ -1,8 +1,7 @@
 #pragma once
 
 // The report's page on a printer or in a PDF file: QPainter on a paged paint device, in the
-// device's own pixels. The painter starts with the first thing drawn, so a report cancelled
-// before it prints leaves no trace.
+// device's own pixels. The painter starts with the first thing drawn.
 
 #include <QFont>
 #include <QPagedPaintDevice>
@@ -37,7 +36,6 @@ class QtPrintSurface : public PrintSurface {
     void NewPage() override;
     int PageNumber() const override { return m_page; }
     Outcome EndDocument() override;
-    void CancelDocument() override;
 
   private:
     QPainter* Painter();

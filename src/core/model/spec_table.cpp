@@ -9,6 +9,24 @@ constexpr std::array<std::string_view, kProposedColumns> kHeadings = {
     "Row",    "Description", "Value",   "O.D.",   "I.D.",    "Width",   "Material",
     "Weight", "Units",       "Inertia", "Eq. Wt", "% Total", "Imprvmnt"};
 
+// Lengths are always in inches and inertia in pound square feet, whatever the unit system of the
+// sub-menus; a part's weight is in the units its row's Units cell names.
+constexpr std::array<std::string_view, kProposedColumns> kTooltips = {
+    "Row number",
+    "What the row describes",
+    "The row's setting: vehicle weight in lb, a ratio, a choice or a displacement in cubic inches",
+    "Outside diameter, in",
+    "Inside diameter, in",
+    "Width, in",
+    "Material the weight is worked out from, or \"Use Wt\" for the weight entered",
+    "Weight, lb or g as the row's Units say",
+    "Units of the Weight: Lbs (pounds) or Gms (grams)",
+    "Moment of inertia, lb\xB7"
+    "ft\xB2",
+    "Equivalent weight: the vehicle weight its spinning is worth, lb",
+    "Share of the vehicle's total effective weight, %",
+    "Equivalent weight saved against the Baseline vehicle, %"};
+
 // Base widths in twips; every column gets 180 more.
 constexpr std::array<int, kProposedColumns> kBaseWidths = {300, 1500, 1250, 350, 350, 600, 800,
                                                            600, 350,  600,  600, 600, 900};
@@ -17,6 +35,10 @@ constexpr std::array<int, kProposedColumns> kBaseWidths = {300, 1500, 1250, 350,
 
 std::string_view ColumnHeading(int column) {
     return kHeadings.at(static_cast<std::size_t>(column));
+}
+
+std::string_view ColumnTooltip(int column) {
+    return kTooltips.at(static_cast<std::size_t>(column));
 }
 
 int ColumnWidthTwips(int column) {

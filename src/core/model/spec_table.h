@@ -41,6 +41,9 @@ inline constexpr int kSpacerRowHeight = 15;
 // The heading of each column, as row 0 shows it.
 std::string_view ColumnHeading(int column);
 
+// What a column holds and in which units, as its heading's tooltip says it (Windows-1252).
+std::string_view ColumnTooltip(int column);
+
 // A column's width on screen in twips.
 int ColumnWidthTwips(int column);
 

@@ -40,8 +40,6 @@ class PrintSurface {
 
     // Hands the page to the printer, or says why it could not.
     virtual Outcome EndDocument() = 0;
-    // Drops the page; nothing is printed.
-    virtual void CancelDocument() = 0;
 };
 
 }  // namespace gyrant

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "files/display_name.h"
 #include "report/comment_lines.h"
 #include "text/cell_text.h"
 #include "text/windows1252.h"
@@ -244,15 +245,14 @@ ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surfac
     return Ended(surface);
 }
 
-ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs,
-                         const ReportTime& when) {
+std::optional<std::string> AskReportComment(Dialogs& dialogs, bool wideAsked) {
     std::string answer = dialogs.InputBox(
         "Enter a comment which will be printed with this report.\r\rJust press <Enter> or click on "
         "OK to enter no "
         "comment.  Click on Cancel to cancel printing.",
         "Printed Comment", " ");
-    if (answer.empty()) return {ReportEnd::Cancelled, {}};
-    if (surface.PageWidth() > surface.PageHeight()) {
+    if (answer.empty()) return std::nullopt;
+    if (wideAsked) {
         Answer stop =
             dialogs.ShowMessage({"Best printed test results are when Page Orientation is in "
                                  "'Portrait' mode.  Select 'Print Setup' in the "
@@ -260,12 +260,23 @@ ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs&
                                  "Orientation.\r\rStop printing now so you can make "
                                  "this change?",
                                  "Stop Printing ?", Buttons::YesNoCancel, Icon::None, Answer::Yes});
-        if (stop != Answer::No) {
-            surface.CancelDocument();
-            return {ReportEnd::Cancelled, {}};
-        }
+        if (stop != Answer::No) return std::nullopt;
     }
-    return PrintReportWithComment(sheet, surface, std::string(TrimBlanks(answer)), when);
+    return std::string(TrimBlanks(answer));
+}
+
+FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedName) {
+    // "V8 Street Car.qrx" proposes "V8 Street Car.pdf".
+    std::size_t dot = printedName.rfind('.');
+    std::string stem =
+        dot == std::string::npos || dot == 0 ? printedName : printedName.substr(0, dot);
+    FileChooser chooser;
+    chooser.title = "Print to a PDF File";
+    chooser.filter = "PDF Files (*.pdf)|*.pdf";
+    chooser.folder = DefaultSpecFolder(sheet);
+    chooser.proposedName = stem + ".pdf";
+    chooser.confirmReplace = true;
+    return chooser;
 }
 
 }  // namespace gyrant

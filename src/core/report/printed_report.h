@@ -4,6 +4,7 @@
 // tables as shown, with the columns in the proportions of the screen's. What does not fit on a
 // page goes on to the next, under the header again.
 
+#include <optional>
 #include <string>
 
 #include "model/worksheet.h"
@@ -21,8 +22,7 @@ struct ReportTime {
 
 enum class ReportEnd {
     Printed,
-    Cancelled,  // the user stopped it; nothing was printed
-    Failed,     // the printer could not take it; the message says why
+    Failed,  // the printer could not take it; the message says why
 };
 
 struct ReportResult {
@@ -30,10 +30,14 @@ struct ReportResult {
     std::string message;
 };
 
-// Asks for the report comment (and, on a page wider than high, whether to stop and turn it),
-// then prints the report and ends the document.
-ReportResult PrintReport(const Worksheet& sheet, PrintSurface& surface, Dialogs& dialogs,
-                         const ReportTime& when);
+// Asks what the report needs before anything is printed or a file is named: the comment, then,
+// on a page wider than high, whether to stop and turn it. The comment trimmed of blanks, or
+// nothing when the user stops.
+std::optional<std::string> AskReportComment(Dialogs& dialogs, bool wideAsked);
+
+// The chooser of the PDF file a print goes into when the machine has no printer: a name after
+// what is printed, in the worksheets' folder.
+FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedName);
 
 // Prints the report with a given comment on a page of any shape, without asking anything.
 ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface,

@@ -25,6 +25,10 @@ TEST(SetupTables, DescribesEveryRowFillsHeadingsAndDescriptionsAndLeavesCellsAlo
                   "|" + proposed.Text(kVehicleTotalRow, kColRow) + "|" +
                   proposed.Text(kFinalDriveRow, kColValue),
               "Eq. Wt|Imprvmnt|31|3.73");
+    const char* unitsSaid[] = {"Row",     "describes", "lb",           "in", "in", "in", "Use Wt",
+                               "lb or g", "Gms",       "lb\267ft\262", "lb", "%",  "%"};
+    for (int column = 0; column < kProposedColumns; ++column)
+        EXPECT_NE(ColumnTooltip(column).find(unitsSaid[column]), std::string_view::npos) << column;
     EXPECT_EQ(proposed.RowHeight(kEngineSpacerRow), kSpacerRowHeight);
     EXPECT_EQ(proposed.RowHeight(kDisplacementRow), kShownRowHeight);
     EXPECT_TRUE(sheet.SpecsChanged == 1 && sheet.DisplayName == "Untitled");

@@ -56,7 +56,6 @@ class RecordingSurface : public PrintSurface {
     Outcome EndDocument() override {
         return failure.empty() ? Outcome::Success() : Outcome::Failure(failure);
     }
-    void CancelDocument() override { cancelled = true; }
 
     // The printed texts that equal `text`.
     std::vector<Text> Find(const std::string& text) const {
@@ -70,7 +69,6 @@ class RecordingSurface : public PrintSurface {
     std::vector<Text> texts;
     std::vector<Line> lines;
     int pages = 1;
-    bool cancelled = false;
     std::string failure;
 
   private:
@@ -199,23 +197,19 @@ TEST_F(ReportTest, ATallReportGoesOnToNewPagesWithinThemAndLosesNothing) {
 // Asking first can stop the print, and a landscape page asks whether to go on; a printer failure
 // is reported; the font is chosen among the printer's.
 TEST_F(ReportTest, AsksFirstReportsAFailureAndChoosesAFontAmongThePrinters) {
-    RecordingSurface page(1000, 2000), stopped(1400, 1000), landscape(1400, 1000);
+    RecordingSurface page(1000, 2000);
     dialogs.inputs = {"", "   ", " ", " "};
     dialogs.answers = {Answer::Yes, Answer::No};
-    EXPECT_EQ(PrintReport(sheet, page, dialogs, when).end, ReportEnd::Cancelled);
-    EXPECT_TRUE(page.texts.empty() && !page.cancelled);
-    EXPECT_EQ(PrintReport(sheet, page, dialogs, when).end, ReportEnd::Printed);
-    EXPECT_TRUE(page.Find("Report Comment:  ").empty() && dialogs.messages.empty());
+    EXPECT_FALSE(AskReportComment(dialogs, false));
+    EXPECT_TRUE(AskReportComment(dialogs, false) == "" && dialogs.messages.empty());
     EXPECT_EQ(dialogs.inputsAsked.at(0).title + "|" + dialogs.inputsAsked[0].defaultText,
               "Printed Comment| ");
-
-    EXPECT_EQ(PrintReport(sheet, stopped, dialogs, when).end, ReportEnd::Cancelled);
-    EXPECT_TRUE(stopped.cancelled && stopped.texts.empty());
+    EXPECT_TRUE(!AskReportComment(dialogs, true) && AskReportComment(dialogs, true) == "");
     EXPECT_EQ(dialogs.messages.at(0).title, "Stop Printing ?");
     EXPECT_NE(dialogs.messages[0].text.find("Select 'Print Setup' in the 'File' menu"),
               std::string::npos);
     EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
-    EXPECT_EQ(PrintReport(sheet, landscape, dialogs, when).end, ReportEnd::Printed);
+    RecordingSurface landscape = Print("", {1400, 1000});
     Expect(landscape, {{"Gyrant v1.1", std::size_t(landscape.pages), 42}});
     EXPECT_TRUE(landscape.lines.at(0).x1 == 28 && landscape.lines[0].x2 == 1330);
 
