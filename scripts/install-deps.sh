@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config python3 clang-format
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth openbox xdotool imagemagick poppler-utils fonts-dejavu-core fonts-dejavu-extra
+    xvfb xauth openbox xdotool imagemagick poppler-utils fonts-dejavu-core fonts-dejavu-extra fonts-liberation
     shared-mime-info libglib2.0-bin dpkg-dev clang libclang-rt-14-dev valgrind
 )
 
