@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     hyperfine xvfb xauth openbox xdotool imagemagick poppler-utils fonts-dejavu-core fonts-dejavu-extra
+    fonts-liberation
     shared-mime-info libglib2.0-bin dpkg-dev clang libclang-rt-14-dev valgrind
 )
 

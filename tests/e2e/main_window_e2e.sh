@@ -25,7 +25,7 @@ shot main-window
 # Calc on row 1, Print, a comment and the PDF name proposed: the sub-menu stays and the program
 # goes on; a click into the main window then discards the sub-menu.
 sub="^Vehicle Weight Estimator\$"
-xdotool mousemove --window "$window" 259 52 click 1
+xdotool mousemove --window "$window" 266 72 click 1
 calc=$(shown "$sub") && sleep 0.5
 xdotool mousemove --window "$calc" 243 426 click 1
 xdotool windowfocus --sync "$(shown "Printed Comment")" type "Before the dyno run"

@@ -1,10 +1,11 @@
 # Sourced by the end-to-end scripts that show windows: starts a private Xvfb display for the
 # script's lifetime and points the programs at it; with $window_manager set, also a window
 # manager, so that focus and frames behave as on a desktop. Needs $root, a folder of the script's
-# own, removed at the end with the display and the program $app, and $artifacts for screenshots.
+# own, removed at the end with the display and the program $app, and $artifacts for screenshots;
+# $screen_size (WIDTHxHEIGHT) sets the screen, 1024x768 when unset.
 mkdir -p "$artifacts"
 trap 'kill "${xvfb:-}" "${app:-}" 2>/dev/null || true; rm -rf "$root"' EXIT
-exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
+exec 3< <(Xvfb -displayfd 1 -screen 0 "${screen_size:-1024x768}x24" -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r -t 10 display <&3
 export DISPLAY=":$display" XDG_RUNTIME_DIR="$root/runtime"

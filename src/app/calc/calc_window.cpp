@@ -32,6 +32,10 @@ CalcWindow::CalcWindow(std::unique_ptr<CalcMenu> menu, Worksheet& sheet, Dialogs
 
 namespace {
 
+// Where a sub-menu opens on the screen, beside the strip's fields.
+constexpr int kCalcMenuLeftTwips = 5100, kCalcMenuTopTwips = 320;
+constexpr int kButtonHeight = 26, kBottomMargin = 10;
+
 QRect Pixels(const TwipsRect& r) {
     return QRect(TwipsToPixels(r.left), TwipsToPixels(r.top), TwipsToPixels(r.width),
                  TwipsToPixels(r.height));
@@ -62,7 +66,11 @@ void CalcWindow::Build() {
                           48);
     m_footer->hide();
     BuildButtons(layout);
-    setFixedSize(TwipsToPixels(layout.width), TwipsToPixels(layout.height));
+    // The window ends under its buttons: the height of the layout counted a title bar and
+    // borders that the window system adds outside.
+    setFixedSize(TwipsToPixels(layout.width),
+                 TwipsToPixels(layout.buttonsTop) + kButtonHeight + kBottomMargin);
+    move(TwipsToPixels(kCalcMenuLeftTwips), TwipsToPixels(kCalcMenuTopTwips));
 }
 
 void CalcWindow::BuildButtons(const CalcLayout& layout) {
@@ -81,7 +89,7 @@ void CalcWindow::BuildButtons(const CalcLayout& layout) {
     for (QPushButton* button : shown) {
         int width = button == m_use ? useWidth : otherWidth;
         button->setAutoDefault(false);
-        button->setGeometry(left, TwipsToPixels(layout.buttonsTop), width, 26);
+        button->setGeometry(left, TwipsToPixels(layout.buttonsTop), width, kButtonHeight);
         left += width + 4;
     }
     connect(m_use, &QPushButton::clicked, this, &CalcWindow::UseValue);
@@ -208,7 +216,10 @@ void CalcWindow::UseValue() {
         close = m_menu->UseCalcValue(m_dialogs);
         m_busy = false;
     }
-    if (close) accept();
+    if (close)
+        accept();
+    else
+        emit stripChanged();
 }
 
 void CalcWindow::ShowHelp() {

@@ -32,6 +32,10 @@ class CalcWindow : public QDialog {
     QLabel* OutputValue(int k) { return m_outputValues.at(static_cast<std::size_t>(k)); }
     QPushButton* UseButton() { return m_use; }
 
+  signals:
+    // The sub-menu wrote into the strip and stays open.
+    void stripChanged();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

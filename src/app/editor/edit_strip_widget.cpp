@@ -38,6 +38,10 @@ int StripWidth() {
 EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor) {
     setFont(DialogFont(font()));
+    // A narrow arrow leaves the short Units and Material lists room for their words.
+    setStyleSheet(
+        QStringLiteral("QComboBox { border: 1px solid #8a8a8a; padding-left: 2px; }"
+                       "QComboBox::drop-down { width: 11px; }"));
     BuildFields();
     BuildButtons();
     setFixedHeight(kHelpTop + kHelpHeight + 6);
@@ -120,6 +124,7 @@ void EditStripWidget::Show(bool moveFocus) {
     m_helpLine->setToolTip(m_helpLine->text());
     m_calc->setGeometry(kLeft + TwipsToPixels(strip.calcLeftTwips), kFieldTop, 52, kFieldHeight);
     m_calc->setVisible(strip.calcShown);
+    PlaceValueList();
     if (!moveFocus) return;
     int focus = strip.focusField;
     QWidget* target = strip.IsList(focus) ? static_cast<QWidget*>(List(focus)) : TextBox(focus);
@@ -146,6 +151,16 @@ void EditStripWidget::ShowField(int field) {
         list->setEnabled(model.enabled);
         ShowListItems(list, model.items, model.listIndex);
     }
+}
+
+void EditStripWidget::PlaceValueList() {
+    const EditStrip& strip = m_editor.Strip();
+    int width = FieldWidth(kColValue);
+    // On a row without dimensions the Value list spreads over their empty places, so that its
+    // longer choices show whole.
+    if (!strip.Field(kColOD).shown && !strip.calcShown)
+        width += FieldWidth(kColOD) + FieldWidth(kColID) + FieldWidth(kColWidth);
+    List(kColValue)->resize(width, kFieldHeight);
 }
 
 void EditStripWidget::ListChosen(int field, int index) {

@@ -45,6 +45,7 @@ class EditStripWidget : public QWidget {
     void BuildFields();
     void BuildButtons();
     void ShowField(int field);
+    void PlaceValueList();
     void ListChosen(int field, int index);
     bool TextBoxFocus(int field, QEvent* event);
     int FieldOf(QObject* widget) const;

@@ -20,6 +20,7 @@ namespace gyrant {
 namespace {
 
 constexpr int kSplashMilliseconds = 3000;
+constexpr int kWarningTopTwips = 600;
 
 // Red line segments drawn over the main window, pointing at what a tip speaks of.
 class MarkingLines : public QWidget {
@@ -89,11 +90,20 @@ QList<QLine> MarksFor(MainWindow& window, int tip) {
     }
 }
 
+// Where each tip stands over the main window, clear of what it points at: tip 1 to the right of
+// the Description column, tips 0 and 2 under the menus, tip 3 over the tables.
+QPoint TipPlace(int tip) {
+    static constexpr int kTipPlaces[][2] = {{2800, 1170}, {2800, 770}, {2500, 740}, {1500, 2170}};
+    const int* place = kTipPlaces[tip >= 1 && tip <= 3 ? tip : 0];
+    return {TwipsToPixels(place[0]), TwipsToPixels(place[1])};
+}
+
 void ShowTips(MainWindow& window, Worksheet& sheet) {
     for (int tip : TipsToShow(sheet)) {
         auto* marks = new MarkingLines(&window, MarksFor(window, tip));
         QCoreApplication::processEvents();
         TipWindow tipWindow(tip, &window);
+        tipWindow.move(window.frameGeometry().topLeft() + TipPlace(tip));
         tipWindow.exec();
         CloseTip(sheet, tip, tipWindow.DontShowAgain());
         delete marks;
@@ -125,8 +135,9 @@ SplashWindow::SplashWindow(QWidget* parent)
     layout->addWidget(picture);
     layout->addSpacing(20);
     layout->addLayout(text);
+    // By its name: a type selector would have to spell the class with its namespace.
     setStyleSheet(
-        QStringLiteral("SplashWindow { background: #f4f1ea; border: 2px solid #5a5f6e; }"));
+        QStringLiteral("#SplashForm { background: #f4f1ea; border: 2px solid #5a5f6e; }"));
     setAttribute(Qt::WA_StyledBackground);
 }
 
@@ -188,7 +199,12 @@ void ShowStartSequence(MainWindow& window, Worksheet& sheet) {
         QApplication::restoreOverrideCursor();
         ShowTips(window, sheet);
         window.SkipNextActivation(true);
-        window.ShowSubWindow(new WarningWindow(sheet, window));
+        auto* warning = new WarningWindow(sheet, window);
+        // The warning stands 600 twips below the top of the screen, across the main window.
+        warning->adjustSize();
+        warning->move(window.frameGeometry().center().x() - warning->width() / 2,
+                      TwipsToPixels(kWarningTopTwips));
+        window.ShowSubWindow(warning);
     });
 }
 

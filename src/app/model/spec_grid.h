@@ -10,8 +10,9 @@
 namespace gyrant {
 
 // Twips on screen: 15 to a pixel.
+inline constexpr int kTwipsPerPixel = 15;
 inline int TwipsToPixels(int twips) {
-    return twips / 15;
+    return twips / kTwipsPerPixel;
 }
 
 class SpecGrid : public QTableView {

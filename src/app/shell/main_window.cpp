@@ -1,14 +1,18 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "calc/calc_window.h"
 #include "editor/main_activation.h"
 #include "engine/layout.h"
+#include "engine/window_geometry.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
+#include "files/window_place.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
@@ -24,8 +28,7 @@ MainWindow::MainWindow(Worksheet& sheet, Dialogs* dialogs)
     BuildCentralArea();
     ConnectStrip();
     m_menus = std::make_unique<MainMenus>(*this, sheet);
-    move(0, 0);
-    resize(m_strip->minimumWidth() + 30, TwipsToPixels(8420));
+    PlaceAtStart();
 }
 
 MainWindow::~MainWindow() = default;
@@ -33,26 +36,26 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildCentralArea() {
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 4);
-    m_strip = new EditStripWidget(m_editor, central);
-    layout->addWidget(m_strip);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(TwipsToPixels(60));
+    // The frame holds the strip and the tables, placed by LayOutFrame from the window's height.
     m_frame = new QGroupBox(central);
     m_frame->setObjectName(QStringLiteral("SSFrame3"));
-    auto* frameLayout = new QVBoxLayout(m_frame);
-    frameLayout->setSpacing(TwipsToPixels(100));
+    m_frame->setTitle(FromCell(FrameCaption(m_sheet)));
+    m_strip = new EditStripWidget(m_editor, m_frame);
     for (int index = kBaseline; index <= kProposed; ++index) {
         m_grids[static_cast<std::size_t>(index)] =
             new SpecGrid(m_sheet.Table(index), index, m_frame);
-        frameLayout->addWidget(m_grids[static_cast<std::size_t>(index)], 1);
         connect(m_grids[static_cast<std::size_t>(index)], &SpecGrid::rowClicked, this,
                 &MainWindow::RowClicked);
     }
-    layout->addWidget(m_frame, 1);
+    layout->addWidget(m_frame);
     m_optionLine = new QLabel(central);
     m_optionLine->setObjectName(QStringLiteral("Label2"));
     m_optionLine->setWordWrap(true);
     m_optionLine->setContentsMargins(10, 0, 10, 0);
     layout->addWidget(m_optionLine);
+    layout->addStretch();
     setCentralWidget(central);
 }
 
@@ -94,6 +97,10 @@ void MainWindow::OpenCalcMenu(int calcMenuKind) {
         m_editor.RefreshStripResults();
         m_strip->Show(false);
     });
+    connect(window, &CalcWindow::stripChanged, this, [this] {
+        m_editor.RefreshStripResults();
+        m_strip->Show(false);
+    });
     ShowSubWindow(window);
 }
 
@@ -126,6 +133,7 @@ void MainWindow::ShowWorksheet() {
     // The title carries the file's name as the file system spells it.
     setWindowTitle(QString::fromStdString(WindowTitle(m_sheet)));
     for (SpecGrid* grid : m_grids) grid->Refresh();
+    LayOutFrame();
     ShowStripAndSelection(false);
     emit worksheetShown();
 }
@@ -156,12 +164,72 @@ void MainWindow::ShowSubWindow(QDialog* window) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (ExitProgram(m_sheet, m_editor, m_dialogs)) {
+        KeepPlace();
         event->accept();
         return;
     }
     event->ignore();
     // A strip input kept before a cancelled save is in the tables now.
     ShowWorksheet();
+}
+
+namespace {
+
+// Room left above the window for its title bar when it opens as tall as the screen allows.
+constexpr int kTitleBarPixels = 32;
+
+WindowRect Twips(const QRect& r) {
+    return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
+            r.height() * kTwipsPerPixel};
+}
+
+}  // namespace
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    LayOutFrame();
+}
+
+void MainWindow::LayOutFrame() {
+    int frameHeight = TwipsToPixels(FrameHeightTwips(height() * kTwipsPerPixel));
+    m_frame->setFixedHeight(frameHeight);
+    QRect inside = m_frame->contentsRect().adjusted(4, 0, -4, 0);
+    m_strip->setGeometry(inside.left(), inside.top(), inside.width(), m_strip->height());
+    int tableTop = TableTop();
+    TablePlaces places = PlaceTables(frameHeight * kTwipsPerPixel, tableTop * kTwipsPerPixel,
+                                     m_sheet.TwoVehicles != 0);
+    Grid(kBaseline).setGeometry(inside.left(), tableTop, inside.width(),
+                                TwipsToPixels(places.baselineHeight));
+    Grid(kProposed).setGeometry(inside.left(), TwipsToPixels(places.proposedTop), inside.width(),
+                                TwipsToPixels(places.proposedHeight));
+}
+
+int MainWindow::TableTop() const {
+    return m_frame->contentsRect().top() + m_strip->height() + 4;
+}
+
+void MainWindow::PlaceAtStart() {
+    std::vector<WindowRect> screens;
+    for (QScreen* screen : QGuiApplication::screens())
+        screens.push_back(Twips(screen->availableGeometry()));
+    std::optional<WindowRect> kept = ReadWindowPlace(WindowPlacePath(m_sheet));
+    if (kept && IsOnSomeScreen(*kept, screens)) {
+        move(TwipsToPixels(kept->left), TwipsToPixels(kept->top));
+        resize(TwipsToPixels(kept->width), TwipsToPixels(kept->height));
+        return;
+    }
+    // Tall enough for every row of both tables where the screen has room, under a title bar.
+    QScreen* screen = QGuiApplication::primaryScreen();
+    int room = screen->availableGeometry().height() - kTitleBarPixels;
+    int height = OpeningHeightTwips(TallestTableTwips(m_sheet.Table(kBaseline)),
+                                    TableTop() * kTwipsPerPixel, room * kTwipsPerPixel);
+    move(0, 0);
+    resize(m_strip->minimumWidth() + 30, TwipsToPixels(height));
+}
+
+void MainWindow::KeepPlace() {
+    QRect place(pos(), size());
+    WriteWindowPlace(WindowPlacePath(m_sheet), Twips(place));
 }
 
 }  // namespace gyrant

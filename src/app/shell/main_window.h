@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildCentralArea();
@@ -62,6 +63,14 @@ class MainWindow : public QMainWindow {
     void RowClicked(int tableIndex, int row);
     // Draws the worksheet and the strip's row, scrolling the table to the row when needed.
     void ShowRowInView();
+    // The strip and the tables in the frame, which takes the window's height less the menu bar
+    // and the option line; runs again whenever the window's size or the vehicle count changes.
+    void LayOutFrame();
+    // The tables' top inside the frame, under the strip.
+    int TableTop() const;
+    // The size and place of the last run when it is on a screen, else tall enough for the tables.
+    void PlaceAtStart();
+    void KeepPlace();
 
     Worksheet& m_sheet;
     QtDialogs m_qtDialogs;

@@ -5,6 +5,7 @@
 #include "editor/options.h"
 #include "files/display_name.h"
 #include "files/program_places.h"
+#include "files/window_place.h"
 #include "support/sheet_fixture.h"
 
 namespace gyrant {
@@ -63,6 +64,20 @@ TEST(ProgramPlaces, ARunningCopyKeepsEverythingBesideItself) {
     EXPECT_EQ(SettingsPath(sheet), root / "CRCNFG.QRX");
     EXPECT_EQ(DefaultSpecFolder(sheet), (root / "GyrantFiles").string());
     EXPECT_FALSE(fs::exists(root / ".gyrant-write-probe"));
+}
+
+// The window's place, kept beside the settings, comes back only whole and on a screen.
+TEST_F(SettingsFileTest, WindowPlaceComesBackWholeAndOnAScreen) {
+    ASSERT_TRUE(WriteWindowPlace(WindowPlacePath(sheet), {150, 300, 11000, 9000}).ok);
+    EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), (WindowRect{150, 300, 11000, 9000}));
+    for (const char* damaged : {"150\n300\n11000\n", "150\n300\nwide\n9000\n", "1\n2\n0\n9\n"}) {
+        testing::WriteFileBytes(WindowPlacePath(sheet), damaged);
+        EXPECT_FALSE(ReadWindowPlace(WindowPlacePath(sheet))) << damaged;
+    }
+    const std::vector<WindowRect> screens{{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
+    EXPECT_TRUE(IsOnSomeScreen({20000, 600, 9000, 9000}, screens));
+    EXPECT_FALSE(IsOnSomeScreen({31000, 600, 9000, 9000}, screens));
+    EXPECT_FALSE(IsOnSomeScreen({600, -900, 9000, 9000}, screens));
 }
 
 }  // namespace
