@@ -6,42 +6,19 @@
 #include <QtTest>
 
 #include "calc/calc_window.h"
-#include "files/program_places.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
-#include "support/worksheet_builder.h"
+#include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
 
-// The main window over a private copy of the program's files, a small car in the Baseline.
-struct Fixture {
-    Fixture() {
-        sheet.ProgramFolder = folder.Path();
-        SetupWorksheet(sheet);
-        SpecTable& table = sheet.Table(kBaseline);
-        testing::FillSmallCar(table);
-        testing::SetComponent(table, 20, "3", "2.8", "50", "Steel", 1);
-        testing::SetComponent(table, 27, "26", "15", "9", "Use Wt", 0, "24");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-    ~Fixture() { sheet.SpecsChanged = 0; }
-
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
-    MainWindow window{sheet, &dialogs};
-};
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Fixture> f;
+    std::unique_ptr<testing::MainWindowFixture> f;
     EditStripWidget& Strip() { return f->window.StripWidget(); }
     void Trigger(const char* item) {
         auto* action = f->window.findChild<QAction*>(QString::fromLatin1(item));
@@ -53,11 +30,7 @@ class MainWindowTest : public QObject {
         return model.data(model.index(row - 1, column), Qt::DisplayRole).toString();
     }
     std::string File(const std::string& name) { return (f->folder / name).string(); }
-    void ClickRow(int table, int row) {
-        SpecGrid& grid = f->window.Grid(table);
-        QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
-    }
+    void ClickRow(int table, int row) { f->ClickRow(table, row); }
     void PickRow(const QString& row) {
         QComboBox* selector = Strip().List(kRowSelector);
         int found = selector->findText(row);
@@ -70,7 +43,7 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(Strip().TextBox(field), text);
     }
   private slots:
-    void init() { f = std::make_unique<Fixture>(); }
+    void init() { f = std::make_unique<testing::MainWindowFixture>(); }
     void cleanup() { f.reset(); }
 
     void clickingARowLoadsItKeysMoveAndKeepChangeWritesItBack() {
