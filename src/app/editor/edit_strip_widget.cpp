@@ -42,6 +42,7 @@ EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
     BuildButtons();
     setFixedHeight(kHelpTop + kHelpHeight + 6);
     setMinimumWidth(StripWidth() + kLeft);
+    m_editor.SetStripDrawer([this] { Show(false); });
 }
 
 void EditStripWidget::BuildFields() {

@@ -303,8 +303,11 @@ bool RowEditor::LeaveTextBox(int field) {
     m_sheet.CurrentRow = m_strip.SelectedRow();
     std::optional<std::string> warning =
         ValidateEntry(m_sheet.Rows, m_sheet.CurrentRow, m_strip, field);
-    if (warning)
+    if (warning) {
+        if (m_drawStrip) m_drawStrip();
         m_dialogs.ShowMessage({*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+        m_strip.Field(field).text = m_strip.PrevSpecText;
+    }
     RefreshStripResults();
     return !warning;
 }
