@@ -11,6 +11,11 @@ class EditStripTest : public QObject {
 
     std::unique_ptr<testing::MainWindowFixture> f;
     EditStripWidget& Strip() { return f->window.StripWidget(); }
+    bool Highlighted(int table, int row) {
+        SpecTableModel& model = f->window.Grid(table).Model();
+        return model.data(model.index(row - 1, kColDescription), Qt::BackgroundRole) ==
+               QVariant(QApplication::palette().brush(QPalette::Highlight));
+    }
     void Click(int table, int row) { f->ClickRow(table, row); }
   private slots:
     void init() {
@@ -19,6 +24,26 @@ class EditStripTest : public QObject {
         f->window.ShowWorksheet();
     }
     void cleanup() { f.reset(); }
+
+    void onlyTheClickedTableShowsItsRowAndTheStripNamesItsVehicle_data() {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<int>("edited");
+        QTest::addColumn<QString>("vehicle");
+        QTest::newRow("Proposed row") << kProposed << 3 << 3 << "Proposed";
+    }
+    void onlyTheClickedTableShowsItsRowAndTheStripNamesItsVehicle() {
+        QFETCH(int, table);
+        QFETCH(int, clicked);
+        QFETCH(int, edited);
+        QFETCH(QString, vehicle);
+        Click(kProposed - table, kGearRatioRow);
+        Click(table, clicked);
+        QCOMPARE(Strip().List(kRowSelector)->currentText(), QString::number(edited));
+        auto* name = Strip().findChild<QLabel*>(QStringLiteral("Vehicle"));
+        QVERIFY(name && name->text() == vehicle && f->sheet.CurrentTable == table);
+        QVERIFY(Highlighted(table, edited) && !Highlighted(kProposed - table, kGearRatioRow));
+    }
 
     void aRefusedEntryShowsAsReadBesideItsWarning() {
         Click(kBaseline, kFinalDriveRow);

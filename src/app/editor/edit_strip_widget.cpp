@@ -91,6 +91,11 @@ void EditStripWidget::BuildButtons() {
     m_helpLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     int buttonsLeft = StripWidth() - 3 * (kButtonWidth + 6);
     m_helpLine->setGeometry(kLeft, kHelpTop, buttonsLeft - kLeft - 8, kHelpHeight);
+    m_vehicle = new QLabel(this);
+    m_vehicle->setObjectName(QStringLiteral("Vehicle"));
+    QFont bold = font();
+    bold.setBold(true);
+    m_vehicle->setFont(bold);
     const QString captions[] = {QStringLiteral("Refresh"), QStringLiteral("Copy Down"),
                                 QStringLiteral("Keep Change")};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
@@ -117,7 +122,7 @@ QPushButton* EditStripWidget::Button(const QString& caption) {
 void EditStripWidget::Show(bool moveFocus) {
     const EditStrip& strip = m_editor.Strip();
     for (int field = 0; field < kStripFields; ++field) ShowField(field);
-    m_helpLine->setText(FromCell(strip.helpLine));
+    ShowVehicleAndHelp(FromCell(strip.vehicle), FromCell(strip.helpLine));
     m_helpLine->setToolTip(m_helpLine->text());
     m_calc->setGeometry(kLeft + TwipsToPixels(strip.calcLeftTwips), kFieldTop, 52, kFieldHeight);
     m_calc->setVisible(strip.calcShown);
@@ -147,6 +152,17 @@ void EditStripWidget::ShowField(int field) {
         list->setEnabled(model.enabled);
         ShowListItems(list, model.items, model.listIndex);
     }
+}
+
+void EditStripWidget::ShowVehicleAndHelp(const QString& vehicle, const QString& help) {
+    // The vehicle's name stands under the row number, and the help line follows it.
+    m_vehicle->setText(vehicle);
+    QRect helpPlace = m_helpLine->geometry();
+    m_vehicle->setGeometry(kLeft, helpPlace.top(), m_vehicle->sizeHint().width(),
+                           m_vehicle->sizeHint().height());
+    helpPlace.setLeft(m_vehicle->geometry().right() + 8);
+    m_helpLine->setGeometry(helpPlace);
+    m_helpLine->setText(help);
 }
 
 void EditStripWidget::ListChosen(int field, int index) {

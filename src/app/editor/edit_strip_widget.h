@@ -45,6 +45,7 @@ class EditStripWidget : public QWidget {
     void BuildFields();
     void BuildButtons();
     void ShowField(int field);
+    void ShowVehicleAndHelp(const QString& vehicle, const QString& help);
     void ListChosen(int field, int index);
     bool TextBoxFocus(int field, QEvent* event);
     int FieldOf(QObject* widget) const;
@@ -54,6 +55,7 @@ class EditStripWidget : public QWidget {
     std::array<QLineEdit*, kStripFields> m_textBoxes{};
     std::array<QComboBox*, kStripFields> m_lists{};
     QLabel* m_helpLine = nullptr;
+    QLabel* m_vehicle = nullptr;
     QPushButton* m_calc = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
     bool m_leaving = false;

@@ -42,6 +42,12 @@ void SpecGrid::Refresh() {
     m_model.Refresh();
 }
 
+void SpecGrid::ShowSelectedRow(bool edited) {
+    // Only the table being edited shows a chosen row, so the row in the strip is never in doubt.
+    m_model.SetHighlight(edited ? m_table.CurrentRow() : -1, kColDescription,
+                         m_table.ColumnCount() - 1);
+}
+
 void SpecGrid::EnsureVisible(int specRow, int topRow) {
     QRect cell = visualRect(m_model.index(SpecTableModel::ModelRow(specRow), 0));
     if (cell.isValid() && cell.top() >= 0 && cell.bottom() <= viewport()->height()) return;

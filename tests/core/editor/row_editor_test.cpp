@@ -51,8 +51,10 @@ TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksAndSelectorOnlyReachIn
     }
     // The row selector offers only the rows that take input in the current table.
     sheet.Table(kProposed).SetRowHeight(12, kHiddenRowHeight);
-    for (auto [table, hidden] : {std::pair{kBaseline, 5}, {kProposed, 12}}) {
+    for (auto [table, hidden, vehicle] :
+         {std::tuple{kBaseline, 5, "Baseline"}, {kProposed, 12, "Proposed"}}) {
         editor.TableClick(table, 20);
+        EXPECT_EQ(editor.Strip().vehicle, vehicle);
         std::vector<std::string> rows;
         for (int row = 1; row <= 29; ++row)
             if (row != 7 && row != 19 && row != hidden) rows.push_back(std::to_string(row));
