@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <algorithm>
 
 #include "dialog_font.h"
 #include "field_keys.h"
@@ -55,6 +56,7 @@ void EditStripWidget::BuildFields() {
         caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
         caption->setAlignment(Qt::AlignCenter);
         caption->setGeometry(place.left(), kCaptionTop, place.width(), kCaptionHeight);
+        caption->installEventFilter(this);
         m_captions[static_cast<std::size_t>(field)] = caption;
         if (HasTextBox(field)) {
             auto* box = new QLineEdit(this);
@@ -128,7 +130,7 @@ void EditStripWidget::Show(bool moveFocus) {
     m_calc->setVisible(strip.calcShown);
     if (!moveFocus) return;
     int focus = strip.focusField;
-    QWidget* target = strip.IsList(focus) ? static_cast<QWidget*>(List(focus)) : TextBox(focus);
+    QWidget* target = FieldControl(focus);
     if (!target || !target->isVisible()) return;
     // A box that keeps the focus while a new row is loaded starts over from the new text.
     if (target->hasFocus() && !strip.IsList(focus)) {
@@ -165,6 +167,18 @@ void EditStripWidget::ShowVehicleAndHelp(const QString& vehicle, const QString& 
     m_helpLine->setText(help);
 }
 
+QWidget* EditStripWidget::FieldControl(int field) {
+    if (m_editor.Strip().IsList(field)) return List(field);
+    return TextBox(field);
+}
+
+void EditStripWidget::CaptionClicked(int field) {
+    QWidget* control = FieldControl(field);
+    if (control && control->isVisible() && control->isEnabled() &&
+        control->focusPolicy() != Qt::NoFocus)
+        control->setFocus(Qt::MouseFocusReason);
+}
+
 void EditStripWidget::ListChosen(int field, int index) {
     if (field == kRowSelector) {
         emit rowChosen(m_editor.Strip().RowAt(index));
@@ -184,6 +198,11 @@ int EditStripWidget::FieldOf(QObject* widget) const {
 }
 
 bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
+    auto caption = std::find(m_captions.begin(), m_captions.end(), watched);
+    if (caption != m_captions.end() && event->type() == QEvent::MouseButtonPress) {
+        CaptionClicked(static_cast<int>(caption - m_captions.begin()));
+        return true;
+    }
     int field = FieldOf(watched);
     if (field < 0) return QWidget::eventFilter(watched, event);
     if (StepBetweenFields(watched, event)) return true;
@@ -191,6 +210,10 @@ bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         return TextBoxFocus(field, event);
     return QWidget::eventFilter(watched, event);
+}
+
+void EditStripWidget::keyPressEvent(QKeyEvent* event) {
+    if (!EnterToNextField(this, event)) QWidget::keyPressEvent(event);
 }
 
 bool EditStripWidget::TextBoxFocus(int field, QEvent* event) {

@@ -27,6 +27,7 @@ class EditStripWidget : public QWidget {
     QLineEdit* TextBox(int field) { return m_textBoxes[static_cast<std::size_t>(field)]; }
     QComboBox* List(int field) { return m_lists[static_cast<std::size_t>(field)]; }
     QPushButton* Button(const QString& caption);
+    QLabel* Caption(int field) { return m_captions[static_cast<std::size_t>(field)]; }
 
   signals:
     // The strip changed the worksheet or its layout; the tables need drawing again.
@@ -40,12 +41,16 @@ class EditStripWidget : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildFields();
     void BuildButtons();
     void ShowField(int field);
     void ShowVehicleAndHelp(const QString& vehicle, const QString& help);
+    // The control the field is drawn by now: its list or its text box.
+    QWidget* FieldControl(int field);
+    void CaptionClicked(int field);
     void ListChosen(int field, int index);
     bool TextBoxFocus(int field, QEvent* event);
     int FieldOf(QObject* widget) const;

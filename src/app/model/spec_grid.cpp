@@ -29,6 +29,9 @@ SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
         emit rowClicked(m_tableIndex, SpecTableModel::SpecRow(index.row()));
     });
+    // The headings are the table's row 0; a click there is a click on that row.
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this] { emit rowClicked(m_tableIndex, 0); });
     Refresh();
 }
 
