@@ -14,8 +14,9 @@
 namespace gyrant::testing {
 
 struct MainWindowFixture {
-    MainWindowFixture() {
+    explicit MainWindowFixture(int twoVehicles = 0) {
         sheet.ProgramFolder = folder.Path();
+        sheet.TwoVehicles = twoVehicles;
         SetupWorksheet(sheet);
         SpecTable& table = sheet.Table(kBaseline);
         FillSmallCar(table);

@@ -53,6 +53,7 @@ void EditStripWidget::BuildFields() {
         if (field == kRowSelector) place.setWidth(place.width() + kSelectorExtra);
         if (field == kColDescription) place.setLeft(place.left() + kSelectorExtra);
         auto* caption = new QLabel(QString::fromLatin1(ColumnHeading(field).data()), this);
+        caption->setObjectName(QStringLiteral("SpecName_%1").arg(field));
         caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
         caption->setAlignment(Qt::AlignCenter);
         caption->setGeometry(place.left(), kCaptionTop, place.width(), kCaptionHeight);

@@ -27,7 +27,6 @@ class EditStripWidget : public QWidget {
     QLineEdit* TextBox(int field) { return m_textBoxes[static_cast<std::size_t>(field)]; }
     QComboBox* List(int field) { return m_lists[static_cast<std::size_t>(field)]; }
     QPushButton* Button(const QString& caption);
-    QLabel* Caption(int field) { return m_captions[static_cast<std::size_t>(field)]; }
 
   signals:
     // The strip changed the worksheet or its layout; the tables need drawing again.

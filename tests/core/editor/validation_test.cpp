@@ -34,24 +34,23 @@ TEST_F(ValidationTest, EntriesAreNormalisedAndCheckedAgainstTheRowsLimits) {
         bool grams;
         const char *message, *kept;
     };
-    for (const Case& c :
-         {Case{4, kColValue, "0.4", false, "", ".4"}, Case{4, kColValue, "7", false, "", "7"},
-          Case{4, kColValue, ".39", false, "Value = .39.  Value must be between  .4 and  7 .",
-               ".39"},
-          Case{20, kColWeight, "4.1", false, "", "4.1"},
-          Case{9, kColValue, "16.4", false, "", "16"},
-          Case{9, kColValue, "16.6", false, "Value = 17.  Value must be between  1 and  16 .",
-               "17"},
-          Case{9, kColValue, "eight", false, "Value = 0.  Value must be between  1 and  16 .", "0"},
-          Case{20, kColOD, "0.5abc", false, "", ".5"}, Case{20, kColOD, "", false, "", ""},
-          Case{20, kColOD, "10.01", false, "O.D. = 10.01.  Value must be between  0 and  10 .",
-               "10.01"},
-          Case{20, kColOD, "1e999", false, "O.D. = 1e999.  Value must be between  0 and  10 .",
-               "1e999"},
-          Case{20, kColWeight, "2000", true, "Weight = 2000.  Value must be between  0 and  1845 .",
-               "2000"},
-          Case{20, kColWeight, "1845", true, "", "1845"},
-          Case{20, kColOD, "11", true, "O.D. = 11.  Value must be between  0 and  10 .", "11"}}) {
+    const Case cases[] = {
+        {4, kColValue, "0.4", false, "", ".4"},
+        {4, kColValue, "7", false, "", "7"},
+        {4, kColValue, ".39", false, "Value = .39.  Value must be between  .4 and  7 .", ".39"},
+        {20, kColWeight, "4.1", false, "", "4.1"},
+        {9, kColValue, "16.4", false, "", "16"},
+        {9, kColValue, "16.6", false, "Value = 17.  Value must be between  1 and  16 .", "17"},
+        {9, kColValue, "eight", false, "Value = 0.  Value must be between  1 and  16 .", "0"},
+        {20, kColOD, "0.5abc", false, "", ".5"},
+        {20, kColOD, "", false, "", ""},
+        {20, kColOD, "10.01", false, "O.D. = 10.01.  Value must be between  0 and  10 .", "10.01"},
+        {20, kColOD, "1e999", false, "O.D. = 1e999.  Value must be between  0 and  10 .", "1e999"},
+        {20, kColWeight, "2000", true, "Weight = 2000.  Value must be between  0 and  1845 .",
+         "2000"},
+        {20, kColWeight, "1845", true, "", "1845"},
+        {20, kColOD, "11", true, "O.D. = 11.  Value must be between  0 and  10 .", "11"}};
+    for (const Case& c : cases) {
         EXPECT_EQ(Enter(c.row, c.field, c.typed, c.grams), c.message) << c.typed;
         EXPECT_EQ(strip.Field(c.field).text, c.kept) << c.typed;
     }
