@@ -1,5 +1,6 @@
 #include "field_keys.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QKeyEvent>
 
@@ -22,6 +23,20 @@ bool StepBetweenFields(QObject* field, QEvent* event) {
     }
     QKeyEvent tab(QEvent::KeyPress, step, Qt::NoModifier);
     QCoreApplication::sendEvent(field, &tab);
+    return true;
+}
+
+bool EnterToNextField(QWidget* form, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+    QWidget* from = form->focusWidget() ? form->focusWidget() : form;
+    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
+        bool field = form->isAncestorOf(next) && !qobject_cast<QAbstractButton*>(next) &&
+                     (next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled();
+        if (field) {
+            next->setFocus(Qt::TabFocusReason);
+            break;
+        }
+    }
     return true;
 }
 

@@ -6,42 +6,19 @@
 #include <QtTest>
 
 #include "calc/calc_window.h"
-#include "files/program_places.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
-#include "support/worksheet_builder.h"
+#include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
 
-// The main window over a private copy of the program's files, a small car in the Baseline.
-struct Fixture {
-    Fixture() {
-        sheet.ProgramFolder = folder.Path();
-        SetupWorksheet(sheet);
-        SpecTable& table = sheet.Table(kBaseline);
-        testing::FillSmallCar(table);
-        testing::SetComponent(table, 20, "3", "2.8", "50", "Steel", 1);
-        testing::SetComponent(table, 27, "26", "15", "9", "Use Wt", 0, "24");
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-    }
-    ~Fixture() { sheet.SpecsChanged = 0; }
-
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
-    MainWindow window{sheet, &dialogs};
-};
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<Fixture> f;
+    std::unique_ptr<testing::MainWindowFixture> f;
     EditStripWidget& Strip() { return f->window.StripWidget(); }
     void Trigger(const char* item) {
         auto* action = f->window.findChild<QAction*>(QString::fromLatin1(item));
@@ -53,11 +30,6 @@ class MainWindowTest : public QObject {
         return model.data(model.index(row - 1, column), Qt::DisplayRole).toString();
     }
     std::string File(const std::string& name) { return (f->folder / name).string(); }
-    void ClickRow(int table, int row) {
-        SpecGrid& grid = f->window.Grid(table);
-        QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
-    }
     void PickRow(const QString& row) {
         QComboBox* selector = Strip().List(kRowSelector);
         int found = selector->findText(row);
@@ -70,11 +42,11 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(Strip().TextBox(field), text);
     }
   private slots:
-    void init() { f = std::make_unique<Fixture>(); }
+    void init() { f = std::make_unique<testing::MainWindowFixture>(); }
     void cleanup() { f.reset(); }
 
-    void clickingARowLoadsItKeysMoveAndKeepChangeWritesItBack() {
-        ClickRow(kBaseline, 20);
+    void clickingARowLoadsItAndKeepChangeWritesItBack() {
+        f->ClickRow(kBaseline, 20);
         EditStripWidget& s = Strip();
         QCOMPARE(s.TextBox(kColOD)->text() + s.List(kColMaterial)->currentText(),
                  QStringLiteral("3Steel"));
@@ -90,37 +62,19 @@ class MainWindowTest : public QObject {
                  QStringLiteral("49.063"));
         QTest::mouseClick(s.Button(QStringLiteral("Keep Change")), Qt::LeftButton);
         QCOMPARE(Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
-        // Up and Down move between fields (a list keeps its choice), Enter moves on; a refused
-        // entry takes the focus back.
-        ClickRow(kBaseline, 20);
-        QTest::keyClick(s.TextBox(kColOD), Qt::Key_Down);
-        QVERIFY(s.TextBox(kColID)->hasFocus());
-        QTest::keyClick(s.TextBox(kColID), Qt::Key_Up);
-        QVERIFY(s.TextBox(kColOD)->hasFocus());
-        s.List(kColMaterial)->setFocus();
-        QTest::keyClick(s.List(kColMaterial), Qt::Key_Up);
-        QVERIFY(s.List(kColMaterial)->currentText() == "Steel" && s.TextBox(kColWidth)->hasFocus());
-        QTest::keyClick(s.TextBox(kColWidth), Qt::Key_Return);
-        QVERIFY(s.List(kColMaterial)->hasFocus());
-        ClickRow(kBaseline, 3);
-        TypeInto(kColValue, QStringLiteral("99"));
-        QTest::keyClick(s.TextBox(kColValue), Qt::Key_Tab);
-        QCOMPARE(f->dialogs.messages.at(0).title + ToCell(s.TextBox(kColValue)->text()),
-                 "Warning3.73");
-        QTRY_COMPARE(f->window.focusWidget(), static_cast<QWidget*>(s.TextBox(kColValue)));
     }
 
     // A click or the row selector asks about the strip's unkept input: Cancel stays with it,
     // Yes keeps it in the table, No drops it. The selector offers the rows that take input and
     // scrolls to the one picked.
     void movingOffAnUnkeptInputAsksFirstAndTheRowSelectorScrolls() {
-        ClickRow(kBaseline, 20);
+        f->ClickRow(kBaseline, 20);
         TypeInto(kColOD, QStringLiteral("3.5"));
         f->dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::No};
-        ClickRow(kBaseline, 27);
+        f->ClickRow(kBaseline, 27);
         QCOMPARE(f->dialogs.messages.at(0).text, std::string("Keep the change to Driveshaft?"));
         QCOMPARE(Strip().TextBox(kColOD)->text(), QStringLiteral("3.5"));
-        ClickRow(kBaseline, 27);
+        f->ClickRow(kBaseline, 27);
         QCOMPARE(Shown(kBaseline, 20, kColOD), QStringLiteral("3.5"));
         TypeInto(kColWidth, QStringLiteral("10"));
         PickRow(QStringLiteral("3"));
@@ -184,7 +138,7 @@ class MainWindowTest : public QObject {
         QTRY_VERIFY(!f->window.findChild<CommentsWindow*>());
         QCOMPARE(f->sheet.FileComments + std::to_string(f->sheet.SpecsChanged),
                  "lighter wheels\r\nsame tires1");
-        ClickRow(kBaseline, 20);
+        f->ClickRow(kBaseline, 20);
         Trigger("mnuAbout");
         QCoreApplication::processEvents();
         auto* about = f->window.findChild<AboutWindow*>();
@@ -207,7 +161,7 @@ class MainWindowTest : public QObject {
     // After "Use Calc Value" the strip's results and Weight follow its new inputs as the table
     // will show them.
     void tireSubMenuComputesAndItsValueIsUsedInTheStrip() {
-        ClickRow(kBaseline, 27);
+        f->ClickRow(kBaseline, 27);
         Strip().Button(QStringLiteral("Calc"))->click();
         QCoreApplication::processEvents();
         auto* calc = f->window.findChild<CalcWindow*>();

@@ -5,6 +5,7 @@
 // unscripted input box or file chooser with Cancel.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ class FakeDialogs : public Dialogs {
     };
 
     Answer ShowMessage(const Message& message) override {
+        if (whenAsked) whenAsked();
         messages.push_back(message);
         return Next(answers, message.defaultButton);
     }
@@ -36,6 +38,8 @@ class FakeDialogs : public Dialogs {
         return ChooseOpenFile(chooser);
     }
 
+    // Runs as each message is shown, to look at the windows behind it.
+    std::function<void()> whenAsked;
     std::deque<Answer> answers;
     std::deque<std::string> inputs;
     std::deque<std::optional<std::string>> files;

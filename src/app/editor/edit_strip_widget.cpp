@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <algorithm>
 
 #include "dialog_font.h"
 #include "field_keys.h"
@@ -46,6 +47,7 @@ EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
     BuildButtons();
     setFixedHeight(kHelpTop + kHelpHeight + 6);
     setMinimumWidth(StripWidth() + kLeft);
+    m_editor.SetStripDrawer([this] { Show(false); });
 }
 
 void EditStripWidget::BuildFields() {
@@ -55,9 +57,11 @@ void EditStripWidget::BuildFields() {
         if (field == kRowSelector) place.setWidth(place.width() + kSelectorExtra);
         if (field == kColDescription) place.setLeft(place.left() + kSelectorExtra);
         auto* caption = new QLabel(QString::fromLatin1(ColumnHeading(field).data()), this);
+        caption->setObjectName(QStringLiteral("SpecName_%1").arg(field));
         caption->setFrameStyle(QFrame::Panel | QFrame::Raised);
         caption->setAlignment(Qt::AlignCenter);
         caption->setGeometry(place.left(), kCaptionTop, place.width(), kCaptionHeight);
+        caption->installEventFilter(this);
         m_captions[static_cast<std::size_t>(field)] = caption;
         if (HasTextBox(field)) {
             auto* box = new QLineEdit(this);
@@ -94,6 +98,11 @@ void EditStripWidget::BuildButtons() {
     m_helpLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     int buttonsLeft = StripWidth() - 3 * (kButtonWidth + 6);
     m_helpLine->setGeometry(kLeft, kHelpTop, buttonsLeft - kLeft - 8, kHelpHeight);
+    m_vehicle = new QLabel(this);
+    m_vehicle->setObjectName(QStringLiteral("Vehicle"));
+    QFont bold = font();
+    bold.setBold(true);
+    m_vehicle->setFont(bold);
     const QString captions[] = {QStringLiteral("Refresh"), QStringLiteral("Copy Down"),
                                 QStringLiteral("Keep Change")};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
@@ -120,14 +129,14 @@ QPushButton* EditStripWidget::Button(const QString& caption) {
 void EditStripWidget::Show(bool moveFocus) {
     const EditStrip& strip = m_editor.Strip();
     for (int field = 0; field < kStripFields; ++field) ShowField(field);
-    m_helpLine->setText(FromCell(strip.helpLine));
+    ShowVehicleAndHelp(FromCell(strip.vehicle), FromCell(strip.helpLine));
     m_helpLine->setToolTip(m_helpLine->text());
     m_calc->setGeometry(kLeft + TwipsToPixels(strip.calcLeftTwips), kFieldTop, 52, kFieldHeight);
     m_calc->setVisible(strip.calcShown);
     PlaceValueList();
     if (!moveFocus) return;
     int focus = strip.focusField;
-    QWidget* target = strip.IsList(focus) ? static_cast<QWidget*>(List(focus)) : TextBox(focus);
+    QWidget* target = FieldControl(focus);
     if (!target || !target->isVisible()) return;
     // A box that keeps the focus while a new row is loaded starts over from the new text.
     if (target->hasFocus() && !strip.IsList(focus)) {
@@ -163,6 +172,29 @@ void EditStripWidget::PlaceValueList() {
     List(kColValue)->resize(width, kFieldHeight);
 }
 
+void EditStripWidget::ShowVehicleAndHelp(const QString& vehicle, const QString& help) {
+    // The vehicle's name stands under the row number, and the help line follows it.
+    m_vehicle->setText(vehicle);
+    QRect helpPlace = m_helpLine->geometry();
+    m_vehicle->setGeometry(kLeft, helpPlace.top(), m_vehicle->sizeHint().width(),
+                           m_vehicle->sizeHint().height());
+    helpPlace.setLeft(m_vehicle->geometry().right() + 8);
+    m_helpLine->setGeometry(helpPlace);
+    m_helpLine->setText(help);
+}
+
+QWidget* EditStripWidget::FieldControl(int field) {
+    if (m_editor.Strip().IsList(field)) return List(field);
+    return TextBox(field);
+}
+
+void EditStripWidget::CaptionClicked(int field) {
+    QWidget* control = FieldControl(field);
+    if (control && control->isVisible() && control->isEnabled() &&
+        control->focusPolicy() != Qt::NoFocus)
+        control->setFocus(Qt::MouseFocusReason);
+}
+
 void EditStripWidget::ListChosen(int field, int index) {
     if (field == kRowSelector) {
         emit rowChosen(m_editor.Strip().RowAt(index));
@@ -182,6 +214,11 @@ int EditStripWidget::FieldOf(QObject* widget) const {
 }
 
 bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
+    auto caption = std::find(m_captions.begin(), m_captions.end(), watched);
+    if (caption != m_captions.end() && event->type() == QEvent::MouseButtonPress) {
+        CaptionClicked(static_cast<int>(caption - m_captions.begin()));
+        return true;
+    }
     int field = FieldOf(watched);
     if (field < 0) return QWidget::eventFilter(watched, event);
     if (StepBetweenFields(watched, event)) return true;
@@ -189,6 +226,10 @@ bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
         return TextBoxFocus(field, event);
     return QWidget::eventFilter(watched, event);
+}
+
+void EditStripWidget::keyPressEvent(QKeyEvent* event) {
+    if (!EnterToNextField(this, event)) QWidget::keyPressEvent(event);
 }
 
 bool EditStripWidget::TextBoxFocus(int field, QEvent* event) {

@@ -40,12 +40,17 @@ class EditStripWidget : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void BuildFields();
     void BuildButtons();
     void ShowField(int field);
     void PlaceValueList();
+    void ShowVehicleAndHelp(const QString& vehicle, const QString& help);
+    // The control the field is drawn by now: its list or its text box.
+    QWidget* FieldControl(int field);
+    void CaptionClicked(int field);
     void ListChosen(int field, int index);
     bool TextBoxFocus(int field, QEvent* event);
     int FieldOf(QObject* widget) const;
@@ -55,6 +60,7 @@ class EditStripWidget : public QWidget {
     std::array<QLineEdit*, kStripFields> m_textBoxes{};
     std::array<QComboBox*, kStripFields> m_lists{};
     QLabel* m_helpLine = nullptr;
+    QLabel* m_vehicle = nullptr;
     QPushButton* m_calc = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
     bool m_leaving = false;

@@ -30,6 +30,9 @@ SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     connect(this, &QTableView::clicked, this, [this](const QModelIndex& index) {
         emit rowClicked(m_tableIndex, SpecTableModel::SpecRow(index.row()));
     });
+    // The headings are the table's row 0; a click there is a click on that row.
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this] { emit rowClicked(m_tableIndex, 0); });
     Refresh();
 }
 
@@ -41,6 +44,12 @@ void SpecGrid::Refresh() {
         if (shown) setRowHeight(modelRow, TwipsToPixels(m_table.RowHeight(row)));
     }
     m_model.Refresh();
+}
+
+void SpecGrid::ShowSelectedRow(bool edited) {
+    // Only the table being edited shows a chosen row, so the row in the strip is never in doubt.
+    m_model.SetHighlight(edited ? m_table.CurrentRow() : -1, kColDescription,
+                         m_table.ColumnCount() - 1);
 }
 
 void SpecGrid::EnsureVisible(int specRow, int topRow) {

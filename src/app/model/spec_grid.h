@@ -24,6 +24,9 @@ class SpecGrid : public QTableView {
     SpecTableModel& Model() { return m_model; }
     // Shows the cells and row heights as the table now holds them.
     void Refresh();
+    // Highlights the table's current row from Description to the last column while the strip
+    // edits this table; no row otherwise.
+    void ShowSelectedRow(bool edited);
     // Brings a spec row into view when it is not, putting `topRow` at the top.
     void EnsureVisible(int specRow, int topRow);
 

@@ -24,8 +24,7 @@ class SpecTableModel : public QAbstractTableModel {
     static int SpecRow(int modelRow) { return modelRow + 1; }
     static int ModelRow(int specRow) { return specRow - 1; }
 
-    // Highlights columns first to last of a spec row; the table's current row when it is the
-    // table being edited (Description to the last column), else only its Description.
+    // Highlights columns first to last of a spec row; no cell for row -1.
     void SetHighlight(int specRow, int firstColumn, int lastColumn);
     // Tells the views that the cells may all have changed.
     void Refresh();

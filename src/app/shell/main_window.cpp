@@ -117,13 +117,8 @@ void MainWindow::ShowRowInView() {
 
 void MainWindow::ShowStripAndSelection(bool moveFocus) {
     m_strip->Show(moveFocus);
-    for (int index = kBaseline; index <= kProposed; ++index) {
-        const SpecTable& table = m_sheet.Table(index);
-        // The table being edited highlights its row from Description to the last column, the
-        // other only the Description of its row.
-        int last = index == m_sheet.CurrentTable ? table.ColumnCount() - 1 : kColDescription;
-        Grid(index).Model().SetHighlight(table.CurrentRow(), kColDescription, last);
-    }
+    for (int index = kBaseline; index <= kProposed; ++index)
+        Grid(index).ShowSelectedRow(index == m_sheet.CurrentTable);
 }
 
 void MainWindow::ShowWorksheet() {

@@ -60,6 +60,8 @@ class EditStrip : public StripFields {
     bool IsList(int field) const;
 
     std::string helpLine;
+    // The vehicle whose row the strip edits, shown beside the row number.
+    std::string vehicle = "Baseline";
     bool calcShown = false;
     int calcLeftTwips = 0;
     // The field that should have the keyboard focus after the last step.

@@ -81,6 +81,7 @@ void RowEditor::EditRow() {
     FillRowSelector(row);
     const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     m_strip.Field(kColDescription).text = table.Text(row, kColDescription);
+    m_strip.vehicle = m_sheet.CurrentTable == kBaseline ? "Baseline" : "Proposed";
     m_strip.helpLine = "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote;
     int kind = m_sheet.Rows.RowKind[row];
     ShowFieldsForKind(kind);
@@ -293,8 +294,11 @@ bool RowEditor::LeaveTextBox(int field) {
     m_sheet.CurrentRow = m_strip.SelectedRow();
     std::optional<std::string> warning =
         ValidateEntry(m_sheet.Rows, m_sheet.CurrentRow, m_strip, field);
-    if (warning)
+    if (warning) {
+        if (m_drawStrip) m_drawStrip();
         m_dialogs.ShowMessage({*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+        m_strip.Field(field).text = m_strip.PrevSpecText;
+    }
     RefreshStripResults();
     return !warning;
 }

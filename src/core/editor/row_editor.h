@@ -4,6 +4,8 @@
 // change, refreshing, copying the Baseline down. The window forwards each action here and
 // draws the strip and the tables afterwards.
 
+#include <functional>
+
 #include "editor/edit_strip.h"
 #include "files/row_in_edit.h"
 #include "model/worksheet.h"
@@ -51,9 +53,12 @@ class RowEditor : public RowInEdit {
     int CalcMenuKind();
 
     // A strip text box gets or loses the keyboard focus. Leaving checks the entry; false when it
-    // was refused and the box should get the focus back.
+    // was refused and the box should get the focus back. A refused entry is drawn as it was read
+    // while its warning shows, then the box has its previous text back.
     void EnterTextBox(int field);
     bool LeaveTextBox(int field);
+    // Draws the strip as the model now holds it; called before a warning about its entries.
+    void SetStripDrawer(std::function<void()> draw) { m_drawStrip = std::move(draw); }
 
   private:
     // Makes the row selector's row the current row of the current table.
@@ -75,6 +80,7 @@ class RowEditor : public RowInEdit {
     EditStrip m_strip;
     // The strip as it was last loaded from the table.
     EditStrip m_loaded;
+    std::function<void()> m_drawStrip;
 };
 
 }  // namespace gyrant

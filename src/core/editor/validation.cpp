@@ -77,15 +77,11 @@ std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, Ed
 
     float scale = WeightScale(strip, field);
     double value = NumericValue(text);
-    std::optional<std::string> message;
     if (typed.overflow || !WithinLimits(value, scale * low, scale * high)) {
         float shownHigh = scale * (wholeNumbers ? std::floor(high) : high);
-        message = OutOfRangeMessage(field, text, scale * low, shownHigh);
-    } else {
-        message = DiameterConflict(strip, field);
+        return OutOfRangeMessage(field, text, scale * low, shownHigh);
     }
-    if (message) text = strip.PrevSpecText;
-    return message;
+    return DiameterConflict(strip, field);
 }
 
 }  // namespace gyrant

@@ -9,10 +9,10 @@
 namespace gyrant {
 
 // Checks the number typed into a strip text box against the row's limits when the box is
-// left: the text is normalised (a whole number where the row takes whole numbers), and an
-// entry out of range gets the warning text and the box its previous text back. Returns the
-// warning, nothing when the entry stands. Grams are checked at 450 to the pound. An I.D. must
-// stay below the O.D. (checked when either is left and both are filled).
+// left: the box's text is normalised (a whole number where the row takes whole numbers) and
+// stays so, refused or not, so the warning can be read beside it. Returns the warning for an
+// entry out of range, nothing when the entry stands. Grams are checked at 450 to the pound. An
+// I.D. must stay below the O.D. (checked when either is left and both are filled).
 std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, EditStrip& strip,
                                          int field);
 

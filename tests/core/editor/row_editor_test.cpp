@@ -51,8 +51,10 @@ TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksAndSelectorOnlyReachIn
     }
     // The row selector offers only the rows that take input in the current table.
     sheet.Table(kProposed).SetRowHeight(12, kHiddenRowHeight);
-    for (auto [table, hidden] : {std::pair{kBaseline, 5}, {kProposed, 12}}) {
+    for (auto [table, hidden, vehicle] :
+         {std::tuple{kBaseline, 5, "Baseline"}, {kProposed, 12, "Proposed"}}) {
         editor.TableClick(table, 20);
+        EXPECT_EQ(editor.Strip().vehicle, vehicle);
         std::vector<std::string> rows;
         for (int row = 1; row <= 29; ++row)
             if (row != 7 && row != 19 && row != hidden) rows.push_back(std::to_string(row));
@@ -174,10 +176,14 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
     EXPECT_TRUE(editor.ConfirmLeavingRow() && dialogs.messages.empty());
     editor.TableClick(kBaseline, 3);
     editor.EnterTextBox(kColValue);
-    Field(kColValue).text = "99";
+    Field(kColValue).text = "099.0";
     dialogs.answers = {Answer::Yes};
+    // The refused entry is drawn as read before its warning; then the box has its text back.
+    std::string drawn;
+    editor.SetStripDrawer([&] { drawn = Field(kColValue).text + dialogs.messages.back().title; });
     EXPECT_FALSE(editor.ConfirmLeavingRow());
     EXPECT_EQ(dialogs.messages.at(1).title + Baseline().Text(3, kColValue), "Warning3.73");
+    EXPECT_EQ(drawn + "|" + Field(kColValue).text, "99Keep Change?|3.73");
 }
 
 TEST_F(RowEditorTest, CopyDownAsksThenShowsASecondVehicle) {
