@@ -1,10 +1,12 @@
 #include "files/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "editor/options.h"
 #include "files/display_name.h"
 #include "files/program_places.h"
+#include "files/recent_files.h"
 #include "support/sheet_fixture.h"
 
 namespace gyrant {
@@ -12,6 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
+using namespace std::string_literals;
 
 class SettingsFileTest : public testing::BlankSheetTest {
   protected:
@@ -63,6 +66,49 @@ TEST(ProgramPlaces, ARunningCopyKeepsEverythingBesideItself) {
     EXPECT_EQ(SettingsPath(sheet), root / "CRCNFG.QRX");
     EXPECT_EQ(DefaultSpecFolder(sheet), (root / "GyrantFiles").string());
     EXPECT_FALSE(fs::exists(root / ".gyrant-write-probe"));
+}
+
+// The recent files kept from lines (each "@" is the test's folder): only whole paths of files
+// that open, each once, at most six; a worksheet saved or opened goes first.
+class RecentFilesTest : public SettingsFileTest,
+                        public ::testing::WithParamInterface<std::pair<std::string, std::string>> {
+  protected:
+    std::string Recent(std::string lines) {
+        for (std::size_t at; (at = lines.find('@')) != std::string::npos;)
+            lines.replace(at, 1, folder.Path().string() + "/");
+        testing::WriteFileBytes(RecentFilesPath(sheet), lines);
+        std::string names;
+        for (const std::string& path : ReadRecentFiles(RecentFilesPath(sheet)))
+            names += fs::path(path).filename().string();
+        return names;
+    }
+};
+
+TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEach) {
+    for (std::string name : {"a", "b", "c", "d", "e", "f", "g"})
+        testing::WriteFileBytes(In(name), "");
+    mkfifo(In("fifo").c_str(), 0600);
+    fs::create_symlink(In("b"), In("link"));
+    fs::create_symlink(In("gone"), In("dangling"));
+    EXPECT_EQ(Recent(GetParam().first), GetParam().second);
+    sheet.CurrentFilePath = In("c");
+    EXPECT_TRUE(RememberRecentFile(sheet).ok);
+    EXPECT_EQ(Recent(ReadFileBytes(RecentFilesPath(sheet))), "c" + GetParam().second.substr(0, 5));
+}
+
+INSTANTIATE_TEST_SUITE_P(KeptLists, RecentFilesTest,
+                         ::testing::Values(std::pair{"@a\n@b\r\n@d", "abd"},
+                                           std::pair{"@a\n@fifo\n@gone\n@dangling\n@\n@link\n@a\n",
+                                                     "alink"},
+                                           std::pair{"a\n\n@b\t\n@c\0\n\xff\n@d"s, "d"},
+                                           std::pair{"@g\n@f\n@e\n@d\n@b\n@a\n@c\n", "gfedba"}));
+
+TEST_F(SettingsFileTest, TheRecentFilesStayWhenTheyCannotBeWritten) {
+    sheet.CurrentFilePath = In("Readme.doc");
+    RememberRecentFile(sheet);
+    sheet.SettingsFolder = folder / "missing";
+    EXPECT_NE(RememberRecentFile(sheet).message.find("recent-worksheets.list"), std::string::npos);
+    EXPECT_EQ(ReadRecentFiles(folder / "recent-worksheets.list").size(), 1u);
 }
 
 }  // namespace
