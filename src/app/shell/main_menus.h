@@ -31,7 +31,10 @@ class MainMenus {
 
   private:
     void BuildFileMenu();
+    void BuildEditMenu();
     void BuildOptionsMenu();
+    // The recent worksheets as they are kept now, the newest first.
+    void FillRecentMenu();
     void BuildHelpMenu();
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                         std::function<void()> command);
@@ -44,6 +47,7 @@ class MainMenus {
     PrintCommands m_print;
     QtLauncher m_launcher;
     QMenu* m_options = nullptr;
+    QMenu* m_recent = nullptr;
     std::vector<QAction*> m_optionItems;
 };
 
