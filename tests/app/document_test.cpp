@@ -1,5 +1,4 @@
-// The worksheet as a document: the unsaved mark, Undo and Redo, recent and dropped files and the
-// save dialog's filters, driven offscreen with the flows' answers scripted.
+// The worksheet as a document: unsaved mark, Undo, recent and dropped files, the save filters.
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -15,40 +14,31 @@
 
 namespace gyrant {
 
-constexpr const char* kExample = "GyrantFiles/V8 Street Car.qrx";
-
-// The main window with an example worksheet opened.
-struct Document {
-    Document() {
+// The example opened, saved as Copy.qrx and opened again.
+struct Program {
+    Program() {
         sheet.ProgramFolder = folder.Path();
         SetupWorksheet(sheet);
         window.show();
-        Open(kExample);
+        dialogs.files = {File(kExample), File("Copy.qrx"), File(kExample)};
+        for (const char* item : {"mnuOpen", "mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
+        window.StripWidget().TextBox(kColValue)->clear();
     }
     std::string File(const char* name) { return (folder / name).string(); }
-    void Open(const char* name) {
-        dialogs.files = {File(name)};
-        Item("mnuOpen")->trigger();
-    }
     QAction* Item(const char* name) { return window.findChild<QAction*>(QLatin1String(name)); }
-    void Keep(const QString& weight) {
-        QLineEdit* box = window.StripWidget().TextBox(kColValue);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, weight);
-        Click("Keep Change");
-    }
-    void Click(const char* button) {
+    void Click(const char* button, const char* typed = "") {
+        QTest::keyClicks(window.StripWidget().TextBox(kColValue), QLatin1String(typed));
         QTest::mouseClick(window.StripWidget().Button(QLatin1String(button)), Qt::LeftButton);
     }
     // Row 1 of both vehicles, the end of the title with its mark, and whether Undo is offered.
     QString State() {
-        std::string weights = sheet.Table(kBaseline).Text(1, kColValue) + "/" +
-                              sheet.Table(kProposed).Text(1, kColValue);
-        return QString::fromStdString(weights) + window.windowHandle()->title().right(2) +
+        return QString::fromStdString(sheet.Table(kBaseline).Text(1, kColValue) + "/" +
+                                      sheet.Table(kProposed).Text(1, kColValue)) +
+               window.windowHandle()->title().right(2) +
                QString::number(Item("mnuUndo")->isEnabled());
     }
 
+    static constexpr const char* kExample = "GyrantFiles/V8 Street Car.qrx";
     testing::ProgramFolder folder;
     Worksheet sheet;
     testing::FakeDialogs dialogs;
@@ -60,76 +50,70 @@ class DocumentTest : public QObject {
 
   private slots:
     void undoAndRedoReturnToTheSavedStateAndItsMark() {
-        Document d;
-        QVERIFY(QTest::qWaitForWindowActive(&d.window));
-        QCOMPARE(d.State(), QStringLiteral("3700/3700 ]0"));
-        d.Keep(QStringLiteral("3000"));
-        d.dialogs.answers = {Answer::Yes};
-        d.Click("Copy Down");
-        QCOMPARE(d.State(), QStringLiteral("3000/3000]*1"));
-        d.window.Grid(kBaseline).setFocus();
-        QTest::keyClick(&d.window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(d.State() + d.Item("mnuRedo")->text(),
+        Program p;
+        QVERIFY(QTest::qWaitForWindowActive(&p.window));
+        QCOMPARE(p.State(), QStringLiteral("3700/3700 ]0"));
+        p.dialogs.answers = {Answer::Yes};
+        p.Click("Keep Change", "3000");
+        p.Click("Copy Down");
+        QCOMPARE(p.State(), QStringLiteral("3000/3000]*1"));
+        p.window.Grid(kBaseline).setFocus();
+        QTest::keyClick(&p.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.State() + p.Item("mnuRedo")->text(),
                  QStringLiteral("3000/3700]*1&Redo Copy Down"));
-        QTest::keyClick(&d.window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(d.State() + d.window.StripWidget().TextBox(kColValue)->text(),
+        QTest::keyClick(&p.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(p.State() + p.window.StripWidget().TextBox(kColValue)->text(),
                  QStringLiteral("3700/3700 ]03700"));
-        QTest::keyClick(&d.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(d.State(), QStringLiteral("3000/3700]*1"));
-        d.Item("mnuSave")->trigger();
-        d.Item("mnuUndo")->trigger();
-        d.Item("mnuRedo")->trigger();
-        QCOMPARE(d.State(), QStringLiteral("3000/3700 ]1"));
+        QTest::keyClick(&p.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(p.State(), QStringLiteral("3000/3700]*1"));
+        for (const char* item : {"mnuSave", "mnuUndo", "mnuRedo"}) p.Item(item)->trigger();
+        QCOMPARE(p.State(), QStringLiteral("3000/3700 ]1"));
     }
 
     void recentAndDroppedFilesOpenAfterTheSaveQuestion() {
-        Document d;
-        d.dialogs.files = {d.File("Copy.qrx")};
-        d.Item("mnuSaveAs")->trigger();
-        d.Open(kExample);
-        auto* recent = d.window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
+        Program p;
+        auto* recent = p.window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
         emit recent->aboutToShow();
-        QCOMPARE(recent->actions().size(), 2);
-        d.dialogs.answers = {Answer::No, Answer::No};
-        d.Keep(QStringLiteral("3000"));
+        p.dialogs.answers = {Answer::No, Answer::No};
+        p.Click("Keep Change", "3000");
         recent->actions().at(1)->trigger();
-        QCOMPARE(d.sheet.DisplayName + d.sheet.Table(kBaseline).Text(1, kColValue), "Copy.qrx3700");
-        d.Keep(QStringLiteral("3000"));
+        QCOMPARE(QString::fromStdString(p.sheet.DisplayName +
+                                        p.sheet.Table(kBaseline).Text(1, kColValue)),
+                 "Copy.qrx3700");
+        p.Click("Keep Change", "3000");
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(d.File(kExample)))});
-        QPoint middle = d.window.rect().center();
-        QDragEnterEvent enter(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
-        QDropEvent drop(middle, Qt::CopyAction, &data, Qt::LeftButton, {});
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(p.File(Program::kExample)))});
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
         for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
-            QApplication::sendEvent(d.window.windowHandle(), event);
-        QTRY_COMPARE(d.sheet.DisplayName, std::string("V8 Street Car.qrx"));
-        QCOMPARE(d.dialogs.messages.size() * 10 + d.dialogs.answers.size(), 20u);
-        QCOMPARE(d.dialogs.messages.at(1).title, std::string("Save Changes?"));
+            QApplication::sendEvent(p.window.windowHandle(), event);
+        QTRY_COMPARE(p.sheet.DisplayName, std::string("V8 Street Car.qrx"));
+        QCOMPARE(p.dialogs.messages.size() * 10 + recent->actions().size(), 22u);
+        QCOMPARE(p.dialogs.messages.at(1).title, std::string("Save Changes?"));
     }
 
     // Save As offers worksheets first; a name typed without an ending gets theirs.
     void saveAsOffersWorksheetsFirstAndGivesTheirEnding() {
-        Document d;
-        QtDialogs dialogs(&d.window);
+        Program p;
+        QtDialogs dialogs(&p.window);
         QStringList offered;
         for (bool allFiles : {false, true}) {
-            QTimer::singleShot(0, &d.window, [&offered, allFiles] {
+            QTimer::singleShot(0, &p.window, [&offered, allFiles] {
                 auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
                 offered = dialog->nameFilters();
                 if (allFiles)
-                    QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")),
-                                    Qt::Key_Down);
+                    QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
                 auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
                 QTest::qWait(100);
                 name->selectAll();
                 QTest::keyClicks(name, QStringLiteral("Typed"));
                 QTest::keyClick(name, Qt::Key_Return);
             });
-            QVERIFY(SaveSpecFileAs(d.sheet, dialogs));
+            QVERIFY(SaveSpecFileAs(p.sheet, dialogs));
         }
         QCOMPARE(offered, QStringList({"Gyrant worksheets (*.qrx)", "All Files (*)"}));
-        QVERIFY(QFile::exists(QString::fromStdString(d.File("GyrantFiles/Typed.qrx"))));
-        QCOMPARE(d.sheet.DisplayName, std::string("Typed"));
+        QVERIFY(QFile::exists(QString::fromStdString(p.File("GyrantFiles/Typed.qrx"))));
+        QCOMPARE(p.sheet.DisplayName, std::string("Typed"));
     }
 };
 

@@ -4,7 +4,10 @@
 #include <sys/stat.h>
 
 #include "editor/options.h"
+#include "editor/undo_snapshot.h"
+#include "engine/update_table.h"
 #include "files/display_name.h"
+#include "files/file_commands.h"
 #include "files/program_places.h"
 #include "files/recent_files.h"
 #include "support/sheet_fixture.h"
@@ -40,11 +43,16 @@ TEST_F(SettingsFileTest, RecordsAreReadBackAndWhatIsMissingOrOutOfRangeKeepsItsS
     EXPECT_NE(written.message.find("CRCNFG.QRX"), std::string::npos);
 }
 
-TEST_F(SettingsFileTest, OptionsRecalculateBothVehiclesAndAreWrittenAtOnce) {
+// Options, and Undo of options and comments: both vehicles recalculated, the settings written
+// at once, the worksheet unchanged only when back at its saved state.
+TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWrittenAtOnce) {
     for (SpecTable& table : sheet.tables) {
         table.SetText(1, kColValue, "3000");
         testing::SetComponent(table, 20, "4", "3", "10", "Use Wt", 0, "40");
     }
+    Recalculate(sheet);
+    WorksheetSnapshot before = TakeSnapshot(sheet);
+    before.cells[kBaseline][31 * kBaselineColumns + kColWeight] = "stale";
     SetWeightOption(sheet, true, dialogs);
     for (const SpecTable& table : sheet.tables)
         EXPECT_EQ(table.Text(31, kColWeight) + table.Text(20, kColEqWt), "3040.0040.00");
@@ -52,6 +60,16 @@ TEST_F(SettingsFileTest, OptionsRecalculateBothVehiclesAndAreWrittenAtOnce) {
     Worksheet read;
     ReadSettings(read, SettingsPath(sheet));
     EXPECT_EQ(read.WeightOption + read.TwoVehicles, 2);
+    KeepComments(sheet, "Street tires");
+    WorksheetSnapshot after = TakeSnapshot(sheet);
+    for (bool saved : {true, false}) {
+        RestoreSnapshot(sheet, saved ? before : after, saved, dialogs);
+        ReadSettings(read, SettingsPath(sheet));
+        EXPECT_EQ(std::to_string(read.WeightOption + read.TwoVehicles) + sheet.FileComments +
+                      sheet.Table(kBaseline).Text(31, kColWeight) +
+                      std::to_string(sheet.SpecsChanged),
+                  saved ? "03000.000" : "2Street tires3040.001");
+    }
     EXPECT_TRUE(dialogs.messages.empty());
     sheet.SettingsFolder = folder / "missing";
     SetVehicleCount(sheet, false, dialogs);
@@ -84,7 +102,7 @@ class RecentFilesTest : public SettingsFileTest,
     }
 };
 
-TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEach) {
+TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEachAndTheNewestFirst) {
     for (std::string name : {"a", "b", "c", "d", "e", "f", "g"})
         testing::WriteFileBytes(In(name), "");
     mkfifo(In("fifo").c_str(), 0600);
@@ -93,7 +111,12 @@ TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEach) {
     EXPECT_EQ(Recent(GetParam().first), GetParam().second);
     sheet.CurrentFilePath = In("c");
     EXPECT_TRUE(RememberRecentFile(sheet).ok);
-    EXPECT_EQ(Recent(ReadFileBytes(RecentFilesPath(sheet))), "c" + GetParam().second.substr(0, 5));
+    std::string kept = ReadFileBytes(RecentFilesPath(sheet));
+    EXPECT_EQ(Recent(kept), "c" + GetParam().second.substr(0, 5));
+    // A list that cannot be written stays as it was.
+    sheet.SettingsFolder = folder / "missing";
+    EXPECT_NE(RememberRecentFile(sheet).message.find("recent-worksheets.list"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder / "recent-worksheets.list"), kept);
 }
 
 INSTANTIATE_TEST_SUITE_P(KeptLists, RecentFilesTest,
@@ -102,14 +125,6 @@ INSTANTIATE_TEST_SUITE_P(KeptLists, RecentFilesTest,
                                                      "alink"},
                                            std::pair{"a\n\n@b\t\n@c\0\n\xff\n@d"s, "d"},
                                            std::pair{"@g\n@f\n@e\n@d\n@b\n@a\n@c\n", "gfedba"}));
-
-TEST_F(SettingsFileTest, TheRecentFilesStayWhenTheyCannotBeWritten) {
-    sheet.CurrentFilePath = In("Readme.doc");
-    RememberRecentFile(sheet);
-    sheet.SettingsFolder = folder / "missing";
-    EXPECT_NE(RememberRecentFile(sheet).message.find("recent-worksheets.list"), std::string::npos);
-    EXPECT_EQ(ReadRecentFiles(folder / "recent-worksheets.list").size(), 1u);
-}
 
 }  // namespace
 }  // namespace gyrant
