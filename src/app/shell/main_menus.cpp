@@ -94,7 +94,8 @@ void MainMenus::FillRecentMenu() {
     m_recent->clear();
     std::vector<std::string> files = ReadRecentFiles(RecentFilesPath(m_sheet));
     for (std::size_t i = 0; i < files.size(); ++i) {
-        QString name = QString::fromStdString(files[i]);
+        // An "&" in a path is shown, not taken as the item's key.
+        QString name = QString::fromStdString(files[i]).replace(QChar('&'), QStringLiteral("&&"));
         QAction* item = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         QObject::connect(item, &QAction::triggered, &m_window,
                          [this, path = files[i]] { m_window.OpenNamedWorksheet(path); });
@@ -124,9 +125,9 @@ void MainMenus::BuildFileMenu() {
     })->setShortcut(QKeySequence::Open);
     m_recent = file->addMenu(QStringLiteral("Open &Recent"));
     m_recent->setObjectName(QStringLiteral("mnuRecent"));
-    // Filled when shown, so a file deleted meanwhile is not offered.
-    QObject::connect(m_recent, &QMenu::aboutToShow, &m_window, [this] { FillRecentMenu(); });
-    FillRecentMenu();
+    // Filled when the File menu opens, so a file deleted meanwhile is not offered and a file
+    // opened or saved since is.
+    QObject::connect(file, &QMenu::aboutToShow, &m_window, [this] { FillRecentMenu(); });
     AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] {
         m_window.NoteFileCommand(SaveSpecFile(m_sheet, dialogs), false);
     })->setShortcut(QKeySequence::Save);
