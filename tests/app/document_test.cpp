@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QMimeData>
 #include <QtTest>
@@ -106,7 +107,10 @@ class DocumentTest : public QObject {
                 if (allFiles)
                     QTest::keyClick(dialog->findChild<QComboBox*>("fileTypeCombo"), Qt::Key_Down);
                 auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-                QTest::qWait(100);
+                // The dialog selects the proposed name again once its folder is read.
+                QSignalSpy(dialog->findChild<QFileSystemModel*>(),
+                           &QFileSystemModel::directoryLoaded)
+                    .wait(1000);
                 name->selectAll();
                 QTest::keyClicks(name, QStringLiteral("Typed"));
                 QTest::keyClick(name, Qt::Key_Return);
