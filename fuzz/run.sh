@@ -20,6 +20,8 @@ seed() {  # seed TARGET FILE...
 seed spec_file data/GyrantFiles/*.qrx
 printf ' 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n' > "$build/settings-seed"
 seed settings "$build/settings-seed"
+printf "%s/data/GyrantFiles/V8 Street Car.qrx\n/dev/zero\n\nrelative\n" "$PWD" > "$build/recent-seed"
+seed recent_files "$build/recent-seed"
 seed row_definitions data/GyrantTEXT/helpi.txt
 seed menu_definition data/CALC/*.CLC
 # A record beyond any vehicle's weight once reached an integer conversion.
@@ -37,7 +39,7 @@ done
 faults="$build/faults"
 rm -rf "$faults"
 mkdir -p "$faults"
-for target in spec_file settings row_definitions menu_definition vehicle_weights transmissions help_text cell_text; do
+for target in spec_file settings recent_files row_definitions menu_definition vehicle_weights transmissions help_text cell_text; do
     if ! "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
         -artifact_prefix="$faults/$target-" "$corpus/$target" > "$build/$target.log" 2>&1; then
         tail -n 40 "$build/$target.log"

@@ -115,7 +115,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(Shown(kProposed, 31, kColEqWt) + Strip().TextBox(kColValue)->text(),
                  QStringLiteral("4093.183700"));
         Trigger("mnuSaveAs");
-        QCOMPARE(f->window.windowTitle(),
+        QCOMPARE(f->window.windowHandle()->title(),
                  QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
         std::string every;
         for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include "text/cell_codec.h"
 
@@ -65,10 +66,21 @@ Answer FromQt(int button) {
     }
 }
 
-// "All Files (*.*)|*.*" as Qt writes it: "All Files (*.*)".
+// "Gyrant worksheets (*.qrx)|*.qrx|All Files (*.*)|*.*" as Qt writes it: each filter's
+// caption, in order, with "*.*" (every file) as this file system spells it.
 QString ToQtFilter(const std::string& filter) {
-    QString text = FromCell(filter);
-    return text.section(QChar('|'), 0, 0).replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    QStringList captions;
+    const QStringList parts = FromCell(filter).split(QChar('|'));
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        captions << QString(parts[i]).replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    return captions.join(QStringLiteral(";;"));
+}
+
+// The ending a filter gives a name typed without one: "qrx" for "Gyrant worksheets (*.qrx)",
+// none for every file.
+QString EndingOf(const QString& filter) {
+    static const QRegularExpression ending(QStringLiteral("\\(\\*\\.(\\w+)\\)$"));
+    return ending.match(filter).captured(1);
 }
 
 // The window the user is working in owns the box, so the box stands over it and gives the focus
@@ -111,13 +123,17 @@ std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser)
 }
 
 std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser) {
-    QFileDialog::Options options;
-    if (!chooser.confirmReplace) options |= QFileDialog::DontConfirmOverwrite;
-    QString folder = PathOf(chooser);
-    QString path = QFileDialog::getSaveFileName(Owner(m_parent), FromCell(chooser.title), folder,
-                                                ToQtFilter(chooser.filter), nullptr, options);
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    QFileDialog dialog(Owner(m_parent), FromCell(chooser.title), PathOf(chooser),
+                       ToQtFilter(chooser.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !chooser.confirmReplace);
+    auto takeEnding = [&dialog](const QString& filter) {
+        dialog.setDefaultSuffix(EndingOf(filter));
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeEnding);
+    takeEnding(dialog.selectedNameFilter());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
 }
 
 }  // namespace gyrant

@@ -7,6 +7,8 @@
 #include "editor/options.h"
 #include "files/data_path.h"
 #include "files/file_commands.h"
+#include "files/recent_files.h"
+#include "files/settings_file.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
 #include "help/outside_programs.h"
@@ -20,6 +22,7 @@ namespace gyrant {
 MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
     : m_window(window), m_sheet(sheet), m_print(sheet, window.UserDialogs(), &window) {
     BuildFileMenu();
+    BuildEditMenu();
     AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"),
                [this] { RunWizard(); });
     BuildOptionsMenu();
@@ -42,15 +45,61 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
 }
 
 void MainMenus::RunWizard() {
-    if (!m_window.Editor().ConfirmLeavingRow()) return;
-    RunEzBuildWizard(m_sheet, m_window.Editor(), m_window.UserDialogs(), [this] {
-        m_window.ShowWorksheet();
-        QCoreApplication::processEvents();
+    bool changed = m_sheet.SpecsChanged == 1;
+    bool built = m_window.History().Record(QStringLiteral("EZ Build Wizard"), [this] {
+        if (!m_window.Editor().ConfirmLeavingRow()) return;
+        RunEzBuildWizard(m_sheet, m_window.Editor(), m_window.UserDialogs(), [this] {
+            m_window.ShowWorksheet();
+            QCoreApplication::processEvents();
+        });
     });
+    // The wizard marks every change it makes; unmarked afterwards, its save wrote them.
+    m_window.NoteFileCommand((built || changed) && m_sheet.SpecsChanged == 0, false);
 }
 
 void MainMenus::ShowComments() {
-    m_window.ShowSubWindow(new CommentsWindow(m_sheet, &m_window));
+    auto* comments = new CommentsWindow(m_sheet, &m_window);
+    QObject::connect(comments, &QDialog::accepted, &m_window,
+                     [this, before = TakeSnapshot(m_sheet)] {
+                         m_window.History().RecordSince(QStringLiteral("Comments"), before);
+                         m_window.ShowWorksheet();
+                     });
+    m_window.ShowSubWindow(comments);
+}
+
+void MainMenus::BuildEditMenu() {
+    QMenu* edit = m_window.menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QUndoStack& stack = m_window.History().Stack();
+    for (bool back : {true, false}) {
+        QString verb = back ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
+        QAction* item =
+            AddCommand(edit, verb, back ? QStringLiteral("mnuUndo") : QStringLiteral("mnuRedo"),
+                       [this, back] { m_window.StepHistory(back); });
+        item->setShortcut(back ? QKeySequence(Qt::CTRL | Qt::Key_Z)
+                               : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+        item->setEnabled(false);
+        QObject::connect(&stack, back ? &QUndoStack::canUndoChanged : &QUndoStack::canRedoChanged,
+                         item, &QAction::setEnabled);
+        // The item names the step it takes back or does again: "Undo Keep Change".
+        QObject::connect(&stack, back ? &QUndoStack::undoTextChanged : &QUndoStack::redoTextChanged,
+                         item, [item, verb](const QString& step) {
+                             item->setText(step.isEmpty() ? verb : verb + QChar(' ') + step);
+                         });
+    }
+}
+
+void MainMenus::FillRecentMenu() {
+    m_recent->clear();
+    std::vector<std::string> files = ReadRecentFiles(RecentFilesPath(m_sheet));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        // An "&" in a path is shown, not taken as the item's key.
+        QString name = QString::fromStdString(files[i]).replace(QChar('&'), QStringLiteral("&&"));
+        QAction* item = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        QObject::connect(item, &QAction::triggered, &m_window,
+                         [this, path = files[i]] { m_window.OpenNamedWorksheet(path); });
+    }
+    m_recent->setEnabled(!files.empty());
 }
 
 void MainMenus::ShowAbout() {
@@ -88,13 +137,20 @@ void MainMenus::BuildFileMenu() {
     newItem->setEnabled(false);
     Dialogs& dialogs = m_window.UserDialogs();
     AddCommand(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"), [this, &dialogs] {
-        OpenSpecFile(m_sheet, m_window.Editor(), dialogs);
+        m_window.OpenWorksheet(
+            [this, &dialogs] { return OpenSpecFile(m_sheet, m_window.Editor(), dialogs); });
     })->setShortcut(QKeySequence::Open);
+    m_recent = file->addMenu(QStringLiteral("Open &Recent"));
+    m_recent->setObjectName(QStringLiteral("mnuRecent"));
+    // Filled when the File menu opens, so a file deleted meanwhile is not offered and a file
+    // opened or saved since is.
+    QObject::connect(file, &QMenu::aboutToShow, &m_window, [this] { FillRecentMenu(); });
     AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] {
-        SaveSpecFile(m_sheet, dialogs);
+        m_window.NoteFileCommand(SaveSpecFile(m_sheet, dialogs), false);
     })->setShortcut(QKeySequence::Save);
-    AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"),
-               [this, &dialogs] { SaveSpecFileAs(m_sheet, dialogs); });
+    AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"), [this, &dialogs] {
+        m_window.NoteFileCommand(SaveSpecFileAs(m_sheet, dialogs), false);
+    });
     file->addSeparator();
     AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] {
         m_print.PrintWorksheet();
@@ -114,8 +170,8 @@ void MainMenus::BuildOptionsMenu() {
     auto add = [this](const QString& text, auto command) {
         QAction* action = m_options->addAction(text);
         action->setCheckable(true);
-        QObject::connect(action, &QAction::triggered, &m_window, [this, command] {
-            command();
+        QObject::connect(action, &QAction::triggered, &m_window, [this, text, command] {
+            m_window.History().Record(text, command);
             UpdateCheckMarks();
             m_window.ShowWorksheet();
         });

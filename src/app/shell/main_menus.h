@@ -33,9 +33,12 @@ class MainMenus {
 
   private:
     void BuildFileMenu();
+    void BuildEditMenu();
     void BuildOptionsMenu();
     void BuildViewMenu();
     void BuildBoringMenu();
+    // The recent worksheets as they are kept now, the newest first.
+    void FillRecentMenu();
     void BuildHelpMenu();
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                         std::function<void()> command);
@@ -49,6 +52,7 @@ class MainMenus {
     PrintCommands m_print;
     QtLauncher m_launcher;
     QMenu* m_options = nullptr;
+    QMenu* m_recent = nullptr;
     std::vector<QAction*> m_optionItems;
     QPointer<WeightWindow> m_weightWindow;
 };

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -12,23 +13,32 @@
 #include "engine/window_geometry.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
+#include "files/recent_files.h"
 #include "files/window_place.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
+namespace {
+
+// The step an input kept from the strip makes, also when a question about it kept it.
+const QString kKeepChange = QStringLiteral("Keep Change");
+
+}  // namespace
 
 MainWindow::MainWindow(Worksheet& sheet, Dialogs* dialogs)
     : m_sheet(sheet),
       m_qtDialogs(this),
       m_dialogs(dialogs ? *dialogs : m_qtDialogs),
-      m_editor(sheet, m_dialogs) {
+      m_editor(sheet, m_dialogs),
+      m_history(sheet, m_dialogs, [this] { ShowRestoredWorksheet(); }) {
     setObjectName(QStringLiteral("frmCR"));
-    setWindowTitle(QString::fromStdString(WindowTitle(sheet)));
+    ShowTitle();
     BuildCentralArea();
     ConnectStrip();
     m_menus = std::make_unique<MainMenus>(*this, sheet);
     PlaceAtStart();
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -62,7 +72,7 @@ void MainWindow::BuildCentralArea() {
 void MainWindow::ConnectStrip() {
     connect(m_strip, &EditStripWidget::changed, this, [this] { ShowWorksheet(); });
     connect(m_strip, &EditStripWidget::keepChangeClicked, this, [this] {
-        m_editor.KeepChange();
+        m_history.Record(kKeepChange, [this] { m_editor.KeepChange(); });
         ShowWorksheet();
     });
     connect(m_strip, &EditStripWidget::refreshClicked, this, [this] {
@@ -70,13 +80,15 @@ void MainWindow::ConnectStrip() {
         ShowWorksheet();
     });
     connect(m_strip, &EditStripWidget::copyDownClicked, this, [this] {
-        m_editor.CopyDown();
+        m_history.Record(QStringLiteral("Copy Down"), [this] { m_editor.CopyDown(); });
         ShowWorksheet();
     });
     connect(m_strip, &EditStripWidget::calcClicked, this,
             [this] { OpenCalcMenu(m_editor.CalcMenuKind()); });
     connect(m_strip, &EditStripWidget::rowChosen, this, [this](int row) {
-        if (m_editor.ConfirmLeavingRow()) m_editor.SelectRow(row);
+        m_history.Record(kKeepChange, [this, row] {
+            if (m_editor.ConfirmLeavingRow()) m_editor.SelectRow(row);
+        });
         ShowRowInView();
     });
 }
@@ -105,7 +117,9 @@ void MainWindow::OpenCalcMenu(int calcMenuKind) {
 }
 
 void MainWindow::RowClicked(int tableIndex, int row) {
-    if (m_editor.ConfirmLeavingRow()) m_editor.TableClick(tableIndex, row);
+    m_history.Record(kKeepChange, [this, tableIndex, row] {
+        if (m_editor.ConfirmLeavingRow()) m_editor.TableClick(tableIndex, row);
+    });
     ShowRowInView();
 }
 
@@ -125,12 +139,20 @@ void MainWindow::ShowWorksheet() {
     m_frame->setTitle(FromCell(FrameCaption(m_sheet)));
     Grid(kProposed).setVisible(m_sheet.TwoVehicles != 0);
     m_optionLine->setText(FromCell(OptionLineText(m_sheet)));
-    // The title carries the file's name as the file system spells it.
-    setWindowTitle(QString::fromStdString(WindowTitle(m_sheet)));
+    ShowTitle();
     for (SpecGrid* grid : m_grids) grid->Refresh();
     LayOutFrame();
     ShowStripAndSelection(false);
     emit worksheetShown();
+}
+
+void MainWindow::ShowTitle() {
+    // The title carries the file's name as the file system spells it; a "[*]" in the name is
+    // doubled so that only the mark of unsaved work stands for it.
+    QString title = QString::fromStdString(WindowTitle(m_sheet));
+    setWindowTitle(title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+                   QStringLiteral("[*]"));
+    setWindowModified(m_sheet.SpecsChanged == 1);
 }
 
 void MainWindow::Activate() {
@@ -158,7 +180,10 @@ void MainWindow::ShowSubWindow(QDialog* window) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (ExitProgram(m_sheet, m_editor, m_dialogs)) {
+    bool exits = false;
+    m_history.Record(kKeepChange,
+                     [this, &exits] { exits = ExitProgram(m_sheet, m_editor, m_dialogs); });
+    if (exits) {
         KeepPlace();
         event->accept();
         return;
@@ -225,6 +250,58 @@ void MainWindow::PlaceAtStart() {
 void MainWindow::KeepPlace() {
     QRect place(pos(), size());
     WriteWindowPlace(WindowPlacePath(m_sheet), Twips(place));
+}
+
+void MainWindow::StepHistory(bool back) {
+    bool leaves = false;
+    m_history.Record(kKeepChange, [this, &leaves] { leaves = m_editor.ConfirmLeavingRow(); });
+    if (!leaves) return;
+    if (back)
+        m_history.Stack().undo();
+    else
+        m_history.Stack().redo();
+}
+
+void MainWindow::ShowRestoredWorksheet() {
+    m_editor.TableClick(m_sheet.CurrentTable, m_sheet.Table(m_sheet.CurrentTable).CurrentRow());
+    ShowWorksheet();
+}
+
+void MainWindow::NoteFileCommand(bool done, bool opened) {
+    if (!done) return;
+    if (opened)
+        m_history.Clear();
+    else
+        m_history.MarkSaved();
+    // The list of recent files is a convenience: a settings folder that cannot be written
+    // keeps the old one without a message on every Open.
+    RememberRecentFile(m_sheet);
+}
+
+void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
+    bool opened = false;
+    // Open's question may keep the strip's input before a Cancel.
+    m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
+    NoteFileCommand(opened, true);
+    ShowWorksheet();
+}
+
+void MainWindow::OpenNamedWorksheet(const std::string& path) {
+    OpenWorksheet([this, path] { return OpenNamedSpecFile(m_sheet, m_editor, m_dialogs, path); });
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+    event->acceptProposedAction();
+    std::string path = urls.first().toLocalFile().toStdString();
+    // The drop returns before the questions of Open are asked.
+    QTimer::singleShot(0, this, [this, path] { OpenNamedWorksheet(path); });
 }
 
 }  // namespace gyrant

@@ -14,6 +14,7 @@
 #include "model/spec_grid.h"
 #include "model/worksheet.h"
 #include "ports/qt_dialogs.h"
+#include "shell/worksheet_history.h"
 
 namespace gyrant {
 
@@ -44,6 +45,16 @@ class MainWindow : public QMainWindow {
     MainMenus& Menus() { return *m_menus; }
     // Opens the calculation sub-menu of a kind over the strip's row.
     void OpenCalcMenu(int calcMenuKind);
+    WorksheetHistory& History() { return m_history; }
+    // Undo (`back`) or Redo, once an input the strip holds is kept or dropped.
+    void StepHistory(bool back);
+    // Runs an open command (Open, a recent or dropped file); a worksheet read replaces the
+    // undo history.
+    void OpenWorksheet(const std::function<bool()>& open);
+    void OpenNamedWorksheet(const std::string& path);
+    // After Open, Save or Save As: a worksheet read or written becomes the state undo returns
+    // to unchanged, and the first of the recent files.
+    void NoteFileCommand(bool done, bool opened);
 
   signals:
     // The window has been painted for the first time.
@@ -55,8 +66,12 @@ class MainWindow : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
+    // The worksheet's name, marked while it holds unsaved work.
+    void ShowTitle();
     void BuildCentralArea();
     void ConnectStrip();
     void ShowStripAndSelection(bool moveFocus);
@@ -71,11 +86,14 @@ class MainWindow : public QMainWindow {
     // The size and place of the last run when it is on a screen, else tall enough for the tables.
     void PlaceAtStart();
     void KeepPlace();
+    // After Undo or Redo: the strip loads its row again from the table.
+    void ShowRestoredWorksheet();
 
     Worksheet& m_sheet;
     QtDialogs m_qtDialogs;
     Dialogs& m_dialogs;
     RowEditor m_editor;
+    WorksheetHistory m_history;
     EditStripWidget* m_strip = nullptr;
     QGroupBox* m_frame = nullptr;
     std::array<SpecGrid*, 2> m_grids{};

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "files/file_commands.h"
 #include "files/program_places.h"
 #include "files/settings_file.h"
 #include "help/start_windows.h"
@@ -49,11 +48,7 @@ int RunGyrant(int argc, char** argv) {
     window.show();
     // A worksheet named on the command line (a double click on it) opens as Open would open it.
     QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) {
-        OpenNamedSpecFile(sheet, window.Editor(), window.UserDialogs(),
-                          arguments.at(1).toStdString());
-        window.ShowWorksheet();
-    }
+    if (arguments.size() > 1) window.OpenNamedWorksheet(arguments.at(1).toStdString());
     if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) ShowStartSequence(window, sheet);
     return QApplication::exec();
 }

@@ -13,13 +13,13 @@
 namespace gyrant {
 namespace {
 
-constexpr const char* kAllFiles = "All Files (*.*)|*.*";
+constexpr const char* kWorksheetFilter = "Gyrant worksheets (*.qrx)|*.qrx|All Files (*.*)|*.*";
 constexpr std::size_t kLongestFileName = 40;
 
 FileChooser Chooser(const Worksheet& sheet, const char* title) {
     FileChooser chooser;
     chooser.title = title;
-    chooser.filter = kAllFiles;
+    chooser.filter = kWorksheetFilter;
     chooser.folder = DefaultSpecFolder(sheet);
     chooser.proposedName = FileNameOf(sheet.CurrentFilePath);
     return chooser;
@@ -84,31 +84,35 @@ bool KeepWorkBeforeOpen(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     return editor.ConfirmLeavingRow() && SaveChangesFirst(sheet, dialogs, SaveSpecFile);
 }
 
-// Reads a spec file, then sets up, recalculates and shows the worksheet.
-void ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
+// Reads a spec file, then sets up, recalculates and shows the worksheet. True when the file
+// replaced the worksheet.
+bool ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                       const std::string& path) {
-    ReportRead(ReadSpecFile(sheet, path), dialogs);
+    SpecFileResult read = ReadSpecFile(sheet, path);
+    ReportRead(read, dialogs);
     Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
     Recalculate(sheet);
     sheet.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     editor.TableClick(kBaseline, 1);
+    return read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete;
 }
 
 }  // namespace
 
-void OpenSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
-    if (!KeepWorkBeforeOpen(sheet, editor, dialogs)) return;
+bool OpenSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
+    if (!KeepWorkBeforeOpen(sheet, editor, dialogs)) return false;
     FileChooser chooser = Chooser(sheet, "Open a File");
     chooser.mustExist = true;
     std::optional<std::string> path = dialogs.ChooseOpenFile(chooser);
-    if (path && !path->empty()) ReadSpecFileInto(sheet, editor, dialogs, *path);
+    return path && !path->empty() && ReadSpecFileInto(sheet, editor, dialogs, *path);
 }
 
-void OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
+bool OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                        const std::string& path) {
-    if (KeepWorkBeforeOpen(sheet, editor, dialogs)) ReadSpecFileInto(sheet, editor, dialogs, path);
+    return KeepWorkBeforeOpen(sheet, editor, dialogs) &&
+           ReadSpecFileInto(sheet, editor, dialogs, path);
 }
 
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs) {

@@ -16,10 +16,12 @@ namespace gyrant {
 // reads it; then the tables are set up again, both vehicles are recalculated and the strip
 // shows row 1 of the Baseline vehicle (also after a bad file, which leaves the worksheet as
 // it was). A Cancel, or a save that was cancelled or failed, leaves everything as it was.
-void OpenSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs);
+// True when a file replaced the worksheet.
+bool OpenSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs);
 
-// Opens a spec file the user named (on the command line, a dropped file), as Open does.
-void OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
+// Opens a spec file the user named (on the command line, a dropped file, a recent file), as
+// Open does.
+bool OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                        const std::string& path);
 
 // Writes the worksheet to its file, or asks for one when it has none. True when written.

@@ -25,10 +25,11 @@ class FileCommandsTest : public testing::SheetTest {
 // Open reads a file, refuses a bad one, and opens over unsaved changes only when they are safe.
 TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndKeepsUnsavedChangesSafe) {
     dialogs.files = {Example()};
-    OpenSpecFile(sheet, editor, dialogs);
+    EXPECT_TRUE(OpenSpecFile(sheet, editor, dialogs));
     const FileChooser& chooser = dialogs.choosersShown.at(0);
     EXPECT_EQ(chooser.title + chooser.filter + chooser.proposedName + chooser.folder,
-              "Open a FileAll Files (*.*)|*.*Untitled" + DefaultSpecFolder(sheet));
+              "Open a FileGyrant worksheets (*.qrx)|*.qrx|All Files (*.*)|*.*Untitled" +
+                  DefaultSpecFolder(sheet));
     EXPECT_TRUE(chooser.mustExist && sheet.TwoVehicles == 1);
     EXPECT_EQ(WindowTitle(sheet), "Vevizadu Gyrant - Torvane Inc.   [ V8 Street Car.qrx ]");
     EXPECT_EQ(Baseline().Text(31, kColEqWt) + editor.Strip().Field(kColValue).text, "4117.483700");
@@ -36,7 +37,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndKeepsUnsavedChangesS
     WriteFileBytes(folder / "notes.txt", "shopping list");
     for (const std::string& bad : {In("notes.txt"), folder.Path().string()}) {
         dialogs.files = {bad};
-        OpenSpecFile(sheet, editor, dialogs);
+        EXPECT_FALSE(OpenSpecFile(sheet, editor, dialogs));
         EXPECT_EQ(dialogs.messages.back().title, "Bad File");
         EXPECT_EQ(sheet.DisplayName + Weight(), "V8 Street Car.qrx3700");
     }
@@ -66,7 +67,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndKeepsUnsavedChangesS
         if (c.answer == Answer::Yes && sheet.CurrentFilePath == "Untitled")
             dialogs.files.push_back(*c.saveAs ? std::optional(In(c.saveAs)) : std::nullopt);
         dialogs.files.push_back(Example());
-        OpenSpecFile(sheet, editor, dialogs);
+        EXPECT_EQ(OpenSpecFile(sheet, editor, dialogs), c.opened[0] == '3');
         EXPECT_EQ(dialogs.messages.at(0).title, "Save Changes?");
         EXPECT_EQ(Weight() + std::to_string(sheet.SpecsChanged), c.opened);
         if (*c.saved) {

@@ -1,10 +1,15 @@
 #include "files/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "editor/options.h"
+#include "editor/undo_snapshot.h"
+#include "engine/update_table.h"
 #include "files/display_name.h"
+#include "files/file_commands.h"
 #include "files/program_places.h"
+#include "files/recent_files.h"
 #include "files/window_place.h"
 #include "support/sheet_fixture.h"
 
@@ -13,6 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
+using namespace std::string_literals;
 
 class SettingsFileTest : public testing::BlankSheetTest {
   protected:
@@ -38,11 +44,16 @@ TEST_F(SettingsFileTest, RecordsAreReadBackAndWhatIsMissingOrOutOfRangeKeepsItsS
     EXPECT_NE(written.message.find("CRCNFG.QRX"), std::string::npos);
 }
 
-TEST_F(SettingsFileTest, OptionsRecalculateBothVehiclesAndAreWrittenAtOnce) {
+// Options, and Undo of options and comments: both vehicles recalculated, the settings written
+// at once, the worksheet unchanged only when back at its saved state.
+TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWrittenAtOnce) {
     for (SpecTable& table : sheet.tables) {
         table.SetText(1, kColValue, "3000");
         testing::SetComponent(table, 20, "4", "3", "10", "Use Wt", 0, "40");
     }
+    Recalculate(sheet);
+    WorksheetSnapshot before = TakeSnapshot(sheet);
+    before.cells[kBaseline][31 * kBaselineColumns + kColWeight] = "stale";
     SetWeightOption(sheet, true, dialogs);
     for (const SpecTable& table : sheet.tables)
         EXPECT_EQ(table.Text(31, kColWeight) + table.Text(20, kColEqWt), "3040.0040.00");
@@ -50,6 +61,16 @@ TEST_F(SettingsFileTest, OptionsRecalculateBothVehiclesAndAreWrittenAtOnce) {
     Worksheet read;
     ReadSettings(read, SettingsPath(sheet));
     EXPECT_EQ(read.WeightOption + read.TwoVehicles, 2);
+    KeepComments(sheet, "Street tires");
+    WorksheetSnapshot after = TakeSnapshot(sheet);
+    for (bool saved : {true, false}) {
+        RestoreSnapshot(sheet, saved ? before : after, saved, dialogs);
+        ReadSettings(read, SettingsPath(sheet));
+        EXPECT_EQ(std::to_string(read.WeightOption + read.TwoVehicles) + sheet.FileComments +
+                      sheet.Table(kBaseline).Text(31, kColWeight) +
+                      std::to_string(sheet.SpecsChanged),
+                  saved ? "03000.000" : "2Street tires3040.001");
+    }
     EXPECT_TRUE(dialogs.messages.empty());
     sheet.SettingsFolder = folder / "missing";
     SetVehicleCount(sheet, false, dialogs);
@@ -79,6 +100,46 @@ TEST_F(SettingsFileTest, WindowPlaceComesBackWholeAndOnAScreen) {
     EXPECT_FALSE(IsOnSomeScreen({31000, 600, 9000, 9000}, screens));
     EXPECT_FALSE(IsOnSomeScreen({600, -900, 9000, 9000}, screens));
 }
+
+// The recent files kept from lines (each "@" is the test's folder): only whole paths of files
+// that open, each once, at most six; a worksheet saved or opened goes first.
+class RecentFilesTest : public SettingsFileTest,
+                        public ::testing::WithParamInterface<std::pair<std::string, std::string>> {
+  protected:
+    std::string Recent(std::string lines) {
+        for (std::size_t at; (at = lines.find('@')) != std::string::npos;)
+            lines.replace(at, 1, folder.Path().string() + "/");
+        testing::WriteFileBytes(RecentFilesPath(sheet), lines);
+        std::string names;
+        for (const std::string& path : ReadRecentFiles(RecentFilesPath(sheet)))
+            names += fs::path(path).filename().string();
+        return names;
+    }
+};
+
+TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEachAndTheNewestFirst) {
+    for (std::string name : {"a", "b", "c", "d", "e", "f", "g"})
+        testing::WriteFileBytes(In(name), "");
+    mkfifo(In("fifo").c_str(), 0600);
+    fs::create_symlink(In("b"), In("link"));
+    fs::create_symlink(In("gone"), In("dangling"));
+    EXPECT_EQ(Recent(GetParam().first), GetParam().second);
+    sheet.CurrentFilePath = In("c");
+    EXPECT_TRUE(RememberRecentFile(sheet).ok);
+    std::string kept = ReadFileBytes(RecentFilesPath(sheet));
+    EXPECT_EQ(Recent(kept), "c" + GetParam().second.substr(0, 5));
+    // A list that cannot be written stays as it was.
+    sheet.SettingsFolder = folder / "missing";
+    EXPECT_NE(RememberRecentFile(sheet).message.find("recent-worksheets.list"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(folder / "recent-worksheets.list"), kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(KeptLists, RecentFilesTest,
+                         ::testing::Values(std::pair{"@a\n@b\r\n@d", "abd"},
+                                           std::pair{"@a\n@fifo\n@gone\n@dangling\n@\n@link\n@a\n",
+                                                     "alink"},
+                                           std::pair{"a\n\n@b\t\n@c\0\n\xff\n@d"s, "d"},
+                                           std::pair{"@g\n@f\n@e\n@d\n@b\n@a\n@c\n", "gfedba"}));
 
 }  // namespace
 }  // namespace gyrant
