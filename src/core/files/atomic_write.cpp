@@ -6,9 +6,11 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iterator>
 #include <optional>
 #include <random>
 
+#include "text/input_file.h"
 #include "text/windows1252.h"
 
 namespace gyrant {
@@ -118,6 +120,18 @@ Outcome WriteFileAtomically(const fs::path& target, const std::string& bytes) {
     }
     SyncFolder(real->parent_path());
     return Outcome::Success();
+}
+
+Outcome WriteFileIfChanged(const std::filesystem::path& target, const std::string& bytes) {
+    InputFile old(target);
+    if (old) {
+        // One byte more than the new text tells a longer file from an equal one.
+        std::string held(bytes.size() + 1, '\0');
+        old.read(held.data(), static_cast<std::streamsize>(held.size()));
+        held.resize(static_cast<std::size_t>(old.gcount()));
+        if (!old.bad() && held == bytes) return Outcome::Success();
+    }
+    return WriteFileAtomically(target, bytes);
 }
 
 }  // namespace gyrant

@@ -15,4 +15,9 @@ namespace gyrant {
 // the file and the reason and leaves the old file as it was.
 Outcome WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes);
 
+// As WriteFileAtomically, unless the file already holds exactly these bytes: the program's own
+// small files (settings, window place, recent worksheets) are kept at every exit, and putting
+// an unchanged file on the disk again only slows the exit.
+Outcome WriteFileIfChanged(const std::filesystem::path& target, const std::string& bytes);
+
 }  // namespace gyrant

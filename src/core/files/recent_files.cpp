@@ -66,7 +66,7 @@ Outcome RememberRecentFile(const Worksheet& sheet) {
     if (list == old) return Outcome::Success();
     std::string text;
     for (const std::string& entry : list) text += entry + "\n";
-    return WriteFileAtomically(listPath, text);
+    return WriteFileIfChanged(listPath, text);
 }
 
 }  // namespace gyrant

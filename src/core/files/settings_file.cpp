@@ -52,7 +52,7 @@ Outcome WriteSettings(const Worksheet& sheet, const std::filesystem::path& path)
     text += sheet.BrowserPath + "\r\n";
     text += PrintForm(sheet.TwoVehicles);
     text += "\r\n";
-    return WriteFileAtomically(path, text);
+    return WriteFileIfChanged(path, text);
 }
 
 void KeepSettings(const Worksheet& sheet, Dialogs& dialogs) {

@@ -34,7 +34,7 @@ Outcome WriteWindowPlace(const std::filesystem::path& path, const WindowRect& pl
     std::string text;
     for (int value : {place.left, place.top, place.width, place.height})
         text += std::to_string(value) + "\n";
-    return WriteFileAtomically(path, text);
+    return WriteFileIfChanged(path, text);
 }
 
 }  // namespace gyrant

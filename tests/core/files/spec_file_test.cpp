@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstdlib>
@@ -161,6 +162,23 @@ TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveUnderFault, ::testing::ValuesIn(kFaults),
                          [](const auto& test) { return std::string(test.param.name); });
+
+// The program's own small files are written again only when their bytes change; a new file,
+// a longer or a shorter one is written.
+TEST(WriteFileIfChanged, LeavesAFileOfTheSameBytesAloneAndWritesAnyOther) {
+    testing::ProgramFolder folder;
+    const fs::path file = folder / "kept";
+    auto inode = [&] {
+        struct stat status {};
+        return stat(file.c_str(), &status) == 0 ? status.st_ino : 0;
+    };
+    for (std::string bytes : {"", "a\r\n", "a\r\n", "a\r\nb", "a\r\n"}) {
+        bool same = fs::exists(file) && ReadFileBytes(file) == bytes;
+        ino_t before = inode();
+        ASSERT_TRUE(WriteFileIfChanged(file, bytes).ok);
+        EXPECT_TRUE(ReadFileBytes(file) == bytes && (inode() == before) == same) << bytes;
+    }
+}
 
 }  // namespace
 }  // namespace gyrant
