@@ -38,8 +38,8 @@ std::string Quoted(const std::string& cell) {
 // The columns of the gear table, per vehicle; Gain only with two vehicles.
 std::vector<std::string> GearHeadings(bool twoVehicles) {
     std::vector<std::string> headings = {"Gear", "Ratio"};
-    for (const char* vehicle : {"Baseline", "Proposed"}) {
-        if (vehicle[0] == 'P' && !twoVehicles) break;
+    for (int index = kBaseline; index <= (twoVehicles ? kProposed : kBaseline); ++index) {
+        const std::string vehicle = VehicleName(index);
         for (const char* figure :
              {" Engine Factor", " Rotating Eq. Wt", " Total Eq. Wt", " Rotating %"})
             headings.push_back(vehicle + std::string(figure));
@@ -70,8 +70,7 @@ void WriteTables(const Worksheet& sheet, std::ostream& out) {
     for (int index : {kBaseline, kProposed}) {
         const SpecTable& table = sheet.Table(index);
         out << (index == kBaseline ? "\n" : ",\n")
-            << "    {\"vehicle\": " << (index == kBaseline ? "\"Baseline\"" : "\"Proposed\"")
-            << ", \"rows\": [";
+            << "    {\"vehicle\": " << Quoted(VehicleName(index)) << ", \"rows\": [";
         for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
             out << (row == kFirstSpecRow ? "\n" : ",\n") << "      {";
             for (int column = 0; column < table.ColumnCount(); ++column)

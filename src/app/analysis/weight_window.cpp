@@ -45,8 +45,9 @@ QTableWidget* NewTable(QWidget* parent) {
 }
 
 QStringList Vehicles(bool two) {
-    return two ? QStringList{QStringLiteral("Baseline"), QStringLiteral("Proposed")}
-               : QStringList{QStringLiteral("Baseline")};
+    QStringList names = {QString::fromLatin1(VehicleName(kBaseline))};
+    if (two) names << QString::fromLatin1(VehicleName(kProposed));
+    return names;
 }
 
 QStringList ShareLine(const WeightShare& share, bool two) {

@@ -15,6 +15,11 @@ namespace gyrant {
 inline constexpr int kBaseline = 0;
 inline constexpr int kProposed = 1;
 
+// The vehicle a table holds, as the strip, the wizard and the analyses name it.
+inline const char* VehicleName(int index) {
+    return index == kBaseline ? "Baseline" : "Proposed";
+}
+
 // Vehicle-wide flags the layout pass derives from a table's own rows; that table's
 // calculation uses them.
 struct VehicleFlags {

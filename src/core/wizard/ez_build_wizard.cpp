@@ -57,15 +57,15 @@ void Wizard::Run() {
 
 // Offers, once, to build the vehicle in the other table; true when the user takes it.
 bool Wizard::OfferOtherVehicle() {
-    bool baseline = m_sheet.CurrentTable == kBaseline;
-    std::string built = baseline ? "Baseline" : "Proposed";
-    std::string other = baseline ? "Proposed" : "Baseline";
+    int otherTable = kProposed - m_sheet.CurrentTable;
+    std::string built = VehicleName(m_sheet.CurrentTable);
+    std::string other = VehicleName(otherTable);
     Answer answer =
         AskYesNoCancel("You just started building a " + built +
                            " Vehicle.  Do you now want to build a " + other + " Vehicle?",
                        "Now Build " + other + " Vehicle?");
     if (answer != Answer::Yes) return false;
-    m_sheet.CurrentTable = baseline ? kProposed : kBaseline;
+    m_sheet.CurrentTable = otherTable;
     return true;
 }
 
