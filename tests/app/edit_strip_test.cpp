@@ -1,8 +1,6 @@
 // The editing strip in the main window: which vehicle and row it edits, how a refused entry
 // shows, and the clicks and keys that move the focus between its fields.
 
-#include <QHeaderView>
-
 #include "model/spec_rows.h"
 #include "support/main_window_fixture.h"
 
@@ -12,16 +10,10 @@ class EditStripTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testing::MainWindowFixture> f;
-    EditStripWidget& Strip() { return f->window.StripWidget(); }
+    EditStripWidget& Strip() { return f->Strip(); }
     bool Highlighted(int table, int row) {
         SpecTableModel& model = f->window.Grid(table).Model();
         return model.data(model.index(row - 1, kColDescription), Qt::BackgroundRole).isValid();
-    }
-    // Row 0 is the column headings.
-    void Click(int table, int row) {
-        QHeaderView* headings = f->window.Grid(table).horizontalHeader();
-        if (row > 0) return f->ClickRow(table, row);
-        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
     }
     // A button by its caption, else a control by its name.
     QWidget* Control(const QString& name) {
@@ -29,7 +21,9 @@ class EditStripTest : public QObject {
         return Strip().findChild<QWidget*>(name);
     }
   private slots:
-    void init() { f = std::make_unique<testing::MainWindowFixture>(1); }
+    void init() {
+        f = std::make_unique<testing::MainWindowFixture>(testing::SheetSetup{.twoVehicles = 1});
+    }
     void cleanup() { f.reset(); }
 
     void onlyTheClickedTableShowsItsRowAndTheStripNamesItsVehicle_data() {
@@ -45,8 +39,8 @@ class EditStripTest : public QObject {
         QFETCH(int, clicked);
         QFETCH(QString, vehicle);
         int edited = std::max(clicked, 1), other = kProposed - table;
-        Click(other, kGearRatioRow);
-        Click(table, clicked);
+        f->ClickRow(other, kGearRatioRow);
+        f->ClickRow(table, clicked);
         auto* name = Strip().findChild<QLabel*>(QStringLiteral("Vehicle"));
         QVERIFY(name && name->text() == vehicle && f->sheet.CurrentTable == table);
         QCOMPARE(Strip().List(kRowSelector)->currentText(), QString::number(edited));
@@ -71,7 +65,7 @@ class EditStripTest : public QObject {
         QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(QString, to);
-        Click(kBaseline, kDriveshaftRow);
+        f->ClickRow(kBaseline, kDriveshaftRow);
         if (key) {
             Control(from)->setFocus();
             QTest::keyClick(Control(from), Qt::Key(key));
@@ -86,7 +80,7 @@ class EditStripTest : public QObject {
     // The box shows the entry as it was read beside the warning, then its text before, and
     // keeps the focus.
     void aRefusedEntryShowsAsReadBesideItsWarning() {
-        Click(kBaseline, kFinalDriveRow);
+        f->ClickRow(kBaseline, kFinalDriveRow);
         QLineEdit* value = Strip().TextBox(kColValue);
         QString shown;
         f->dialogs.whenAsked = [&] { shown = value->text(); };

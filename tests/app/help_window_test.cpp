@@ -12,13 +12,9 @@
 #include <csignal>
 
 #include "calc/calc_window.h"
-#include "files/program_places.h"
-#include "files/spec_file.h"
 #include "help/seek_window.h"
 #include "report/print_commands.h"
-#include "shell/main_window.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/main_window_fixture.h"
 
 namespace gyrant {
 
@@ -41,25 +37,20 @@ class HelpWindowTest : public QObject {
         });
         poll->start(10);
     }
-    QString Pdf(const char* name) { return QString::fromStdString((*m_folder / name).string()); }
+    QString Pdf(const char* name) { return QString::fromStdString(f->File(name)); }
 
-    std::unique_ptr<testing::ProgramFolder> m_folder;
-    std::unique_ptr<Worksheet> m_sheet;
+    std::unique_ptr<testing::PreparedSheet> f;
 
   private slots:
     void init() {
-        m_folder = std::make_unique<testing::ProgramFolder>();
-        m_sheet = std::make_unique<Worksheet>();
-        m_sheet->ProgramFolder = m_folder->Path();
-        QVERIFY(SetupWorksheet(*m_sheet).ok);
-        const auto file = (*m_folder / "GyrantFiles" / "V8 Street Car.qrx").string();
-        QCOMPARE(ReadSpecFile(*m_sheet, file).status, SpecFileStatus::Done);
+        f = std::make_unique<testing::PreparedSheet>(
+            testing::SheetSetup{.example = "V8 Street Car.qrx"});
     }
 
     void helpPagesThroughATopicAndTheSeekFollowsWhatWasFound() {
-        testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb0.txt", "Drive\r\nfirst\r\npage\r\n");
-        testing::WriteFileBytes(*m_folder / "GyrantTEXT/helpb1.txt", "Drive, more\r\nsecond\r\n");
-        HelpWindow help(m_folder->Path(), 100, nullptr);
+        testing::WriteFileBytes(f->folder / "GyrantTEXT/helpb0.txt", "Drive\r\nfirst\r\npage\r\n");
+        testing::WriteFileBytes(f->folder / "GyrantTEXT/helpb1.txt", "Drive, more\r\nsecond\r\n");
+        HelpWindow help(f->folder.Path(), 100, nullptr);
         QCOMPARE(help.windowTitle() + "|" + help.Text()->text(),
                  QStringLiteral("Drive|first page"));
         QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
@@ -71,17 +62,17 @@ class HelpWindowTest : public QObject {
         testing::FakeDialogs dialogs;
         LocalFolderReader reader;
         SeekWindow seek(reader, dialogs, "firefox", nullptr);
-        seek.Drives()->setItemText(0, QString::fromStdString(m_folder->Path().string()));
+        seek.Drives()->setItemText(0, QString::fromStdString(f->folder.Path().string()));
         seek.show();
         seek.Search();
         QVERIFY(dialogs.messages.size() == 1 && seek.isVisible());
-        for (auto path : {*m_folder / "firefox", *m_folder / "GyrantTEXT/firefox"})
+        for (auto path : {f->folder / "firefox", f->folder / "GyrantTEXT/firefox"})
             testing::WriteFileBytes(path, "x");
         seek.Search();
         seek.Found()->setCurrentRow(1);
         emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
         QVERIFY(dialogs.messages.size() == 1 && !seek.isVisible());
-        QCOMPARE(seek.SeekFileName(), (*m_folder / "firefox").string());
+        QCOMPARE(seek.SeekFileName(), (f->folder / "firefox").string());
     }
 
     void printingKeepsTheSubMenuAsItWas_data() {
@@ -97,8 +88,8 @@ class HelpWindowTest : public QObject {
         QFETCH(int, kind);
         QFETCH(QString, comment);
         int row = kFirstSpecRow;
-        while (kind < kDeckHeightCalc && m_sheet->Rows.RowCalcKind[row] != kind) ++row;
-        MainWindow window(*m_sheet);
+        while (kind < kDeckHeightCalc && f->sheet.Rows.RowCalcKind[row] != kind) ++row;
+        MainWindow window(f->sheet);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.Editor().TableClick(kProposed, row);
@@ -143,7 +134,7 @@ class HelpWindowTest : public QObject {
 
     void printingToPdfKeepsTheOrientationAndReportsAFullDisk() {
         testing::FakeDialogs dialogs;
-        PrintCommands printing(*m_sheet, dialogs, nullptr);
+        PrintCommands printing(f->sheet, dialogs, nullptr);
         QLabel wide(QStringLiteral("A picture wider than high"));
         wide.resize(400, 100);
         wide.show();

@@ -19,27 +19,12 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<testing::MainWindowFixture> f;
-    EditStripWidget& Strip() { return f->window.StripWidget(); }
-    void Trigger(const char* item) {
-        auto* action = f->window.findChild<QAction*>(QString::fromLatin1(item));
-        QVERIFY2(action, item);
-        action->trigger();
-    }
-    QString Shown(int table, int row, int column) {
-        SpecTableModel& model = f->window.Grid(table).Model();
-        return model.data(model.index(row - 1, column), Qt::DisplayRole).toString();
-    }
-    std::string File(const std::string& name) { return (f->folder / name).string(); }
+    EditStripWidget& Strip() { return f->Strip(); }
     void PickRow(const QString& row) {
         QComboBox* selector = Strip().List(kRowSelector);
         int found = selector->findText(row);
         QVERIFY2(found >= 0, qPrintable(row));
         emit selector->activated(found);
-    }
-    void TypeInto(int field, const QString& text) {
-        Strip().TextBox(field)->setFocus();
-        Strip().TextBox(field)->selectAll();
-        QTest::keyClicks(Strip().TextBox(field), text);
     }
   private slots:
     void init() { f = std::make_unique<testing::MainWindowFixture>(); }
@@ -56,12 +41,12 @@ class MainWindowTest : public QObject {
         SpecTableModel& model = f->window.Grid(kBaseline).Model();
         QCOMPARE(model.data(model.index(19, kColEqWt), Qt::BackgroundRole),
                  QVariant(QApplication::palette().brush(QPalette::Highlight)));
-        TypeInto(kColOD, QStringLiteral("3.5"));
+        f->TypeInto(kColOD, QStringLiteral("3.5"));
         QTest::keyClick(s.TextBox(kColOD), Qt::Key_Tab);
-        QCOMPARE(s.TextBox(kColWeight)->text() + Shown(kBaseline, 20, kColOD),
+        QCOMPARE(s.TextBox(kColWeight)->text() + f->Shown(kBaseline, 20, kColOD),
                  QStringLiteral("49.063"));
         QTest::mouseClick(s.Button(QStringLiteral("Keep Change")), Qt::LeftButton);
-        QCOMPARE(Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
+        QCOMPARE(f->Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
     }
 
     // A click or the row selector asks about the strip's unkept input: Cancel stays with it,
@@ -69,17 +54,17 @@ class MainWindowTest : public QObject {
     // scrolls to the one picked.
     void movingOffAnUnkeptInputAsksFirstAndTheRowSelectorScrolls() {
         f->ClickRow(kBaseline, 20);
-        TypeInto(kColOD, QStringLiteral("3.5"));
+        f->TypeInto(kColOD, QStringLiteral("3.5"));
         f->dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::No};
         f->ClickRow(kBaseline, 27);
         QCOMPARE(f->dialogs.messages.at(0).text, std::string("Keep the change to Driveshaft?"));
         QCOMPARE(Strip().TextBox(kColOD)->text(), QStringLiteral("3.5"));
         f->ClickRow(kBaseline, 27);
-        QCOMPARE(Shown(kBaseline, 20, kColOD), QStringLiteral("3.5"));
-        TypeInto(kColWidth, QStringLiteral("10"));
+        QCOMPARE(f->Shown(kBaseline, 20, kColOD), QStringLiteral("3.5"));
+        f->TypeInto(kColWidth, QStringLiteral("10"));
         PickRow(QStringLiteral("3"));
         QCOMPARE(f->dialogs.messages.size(), 3u);
-        QCOMPARE(Shown(kBaseline, 27, kColWidth) + QString::number(f->sheet.CurrentRow),
+        QCOMPARE(f->Shown(kBaseline, 27, kColWidth) + QString::number(f->sheet.CurrentRow),
                  QStringLiteral("93"));
         for (const char* row : {"5", "7", "19", "30", "31"})
             QVERIFY2(Strip().List(kRowSelector)->findText(QLatin1String(row)) < 0, row);
@@ -99,7 +84,7 @@ class MainWindowTest : public QObject {
         menus.OptionItem(1)->trigger();
         QVERIFY(f->window.Grid(kProposed).isVisible() && !menus.OptionItem(0)->isChecked());
         menus.OptionItem(3)->trigger();
-        QCOMPARE(Shown(kBaseline, 31, kColWeight), QStringLiteral("3060.91"));
+        QCOMPARE(f->Shown(kBaseline, 31, kColWeight), QStringLiteral("3060.91"));
         f->sheet.SpecsChanged = 1;
         f->dialogs.answers = {Answer::Cancel, Answer::No};
         QVERIFY(!f->window.close() && f->window.isVisible());
@@ -109,12 +94,12 @@ class MainWindowTest : public QObject {
 
     // Names and cells keep their bytes through the windows; messages break at CR.
     void namesAndCellsKeepTheirSpellingThroughTheWindows() {
-        f->dialogs.files = {File("GyrantFiles/V8 Street Car.qrx"),
-                            File("GyrantFiles/Caf\xC3\xA9.qrx")};
-        Trigger("mnuOpen");
-        QCOMPARE(Shown(kProposed, 31, kColEqWt) + Strip().TextBox(kColValue)->text(),
+        f->dialogs.files = {f->File("GyrantFiles/V8 Street Car.qrx"),
+                            f->File("GyrantFiles/Caf\xC3\xA9.qrx")};
+        f->Trigger("mnuOpen");
+        QCOMPARE(f->Shown(kProposed, 31, kColEqWt) + Strip().TextBox(kColValue)->text(),
                  QStringLiteral("4093.183700"));
-        Trigger("mnuSaveAs");
+        f->Trigger("mnuSaveAs");
         QCOMPARE(f->window.windowHandle()->title(),
                  QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
         std::string every;
@@ -126,7 +111,7 @@ class MainWindowTest : public QObject {
 
     // Comments kept with OK count as a change; closing the About box puts the strip on row 1.
     void commentsAndAboutReturnToTheMainWindow() {
-        Trigger("mnuComments");
+        f->Trigger("mnuComments");
         QCoreApplication::processEvents();
         auto* comments = f->window.findChild<CommentsWindow*>();
         QVERIFY(comments);
@@ -139,7 +124,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(f->sheet.FileComments + std::to_string(f->sheet.SpecsChanged),
                  "lighter wheels\r\nsame tires1");
         f->ClickRow(kBaseline, 20);
-        Trigger("mnuAbout");
+        f->Trigger("mnuAbout");
         QCoreApplication::processEvents();
         auto* about = f->window.findChild<AboutWindow*>();
         QVERIFY(about && about->findChild<QLabel*>(QStringLiteral("Image1")));
@@ -152,10 +137,10 @@ class MainWindowTest : public QObject {
     void wizardBuildsTheVehicleInTheWindow() {
         f->dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
         f->dialogs.inputs = {"3200", "3.73", "2.52", "350", "8", "26"};
-        Trigger("mnuEZ");
-        QCOMPARE(Shown(kBaseline, 3, kColValue) + Strip().TextBox(kColValue)->text(),
+        f->Trigger("mnuEZ");
+        QCOMPARE(f->Shown(kBaseline, 3, kColValue) + Strip().TextBox(kColValue)->text(),
                  QStringLiteral("3.733200"));
-        QVERIFY(!Shown(kBaseline, 31, kColEqWt).isEmpty());
+        QVERIFY(!f->Shown(kBaseline, 31, kColEqWt).isEmpty());
     }
 
     // After "Use Calc Value" the strip's results and Weight follow its new inputs as the table
@@ -184,7 +169,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(Strip().TextBox(kColWeight)->isEnabled(),
                  Strip().List(kColMaterial)->currentIndex() == 0);
         Strip().Button(QStringLiteral("Keep Change"))->click();
-        QCOMPARE(Shown(kBaseline, 27, kColInertia), inertia);
+        QCOMPARE(f->Shown(kBaseline, 27, kColInertia), inertia);
     }
 };
 

@@ -4,27 +4,19 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "files/program_places.h"
-#include "files/spec_file.h"
-#include "shell/main_window.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/main_window_fixture.h"
 
 namespace gyrant {
 
 class PrintTest : public QObject {
     Q_OBJECT
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-    std::string Pdf(const char* name) { return (folder / "GyrantFiles" / name).string(); }
-    void Trigger(const char* item) { window->findChild<QAction*>(item)->trigger(); }
+    std::unique_ptr<testing::MainWindowFixture> f;
+    std::string Pdf(const char* name) { return f->File(std::string("GyrantFiles/") + name); }
     // The report's words as laid out on the page, without the time it was printed at.
     QString PrintedText(const char* name) {
-        dialogs.inputs = {" "};
-        dialogs.files = {Pdf(name)};
-        Trigger("mnuPrint");
+        f->dialogs.inputs = {" "};
+        f->dialogs.files = {Pdf(name)};
+        f->Trigger("mnuPrint");
         QProcess text;
         text.start("pdftotext", {"-layout", QString::fromStdString(Pdf(name)), "-"});
         text.waitForFinished();
@@ -32,20 +24,19 @@ class PrintTest : public QObject {
     }
   private slots:
     void init() {
-        sheet.ProgramFolder = folder.Path();
-        SetupWorksheet(sheet);
-        ReadSpecFile(sheet, Pdf("V8 Street Car.qrx"));
-        window = std::make_unique<MainWindow>(sheet, &dialogs);
+        f = std::make_unique<testing::MainWindowFixture>(
+            testing::SheetSetup{.example = "V8 Street Car.qrx"});
     }
+    void cleanup() { f.reset(); }
 
     // The comment comes first, then the PDF file in the worksheets' folder; a cancel writes
     // nothing.
     void printAsksTheCommentThenThePdfAndACancelWritesNothing() {
-        dialogs.inputs = {"", " "};
-        Trigger("mnuPrint");
-        QVERIFY(dialogs.inputsAsked.size() == 1 && dialogs.choosersShown.empty());
-        Trigger("mnuPrint");
-        const FileChooser& pdf = dialogs.choosersShown.at(0);
+        f->dialogs.inputs = {"", " "};
+        f->Trigger("mnuPrint");
+        QVERIFY(f->dialogs.inputsAsked.size() == 1 && f->dialogs.choosersShown.empty());
+        f->Trigger("mnuPrint");
+        const FileChooser& pdf = f->dialogs.choosersShown.at(0);
         QCOMPARE(pdf.folder + "/" + pdf.proposedName, Pdf("V8 Street Car.pdf"));
         QCOMPARE(QDir(QString::fromStdString(Pdf(""))).entryList({"*.pdf"}), QStringList());
     }
@@ -60,11 +51,11 @@ class PrintTest : public QObject {
             if (auto* landscape = box->findChild<QRadioButton*>("landscape")) landscape->click();
             box->accept();
         });
-        Trigger("mnuPrintSetup");
-        dialogs.answers = {Answer::No, Answer::No};
+        f->Trigger("mnuPrintSetup");
+        f->dialogs.answers = {Answer::No, Answer::No};
         QString before = PrintedText("before.pdf");
-        QVERIFY(pageSetupWithOk && dialogs.messages.at(0).title == "Stop Printing ?");
-        QHeaderView* header = window->Grid(kBaseline).horizontalHeader();
+        QVERIFY(pageSetupWithOk && f->dialogs.messages.at(0).title == "Stop Printing ?");
+        QHeaderView* header = f->window.Grid(kBaseline).horizontalHeader();
         QCOMPARE(header->model()->headerData(kColInertia, Qt::Horizontal, Qt::ToolTipRole),
                  QVariant(QStringLiteral("Moment of inertia, lb\u00b7ft\u00b2")));
         int width = header->sectionSize(kColValue);

@@ -6,12 +6,7 @@
 #include <QtTest>
 
 #include "calc/calc_window.h"
-#include "files/program_places.h"
-#include "files/spec_file.h"
-#include "model/spec_rows.h"
-#include "shell/main_window.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/main_window_fixture.h"
 
 namespace gyrant {
 
@@ -64,16 +59,8 @@ class TextFitTest : public QObject {
     void everyTextFits() {
         QFETCH(QString, file);
         QFETCH(int, units);
-        testing::ProgramFolder folder;
-        Worksheet sheet;
-        sheet.ProgramFolder = folder.Path();
-        sheet.UnitSystem = units;
-        QVERIFY(SetupWorksheet(sheet).ok);
-        auto path = (folder / "GyrantFiles" / file.toStdString()).string();
-        QVERIFY(ReadSpecFile(sheet, path).status == SpecFileStatus::Done);
-        testing::FakeDialogs dialogs;
-        MainWindow window(sheet, &dialogs);
-        window.show();
+        testing::MainWindowFixture f({.example = file.toStdString(), .units = units});
+        MainWindow& window = f.window;
         m_cut.clear();
         SpecGrid& grid = window.Grid(kBaseline);
         for (int column = 0; column < grid.model()->columnCount(); ++column)
@@ -81,7 +68,7 @@ class TextFitTest : public QObject {
                 Fits(&grid, grid.model()->index(row, column).data().toString(),
                      grid.columnWidth(column) - 6);
         for (int row = kFirstSpecRow; row <= kLastSelectableRow; ++row) {
-            if (!sheet.Table(kBaseline).IsSelectable(row)) continue;
+            if (!f.sheet.Table(kBaseline).IsSelectable(row)) continue;
             window.Editor().SelectRow(row);
             window.StripWidget().Show(false);
             CheckWindow(&window.StripWidget());

@@ -5,12 +5,7 @@
 #include <QtTest>
 
 #include "analysis/weight_shares.h"
-#include "files/program_places.h"
-#include "files/spec_file.h"
-#include "model/spec_rows.h"
-#include "shell/main_window.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
@@ -20,33 +15,19 @@ class WeightWindowTest : public QObject {
 
   private slots:
     void followsKeepChangeAndEveryGearTakesTypedRatios() {
-        testing::ProgramFolder folder;
-        Worksheet sheet;
-        sheet.ProgramFolder = folder.Path();
-        QVERIFY(SetupWorksheet(sheet).ok);
-        QCOMPARE(ReadSpecFile(sheet, (folder / "GyrantFiles/V8 Street Car.qrx").string()).status,
-                 SpecFileStatus::Done);
-        testing::FakeDialogs dialogs;
-        MainWindow main(sheet, &dialogs);
-        main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        main.findChild<QAction*>(QStringLiteral("mnuWeightGoes"))->trigger();
-        auto* window = main.findChild<WeightWindow*>();
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        f.Trigger("mnuWeightGoes");
+        auto* window = f.window.findChild<WeightWindow*>();
         QVERIFY(window && window->isVisible());
-        QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(sheet))));
+        QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(f.sheet))));
         QVERIFY(window->Answer()->text().contains(QStringLiteral("24.30 lb lighter")));
 
         // A lighter Proposed flywheel: the answer and the chart follow the kept change.
-        SpecGrid& grid = main.Grid(kProposed);
-        QRect cell = grid.visualRect(grid.Model().index(kFlywheelRow - 1, kColDescription));
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
-        QLineEdit* weight = main.StripWidget().TextBox(kColWeight);
-        weight->setFocus();
-        weight->selectAll();
-        QTest::keyClicks(weight, QStringLiteral("2"));
-        QTest::keyClick(weight, Qt::Key_Tab);
-        QTest::mouseClick(main.StripWidget().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
-        QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(sheet))));
+        f.ClickRow(kProposed, kFlywheelRow);
+        f.TypeInto(kColWeight, QStringLiteral("2"));
+        QTest::keyClick(f.Strip().TextBox(kColWeight), Qt::Key_Tab);
+        QTest::mouseClick(f.Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
+        QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(f.sheet))));
         QVERIFY(window->Answer()->text().contains(QStringLiteral("Flywheel buys the most")));
         QCOMPARE(window->PartsChart()->Lines().front().label, QStringLiteral("Flywheel"));
 

@@ -1,11 +1,13 @@
 #pragma once
 
-// The main window over a private copy of the program's files, a small car in the Baseline, the
-// user's answers scripted.
+// The main window over a private copy of the program's files, on a small car in the Baseline or
+// an example worksheet, the user's answers scripted; and what a user does in it.
 
+#include <QHeaderView>
 #include <QtTest>
 
 #include "files/program_places.h"
+#include "files/spec_file.h"
 #include "shell/main_window.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
@@ -13,27 +15,70 @@
 
 namespace gyrant::testing {
 
-struct MainWindowFixture {
-    explicit MainWindowFixture(int twoVehicles = 0) {
+// What the worksheet holds when the window opens: the small car with a driveshaft and a rear
+// tire, or the example worksheet named.
+struct SheetSetup {
+    int twoVehicles = 0;
+    std::string example;
+    int units = 0;
+};
+
+// The worksheet set up and filled before any window looks at it.
+struct PreparedSheet {
+    explicit PreparedSheet(const SheetSetup& setup = {}) {
         sheet.ProgramFolder = folder.Path();
-        sheet.TwoVehicles = twoVehicles;
-        SetupWorksheet(sheet);
+        sheet.TwoVehicles = setup.twoVehicles;
+        sheet.UnitSystem = setup.units;
+        QVERIFY(SetupWorksheet(sheet).ok);
+        if (!setup.example.empty()) {
+            QCOMPARE(ReadSpecFile(sheet, File("GyrantFiles/" + setup.example)).status,
+                     SpecFileStatus::Done);
+            return;
+        }
         SpecTable& table = sheet.Table(kBaseline);
         FillSmallCar(table);
-        SetComponent(table, 20, "3", "2.8", "50", "Steel", 1);
-        SetComponent(table, 27, "26", "15", "9", "Use Wt", 0, "24");
+        SetComponent(table, kDriveshaftRow, "3", "2.8", "50", "Steel", 1);
+        SetComponent(table, kRearTireRow, "26", "15", "9", "Use Wt", 0, "24");
+    }
+    std::string File(const std::string& name) const { return (folder / name).string(); }
+
+    ProgramFolder folder;
+    Worksheet sheet;
+};
+
+struct MainWindowFixture : PreparedSheet {
+    explicit MainWindowFixture(const SheetSetup& setup = {}) : PreparedSheet(setup) {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     ~MainWindowFixture() { sheet.SpecsChanged = 0; }
+
+    EditStripWidget& Strip() { return window.StripWidget(); }
+    // Row 0 is the column headings.
     void ClickRow(int table, int row) {
         SpecGrid& grid = window.Grid(table);
+        if (row == 0)
+            return QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {},
+                                     QPoint(4, 4));
         QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     }
+    void TypeInto(int field, const QString& text) {
+        QLineEdit* box = Strip().TextBox(field);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+    void Trigger(const char* item) {
+        auto* action = window.findChild<QAction*>(QString::fromLatin1(item));
+        QVERIFY2(action, item);
+        action->trigger();
+    }
+    QString Shown(int table, int row, int column) {
+        SpecTableModel& model = window.Grid(table).Model();
+        return model.data(model.index(row - 1, column), Qt::DisplayRole).toString();
+    }
 
-    ProgramFolder folder;
-    Worksheet sheet;
     FakeDialogs dialogs;
     MainWindow window{sheet, &dialogs};
 };

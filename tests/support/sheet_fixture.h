@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "editor/row_editor.h"
+#include "engine/update_table.h"
 #include "files/program_places.h"
+#include "files/spec_file.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
 #include "support/worksheet_builder.h"
@@ -38,6 +40,17 @@ class SheetTest : public BlankSheetTest {
         SetComponent(Baseline(), kDriveshaftRow, "4", "3", "50", "Steel", 1);
         SetComponent(Baseline(), kFrontAxleRow, "", "3", "8", "Steel", 1);
         SetComponent(Baseline(), kFrontWheelRow, "15", "5", "7", "Steel", 1);
+    }
+};
+
+// The V8 street car example against the same car on lighter wheels, tires and driveshaft,
+// recalculated.
+class ExampleSheetTest : public BlankSheetTest {
+  protected:
+    ExampleSheetTest() {
+        EXPECT_EQ(ReadSpecFile(sheet, In("GyrantFiles/V8 Street Car.qrx")).status,
+                  SpecFileStatus::Done);
+        Recalculate(sheet);
     }
 };
 

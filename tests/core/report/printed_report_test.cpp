@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/update_table.h"
-#include "files/spec_file.h"
 #include "report/comment_lines.h"
 #include "report/fit_to_page.h"
 #include "support/sheet_fixture.h"
@@ -77,13 +75,8 @@ class RecordingSurface : public PrintSurface {
     double m_size = 10, m_x = 0, m_y = 0;
 };
 
-class ReportTest : public testing::BlankSheetTest {
+class ReportTest : public testing::ExampleSheetTest {
   protected:
-    ReportTest() {
-        EXPECT_EQ(ReadSpecFile(sheet, In("GyrantFiles/V8 Street Car.qrx")).status,
-                  SpecFileStatus::Done);
-        Recalculate(sheet);
-    }
     // The report on a portrait page tall enough for all of it, unless another is given.
     RecordingSurface Print(const std::string& comment = "", RecordingSurface page = {1000, 2000}) {
         EXPECT_EQ(PrintReportWithComment(sheet, page, comment, when).end, ReportEnd::Printed);
