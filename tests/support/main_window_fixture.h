@@ -19,7 +19,7 @@ namespace gyrant::testing {
 // tire, or the example worksheet named.
 struct SheetSetup {
     int twoVehicles = 0;
-    std::string example;
+    std::string example{};
     int units = 0;
 };
 
