@@ -41,6 +41,10 @@ class WeightWindowTest : public QObject {
         emit window->Transmissions()->activated(1);
         QCOMPARE(window->Ratios()->text(), QStringLiteral("1.76, 1"));
         QCOMPARE(window->GearsTable()->rowCount(), 2);
+        // The last ratios used come back in the next window; refused ones are not kept.
+        window->Ratios()->setText(QStringLiteral("0.1"));
+        emit window->Ratios()->editingFinished();
+        QCOMPARE(WeightWindow(f.sheet, nullptr).Ratios()->text(), QStringLiteral("1.76, 1"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "analysis/every_gear.h"
 #include "analysis/weight_shares.h"
 #include "files/data_path.h"
+#include "files/gear_list.h"
 #include "model/spec_rows.h"
 #include "text/cell_codec.h"
 #include "text/cell_text.h"
@@ -69,6 +70,7 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     layout->addWidget(tabs);
     m_transmissions = LoadTrans(DataPath(sheet.ProgramFolder, {"CALC", "trans"})).transmissions;
     m_transmissionList->addItem(QStringLiteral("(typed ratios)"));
+    m_ratios->setText(FromCell(ReadGearList(sheet)));
     for (const Transmission& t : m_transmissions) m_transmissionList->addItem(FromCell(t.name));
     // As large as the work needs, never beyond the screen.
     QSize room = screen()->availableGeometry().size();
@@ -161,6 +163,9 @@ void WeightWindow::ShowGears() {
     m_ratiosNote->setText(read.outcome.ok ? QStringLiteral("* the gear studied (row 4)")
                                           : FromCell(read.outcome.message));
     if (!read.outcome.ok) return;
+    // The list comes back at the next start; a settings folder that cannot be written keeps
+    // the old one without a message at every change.
+    if (!m_ratios->text().isEmpty()) KeepGearList(m_sheet, typed);
     bool two = m_sheet.TwoVehicles == 1;
     QStringList headings = {QStringLiteral("Gear"), QStringLiteral("Ratio")};
     for (const QString& vehicle : Vehicles(two))
