@@ -50,13 +50,14 @@ void UpdateTable(Worksheet& sheet, int tableIndex) {
     table.SetText(kVehicleTotalRow, kColWeight, FormatPicture(vehicleTotalWeight, kWeightFormat));
 
     if (total > 0) WritePercentages(table, total);
-    CalcVehicleImprovement(sheet);
 }
 
 void Recalculate(Worksheet& sheet) {
     RefreshLayout(sheet);
     UpdateTable(sheet, kBaseline);
     UpdateTable(sheet, kProposed);
+    // The improvements compare both tables, so they follow once both are done.
+    CalcVehicleImprovement(sheet);
 }
 
 }  // namespace gyrant

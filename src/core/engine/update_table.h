@@ -5,11 +5,11 @@
 namespace gyrant {
 
 // Recalculates one table: the speed factors, the engine rows, every shown component row, the
-// totals rows 30 and 31 and each row's share of the total, then the improvement column of
-// the Proposed table.
+// totals rows 30 and 31 and each row's share of the total.
 void UpdateTable(Worksheet& sheet, int tableIndex);
 
-// The full recalculation after any change: the layout pass, then both tables.
+// The full recalculation after any change: the layout pass, both tables, then the improvement
+// column of the Proposed table.
 void Recalculate(Worksheet& sheet);
 
 }  // namespace gyrant
