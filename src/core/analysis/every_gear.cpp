@@ -17,7 +17,6 @@ namespace {
 std::unique_ptr<Worksheet> CalculationCopy(const Worksheet& sheet) {
     auto copy = std::make_unique<Worksheet>();
     copy->tables = sheet.tables;
-    copy->Rows = sheet.Rows;
     copy->TwoVehicles = sheet.TwoVehicles;
     copy->WeightOption = sheet.WeightOption;
     copy->CurrentTable = sheet.CurrentTable;
