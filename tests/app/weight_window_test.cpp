@@ -45,6 +45,18 @@ class WeightWindowTest : public QObject {
         window->Ratios()->setText(QStringLiteral("0.1"));
         emit window->Ratios()->editingFinished();
         QCOMPARE(WeightWindow(f.sheet, nullptr).Ratios()->text(), QStringLiteral("1.76, 1"));
+
+        // Its Print button writes the answer, the parts and the totals into a PDF.
+        f.dialogs.files = {f.File("weight.pdf")};
+        window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        QProcess text;
+        text.start("pdftotext", {"-layout", QString::fromStdString(f.File("weight.pdf")), "-"});
+        text.waitForFinished();
+        QString printed = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+        for (QString expected :
+             {QStringLiteral("Where the Weight Goes Page: 1"), window->Answer()->text().section(QStringLiteral("weight is "), 1).left(40),
+              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 58.08")})
+            QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
     }
 };
 

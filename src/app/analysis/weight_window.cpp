@@ -1,8 +1,10 @@
 #include "analysis/weight_window.h"
 
 #include <QHeaderView>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -68,6 +70,12 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     tabs->addTab(BuildGearsTab(), QStringLiteral("In Every Gear"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
+    auto* print = new QPushButton(QStringLiteral("&Print"), this);
+    print->setObjectName(QStringLiteral("cmdPrint"));
+    layout->addWidget(print, 0, Qt::AlignRight);
+    connect(print, &QPushButton::clicked, this, &WeightWindow::printClicked);
+    auto* keys = new QShortcut(QKeySequence::Print, this);
+    connect(keys, &QShortcut::activated, this, &WeightWindow::printClicked);
     m_transmissions = LoadTrans(DataPath(sheet.ProgramFolder, {"CALC", "trans"})).transmissions;
     m_transmissionList->addItem(QStringLiteral("(typed ratios)"));
     m_ratios->setText(FromCell(ReadGearList(sheet)));

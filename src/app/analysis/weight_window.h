@@ -32,6 +32,10 @@ class WeightWindow : public QWidget {
     QLineEdit* Ratios() { return m_ratios; }
     QTableWidget* GearsTable() { return m_gears; }
 
+  signals:
+    // The user asked to print it, with its button or the print keys.
+    void printClicked();
+
   protected:
     void showEvent(QShowEvent* event) override;
 

@@ -12,6 +12,7 @@
 #include "report/pdf_document.h"
 #include "report/printed_report.h"
 #include "report/qt_print_surface.h"
+#include "report/weight_report.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
@@ -83,18 +84,28 @@ void PrintCommands::PrintWorksheet() {
     QRectF page = Printer().pageLayout().paintRect();
     std::optional<std::string> comment = AskReportComment(m_dialogs, page.width() > page.height());
     if (!comment || !ChooseTarget(m_sheet.DisplayName)) return;
-    Outcome printed = PrintReportOnTarget(*comment);
+    Outcome printed = PrintOnTarget([this, &comment](PrintSurface& surface) {
+        return PrintReportWithComment(m_sheet, surface, *comment, ReportTimeNow());
+    });
     if (!printed.ok) Fail(printed.message);
 }
 
-Outcome PrintCommands::PrintReportOnTarget(const std::string& comment) {
+void PrintCommands::PrintWeightShares() {
+    if (!ChooseTarget(m_sheet.DisplayName)) return;
+    Outcome printed = PrintOnTarget([this](PrintSurface& surface) {
+        return PrintWeightReport(m_sheet, surface, ReportTimeNow());
+    });
+    if (!printed.ok) Fail(printed.message);
+}
+
+Outcome PrintCommands::PrintOnTarget(const std::function<ReportResult(PrintSurface&)>& print) {
     WaitCursor wait;
     std::unique_ptr<PdfDocument> pdf = PdfTarget();
     ReportResult result;
     {
         QtPrintSurface surface(pdf ? pdf->Writer() : static_cast<QPagedPaintDevice&>(Printer()),
                                TargetName());
-        result = PrintReportWithComment(m_sheet, surface, comment, ReportTimeNow());
+        result = print(surface);
     }
     if (result.end == ReportEnd::Failed) return Outcome::Failure(result.message);
     return pdf ? pdf->Save(PdfPath()) : Outcome::Success();

@@ -5,11 +5,13 @@
 
 #include <QPrinter>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 #include "report/pdf_document.h"
+#include "report/printed_report.h"
 
 namespace gyrant {
 
@@ -19,6 +21,8 @@ class PrintCommands {
 
     // Asks for the report comment and then, with no printer, for the PDF file; then prints.
     void PrintWorksheet();
+    // Prints where the weight goes: the answer, the parts' bars and their figures.
+    void PrintWeightShares();
     // Lets the user choose the paper, orientation and margins for the next print.
     void PrintSetup();
     // Prints a window's picture as large as the page allows.
@@ -36,7 +40,8 @@ class PrintCommands {
     std::filesystem::path PdfPath();
     void SavePdf(const PdfDocument& pdf);
     // Prints the report, under the wait cursor, on the printer or into the PDF file chosen.
-    Outcome PrintReportOnTarget(const std::string& comment);
+    // Prints on the chosen printer or into the PDF, under the wait cursor.
+    Outcome PrintOnTarget(const std::function<ReportResult(PrintSurface&)>& print);
     void Fail(const std::string& message);
 
     Worksheet& m_sheet;

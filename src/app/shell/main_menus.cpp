@@ -114,6 +114,8 @@ void MainMenus::ShowWeightWindow() {
         m_weightWindow = new WeightWindow(m_sheet, &m_window);
         QObject::connect(&m_window, &MainWindow::worksheetShown, m_weightWindow,
                          &WeightWindow::Refresh);
+        QObject::connect(m_weightWindow, &WeightWindow::printClicked, m_weightWindow,
+                         [this] { m_print.PrintWeightShares(); });
     }
     m_weightWindow->show();
     m_weightWindow->raise();

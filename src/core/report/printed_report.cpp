@@ -6,15 +6,11 @@
 #include "files/display_name.h"
 #include "report/comment_lines.h"
 #include "text/cell_text.h"
-#include "text/windows1252.h"
-#include "version.h"
 
 namespace gyrant {
 namespace {
 
 constexpr double kTableFontSize = 9;
-constexpr double kHeaderFontSize = 11;
-constexpr std::size_t kLongestFileLine = 35;
 // A rule's gap above it, the distance between its two lines, and how far it moves the print
 // position, in text lines.
 constexpr double kRuleGap = 0.25;
@@ -121,16 +117,7 @@ class ReportLayout {
     }
 
     void PrintHeader() {
-        m_surface.Print(" ", true);
-        m_surface.SetFontSize(kHeaderFontSize);
-        PrintAt(m_left, kProgramName, false);
-        PrintAt(0.45 * m_width, "Torvane Inc.", false);
-        PrintAt(0.75 * m_width, "Date: " + m_when.date, true);
-        PrintAt(m_left, ("File: " + FileNameText(m_sheet.DisplayName)).substr(0, kLongestFileLine),
-                false);
-        PrintAt(0.75 * m_width, "Time: " + m_when.time, true);
-        PrintAt(m_left, "Calculated Test Results", false);
-        PrintAt(0.75 * m_width, "Page:" + GeneralForm(m_surface.PageNumber()), true);
+        PrintPageHeader(m_surface, m_sheet, m_when, "Calculated Test Results", m_left);
         m_surface.SetFontSize(kTableFontSize);
         if (!m_comment.empty()) {
             DrawRule(true);
@@ -217,12 +204,6 @@ class ReportLayout {
     std::array<double, 16> m_positions{};
 };
 
-ReportResult Ended(PrintSurface& surface) {
-    Outcome ended = surface.EndDocument();
-    if (ended.ok) return {};
-    return {ReportEnd::Failed, ended.message};
-}
-
 }  // namespace
 
 std::string ChoosePrinterFont(PrintSurface& surface) {
@@ -242,7 +223,7 @@ std::string ChoosePrinterFont(PrintSurface& surface) {
 ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface,
                                     const std::string& comment, const ReportTime& when) {
     ReportLayout(sheet, surface).Print(comment, when);
-    return Ended(surface);
+    return EndReport(surface);
 }
 
 std::optional<std::string> AskReportComment(Dialogs& dialogs, bool wideAsked) {

@@ -11,24 +11,9 @@
 #include "outcome.h"
 #include "ports/dialogs.h"
 #include "ports/print_surface.h"
+#include "report/page_header.h"
 
 namespace gyrant {
-
-// The moment the report is printed, as its header shows it.
-struct ReportTime {
-    std::string date;
-    std::string time;  // "h:mm:ss am/pm"
-};
-
-enum class ReportEnd {
-    Printed,
-    Failed,  // the printer could not take it; the message says why
-};
-
-struct ReportResult {
-    ReportEnd end = ReportEnd::Printed;
-    std::string message;
-};
 
 // Asks what the report needs before anything is printed or a file is named: the comment, then,
 // on a page wider than high, whether to stop and turn it. The comment trimmed of blanks, or

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysis/weight_shares.h"
 #include "report/comment_lines.h"
 #include "report/fit_to_page.h"
+#include "report/weight_report.h"
 #include "support/sheet_fixture.h"
 
 namespace gyrant {
@@ -229,6 +231,21 @@ TEST(FitToPage, KeepsTheProportionsAndTurnsWidePictures) {
             << width << "x" << height;
     }
     EXPECT_FALSE(FitToPage(400, 0, 1000, 800) || FitToPage(400, 300, 1000, 0));
+}
+
+// Where the Weight Goes on paper: the header on every page, every part with its two bars, and
+// nothing beyond the page.
+TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartUnderTheHeaderOnEveryPage) {
+    for (double height : {2000.0, 300.0}) {
+        RecordingSurface page(1000, height);
+        ASSERT_EQ(PrintWeightReport(sheet, page, when).end, ReportEnd::Printed);
+        EXPECT_EQ(page.Find("Where the Weight Goes").size(), static_cast<std::size_t>(page.pages));
+        EXPECT_EQ(page.pages > 1, height < 1000);
+        std::vector<WeightShare> parts = ShareOfEachPart(sheet).parts;
+        for (const WeightShare& part : parts) EXPECT_EQ(page.Find(part.part).size(), 1u);
+        EXPECT_EQ(page.lines.size(), 4 * 2 * parts.size());
+        for (const auto& text : page.texts) EXPECT_LE(text.y + 20 * text.size / 9, height);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,16 @@
+#pragma once
+
+// "Where the Weight Goes" on paper: the page header, the answer in words and the weight option,
+// then each part with its bars and its figures in pounds and the totals, going on to new pages
+// under the header again when it needs them.
+
+#include "model/worksheet.h"
+#include "ports/print_surface.h"
+#include "report/page_header.h"
+
+namespace gyrant {
+
+ReportResult PrintWeightReport(const Worksheet& sheet, PrintSurface& surface,
+                               const ReportTime& when);
+
+}  // namespace gyrant
