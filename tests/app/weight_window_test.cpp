@@ -54,8 +54,10 @@ class WeightWindowTest : public QObject {
         text.waitForFinished();
         QString printed = QString::fromUtf8(text.readAllStandardOutput()).simplified();
         for (QString expected :
-             {QStringLiteral("Where the Weight Goes Page: 1"), window->Answer()->text().section(QStringLiteral("weight is "), 1).left(40),
-              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 58.08")})
+             {QStringLiteral("Where the Weight Goes Page: 1"),
+              window->Answer()->text().section(QStringLiteral("weight is "), 1).left(40),
+              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 58.08"),
+              QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
             QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
     }
 };

@@ -185,7 +185,8 @@ void WeightWindow::ShowGears() {
     std::vector<QStringList> lines;
     std::vector<ChartLine> bars;
     int number = 0;
-    for (const GearFigures& gear : FiguresInEveryGear(m_sheet, read.ratios)) {
+    m_shownGears = FiguresInEveryGear(m_sheet, read.ratios);
+    for (const GearFigures& gear : m_shownGears) {
         QString name = QString::number(++number) + (gear.studied ? QStringLiteral("*") : QString());
         QStringList line = {name, QString::fromStdString(PlainNumber(gear.ratio))};
         for (std::size_t v = 0; v < (two ? 2u : 1u); ++v)

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include "analysis/bar_chart.h"
+#include "analysis/every_gear.h"
 #include "calc/transmissions.h"
 #include "model/worksheet.h"
 
@@ -31,6 +32,8 @@ class WeightWindow : public QWidget {
     QComboBox* Transmissions() { return m_transmissionList; }
     QLineEdit* Ratios() { return m_ratios; }
     QTableWidget* GearsTable() { return m_gears; }
+    // The gears the second tab shows now, as a print lists them.
+    const std::vector<GearFigures>& ShownGears() const { return m_shownGears; }
 
   signals:
     // The user asked to print it, with its button or the print keys.
@@ -57,6 +60,7 @@ class WeightWindow : public QWidget {
     QTableWidget* m_gears = nullptr;
     BarChart* m_gearsChart = nullptr;
     std::vector<Transmission> m_transmissions;
+    std::vector<GearFigures> m_shownGears;
 };
 
 }  // namespace gyrant

@@ -90,10 +90,10 @@ void PrintCommands::PrintWorksheet() {
     if (!printed.ok) Fail(printed.message);
 }
 
-void PrintCommands::PrintWeightShares() {
+void PrintCommands::PrintWeightShares(const std::vector<GearFigures>& gears) {
     if (!ChooseTarget(m_sheet.DisplayName)) return;
-    Outcome printed = PrintOnTarget([this](PrintSurface& surface) {
-        return PrintWeightReport(m_sheet, surface, ReportTimeNow());
+    Outcome printed = PrintOnTarget([this, &gears](PrintSurface& surface) {
+        return PrintWeightReport(m_sheet, surface, ReportTimeNow(), gears);
     });
     if (!printed.ok) Fail(printed.message);
 }

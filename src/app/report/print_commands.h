@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "analysis/every_gear.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 #include "report/pdf_document.h"
@@ -21,8 +22,9 @@ class PrintCommands {
 
     // Asks for the report comment and then, with no printer, for the PDF file; then prints.
     void PrintWorksheet();
-    // Prints where the weight goes: the answer, the parts' bars and their figures.
-    void PrintWeightShares();
+    // Prints where the weight goes: the answer, the parts' bars and their figures, and the
+    // vehicles in the gears given.
+    void PrintWeightShares(const std::vector<GearFigures>& gears);
     // Lets the user choose the paper, orientation and margins for the next print.
     void PrintSetup();
     // Prints a window's picture as large as the page allows.

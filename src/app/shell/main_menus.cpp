@@ -115,7 +115,7 @@ void MainMenus::ShowWeightWindow() {
         QObject::connect(&m_window, &MainWindow::worksheetShown, m_weightWindow,
                          &WeightWindow::Refresh);
         QObject::connect(m_weightWindow, &WeightWindow::printClicked, m_weightWindow,
-                         [this] { m_print.PrintWeightShares(); });
+                         [this] { m_print.PrintWeightShares(m_weightWindow->ShownGears()); });
     }
     m_weightWindow->show();
     m_weightWindow->raise();

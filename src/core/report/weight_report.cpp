@@ -20,7 +20,7 @@ class WeightLayout {
         m_left = 0.06 * m_width;
     }
 
-    void Print() {
+    void Print(const std::vector<GearFigures>& gears) {
         m_font = ChoosePrinterFont(m_surface);
         m_surface.SetFontSize(kFontSize);
         m_line = m_surface.TextHeight("X");
@@ -38,6 +38,7 @@ class WeightLayout {
         for (const WeightShare& part : shares.parts) Share(part, true);
         Share(shares.rotatingTotal, false);
         Share(shares.vehicleTotal, false);
+        if (!gears.empty()) Gears(gears);
     }
 
   private:
@@ -48,15 +49,16 @@ class WeightLayout {
         m_surface.Print(" ", true);
     }
 
-    // One line of columns, on a new page under the header when it would cross the bottom.
-    void Line(const std::vector<std::string>& cells) {
+    // One line of columns `step` of the page's width apart after the first, on a new page under
+    // the header when it would cross the bottom.
+    void Line(const std::vector<std::string>& cells, double step = 0.15) {
         if (m_surface.CurrentY() + m_line > m_surface.PageHeight()) {
             m_surface.NewPage();
             Header();
         }
         for (std::size_t i = 0; i < cells.size(); ++i) {
-            m_surface.SetCurrentX(i == 0 ? m_left
-                                         : (0.2 + 0.15 * static_cast<double>(i)) * m_width);
+            double x = i == 0 ? m_left : (0.35 + step * static_cast<double>(i - 1)) * m_width;
+            m_surface.SetCurrentX(x);
             m_surface.Print(cells[i], i + 1 == cells.size());
         }
     }
@@ -70,6 +72,25 @@ class WeightLayout {
         double top = m_surface.CurrentY() - m_line;
         Bar(top + 0.1 * m_line, share.baseline);
         if (m_two) Bar(top + 0.55 * m_line, share.proposed);
+    }
+
+    // Each gear's rotating and total Eq. Wt per vehicle, and the gain, the gear studied marked.
+    void Gears(const std::vector<GearFigures>& gears) {
+        Line({""});
+        Line({"In every gear"});
+        std::vector<std::string> heading = {"Gear, ratio", "Baseline rotating", "Baseline total"};
+        if (m_two) heading.insert(heading.end(), {"Proposed rotating", "Proposed total", "Gain %"});
+        Line(heading, 0.12);
+        for (std::size_t g = 0; g < gears.size(); ++g) {
+            const GearFigures& gear = gears[g];
+            std::vector<std::string> cells = {
+                std::to_string(g + 1) + (gear.studied ? "*  " : "   ") + PlainNumber(gear.ratio),
+                Pounds(gear.rotating[0]), Pounds(gear.total[0])};
+            if (m_two)
+                cells.insert(cells.end(), {Pounds(gear.rotating[1]), Pounds(gear.total[1]),
+                                           Pounds(gear.gainPercent)});
+            Line(cells, 0.12);
+        }
     }
 
     void Bar(double top, double pounds) {
@@ -97,8 +118,8 @@ class WeightLayout {
 }  // namespace
 
 ReportResult PrintWeightReport(const Worksheet& sheet, PrintSurface& surface,
-                               const ReportTime& when) {
-    WeightLayout(sheet, surface, when).Print();
+                               const ReportTime& when, const std::vector<GearFigures>& gears) {
+    WeightLayout(sheet, surface, when).Print(gears);
     return EndReport(surface);
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
 // "Where the Weight Goes" on paper: the page header, the answer in words and the weight option,
-// then each part with its bars and its figures in pounds and the totals, going on to new pages
-// under the header again when it needs them.
+// then each part with its bars and its figures in pounds and the totals, and the vehicles in the
+// gears given, going on to new pages under the header again when it needs them.
 
+#include <vector>
+
+#include "analysis/every_gear.h"
 #include "model/worksheet.h"
 #include "ports/print_surface.h"
 #include "report/page_header.h"
@@ -11,6 +14,6 @@
 namespace gyrant {
 
 ReportResult PrintWeightReport(const Worksheet& sheet, PrintSurface& surface,
-                               const ReportTime& when);
+                               const ReportTime& when, const std::vector<GearFigures>& gears);
 
 }  // namespace gyrant

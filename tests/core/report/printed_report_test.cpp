@@ -238,7 +238,9 @@ TEST(FitToPage, KeepsTheProportionsAndTurnsWidePictures) {
 TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartUnderTheHeaderOnEveryPage) {
     for (double height : {2000.0, 300.0}) {
         RecordingSurface page(1000, height);
-        ASSERT_EQ(PrintWeightReport(sheet, page, when).end, ReportEnd::Printed);
+        std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52});
+        ASSERT_EQ(PrintWeightReport(sheet, page, when, gears).end, ReportEnd::Printed);
+        EXPECT_EQ(page.Find("1*  2.52").size() + page.Find("2   1.52").size(), 2u);
         EXPECT_EQ(page.Find("Where the Weight Goes").size(), static_cast<std::size_t>(page.pages));
         EXPECT_EQ(page.pages > 1, height < 1000);
         std::vector<WeightShare> parts = ShareOfEachPart(sheet).parts;
