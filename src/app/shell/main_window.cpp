@@ -1,20 +1,16 @@
 #include "shell/main_window.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMimeData>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
 #include "calc/calc_window.h"
 #include "editor/main_activation.h"
 #include "engine/layout.h"
-#include "engine/window_geometry.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
 #include "files/recent_files.h"
-#include "files/window_place.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
@@ -191,65 +187,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     // A strip input kept before a cancelled save is in the tables now.
     ShowWorksheet();
-}
-
-namespace {
-
-// Room left above the window for its title bar when it opens as tall as the screen allows.
-constexpr int kTitleBarPixels = 32;
-
-WindowRect Twips(const QRect& r) {
-    return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
-            r.height() * kTwipsPerPixel};
-}
-
-}  // namespace
-
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    LayOutFrame();
-}
-
-void MainWindow::LayOutFrame() {
-    int frameHeight = TwipsToPixels(FrameHeightTwips(height() * kTwipsPerPixel));
-    m_frame->setFixedHeight(frameHeight);
-    QRect inside = m_frame->contentsRect().adjusted(4, 0, -4, 0);
-    m_strip->setGeometry(inside.left(), inside.top(), inside.width(), m_strip->height());
-    int tableTop = TableTop();
-    TablePlaces places = PlaceTables(frameHeight * kTwipsPerPixel, tableTop * kTwipsPerPixel,
-                                     m_sheet.TwoVehicles != 0);
-    Grid(kBaseline).setGeometry(inside.left(), tableTop, inside.width(),
-                                TwipsToPixels(places.baselineHeight));
-    Grid(kProposed).setGeometry(inside.left(), TwipsToPixels(places.proposedTop), inside.width(),
-                                TwipsToPixels(places.proposedHeight));
-}
-
-int MainWindow::TableTop() const {
-    return m_frame->contentsRect().top() + m_strip->height() + 4;
-}
-
-void MainWindow::PlaceAtStart() {
-    std::vector<WindowRect> screens;
-    for (QScreen* screen : QGuiApplication::screens())
-        screens.push_back(Twips(screen->availableGeometry()));
-    std::optional<WindowRect> kept = ReadWindowPlace(WindowPlacePath(m_sheet));
-    if (kept && IsOnSomeScreen(*kept, screens)) {
-        move(TwipsToPixels(kept->left), TwipsToPixels(kept->top));
-        resize(TwipsToPixels(kept->width), TwipsToPixels(kept->height));
-        return;
-    }
-    // Tall enough for every row of both tables where the screen has room, under a title bar.
-    QScreen* screen = QGuiApplication::primaryScreen();
-    int room = screen->availableGeometry().height() - kTitleBarPixels;
-    int height = OpeningHeightTwips(TallestTableTwips(m_sheet.Table(kBaseline)),
-                                    TableTop() * kTwipsPerPixel, room * kTwipsPerPixel);
-    move(0, 0);
-    resize(m_strip->minimumWidth() + 30, TwipsToPixels(height));
-}
-
-void MainWindow::KeepPlace() {
-    QRect place(pos(), size());
-    WriteWindowPlace(WindowPlacePath(m_sheet), Twips(place));
 }
 
 void MainWindow::StepHistory(bool back) {
