@@ -171,6 +171,25 @@ class MainWindowTest : public QObject {
         Strip().Button(QStringLiteral("Keep Change"))->click();
         QCOMPARE(f->Shown(kBaseline, 27, kColInertia), inertia);
     }
+
+    // "Change OD Also ?" answered No keeps the sub-menu open, the new I.D. shown in the strip.
+    void wallThicknessShowsItsInnerDiameterInTheStripAtOnce() {
+        f->ClickRow(kBaseline, kDriveshaftRow);
+        Strip().Button(QStringLiteral("Calc"))->click();
+        QCoreApplication::processEvents();
+        auto* calc = f->window.findChild<CalcWindow*>();
+        QVERIFY(calc);
+        calc->TextBox(2)->setFocus();
+        calc->TextBox(2)->selectAll();
+        QTest::keyClicks(calc->TextBox(2), QStringLiteral("3.5"));
+        QTest::keyClick(calc->TextBox(2), Qt::Key_Tab);
+        f->dialogs.answers = {Answer::No};
+        calc->UseButton()->click();
+        QCOMPARE(f->dialogs.messages.at(0).title, std::string("Change OD Also ?"));
+        QVERIFY(f->window.findChild<CalcWindow*>() == calc && calc->isVisible());
+        QCOMPARE(Strip().TextBox(kColID)->text() + "|" + Strip().TextBox(kColOD)->text(),
+                 calc->OutputValue(1)->text() + "|3");
+    }
 };
 
 }  // namespace gyrant
