@@ -35,28 +35,6 @@ std::string Quoted(const std::string& cell) {
     return quoted + '"';
 }
 
-// The columns of the gear table, per vehicle; Gain only with two vehicles.
-std::vector<std::string> GearHeadings(bool twoVehicles) {
-    std::vector<std::string> headings = {"Gear", "Ratio"};
-    for (int index = kBaseline; index <= (twoVehicles ? kProposed : kBaseline); ++index) {
-        const std::string vehicle = VehicleName(index);
-        for (const char* figure :
-             {" Engine Factor", " Rotating Eq. Wt", " Total Eq. Wt", " Rotating %"})
-            headings.push_back(vehicle + std::string(figure));
-    }
-    if (twoVehicles) headings.push_back("Gain %");
-    return headings;
-}
-
-std::vector<double> GearValues(const GearFigures& gear, bool twoVehicles) {
-    std::vector<double> values = {gear.ratio};
-    for (std::size_t v = 0; v < (twoVehicles ? 2u : 1u); ++v)
-        values.insert(values.end(), {gear.engineFactor[v], gear.rotating[v], gear.total[v],
-                                     gear.rotatingShare[v]});
-    if (twoVehicles) values.push_back(gear.gainPercent);
-    return values;
-}
-
 void WriteShare(const WeightShare& share, bool twoVehicles, std::ostream& out) {
     out << "{\"part\": " << Quoted(share.part) << ", \"baseline\": " << Number(share.baseline);
     if (twoVehicles)
@@ -103,12 +81,12 @@ void WriteWeightShares(const WeightShares& shares, std::ostream& out) {
 void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,
                     std::ostream& out) {
     bool two = sheet.TwoVehicles == 1;
-    std::vector<std::vector<std::string>> lines = {GearHeadings(two)};
+    std::vector<std::vector<std::string>> lines = {GearColumnHeadings(two)};
     for (std::size_t g = 0; g < gears.size(); ++g) {
         std::vector<std::string>& line = lines.emplace_back();
-        line.push_back(std::to_string(g + 1) + (gears[g].studied ? "*" : ""));
-        for (double value : GearValues(gears[g], two))
-            line.push_back(csv ? Number(value) : FormatPicture(value, "#####0.00"));
+        line.push_back(GearLabel(g, gears[g]));
+        for (double value : GearColumnValues(gears[g], two))
+            line.push_back(csv ? Number(value) : Figure(value));
     }
     std::vector<std::size_t> widths(lines[0].size(), 0);
     for (const auto& line : lines)
@@ -130,9 +108,9 @@ void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, st
     WriteTables(sheet, out);
     WriteWeightShares(ShareOfEachPart(sheet), out);
     out << "  \"gears\": [";
-    std::vector<std::string> headings = GearHeadings(two);
+    std::vector<std::string> headings = GearColumnHeadings(two);
     for (std::size_t g = 0; g < gears.size(); ++g) {
-        std::vector<double> values = GearValues(gears[g], two);
+        std::vector<double> values = GearColumnValues(gears[g], two);
         out << (g ? ",\n    {" : "\n    {")
             << "\"Studied\": " << (gears[g].studied ? "true" : "false");
         for (std::size_t i = 0; i < values.size(); ++i)

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "analysis/weight_shares.h"
+
 namespace gyrant {
 namespace {
 
@@ -12,7 +14,7 @@ QColor VehicleColor(std::size_t vehicle, const QPalette& palette) {
 }
 
 QString Pounds(double value) {
-    return QString::number(value, 'f', 2) + QStringLiteral(" lb");
+    return QString::fromStdString(Figure(value)) + QStringLiteral(" lb");
 }
 
 }  // namespace

@@ -19,8 +19,8 @@
 namespace gyrant {
 namespace {
 
-QString Figure(double value) {
-    return QString::number(value, 'f', 2);
+QString Shown(double value) {
+    return QString::fromStdString(Figure(value));
 }
 
 // Fills a read-only table, numbers right-aligned.
@@ -54,8 +54,8 @@ QStringList Vehicles(bool two) {
 }
 
 QStringList ShareLine(const WeightShare& share, bool two) {
-    QStringList line = {FromCell(share.part), Figure(share.baseline)};
-    if (two) line << Figure(share.proposed) << Figure(share.Saving());
+    QStringList line = {FromCell(share.part), Shown(share.baseline)};
+    if (two) line << Shown(share.proposed) << Shown(share.Saving());
     return line;
 }
 
@@ -175,24 +175,20 @@ void WeightWindow::ShowGears() {
     // the old one without a message at every change.
     if (!m_ratios->text().isEmpty()) KeepGearList(m_sheet, typed);
     bool two = m_sheet.TwoVehicles == 1;
-    QStringList headings = {QStringLiteral("Gear"), QStringLiteral("Ratio")};
-    for (const QString& vehicle : Vehicles(two))
-        headings << vehicle + QStringLiteral("\nEngine Factor")
-                 << vehicle + QStringLiteral("\nRotating Eq. Wt")
-                 << vehicle + QStringLiteral("\nTotal Eq. Wt")
-                 << vehicle + QStringLiteral("\nRotating %");
-    if (two) headings << QStringLiteral("Gain %");
+    QStringList headings;
+    // Each vehicle's name above its figure's.
+    for (const std::string& heading : GearColumnHeadings(two))
+        headings << FromCell(heading)
+                        .replace(QStringLiteral("Baseline "), QStringLiteral("Baseline\n"))
+                        .replace(QStringLiteral("Proposed "), QStringLiteral("Proposed\n"));
     std::vector<QStringList> lines;
     std::vector<ChartLine> bars;
-    int number = 0;
     m_shownGears = FiguresInEveryGear(m_sheet, read.ratios);
-    for (const GearFigures& gear : m_shownGears) {
-        QString name = QString::number(++number) + (gear.studied ? QStringLiteral("*") : QString());
-        QStringList line = {name, QString::fromStdString(PlainNumber(gear.ratio))};
-        for (std::size_t v = 0; v < (two ? 2u : 1u); ++v)
-            line << Figure(gear.engineFactor[v]) << Figure(gear.rotating[v])
-                 << Figure(gear.total[v]) << Figure(gear.rotatingShare[v]);
-        if (two) line << Figure(gear.gainPercent);
+    for (std::size_t g = 0; g < m_shownGears.size(); ++g) {
+        const GearFigures& gear = m_shownGears[g];
+        QString name = QString::fromStdString(GearLabel(g, gear));
+        QStringList line = {name};
+        for (double value : GearColumnValues(gear, two)) line << Shown(value);
         lines.push_back(line);
         bars.push_back(
             {QStringLiteral("Gear ") + name, two ? std::vector{gear.rotating[0], gear.rotating[1]}

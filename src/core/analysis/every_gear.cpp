@@ -67,6 +67,29 @@ std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
     return gears;
 }
 
+std::vector<std::string> GearColumnHeadings(bool twoVehicles) {
+    std::vector<std::string> headings = {"Gear", "Ratio"};
+    for (int index = kBaseline; index <= (twoVehicles ? kProposed : kBaseline); ++index)
+        for (const char* figure :
+             {" Engine Factor", " Rotating Eq. Wt", " Total Eq. Wt", " Rotating %"})
+            headings.push_back(VehicleName(index) + std::string(figure));
+    if (twoVehicles) headings.push_back("Gain %");
+    return headings;
+}
+
+std::vector<double> GearColumnValues(const GearFigures& gear, bool twoVehicles) {
+    std::vector<double> values = {gear.ratio};
+    for (std::size_t v = 0; v < (twoVehicles ? 2u : 1u); ++v)
+        values.insert(values.end(), {gear.engineFactor[v], gear.rotating[v], gear.total[v],
+                                     gear.rotatingShare[v]});
+    if (twoVehicles) values.push_back(gear.gainPercent);
+    return values;
+}
+
+std::string GearLabel(std::size_t index, const GearFigures& gear) {
+    return std::to_string(index + 1) + (gear.studied ? "*" : "");
+}
+
 GearRatiosRead ReadGearRatios(const std::string& text, const Worksheet& sheet) {
     float low = sheet.Rows.RowLowLimit[kGearRatioRow][0];
     float high = sheet.Rows.RowHighLimit[kGearRatioRow][0];

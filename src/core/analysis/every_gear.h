@@ -32,6 +32,15 @@ struct GearFigures {
 std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
                                             const std::vector<double>& ratios);
 
+// The columns of the per-gear table after the gear's label: the ratio, then per vehicle shown
+// its engine factor, Total Rotating and Vehicle Total Eq. Wt and rotating share, then the gain
+// with two vehicles; their headings, the label's first.
+std::vector<std::string> GearColumnHeadings(bool twoVehicles);
+std::vector<double> GearColumnValues(const GearFigures& gear, bool twoVehicles);
+
+// The gear's number from 1, marked "*" when it is the gear studied.
+std::string GearLabel(std::size_t index, const GearFigures& gear);
+
 struct GearRatiosRead {
     std::vector<double> ratios;
     Outcome outcome;

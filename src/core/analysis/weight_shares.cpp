@@ -10,8 +10,6 @@
 namespace gyrant {
 namespace {
 
-constexpr const char* kPounds = "#####0.00";
-
 bool IsEngineInternal(int row) {
     return row == kDisplacementRow || IsEngineWeightRow(row);
 }
@@ -36,10 +34,14 @@ WeightShare TotalOf(const Worksheet& sheet, int row, bool twoVehicles) {
 }
 
 std::string Pounds(double value) {
-    return FormatPicture(value, kPounds) + " lb";
+    return Figure(value) + " lb";
 }
 
 }  // namespace
+
+std::string Figure(double value) {
+    return FormatPicture(value, "#####0.00");
+}
 
 WeightShares ShareOfEachPart(const Worksheet& sheet) {
     WeightShares shares;
@@ -94,7 +96,7 @@ std::string PlainAnswer(const WeightShares& shares) {
     std::string answer = "The Proposed vehicle's effective weight is " + Pounds(std::abs(saving)) +
                          (saving >= 0 ? " lighter" : " heavier") +
                          " in the gear studied, which with the same thrust is " +
-                         FormatPicture(std::abs(gain), kPounds) +
+                         Figure(std::abs(gain)) +
                          (gain >= 0 ? " % more acceleration." : " % less acceleration.");
     if (!shares.parts.empty() && shares.parts.front().Saving() > 0)
         answer += " " + shares.parts.front().part +

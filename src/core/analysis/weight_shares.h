@@ -27,6 +27,9 @@ struct WeightShares {
     WeightShare vehicleTotal;
 };
 
+// A figure of the analyses as shown and printed: two decimals, a leading zero ("0.59").
+std::string Figure(double value);
+
 // The shares of a recalculated worksheet, from the Eq. Wt cells of its shown rows.
 WeightShares ShareOfEachPart(const Worksheet& sheet);
 

@@ -64,8 +64,8 @@ class WeightLayout {
     }
 
     void Share(const WeightShare& share, bool bars) {
-        std::vector<std::string> cells = {share.part, Pounds(share.baseline)};
-        if (m_two) cells.insert(cells.end(), {Pounds(share.proposed), Pounds(share.Saving())});
+        std::vector<std::string> cells = {share.part, Figure(share.baseline)};
+        if (m_two) cells.insert(cells.end(), {Figure(share.proposed), Figure(share.Saving())});
         Line(cells);
         if (!bars || m_most <= 0) return;
         // The bars stand right of the figures, Baseline above Proposed, in one line's height.
@@ -84,11 +84,11 @@ class WeightLayout {
         for (std::size_t g = 0; g < gears.size(); ++g) {
             const GearFigures& gear = gears[g];
             std::vector<std::string> cells = {
-                std::to_string(g + 1) + (gear.studied ? "*  " : "   ") + PlainNumber(gear.ratio),
-                Pounds(gear.rotating[0]), Pounds(gear.total[0])};
+                GearLabel(g, gear) + (gear.studied ? "  " : "   ") + PlainNumber(gear.ratio),
+                Figure(gear.rotating[0]), Figure(gear.total[0])};
             if (m_two)
-                cells.insert(cells.end(), {Pounds(gear.rotating[1]), Pounds(gear.total[1]),
-                                           Pounds(gear.gainPercent)});
+                cells.insert(cells.end(), {Figure(gear.rotating[1]), Figure(gear.total[1]),
+                                           Figure(gear.gainPercent)});
             Line(cells, 0.12);
         }
     }
@@ -101,8 +101,6 @@ class WeightLayout {
         m_surface.DrawLine(left, top, left, bottom);
         m_surface.DrawLine(right, top, right, bottom);
     }
-
-    static std::string Pounds(double value) { return FormatPicture(value, "#####0.00"); }
 
     const Worksheet& m_sheet;
     PrintSurface& m_surface;
