@@ -8,28 +8,21 @@
 #include <QtTest>
 
 #include "files/file_commands.h"
-#include "files/program_places.h"
-#include "shell/main_window.h"
-#include "support/fake_dialogs.h"
-#include "support/program_folder.h"
+#include "support/main_window_fixture.h"
 
 namespace gyrant {
 
-// The example opened, saved as Copy.qrx and opened again.
-struct Program {
-    Program() {
-        sheet.ProgramFolder = folder.Path();
-        SetupWorksheet(sheet);
-        window.show();
-        dialogs.files = {File(kExample), File("Copy.qrx"), File(kExample)};
-        for (const char* item : {"mnuOpen", "mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
-        window.StripWidget().TextBox(kColValue)->clear();
+// The example, saved as Copy.qrx and opened again.
+struct Program : testing::MainWindowFixture {
+    Program() : MainWindowFixture({.example = "V8 Street Car.qrx"}) {
+        dialogs.files = {File("Copy.qrx"), File(kExample)};
+        for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
+        Strip().TextBox(kColValue)->clear();
     }
-    std::string File(const char* name) { return (folder / name).string(); }
     QAction* Item(const char* name) { return window.findChild<QAction*>(QLatin1String(name)); }
     void Click(const char* button, const char* typed = "") {
-        QTest::keyClicks(window.StripWidget().TextBox(kColValue), QLatin1String(typed));
-        QTest::mouseClick(window.StripWidget().Button(QLatin1String(button)), Qt::LeftButton);
+        QTest::keyClicks(Strip().TextBox(kColValue), QLatin1String(typed));
+        QTest::mouseClick(Strip().Button(QLatin1String(button)), Qt::LeftButton);
     }
     // Row 1 of both vehicles, the end of the title with its mark, and whether Undo is offered.
     QString State() {
@@ -40,10 +33,6 @@ struct Program {
     }
 
     static constexpr const char* kExample = "GyrantFiles/V8 Street Car.qrx";
-    testing::ProgramFolder folder;
-    Worksheet sheet;
-    testing::FakeDialogs dialogs;
-    MainWindow window{sheet, &dialogs};
 };
 
 class DocumentTest : public QObject {
