@@ -12,7 +12,6 @@
 #include "analysis/weight_shares.h"
 #include "files/data_path.h"
 #include "files/gear_list.h"
-#include "model/spec_rows.h"
 #include "text/cell_codec.h"
 #include "text/cell_text.h"
 
@@ -157,23 +156,19 @@ void WeightWindow::ShowShares() {
 
 void WeightWindow::PickTransmission(int index) {
     if (index <= 0 || index > static_cast<int>(m_transmissions.size())) return;
-    QStringList ratios;
-    for (double ratio : m_transmissions[static_cast<std::size_t>(index - 1)].ratios)
-        if (ratio > 0) ratios << QString::fromStdString(PlainNumber(ratio));
-    m_ratios->setText(ratios.join(QStringLiteral(", ")));
+    m_ratios->setText(FromCell(TypedRatios(m_transmissions[static_cast<std::size_t>(index - 1)])));
     ShowGears();
 }
 
 void WeightWindow::ShowGears() {
     std::string typed = ToCell(m_ratios->text());
-    if (IsBlank(typed)) typed = m_sheet.Table(kBaseline).Text(kGearRatioRow, kColValue);
-    GearRatiosRead read = ReadGearRatios(typed, m_sheet);
+    GearRatiosRead read = RatiosToShow(typed, m_sheet);
     m_ratiosNote->setText(read.outcome.ok ? QStringLiteral("* the gear studied (row 4)")
                                           : FromCell(read.outcome.message));
     if (!read.outcome.ok) return;
     // The list comes back at the next start; a settings folder that cannot be written keeps
     // the old one without a message at every change.
-    if (!m_ratios->text().isEmpty()) KeepGearList(m_sheet, typed);
+    if (!IsBlank(typed)) KeepGearList(m_sheet, typed);
     bool two = m_sheet.TwoVehicles == 1;
     QStringList headings;
     // Each vehicle's name above its figure's.

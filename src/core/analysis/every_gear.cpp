@@ -113,4 +113,16 @@ GearRatiosRead ReadGearRatios(const std::string& text, const Worksheet& sheet) {
     return read;
 }
 
+GearRatiosRead RatiosToShow(const std::string& typed, const Worksheet& sheet) {
+    if (!IsBlank(typed)) return ReadGearRatios(typed, sheet);
+    return ReadGearRatios(sheet.Table(kBaseline).Text(kGearRatioRow, kColValue), sheet);
+}
+
+std::string TypedRatios(const Transmission& transmission) {
+    std::string typed;
+    for (double ratio : transmission.ratios)
+        if (ratio > 0) typed += (typed.empty() ? "" : ", ") + PlainNumber(ratio);
+    return typed;
+}
+
 }  // namespace gyrant

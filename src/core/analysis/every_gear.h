@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/transmissions.h"
 #include "model/worksheet.h"
 #include "outcome.h"
 
@@ -48,5 +49,11 @@ struct GearRatiosRead {
 
 // Ratios typed as "2.52, 1.52, 1.00": up to eight, each within the gear row's limits.
 GearRatiosRead ReadGearRatios(const std::string& text, const Worksheet& sheet);
+
+// The ratios the every-gear view shows: those typed, or the Baseline's gear row when none are.
+GearRatiosRead RatiosToShow(const std::string& typed, const Worksheet& sheet);
+
+// A transmission's gears as they would be typed ("2.48, 1.48, 1, .75").
+std::string TypedRatios(const Transmission& transmission);
 
 }  // namespace gyrant
