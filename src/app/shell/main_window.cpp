@@ -163,7 +163,6 @@ bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::Show && !m_shown) {
         m_shown = true;
         Activate();
-        QTimer::singleShot(0, this, &MainWindow::firstShown);
     }
     return QMainWindow::event(event);
 }

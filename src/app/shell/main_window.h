@@ -57,8 +57,6 @@ class MainWindow : public QMainWindow {
     void NoteFileCommand(bool done, bool opened);
 
   signals:
-    // The window has been painted for the first time.
-    void firstShown();
     // The worksheet has been drawn again after a change.
     void worksheetShown();
 
