@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QFocusEvent>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
 #include <algorithm>
 
 #include "dialog_font.h"
@@ -19,6 +21,22 @@ constexpr int kFieldTop = 21, kFieldHeight = 22;
 constexpr int kHelpTop = 48, kHelpHeight = 44;
 constexpr int kButtonWidth = 88, kButtonHeight = 24;
 constexpr int kSelectorExtra = 16;
+
+// A narrow arrow leaves the short Units and Material lists room for their words. A style, not a
+// style sheet: a sheet would slow the polish and the paint of every field of the strip.
+class NarrowArrowStyle : public QProxyStyle {
+  public:
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl sub,
+                         const QWidget* widget) const override {
+        constexpr int kArrowWidth = 11;
+        if (control == CC_ComboBox && sub == SC_ComboBoxArrow)
+            return {option->rect.right() - kArrowWidth, option->rect.top(), kArrowWidth,
+                    option->rect.height()};
+        if (control == CC_ComboBox && sub == SC_ComboBoxEditField)
+            return option->rect.adjusted(3, 2, -kArrowWidth - 2, -2);
+        return QProxyStyle::subControlRect(control, option, sub, widget);
+    }
+};
 
 int FieldLeft(int field) {
     int twips = 0;
@@ -39,10 +57,8 @@ int StripWidth() {
 EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
     : QWidget(parent), m_editor(editor) {
     setFont(DialogFont(font()));
-    // A narrow arrow leaves the short Units and Material lists room for their words.
-    setStyleSheet(
-        QStringLiteral("QComboBox { border: 1px solid #8a8a8a; padding-left: 2px; }"
-                       "QComboBox::drop-down { width: 11px; }"));
+    m_listStyle = new NarrowArrowStyle;
+    m_listStyle->setParent(this);
     BuildFields();
     BuildButtons();
     setFixedHeight(kHelpTop + kHelpHeight + 6);
@@ -78,6 +94,7 @@ void EditStripWidget::BuildFields() {
         }
         if (HasList(field)) {
             auto* list = new QComboBox(this);
+            list->setStyle(m_listStyle);
             // The list has its place; measuring every item for a size would only slow the start.
             list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             list->setMinimumContentsLength(2);

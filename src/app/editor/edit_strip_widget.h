@@ -59,6 +59,7 @@ class EditStripWidget : public QWidget {
     std::array<QLabel*, kStripFields> m_captions{};
     std::array<QLineEdit*, kStripFields> m_textBoxes{};
     std::array<QComboBox*, kStripFields> m_lists{};
+    QStyle* m_listStyle = nullptr;
     QLabel* m_helpLine = nullptr;
     QLabel* m_vehicle = nullptr;
     QPushButton* m_calc = nullptr;
