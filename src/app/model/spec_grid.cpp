@@ -1,15 +1,54 @@
 #include "model/spec_grid.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include "dialog_font.h"
 
 namespace gyrant {
+namespace {
+
+// Headings one table row high: the height is known, so the view need not measure every heading
+// each time it lays itself out.
+class HeadingRow : public QHeaderView {
+  public:
+    explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(true);
+    }
+    QSize sizeHint() const override { return {length(), height()}; }
+};
+
+// Paints a cell as the tables show it: its background, then its one line of text. The stock
+// painting lays out icons, check marks and elided text for every cell, and the tables have none.
+class CellPainter : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QVariant background = index.data(Qt::BackgroundRole);
+        if (background.isValid()) painter->fillRect(option.rect, background.value<QBrush>());
+        QString text = index.data(Qt::DisplayRole).toString();
+        if (text.isEmpty()) return;
+        QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(foreground.isValid() ? foreground.value<QBrush>().color()
+                                             : option.palette.color(QPalette::Text));
+        painter->setFont(option.font);
+        constexpr int kMargin = 3;
+        auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        painter->drawText(option.rect.adjusted(kMargin, 0, -kMargin, 0),
+                          int(alignment) | Qt::TextSingleLine, text);
+    }
+};
+
+}  // namespace
 
 SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     : QTableView(parent), m_table(table), m_tableIndex(tableIndex), m_model(table, this) {
+    setHorizontalHeader(new HeadingRow(this));
     setModel(&m_model);
+    setItemDelegate(new CellPainter(this));
     setObjectName(QStringLiteral("Grid1_%1").arg(tableIndex));
     setEditTriggers(NoEditTriggers);
     setSelectionMode(NoSelection);
