@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Cold start of gyrant to its main window's first paint, against a bare Qt window program built
-# beside it and ended the same way, side by side under Xvfb: wall time (hyperfine), then the two taken in turns so that the
-# load of a shared machine falls on both alike (median and fastest of each, and their ratios),
-# and peak memory (GNU time).
+# beside it and ended the same way, side by side under Xvfb: wall time (hyperfine), then the two
+# taken in turns so that the load of a shared machine falls on both alike (median and fastest of
+# each, and their ratios), and peak memory (GNU time).
 # Usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 bin=$(cd "${1:-build}/bin" && pwd)
