@@ -47,6 +47,8 @@ class CellPainter : public QStyledItemDelegate {
 SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     : QTableView(parent), m_table(table), m_tableIndex(tableIndex), m_model(table, this) {
     setHorizontalHeader(new HeadingRow(this));
+    // Hidden before the model comes, so that the row numbers are never measured.
+    verticalHeader()->hide();
     setModel(&m_model);
     setItemDelegate(new CellPainter(this));
     setObjectName(QStringLiteral("Grid1_%1").arg(tableIndex));
@@ -55,7 +57,6 @@ SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
-    verticalHeader()->hide();
     // The user may widen a column to read a long text; the printed report keeps its own widths.
     horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
