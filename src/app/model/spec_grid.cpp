@@ -6,9 +6,13 @@
 #include <QStyledItemDelegate>
 
 #include "dialog_font.h"
+#include "text/cell_codec.h"
 
 namespace gyrant {
 namespace {
+
+// The room between a cell's edges and its text.
+constexpr int kCellMargin = 3;
 
 // Headings one table row high: the height is known, so the view need not measure every heading
 // each time it lays itself out.
@@ -32,13 +36,16 @@ class CellPainter : public QStyledItemDelegate {
         QString text = index.data(Qt::DisplayRole).toString();
         if (text.isEmpty()) return;
         QVariant foreground = index.data(Qt::ForegroundRole);
+        auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+        painter->save();
         painter->setPen(foreground.isValid() ? foreground.value<QBrush>().color()
                                              : option.palette.color(QPalette::Text));
         painter->setFont(option.font);
-        constexpr int kMargin = 3;
-        auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
-        painter->drawText(option.rect.adjusted(kMargin, 0, -kMargin, 0),
+        // A text wider than its cell (a column narrowed by the user) stops at the cell's edge.
+        painter->setClipRect(option.rect);
+        painter->drawText(option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0),
                           int(alignment) | Qt::TextSingleLine, text);
+        painter->restore();
     }
 };
 
@@ -83,7 +90,22 @@ void SpecGrid::Refresh() {
         setRowHidden(modelRow, !shown);
         if (shown) setRowHeight(modelRow, TwipsToPixels(m_table.RowHeight(row)));
     }
+    SpreadLongValues();
     m_model.Refresh();
+}
+
+void SpecGrid::SpreadLongValues() {
+    clearSpans();
+    QFontMetrics metrics(font());
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
+        const std::string& value = m_table.Text(row, kColValue);
+        if (value.empty() || !m_table.Text(row, kColOD).empty() ||
+            !m_table.Text(row, kColID).empty() || !m_table.Text(row, kColWidth).empty())
+            continue;
+        int width = metrics.horizontalAdvance(FromCell(ShownCellText(value)));
+        if (width + 2 * kCellMargin > columnWidth(kColValue))
+            setSpan(SpecTableModel::ModelRow(row), kColValue, 1, kColWidth - kColValue + 1);
+    }
 }
 
 void SpecGrid::ShowSelectedRow(bool edited) {

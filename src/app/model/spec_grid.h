@@ -34,6 +34,10 @@ class SpecGrid : public QTableView {
     void rowClicked(int tableIndex, int specRow);
 
   private:
+    // A Value text wider than its cell spreads over the empty dimension cells beside it, as the
+    // strip's Value list does on a row without dimensions.
+    void SpreadLongValues();
+
     const SpecTable& m_table;
     int m_tableIndex;
     SpecTableModel m_model;

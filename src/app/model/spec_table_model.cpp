@@ -25,7 +25,7 @@ QVariant SpecTableModel::data(const QModelIndex& index, int role) const {
         row == m_highlightRow && column >= m_highlightFirst && column <= m_highlightLast;
     switch (role) {
         case Qt::DisplayRole:
-            return FromCell(m_table.Text(row, column));
+            return FromCell(ShownCellText(m_table.Text(row, column)));
         case Qt::BackgroundRole:
             if (highlighted) return QApplication::palette().brush(QPalette::Highlight);
             if (column == kColRow) return QApplication::palette().brush(QPalette::Button);

@@ -45,6 +45,13 @@ int ColumnWidthTwips(int column) {
     return kBaseWidths.at(static_cast<std::size_t>(column)) + 180;
 }
 
+std::string ShownCellText(const std::string& cell) {
+    std::string_view text(cell);
+    text = text.substr(0, text.find("    "));
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    return std::string(text);
+}
+
 SpecTable::SpecTable(int columnCount)
     : m_columnCount(columnCount), m_cells(static_cast<std::size_t>(kTableRows * columnCount)) {
     m_rowHeights.fill(kShownRowHeight);

@@ -46,6 +46,9 @@ std::string_view ColumnTooltip(int column);
 
 // A column's width on screen in twips.
 int ColumnWidthTwips(int column);
+// A cell's text as the tables show and print it: up to its first run of four blanks (a choice
+// cell keeps its item's position beyond them, out of sight), without trailing blanks.
+std::string ShownCellText(const std::string& cell);
 
 class SpecTable {
   public:

@@ -17,15 +17,6 @@ constexpr double kRuleGap = 0.25;
 constexpr double kRuleSpacing = 0.12;
 constexpr double kRuleDepth = 0.3;
 
-// The cell's text as printed: up to its first run of four blanks (a choice cell's item), without
-// trailing blanks.
-std::string PrintedCell(const std::string& cell) {
-    std::string_view text(cell);
-    text = text.substr(0, text.find("    "));
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return std::string(text);
-}
-
 class ReportLayout {
   public:
     ReportLayout(const Worksheet& sheet, PrintSurface& surface)
@@ -173,7 +164,7 @@ class ReportLayout {
             double x = column == kColDescription
                            ? m_left
                            : m_left + m_positions[static_cast<std::size_t>(column)] * m_width;
-            PrintAt(x, PrintedCell(table.Text(row, column)), column == table.ColumnCount() - 1);
+            PrintAt(x, ShownCellText(table.Text(row, column)), column == table.ColumnCount() - 1);
         }
     }
 
