@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "help/help_pages.h"
+#include "model/spec_rows.h"
 #include "support/sheet_fixture.h"
 
 namespace gyrant {
@@ -34,16 +36,30 @@ struct Calculation {
     std::vector<std::pair<int, int>> choices;        // list, entry
     std::vector<std::pair<int, const char*>> typed;  // input, text
     const char* result;
+    // The engine sub-menus read the table's Stroke (and a Bore of 4.00) in the sheet's unit
+    // system; a help page of the kind's topic (0 or 1) gives the same result as a worked example.
+    int unitSystem = 0;
+    const char* stroke = "";
+    int helpPage = -1;
 };
 
 class CalculationTest : public CalcMenuTest, public ::testing::WithParamInterface<Calculation> {};
 
-TEST_P(CalculationTest, GivesTheResultOfItsMethod) {
+TEST_P(CalculationTest, GivesTheResultOfItsMethodAndTheEngineKindsWriteNothingBack) {
     const Calculation& c = GetParam();
+    sheet.UnitSystem = c.unitSystem;
+    Baseline().SetText(kStrokeRow, kColValue, c.stroke);
+    Baseline().SetText(kBoreRow, kColValue, "4.00");
     Open(c.kind);
     for (auto [k, index] : c.choices) menu->ListClick(k, index);
     Type(c.typed);
     EXPECT_EQ(Result(), c.result);
+    if (c.kind < kDeckHeightCalc) return;
+    EXPECT_TRUE(!menu->UseCalcValue(dialogs) && strip.Field(kColValue).text.empty());
+    if (c.helpPage < 0) return;
+    HelpPages help(sheet.ProgramFolder, c.kind * 100);
+    if (c.helpPage == 1) help.Next();
+    EXPECT_NE(help.Text().find(std::string("shows ") + c.result + " "), std::string::npos);
 }
 
 // The final drive's methods get the same teeth and ratio, so that a method using another's
@@ -51,6 +67,7 @@ TEST_P(CalculationTest, GivesTheResultOfItsMethod) {
 // sprockets.
 const std::vector<std::pair<int, const char*>> kTeeth = {
     {2, "10"}, {3, "30"}, {4, "14"}, {5, "35"}};
+constexpr int kDeck = kDeckHeightCalc, kClearance = kDeckClearanceCalc, kDome = kDomeVolumeCalc;
 
 // clang-format off
 const Calculation kCalculations[] = {
@@ -62,10 +79,27 @@ const Calculation kCalculations[] = {
     {kTireSizeCalc, {{1, 1}, {3, 5}}, {{4, "78"}, {5, "15"}}, "27.2"},
     {kTireSizeCalc, {{1, 3}}, {{7, "80"}}, "25.5"},
     {kTransmissionCalc, {{1, 3}}, {}, ""}, {kTransmissionCalc, {{1, 3}, {2, 0}}, {}, "2.52"},
-    {kTransmissionCalc, {{1, 0}}, {{3, "20"}, {4, "45"}}, "2.25"}};
+    {kTransmissionCalc, {{1, 0}}, {{3, "20"}, {4, "45"}}, "2.25"},
+    {kDeck, {}, {{1, "5.7"}, {2, "1.56"}, {3, ".025"}}, "9.025", 0, "3.48", 0},
+    {kDeck, {}, {{1, "5.7"}, {2, "1.56"}}, "9.000", 0, "3.48"},  // a zero deck
+    {kDeck, {}, {{2, "1.56"}, {3, ".025"}}, "", 0, "3.48"},
+    {kDeck, {}, {{1, "145"}, {2, "39.6"}, {3, ".5"}}, "229.55", 1, "3.50", 1},
+    {kClearance, {}, {{1, "9.025"}, {2, "1.56"}, {3, "5.7"}}, ".025", 0, "3.48", 0},
+    {kClearance, {}, {{1, "9"}, {2, "1.58"}, {3, "5.7"}}, "-.020", 0, "3.48"},  // above the deck
+    {kClearance, {}, {{1, "9"}, {3, "5.7"}}, "", 0, "3.48"},
+    {kClearance, {}, {{1, "229.55"}, {2, "39.6"}, {3, "145"}}, ".50", 2, "3.50", 1},
+    {kDome, {{3, 0}}, {{2, ".1"}, {5, "15"}}, "-5.6"},
+    {kDome, {{6, 3}}, {{2, ".1"}, {4, "3"}, {5, "15"}}, "-5.6"},  // input 4 unused
+    {kDome, {}, {{1, ""}, {2, ".1"}, {5, "15"}}, ""},  // no bore
+    {kDome, {}, {{1, "4.03"}, {2, ".1"}, {5, "27"}}, "6.1", 0, "", 0},
+    {kDome, {{6, 1}, {3, 1}}, {{1, "4.03"}, {2, ".5"}, {4, "4"}, {5, "70"}}, "38.5", 0, "", 0},
+    {kDome, {{6, 1}}, {{1, "102.4"}, {2, "12.7"}, {5, "70"}}, "34.6", 1, "", 1},
+    {kDome, {}, {{1, "102.4"}, {2, "2.5"}, {5, "30"}}, "9.4", 2, "", 1},
+    {kDome, {}, {{2, "2.54"}, {5, "15"}}, "-5.6", 1}};  // the bore of the table, in mm
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(EveryMethod, CalculationTest, ::testing::ValuesIn(kCalculations));
+INSTANTIATE_TEST_SUITE_P(EveryMethodEdgeCaseAndHelpExample, CalculationTest,
+                         ::testing::ValuesIn(kCalculations));
 
 TEST(PrintFooter, NamesTheProgramTheFileMidnightAsTwelveAmAndTheComment) {
     std::tm t{};
@@ -155,6 +189,18 @@ TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAndAsksAboutTh
     m.Input(2).text = "20";
     EXPECT_EQ(m.LeaveInput(2, "").value(),
               "Primary Gear Ratio = 20.  Value must be between  .25 and  10 .");
+}
+
+TEST_F(CalcMenuTest, DeckNoteNamesTheStrokeAndThePistonTopNamesTheVolume) {
+    sheet.UnitSystem = 1;
+    Baseline().SetText(kStrokeRow, kColValue, "3.48");
+    EXPECT_EQ(Open(kDeckClearanceCalc).NoteText(),
+              "This calculation is based on the current            Stroke = 88.39 .  If this is "
+              "incorrect, change this spec before using this menu.\r\rEnter a negative (-) Deck "
+              "Ht Clearance if the piston goes above the deck at TDC.");
+    Open(kDomeVolumeCalc).ListClick(6, 3);
+    EXPECT_EQ(menu->Caption() + "|" + menu->Definition().QuantityName,
+              "Calc Valve Reliefs CCs|Valve Reliefs CCs");
 }
 
 }  // namespace
