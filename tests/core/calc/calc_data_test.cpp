@@ -108,8 +108,13 @@ TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheDataIsThere) {
         std::vector<TwipsRect> placed;
         for (std::size_t i = 1; i <= d.outputs.size(); ++i)
             placed.insert(placed.end(), {layout.outputCaptions[i], layout.outputValues[i]});
-        for (std::size_t i = 1; i <= d.inputs.size(); ++i)
+        for (std::size_t i = 1; i <= d.inputs.size(); ++i) {
             placed.insert(placed.end(), {layout.inputCaptions[i], layout.inputFields[i]});
+            const TwipsRect& group = layout.groups[static_cast<std::size_t>(d.inputs[i - 1].group)];
+            EXPECT_TRUE(layout.inputFields[i].top > group.top &&
+                        layout.inputFields[i].Bottom() < group.Bottom())
+                << kind;
+        }
         if (layout.note.height > 0) placed.push_back(layout.note);
         for (std::size_t a = 0; a < placed.size(); ++a) {
             EXPECT_LE(placed[a].Right(), layout.width) << "kind " << kind << " control " << a;
@@ -117,12 +122,6 @@ TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheDataIsThere) {
             for (std::size_t b = a + 1; b < placed.size(); ++b)
                 EXPECT_FALSE(placed[a].Overlaps(placed[b]))
                     << "kind " << kind << ": " << a << " and " << b;
-        }
-        for (std::size_t i = 1; i <= d.inputs.size(); ++i) {
-            const TwipsRect& group = layout.groups[static_cast<std::size_t>(d.inputs[i - 1].group)];
-            EXPECT_TRUE(layout.inputFields[i].top > group.top &&
-                        layout.inputFields[i].Bottom() < group.Bottom())
-                << kind;
         }
         EXPECT_GT(layout.height, layout.buttonsTop);
     }
