@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "calc/calc_layout.h"
 #include "calc/menu_definition.h"
 #include "calc/transmissions.h"
@@ -91,8 +89,9 @@ TEST_F(VehicleWeightsTest, ListsCascade) {
 }
 
 // Every sub-menu opens in both unit systems, and in the first lays out its controls without
-// overlap, within the window and above the buttons, each input inside its group.
-TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheDataIsThere) {
+// overlap, within the window and above the buttons, each input inside its group; every shipped
+// transmission has gears.
+TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheTransmissionsAreThere) {
     testing::ProgramFolder folder;
     for (int kind = kFinalDriveCalc; kind <= kWallThicknessCalc; ++kind) {
         MenuDefinition d;
@@ -125,11 +124,6 @@ TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheDataIsThere) {
         }
         EXPECT_GT(layout.height, layout.buttonsTop);
     }
-    std::vector<VehicleRecord> vehicles = ReadVehWeights(folder / "CALC" / "vehweight.txt").records;
-    EXPECT_GE(vehicles.size(), 150u);
-    auto [first, last] = std::minmax_element(vehicles.begin(), vehicles.end(),
-                                             [](auto& a, auto& b) { return a.year < b.year; });
-    EXPECT_EQ(first->year + last->year, 1955 + 2001);
     std::vector<Transmission> transmissions = LoadTrans(folder / "CALC" / "trans").transmissions;
     EXPECT_GE(transmissions.size(), 40u);
     for (const Transmission& t : transmissions) EXPECT_GT(t.ratios[0], 0) << t.name;
