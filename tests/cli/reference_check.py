@@ -5,7 +5,8 @@ and compares every cell of both tables, Imprvmnt included, text for text.
 
 Usage: reference_check.py GYRANT_CALC [--count N] [--seed S] [--keep DIR]
 """
-import argparse, csv, decimal, io, itertools, math, os, random, re, subprocess, sys, tempfile
+import argparse, contextlib, csv, decimal, io, itertools, math, pathlib, random, re, subprocess, sys
+import tempfile
 
 MAGIC, LAST_ROW, COLUMNS = "QRX-GY*1.10", 31, (12, 13)
 HEADINGS = ("Row", "Description", "Value", "O.D.", "I.D.", "Width", "Material", "Weight",
@@ -48,8 +49,8 @@ def fmt(value, picture):
 def choice(item, blanks, position): return item + " " * blanks + "%2d" % position
 
 def read_descriptions(program_folder):
-    with open(os.path.join(program_folder, "GyrantTEXT", "helpi.txt"), "rb") as f:
-        lines = f.read().decode("cp1252").replace("\r\n", "\n").split("\n")
+    path = pathlib.Path(program_folder, "GyrantTEXT", "helpi.txt")
+    lines = path.read_bytes().decode("cp1252").split("\r\n")
     descriptions, at = [""], 0
     for _ in range(LAST_ROW):
         descriptions.append(lines[at].strip(" "))
@@ -71,7 +72,11 @@ class Worksheet:
     def text(self, t, r, c): return self.cells[t][r][c]
     def value(self, t, r, c=VALUE): return num(self.cells[t][r][c])
     def put(self, t, r, c, text): self.cells[t][r][c] = text
+    def put_figures(self, t, r, by_column, picture="####.00"):
+        for c, value in by_column.items():
+            self.put(t, r, c, fmt(value, picture))
     def shown(self, t, r): return self.heights[t][r] >= 11
+    def added(self, weight): return weight if self.weight_option == 1 else 0.0  # to Eq. Wt, totals
     def refresh_layout(self):
         """Each table's flags, hidden rows and displacement from its own rows."""
         for t in (0, 1):
@@ -82,8 +87,7 @@ class Worksheet:
             self.flags[t] = {"front": four and "Front" in kind, "primary": not four and "Pri" in kind,
                              "details": details}
             self.heights[t][5] = SHOWN if self.flags[t]["primary"] else HIDDEN
-            for r in range(13, 19):
-                self.heights[t][r] = SHOWN if details else HIDDEN
+            self.heights[t][13:19] = [SHOWN if details else HIDDEN] * 6
             self.put(t, 8, VALUE, fmt(self.displacement(t), "######.00"))
     def displacement(self, t):
         return self.value(t, 11) * (3.14159 * (sq(self.value(t, 10)) * self.value(t, 9))) / 4
@@ -108,21 +112,18 @@ class Worksheet:
         ef2 = sq(factor(8))
         details = self.flags[t]["details"]
         estimated = 0.0 if details else 0.1 + self.displacement(t) * 0.07 * (5 - self.est_class[t]) / 9
-        self.put(t, 8, INERTIA, fmt(estimated, "####.00"))
-        self.put(t, 8, EQWT, fmt(estimated * ef2, "####.00"))
+        self.put_figures(t, 8, {INERTIA: estimated, EQWT: estimated * ef2})
         weights = inertias = 0.0
         for r, arm, share in ((13, stroke + 1, 1.0), (17, stroke, 1.0), (18, stroke, 1.3)) * details:
             w = self.value(t, r) * (1 if r == 13 else cylinders)
             self.put(t, r, WEIGHT, fmt(w, "#####.###"))
             w = w * LB_PER_GRAM if is_grams(self.text(t, r, UNITS)) else w
             i = share * (0.5 * w * sq(arm) / 144)
-            self.put(t, r, INERTIA, fmt(i, "####.00"))
-            self.put(t, r, EQWT, fmt(i * ef2 + (w if self.weight_option == 1 else 0.0), "####.00"))
+            self.put_figures(t, r, {INERTIA: i, EQWT: i * ef2 + self.added(w)})
             weights, inertias = weights + w, inertias + i
         totals[0] += weights
         totals[1] += ef2 * (estimated + inertias)
-        if self.weight_option == 1:  # the weights the rows add count in the total too
-            totals[1] += weights
+        totals[1] += self.added(weights)
     def part_row(self, t, r, factor, totals):
         big, small, width = self.value(t, r, OD), self.value(t, r, ID), self.value(t, r, WIDTH)
         k = number_in_last(self.text(t, r, MATERIAL), 4)
@@ -157,9 +158,8 @@ class Worksheet:
         else:
             inertia = 0.5 * w * (sq(small / 2) + sq(big / 2))
         inertia = m * inertia / 144
-        e = inertia * sq(factor(r)) + (m * w if self.weight_option == 1 else 0.0)
-        self.put(t, r, INERTIA, fmt(inertia, "####.00"))
-        self.put(t, r, EQWT, fmt(e, "####.00"))
+        e = inertia * sq(factor(r)) + self.added(m * w)
+        self.put_figures(t, r, {INERTIA: inertia, EQWT: e})
         totals[0] += m * w
         totals[1] += e
     def update_table(self, t):
@@ -170,10 +170,8 @@ class Worksheet:
         self.engine_rows(t, factor, totals)
         for r in filter(lambda r: self.shown(t, r), PART_ROWS):
             self.part_row(t, r, factor, totals)
-        self.put(t, 30, EQWT, fmt(totals[1], "####.00"))
-        self.put(t, 30, WEIGHT, fmt(totals[0], "####.00"))
-        self.put(t, 31, EQWT, fmt(totals[1] + w0, "####.00"))
-        self.put(t, 31, WEIGHT, fmt(totals[0] + w0 if self.weight_option == 1 else w0, "####.00"))
+        self.put_figures(t, 30, {EQWT: totals[1], WEIGHT: totals[0]})
+        self.put_figures(t, 31, {EQWT: totals[1] + w0, WEIGHT: w0 + self.added(totals[0])})
         total = self.value(t, 31, EQWT)
         for r in range(1, LAST_ROW + 1):
             if total > 0 and self.shown(t, r) and not is_blank(self.text(t, r, EQWT)):
@@ -211,6 +209,8 @@ CONVERTERS = ["No", "Yes, Stock (tight)", "Yes, Performance (looser)", "Yes, Hig
               "Yes, Very High Stall (very loose)"]
 ENGINES = ["Yes, do details", "No, est. prod. eng.", "No, est. perf. eng.", "No, est. race eng."]
 MATERIALS, TIRE_MATERIALS = ["Use Wt", "Steel", "Alum", "CrbnFbr"], ["Use Wt", "Tire"]
+CHOICES = {2: TYPES, 6: CONVERTERS, 12: ENGINES}  # rows whose Value is picked from a list
+INPUTS = [1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 17, 18]  # rows with a typed or picked Value
 # A tab is not a blank: a cell of tabs is not empty, and reads as the number 0.
 JUNK = ["abc", "n/a", "  ", "", "12,5", '"7"', "1.5.5", "-0", "+3", "3e2", "2D1", ".", "-", "\xe9 4",
         "\xb0", "1e", "  42  ", "1,234.5", "x", "-.5", "9999", "0", ".004999", "\t5", "- 5", "1e-3",
@@ -266,8 +266,8 @@ class Generator:
         row, (lo, hi) = rows[r - 1], VALUES.get(r, (0, 3))
         if r in PARTS:
             return self.part(r, row)
-        if r in (2, 6, 12):
-            row[VALUE] = self.choice({2: TYPES, 6: CONVERTERS, 12: ENGINES}[r], 30)
+        if r in CHOICES:
+            row[VALUE] = self.choice(CHOICES[r], 30)
         elif r == 9:
             row[VALUE] = self.rng.choice(["4", "6", "8", "8", "1", "12", "", "8.5", "2"])
         else:
@@ -277,7 +277,7 @@ class Generator:
     def vehicle(self):
         rows = [[self.junk(0.12) if c in (WEIGHT, INERTIA, EQWT, PCT) else "" for c in range(12)]
                 for _ in range(31)]  # cells by column; old results, to be rewritten or kept
-        for r in [1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 17, 18] + list(PARTS):
+        for r in INPUTS + list(PARTS):
             if r != 5 or self.chance(0.5):
                 self.change(rows, r)
         rows[7][VALUE] = self.junk(0.5)
@@ -287,9 +287,9 @@ class Generator:
     def variant(self, rows, changes):
         """A few inputs changed; the layout choices differ between the tables often."""
         rows = [list(row) for row in rows]
-        for r in self.rng.sample(list(PARTS) + [1, 2, 3, 4, 5, 6, 9, 10, 11, 12, 13, 17, 18], changes):
+        for r in self.rng.sample(list(PARTS) + INPUTS, changes):
             self.change(rows, r)
-        for r in filter(lambda r: self.chance(0.4), (2, 6, 12)):
+        for r in filter(lambda r: self.chance(0.4), CHOICES):
             self.change(rows, r)
         return rows
     def worksheet(self):
@@ -298,12 +298,10 @@ class Generator:
                  else self.variant(baseline, self.rng.randint(0, 6))]
         comments = self.rng.choice(["", "Test car, 1/4 mile", "-9998\r\n\xe9t\xe9"])
         if self.chance(0.3):  # saved after a recalculation, then edited: stale results
-            try:
+            with contextlib.suppress(Ambiguous):
                 done = open_and_recalculate(self.descriptions, spec_of(two, cells, comments), 0)
                 cells = [self.variant([done.cells[t][r][:12] for r in range(1, 32)],
                                       self.rng.randint(1, 5)) for t in (0, 1)]
-            except Ambiguous:
-                pass
         return option, spec_of(two, cells, comments)
 
 def main():
@@ -313,7 +311,7 @@ def main():
     parser.add_argument("--seed", type=int, default=20240601)
     parser.add_argument("--keep", help="folder to keep the worksheets that disagree in")
     args = parser.parse_args()
-    calc, descriptions = args.calc, read_descriptions(os.path.dirname(os.path.abspath(args.calc)))
+    calc, descriptions = args.calc, read_descriptions(pathlib.Path(args.calc).absolute().parent)
     generator = Generator(random.Random(args.seed), descriptions)
     mismatches, bad_sheets, made = [], 0, 0
     with tempfile.TemporaryDirectory(prefix="gyrant-reference-") as folder:
@@ -323,11 +321,10 @@ def main():
                 done = open_and_recalculate(descriptions, spec, option)
             except Ambiguous:
                 continue  # a case the program may settle its own way: draw another
-            path = os.path.join(args.keep or folder, "worksheet%04d.qrx" % made)
-            os.makedirs(os.path.dirname(path), exist_ok=True)
-            with open(path, "wb") as f:
-                f.write(spec)
-            command = [calc] + ["--weights-add"] * option + ["--csv", path]
+            path = pathlib.Path(args.keep or folder, "worksheet%04d.qrx" % made)
+            path.parent.mkdir(parents=True, exist_ok=True)
+            path.write_bytes(spec)
+            command = [calc] + ["--weights-add"] * option + ["--csv", str(path)]
             ran = subprocess.run(command, capture_output=True, timeout=30, check=True)
             actual = list(csv.reader(io.StringIO(ran.stdout.decode("cp1252"), newline="")))
             expected = [["Table"] + list(HEADINGS)] + [[str(t)] + done.cells[t][r] + [""] * (1 - t)
@@ -336,7 +333,7 @@ def main():
                      for i, row in enumerate(itertools.zip_longest(expected, actual, fillvalue=[]))
                      for c, (w, g) in enumerate(itertools.zip_longest(*row)) if w != g]
             if args.keep and not found:
-                os.remove(path)
+                path.unlink()
             mismatches, bad_sheets, made = mismatches + found, bad_sheets + bool(found), made + 1
     print("\n".join(mismatches[:12] + ["reference check: %d worksheets, %d mismatches%s" % (
         args.count, len(mismatches), " in %d worksheets" % bad_sheets if bad_sheets else "")]))

@@ -70,16 +70,12 @@ TEST_F(AnalysisTest, EachGearIsWhatTheTablesShowWithThatRatioAndTheWorksheetStay
 }
 
 TEST_F(AnalysisTest, TypedRatiosAreUpToEightNumbersWithinTheGearRowsLimits) {
+    // clang-format off
     const std::pair<std::string, std::vector<double>> cases[] = {
-        {"2.52, 1.52,1.00", {2.52, 1.52, 1.0}},
-        {" 3 ,", {3}},
-        {"", {}},
-        {"2.5x", {}},
-        {"2,,1", {}},
-        {"8", {}},
-        {"0.3", {}},
-        {"1,1,1,1,1,1,1,1", std::vector<double>(8, 1)},
+        {"2.52, 1.52,1.00", {2.52, 1.52, 1.0}}, {" 3 ,", {3}}, {"", {}}, {"2.5x", {}}, {"2,,1", {}},
+        {"8", {}}, {"0.3", {}}, {"1,1,1,1,1,1,1,1", std::vector<double>(8, 1)},
         {"1,1,1,1,1,1,1,1,1", {}}};
+    // clang-format on
     for (const auto& [text, ratios] : cases) {
         GearRatiosRead read = ReadGearRatios(text, sheet);
         EXPECT_EQ(read.outcome.ok, !ratios.empty()) << text;

@@ -18,9 +18,6 @@ class WizardTest : public testing::BlankSheetTest {
     const std::string& Cell(int row, int column = kColValue, int table = kBaseline) {
         return sheet.Table(table).Text(row, column);
     }
-    std::string Snapshot() {
-        return TableText(sheet.Table(kBaseline)) + TableText(sheet.Table(kProposed));
-    }
     std::string Prompts(std::string prompts = "") {
         for (const auto& asked : dialogs.inputsAsked) prompts += asked.prompt + "\n";
         return prompts;
@@ -42,8 +39,8 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
               "ratio)?\nWhat is the ratio for the Transmission Ratio you want to analyze?\nWhat is "
               "the Cubic Inches of the Engine?\nHow many cylinders are in this engine (1-16)?\n"
               "What is the Diameter of the vehicle's Rear Tire?\n");
-    EXPECT_EQ(dialogs.inputsAsked.at(0).title, "EZ Build Wizard");
-    EXPECT_EQ(dialogs.inputsAsked.at(0).defaultText, " ");
+    EXPECT_EQ(dialogs.inputsAsked.at(0).title + "|" + dialogs.inputsAsked[0].defaultText,
+              "EZ Build Wizard| ");
     std::string values;
     for (int row : {kVehicleWeightRow, kFinalDriveRow, kGearRatioRow, kDisplacementRow,
                     kCylindersRow, kBoreRow, kStrokeRow, kRearTireRow})
@@ -57,9 +54,10 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     // No rim diameter was asked for, so the tire is taken as solid to its centre.
     EXPECT_EQ(Cell(kRearTireRow, kColWeight), "14.45");
     EXPECT_EQ(Cell(kVehicleWeightRow, kColValue, kProposed), "");
-    std::string built = Snapshot();
+    auto tables = [&] { return TableText(Baseline()) + TableText(sheet.Table(kProposed)); };
+    std::string built = tables();
     Recalculate(sheet);
-    EXPECT_EQ(built, Snapshot());
+    EXPECT_EQ(built, tables());
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages.at(1).text,
               "Would you like to save these Specs to a file (which will give it a name of your "
@@ -72,25 +70,17 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     EXPECT_GT(progress, 6);
 }
 
-TEST_F(WizardTest, FrontDriveAsksForTheFrontTireAndKeepsFilledChoices) {
+// Each vehicle is offered once; a front-drive Baseline is asked for its front tire, offered the
+// values its table holds, and keeps the choices filled.
+TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEachAndAFrontDriveAsksForTheFrontTire) {
+    sheet.TwoVehicles = 1;
     testing::SetValues(sheet.Table(kBaseline),
                        {{kVehicleTypeRow, testing::ValueChoice("4 Wheel, Front Drive", 1)},
                         {kFinalDriveRow, "4.1"},
                         {kCylindersRow, "4"},
                         {kEngineDetailsRow, testing::ValueChoice("No, est. race eng.", 3)}});
-    dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
-    dialogs.inputs = {"2600", "4.1", "3.3", "122", "24"};
-    Run();
-    EXPECT_EQ(dialogs.inputsAsked.at(1).defaultText, "4.1");
-    EXPECT_TRUE(Prompts().ends_with("What is the Diameter of the vehicle's Front Tire?\n"));
-    EXPECT_EQ(Cell(kFrontTireRow, kColOD) + "|" + Cell(kRearTireRow, kColOD), "24|");
-    EXPECT_EQ(Cell(kEngineDetailsRow), testing::ValueChoice("No, est. race eng.", 3));
-}
-
-TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEach) {
-    sheet.TwoVehicles = 1;
     dialogs.answers = {Answer::Yes, Answer::No, Answer::Yes, Answer::No, Answer::Ok};
-    dialogs.inputs = {"3000", "3.5", "2", "300", "8", "25", "2900", "3.5", "2", "300", "8", "25"};
+    dialogs.inputs = {"3000", "3.5", "2", "300", "8", "25", "2900", "4.1", "3.3", "122", "24"};
     Run();
     EXPECT_EQ(dialogs.messages.at(1).title, "Build Baseline Vehicle");
     EXPECT_EQ(dialogs.messages.at(2).text,
@@ -102,6 +92,10 @@ TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEach) {
               "3000|2900");
     EXPECT_EQ(sheet.CurrentTable, kBaseline);
     EXPECT_NE(Cell(kVehicleTotalRow, kColImprovement, kProposed), "");
+    EXPECT_EQ(dialogs.inputsAsked.at(7).defaultText, "4.1");
+    EXPECT_TRUE(Prompts().ends_with("What is the Diameter of the vehicle's Front Tire?\n"));
+    EXPECT_EQ(Cell(kFrontTireRow, kColOD) + "|" + Cell(kRearTireRow, kColOD), "24|");
+    EXPECT_EQ(Cell(kEngineDetailsRow), testing::ValueChoice("No, est. race eng.", 3));
 }
 
 // An empty answer ends the wizard leaving what was entered; an answer outside the row's
