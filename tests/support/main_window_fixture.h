@@ -63,11 +63,16 @@ struct MainWindowFixture : PreparedSheet {
         QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     }
-    void TypeInto(int field, const QString& text) {
-        QLineEdit* box = Strip().TextBox(field);
+    void TypeInto(int field, const QString& text) { TypeInto(Strip().TextBox(field), text); }
+    static void TypeInto(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, text);
+    }
+    // Types over the box's text and leaves it with Tab.
+    static void Enter(QLineEdit* box, const QString& text) {
+        TypeInto(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
     }
     void Trigger(const char* item) {
         auto* action = window.findChild<QAction*>(QString::fromLatin1(item));
