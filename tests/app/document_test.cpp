@@ -9,8 +9,6 @@
 
 #include <sys/resource.h>
 
-#include <QFileSystemModel>
-#include <QMimeData>
 #include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
@@ -171,7 +169,6 @@ class DocumentTest : public QObject {
 
     // Save As offers worksheets first; a name typed without an ending gets theirs.
     void saveAsOffersWorksheetsFirstAndGivesTheirEnding() {
-        SaveACopyAndReopen();
         QtDialogs dialogs(&f->window);
         QStringList offered;
         for (bool allFiles : {false, true}) {
@@ -197,8 +194,9 @@ class DocumentTest : public QObject {
     }
 
     // The comment comes first, then the PDF file in the worksheets' folder; a cancel writes
-    // nothing.
-    void printAsksTheCommentThenThePdfAndACancelWritesNothing() {
+    // nothing. Print Setup's page (OK, no "Print") reaches the next report; a widened column does
+    // not.
+    void printAsksTheCommentThenThePdfAndKeepsThePageSetup() {
         f->dialogs.inputs = {"", " "};
         f->Trigger("mnuPrint");
         QVERIFY(f->dialogs.inputsAsked.size() == 1 && f->dialogs.choosersShown.empty());
@@ -206,10 +204,6 @@ class DocumentTest : public QObject {
         const FileChooser& pdf = f->dialogs.choosersShown.at(0);
         QCOMPARE(pdf.folder + "/" + pdf.proposedName, Pdf("V8 Street Car.pdf"));
         QCOMPARE(QDir(QString::fromStdString(Pdf(""))).entryList({"*.pdf"}), QStringList());
-    }
-
-    // Print Setup's page (OK, no "Print") reaches the next report; a widened column does not.
-    void pageSetupReachesThePrintAndAWidenedColumnDoesNot() {
         bool pageSetupWithOk = false;
         QTimer::singleShot(0, [&pageSetupWithOk] {
             auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -288,19 +282,18 @@ class DocumentTest : public QObject {
         QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
         // The seek says that nothing was found and stays for another search, then takes the
         // copy picked.
-        testing::FakeDialogs dialogs;
         LocalFolderReader reader;
-        SeekWindow seek(reader, dialogs, "firefox", nullptr);
+        SeekWindow seek(reader, f->dialogs, "firefox", nullptr);
         seek.Drives()->setItemText(0, QString::fromStdString(f->folder.Path().string()));
         seek.show();
         seek.Search();
-        QVERIFY(dialogs.messages.size() == 1 && seek.isVisible());
+        QVERIFY(f->dialogs.messages.size() == 1 && seek.isVisible());
         for (auto path : {f->folder / "firefox", f->folder / "GyrantTEXT/firefox"})
             testing::WriteFileBytes(path, "x");
         seek.Search();
         seek.Found()->setCurrentRow(1);
         emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
-        QVERIFY(dialogs.messages.size() == 1 && !seek.isVisible());
+        QVERIFY(f->dialogs.messages.size() == 1 && !seek.isVisible());
         QCOMPARE(seek.SeekFileName(), (f->folder / "firefox").string());
     }
 

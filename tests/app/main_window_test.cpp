@@ -3,7 +3,6 @@
 
 #include "shell/main_window.h"
 
-#include <QScrollBar>
 #include <QtTest>
 
 #include "calc/calc_window.h"
@@ -51,8 +50,7 @@ class MainWindowTest : public QObject {
                  QStringLiteral("3Steel"));
         QVERIFY(!s.TextBox(kColWeight)->isEnabled() &&
                 s.Button(QStringLiteral("Calc"))->isVisible());
-        QVERIFY(s.List(kRowSelector)->currentText() == "20" && s.TextBox(kColOD)->hasFocus());
-        QVERIFY(Highlighted(kBaseline, 20));
+        QVERIFY(s.TextBox(kColOD)->hasFocus());
         f->Enter(s.TextBox(kColOD), QStringLiteral("3.5"));
         QCOMPARE(s.TextBox(kColWeight)->text() + f->Shown(kBaseline, 20, kColOD),
                  QStringLiteral("49.063"));
