@@ -1,11 +1,9 @@
-// The example worksheet as a document, and the windows that show and print it: unsaved mark,
-// Undo, recent and dropped files, the save filters; File > Print and Print Setup with no printer,
-// the report of Where the Weight Goes; help pages and the file seek; a sub-menu's picture and the
-// report printed through Qt's own boxes, which take the focus from the window that opened them as
-// on a desktop. Every text the windows show fits its cell or control at the dialog font: the
-// tables' cells, each row's texts, choices and help line in the strip, and every sub-menu, for
-// each example worksheet in English and metric units, at the scale of the environment. With
-// GYRANT_SHOTS set each sub-menu's picture is saved in that folder.
+// The example worksheet as a document and the windows that show and print it: unsaved mark, Undo,
+// recent and dropped files, the save filters, Print and Print Setup with no printer, Where the
+// Weight Goes, help pages and the file seek, and a sub-menu's picture printed through Qt's own
+// boxes, which take the focus as on a desktop. Every text in the tables, the strip and each
+// sub-menu fits its control at the dialog font, for each example worksheet in both unit systems at
+// the environment's scale; with GYRANT_SHOTS set each sub-menu's picture is saved in that folder.
 
 #include <sys/resource.h>
 
@@ -165,6 +163,19 @@ class DocumentTest : public QObject {
             f->dialogs.messages.size() * 10 + static_cast<std::size_t>(recent->actions().size()),
             22u);
         QCOMPARE(f->dialogs.messages.at(1).title, std::string("Save Changes?"));
+    }
+
+    // Names and cells keep their bytes through the windows; messages break at CR.
+    void namesAndCellsKeepTheirSpellingThroughTheWindows() {
+        f->dialogs.files = {f->File("GyrantFiles/Caf\xC3\xA9.qrx")};
+        f->Trigger("mnuSaveAs");
+        QCOMPARE(f->window.windowHandle()->title(),
+                 QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
+        std::string every;
+        for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);
+        QCOMPARE(ToCell(FromCell(every)), every);
+        QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
+        QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
     }
 
     // Save As offers worksheets first; a name typed without an ending gets theirs.

@@ -12,7 +12,6 @@
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
 #include "support/main_window_fixture.h"
-#include "text/cell_codec.h"
 
 namespace gyrant {
 
@@ -99,23 +98,6 @@ class MainWindowTest : public QObject {
         QVERIFY(!f->window.close() && f->window.isVisible());
         QCOMPARE(f->dialogs.messages.back().title, std::string("Save Changes?"));
         QVERIFY(f->window.close());
-    }
-
-    // Names and cells keep their bytes through the windows; messages break at CR.
-    void namesAndCellsKeepTheirSpellingThroughTheWindows() {
-        f->dialogs.files = {f->File("GyrantFiles/V8 Street Car.qrx"),
-                            f->File("GyrantFiles/Caf\xC3\xA9.qrx")};
-        f->Trigger("mnuOpen");
-        QCOMPARE(f->Shown(kProposed, 31, kColEqWt) + Strip().TextBox(kColValue)->text(),
-                 QStringLiteral("4093.183700"));
-        f->Trigger("mnuSaveAs");
-        QCOMPARE(f->window.windowHandle()->title(),
-                 QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
-        std::string every;
-        for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);
-        QCOMPARE(ToCell(FromCell(every)), every);
-        QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
-        QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
     }
 
     // Comments kept with OK count as a change; closing the About box puts the strip on row 1.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Starts the real gyrant from a copy of its program folder under Xvfb with a window manager, at
 # scale 1 and 2, and saves screenshots of the start (splash, each tip, the warning) and of the
-# main window with one and two vehicles, for a person to look at. Checks that without a display it
-# says how to run it, that a sub-menu prints its picture and stays until a click into the main
-# window, and that the tip switches and the window's place are kept at exit.
+# main window with one and two vehicles. Checks the message without a display, that a sub-menu
+# prints its picture and stays until a click into the main window, and that the tip switches and
+# the window's place are kept at exit.
 # Usage: main_window_e2e.sh GYRANT ARTIFACT_DIR
 set -euo pipefail
 gyrant=$1 artifacts=$2/screenshots root=$(mktemp -d) window_manager=1 screen_size=2048x1536
