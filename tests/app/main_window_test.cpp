@@ -62,14 +62,14 @@ class MainWindowTest : public QObject {
     // scrolls to the one picked.
     void movingOffAnUnkeptInputAsksFirstAndTheRowSelectorScrolls() {
         f->ClickRow(kBaseline, 20);
-        f->TypeInto(kColOD, QStringLiteral("3.5"));
+        f->TypeInto(Strip().TextBox(kColOD), QStringLiteral("3.5"));
         f->dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::No};
         f->ClickRow(kBaseline, 27);
         QCOMPARE(f->dialogs.messages.at(0).text, std::string("Keep the change to Driveshaft?"));
         QCOMPARE(Strip().TextBox(kColOD)->text(), QStringLiteral("3.5"));
         f->ClickRow(kBaseline, 27);
         QCOMPARE(f->Shown(kBaseline, 20, kColOD), QStringLiteral("3.5"));
-        f->TypeInto(kColWidth, QStringLiteral("10"));
+        f->TypeInto(Strip().TextBox(kColWidth), QStringLiteral("10"));
         PickRow(QStringLiteral("3"));
         QCOMPARE(f->dialogs.messages.size(), 3u);
         QCOMPARE(f->Shown(kBaseline, 27, kColWidth) + QString::number(f->sheet.CurrentRow),

@@ -63,7 +63,6 @@ struct MainWindowFixture : PreparedSheet {
         QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     }
-    void TypeInto(int field, const QString& text) { TypeInto(Strip().TextBox(field), text); }
     static void TypeInto(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->selectAll();
