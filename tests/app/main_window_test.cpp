@@ -37,9 +37,7 @@ class MainWindowTest : public QObject {
         return Strip().findChild<QWidget*>(name);
     }
   private slots:
-    void init() {
-        f = std::make_unique<testing::MainWindowFixture>(testing::SheetSetup{.twoVehicles = 1});
-    }
+    void init() { f = std::make_unique<testing::MainWindowFixture>(); }
     void cleanup() { f.reset(); }
 
     void clickingARowLoadsItAndKeepChangeWritesItBack() {

@@ -16,9 +16,8 @@
 namespace gyrant::testing {
 
 // What the worksheet holds when the window opens: the small car with a driveshaft and a rear
-// tire, or the example worksheet named.
+// tire, both vehicles shown, or the example worksheet named.
 struct SheetSetup {
-    int twoVehicles = 0;
     std::string example{};
     int units = 0;
 };
@@ -27,7 +26,6 @@ struct SheetSetup {
 struct PreparedSheet {
     explicit PreparedSheet(const SheetSetup& setup = {}) {
         sheet.ProgramFolder = folder.Path();
-        sheet.TwoVehicles = setup.twoVehicles;
         sheet.UnitSystem = setup.units;
         QVERIFY(SetupWorksheet(sheet).ok);
         if (!setup.example.empty()) {
@@ -35,6 +33,7 @@ struct PreparedSheet {
                      SpecFileStatus::Done);
             return;
         }
+        sheet.TwoVehicles = 1;
         SpecTable& table = sheet.Table(kBaseline);
         FillSmallCar(table);
         SetComponent(table, kDriveshaftRow, "3", "2.8", "50", "Steel", 1);
