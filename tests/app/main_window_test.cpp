@@ -1,17 +1,17 @@
-// The main window and the windows it opens, driven offscreen with the user's answers scripted.
+// The main window, its editing strip and the windows it opens, driven offscreen with the user's
+// answers scripted.
 
 #include "shell/main_window.h"
 
-#include <QScrollBar>
 #include <QtTest>
 
 #include "calc/calc_window.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
+#include "model/spec_rows.h"
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
 #include "support/main_window_fixture.h"
-#include "text/cell_codec.h"
 
 namespace gyrant {
 
@@ -26,6 +26,16 @@ class MainWindowTest : public QObject {
         QVERIFY2(found >= 0, qPrintable(row));
         emit selector->activated(found);
     }
+    bool Highlighted(int table, int row) {
+        SpecTableModel& model = f->window.Grid(table).Model();
+        return model.data(model.index(row - 1, kColEqWt), Qt::BackgroundRole) ==
+               QVariant(QApplication::palette().brush(QPalette::Highlight));
+    }
+    // A button by its caption, else a control by its name.
+    QWidget* Control(const QString& name) {
+        if (QPushButton* button = Strip().Button(name)) return button;
+        return Strip().findChild<QWidget*>(name);
+    }
   private slots:
     void init() { f = std::make_unique<testing::MainWindowFixture>(); }
     void cleanup() { f.reset(); }
@@ -37,12 +47,8 @@ class MainWindowTest : public QObject {
                  QStringLiteral("3Steel"));
         QVERIFY(!s.TextBox(kColWeight)->isEnabled() &&
                 s.Button(QStringLiteral("Calc"))->isVisible());
-        QVERIFY(s.List(kRowSelector)->currentText() == "20" && s.TextBox(kColOD)->hasFocus());
-        SpecTableModel& model = f->window.Grid(kBaseline).Model();
-        QCOMPARE(model.data(model.index(19, kColEqWt), Qt::BackgroundRole),
-                 QVariant(QApplication::palette().brush(QPalette::Highlight)));
-        f->TypeInto(kColOD, QStringLiteral("3.5"));
-        QTest::keyClick(s.TextBox(kColOD), Qt::Key_Tab);
+        QVERIFY(s.TextBox(kColOD)->hasFocus());
+        f->Enter(s.TextBox(kColOD), QStringLiteral("3.5"));
         QCOMPARE(s.TextBox(kColWeight)->text() + f->Shown(kBaseline, 20, kColOD),
                  QStringLiteral("49.063"));
         QTest::mouseClick(s.Button(QStringLiteral("Keep Change")), Qt::LeftButton);
@@ -54,14 +60,14 @@ class MainWindowTest : public QObject {
     // scrolls to the one picked.
     void movingOffAnUnkeptInputAsksFirstAndTheRowSelectorScrolls() {
         f->ClickRow(kBaseline, 20);
-        f->TypeInto(kColOD, QStringLiteral("3.5"));
+        f->TypeInto(Strip().TextBox(kColOD), QStringLiteral("3.5"));
         f->dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::No};
         f->ClickRow(kBaseline, 27);
         QCOMPARE(f->dialogs.messages.at(0).text, std::string("Keep the change to Driveshaft?"));
         QCOMPARE(Strip().TextBox(kColOD)->text(), QStringLiteral("3.5"));
         f->ClickRow(kBaseline, 27);
         QCOMPARE(f->Shown(kBaseline, 20, kColOD), QStringLiteral("3.5"));
-        f->TypeInto(kColWidth, QStringLiteral("10"));
+        f->TypeInto(Strip().TextBox(kColWidth), QStringLiteral("10"));
         PickRow(QStringLiteral("3"));
         QCOMPARE(f->dialogs.messages.size(), 3u);
         QCOMPARE(f->Shown(kBaseline, 27, kColWidth) + QString::number(f->sheet.CurrentRow),
@@ -80,9 +86,9 @@ class MainWindowTest : public QObject {
     void optionsRecalculateAndClosingAsksAboutChanges() {
         MainMenus& menus = f->window.Menus();
         menus.UpdateCheckMarks();
-        QVERIFY(menus.OptionItem(0)->isChecked() && !menus.OptionItem(4)->isEnabled());
-        menus.OptionItem(1)->trigger();
-        QVERIFY(f->window.Grid(kProposed).isVisible() && !menus.OptionItem(0)->isChecked());
+        QVERIFY(menus.OptionItem(1)->isChecked() && !menus.OptionItem(4)->isEnabled());
+        menus.OptionItem(0)->trigger();
+        QVERIFY(!f->window.Grid(kProposed).isVisible() && !menus.OptionItem(1)->isChecked());
         menus.OptionItem(3)->trigger();
         QCOMPARE(f->Shown(kBaseline, 31, kColWeight), QStringLiteral("3060.91"));
         f->sheet.SpecsChanged = 1;
@@ -90,23 +96,6 @@ class MainWindowTest : public QObject {
         QVERIFY(!f->window.close() && f->window.isVisible());
         QCOMPARE(f->dialogs.messages.back().title, std::string("Save Changes?"));
         QVERIFY(f->window.close());
-    }
-
-    // Names and cells keep their bytes through the windows; messages break at CR.
-    void namesAndCellsKeepTheirSpellingThroughTheWindows() {
-        f->dialogs.files = {f->File("GyrantFiles/V8 Street Car.qrx"),
-                            f->File("GyrantFiles/Caf\xC3\xA9.qrx")};
-        f->Trigger("mnuOpen");
-        QCOMPARE(f->Shown(kProposed, 31, kColEqWt) + Strip().TextBox(kColValue)->text(),
-                 QStringLiteral("4093.183700"));
-        f->Trigger("mnuSaveAs");
-        QCOMPARE(f->window.windowHandle()->title(),
-                 QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
-        std::string every;
-        for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);
-        QCOMPARE(ToCell(FromCell(every)), every);
-        QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
-        QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
     }
 
     // Comments kept with OK count as a change; closing the About box puts the strip on row 1.
@@ -144,20 +133,18 @@ class MainWindowTest : public QObject {
     }
 
     // After "Use Calc Value" the strip's results and Weight follow its new inputs as the table
-    // will show them.
-    void tireSubMenuComputesAndItsValueIsUsedInTheStrip() {
-        f->ClickRow(kBaseline, 27);
+    // will show them. "Change OD Also ?" answered No keeps the sub-menu open, the new I.D. shown in
+    // the strip.
+    void subMenuValuesReachTheStrip() {
+        f->ClickRow(kBaseline, kRearTireRow);
         Strip().Button(QStringLiteral("Calc"))->click();
         QCoreApplication::processEvents();
         auto* calc = f->window.findChild<CalcWindow*>();
         QVERIFY(calc);
         calc->List(1)->setCurrentIndex(0);
         emit calc->List(1)->activated(0);
-        for (auto [k, text] : {std::pair{2, "225"}, {4, "50"}, {5, "16"}}) {
-            calc->TextBox(k)->setFocus();
-            QTest::keyClicks(calc->TextBox(k), QString::fromLatin1(text));
-            QTest::keyClick(calc->TextBox(k), Qt::Key_Tab);
-        }
+        for (auto [k, text] : {std::pair{2, "225"}, {4, "50"}, {5, "16"}})
+            f->Enter(calc->TextBox(k), QString::fromLatin1(text));
         QCOMPARE(calc->OutputValue(1)->text(), QStringLiteral("24.9"));
         QString before = Strip().TextBox(kColInertia)->text();
         calc->UseButton()->click();
@@ -169,26 +156,83 @@ class MainWindowTest : public QObject {
         QCOMPARE(Strip().TextBox(kColWeight)->isEnabled(),
                  Strip().List(kColMaterial)->currentIndex() == 0);
         Strip().Button(QStringLiteral("Keep Change"))->click();
-        QCOMPARE(f->Shown(kBaseline, 27, kColInertia), inertia);
-    }
-
-    // "Change OD Also ?" answered No keeps the sub-menu open, the new I.D. shown in the strip.
-    void wallThicknessShowsItsInnerDiameterInTheStripAtOnce() {
+        QCOMPARE(f->Shown(kBaseline, kRearTireRow, kColInertia), inertia);
         f->ClickRow(kBaseline, kDriveshaftRow);
         Strip().Button(QStringLiteral("Calc"))->click();
         QCoreApplication::processEvents();
-        auto* calc = f->window.findChild<CalcWindow*>();
+        calc = f->window.findChild<CalcWindow*>();
         QVERIFY(calc);
-        calc->TextBox(2)->setFocus();
-        calc->TextBox(2)->selectAll();
-        QTest::keyClicks(calc->TextBox(2), QStringLiteral("3.5"));
-        QTest::keyClick(calc->TextBox(2), Qt::Key_Tab);
+        f->Enter(calc->TextBox(2), QStringLiteral("3.5"));
         f->dialogs.answers = {Answer::No};
         calc->UseButton()->click();
-        QCOMPARE(f->dialogs.messages.at(0).title, std::string("Change OD Also ?"));
+        QCOMPARE(f->dialogs.messages.back().title, std::string("Change OD Also ?"));
         QVERIFY(f->window.findChild<CalcWindow*>() == calc && calc->isVisible());
         QCOMPARE(Strip().TextBox(kColID)->text() + "|" + Strip().TextBox(kColOD)->text(),
                  calc->OutputValue(1)->text() + "|3");
+    }
+
+    void onlyTheClickedTableShowsItsRowAndTheStripNamesItsVehicle_data() {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<QString>("vehicle");
+        QTest::newRow("Baseline heading") << kBaseline << 0 << "Baseline";
+        QTest::newRow("Proposed row") << kProposed << 3 << "Proposed";
+        QTest::newRow("Proposed heading") << kProposed << 0 << "Proposed";
+    }
+    void onlyTheClickedTableShowsItsRowAndTheStripNamesItsVehicle() {
+        QFETCH(int, table);
+        QFETCH(int, clicked);
+        QFETCH(QString, vehicle);
+        int edited = std::max(clicked, 1), other = kProposed - table;
+        f->ClickRow(other, kGearRatioRow);
+        f->ClickRow(table, clicked);
+        auto* name = Strip().findChild<QLabel*>(QStringLiteral("Vehicle"));
+        QVERIFY(name && name->text() == vehicle && f->sheet.CurrentTable == table);
+        QCOMPARE(Strip().List(kRowSelector)->currentText(), QString::number(edited));
+        QVERIFY(Highlighted(table, edited) && !Highlighted(other, kGearRatioRow));
+    }
+
+    // Up and Down move between fields, a list keeping its choice; Enter moves on, from a button
+    // too, which does not act on it; a caption's click gives its field the focus.
+    void focusMovesBetweenFields_data() {
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("key");  // 0 for a click
+        QTest::addColumn<QString>("to");
+        QTest::newRow("Down") << "SpecData_3" << int(Qt::Key_Down) << "SpecData_4";
+        QTest::newRow("Up in a list") << "cmbSpecData_6" << int(Qt::Key_Up) << "SpecData_5";
+        QTest::newRow("Enter") << "SpecData_5" << int(Qt::Key_Return) << "cmbSpecData_6";
+        for (const char* button : {"Refresh", "Copy Down", "Keep Change", "Calc"})
+            QTest::newRow(button) << button << int(Qt::Key_Return) << "cmbSpecData_0";
+        QTest::newRow("Width caption") << "SpecName_5" << 0 << "SpecData_5";
+        QTest::newRow("Material caption") << "SpecName_6" << 0 << "cmbSpecData_6";
+    }
+    void focusMovesBetweenFields() {
+        QFETCH(QString, from);
+        QFETCH(int, key);
+        QFETCH(QString, to);
+        f->ClickRow(kBaseline, kDriveshaftRow);
+        if (key) {
+            Control(from)->setFocus();
+            QTest::keyClick(Control(from), Qt::Key(key));
+        } else {
+            QTest::mouseClick(Control(from), Qt::LeftButton);
+        }
+        QTRY_COMPARE(QApplication::focusWidget(), Control(to));
+        QVERIFY(f->dialogs.messages.empty() && f->sheet.SpecsChanged == 0);
+        QCOMPARE(Strip().List(kColMaterial)->currentText(), QStringLiteral("Steel"));
+    }
+
+    // The box shows the entry as it was read beside the warning, then its text before, and
+    // keeps the focus.
+    void aRefusedEntryShowsAsReadBesideItsWarning() {
+        f->ClickRow(kBaseline, kFinalDriveRow);
+        QLineEdit* value = Strip().TextBox(kColValue);
+        QString shown;
+        f->dialogs.whenAsked = [&] { shown = value->text(); };
+        f->Enter(value, QStringLiteral("099.0"));
+        QCOMPARE(shown + "|" + value->text(), QStringLiteral("99|3.73"));
+        QCOMPARE(f->dialogs.messages.at(0).title, std::string("Warning"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(value));
     }
 };
 

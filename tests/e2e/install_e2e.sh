@@ -4,9 +4,8 @@
 # worksheets in the user's own folders; the worksheet file type known to the desktop.
 # Usage: install_e2e.sh BUILD_DIR ARTIFACT_DIR
 set -euo pipefail
-build=$1 artifacts=$2 root=$(mktemp -d)
+build=$1 artifacts=$2 root=$(mktemp -d) prefix="$root/prefix"
 source "$(dirname "$0")/xvfb.sh"
-prefix="$root/prefix"
 export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config"
 mkdir -p "$HOME"
 

@@ -1,45 +1,54 @@
 #!/usr/bin/env bash
-# Starts the real gyrant from a copy of its program folder under Xvfb, goes through the start
-# (splash, the one tip that is switched on, the warning), prints from a sub-menu, saves
-# screenshots, quits with the keyboard and checks that the settings file was written.
+# Starts the real gyrant from a copy of its program folder under Xvfb with a window manager, at
+# scale 1 and 2, and saves screenshots of the start (splash, each tip, the warning) and of the
+# main window with one and two vehicles. Checks the message without a display, that a sub-menu
+# prints its picture and stays until a click into the main window, and that the tip switches and
+# the window's place are kept at exit.
 # Usage: main_window_e2e.sh GYRANT ARTIFACT_DIR
 set -euo pipefail
-gyrant=$1 artifacts=$2 root=$(mktemp -d) window_manager=1
+gyrant=$1 artifacts=$2/screenshots root=$(mktemp -d) window_manager=1 screen_size=2048x1536
 source "$(dirname "$0")/xvfb.sh"
 cp -r "$gyrant" "$(dirname "$gyrant")"/{GyrantTEXT,GyrantFiles,CALC} "$root/"
 
-# Without a display the program says how to run it instead of aborting.
 message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/gyrant" 2>&1 || true)
 [[ $message == *"no display found"*xvfb-run* ]] || { echo "unexpected message without a display: $message"; exit 1; }
 
-# Tips 0 to 2 switched off in the settings; tip 3 is shown at every start.
-printf ' 0 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n\r\n 0 \r\n\r\n' > "$root/CRCNFG.QRX"
-"$root/gyrant" &
-app=$!
-window=$(shown "Vevizadu Gyrant")
-shot splash
-answer "IMPORTANT:  Help" tip
-answer "^$(head -n 1 "$root/GyrantTEXT/WARNING.TXT" | tr -d '\r')\$" warning
-shot main-window
-
 # Calc on row 1, Print, a comment and the PDF name proposed: the sub-menu stays and the program
-# goes on; a click into the main window then discards the sub-menu.
-sub="^Vehicle Weight Estimator\$"
-xdotool mousemove --window "$window" 266 72 click 1
-calc=$(shown "$sub") && sleep 0.5
-xdotool mousemove --window "$calc" 243 426 click 1
-xdotool windowfocus --sync "$(shown "Printed Comment")" type "Before the dyno run"
-xdotool key Return
-answer "Print to a PDF File"
-pdf="$root/GyrantFiles/Vehicle Weight Estimator.pdf"
-within_5s test -s "$pdf" || true
-shot sub-menu-printed
-pdfinfo "$pdf" | grep -q "^Pages: *1$" || { echo "the sub-menu's picture was not printed"; exit 1; }
-sub_shown() { xdotool search --onlyvisible --name "$sub" > /dev/null 2>&1; }
-sub_shown || { echo "the sub-menu closed"; exit 1; }
-xdotool mousemove --window "$window" 60 194 click 1
-within_5s eval '! sub_shown' || { echo "the sub-menu stayed"; exit 1; }
+# goes on; a click into the main window $1 then discards the sub-menu.
+print_sub_menu() {
+    sub="^Vehicle Weight Estimator\$" pdf="$root/GyrantFiles/Vehicle Weight Estimator.pdf"
+    xdotool mousemove --window "$1" 266 72 click 1
+    calc=$(shown "$sub") && sleep 0.5
+    xdotool mousemove --window "$calc" 243 426 click 1
+    xdotool windowfocus --sync "$(shown "Printed Comment")" type "Before the dyno run"
+    xdotool key Return
+    answer "Print to a PDF File"
+    within_5s test -s "$pdf" || true
+    shot sub-menu-printed
+    pdfinfo "$pdf" | grep -q "^Pages: *1$" || { echo "the sub-menu's picture was not printed"; exit 1; }
+    sub_shown() { xdotool search --onlyvisible --name "$sub" > /dev/null 2>&1; }
+    sub_shown || { echo "the sub-menu closed"; exit 1; }
+    xdotool mousemove --window "$1" 60 194 click 1
+    within_5s eval '! sub_shown' || { echo "the sub-menu stayed"; exit 1; }
+}
 
-quit "$window"
-grep -q "^ 1 " <(sed -n 2p "$root/CRCNFG.QRX") || { echo "the tip switches were not kept"; exit 1; }
-echo "main window shown, screenshot in $artifacts/main-window.png, settings written"
+# Runs gyrant with the tip switches and vehicle count $1 on the worksheet $3, shots named by $2.
+run() {
+    printf " 0 \r\n$1 \r\n 0 \r\n\r\n$2 \r\n\r\n" > "$root/CRCNFG.QRX" && rm -f "$root/gyrant-window.txt"
+    "$root/gyrant" ${4:+"$root/GyrantFiles/$4"} &
+    app=$! window=$(shown "Vevizadu Gyrant") && shot "splash-$3"
+    for tip in "Changing Inputs" "EZ Build Wizard" "Loading Saved Specs" "IMPORTANT:  Help"; do
+        [[ $1 == *1* && $tip != IMPORTANT* ]] || answer "$tip" "tip-${tip//[ :]/-}-$3"
+    done
+    answer "^$(head -n 1 "$root/GyrantTEXT/WARNING.TXT" | tr -d '\r')\$" "warning-$3"
+    shot "main-window-$3"
+    [ "$3" != one-vehicle-x1 ] || print_sub_menu "$window"
+    quit "$window"
+    test -s "$root/gyrant-window.txt" || { echo "the window's place was not kept"; exit 1; }
+    sed -n 2p "$root/CRCNFG.QRX" | grep -q "^${1:0:2} " || { echo "the tip switches were not kept"; exit 1; }
+}
+for scale in 1 2; do
+    export QT_SCALE_FACTOR=$scale
+    run ' 0 \r\n 0 \r\n 0' ' 0' "one-vehicle-x$scale"
+    run ' 1 \r\n 1 \r\n 1' ' 1' "two-vehicles-x$scale" "V8 Street Car.qrx"
+done

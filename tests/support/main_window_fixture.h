@@ -16,9 +16,8 @@
 namespace gyrant::testing {
 
 // What the worksheet holds when the window opens: the small car with a driveshaft and a rear
-// tire, or the example worksheet named.
+// tire, both vehicles shown, or the example worksheet named.
 struct SheetSetup {
-    int twoVehicles = 0;
     std::string example{};
     int units = 0;
 };
@@ -27,7 +26,6 @@ struct SheetSetup {
 struct PreparedSheet {
     explicit PreparedSheet(const SheetSetup& setup = {}) {
         sheet.ProgramFolder = folder.Path();
-        sheet.TwoVehicles = setup.twoVehicles;
         sheet.UnitSystem = setup.units;
         QVERIFY(SetupWorksheet(sheet).ok);
         if (!setup.example.empty()) {
@@ -35,6 +33,7 @@ struct PreparedSheet {
                      SpecFileStatus::Done);
             return;
         }
+        sheet.TwoVehicles = 1;
         SpecTable& table = sheet.Table(kBaseline);
         FillSmallCar(table);
         SetComponent(table, kDriveshaftRow, "3", "2.8", "50", "Steel", 1);
@@ -63,11 +62,15 @@ struct MainWindowFixture : PreparedSheet {
         QRect cell = grid.visualRect(grid.Model().index(row - 1, kColDescription));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     }
-    void TypeInto(int field, const QString& text) {
-        QLineEdit* box = Strip().TextBox(field);
+    static void TypeInto(QLineEdit* box, const QString& text) {
         box->setFocus();
         box->selectAll();
         QTest::keyClicks(box, text);
+    }
+    // Types over the box's text and leaves it with Tab.
+    static void Enter(QLineEdit* box, const QString& text) {
+        TypeInto(box, text);
+        QTest::keyClick(box, Qt::Key_Tab);
     }
     void Trigger(const char* item) {
         auto* action = window.findChild<QAction*>(QString::fromLatin1(item));
