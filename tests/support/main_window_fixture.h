@@ -77,6 +77,14 @@ struct MainWindowFixture : PreparedSheet {
         QVERIFY2(action, item);
         action->trigger();
     }
+    // A file in the worksheets' folder, and a PDF's words there as laid out on its pages.
+    std::string Pdf(const char* name) { return File(std::string("GyrantFiles/") + name); }
+    QString PdfText(const char* name) {
+        QProcess text;
+        text.start("pdftotext", {"-layout", QString::fromStdString(Pdf(name)), "-"});
+        text.waitForFinished();
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
     QString Shown(int table, int row, int column) {
         SpecTableModel& model = window.Grid(table).Model();
         return model.data(model.index(row - 1, column), Qt::DisplayRole).toString();

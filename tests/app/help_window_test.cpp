@@ -1,0 +1,49 @@
+// A help topic's pages and the file seek, on the program's own folder.
+
+#include "help/help_window.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "help/seek_window.h"
+#include "support/main_window_fixture.h"
+
+namespace gyrant {
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void helpPagesThroughATopicAndTheSeekFollowsWhatWasFound() {
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        testing::WriteFileBytes(f.folder / "GyrantTEXT/helpb0.txt", "Drive\r\nfirst\r\npage\r\n");
+        testing::WriteFileBytes(f.folder / "GyrantTEXT/helpb1.txt", "Drive, more\r\nsecond\r\n");
+        HelpWindow help(f.folder.Path(), 100, nullptr);
+        QCOMPARE(help.windowTitle() + "|" + help.Text()->text(),
+                 QStringLiteral("Drive|first page"));
+        QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
+        help.NextButton()->click();
+        QCOMPARE(help.windowTitle(), QStringLiteral("Drive, more"));
+        QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
+        // The seek says that nothing was found and stays for another search, then takes the
+        // copy picked.
+        LocalFolderReader reader;
+        SeekWindow seek(reader, f.dialogs, "firefox", nullptr);
+        seek.Drives()->setItemText(0, QString::fromStdString(f.folder.Path().string()));
+        seek.show();
+        seek.Search();
+        QVERIFY(f.dialogs.messages.size() == 1 && seek.isVisible());
+        for (auto path : {f.folder / "firefox", f.folder / "GyrantTEXT/firefox"})
+            testing::WriteFileBytes(path, "x");
+        seek.Search();
+        seek.Found()->setCurrentRow(1);
+        emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
+        QVERIFY(f.dialogs.messages.size() == 1 && !seek.isVisible());
+        QCOMPARE(seek.SeekFileName(), (f.folder / "firefox").string());
+    }
+};
+
+}  // namespace gyrant
+
+QTEST_MAIN(gyrant::HelpWindowTest)
+#include "help_window_test.moc"

@@ -1,0 +1,65 @@
+// Where the Weight Goes follows the worksheet, takes typed gear ratios and prints its answer.
+
+#include "analysis/weight_window.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include "analysis/weight_shares.h"
+#include "support/main_window_fixture.h"
+#include "text/cell_codec.h"
+
+namespace gyrant {
+
+class WeightWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void weightWindowFollowsKeepChangeAndEveryGearTakesTypedRatios() {
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        f.Trigger("mnuWeightGoes");
+        auto* window = f.window.findChild<WeightWindow*>();
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(f.sheet))));
+        QVERIFY(window->Answer()->text().contains(QStringLiteral("24.30 lb lighter")));
+
+        // A lighter Proposed flywheel: the answer and the chart follow the kept change.
+        f.ClickRow(kProposed, kFlywheelRow);
+        f.Enter(f.Strip().TextBox(kColWeight), QStringLiteral("2"));
+        QTest::mouseClick(f.Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
+        QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(f.sheet))));
+        QVERIFY(window->Answer()->text().contains(QStringLiteral("Flywheel buys the most")));
+        QCOMPARE(window->PartsChart()->Lines().front().label, QStringLiteral("Flywheel"));
+
+        for (auto [typed, gears] : {std::pair{"2.52, 1.52, 1", 3}, {"9", 3}}) {
+            window->Ratios()->setText(QString::fromLatin1(typed));
+            emit window->Ratios()->editingFinished();
+            QCOMPARE(window->GearsTable()->rowCount(), gears);
+        }
+        QCOMPARE(window->GearsTable()->item(0, 0)->text(), QStringLiteral("1*"));
+        window->Transmissions()->setCurrentIndex(1);
+        emit window->Transmissions()->activated(1);
+        QCOMPARE(window->Ratios()->text(), QStringLiteral("1.76, 1"));
+        QCOMPARE(window->GearsTable()->rowCount(), 2);
+        // The last ratios used come back in the next window; refused ones are not kept.
+        window->Ratios()->setText(QStringLiteral("0.1"));
+        emit window->Ratios()->editingFinished();
+        QCOMPARE(WeightWindow(f.sheet, nullptr).Ratios()->text(), QStringLiteral("1.76, 1"));
+
+        // Its Print button writes the answer, the parts and the totals into a PDF.
+        f.dialogs.files = {f.Pdf("weight.pdf")};
+        window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        QString printed = f.PdfText("weight.pdf").simplified();
+        for (QString expected :
+             {QStringLiteral("Where the Weight Goes Page: 1"),
+              window->Answer()->text().section(QStringLiteral("weight is "), 1).left(40),
+              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 58.08"),
+              QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
+            QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
+    }
+};
+
+}  // namespace gyrant
+
+QTEST_MAIN(gyrant::WeightWindowTest)
+#include "weight_window_test.moc"
