@@ -45,6 +45,13 @@ TEST_F(AnalysisTest, EveryPartIsTheTablesOwnFigureLargestSavingFirst) {
     EXPECT_EQ(PlainAnswer(shares),
               "The Baseline vehicle's effective weight is 4117.48 lb in the "
               "gear studied. Clutch/Converter adds the most: 139.76 lb.");
+
+    // The other way round, no part buys anything.
+    sheet.TwoVehicles = 1;
+    std::swap(sheet.Table(kBaseline), sheet.Table(kProposed));
+    EXPECT_EQ(PlainAnswer(ShareOfEachPart(sheet)),
+              "The Proposed vehicle's effective weight is 24.30 lb heavier in the gear studied, "
+              "which with the same thrust is 0.59 % less acceleration.");
 }
 
 TEST_F(AnalysisTest, EachGearIsWhatTheTablesShowWithThatRatioAndTheWorksheetStays) {
