@@ -49,7 +49,6 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireAndTheNoteNamesWhatIsMissing) 
     }
 }
 
-// The layout pass brings the improvement column in line with the vehicle count at once.
 TEST_F(EnginePartsTest, RefreshLayoutMakesTheImprovementFollowTheVehicleCount) {
     Baseline().SetText(kVehicleWeightRow, kColValue, "3000");
     sheet.Table(kProposed).SetText(kVehicleWeightRow, kColValue, "600");

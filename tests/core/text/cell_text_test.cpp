@@ -124,13 +124,11 @@ TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
     const std::string blanks(30, ' ');
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
     EXPECT_EQ(ComposeChoice("", 30, -1), blanks + "-1");
+    // clang-format off
     const std::tuple<std::string, std::size_t, int> lastNumbers[] = {
-        {"Steel" + blanks + " 1", 4, 1},
-        {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4},
-        {blanks + "-1", 6, -1},
-        {"CrbnFbr", 4, 0},
-        {"", 4, 0},
-        {"2", 6, 2}};
+        {"Steel" + blanks + " 1", 4, 1}, {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4},
+        {blanks + "-1", 6, -1}, {"CrbnFbr", 4, 0}, {"", 4, 0}, {"2", 6, 2}};
+    // clang-format on
     for (auto [cell, count, number] : lastNumbers)
         EXPECT_EQ(ChoiceNumberInLast(cell, count), number) << cell;
     // The strip reads only the last character, so a kept "no choice" comes back as 1.
