@@ -9,19 +9,15 @@
 #include "engine/ratios.h"
 #include "engine/ring_inertia.h"
 #include "engine/update_table.h"
-#include "support/fake_dialogs.h"
-#include "support/worksheet_builder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
 
-class EnginePartsTest : public ::testing::Test {
+class EnginePartsTest : public testing::BlankSheetTest {
   protected:
-    SpecTable& Baseline() { return sheet.Table(kBaseline); }
     const std::string& Cell(int row) { return Baseline().Text(row, kColValue); }
-    Worksheet sheet;
     EditStrip strip;
-    testing::FakeDialogs dialogs;
 };
 
 TEST_F(EnginePartsTest, RatiosEstimateAMissingTireAndTheNoteNamesWhatIsMissing) {

@@ -32,13 +32,23 @@ class SettingsFileTest : public testing::BlankSheetTest {
     }
 };
 
-TEST_F(SettingsFileTest, RecordsAreReadBackAndWhatIsMissingOrOutOfRangeKeepsItsStartValue) {
+TEST_F(SettingsFileTest, SettingsAndWindowPlaceComeBackOnlyAsFarAsTheyAreWhole) {
     const std::string every = " 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n";
     const std::string none = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n 0 \r\n\r\n";
     EXPECT_EQ(Read(every), every);
     EXPECT_EQ(Read("1"), " 1" + none.substr(2));
     EXPECT_EQ(Read("7\r\nabc\r\n1\r\n-1\r\n1\r\n\r\n3\r\n"),
               " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n\r\n 0 \r\n\r\n");
+    ASSERT_TRUE(WriteWindowPlace(WindowPlacePath(sheet), {150, 300, 11000, 9000}).ok);
+    EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), (WindowRect{150, 300, 11000, 9000}));
+    for (const char* damaged : {"150\n300\n11000\n", "150\n300\nwide\n9000\n", "1\n2\n0\n9\n"}) {
+        testing::WriteFileBytes(WindowPlacePath(sheet), damaged);
+        EXPECT_FALSE(ReadWindowPlace(WindowPlacePath(sheet))) << damaged;
+    }
+    const std::vector<WindowRect> screens{{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
+    EXPECT_TRUE(IsOnSomeScreen({20000, 600, 9000, 9000}, screens));
+    EXPECT_FALSE(IsOnSomeScreen({31000, 600, 9000, 9000}, screens));
+    EXPECT_FALSE(IsOnSomeScreen({600, -900, 9000, 9000}, screens));
 }
 
 // Options, and Undo of options and comments: both vehicles recalculated, the settings written
@@ -82,19 +92,6 @@ TEST(ProgramPlaces, ARunningCopyKeepsEverythingBesideItself) {
     EXPECT_EQ(SettingsPath(sheet), root / "CRCNFG.QRX");
     EXPECT_EQ(DefaultSpecFolder(sheet), (root / "GyrantFiles").string());
     EXPECT_FALSE(fs::exists(root / ".gyrant-write-probe"));
-}
-
-TEST_F(SettingsFileTest, WindowPlaceComesBackWholeAndOnAScreen) {
-    ASSERT_TRUE(WriteWindowPlace(WindowPlacePath(sheet), {150, 300, 11000, 9000}).ok);
-    EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), (WindowRect{150, 300, 11000, 9000}));
-    for (const char* damaged : {"150\n300\n11000\n", "150\n300\nwide\n9000\n", "1\n2\n0\n9\n"}) {
-        testing::WriteFileBytes(WindowPlacePath(sheet), damaged);
-        EXPECT_FALSE(ReadWindowPlace(WindowPlacePath(sheet))) << damaged;
-    }
-    const std::vector<WindowRect> screens{{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
-    EXPECT_TRUE(IsOnSomeScreen({20000, 600, 9000, 9000}, screens));
-    EXPECT_FALSE(IsOnSomeScreen({31000, 600, 9000, 9000}, screens));
-    EXPECT_FALSE(IsOnSomeScreen({600, -900, 9000, 9000}, screens));
 }
 
 // The recent files kept from lines (each "@" is the test's folder): only whole paths of files

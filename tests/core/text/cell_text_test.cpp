@@ -39,18 +39,6 @@ TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) 
 
 INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest, ::testing::ValuesIn(kNumbers));
 
-TEST(WholeNumbers, RoundHalvesToEvenClampToSixteenBitsAndFieldsMustBeNumbers) {
-    const std::pair<double, int> cases[] = {
-        {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
-        {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
-    for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
-    std::string read;
-    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
-        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
-    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
-    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
-}
-
 struct PictureCase {
     double value;
     const char *picture, *expected;
@@ -120,7 +108,16 @@ TEST(GeneralForm, LeadsWithABlankOrTheSignDropsTheLeadingZeroAndKeepsItsDigits) 
     EXPECT_EQ(singles, " 16.001| .1| 1234567| 1.234568E+07|-3.25|");
 }
 
-TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
+TEST(CellConventions, WholeNumbersRoundToEvenAndChoicesAreReadFromTheirEnd) {
+    const std::pair<double, int> cases[] = {
+        {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
+        {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
+    for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
+    std::string read;
+    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
+        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
+    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
+    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
     const std::string blanks(30, ' ');
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
     EXPECT_EQ(ComposeChoice("", 30, -1), blanks + "-1");
