@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "editor/main_activation.h"
-#include "engine/update_table.h"
 #include "files/file_commands.h"
 #include "support/sheet_fixture.h"
 

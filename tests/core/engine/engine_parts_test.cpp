@@ -4,11 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "editor/displacement_entry.h"
-#include "editor/edit_strip.h"
 #include "engine/layout.h"
 #include "engine/ratios.h"
 #include "engine/ring_inertia.h"
-#include "engine/update_table.h"
 #include "support/sheet_fixture.h"
 
 namespace gyrant {

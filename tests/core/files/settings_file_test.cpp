@@ -5,10 +5,8 @@
 
 #include "editor/options.h"
 #include "editor/undo_snapshot.h"
-#include "engine/update_table.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
-#include "files/program_places.h"
 #include "files/recent_files.h"
 #include "files/window_place.h"
 #include "support/sheet_fixture.h"
