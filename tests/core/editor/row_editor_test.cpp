@@ -166,8 +166,7 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
             sheet.SpecsChanged = 0;
         }
     }
-    // Only what differs from the row is asked about, not a number written in its own form; Yes
-    // to a refused entry stays on the row.
+    // The same number in another form is not asked about; Yes to a refused entry stays on the row.
     Baseline().SetText(20, kColOD, "4.0");
     editor.TableClick(kBaseline, 20);
     Type(kColOD, "4.0");

@@ -77,8 +77,7 @@ TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     EXPECT_EQ(strip.Field(kColWeight).text + strip.Field(kColEqWt).text, "20");
 }
 
-// A displacement of 0 or below has no bore and stroke. Missing cylinders are asked for: one
-// warning, then eight after a second bad answer.
+// None for a displacement of 0 or below; missing cylinders are asked, 8 after two bad answers.
 TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
     struct Case {
         const char *cylinders, *bore, *stroke;

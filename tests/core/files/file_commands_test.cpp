@@ -49,8 +49,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
     EXPECT_TRUE(ExitProgram(sheet, editor, dialogs) && dialogs.messages.empty());
     KeepComments(sheet, "new tires\r\n");
     EXPECT_EQ(sheet.FileComments + std::to_string(sheet.SpecsChanged), "new tires\r\n1");
-    // Unsaved work is asked about; Exit saves through Save As, a named worksheet too, and keeps
-    // the settings when it ends.
+    // Exit saves through Save As, a named worksheet too, and keeps the settings when it ends.
     fs::create_directory(folder / "a folder");
     struct {
         bool exit;
@@ -99,8 +98,7 @@ std::string Times(int count, const std::string& text) {
     return count > 0 ? text + Times(count - 1, text) : "";
 }
 
-// A new worksheet is asked for a name; a long name is cut to its first 40 characters (not
-// bytes), and the cut name replaces a file only when the user says so.
+// A name is cut to 40 characters (not bytes); the cut name replaces a file only after a Yes.
 TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyCharacters) {
     sheet.SpecsChanged = 1;
     EXPECT_FALSE(SaveSpecFile(sheet, dialogs));

@@ -18,8 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 
-// A spec file's bytes: the magic, the vehicle count, every cell named by its place ("0:1:2" is
-// table 0, row 1, column 2), then the comment lines as given.
+// A spec file whose every cell holds its place ("0:1:2": table 0, row 1, column 2), then comments.
 std::string SpecText(int twoVehicles, const std::string& comments) {
     std::string text = "QRX-GY*1.10\r\n";
     for (int i = 0; i < 20; ++i) text += (twoVehicles ? " 1 \r\n" : " 0 \r\n");
@@ -136,8 +135,7 @@ const Fault kFaults[] = {
 
 class SaveUnderFault : public ::testing::TestWithParam<Fault> {};
 
-// The user is told the reason, or the bytes reach the file meant, keeping its permissions;
-// nothing else on disk changes.
+// The user is told why, or the file meant gets the bytes, keeping its mode; nothing else changes.
 TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
     const Fault& fault = GetParam();
     testing::ProgramFolder folder;

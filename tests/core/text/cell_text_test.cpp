@@ -123,8 +123,8 @@ TEST(CellConventions, WholeNumbersRoundToEvenAndChoicesAreReadFromTheirEnd) {
     EXPECT_EQ(ComposeChoice("", 30, -1), blanks + "-1");
     // clang-format off
     const std::tuple<std::string, std::size_t, int> lastNumbers[] = {
-        {"Steel" + blanks + " 1", 4, 1}, {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4},
-        {blanks + "-1", 6, -1}, {"CrbnFbr", 4, 0}, {"", 4, 0}, {"2", 6, 2}};
+        {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4}, {blanks + "-1", 6, -1},
+        {"Steel" + blanks + " 1", 4, 1}, {"CrbnFbr", 4, 0}, {"", 4, 0}, {"2", 6, 2}};
     // clang-format on
     for (auto [cell, count, number] : lastNumbers)
         EXPECT_EQ(ChoiceNumberInLast(cell, count), number) << cell;
