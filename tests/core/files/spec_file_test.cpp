@@ -159,8 +159,7 @@ TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
 INSTANTIATE_TEST_SUITE_P(Faults, SaveUnderFault, ::testing::ValuesIn(kFaults),
                          [](const auto& test) { return std::string(test.param.name); });
 
-TEST(WriteFileIfChanged, LeavesAFileOfTheSameBytesAloneAndWritesAnyOther) {
-    testing::ProgramFolder folder;
+TEST_F(SpecFileTest, WriteFileIfChangedLeavesAFileOfTheSameBytesAloneAndWritesAnyOther) {
     const fs::path file = folder / "kept";
     auto inode = [&] {
         struct stat status {};
