@@ -43,7 +43,6 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     EXPECT_EQ(Read(text).status, SpecFileStatus::Done);
     EXPECT_TRUE(sheet.TwoVehicles == 1 && sheet.SpecsChanged == 0);
     EXPECT_EQ(Baseline().Text(5, kColOD), " blanks, commas " + cell);
-    EXPECT_EQ(sheet.Table(kProposed).Text(31, kColPercentTotal), "1:31:11");
     // The layout pass wrote each table's displacement.
     Baseline().SetText(8, kColValue, "0:8:2");
     sheet.Table(kProposed).SetText(8, kColValue, "1:8:2");
