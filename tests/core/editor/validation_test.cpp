@@ -27,7 +27,7 @@ class ValidationTest : public ::testing::Test {
 // Every limit is inclusive at its own precision; whole-number rows round; grams are checked at
 // 450 to the pound, and only where the field holds a weight. A refused entry stays normalised
 // in the box, to be read beside its warning.
-TEST_F(ValidationTest, EntriesAreNormalisedAndCheckedAgainstTheRowsLimits) {
+TEST_F(ValidationTest, EntriesAreNormalisedAndCheckedAgainstTheRowsLimitsAndEachOther) {
     struct Case {
         int row, field;
         const char* typed;
@@ -54,9 +54,7 @@ TEST_F(ValidationTest, EntriesAreNormalisedAndCheckedAgainstTheRowsLimits) {
         EXPECT_EQ(Enter(c.row, c.field, c.typed, c.grams), c.message) << c.typed;
         EXPECT_EQ(strip.Field(c.field).text, c.kept) << c.typed;
     }
-}
-
-TEST_F(ValidationTest, InnerDiameterMustStayBelowTheOuter) {
+    // The I.D. must stay below the O.D.
     strip.Field(kColOD).text = "1";
     EXPECT_EQ(Enter(20, kColID, "9.5"),
               "I.D. = 9.5 and O.D. = 1.  The I.D. must be below the O.D.");

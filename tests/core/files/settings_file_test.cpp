@@ -82,14 +82,13 @@ TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWritten
     EXPECT_NE(dialogs.messages.at(0).text.find("CRCNFG.QRX"), std::string::npos);
 }
 
-TEST(ProgramPlaces, ARunningCopyKeepsEverythingBesideItself) {
-    testing::ProgramFolder root;
-    Worksheet sheet;
-    UseProgramPlaces(sheet, LocateProgramPlaces(root.Path()));
-    EXPECT_EQ(sheet.ProgramFolder, root.Path());
-    EXPECT_EQ(SettingsPath(sheet), root / "CRCNFG.QRX");
-    EXPECT_EQ(DefaultSpecFolder(sheet), (root / "GyrantFiles").string());
-    EXPECT_FALSE(fs::exists(root / ".gyrant-write-probe"));
+TEST_F(SettingsFileTest, ARunningCopyKeepsEverythingBesideItself) {
+    sheet.ProgramFolder.clear();
+    UseProgramPlaces(sheet, LocateProgramPlaces(folder.Path()));
+    EXPECT_EQ(sheet.ProgramFolder, folder.Path());
+    EXPECT_EQ(SettingsPath(sheet), folder / "CRCNFG.QRX");
+    EXPECT_EQ(DefaultSpecFolder(sheet), In("GyrantFiles"));
+    EXPECT_FALSE(fs::exists(folder / ".gyrant-write-probe"));
 }
 
 // The recent files kept from lines (each "@" is the test's folder): only whole paths of files
