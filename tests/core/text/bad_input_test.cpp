@@ -151,10 +151,10 @@ class BadInputTest : public ::testing::TestWithParam<std::tuple<Reader, BadFile>
 TEST_P(BadInputTest, IsRefusedWithAMessageOrRead) {
     auto [reader, bad] = GetParam();
     testing::ProgramFolder folder;
-    Worksheet sheet, settings;
+    Worksheet sheet;
     sheet.ProgramFolder = folder.Path();
-    settings.BrowserPath = "/usr/bin/browser";
-    ASSERT_TRUE(WriteSettings(settings, folder / "CRCNFG.QRX").ok);
+    testing::WriteFileBytes(folder / "CRCNFG.QRX",
+                            " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n/usr/bin/browser\r\n");
     bad.make(folder / reader.file, testing::ReadFileBytes(folder / reader.file));
 
     std::string refusal = reader.read(sheet);
