@@ -49,7 +49,7 @@ TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksAndSelectorOnlyReachIn
         EXPECT_EQ(sheet.CurrentRow, landed) << clicked;
     }
     // The row selector offers only the rows that take input in the current table.
-    sheet.Table(kProposed).SetRowHeight(12, kHiddenRowHeight);
+    Proposed().SetRowHeight(12, kHiddenRowHeight);
     for (auto [table, hidden, vehicle] :
          {std::tuple{kBaseline, 5, "Baseline"}, {kProposed, 12, "Proposed"}}) {
         editor.TableClick(table, 20);
@@ -100,7 +100,6 @@ TEST_F(RowEditorTest, KeepChangeWritesEachKindOfInputAndTheStripShowsTheRowAsThe
     // Choices, wheels, tires and displacement are kept by their own rules.
     Baseline().SetText(6, kColValue, "");
     editor.TableClick(kBaseline, 6);
-    EXPECT_EQ(Field(kColValue).listIndex, -1);
     editor.KeepChange();
     EXPECT_EQ(Baseline().Text(6, kColValue), std::string(30, ' ') + "-1");
     EXPECT_EQ(Field(kColValue).listIndex, -1);
@@ -121,9 +120,7 @@ TEST_F(RowEditorTest, KeepChangeWritesEachKindOfInputAndTheStripShowsTheRowAsThe
     Type(kColValue, "302");
     editor.KeepChange();
     // The displacement shown is that of the rounded bore and stroke.
-    EXPECT_EQ(Baseline().Text(10, kColValue) + Baseline().Text(11, kColValue) +
-                  Baseline().Text(8, kColValue),
-              "3.8353.268301.99");
+    EXPECT_EQ(Baseline().Text(10, kColValue) + "|" + Baseline().Text(8, kColValue), "3.835|301.99");
 }
 
 // An input the strip holds is asked about, whatever leaves its row; Cancel stays on it.
@@ -182,7 +179,7 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
 TEST_F(RowEditorTest, CopyDownAsksThenShowsASecondVehicle) {
     dialogs.answers = {Answer::No, Answer::Yes, Answer::Ok, Answer::Yes};
     editor.CopyDown();
-    EXPECT_EQ(sheet.Table(kProposed).Text(3, kColValue), "");
+    EXPECT_EQ(Proposed().Text(3, kColValue), "");
     editor.CopyDown();
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages[0].text,
@@ -191,9 +188,7 @@ TEST_F(RowEditorTest, CopyDownAsksThenShowsASecondVehicle) {
     EXPECT_EQ(dialogs.messages[0].defaultButton, Answer::No);
     EXPECT_EQ(dialogs.messages[2].text,
               "A second 'spreadsheet', for a comparison vehicle will now be displayed.");
-    EXPECT_EQ(
-        sheet.Table(kProposed).Text(3, kColValue) + sheet.Table(kProposed).Text(1, kColImprovement),
-        "3.730.");
+    EXPECT_EQ(Proposed().Text(3, kColValue) + Proposed().Text(1, kColImprovement), "3.730.");
     EXPECT_TRUE(sheet.TwoVehicles == 1 && sheet.SpecsChanged == 0);
     editor.CopyDown();
     EXPECT_EQ(dialogs.messages.size(), 4u);

@@ -41,13 +41,12 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareThe
     }
     // The layout pass alone brings the improvement column in line with the vehicle count.
     Baseline().SetText(kVehicleWeightRow, kColValue, "3000");
-    sheet.Table(kProposed).SetText(kVehicleWeightRow, kColValue, "600");
+    Proposed().SetText(kVehicleWeightRow, kColValue, "600");
     Recalculate(sheet);
     for (int two : {1, 0}) {
         sheet.TwoVehicles = two;
         RefreshLayout(sheet);
-        EXPECT_EQ(sheet.Table(kProposed).Text(kVehicleWeightRow, kColImprovement),
-                  two ? "80." : "");
+        EXPECT_EQ(Proposed().Text(kVehicleWeightRow, kColImprovement), two ? "80." : "");
     }
 }
 

@@ -45,7 +45,7 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     EXPECT_EQ(Baseline().Text(5, kColOD), " blanks, commas " + cell);
     // The layout pass wrote each table's displacement.
     Baseline().SetText(8, kColValue, "0:8:2");
-    sheet.Table(kProposed).SetText(8, kColValue, "1:8:2");
+    Proposed().SetText(8, kColValue, "1:8:2");
     ASSERT_EQ(WriteSpecFile(sheet, In("out.qrx")).status, SpecFileStatus::Done);
     std::string written = ReadFileBytes(folder / "out.qrx");
     EXPECT_EQ(written.substr(0, 18) + written.substr(113),
@@ -66,9 +66,9 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     EXPECT_EQ(SpecFileText(sheet), before);
     EXPECT_NE(Read(before.substr(0, before.find("0:2:5\r\n"))).message.find("ended early"),
               std::string::npos);
-    EXPECT_EQ(Baseline().Text(2, kColID) + Baseline().Text(2, kColWidth) +
-                  sheet.Table(kProposed).Text(31, kColValue),
-              "0:2:4");
+    EXPECT_EQ(
+        Baseline().Text(2, kColID) + Baseline().Text(2, kColWidth) + Proposed().Text(31, kColValue),
+        "0:2:4");
 }
 
 // Comments of any content come back whole, every later save writing the bytes of the first;
