@@ -120,7 +120,6 @@ TEST(CellConventions, WholeNumbersRoundToEvenAndChoicesAreReadFromTheirEnd) {
     EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
     const std::string blanks(30, ' ');
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
-    EXPECT_EQ(ComposeChoice("", 30, -1), blanks + "-1");
     // clang-format off
     const std::tuple<std::string, std::size_t, int> lastNumbers[] = {
         {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4}, {blanks + "-1", 6, -1},
