@@ -56,7 +56,7 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     EXPECT_EQ(sheet.CurrentFilePath + " " + std::to_string(sheet.SpecsChanged),
               In("out.qrx") + " 1");
     // A bad file leaves the worksheet alone, and a short one says so.
-    ASSERT_EQ(Read("  QRX-GY*1.10,more" + SpecText(1, "kept\r\n").substr(11)).status,
+    ASSERT_EQ(Read("  QRX-GY*1.10 ,more" + SpecText(1, "kept\r\n").substr(11)).status,
               SpecFileStatus::Done);
     std::string before = SpecFileText(sheet);
     for (const std::string& bytes :

@@ -117,7 +117,6 @@ TEST(CellConventions, WholeNumbersRoundToEvenAndChoicesAreReadFromTheirEnd) {
     for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
         read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
     EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
-    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
     const std::string blanks(30, ' ');
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
     // clang-format off
