@@ -23,6 +23,7 @@ class BlankSheetTest : public ::testing::Test {
         EXPECT_TRUE(SetupWorksheet(sheet).ok);
     }
     SpecTable& Baseline() { return sheet.Table(kBaseline); }
+    SpecTable& Proposed() { return sheet.Table(kProposed); }
     std::string In(const std::string& name) { return (folder / name).string(); }
 
     ProgramFolder folder;

@@ -5,29 +5,23 @@
 namespace gyrant {
 namespace {
 
-class ValidationTest : public ::testing::Test {
-  protected:
-    ValidationTest() {
-        rows.RowHighLimit[4] = {7, 0, 0, 0};
-        rows.RowLowLimit[4] = {0.4f, 0, 0, 0};
-        rows.RowHighLimit[9] = {16.001f, 0, 0, 0};
-        rows.RowLowLimit[9] = {1, 0, 0, 0};
-        rows.RowHighLimit[20] = {10, 10, 80, 4.1f};
-    }
-    // Types into a field of a row and leaves it; returns the warning, empty when accepted.
-    std::string Enter(int row, int field, const std::string& text, bool grams = false) {
-        strip.Field(kColUnits).listIndex = grams ? 1 : 0;
-        strip.Field(field).text = text;
-        return ValidateEntry(rows, row, strip, field).value_or("");
-    }
-    RowDefinitions rows;
-    EditStrip strip;
-};
-
 // Every limit is inclusive at its own precision; whole-number rows round; grams are checked at
 // 450 to the pound, and only where the field holds a weight. A refused entry stays normalised
 // in the box, to be read beside its warning.
-TEST_F(ValidationTest, EntriesAreNormalisedAndCheckedAgainstTheRowsLimits) {
+TEST(Validation, EntriesAreNormalisedAndCheckedAgainstTheRowsLimitsAndEachOther) {
+    RowDefinitions rows;
+    rows.RowHighLimit[4] = {7, 0, 0, 0};
+    rows.RowLowLimit[4] = {0.4f, 0, 0, 0};
+    rows.RowHighLimit[9] = {16.001f, 0, 0, 0};
+    rows.RowLowLimit[9] = {1, 0, 0, 0};
+    rows.RowHighLimit[20] = {10, 10, 80, 4.1f};
+    EditStrip strip;
+    // Types into a field of a row and leaves it; returns the warning, empty when accepted.
+    auto enter = [&](int row, int field, const std::string& text, bool grams = false) {
+        strip.Field(kColUnits).listIndex = grams ? 1 : 0;
+        strip.Field(field).text = text;
+        return ValidateEntry(rows, row, strip, field).value_or("");
+    };
     struct Case {
         int row, field;
         const char* typed;
@@ -51,24 +45,22 @@ TEST_F(ValidationTest, EntriesAreNormalisedAndCheckedAgainstTheRowsLimits) {
         {20, kColWeight, "1845", true, "", "1845"},
         {20, kColOD, "11", true, "O.D. = 11.  Value must be between  0 and  10 .", "11"}};
     for (const Case& c : cases) {
-        EXPECT_EQ(Enter(c.row, c.field, c.typed, c.grams), c.message) << c.typed;
+        EXPECT_EQ(enter(c.row, c.field, c.typed, c.grams), c.message) << c.typed;
         EXPECT_EQ(strip.Field(c.field).text, c.kept) << c.typed;
     }
-}
-
-TEST_F(ValidationTest, InnerDiameterMustStayBelowTheOuter) {
+    // The I.D. must stay below the O.D.
     strip.Field(kColOD).text = "1";
-    EXPECT_EQ(Enter(20, kColID, "9.5"),
+    EXPECT_EQ(enter(20, kColID, "9.5"),
               "I.D. = 9.5 and O.D. = 1.  The I.D. must be below the O.D.");
-    EXPECT_EQ(Enter(20, kColID, "1"), "I.D. = 1 and O.D. = 1.  The I.D. must be below the O.D.");
-    EXPECT_EQ(Enter(20, kColID, ".9"), "");
-    EXPECT_EQ(Enter(20, kColOD, ".8"), "O.D. = .8 and I.D. = .9.  The I.D. must be below the O.D.");
+    EXPECT_EQ(enter(20, kColID, "1"), "I.D. = 1 and O.D. = 1.  The I.D. must be below the O.D.");
+    EXPECT_EQ(enter(20, kColID, ".9"), "");
+    EXPECT_EQ(enter(20, kColOD, ".8"), "O.D. = .8 and I.D. = .9.  The I.D. must be below the O.D.");
     // A wheel has no I.D. to compare; an I.D. typed before the O.D. waits for it.
     strip.Field(kColID).shown = false;
-    EXPECT_EQ(Enter(20, kColOD, ".8"), "");
+    EXPECT_EQ(enter(20, kColOD, ".8"), "");
     strip.Field(kColID).shown = true;
     strip.Field(kColOD).text = "";
-    EXPECT_EQ(Enter(20, kColID, "3"), "");
+    EXPECT_EQ(enter(20, kColID, "3"), "");
 }
 
 }  // namespace

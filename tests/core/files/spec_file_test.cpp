@@ -10,7 +10,7 @@
 #include <random>
 
 #include "files/atomic_write.h"
-#include "support/program_folder.h"
+#include "support/sheet_fixture.h"
 
 namespace gyrant {
 namespace {
@@ -18,8 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::ReadFileBytes;
 
-// A spec file's bytes: the magic, the vehicle count, every cell named by its place ("0:1:2" is
-// table 0, row 1, column 2), then the comment lines as given.
+// A spec file whose every cell holds its place ("0:1:2": table 0, row 1, column 2), then comments.
 std::string SpecText(int twoVehicles, const std::string& comments) {
     std::string text = "QRX-GY*1.10\r\n";
     for (int i = 0; i < 20; ++i) text += (twoVehicles ? " 1 \r\n" : " 0 \r\n");
@@ -29,13 +28,11 @@ std::string SpecText(int twoVehicles, const std::string& comments) {
     return text + comments;
 }
 
-struct SpecFileTest : ::testing::Test {
+struct SpecFileTest : testing::BlankSheetTest {
     SpecFileResult Read(const std::string& bytes) {
-        testing::WriteFileBytes(folder / "in.qrx", bytes);
-        return ReadSpecFile(sheet, (folder / "in.qrx").string());
+        testing::WriteFileBytes(In("in.qrx"), bytes);
+        return ReadSpecFile(sheet, In("in.qrx"));
     }
-    testing::ProgramFolder folder;
-    Worksheet sheet;
 };
 
 TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFile) {
@@ -45,22 +42,21 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     sheet.SpecsChanged = 1;
     EXPECT_EQ(Read(text).status, SpecFileStatus::Done);
     EXPECT_TRUE(sheet.TwoVehicles == 1 && sheet.SpecsChanged == 0);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(5, kColOD), " blanks, commas " + cell);
-    EXPECT_EQ(sheet.Table(kProposed).Text(31, kColPercentTotal), "1:31:11");
+    EXPECT_EQ(Baseline().Text(5, kColOD), " blanks, commas " + cell);
     // The layout pass wrote each table's displacement.
-    sheet.Table(kBaseline).SetText(8, kColValue, "0:8:2");
-    sheet.Table(kProposed).SetText(8, kColValue, "1:8:2");
-    ASSERT_EQ(WriteSpecFile(sheet, (folder / "out.qrx").string()).status, SpecFileStatus::Done);
+    Baseline().SetText(8, kColValue, "0:8:2");
+    Proposed().SetText(8, kColValue, "1:8:2");
+    ASSERT_EQ(WriteSpecFile(sheet, In("out.qrx")).status, SpecFileStatus::Done);
     std::string written = ReadFileBytes(folder / "out.qrx");
     EXPECT_EQ(written.substr(0, 18) + written.substr(113),
               "QRX-GY*1.10\r\n 1 \r\n" + text.substr(114));
     sheet.SpecsChanged = 1;  // a failed save keeps the worksheet's name and state
-    EXPECT_NE(WriteSpecFile(sheet, (folder / "gone/new.qrx").string()).message.find("gone/new.qrx"),
+    EXPECT_NE(WriteSpecFile(sheet, In("gone/new.qrx")).message.find("gone/new.qrx"),
               std::string::npos);
     EXPECT_EQ(sheet.CurrentFilePath + " " + std::to_string(sheet.SpecsChanged),
-              (folder / "out.qrx").string() + " 1");
+              In("out.qrx") + " 1");
     // A bad file leaves the worksheet alone, and a short one says so.
-    ASSERT_EQ(Read("  QRX-GY*1.10,more" + SpecText(1, "kept\r\n").substr(11)).status,
+    ASSERT_EQ(Read("  QRX-GY*1.10 ,more" + SpecText(1, "kept\r\n").substr(11)).status,
               SpecFileStatus::Done);
     std::string before = SpecFileText(sheet);
     for (const std::string& bytes :
@@ -70,9 +66,9 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     EXPECT_EQ(SpecFileText(sheet), before);
     EXPECT_NE(Read(before.substr(0, before.find("0:2:5\r\n"))).message.find("ended early"),
               std::string::npos);
-    EXPECT_EQ(sheet.Table(kBaseline).Text(2, kColID) + sheet.Table(kBaseline).Text(2, kColWidth) +
-                  sheet.Table(kProposed).Text(31, kColValue),
-              "0:2:4");
+    EXPECT_EQ(
+        Baseline().Text(2, kColID) + Baseline().Text(2, kColWidth) + Proposed().Text(31, kColValue),
+        "0:2:4");
 }
 
 // Comments of any content come back whole, every later save writing the bytes of the first;
@@ -138,8 +134,7 @@ const Fault kFaults[] = {
 
 class SaveUnderFault : public ::testing::TestWithParam<Fault> {};
 
-// The user is told the reason, or the bytes reach the file meant, keeping its permissions;
-// nothing else on disk changes.
+// The user is told why, or the file meant gets the bytes, keeping its mode; nothing else changes.
 TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
     const Fault& fault = GetParam();
     testing::ProgramFolder folder;
@@ -163,10 +158,7 @@ TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
 INSTANTIATE_TEST_SUITE_P(Faults, SaveUnderFault, ::testing::ValuesIn(kFaults),
                          [](const auto& test) { return std::string(test.param.name); });
 
-// The program's own small files are written again only when their bytes change; a new file,
-// a longer or a shorter one is written.
-TEST(WriteFileIfChanged, LeavesAFileOfTheSameBytesAloneAndWritesAnyOther) {
-    testing::ProgramFolder folder;
+TEST_F(SpecFileTest, WriteFileIfChangedLeavesAFileOfTheSameBytesAloneAndWritesAnyOther) {
     const fs::path file = folder / "kept";
     auto inode = [&] {
         struct stat status {};

@@ -29,8 +29,7 @@ std::string OpenCalcMenu(Worksheet& sheet, int kind) {
     return CalcMenu(sheet, strip, kind).Open().message;
 }
 
-// A reader as the program runs it, at start-up or when its window opens: what it tells the user
-// when it refuses the file, or nothing when it read it; what it calls the file when it is missing.
+// A reader as the program runs it: its refusal, "" when it read the file; its name when missing.
 struct Reader {
     const char* file;
     bool refusesHalfAFile;
@@ -50,7 +49,7 @@ const Reader kReaders[] = {
     {"CRCNFG.QRX", false,
      [](Worksheet& sheet) {
          ReadSettings(sheet, sheet.ProgramFolder / "CRCNFG.QRX");
-         return std::string(sheet.BrowserPath.empty() ? "the defaults stay" : "");
+         return sheet.BrowserPath.empty() ? "the defaults stay"s : "";
      }},
     {"GyrantTEXT/helpi.txt", true,
      [](Worksheet& sheet) {
@@ -69,17 +68,15 @@ const Reader kReaders[] = {
      "transmission"},
     {"GyrantTEXT/helpb0.txt", false,
      [](Worksheet& sheet) {
-         return std::string(HelpPages(sheet.ProgramFolder, 100).Title().empty() ? "empty page"
-                                                                                : "");
+         return HelpPages(sheet.ProgramFolder, 100).Title().empty() ? "empty page"s : "";
      }},
     {"GyrantTEXT/WARNING.TXT", false,
      [](Worksheet& sheet) {
-         return std::string(ReadWarningText(sheet.ProgramFolder).title.empty() ? "no warning" : "");
+         return ReadWarningText(sheet.ProgramFolder).title.empty() ? "no warning"s : "";
      }},
 };
 
-// The file with its line ends in turn CR LF, LF and CR; with `odd`, each line that starts like a
-// number is replaced in turn by an odd one.
+// Line ends in turn CR LF, LF and CR; with `odd`, each number line in turn an odd number.
 std::string Relined(const std::string& text, bool odd) {
     const std::string nines(400, '9'), huge = std::string(52, '7') + "e9223372036854775807";
     const std::string numbers[] = {"1e308", "-0", "1e-320", "NaN", "inf", nines, huge, "-1e308"};
@@ -154,10 +151,10 @@ class BadInputTest : public ::testing::TestWithParam<std::tuple<Reader, BadFile>
 TEST_P(BadInputTest, IsRefusedWithAMessageOrRead) {
     auto [reader, bad] = GetParam();
     testing::ProgramFolder folder;
-    Worksheet sheet, settings;
+    Worksheet sheet;
     sheet.ProgramFolder = folder.Path();
-    settings.BrowserPath = "/usr/bin/browser";
-    ASSERT_TRUE(WriteSettings(settings, folder / "CRCNFG.QRX").ok);
+    testing::WriteFileBytes(folder / "CRCNFG.QRX",
+                            " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n/usr/bin/browser\r\n");
     bad.make(folder / reader.file, testing::ReadFileBytes(folder / reader.file));
 
     std::string refusal = reader.read(sheet);

@@ -39,18 +39,6 @@ TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) 
 
 INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest, ::testing::ValuesIn(kNumbers));
 
-TEST(WholeNumbers, RoundHalvesToEvenClampToSixteenBitsAndFieldsMustBeNumbers) {
-    const std::pair<double, int> cases[] = {
-        {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
-        {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
-    for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
-    std::string read;
-    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
-        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
-    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
-    EXPECT_EQ(FirstField("  QRX-GY*1.10 ,more"), "QRX-GY*1.10");
-}
-
 struct PictureCase {
     double value;
     const char *picture, *expected;
@@ -120,27 +108,22 @@ TEST(GeneralForm, LeadsWithABlankOrTheSignDropsTheLeadingZeroAndKeepsItsDigits) 
     EXPECT_EQ(singles, " 16.001| .1| 1234567| 1.234568E+07|-3.25|");
 }
 
-TEST(CellConventions, ChoicesAreReadFromTheirEndWhateverTheBlanks) {
-    const std::string blanks(30, ' ');
+TEST(CellConventions, WholeNumbersRoundToEvenAndChoicesAreComposedAndReadBack) {
+    const std::pair<double, int> cases[] = {
+        {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
+        {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
+    for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
+    std::string read;
+    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
+        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
+    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
-    EXPECT_EQ(ComposeChoice("", 30, -1), blanks + "-1");
-    const std::tuple<std::string, std::size_t, int> lastNumbers[] = {
-        {"Steel" + blanks + " 1", 4, 1},
-        {"Yes, Very High Stall (very loose)" + blanks + " 4", 6, 4},
-        {blanks + "-1", 6, -1},
-        {"CrbnFbr", 4, 0},
-        {"", 4, 0},
-        {"2", 6, 2}};
-    for (auto [cell, count, number] : lastNumbers)
-        EXPECT_EQ(ChoiceNumberInLast(cell, count), number) << cell;
     // The strip reads only the last character, so a kept "no choice" comes back as 1.
-    EXPECT_EQ(ChoiceLastCharacter(blanks + "-1"), 1);
+    EXPECT_EQ(ChoiceLastCharacter(std::string(30, ' ') + "-1"), 1);
     EXPECT_EQ(ChoiceLastCharacter(""), 0);
-    // Whole-number limits end in .001 in single precision; grams are "GM" in any case.
+    // Whole-number limits end in .001 in single precision.
     EXPECT_TRUE(IsWholeNumberLimit(16.001f) && IsWholeNumberLimit(1000.001f));
     EXPECT_FALSE(IsWholeNumberLimit(16.0f) || IsWholeNumberLimit(16.01f));
-    EXPECT_TRUE(IsGramsUnit("Gms" + blanks + " 1") && IsGramsUnit("gm"));
-    EXPECT_FALSE(IsGramsUnit("Lbs") || IsGramsUnit(" Gms") || IsGramsUnit("G") || IsGramsUnit(""));
 }
 
 TEST(LineReader, ReadsLinesAtCrLfLfOrCrFieldsAcrossCommasAndStopsAtATooLongLine) {
