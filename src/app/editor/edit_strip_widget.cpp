@@ -94,10 +94,6 @@ void EditStripWidget::BuildFields() {
         }
         if (HasList(field)) {
             auto* list = new QComboBox(this);
-            list->setStyle(m_listStyle);
-            // The list has its place; measuring every item for a size would only slow the start.
-            list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-            list->setMinimumContentsLength(2);
             list->setObjectName(QStringLiteral("cmbSpecData_%1").arg(field));
             list->setGeometry(place);
             list->installEventFilter(this);
@@ -173,10 +169,22 @@ void EditStripWidget::ShowField(int field) {
         if (box->text() != text) box->setText(text);
     }
     if (QComboBox* list = List(field)) {
-        list->setVisible(model.shown && model.showsList);
+        bool shown = model.shown && model.showsList;
+        if (shown) PrepareList(list);
+        list->setVisible(shown);
         list->setEnabled(model.enabled);
         ShowListItems(list, model.items, model.listIndex);
     }
+}
+
+void EditStripWidget::PrepareList(QComboBox* list) {
+    // Made ready when it first shows: its style and its size rule each build its popup at once,
+    // and most lists of the strip are seldom shown.
+    if (list->style() == m_listStyle) return;
+    list->setStyle(m_listStyle);
+    // The list has its place; measuring every item for a size would only slow it.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(2);
 }
 
 void EditStripWidget::PlaceValueList() {

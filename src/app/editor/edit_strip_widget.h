@@ -46,6 +46,7 @@ class EditStripWidget : public QWidget {
     void BuildFields();
     void BuildButtons();
     void ShowField(int field);
+    void PrepareList(QComboBox* list);
     void PlaceValueList();
     void ShowVehicleAndHelp(const QString& vehicle, const QString& help);
     // The control the field is drawn by now: its list or its text box.
