@@ -16,14 +16,15 @@ namespace gyrant {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: gyrant-calc [--weights-add] [--csv] [--gears RATIOS | --json] [--write OUT]\n"
+    "Usage: gyrant-calc [--weights-add] [--csv] [--gears RATIOS] [--json] [--write OUT]\n"
     "                   [--pdf REPORT] FILE\n"
     "Recalculates the spec file FILE and prints both vehicles' tables.\n"
     "  --weights-add  the weight of each rotating part adds to the vehicle weight\n"
     "  --csv          print the tables as CSV, every cell exactly as held\n"
     "  --gears RATIOS print the vehicles in every gear instead, RATIOS being up to 8\n"
     "                 gear ratios such as 2.52,1.52,1.00 (the gear studied marked *)\n"
-    "  --json         print every cell, where the weight goes and every gear as JSON\n"
+    "  --json         print every cell, where the weight goes and the gear studied (or every\n"
+    "                 gear of --gears) as JSON\n"
     "  --write OUT    also save the recalculated worksheet as the spec file OUT\n"
     "  --pdf REPORT   also write the printed report to the PDF file REPORT\n";
 
@@ -61,7 +62,7 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
             haveFile = true;
         }
     }
-    if (!haveFile || (options.json && options.gears)) return std::nullopt;
+    if (!haveFile) return std::nullopt;
     return options;
 }
 
