@@ -80,6 +80,8 @@ TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyTh
         const char *newBore, *newStroke;
     };
     dialogs.inputs = {"0", "20", "4"};
+    // The warning follows the first bad answer; the second gives eight without one.
+    dialogs.whenAsked = [this] { EXPECT_EQ(dialogs.inputsAsked.size(), 1u); };
     for (const Case& c :
          {Case{"", "", "", 302, "3.835", "3.268"}, Case{"8", "", "3.00", 302, "4.003", "3.000"},
           Case{"8", "4", "", 350, "4.000", "3.482"}, Case{"8", "", "", 0, "", ""},
