@@ -362,7 +362,7 @@ int ChoiceLastCharacter(std::string_view cell) {
 
 int ChoiceNumberInLast(std::string_view cell, std::size_t count) {
     std::string_view tail = cell.size() > count ? cell.substr(cell.size() - count) : cell;
-    return RoundToInteger(NumericValue(TrimBlanks(tail)));
+    return RoundToInteger(NumericValue(tail));
 }
 
 std::string_view TrimBlanks(std::string_view text) {
