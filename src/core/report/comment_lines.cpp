@@ -8,7 +8,6 @@ namespace gyrant {
 namespace {
 
 constexpr std::size_t kLongestLine = 75;
-constexpr int kMostCuts = 20;
 
 bool IsControl(char c) {
     return static_cast<unsigned char>(c) <= 28;
@@ -44,23 +43,20 @@ std::size_t CutAt(std::string_view text) {
 
 std::vector<std::string> CommentLines(const std::string& comments) {
     std::vector<std::string> lines;
-    std::string_view rest = TrimBlanks(comments);
-    for (int cut = 0; cut < kMostCuts; ++cut) {
-        rest = DropLeadingControls(rest);
-        if (rest.size() <= kLongestLine) {
-            std::size_t start = 0;
-            while (true) {
-                std::size_t end = rest.find('\r', start);
-                lines.push_back(Printable(rest.substr(start, end - start)));
-                if (end == std::string_view::npos) break;
-                start = end + 1;
-            }
-            break;
-        }
+    // Every word is printed: a long report goes on to new pages rather than stop at a count of
+    // lines.
+    std::string_view rest = DropLeadingControls(TrimBlanks(comments));
+    while (rest.size() > kLongestLine) {
         std::size_t at = CutAt(rest);
         std::string line = Printable(TrimBlanks(rest.substr(0, at)));
         if (!line.empty()) lines.push_back(line);
-        rest = TrimBlanks(rest.substr(at));
+        rest = DropLeadingControls(TrimBlanks(rest.substr(at)));
+    }
+    for (std::size_t start = 0;;) {
+        std::size_t end = rest.find('\r', start);
+        lines.push_back(Printable(rest.substr(start, end - start)));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
     }
     return lines;
 }
