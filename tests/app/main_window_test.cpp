@@ -162,6 +162,8 @@ class MainWindowTest : public QObject {
         QCoreApplication::processEvents();
         calc = f->window.findChild<CalcWindow*>();
         QVERIFY(calc);
+        QCOMPARE(calc->findChild<QGroupBox*>(QStringLiteral("Frame3D3"))->title(),
+                 QStringLiteral("Inner Diameter"));  // the note's caption from its definition
         f->Enter(calc->TextBox(2), QStringLiteral("3.5"));
         f->dialogs.answers = {Answer::No};
         calc->UseButton()->click();

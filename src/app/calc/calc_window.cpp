@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QGroupBox>
+#include <QVBoxLayout>
 
 #include "dialog_font.h"
 #include "field_keys.h"
@@ -54,12 +54,7 @@ void CalcWindow::Build() {
     }
     BuildOutputs(layout);
     BuildInputs(layout);
-    m_note = new QLabel(this);
-    m_note->setObjectName(QStringLiteral("Label1"));
-    m_note->setWordWrap(true);
-    m_note->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_note->setMargin(4);
-    m_note->setGeometry(Pixels(layout.note));
+    BuildNote(layout);
     m_footer = new QLabel(this);
     m_footer->setObjectName(QStringLiteral("Label2"));
     m_footer->setGeometry(8, TwipsToPixels(layout.buttonsTop), TwipsToPixels(layout.width) - 16,
@@ -71,6 +66,19 @@ void CalcWindow::Build() {
     setFixedSize(TwipsToPixels(layout.width),
                  TwipsToPixels(layout.buttonsTop) + kButtonHeight + kBottomMargin);
     move(TwipsToPixels(kCalcMenuLeftTwips), TwipsToPixels(kCalcMenuTopTwips));
+}
+
+void CalcWindow::BuildNote(const CalcLayout& layout) {
+    // The note stands in a frame under the caption its definition gives it.
+    m_noteFrame = new QGroupBox(FromCell(m_menu->Definition().noteCaption), this);
+    m_noteFrame->setObjectName(QStringLiteral("Frame3D3"));
+    m_noteFrame->setGeometry(Pixels(layout.note));
+    m_note = new QLabel(m_noteFrame);
+    m_note->setObjectName(QStringLiteral("Label1"));
+    m_note->setWordWrap(true);
+    auto* place = new QVBoxLayout(m_noteFrame);
+    place->setContentsMargins(6, 2, 6, 4);
+    place->addWidget(m_note);
 }
 
 void CalcWindow::BuildButtons(const CalcLayout& layout) {
@@ -168,7 +176,7 @@ void CalcWindow::ShowModel() {
         OutputValue(k)->setEnabled(output.enabled);
     }
     m_note->setText(FromMessage(m_menu->NoteText()));
-    m_note->setVisible(m_menu->NoteShown() && !m_menu->NoteText().empty());
+    m_noteFrame->setVisible(m_menu->NoteShown() && !m_menu->NoteText().empty());
 }
 
 int CalcWindow::InputOf(QObject* widget) const {

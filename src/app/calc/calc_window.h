@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,7 @@ class CalcWindow : public QDialog {
     void Build();
     void BuildOutputs(const CalcLayout& layout);
     void BuildInputs(const CalcLayout& layout);
+    void BuildNote(const CalcLayout& layout);
     void BuildButtons(const CalcLayout& layout);
     void ShowModel();
     void UseValue();
@@ -59,6 +61,7 @@ class CalcWindow : public QDialog {
     std::array<QComboBox*, kMostCalcInputs + 1> m_lists{};
     std::array<QLabel*, kMostCalcOutputs + 1> m_outputNames{};
     std::array<QLabel*, kMostCalcOutputs + 1> m_outputValues{};
+    QGroupBox* m_noteFrame = nullptr;
     QLabel* m_note = nullptr;
     QLabel* m_footer = nullptr;
     QPushButton* m_use = nullptr;
