@@ -48,6 +48,19 @@ class TextFitTest : public QObject {
                     FitsList(list, QString::fromLatin1(choice.c_str()));
     }
 
+    // The sub-menu just opened: its picture saved where GYRANT_SHOTS says, its texts checked.
+    void CheckSubMenu(MainWindow& window, int units) {
+        std::unique_ptr<CalcWindow> menu(window.findChild<CalcWindow*>());
+        QVERIFY(menu);
+        QString shot = QStringLiteral("%1/sub-menu-%2-units-%3-x%4.png");
+        if (qEnvironmentVariableIsSet("GYRANT_SHOTS"))
+            menu->grab().save(shot.arg(qEnvironmentVariable("GYRANT_SHOTS"))
+                                  .arg(menu->Menu().Kind())
+                                  .arg(units)
+                                  .arg(qEnvironmentVariable("QT_SCALE_FACTOR", "1")));
+        CheckWindow(menu.get(), &menu->Menu().Definition());
+    }
+
   private slots:
     void everyTextFits_data() {
         QTest::addColumn<QString>("file");
@@ -87,14 +100,12 @@ class TextFitTest : public QObject {
             QPushButton* calc = window.StripWidget().Button(QStringLiteral("Calc"));
             if (!calc->isVisible()) continue;
             calc->click();
-            std::unique_ptr<CalcWindow> menu(window.findChild<CalcWindow*>());
-            QString shot = QStringLiteral("%1/sub-menu-%2-units-%3-x%4.png");
-            if (qEnvironmentVariableIsSet("GYRANT_SHOTS"))
-                menu->grab().save(shot.arg(qEnvironmentVariable("GYRANT_SHOTS"))
-                                      .arg(menu->Menu().Kind())
-                                      .arg(units)
-                                      .arg(qEnvironmentVariable("QT_SCALE_FACTOR", "1")));
-            CheckWindow(menu.get(), &menu->Menu().Definition());
+            CheckSubMenu(window, units);
+        }
+        // The engine calculations, from the Boring/Stroking menu.
+        for (QAction* item : window.findChild<QMenu*>(QStringLiteral("mnuBoreStroke"))->actions()) {
+            item->trigger();
+            CheckSubMenu(window, units);
         }
         QVERIFY2(m_cut.isEmpty(), qPrintable(m_cut.join(QLatin1Char('\n'))));
     }
