@@ -52,10 +52,10 @@ QStringList Vehicles(bool two) {
     return names;
 }
 
-QStringList ShareLine(const WeightShare& share, bool two) {
-    QStringList line = {FromCell(share.part), Shown(share.baseline)};
-    if (two) line << Shown(share.proposed) << Shown(share.Saving());
-    return line;
+QStringList Texts(const std::vector<std::string>& cells) {
+    QStringList texts;
+    for (const std::string& cell : cells) texts << FromCell(cell);
+    return texts;
 }
 
 }  // namespace
@@ -142,15 +142,13 @@ void WeightWindow::ShowShares() {
     std::vector<QStringList> lines;
     std::vector<ChartLine> bars;
     for (const WeightShare& part : shares.parts) {
-        lines.push_back(ShareLine(part, two));
+        lines.push_back(Texts(ShareCells(part, two)));
         bars.push_back({FromCell(part.part), two ? std::vector{part.baseline, part.proposed}
                                                  : std::vector{part.baseline}});
     }
-    lines.push_back(ShareLine(shares.rotatingTotal, two));
-    lines.push_back(ShareLine(shares.vehicleTotal, two));
-    QStringList headings = {QStringLiteral("Part"), QStringLiteral("Baseline Eq. Wt, lb")};
-    if (two) headings << QStringLiteral("Proposed Eq. Wt, lb") << QStringLiteral("Saving, lb");
-    Fill(m_parts, headings, lines);
+    lines.push_back(Texts(ShareCells(shares.rotatingTotal, two)));
+    lines.push_back(Texts(ShareCells(shares.vehicleTotal, two)));
+    Fill(m_parts, Texts(ShareColumnHeadings(two)), lines);
     m_partsChart->SetLines(std::move(bars), Vehicles(two));
 }
 

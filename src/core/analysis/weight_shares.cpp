@@ -77,6 +77,16 @@ WeightShares ShareOfEachPart(const Worksheet& sheet) {
     return shares;
 }
 
+std::vector<std::string> ShareColumnHeadings(bool twoVehicles) {
+    if (!twoVehicles) return {"Part", "Baseline Eq. Wt, lb"};
+    return {"Part", "Baseline Eq. Wt, lb", "Proposed Eq. Wt, lb", "Saving, lb"};
+}
+
+std::vector<std::string> ShareCells(const WeightShare& share, bool twoVehicles) {
+    if (!twoVehicles) return {share.part, Figure(share.baseline)};
+    return {share.part, Figure(share.baseline), Figure(share.proposed), Figure(share.Saving())};
+}
+
 double AccelerationGainPercent(double baselineTotal, double proposedTotal) {
     if (proposedTotal <= 0 || baselineTotal <= 0) return 0;
     return 100 * (baselineTotal / proposedTotal - 1);

@@ -30,6 +30,11 @@ struct WeightShares {
 // A figure of the analyses as shown and printed: two decimals, a leading zero ("0.59").
 std::string Figure(double value);
 
+// The table of the shares, as the window shows it and the report prints it: the headings, and a
+// share's cells (the part, its Eq. Wt in each vehicle shown and, with two, the saving).
+std::vector<std::string> ShareColumnHeadings(bool twoVehicles);
+std::vector<std::string> ShareCells(const WeightShare& share, bool twoVehicles);
+
 // The shares of a recalculated worksheet, from the Eq. Wt cells of its shown rows.
 WeightShares ShareOfEachPart(const Worksheet& sheet);
 

@@ -32,9 +32,7 @@ class WeightLayout {
         for (const std::string& line : CommentLines(PlainAnswer(shares))) Line({line});
         Line({WeightOptionNote(shares)});
         Line({""});
-        Line(m_two ? std::vector<std::string>{"Part", "Baseline Eq. Wt, lb", "Proposed Eq. Wt, lb",
-                                              "Saving, lb"}
-                   : std::vector<std::string>{"Part", "Baseline Eq. Wt, lb"});
+        Line(ShareColumnHeadings(m_two));
         for (const WeightShare& part : shares.parts) Share(part, true);
         Share(shares.rotatingTotal, false);
         Share(shares.vehicleTotal, false);
@@ -64,9 +62,7 @@ class WeightLayout {
     }
 
     void Share(const WeightShare& share, bool bars) {
-        std::vector<std::string> cells = {share.part, Figure(share.baseline)};
-        if (m_two) cells.insert(cells.end(), {Figure(share.proposed), Figure(share.Saving())});
-        Line(cells);
+        Line(ShareCells(share, m_two));
         if (!bars || m_most <= 0) return;
         // The bars stand right of the figures, Baseline above Proposed, in one line's height.
         double top = m_surface.CurrentY() - m_line;
