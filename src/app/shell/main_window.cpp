@@ -20,6 +20,12 @@ namespace {
 // The step an input kept from the strip makes, also when a question about it kept it.
 const QString kKeepChange = QStringLiteral("Keep Change");
 
+// The one local file a drag carries; empty for anything else.
+QString DroppedFile(const QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
 }  // namespace
 
 MainWindow::MainWindow(Worksheet& sheet, Dialogs* dialogs)
@@ -227,15 +233,14 @@ void MainWindow::OpenNamedWorksheet(const std::string& path) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() == 1 && urls.first().isLocalFile()) event->acceptProposedAction();
+    if (!DroppedFile(event).isEmpty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.size() != 1 || !urls.first().isLocalFile()) return;
+    QString dropped = DroppedFile(event);
+    if (dropped.isEmpty()) return;
     event->acceptProposedAction();
-    std::string path = urls.first().toLocalFile().toStdString();
+    std::string path = dropped.toStdString();
     // The drop returns before the questions of Open are asked.
     QTimer::singleShot(0, this, [this, path] { OpenNamedWorksheet(path); });
 }
