@@ -1,11 +1,11 @@
 #include "help/seek_window.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "text/cell_codec.h"
 #include "text/cell_text.h"
+#include "wait_cursor.h"
 
 namespace gyrant {
 
@@ -72,14 +72,12 @@ void SeekWindow::ShowFound(const std::vector<std::string>& found) {
     m_count->setText(FromCell(FoundCountText(found.size(), m_fileName)));
 }
 
-void SeekWindow::Search() {
-    if (m_searching) return;
-    QApplication::setOverrideCursor(Qt::BusyCursor);
+std::vector<std::string> SeekWindow::SearchDrive(const std::string& drive) {
+    WaitCursor busy(Qt::BusyCursor);
     m_count->clear();
     m_found->clear();
     ShowInstructions();
     m_searching = true;
-    std::string drive = ToCell(m_drives->currentText());
     SeekResult result = SeekFile(m_reader, drive, m_fileName, IsProgramFileName(m_fileName),
                                  [this](int folders, const std::vector<std::string>& found) {
                                      return KeepGoing(folders, found);
@@ -87,8 +85,14 @@ void SeekWindow::Search() {
     m_searching = false;
     m_foldersBefore += result.foldersSearched;
     ShowFound(result.found);
-    QApplication::restoreOverrideCursor();
-    SeekStep next = NextSeekStep(result.found, drive, m_fileName);
+    return result.found;
+}
+
+void SeekWindow::Search() {
+    if (m_searching) return;
+    std::string drive = ToCell(m_drives->currentText());
+    std::vector<std::string> found = SearchDrive(drive);
+    SeekStep next = NextSeekStep(found, drive, m_fileName);
     switch (next.kind) {
         case SeekStep::SayNotFound:
             Tell(m_dialogs, next.text, "File Seek");

@@ -1,6 +1,5 @@
 #include "report/print_commands.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSetupDialog>
@@ -14,6 +13,7 @@
 #include "report/qt_print_surface.h"
 #include "report/weight_report.h"
 #include "text/cell_codec.h"
+#include "wait_cursor.h"
 
 namespace gyrant {
 namespace {
@@ -21,15 +21,6 @@ namespace {
 bool HasPrinter() {
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
-
-// The wait cursor over every window while the pages are made and handed on.
-class WaitCursor {
-  public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -99,7 +90,7 @@ void PrintCommands::PrintWeightShares(const std::vector<GearFigures>& gears) {
 }
 
 Outcome PrintCommands::PrintOnTarget(const std::function<ReportResult(PrintSurface&)>& print) {
-    WaitCursor wait;
+    WaitCursor wait;  // while the pages are made and handed on
     std::unique_ptr<PdfDocument> pdf = PdfTarget();
     ReportResult result;
     {
