@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "support/program_folder.h"
@@ -39,16 +40,21 @@ TEST_F(CalcCommandTest, RecalculatingAnExampleSavesItByteForByte) {
     }
 }
 
-// Exit 2 for a file that is not a spec file, 1 for every other failure, with a message; an
-// incomplete file is reported and still recalculated.
+// Exit 2 for a file that is not a spec file or a report that would replace it, 1 for every
+// other failure, with a message; an incomplete file is reported and still recalculated, and a
+// worksheet may be saved over itself.
 TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
     WriteFileBytes(folder / "notes.txt", "shopping list\r\n");
     std::filesystem::create_directory(folder / "out.qrx");
     std::string bike = Example("Motorcycle.qrx"), whole = ReadFileBytes(bike);
     WriteFileBytes(folder / "short.qrx", whole.substr(0, whole.size() / 3));
+    std::filesystem::create_symlink(bike, folder / "link.qrx");
     for (auto [arguments, code, named] :
-         {std::tuple{std::vector<std::string>{(folder / "notes.txt").string()}, kCalcNotSpecFile,
+         {std::tuple{std::vector<std::string>{(folder / "notes.txt").string()}, kCalcRefused,
                      "not an Vevizadu Gyrant file"},
+          {{"--pdf", bike, bike}, kCalcRefused, "would replace the worksheet"},
+          {{"--pdf", (folder / "link.qrx").string(), bike}, kCalcRefused, "would replace"},
+          {{"--write", bike, bike}, kCalcDone, ""},
           {{(folder / "missing.qrx").string()}, kCalcFailed, "missing.qrx"},
           {{}, kCalcFailed, "Usage: gyrant-calc"},
           {{"--bogus", bike}, kCalcFailed, "Usage"},
@@ -61,9 +67,38 @@ TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
         EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
     }
     EXPECT_NE(out.str().find("1,31,"), std::string::npos);  // the incomplete file's tables
+    EXPECT_EQ(ReadFileBytes(bike), whole);
     std::filesystem::remove(folder / "GyrantTEXT" / "helpi.txt");
     EXPECT_EQ(Run({bike}), kCalcFailed);
     EXPECT_NE(err.str().find("helpi.txt"), std::string::npos);
+}
+
+// A message names the file as the file system spells it, on lines of their own.
+TEST_F(CalcCommandTest, MessagesNameTheFileInUtf8OnPlainLines) {
+    const std::string name = "Caf\xC3\xA9 \xE2\x82\xAC.qrx";
+    std::filesystem::create_directories(folder / "folder" / name);
+    std::filesystem::create_directory(folder / "short");
+    WriteFileBytes(folder / "short" / name, ReadFileBytes(Example("Motorcycle.qrx")).substr(0, 90));
+    for (const char* place : {"folder", "short", "missing"}) {
+        Run({(folder / place / name).string()});
+        EXPECT_NE(err.str().find("/" + name + " "), std::string::npos) << err.str();
+        EXPECT_EQ(err.str().find('\r'), std::string::npos) << place;
+    }
+}
+
+// Results cut short by a full device are a failure, whichever output was asked for.
+TEST_F(CalcCommandTest, OutputThatCanNotBeWrittenFails) {
+    std::string car = Example("V8 Street Car.qrx");
+    for (const std::vector<std::string>& arguments : {std::vector<std::string>{car},
+                                                      {"--csv", car},
+                                                      {"--json", car},
+                                                      {"--gears", "2,1", car}}) {
+        std::ofstream full("/dev/full");
+        err.str("");
+        EXPECT_EQ(RunCalcCommand(arguments, folder.Path(), full, err), kCalcFailed) << arguments[0];
+        EXPECT_NE(err.str().find("standard output: No space left on device"), std::string::npos)
+            << err.str();
+    }
 }
 
 // The gear studied shows the tables' own totals; JSON holds every cell and the answer.
