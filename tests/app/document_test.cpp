@@ -1,5 +1,5 @@
 // The example worksheet as a document in the main window: the unsaved mark, Undo and Redo,
-// recent and dropped files, the save filters, and names that keep their spelling.
+// recent and dropped files, the save filters, and names that keep their spelling and bytes.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -25,6 +25,16 @@ class DocumentTest : public QObject {
     void Click(const char* button, const char* typed = "") {
         QTest::keyClicks(f->Strip().TextBox(kColValue), QLatin1String(typed));
         QTest::mouseClick(f->Strip().Button(QLatin1String(button)), Qt::LeftButton);
+    }
+    // A file manager's drop of the file at `path`, every byte of its name percent-encoded.
+    void Drop(const std::string& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromEncoded("file://" +
+                                        QByteArray::fromStdString(path).toPercentEncoding("/"))});
+        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+        for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
+            QApplication::sendEvent(f->window.windowHandle(), event);
     }
     // Row 1 of both vehicles, the end of the title with its mark, and whether Undo is offered.
     QString State() {
@@ -71,12 +81,7 @@ class DocumentTest : public QObject {
                                         f->sheet.Table(kBaseline).Text(1, kColValue)),
                  "Copy.qrx3700");
         Click("Keep Change", "3000");
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(f->File(kExample)))});
-        QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QDropEvent drop(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
-        for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
-            QApplication::sendEvent(f->window.windowHandle(), event);
+        Drop(f->File(kExample));
         QTRY_COMPARE(f->sheet.DisplayName, std::string("V8 Street Car.qrx"));
         QCOMPARE(
             f->dialogs.messages.size() * 10 + static_cast<std::size_t>(recent->actions().size()),
@@ -95,6 +100,21 @@ class DocumentTest : public QObject {
         QCOMPARE(ToCell(FromCell(every)), every);
         QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
         QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
+    }
+
+    // A name that is not UTF-8 opens by a drop and shows its odd byte as "?"; a message names
+    // the file as the file system spells it.
+    void droppedNamesKeepTheirBytesAndMessagesTheirSpelling() {
+        std::string odd = f->File("GyrantFiles/V8 \xFF.qrx");
+        std::filesystem::copy_file(f->File(kExample), odd);
+        Drop(odd);
+        QTRY_COMPARE(f->sheet.DisplayName, std::string("V8 \xFF.qrx"));
+        QCOMPARE(f->window.windowHandle()->title(),
+                 QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ V8 ?.qrx ]"));
+        Drop(f->File("Caf\xC3\xA9 \xE2\x82\xAC.qrx"));
+        QTRY_COMPARE(f->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(FromMessage(f->dialogs.messages.front().text)
+                    .endsWith(QStringLiteral("/Caf\u00e9 \u20ac.qrx can not be opened.")));
     }
 
     // Save As offers worksheets first; a name typed without an ending gets theirs.
