@@ -1,5 +1,5 @@
 // The example worksheet as a document in the main window: the unsaved mark, Undo and Redo,
-// recent and dropped files, the save filters, and names that keep their spelling and bytes.
+// recent and dropped files, the save filters, and names that keep their spelling.
 
 #include <QtTest>
 #include <QtWidgets>
@@ -81,11 +81,14 @@ class DocumentTest : public QObject {
                                         f->sheet.Table(kBaseline).Text(1, kColValue)),
                  "Copy.qrx3700");
         Click("Keep Change", "3000");
-        Drop(f->File(kExample));
-        QTRY_COMPARE(f->sheet.DisplayName, std::string("V8 Street Car.qrx"));
-        QCOMPARE(
-            f->dialogs.messages.size() * 10 + static_cast<std::size_t>(recent->actions().size()),
-            22u);
+        // A file name need not be UTF-8; the title shows such a byte as "?".
+        std::string odd = f->File("GyrantFiles/V8 \xFF.qrx");
+        std::filesystem::copy_file(f->File(kExample), odd);
+        Drop(odd);
+        QTRY_COMPARE(f->sheet.DisplayName, std::string("V8 \xFF.qrx"));
+        QVERIFY(f->window.windowHandle()->title().endsWith(QStringLiteral("[ V8 ?.qrx ]")));
+        QCOMPARE(f->dialogs.messages.size(), std::size_t{2});
+        QCOMPARE(recent->actions().size(), 2);
         QCOMPARE(f->dialogs.messages.at(1).title, std::string("Save Changes?"));
     }
 
@@ -95,26 +98,15 @@ class DocumentTest : public QObject {
         f->Trigger("mnuSaveAs");
         QCOMPARE(f->window.windowHandle()->title(),
                  QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ Caf\u00e9.qrx ]"));
+        Drop(f->File("Caf\xC3\xA9 \xE2\x82\xAC.qrx"));
+        QTRY_COMPARE(f->dialogs.messages.size(), std::size_t{1});
+        QVERIFY(FromMessage(f->dialogs.messages.front().text)
+                    .endsWith(QStringLiteral("/Caf\u00e9 \u20ac.qrx can not be opened.")));
         std::string every;
         for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);
         QCOMPARE(ToCell(FromCell(every)), every);
         QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
         QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
-    }
-
-    // A name that is not UTF-8 opens by a drop and shows its odd byte as "?"; a message names
-    // the file as the file system spells it.
-    void droppedNamesKeepTheirBytesAndMessagesTheirSpelling() {
-        std::string odd = f->File("GyrantFiles/V8 \xFF.qrx");
-        std::filesystem::copy_file(f->File(kExample), odd);
-        Drop(odd);
-        QTRY_COMPARE(f->sheet.DisplayName, std::string("V8 \xFF.qrx"));
-        QCOMPARE(f->window.windowHandle()->title(),
-                 QStringLiteral("Vevizadu Gyrant - Torvane Inc.   [ V8 ?.qrx ]"));
-        Drop(f->File("Caf\xC3\xA9 \xE2\x82\xAC.qrx"));
-        QTRY_COMPARE(f->dialogs.messages.size(), std::size_t{1});
-        QVERIFY(FromMessage(f->dialogs.messages.front().text)
-                    .endsWith(QStringLiteral("/Caf\u00e9 \u20ac.qrx can not be opened.")));
     }
 
     // Save As offers worksheets first; a name typed without an ending gets theirs.
