@@ -1,5 +1,7 @@
 #include "calc_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "analysis_export.h"
@@ -26,7 +28,9 @@ constexpr const char* kUsage =
     "  --json         print every cell, where the weight goes and the gear studied (or every\n"
     "                 gear of --gears) as JSON\n"
     "  --write OUT    also save the recalculated worksheet as the spec file OUT\n"
-    "  --pdf REPORT   also write the printed report to the PDF file REPORT\n";
+    "  --pdf REPORT   also write the printed report to the PDF file REPORT (not FILE)\n"
+    "Exit codes: 0 done; 1 FILE, the data files, OUT, REPORT or the output could not be read\n"
+    "or written; 2 FILE is not a spec file, or REPORT names FILE.\n";
 
 struct CalcOptions {
     bool weightsAdd = false;
@@ -66,24 +70,40 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
     return options;
 }
 
+// A message on the terminal: in UTF-8, and with plain line ends where the windows break lines
+// at a CR (or two).
+void PrintMessage(std::ostream& err, const std::string& message) {
+    std::string text = Utf8Text(message);
+    std::string lines;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != '\r') {
+            lines += text[at];
+            continue;
+        }
+        while (at + 1 < text.size() && (text[at + 1] == '\r' || text[at + 1] == '\n')) ++at;
+        lines += '\n';
+    }
+    err << lines << '\n';
+}
+
 // Reads the file as Open does and recalculates it; returns an exit code when it cannot go on.
 std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& options,
                                       std::ostream& err) {
     Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) {
-        err << Utf8Text(setup.message) << '\n';
+        PrintMessage(err, setup.message);
         return kCalcFailed;
     }
     SpecFileResult read = ReadSpecFile(sheet, options.file);
     if (read.status == SpecFileStatus::NotSpecFile) {
-        err << Utf8Text(read.message) << '\n';
-        return kCalcNotSpecFile;
+        PrintMessage(err, read.message);
+        return kCalcRefused;
     }
     if (read.status == SpecFileStatus::Unreadable) {
-        err << Utf8Text(read.message) << '\n';
+        PrintMessage(err, read.message);
         return kCalcFailed;
     }
-    if (read.status == SpecFileStatus::Incomplete) err << Utf8Text(read.message) << '\n';
+    if (read.status == SpecFileStatus::Incomplete) PrintMessage(err, read.message);
     sheet.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     Recalculate(sheet);
@@ -98,7 +118,7 @@ std::optional<std::vector<GearFigures>> Gears(const Worksheet& sheet, const Calc
     if (options.gears) {
         GearRatiosRead read = ReadGearRatios(*options.gears, sheet);
         if (!read.outcome.ok) {
-            err << Utf8Text(read.outcome.message) << '\n';
+            PrintMessage(err, read.outcome.message);
             return std::nullopt;
         }
         ratios = read.ratios;
@@ -118,6 +138,21 @@ void WriteResult(const Worksheet& sheet, const CalcOptions& options,
         WriteAlignedTables(sheet, out);
 }
 
+// A report written over the worksheet it reports on would destroy it; a link or a second name
+// of the worksheet is the same file.
+bool ReportReplacesInput(const CalcOptions& options) {
+    std::error_code error;
+    return options.pdfTo && std::filesystem::equivalent(*options.pdfTo, options.file, error);
+}
+
+// Output cut short by a full disk or a closed device is a failure, not a result.
+bool OutputWritten(std::ostream& out, std::ostream& err) {
+    if (out.flush()) return true;
+    std::string reason = errno != 0 ? std::string(": ") + std::strerror(errno) : std::string();
+    err << "The results could not be written to the standard output" << reason << ".\n";
+    return false;
+}
+
 }  // namespace
 
 int RunCalcCommand(const std::vector<std::string>& arguments,
@@ -128,6 +163,11 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
         err << kUsage;
         return kCalcFailed;
     }
+    if (ReportReplacesInput(*options)) {
+        PrintMessage(err, "The PDF report " + FileNameText(*options->pdfTo) +
+                              " would replace the worksheet it reports on.");
+        return kCalcRefused;
+    }
     Worksheet sheet;
     sheet.ProgramFolder = DataFolderOf(programFolder);
     sheet.WeightOption = options->weightsAdd ? 1 : 0;
@@ -135,19 +175,21 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
 
     std::optional<std::vector<GearFigures>> gears = Gears(sheet, *options, err);
     if (!gears) return kCalcFailed;
+    errno = 0;
     WriteResult(sheet, *options, *gears, out);
+    if (!OutputWritten(out, err)) return kCalcFailed;
 
     if (options->pdfTo) {
         Outcome report = WritePdfReport(sheet, *options->pdfTo, programFolder);
         if (!report.ok) {
-            err << Utf8Text(report.message) << '\n';
+            PrintMessage(err, report.message);
             return kCalcFailed;
         }
     }
     if (options->writeTo) {
         SpecFileResult written = WriteSpecFile(sheet, *options->writeTo);
         if (written.status != SpecFileStatus::Done) {
-            err << Utf8Text(written.message) << '\n';
+            PrintMessage(err, written.message);
             return kCalcFailed;
         }
     }

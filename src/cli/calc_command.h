@@ -13,7 +13,8 @@ namespace gyrant {
 // Exit codes of gyrant-calc.
 inline constexpr int kCalcDone = 0;
 inline constexpr int kCalcFailed = 1;
-inline constexpr int kCalcNotSpecFile = 2;
+// FILE is not a spec file, or the PDF report would replace it.
+inline constexpr int kCalcRefused = 2;
 
 // Runs gyrant-calc with its arguments (without the program name) and the folder that holds
 // its data files; returns the exit code.

@@ -12,6 +12,7 @@
 
 #include "report/pdf_document.h"
 #include "report/qt_print_surface.h"
+#include "text/cell_codec.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ extern "C" __attribute__((visibility("default"))) bool GyrantWritePdfReport(
     gyrant::ReportResult result;
     {
         gyrant::QtPrintSurface surface(pdf.Writer(),
-                                       QFileInfo(QString::fromLocal8Bit(path)).absoluteFilePath());
+                                       QFileInfo(gyrant::FromPath(path)).absoluteFilePath());
         result = gyrant::PrintReportWithComment(sheet, surface, "", gyrant::ReportTimeNow());
     }
     if (result.end == gyrant::ReportEnd::Printed) {

@@ -3,6 +3,7 @@
 #include <dlfcn.h>
 
 #include "pdf_module.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 
@@ -15,9 +16,10 @@ Outcome WritePdfReport(const Worksheet& sheet, const std::string& path,
         module = programFolder.parent_path() / "lib" / "gyrant" / "gyrant-pdf.so";
     void* handle = dlopen(module.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle)
-        return Outcome::Failure("The PDF report needs " + module.string() + ": " + dlerror());
+        return Outcome::Failure("The PDF report needs " + FileNameText(module.string()) + ": " +
+                                dlerror());
     auto write = reinterpret_cast<PdfReportWriter>(dlsym(handle, kPdfReportWriterName));
-    if (!write) return Outcome::Failure(module.string() + " can not write reports.");
+    if (!write) return Outcome::Failure(FileNameText(module.string()) + " can not write reports.");
     std::string message;
     bool written = write(sheet, path.c_str(), message);
     return written ? Outcome::Success() : Outcome::Failure(message);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "support/program_folder.h"
@@ -39,31 +40,52 @@ TEST_F(CalcCommandTest, RecalculatingAnExampleSavesItByteForByte) {
     }
 }
 
-// Exit 2 for a file that is not a spec file, 1 for every other failure, with a message; an
-// incomplete file is reported and still recalculated.
+// Exit 2 for a file that is not a spec file or a report that would replace it, 1 for every
+// other failure, with a message in UTF-8 on plain lines; an incomplete file is reported and still
+// recalculated, and a worksheet may be saved over itself.
 TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
+    const std::string name = "Caf\xC3\xA9 \xE2\x82\xAC.qrx";
     WriteFileBytes(folder / "notes.txt", "shopping list\r\n");
-    std::filesystem::create_directory(folder / "out.qrx");
+    std::filesystem::create_directories(folder / "out.qrx" / name);
     std::string bike = Example("Motorcycle.qrx"), whole = ReadFileBytes(bike);
-    WriteFileBytes(folder / "short.qrx", whole.substr(0, whole.size() / 3));
+    WriteFileBytes(folder / name, whole.substr(0, whole.size() / 3));
+    std::filesystem::create_symlink(bike, folder / "link.qrx");
     for (auto [arguments, code, named] :
-         {std::tuple{std::vector<std::string>{(folder / "notes.txt").string()}, kCalcNotSpecFile,
-                     "not an Vevizadu Gyrant file"},
-          {{(folder / "missing.qrx").string()}, kCalcFailed, "missing.qrx"},
+         {std::tuple{std::vector<std::string>{(folder / "notes.txt").string()}, kCalcRefused,
+                     std::string("not an Vevizadu Gyrant file")},
+          {{"--pdf", bike, bike}, kCalcRefused, "would replace the worksheet"},
+          {{"--pdf", (folder / "link.qrx").string(), bike}, kCalcRefused, "would replace"},
+          {{"--write", bike, bike}, kCalcDone, ""},
+          {{(folder / "missing" / name).string()}, kCalcFailed, "/missing/" + name + " can not"},
+          {{(folder / "out.qrx" / name).string()}, kCalcFailed, name + " is a folder"},
           {{}, kCalcFailed, "Usage: gyrant-calc"},
           {{"--bogus", bike}, kCalcFailed, "Usage"},
           {{bike, "second.qrx"}, kCalcFailed, "Usage"},
           {{bike, "--write"}, kCalcFailed, "Usage"},
           {{"--write", (folder / "out.qrx").string(), bike}, kCalcFailed, "out.qrx"},
           {{"--gears", "2.5,9", bike}, kCalcFailed, "\"9\" is not a gear ratio"},
-          {{"--csv", (folder / "short.qrx").string()}, kCalcDone, "incomplete"}}) {
+          {{"--csv", (folder / name).string()}, kCalcDone, name + " ended early"}}) {
         EXPECT_EQ(Run(arguments), code) << named;
         EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
+        EXPECT_EQ(err.str().find('\r'), std::string::npos) << named;
     }
     EXPECT_NE(out.str().find("1,31,"), std::string::npos);  // the incomplete file's tables
+    EXPECT_EQ(ReadFileBytes(bike), whole);
     std::filesystem::remove(folder / "GyrantTEXT" / "helpi.txt");
     EXPECT_EQ(Run({bike}), kCalcFailed);
     EXPECT_NE(err.str().find("helpi.txt"), std::string::npos);
+}
+
+// Results cut short by a full device are a failure, whichever output was asked for.
+TEST_F(CalcCommandTest, OutputThatCanNotBeWrittenFails) {
+    std::string car = Example("V8 Street Car.qrx");
+    for (std::vector<std::string> arguments :
+         {std::vector{car}, {"--csv", car}, {"--json", car}, {"--gears", "2,1", car}}) {
+        std::ofstream full("/dev/full");
+        EXPECT_EQ(RunCalcCommand(arguments, folder.Path(), full, err), kCalcFailed) << arguments[0];
+        EXPECT_TRUE(err.str().ends_with("standard output: No space left on device.\n"))
+            << err.str();
+    }
 }
 
 // The gear studied shows the tables' own totals; JSON holds every cell and the answer.

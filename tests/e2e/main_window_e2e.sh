@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real gyrant from a copy of its program folder under Xvfb with a window manager, at
 # scale 1 and 2, and saves screenshots of the start (splash, each tip, the warning) and of the
-# main window with one and two vehicles. Checks the message without a display, that a sub-menu
-# prints its picture and stays until a click into the main window, and that the tip switches and
-# the window's place are kept at exit.
+# main window with one and two vehicles, the second named on the command line by a name that is
+# not UTF-8. Checks the message without a display, that a sub-menu prints its picture and stays
+# until a click into the main window, and that the tip switches and the window's place are kept
+# at exit.
 # Usage: main_window_e2e.sh GYRANT ARTIFACT_DIR
 set -euo pipefail
 gyrant=$1 artifacts=$2/screenshots root=$(mktemp -d) window_manager=1 screen_size=2048x1536
@@ -42,13 +43,16 @@ run() {
     done
     answer "^$(head -n 1 "$root/GyrantTEXT/WARNING.TXT" | tr -d '\r')\$" "warning-$3"
     shot "main-window-$3"
+    [ -z "${4:-}" ] || xdotool getwindowname "$window" | grep -qF "[ ${4//$'\xff'/?} ]" || { echo "$4 did not open"; exit 1; }
     [ "$3" != one-vehicle-x1 ] || print_sub_menu "$window"
     quit "$window"
     test -s "$root/gyrant-window.txt" || { echo "the window's place was not kept"; exit 1; }
     sed -n 2p "$root/CRCNFG.QRX" | grep -q "^${1:0:2} " || { echo "the tip switches were not kept"; exit 1; }
 }
+# The worksheet named on the command line has a name that is not UTF-8; the title shows "?".
+odd=$(printf 'V8 \xff.qrx') && cp "$root/GyrantFiles/V8 Street Car.qrx" "$root/GyrantFiles/$odd"
 for scale in 1 2; do
     export QT_SCALE_FACTOR=$scale
     run ' 0 \r\n 0 \r\n 0' ' 0' "one-vehicle-x$scale"
-    run ' 1 \r\n 1 \r\n 1' ' 1' "two-vehicles-x$scale" "V8 Street Car.qrx"
+    run ' 1 \r\n 1 \r\n 1' ' 1' "two-vehicles-x$scale" "$odd"
 done

@@ -90,10 +90,9 @@ QWidget* Owner(QWidget* fallback) {
     return active ? active : fallback;
 }
 
-// Paths are the file system's own (UTF-8), never cell text.
+// Paths are the file system's own bytes, never cell text.
 QString PathOf(const FileChooser& chooser) {
-    return QString::fromStdString(chooser.folder) + QChar('/') +
-           QString::fromStdString(chooser.proposedName);
+    return FromPath(chooser.folder) + QChar('/') + FromPath(chooser.proposedName);
 }
 
 }  // namespace
@@ -114,12 +113,14 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
     return ok ? ToCell(answer) : std::string{};
 }
 
+// The choosers answer with URLs: a desktop's own chooser can list and pick a name that is not
+// UTF-8, and only the URL keeps its bytes (Qt's own chooser lists no such name).
 std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
-    QString folder = PathOf(chooser);
-    QString path = QFileDialog::getOpenFileName(Owner(m_parent), FromCell(chooser.title), folder,
-                                                ToQtFilter(chooser.filter));
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
+    QUrl url = QFileDialog::getOpenFileUrl(Owner(m_parent), FromCell(chooser.title),
+                                           QUrl::fromLocalFile(PathOf(chooser)),
+                                           ToQtFilter(chooser.filter));
+    if (url.isEmpty()) return std::nullopt;
+    return PathOfUrl(url);
 }
 
 std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser) {
@@ -132,8 +133,8 @@ std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser)
     };
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeEnding);
     takeEnding(dialog.selectedNameFilter());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedUrls().isEmpty()) return std::nullopt;
+    return PathOfUrl(dialog.selectedUrls().first());
 }
 
 }  // namespace gyrant

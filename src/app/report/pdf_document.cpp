@@ -1,6 +1,7 @@
 #include "report/pdf_document.h"
 
 #include "files/atomic_write.h"
+#include "text/windows1252.h"
 #include "version.h"
 
 namespace gyrant {
@@ -14,7 +15,7 @@ PdfDocument::PdfDocument(const QPageLayout& layout) : m_buffer(&m_bytes), m_writ
 
 Outcome PdfDocument::Save(const std::filesystem::path& path) const {
     if (m_bytes.isEmpty())
-        return Outcome::Failure("Nothing was printed into " + path.string() + ".");
+        return Outcome::Failure("Nothing was printed into " + FileNameText(path.string()) + ".");
     return WriteFileAtomically(path, m_bytes.toStdString());
 }
 

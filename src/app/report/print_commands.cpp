@@ -35,7 +35,7 @@ bool PrintCommands::ChooseTarget(const std::string& name) {
     std::optional<std::string> path = m_dialogs.ChooseSaveFile(PdfFileChooser(m_sheet, name));
     if (!path) return false;
     Printer().setOutputFormat(QPrinter::PdfFormat);
-    Printer().setOutputFileName(QString::fromStdString(*path));
+    Printer().setOutputFileName(FromPath(*path));
     return true;
 }
 

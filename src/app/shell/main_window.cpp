@@ -20,10 +20,10 @@ namespace {
 // The step an input kept from the strip makes, also when a question about it kept it.
 const QString kKeepChange = QStringLiteral("Keep Change");
 
-// The one local file a drag carries; empty for anything else.
-QString DroppedFile(const QDropEvent* event) {
+// The one local file a drag carries, in the file system's bytes; empty for anything else.
+std::string DroppedFile(const QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
-    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+    return urls.size() == 1 && urls.first().isLocalFile() ? PathOfUrl(urls.first()) : std::string();
 }
 
 }  // namespace
@@ -233,14 +233,13 @@ void MainWindow::OpenNamedWorksheet(const std::string& path) {
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedFile(event).isEmpty()) event->acceptProposedAction();
+    if (!DroppedFile(event).empty()) event->acceptProposedAction();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    QString dropped = DroppedFile(event);
-    if (dropped.isEmpty()) return;
+    std::string path = DroppedFile(event);
+    if (path.empty()) return;
     event->acceptProposedAction();
-    std::string path = dropped.toStdString();
     // The drop returns before the questions of Open are asked.
     QTimer::singleShot(0, this, [this, path] { OpenNamedWorksheet(path); });
 }

@@ -60,8 +60,9 @@ int RunGyrant(int argc, char** argv) {
         window.installEventFilter(&quitWhenPainted);
     window.show();
     // A worksheet named on the command line (a double click on it) opens as Open would open it.
-    QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) window.OpenNamedWorksheet(arguments.at(1).toStdString());
+    // Its name is taken as the bytes given: Qt's decoded arguments lose a name that is not UTF-8.
+    // Qt has taken its own options out of argv by now.
+    if (argc > 1) window.OpenNamedWorksheet(argv[1]);
     if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) ShowStartSequence(window, sheet);
     return QApplication::exec();
 }

@@ -1,5 +1,7 @@
 #include "text/cell_codec.h"
 
+#include <QFile>
+
 #include "text/windows1252.h"
 
 namespace gyrant {
@@ -25,6 +27,17 @@ QString FromMessage(const std::string& bytes) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QChar('\r'), QChar('\n'));
     return text;
+}
+
+QString FromPath(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string PathOfUrl(const QUrl& url) {
+    // The URL's own percent-encoding holds every byte; its decoded text would not.
+    QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!url.host().isEmpty()) path.prepend("//" + url.host().toUtf8());
+    return path.toStdString();
 }
 
 }  // namespace gyrant

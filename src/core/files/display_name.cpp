@@ -1,6 +1,7 @@
 #include "files/display_name.h"
 
 #include "text/cell_text.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -34,7 +35,7 @@ std::string DefaultSpecFolder(const Worksheet& sheet) {
 }
 
 std::string WindowTitle(const Worksheet& sheet) {
-    return "Vevizadu Gyrant - Torvane Inc.   [ " + sheet.DisplayName + " ]";
+    return "Vevizadu Gyrant - Torvane Inc.   [ " + ShownFileName(sheet.DisplayName) + " ]";
 }
 
 }  // namespace gyrant

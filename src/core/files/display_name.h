@@ -14,7 +14,8 @@ void MakeDisplayName(Worksheet& sheet);
 // beside the program, or the user's own when the worksheet keeps its files elsewhere.
 std::string DefaultSpecFolder(const Worksheet& sheet);
 
-// The main window's title for the worksheet's display name.
+// The main window's title for the worksheet's display name, in UTF-8 ('?' for a byte of the
+// name that is not UTF-8).
 std::string WindowTitle(const Worksheet& sheet);
 
 // The part of a path after its last separator ("/" or "\").

@@ -10,6 +10,7 @@
 #include "text/cell_text.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -128,9 +129,11 @@ void TakeFileName(Worksheet& sheet, const std::string& path) {
 SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        return {SpecFileStatus::Unreadable, path + " is a folder, not a file."};
+        return {SpecFileStatus::Unreadable, FileNameText(path) + " is a folder, not a file."};
     InputFile in(path);
-    if (!in) return {SpecFileStatus::Unreadable, "The file " + path + " can not be opened."};
+    if (!in)
+        return {SpecFileStatus::Unreadable,
+                "The file " + FileNameText(path) + " can not be opened."};
     LineReader reader(in);
     std::string magic;
     if (!reader.ReadLine(magic) || FirstField(magic) != kSpecFileMagic)
@@ -142,7 +145,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
     TakeFileName(sheet, path);
     if (!contents.complete)
         return {SpecFileStatus::Incomplete,
-                "The file " + path +
+                "The file " + FileNameText(path) +
                     " ended early and is incomplete.\r\rThe specs past its end "
                     "were left empty."};
     return {};

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace gyrant {
 namespace {
@@ -13,9 +14,11 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// The length of the UTF-8 sequence starting at `at` and its character, or 0 when the bytes
-// there are not UTF-8.
+// The length of the UTF-8 sequence of a character from 0x80 up starting at `at` and its
+// character, or 0 when the bytes there are not such a sequence (overlong forms and surrogates
+// included, as the windows refuse them too).
 std::size_t DecodeUtf8(const std::string& text, std::size_t at, char32_t& unicode) {
+    constexpr std::array<char32_t, 5> kLeast = {0, 0, 0x80, 0x800, 0x10000};
     auto lead = static_cast<unsigned char>(text[at]);
     std::size_t length = lead >= 0xF0 && lead < 0xF5 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
     if (lead >= 0xF5 || length == 0 || at + length > text.size()) return 0;
@@ -25,7 +28,26 @@ std::size_t DecodeUtf8(const std::string& text, std::size_t at, char32_t& unicod
         if ((next & 0xC0) != 0x80) return 0;
         unicode = (unicode << 6) | (next & 0x3F);
     }
-    return unicode < 0x80 ? 0 : length;
+    bool surrogate = unicode >= 0xD800 && unicode < 0xE000;
+    return unicode < kLeast[length] || surrogate || unicode > 0x10FFFF ? 0 : length;
+}
+
+// Each character of a file name, with '?' for a byte that is not UTF-8: `take` gets the
+// character's UTF-8 bytes and the character itself (or '?').
+template <typename Take>
+void ForEachNameCharacter(const std::string& name, Take take) {
+    for (std::size_t at = 0; at < name.size();) {
+        auto byte = static_cast<unsigned char>(name[at]);
+        char32_t unicode = byte;
+        std::size_t length = byte < 0x80 ? 1 : DecodeUtf8(name, at, unicode);
+        if (length == 0) {
+            take(std::string_view("?"), U'?');
+            ++at;
+            continue;
+        }
+        take(std::string_view(name).substr(at, length), unicode);
+        at += length;
+    }
 }
 
 }  // namespace
@@ -43,14 +65,16 @@ char UnicodeToWindows1252(char32_t unicode) {
 
 std::string FileNameText(const std::string& utf8) {
     std::string text;
-    for (std::size_t at = 0; at < utf8.size();) {
-        char32_t unicode = 0;
-        std::size_t length =
-            static_cast<unsigned char>(utf8[at]) < 0x80 ? 0 : DecodeUtf8(utf8, at, unicode);
-        text += length == 0 ? utf8[at] : UnicodeToWindows1252(unicode);
-        at += length == 0 ? 1 : length;
-    }
+    ForEachNameCharacter(utf8, [&text](std::string_view, char32_t unicode) {
+        text += UnicodeToWindows1252(unicode);
+    });
     return text;
+}
+
+std::string ShownFileName(const std::string& name) {
+    std::string shown;
+    ForEachNameCharacter(name, [&shown](std::string_view bytes, char32_t) { shown += bytes; });
+    return shown;
 }
 
 std::string Utf8Text(const std::string& windows1252) {

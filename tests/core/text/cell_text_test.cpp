@@ -152,7 +152,9 @@ TEST(Windows1252, EveryByteRoundTripsAndFileNamesKeepTheirCharacters) {
                   static_cast<char>(byte));
     EXPECT_EQ(FileNameText("Caf\xC3\xA9 \xE2\x82\xAC car.qrx"), "Caf\xE9 \x80 car.qrx");
     EXPECT_EQ(FileNameText("\xE6\x97\xA5 \xF0\x9F\x9A\x97.qrx"), "? ?.qrx");
-    EXPECT_EQ(FileNameText("latin1 \xE9 cut \xC3"), "latin1 \xE9 cut \xC3");
+    EXPECT_EQ(FileNameText("latin1 \xE9 cut \xC3"), "latin1 ? cut ?");
+    EXPECT_EQ(ShownFileName("Caf\xC3\xA9 \xFF.qrx"), "Caf\xC3\xA9 ?.qrx");
+    EXPECT_EQ(ShownFileName("long \xC0\xAF surrogate \xED\xA0\x80"), "long ?? surrogate ???");
     EXPECT_EQ(Utf8Text("Caf\xE9 \x80 \x81"), "Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81");
 }
 
