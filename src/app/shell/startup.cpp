@@ -62,7 +62,11 @@ int RunGyrant(int argc, char** argv) {
     // A worksheet named on the command line (a double click on it) opens as Open would open it.
     QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() > 1) window.OpenNamedWorksheet(arguments.at(1).toStdString());
-    if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) ShowStartSequence(window, sheet);
+    if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) {
+        QtDialogs dialogs(&window);
+        TellSettingsUnkept(sheet, dialogs);
+        ShowStartSequence(window, sheet);
+    }
     return QApplication::exec();
 }
 
