@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include "text/cell_codec.h"
 
@@ -96,6 +97,14 @@ QString PathOf(const FileChooser& chooser) {
            QString::fromStdString(chooser.proposedName);
 }
 
+// Qt's file dialogs keep their history in a settings file of their own under the user's
+// configuration folder; the program leaves no such trace. Under /dev/null no file can be made,
+// so the dialogs start afresh each time and write nothing.
+void KeepNoChooserHistory() {
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
 }  // namespace
 
 Answer QtDialogs::ShowMessage(const Message& message) {
@@ -115,6 +124,7 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
 }
 
 std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
+    KeepNoChooserHistory();
     QString folder = PathOf(chooser);
     QString path = QFileDialog::getOpenFileName(Owner(m_parent), FromCell(chooser.title), folder,
                                                 ToQtFilter(chooser.filter));
@@ -123,6 +133,7 @@ std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser)
 }
 
 std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser) {
+    KeepNoChooserHistory();
     QFileDialog dialog(Owner(m_parent), FromCell(chooser.title), PathOf(chooser),
                        ToQtFilter(chooser.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
