@@ -109,10 +109,14 @@ class DocumentTest : public QObject {
         QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
     }
 
-    // Save As offers worksheets first; a name typed without an ending gets theirs.
+    // Save As offers worksheets first; a name typed without an ending gets theirs. The chooser
+    // leaves no history file of its own.
     void saveAsOffersWorksheetsFirstAndGivesTheirEnding() {
         QtDialogs dialogs(&f->window);
         QStringList offered;
+        QString history = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                          QStringLiteral("/QtProject.conf");
+        QDateTime before = QFileInfo(history).lastModified();
         for (bool allFiles : {false, true}) {
             QTimer::singleShot(0, &f->window, [&offered, allFiles] {
                 auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -133,6 +137,7 @@ class DocumentTest : public QObject {
         QCOMPARE(offered, QStringList({"Gyrant worksheets (*.qrx)", "All Files (*)"}));
         QVERIFY(QFile::exists(QString::fromStdString(f->File("GyrantFiles/Typed.qrx"))));
         QCOMPARE(f->sheet.DisplayName, std::string("Typed"));
+        QCOMPARE(QFileInfo(history).lastModified(), before);
     }
 };
 

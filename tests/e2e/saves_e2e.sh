@@ -20,5 +20,5 @@ saves "${cars[0]}" & saves "${cars[1]}" &
 while [ -n "$(jobs -r)" ]; do check; done
 failed=$(cat failed 2>/dev/null | wc -l)
 echo "$kills saves killed at random ($killed while running), $pairs pairs at once, $reads reads:" \
-    "$broken broken files, $failed failed saves, $(ls | grep -c saving) temporary files left"
+    "$broken broken files, $failed failed saves, $(ls -A | grep -c "^\.gyrant-.*\.tmp$") temporary files left"
 [ "$broken$failed" = 00 ]

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 
 #include "text/cell_codec.h"
 
@@ -95,6 +96,14 @@ QString PathOf(const FileChooser& chooser) {
     return FromPath(chooser.folder) + QChar('/') + FromPath(chooser.proposedName);
 }
 
+// Qt's file dialogs keep their history in a settings file of their own under the user's
+// configuration folder; the program leaves no such trace. Under /dev/null no file can be made,
+// so the dialogs start afresh each time and write nothing.
+void KeepNoChooserHistory() {
+    for (QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
+}
+
 }  // namespace
 
 Answer QtDialogs::ShowMessage(const Message& message) {
@@ -116,6 +125,7 @@ std::string QtDialogs::InputBox(const std::string& prompt, const std::string& ti
 // The choosers answer with URLs: a desktop's own chooser can list and pick a name that is not
 // UTF-8, and only the URL keeps its bytes (Qt's own chooser lists no such name).
 std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser) {
+    KeepNoChooserHistory();
     QUrl url = QFileDialog::getOpenFileUrl(Owner(m_parent), FromCell(chooser.title),
                                            QUrl::fromLocalFile(PathOf(chooser)),
                                            ToQtFilter(chooser.filter));
@@ -124,6 +134,7 @@ std::optional<std::string> QtDialogs::ChooseOpenFile(const FileChooser& chooser)
 }
 
 std::optional<std::string> QtDialogs::ChooseSaveFile(const FileChooser& chooser) {
+    KeepNoChooserHistory();
     QFileDialog dialog(Owner(m_parent), FromCell(chooser.title), PathOf(chooser),
                        ToQtFilter(chooser.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

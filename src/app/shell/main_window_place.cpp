@@ -64,6 +64,7 @@ void MainWindow::PlaceAtStart() {
 }
 
 void MainWindow::KeepPlace() {
+    if (!m_sheet.SettingsUnkept.empty()) return;  // nowhere to keep it
     QRect place(pos(), size());
     WriteWindowPlace(WindowPlacePath(m_sheet), Twips(place));
 }

@@ -63,7 +63,11 @@ int RunGyrant(int argc, char** argv) {
     // Its name is taken as the bytes given: Qt's decoded arguments lose a name that is not UTF-8.
     // Qt has taken its own options out of argv by now.
     if (argc > 1) window.OpenNamedWorksheet(argv[1]);
-    if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) ShowStartSequence(window, sheet);
+    if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) {
+        QtDialogs dialogs(&window);
+        TellSettingsUnkept(sheet, dialogs);
+        ShowStartSequence(window, sheet);
+    }
     return QApplication::exec();
 }
 

@@ -12,7 +12,9 @@ namespace gyrant {
 // on disk is always the old one or the new one, whole, also when two saves meet or the
 // program is killed. A link is followed to the file it names, which is written and stays
 // where it is. A folder, a device, a FIFO or a read-only file is not replaced. A failure names
-// the file and the reason and leaves the old file as it was.
+// the file and the reason and leaves the old file as it was. The temporary file is only as
+// readable as the file it replaces, and what killed saves left in the folder over an hour ago
+// is removed.
 Outcome WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes);
 
 // As WriteFileAtomically, unless the file already holds exactly these bytes: the program's own

@@ -140,6 +140,7 @@ bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs) {
 bool ExitProgram(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     if (!editor.ConfirmLeavingRow() || !SaveChangesFirst(sheet, dialogs, SaveSpecFileAs))
         return false;
+    TellSettingsUnkept(sheet, dialogs);
     KeepSettings(sheet, dialogs);
     return true;
 }

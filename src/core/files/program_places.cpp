@@ -1,11 +1,14 @@
 #include "files/program_places.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
-#include <fstream>
+#include <optional>
 
 #include "files/data_path.h"
 #include "files/display_name.h"
 #include "model/setup_tables.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace fs = std::filesystem;
@@ -16,18 +19,42 @@ bool HasData(const fs::path& folder) {
     return fs::is_directory(DataPath(folder, {"GyrantTEXT"}), error);
 }
 
-// Whether the program can keep files in the folder: a file is made there and removed.
+// Whether the program can keep files in the folder, asked of the system without opening any
+// name there: a name anyone could plant a link or a FIFO under.
 bool CanWrite(const fs::path& folder) {
-    fs::path probe = folder / ".gyrant-write-probe";
-    bool written = static_cast<bool>(std::ofstream(probe));
-    std::error_code error;
-    fs::remove(probe, error);
-    return written;
+    return access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
-fs::path Environment(const char* name) {
+// The user's home folder, when HOME names a folder by a full path; otherwise nothing, and why.
+std::optional<fs::path> HomeFolder(std::string& why) {
+    const char* value = std::getenv("HOME");
+    std::error_code error;
+    if (!value || !*value)
+        why = "no home folder is set (HOME)";
+    else if (!fs::path(value).is_absolute())
+        why = "the home folder " + FileNameText(value) + " is not a full path";
+    else if (!fs::is_directory(value, error))
+        why = "the home folder " + FileNameText(value) + " is not a folder";
+    else
+        return fs::path(value);
+    return std::nullopt;
+}
+
+// A folder named by the environment, honoured only as a full path.
+fs::path AbsoluteEnvironment(const char* name) {
     const char* value = std::getenv(name);
-    return value && *value ? fs::path(value) : fs::path();
+    fs::path path = value ? fs::path(value) : fs::path();
+    return path.is_absolute() ? path : fs::path();
+}
+
+// Makes a user's folder; false, and why, when it cannot be made.
+bool MakeFolder(const fs::path& folder, std::string& why) {
+    std::error_code error, unused;
+    fs::create_directories(folder, error);
+    if (!error && fs::is_directory(folder, unused)) return true;
+    why = "the folder " + FileNameText(folder.string()) +
+          " could not be made: " + (error ? error.message() : "a file has its name");
+    return false;
 }
 
 }  // namespace
@@ -47,24 +74,33 @@ ProgramPlaces LocateProgramPlaces(const fs::path& programFolder) {
         places.specFolder = programFolder / "GyrantFiles";
         return places;
     }
-    fs::path home = Environment("HOME");
-    fs::path config = Environment("XDG_CONFIG_HOME");
-    places.settingsFolder = (config.empty() ? home / ".config" : config) / "gyrant";
-    places.specFolder = home / "Documents" / "GyrantFiles";
+    std::string homeless;
+    std::optional<fs::path> home = HomeFolder(homeless);
+    fs::path config = AbsoluteEnvironment("XDG_CONFIG_HOME");
+    if (config.empty() && home) config = *home / ".config";
+    if (config.empty())
+        places.settingsUnkept = homeless;
+    else
+        places.settingsFolder = config / "gyrant";
+    if (home) places.specFolder = *home / "Documents" / "GyrantFiles";
     return places;
 }
 
 void UseProgramPlaces(Worksheet& sheet, const ProgramPlaces& places) {
     sheet.ProgramFolder = places.dataFolder;
     sheet.SettingsFolder = places.settingsFolder;
+    sheet.SettingsUnkept = places.settingsUnkept;
     sheet.SpecFolder = places.specFolder;
     if (!places.userFolders) return;
+    if (!places.settingsFolder.empty()) MakeFolder(places.settingsFolder, sheet.SettingsUnkept);
     std::error_code error;
-    fs::create_directories(places.settingsFolder, error);
-    if (fs::exists(places.specFolder, error)) return;
-    fs::create_directories(places.specFolder, error);
-    fs::copy(DataPath(places.dataFolder, {"GyrantFiles"}), places.specFolder,
-             fs::copy_options::skip_existing | fs::copy_options::recursive, error);
+    std::string unmade;
+    if (places.specFolder.empty() || fs::exists(places.specFolder, error)) return;
+    if (MakeFolder(places.specFolder, unmade))
+        fs::copy(DataPath(places.dataFolder, {"GyrantFiles"}), places.specFolder,
+                 fs::copy_options::skip_existing | fs::copy_options::recursive, error);
+    else
+        sheet.SpecFolder.clear();
 }
 
 Outcome SetupWorksheet(Worksheet& sheet) {

@@ -55,6 +55,7 @@ std::vector<std::string> WithRecentFile(std::vector<std::string> list, const std
 
 Outcome RememberRecentFile(const Worksheet& sheet) {
     if (sheet.CurrentFilePath == "Untitled") return Outcome::Success();
+    if (!sheet.SettingsUnkept.empty()) return Outcome::Success();  // nowhere to keep it
     std::error_code error;
     std::string file =
         std::filesystem::absolute(sheet.CurrentFilePath, error).lexically_normal().string();

@@ -53,6 +53,15 @@ struct EngineFigures {
     double EstimatedEngineInertia = 0;
 };
 
+// The program's settings as its settings file holds them.
+struct ProgramSettings {
+    int unitSystem = 0;
+    std::array<int, 3> tipOff{};
+    int weightOption = 0;
+    std::string browserPath;
+    int twoVehicles = 0;
+};
+
 struct Worksheet {
     Worksheet() = default;
     Worksheet(const Worksheet&) = delete;
@@ -71,6 +80,8 @@ struct Worksheet {
     std::filesystem::path ProgramFolder;
     std::filesystem::path SettingsFolder;
     std::filesystem::path SpecFolder;
+    // Why the settings last only while the program runs, or empty when they are kept in a file.
+    std::string SettingsUnkept;
 
     int CurrentTable = kBaseline;
     int CurrentRow = 1;
@@ -90,6 +101,8 @@ struct Worksheet {
 
     std::array<int, 4> TipOff{};
     std::string BrowserPath;
+    // The settings as last read from or written to the settings file.
+    ProgramSettings SettingsAsKept;
 };
 
 }  // namespace gyrant

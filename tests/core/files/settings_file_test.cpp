@@ -1,14 +1,23 @@
 #include "files/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <optional>
+#include <set>
 
 #include "editor/options.h"
 #include "editor/undo_snapshot.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
+#include "files/gear_list.h"
 #include "files/recent_files.h"
 #include "files/window_place.h"
+#include "help/help_tips.h"
 #include "support/sheet_fixture.h"
 
 namespace gyrant {
@@ -82,13 +91,158 @@ TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWritten
     EXPECT_NE(dialogs.messages.at(0).text.find("CRCNFG.QRX"), std::string::npos);
 }
 
-TEST_F(SettingsFileTest, ARunningCopyKeepsEverythingBesideItself) {
-    sheet.ProgramFolder.clear();
-    UseProgramPlaces(sheet, LocateProgramPlaces(folder.Path()));
-    EXPECT_EQ(sheet.ProgramFolder, folder.Path());
-    EXPECT_EQ(SettingsPath(sheet), folder / "CRCNFG.QRX");
-    EXPECT_EQ(DefaultSpecFolder(sheet), In("GyrantFiles"));
-    EXPECT_FALSE(fs::exists(folder / ".gyrant-write-probe"));
+// A link or a FIFO planted under any name in the program's folder is never written through, and
+// never waited on.
+TEST_F(SettingsFileTest, ARunningCopyKeepsEverythingBesideItselfThroughNoPlantedName) {
+    testing::WriteFileBytes(In("victim"), "victim");
+    const fs::path probe = folder / ".gyrant-write-probe";
+    for (bool fifo : {false, true}) {
+        fs::remove(probe);
+        fifo ? mkfifo(probe.c_str(), 0600) : symlink("victim", probe.c_str());
+        sheet.ProgramFolder.clear();
+        UseProgramPlaces(sheet, LocateProgramPlaces(folder.Path()));
+        EXPECT_EQ(sheet.ProgramFolder, folder.Path());
+        EXPECT_EQ(SettingsPath(sheet), folder / "CRCNFG.QRX");
+        EXPECT_EQ(DefaultSpecFolder(sheet), In("GyrantFiles"));
+    }
+    EXPECT_EQ(ReadFileBytes(In("victim")), "victim");
+}
+
+// Sets an environment variable (or unsets it, for nothing) while it lives.
+struct Variable {
+    Variable(const char* set, const std::optional<std::string>& value) : name(set) {
+        if (const char* was = std::getenv(name)) old = was;
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+    }
+    ~Variable() { old ? setenv(name, old->c_str(), 1) : unsetenv(name); }
+    const char* name;
+    std::optional<std::string> old;
+};
+
+// An installed program's places under HOME and XDG_CONFIG_HOME ("@" is the test's folder):
+// the settings folder made, or why there is none.
+struct HomeCase {
+    const char *name, *home, *config, *settings, *why;
+};
+
+class InstalledPlacesTest : public SettingsFileTest,
+                            public ::testing::WithParamInterface<HomeCase> {
+  protected:
+    std::optional<std::string> At(const char* value) {
+        if (!value) return std::nullopt;
+        return *value == '@' ? In(value + 1) : value;
+    }
+};
+
+// The user's folders come only from full paths; without a home folder, the settings last only
+// while the program runs, the user hears why at Exit, and nothing is written anywhere.
+TEST_P(InstalledPlacesTest, SettingsGoOnlyToAFullPathOrAreKeptInMemoryAndTheUserIsTold) {
+    const HomeCase& place = GetParam();
+    for (const char* made : {"bin", "share", "home", "cwd", "ro"}) fs::create_directory(In(made));
+    fs::create_directory_symlink(folder.Path(), folder / "share" / "gyrant");
+    testing::WriteFileBytes(In("victim"), "victim");
+    if (std::system(("mount -t tmpfs -o ro tmpfs " + In("ro")).c_str()) != 0 &&
+        At(place.home) == In("ro"))
+        GTEST_SKIP() << "this machine cannot mount a read-only folder";
+    fs::path started = fs::current_path();
+    fs::current_path(folder / "cwd");
+    {
+        Variable home("HOME", At(place.home)), config("XDG_CONFIG_HOME", At(place.config));
+        UseProgramPlaces(sheet, LocateProgramPlaces(folder / "bin"));
+    }
+    fs::current_path(started);
+    umount2(In("ro").c_str(), MNT_DETACH);
+    EXPECT_TRUE(fs::is_empty(folder / "cwd"));
+    bool kept = *place.settings != '\0', homed = At(place.home) == In("home");
+    EXPECT_EQ(sheet.SettingsUnkept.empty(), kept) << sheet.SettingsUnkept;
+    EXPECT_NE(sheet.SettingsUnkept.find(place.why), std::string::npos) << sheet.SettingsUnkept;
+    if (kept) {
+        EXPECT_EQ(SettingsPath(sheet).parent_path(), *At(place.settings));
+    }
+    EXPECT_EQ(DefaultSpecFolder(sheet),
+              homed ? In("home/Documents/GyrantFiles") : In("share/gyrant/GyrantFiles"));
+    EXPECT_EQ(fs::exists(In("home/Documents/GyrantFiles/V8 Street Car.qrx")), homed);
+    auto names = [&] {
+        std::set<fs::path> all;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path()))
+            all.insert(entry.path());
+        return all;
+    };
+    auto before = names();
+    SetWeightOption(sheet, true, dialogs);
+    EXPECT_TRUE(dialogs.messages.empty());
+    sheet.CurrentFilePath = In("GyrantFiles/Motorcycle.qrx");
+    EXPECT_TRUE(RememberRecentFile(sheet).ok);
+    EXPECT_TRUE(KeepGearList(sheet, "2.5").ok);
+    EXPECT_TRUE(ExitProgram(sheet, editor, dialogs));
+    EXPECT_EQ(names(), before);
+    EXPECT_EQ(dialogs.messages.size(), kept ? 0u : 1u);
+    for (const Message& message : dialogs.messages)
+        EXPECT_NE(message.text.find(place.why), std::string::npos);
+    EXPECT_EQ(fs::exists(SettingsPath(sheet)), kept);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Homes, InstalledPlacesTest,
+    ::testing::Values(HomeCase{"AbsoluteConfig", "@home", "@config", "@config/gyrant", ""},
+                      HomeCase{"RelativeConfigIgnored", "@home", "config", "@home/.config/gyrant",
+                               ""},
+                      HomeCase{"NoHomeButAbsoluteConfig", nullptr, "@config", "@config/gyrant", ""},
+                      HomeCase{"NoHome", nullptr, nullptr, "", "no home folder is set"},
+                      HomeCase{"EmptyHome", "", "config", "", "no home folder is set"},
+                      HomeCase{"RelativeHome", "home", nullptr, "", "is not a full path"},
+                      HomeCase{"HomeNotAFolder", "@victim", nullptr, "", "is not a folder"},
+                      HomeCase{"ReadOnlyHome", "@ro", nullptr, "", "Read-only file system"}),
+    [](const auto& test) { return std::string(test.param.name); });
+
+// Two running copies of the program, each changing its own setting in turn: the settings file
+// keeps both changes, however often either writes.
+TEST_F(SettingsFileTest, TwoRunningCopiesEachKeepTheirOwnChangeAndNoOther) {
+    Worksheet other, read;
+    other.ProgramFolder = folder.Path();
+    ReadSettings(other, SettingsPath(other));
+    SetWeightOption(sheet, true, dialogs);
+    CloseTip(other, 1, true);
+    KeepSettings(sheet, dialogs);
+    ReadSettings(read, SettingsPath(sheet));
+    EXPECT_EQ(read.WeightOption, 1);
+    EXPECT_EQ(read.TipOff[1], 1);
+}
+
+// Copies changing options at once: each finds its every change still in the file before it
+// makes the next, and the last ones stay.
+TEST_F(SettingsFileTest, CopiesChangingOptionsAtOnceLoseNoChange) {
+    constexpr int kChanges = 50;
+    auto own = [](Worksheet& copy, std::size_t which) -> int& {
+        return *std::array{&copy.UnitSystem, &copy.WeightOption, &copy.TwoVehicles,
+                           &copy.TipOff[0]}[which];
+    };
+    std::vector<pid_t> copies;
+    for (std::size_t which = 0; which < 4; ++which) {
+        if (pid_t copy = fork()) {
+            copies.push_back(copy);
+            continue;
+        }
+        Worksheet running, read;
+        running.ProgramFolder = folder.Path();
+        bool lost = false;
+        for (int change = 1; change <= kChanges; ++change) {
+            ReadSettings(read, SettingsPath(running));
+            lost = lost || own(read, which) != own(running, which);
+            own(running, which) = change % 2;
+            KeepSettings(running, dialogs);
+        }
+        _exit(lost || !dialogs.messages.empty());
+    }
+    for (pid_t copy : copies) {
+        int status = -1;
+        waitpid(copy, &status, 0);
+        EXPECT_EQ(status, 0) << "a copy lost a change";
+    }
+    Worksheet read;
+    ReadSettings(read, SettingsPath(sheet));
+    for (std::size_t which = 0; which < copies.size(); ++which)
+        EXPECT_EQ(own(read, which), kChanges % 2);
 }
 
 // The recent files kept from lines (each "@" is the test's folder): only whole paths of files

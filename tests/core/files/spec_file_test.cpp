@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
 #include <map>
 #include <random>
@@ -117,6 +121,13 @@ struct Fault {
     const char *name, *plant, *saved, *written, *reason;  // written: the file that takes the bytes
 };
 
+// The longest name a folder takes; names of the program's temporary pattern, an hour old, left
+// by a writer that cannot exist or by the first process, which always runs; and another name.
+const std::string kLongestName = std::string(251, 'n') + ".qrx";
+#define OLD(name, make) "f=" name " && " make " $f && touch -h -d '2 hours ago' $f"
+#define DEAD_WRITERS ".gyrant-2147483647-00000000000"
+#define LIVE_WRITER ".gyrant-0000000001-000000000000.tmp"
+
 const Fault kFaults[] = {
     {"FullDisk", "mkdir d && mount -t tmpfs -o size=8k tmpfs d && echo >d/c", "d/c", 0, "No space"},
     {"ReadOnlyFolder", "mkdir d && mount -t tmpfs -o ro tmpfs d", "d/car.qrx", 0, "Read-only"},
@@ -128,8 +139,11 @@ const Fault kFaults[] = {
     {"LinkLoop", "ln -s loop loop", "loop", 0, "its links lead nowhere"},
     {"FileDeleted", "rm car.qrx", "car.qrx", "car.qrx", ""},
     {"Link", "ln -s car.qrx b", "b", "car.qrx", ""},
-    {"PlantedLink", "ln -s victim car.qrx.saving", "car.qrx", "car.qrx", ""},
-    {"PlantedFifo", "mkfifo car.qrx.saving", "car.qrx", "car.qrx", ""},
+    {"LongestName", "true", kLongestName.c_str(), kLongestName.c_str(), ""},
+    {"OldLinkOfOurs", OLD(DEAD_WRITERS "0.tmp", "ln -s victim"), "car.qrx", "car.qrx", ""},
+    {"OldFifoOfOurs", OLD(DEAD_WRITERS "1.tmp", "mkfifo"), "car.qrx", "car.qrx", ""},
+    {"OldFileOfALiveWriter", OLD(LIVE_WRITER, "echo >"), "car.qrx", "car.qrx", ""},
+    {"OldFileNotOurs", OLD(DEAD_WRITERS "2.tm", "echo >"), "car.qrx", "car.qrx", ""},
 };
 
 class SaveUnderFault : public ::testing::TestWithParam<Fault> {};
@@ -157,6 +171,38 @@ TEST_P(SaveUnderFault, TellsTheReasonOrWritesTheFileMeantAndNothingElse) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, SaveUnderFault, ::testing::ValuesIn(kFaults),
                          [](const auto& test) { return std::string(test.param.name); });
+
+// A save killed as it writes leaves the old file whole and a temporary file no more readable
+// than it; a later save removes that once it is an hour old, and not before.
+TEST_F(SpecFileTest, AKilledSaveLeavesAPrivateTemporaryThatALaterSaveRemovesAfterAnHour) {
+    const fs::path dir = folder / "saves", car = dir / "car.qrx";
+    fs::create_directory(dir);
+    testing::WriteFileBytes(car, "old");
+    fs::permissions(car, fs::perms::owner_read | fs::perms::owner_write);
+    if (pid_t child = fork(); child == 0) {
+        const rlimit fileSize{4096, 4096}, noCore{0, 0};
+        setrlimit(RLIMIT_FSIZE, &fileSize);  // the save is killed at the 4097th byte
+        setrlimit(RLIMIT_CORE, &noCore);
+        umask(022);
+        WriteFileAtomically(car, std::string(100000, 'n'));
+        _exit(0);
+    } else {
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+    }
+    std::vector<fs::path> left;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir))
+        if (entry.path() != car) left.push_back(entry.path());
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(fs::status(left[0]).permissions(), fs::status(car).permissions());
+    EXPECT_EQ(ReadFileBytes(car), "old");
+    for (int hours : {0, 2}) {
+        fs::last_write_time(left[0], fs::file_time_type::clock::now() - std::chrono::hours(hours));
+        ASSERT_TRUE(WriteFileAtomically(car, "new").ok);
+        EXPECT_EQ(fs::exists(left[0]), hours == 0) << hours << " hours old";
+    }
+}
 
 TEST_F(SpecFileTest, WriteFileIfChangedLeavesAFileOfTheSameBytesAloneAndWritesAnyOther) {
     const fs::path file = folder / "kept";
