@@ -57,6 +57,38 @@ class WeightWindowTest : public QObject {
               QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
             QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
     }
+
+    // What it echoes, typed or read from a file of the program's folder, never widens it.
+    void weightWindowStaysOnItsScreenWhateverItEchoes_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("typed ratios of 259 characters")
+            << QString(259, QChar('9')) << QString() << QByteArray();
+        QTest::newRow("damaged gear file")
+            << QString() << QStringLiteral("gear-ratios.txt") << QByteArray(40000, '7');
+        QTest::newRow("long transmission name")
+            << QString() << QStringLiteral("CALC/trans")
+            << QByteArray(34, '\n') + QByteArray(5000, 'T') + "\n2\n2\n1\n0\n0\n0\n0\n";
+    }
+    void weightWindowStaysOnItsScreenWhateverItEchoes() {
+        QFETCH(QString, typed);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, bytes);
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        if (!file.isEmpty())
+            testing::WriteFileBytes(f.File(file.toStdString()), bytes.toStdString());
+        f.Trigger("mnuWeightGoes");
+        auto* window = f.window.findChild<WeightWindow*>();
+        if (!typed.isEmpty()) {
+            window->Ratios()->setText(typed);
+            emit window->Ratios()->editingFinished();
+        }
+        QApplication::processEvents();
+        QSize room = window->screen()->availableGeometry().size();
+        QVERIFY2(window->width() <= room.width(), qPrintable(QString::number(window->width())));
+        QVERIFY2(window->height() <= room.height(), qPrintable(QString::number(window->height())));
+    }
 };
 
 }  // namespace gyrant
