@@ -1,18 +1,25 @@
 // "Keep Change" on a fully filled worksheet, recorded as an undoable step, to both tables
-// recomputed and repainted in the main window, alone and with Where the Weight Goes open; and
-// that window opened and painted (offscreen).
+// recomputed and repainted in the main window, alone and with Where the Weight Goes open; that
+// window opened and painted; and the File menu opened over a huge recent worksheets list
+// (offscreen).
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "analysis/weight_window.h"
 #include "files/program_places.h"
+#include "files/recent_files.h"
 #include "files/spec_file.h"
 #include "model/spec_rows.h"
 #include "shell/main_window.h"
+#include "text/line_reader.h"
 
 namespace gyrant {
 namespace {
@@ -67,6 +74,27 @@ void KeepChangeWithWeightWindowOpen(benchmark::State& state) {
 BENCHMARK(KeepChangeWithWeightWindowOpen)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(KeepChangeAndRepaint)->Unit(benchmark::kMicrosecond);
+
+// The File menu opened (it lists the recent worksheets afresh each time) over a tampered list
+// of 60 MB: lines of the length given, each naming a worksheet that is gone.
+void OpenFileMenuOverHugeRecentList(benchmark::State& state, std::size_t lineBytes) {
+    ExampleWindow example;
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("gyrant-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    example.sheet.SettingsFolder = folder;
+    std::string line = "/gone/" + std::string(lineBytes - 7, 'w') + "\n";
+    std::ofstream list(RecentFilesPath(example.sheet), std::ios::binary);
+    for (std::size_t written = 0; written < (std::size_t{60} << 20); written += line.size())
+        list << line;
+    list.close();
+    auto* file = example.window->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    for (auto _ : state) emit file->aboutToShow();
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK_CAPTURE(OpenFileMenuOverHugeRecentList, short_lines, 60)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(OpenFileMenuOverHugeRecentList, longest_lines, kMostLineBytes)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace gyrant

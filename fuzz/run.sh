@@ -29,6 +29,10 @@ seed menu_definition data/CALC/*.CLC
 seed vehicle_weights data/CALC/vehweight.txt "$build/heavy-seed"
 seed transmissions data/CALC/trans
 seed help_text data/GyrantTEXT/help*[0-9].txt data/GyrantTEXT/WARNING.TXT
+printf '2.52, 1.52, 1.00\r\n' > "$build/gears-seed"
+seed gear_list "$build/gears-seed"
+printf '120\n-300\n11580\n8420\n' > "$build/window-seed"
+seed window_place "$build/window-seed"
 mkdir -p "$corpus/cell_text"
 # The last cell once overflowed a signed integer while its size was judged.
 for cell in "3.73" "  -12.5e3x" "Steel                     1" "1e999" ".005" "4 Wheel, Rear Drive                               0" \
@@ -39,7 +43,8 @@ done
 faults="$build/faults"
 rm -rf "$faults"
 mkdir -p "$faults"
-for target in spec_file settings recent_files row_definitions menu_definition vehicle_weights transmissions help_text cell_text; do
+for target in spec_file settings recent_files row_definitions menu_definition vehicle_weights transmissions help_text cell_text \
+    gear_list window_place; do
     if ! "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
         -artifact_prefix="$faults/$target-" "$corpus/$target" > "$build/$target.log" 2>&1; then
         tail -n 40 "$build/$target.log"

@@ -57,6 +57,33 @@ class WeightWindowTest : public QObject {
               QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
             QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
     }
+
+    // Texts typed, or read from a file of its program's folder, that it echoes.
+    void weightWindowStaysOnItsScreenWhateverItEchoes_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("typed ratios of 259 characters") << QString() << QByteArray(259, '9');
+        QTest::newRow("damaged gear file")
+            << QStringLiteral("gear-ratios.txt") << QByteArray(40000, '7');
+        QTest::newRow("long transmission name")
+            << QStringLiteral("CALC/trans")
+            << QByteArray(34, '\n') + QByteArray(5000, 'T') + "\n2\n2\n1\n0\n0\n0\n0\n";
+    }
+    void weightWindowStaysOnItsScreenWhateverItEchoes() {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, text);
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        if (!file.isEmpty())
+            testing::WriteFileBytes(f.File(file.toStdString()), text.toStdString());
+        f.Trigger("mnuWeightGoes");
+        auto* window = f.window.findChild<WeightWindow*>();
+        if (file.isEmpty()) window->Ratios()->setText(QString::fromLatin1(text));
+        emit window->Ratios()->editingFinished();
+        QApplication::processEvents();
+        QSize room = window->screen()->availableGeometry().size();
+        QVERIFY2(window->width() <= room.width(), qPrintable(QString::number(window->width())));
+        QVERIFY2(window->height() <= room.height(), qPrintable(QString::number(window->height())));
+    }
 };
 
 }  // namespace gyrant

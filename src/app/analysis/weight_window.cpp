@@ -79,8 +79,9 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     m_transmissionList->addItem(QStringLiteral("(typed ratios)"));
     m_ratios->setText(FromCell(ReadGearList(sheet)));
     for (const Transmission& t : m_transmissions) m_transmissionList->addItem(FromCell(t.name));
-    // As large as the work needs, never beyond the screen.
+    // As large as the work needs, never beyond the screen, whatever the texts it echoes.
     QSize room = screen()->availableGeometry().size();
+    setMaximumSize(room);
     resize(std::min(640, room.width()), std::min(560, room.height() - 40));
 }
 
@@ -113,9 +114,15 @@ QWidget* WeightWindow::BuildGearsTab() {
     auto* tab = new QWidget;
     auto* layout = new QVBoxLayout(tab);
     m_transmissionList = new QComboBox(tab);
+    // A long name in the transmissions file widens the open list, not the window.
+    m_transmissionList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_transmissionList->setMinimumContentsLength(40);
     m_ratios = new QLineEdit(tab);
     m_ratios->setPlaceholderText(QStringLiteral("Up to 8 gear ratios, e.g. 2.52, 1.52, 1.00"));
     m_ratiosNote = new QLabel(tab);
+    // The note echoes what was typed or kept: it wraps within the window and never widens it.
+    m_ratiosNote->setWordWrap(true);
+    m_ratiosNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_gears = NewTable(tab);
     m_gearsChart = new BarChart(tab);
     for (QWidget* w : std::initializer_list<QWidget*>{m_transmissionList, m_ratios, m_ratiosNote})

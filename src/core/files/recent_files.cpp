@@ -40,7 +40,9 @@ std::vector<std::string> ReadRecentFiles(const std::filesystem::path& path) {
     if (!in) return list;
     LineReader reader(in);
     std::string line;
-    while (list.size() < kRecentFileCount && reader.ReadLine(line))
+    // The program writes no more lines than the menu offers; the lines past those come from
+    // elsewhere and are left unread, so a huge list costs no more than a short one.
+    for (std::size_t read = 0; read < kRecentFileCount && reader.ReadLine(line); ++read)
         if (NamesWorksheet(line) && std::find(list.begin(), list.end(), line) == list.end())
             list.push_back(line);
     return list;

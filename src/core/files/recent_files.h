@@ -19,9 +19,10 @@ inline constexpr std::size_t kRecentFileCount = 6;
 // Where the list is kept: beside the settings file.
 std::filesystem::path RecentFilesPath(const Worksheet& sheet);
 
-// The list kept in `path`, newest first, at most kRecentFileCount. A line that is not a whole
-// absolute path, names nothing to open (a missing file, a folder, a FIFO, a device, a dangling
-// link) or repeats an earlier line is passed over; a missing or unreadable list is empty.
+// The list kept in `path`, newest first: its first kRecentFileCount lines, the rest unread. A line
+// that is not a whole absolute path, names nothing to open (a missing file, a folder, a FIFO, a
+// device, a dangling link) or repeats an earlier line is passed over; a missing or unreadable
+// list is empty.
 std::vector<std::string> ReadRecentFiles(const std::filesystem::path& path);
 
 // `list` with `file` first and nowhere else, cut to kRecentFileCount.

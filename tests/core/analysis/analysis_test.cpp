@@ -90,6 +90,9 @@ TEST_F(AnalysisTest, TypedRatiosAreUpToEightNumbersWithinTheGearRowsLimits) {
     }
     EXPECT_EQ(ReadGearRatios("9", sheet).outcome.message,
               "\"9\" is not a gear ratio: each must be between .4 and 7.");
+    EXPECT_EQ(
+        ReadGearRatios(std::string(259, '9'), sheet).outcome.message,
+        "\"999999999999999999999999...\" is not a gear ratio: each must be between .4 and 7.");
     // Nothing typed shows the gear studied; a transmission's gears are typed for it.
     EXPECT_EQ(RatiosToShow(" ", sheet).ratios, std::vector<double>{2.52});
     EXPECT_EQ(TypedRatios({"Box", {2.48, 1.48, 1, 0.75, 0, -1}}), "2.48, 1.48, 1, .75");

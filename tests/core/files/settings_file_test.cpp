@@ -246,7 +246,7 @@ TEST_F(SettingsFileTest, CopiesChangingOptionsAtOnceLoseNoChange) {
 }
 
 // The recent files kept from lines (each "@" is the test's folder): only whole paths of files
-// that open, each once, at most six; a worksheet saved or opened goes first.
+// that open, each once, from the first six lines alone; a worksheet saved or opened goes first.
 class RecentFilesTest : public SettingsFileTest,
                         public ::testing::WithParamInterface<std::pair<std::string, std::string>> {
   protected:
@@ -283,7 +283,8 @@ INSTANTIATE_TEST_SUITE_P(KeptLists, RecentFilesTest,
                                            std::pair{"@a\n@fifo\n@gone\n@dangling\n@\n@link\n@a\n",
                                                      "alink"},
                                            std::pair{"a\n\n@b\t\n@c\0\n\xff\n@d"s, "d"},
-                                           std::pair{"@g\n@f\n@e\n@d\n@b\n@a\n@c\n", "gfedba"}));
+                                           std::pair{"@g\n@f\n@e\n@d\n@b\n@a\n@c\n", "gfedba"},
+                                           std::pair{"@g\n@gone\n@\n@g\n\n@fifo\n@a\n", "g"}));
 
 }  // namespace
 }  // namespace gyrant
