@@ -55,6 +55,17 @@ class MainWindowTest : public QObject {
         QCOMPARE(f->Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
     }
 
+    // A complete one-vehicle worksheet asks for nothing, though its hidden Proposed table is empty.
+    void theStripShowsTheNoteOfItsOwnTable() {
+        f = std::make_unique<testing::MainWindowFixture>(
+            testing::SheetSetup{.example = "Front Drive Four.qrx"});
+        f->ClickRow(kBaseline, kFinalDriveRow);
+        QLabel* help = Strip().findChild<QLabel*>(QStringLiteral("Label1"));
+        QVERIFY(help);
+        QVERIFY(help->text().startsWith(QStringLiteral("Help:")));
+        QVERIFY(!help->text().contains(QStringLiteral("Note:")));
+    }
+
     // A click or the row selector asks about the strip's unkept input: Cancel stays with it,
     // Yes keeps it in the table, No drops it. The selector offers the rows that take input and
     // scrolls to the one picked.

@@ -27,7 +27,8 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareThe
     Baseline().SetCurrentRow(kFrontWheelRow);  // only while the strip holds that wheel row
     GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
-    const std::string tail = " should be set for all inertias to be calculated correctly.";
+    const std::string tail =
+        " should be set for all of the Baseline vehicle's inertias to be calculated correctly.";
     for (auto [trans, tire, missing] : {std::tuple{"", "", "Front and/or Rear Tire Diameters, "},
                                         {"0", "25", ""},
                                         {"1.93", "25", nullptr}}) {
@@ -35,10 +36,22 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareThe
         Baseline().SetText(kFrontTireRow, kColOD, tire);
         Baseline().SetText(kRearTireRow, kColOD, tire);
         GetRatios(sheet, kBaseline);
-        EXPECT_EQ(sheet.RatioNote, missing ? "Note: " + std::string(missing) +
-                                                 "Certain Gear Ratios and/or Trans Specs" + tail
-                                           : "");
+        EXPECT_EQ(sheet.RatioNote(kBaseline),
+                  missing ? "Note: " + std::string(missing) +
+                                "Certain Gear Ratios and/or Trans Specs" + tail
+                          : "");
     }
+    // The strip shows the note of its own table, though the blank Proposed one came last.
+    Recalculate(sheet);
+    const std::string help = "Help:  " + sheet.Rows.RowHelp[kFinalDriveRow] + "  ";
+    editor.TableClick(kBaseline, kFinalDriveRow);
+    EXPECT_EQ(editor.Strip().helpLine, help);
+    editor.TableClick(kProposed, kFinalDriveRow);
+    EXPECT_EQ(editor.Strip().helpLine,
+              help +
+                  "Note: Front and/or Rear Tire Diameters, Certain Gear Ratios and/or Trans "
+                  "Specs should be set for all of the Proposed vehicle's inertias to be "
+                  "calculated correctly.");
     // The layout pass alone brings the improvement column in line with the vehicle count.
     Baseline().SetText(kVehicleWeightRow, kColValue, "3000");
     Proposed().SetText(kVehicleWeightRow, kColValue, "600");
