@@ -63,6 +63,22 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareThe
     }
 }
 
+// A share stands only beside an Eq. Wt of a total above 0; none is left from an earlier total.
+TEST_F(EnginePartsTest, SharesOfTheTotalAreEmptiedWithoutAnEqWtOrATotal) {
+    testing::FillSmallCar(Baseline());
+    testing::SetComponent(Baseline(), kDriveshaftRow, "4", "3", "50", "Steel", 1);
+    Recalculate(sheet);
+    EXPECT_EQ(Baseline().Text(kVehicleTotalRow, kColPercentTotal), "100.000");
+    Baseline().SetText(kDriveshaftRow, kColOD, "");
+    Recalculate(sheet);
+    EXPECT_EQ(Baseline().Text(kDriveshaftRow, kColPercentTotal), "");
+    Baseline().SetText(kPrimaryReductionRow, kColPercentTotal, "9.000");  // hidden on four wheels
+    Baseline().SetText(kVehicleWeightRow, kColValue, "0");
+    Recalculate(sheet);
+    for (int row : {kVehicleWeightRow, kPrimaryReductionRow, kVehicleTotalRow})
+        EXPECT_EQ(Baseline().Text(row, kColPercentTotal), "") << row;
+}
+
 TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     RunningTotals totals;
     for (auto [field, text] : {std::pair{kColOD, "4"}, {kColID, "3"}, {kColWidth, "50"}})
