@@ -101,16 +101,15 @@ TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     EXPECT_EQ(strip.Field(kColWeight).text + strip.Field(kColEqWt).text, "20");
 }
 
-// None for a displacement of 0 or below; missing cylinders are asked, 8 after two bad answers.
+// None for a displacement of 0 or below; missing cylinders are asked until given or cancelled.
 TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
     struct Case {
         const char *cylinders, *bore, *stroke;
         double cid;
         const char *newBore, *newStroke;
     };
-    dialogs.inputs = {"0", "20", "4"};
-    // The warning follows the first bad answer; the second gives eight without one.
-    dialogs.whenAsked = [this] { EXPECT_EQ(dialogs.inputsAsked.size(), 1u); };
+    // Each bad answer is refused and asked again.
+    dialogs.inputs = {"0", "20", "8"};
     for (const Case& c :
          {Case{"", "", "", 302, "3.835", "3.268"}, Case{"8", "", "3.00", 302, "4.003", "3.000"},
           Case{"8", "4", "", 350, "4.000", "3.482"}, Case{"8", "", "", 0, "", ""},
@@ -118,18 +117,24 @@ TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyTh
         testing::SetValues(
             Baseline(), {{kCylindersRow, c.cylinders}, {kBoreRow, c.bore}, {kStrokeRow, c.stroke}});
         Baseline().SetCurrentRow(kVehicleWeightRow);
-        EnterDisplacement(sheet, dialogs, c.cid);
+        EXPECT_TRUE(EnterDisplacement(sheet, dialogs, c.cid));
         EXPECT_EQ(Cell(kCylindersRow) + "|" + Cell(kBoreRow) + "|" + Cell(kStrokeRow),
                   "8|" + std::string(c.newBore) + "|" + c.newStroke)
             << c.cid;
         EXPECT_EQ(Baseline().CurrentRow(), kDisplacementRow);
     }
-    ASSERT_EQ(dialogs.inputsAsked.size(), 2u);
-    EXPECT_EQ(dialogs.inputsAsked.at(1).prompt + dialogs.inputsAsked[1].title,
+    ASSERT_EQ(dialogs.inputsAsked.size(), 3u);
+    EXPECT_EQ(dialogs.inputsAsked.at(2).prompt + dialogs.inputsAsked[2].title,
               "How many cylinders are in this engine (1-16)?Enter Number of Cylinders");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages.at(0).text,
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages.at(1).text,
               "The value must be between 1 and 16.  Try again or click on Cancel.");
+    // Cancel leaves the engine as it was, without a word.
+    testing::SetValues(Baseline(), {{kCylindersRow, ""}, {kBoreRow, "4"}, {kStrokeRow, ""}});
+    EXPECT_FALSE(EnterDisplacement(sheet, dialogs, 302));
+    for (auto [row, text] : {std::pair{kCylindersRow, ""}, {kBoreRow, "4"}, {kStrokeRow, ""}})
+        EXPECT_EQ(Cell(row), text) << row;
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 }  // namespace
