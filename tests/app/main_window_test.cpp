@@ -6,7 +6,6 @@
 #include <QtTest>
 
 #include "calc/calc_window.h"
-#include "engine/update_table.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
 #include "model/spec_rows.h"
@@ -54,19 +53,6 @@ class MainWindowTest : public QObject {
                  QStringLiteral("49.063"));
         QTest::mouseClick(s.Button(QStringLiteral("Keep Change")), Qt::LeftButton);
         QCOMPARE(f->Shown(kBaseline, 20, kColWeight), QStringLiteral("49.06"));
-    }
-
-    // A complete Baseline car asks for nothing, though the Proposed table, recalculated last, is
-    // empty.
-    void theStripShowsTheNoteOfItsOwnTable() {
-        testing::SetComponent(f->sheet.Table(kBaseline), kFrontTireRow, "26", "15", "9", "Use Wt",
-                              0, "24");
-        Recalculate(f->sheet);
-        f->ClickRow(kBaseline, kFinalDriveRow);
-        QLabel* help = Strip().findChild<QLabel*>(QStringLiteral("Label1"));
-        QVERIFY(help);
-        QVERIFY(help->text().startsWith(QStringLiteral("Help:")));
-        QVERIFY(!help->text().contains(QStringLiteral("Note:")));
     }
 
     // A click or the row selector asks about the strip's unkept input: Cancel stays with it,
