@@ -173,9 +173,9 @@ class Worksheet:
         self.put_figures(t, 30, {EQWT: totals[1], WEIGHT: totals[0]})
         self.put_figures(t, 31, {EQWT: totals[1] + w0, WEIGHT: w0 + self.added(totals[0])})
         total = self.value(t, 31, EQWT)
-        for r in range(1, LAST_ROW + 1):
-            if total > 0 and self.shown(t, r) and not is_blank(self.text(t, r, EQWT)):
-                self.put(t, r, PCT, fmt(100 * self.value(t, r, EQWT) / total, "####.000"))
+        for r in filter(lambda r: total <= 0 or self.shown(t, r), range(1, LAST_ROW + 1)):
+            blank = total <= 0 or is_blank(self.text(t, r, EQWT))
+            self.put(t, r, PCT, "" if blank else fmt(100 * self.value(t, r, EQWT) / total, "####.000"))
     def improvement(self, r):
         if (self.two_vehicles != 1 or is_blank(self.text(0, r, EQWT))
                 or is_blank(self.text(1, r, EQWT)) or not self.shown(0, r) or not self.shown(1, r)):

@@ -82,7 +82,8 @@ void RowEditor::EditRow() {
     const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     m_strip.Field(kColDescription).text = table.Text(row, kColDescription);
     m_strip.vehicle = VehicleName(m_sheet.CurrentTable);
-    m_strip.helpLine = "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote;
+    m_strip.helpLine =
+        "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote(m_sheet.CurrentTable);
     int kind = m_sheet.Rows.RowKind[row];
     ShowFieldsForKind(kind);
     StripField& value = m_strip.Field(kColValue);
@@ -121,9 +122,7 @@ bool RowEditor::ConfirmLeavingRow() {
         EditRow();
         return true;
     }
-    if (!AcceptsEveryEntry()) return false;
-    KeepChange();
-    return true;
+    return AcceptsEveryEntry() && KeepChange();
 }
 
 bool RowEditor::AcceptsEveryEntry() {
@@ -208,7 +207,7 @@ void RowEditor::ListClick(int field, int index) {
     RefreshStripResults();
 }
 
-void RowEditor::KeepChange() {
+bool RowEditor::KeepChange() {
     int row = SelectStripRow();
     SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     int kind = m_sheet.Rows.RowKind[row];
@@ -218,8 +217,10 @@ void RowEditor::KeepChange() {
     } else if (kind == kComponentRow) {
         KeepComponentRow(row);
     } else {
-        if (row == kDisplacementRow)
-            EnterDisplacement(m_sheet, m_dialogs, NumericValue(m_strip.Text(kColValue)));
+        // A cancelled cylinder question cancels the change; the strip keeps the entry.
+        if (row == kDisplacementRow &&
+            !EnterDisplacement(m_sheet, m_dialogs, NumericValue(m_strip.Text(kColValue))))
+            return false;
         if (IsEngineWeightRow(row))
             table.SetText(row, kColUnits,
                           ComposeChoice(m_strip.Text(kColUnits), 30, m_strip.ListIndex(kColUnits)));
@@ -229,6 +230,7 @@ void RowEditor::KeepChange() {
     m_sheet.SpecsChanged = 1;
     // The strip shows the row as the table now has it.
     EditRow();
+    return true;
 }
 
 void RowEditor::KeepComponentRow(int row) {

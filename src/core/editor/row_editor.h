@@ -33,8 +33,9 @@ class RowEditor : public RowInEdit {
     void EditRow();
     // A choice made in the Value, Material or Units list: the strip's results are refreshed.
     void ListClick(int field, int index);
-    // Writes the strip into the table row and recalculates both vehicles.
-    void KeepChange();
+    // Writes the strip into the table row and recalculates both vehicles; false when the user
+    // cancelled a question it asked, and nothing was written.
+    bool KeepChange();
     // Recalculates both vehicles; nothing counts as changed.
     void Refresh();
     // Copies the Baseline vehicle into the Proposed vehicle after asking (first about an input

@@ -28,7 +28,7 @@ double WheelFactor(const SpecTable& table, const StripFields* editing, int tireR
     return tire == 0 ? 0 : 12 / (tire / 2);
 }
 
-std::string MissingInputsNote(const SpeedFactors& s) {
+std::string MissingInputsNote(const SpeedFactors& s, int tableIndex) {
     std::string missing;
     if (s.FrontWheelFactor == 0 || s.RearWheelFactor == 0)
         missing = "Front and/or Rear Tire Diameters";
@@ -37,7 +37,8 @@ std::string MissingInputsNote(const SpeedFactors& s) {
         missing += "Certain Gear Ratios and/or Trans Specs";
     }
     if (missing.empty()) return missing;
-    return "Note: " + missing + " should be set for all inertias to be calculated correctly.";
+    return "Note: " + missing + " should be set for all of the " + VehicleName(tableIndex) +
+           " vehicle's inertias to be calculated correctly.";
 }
 
 // A row's improvement, empty where the two vehicles cannot be compared.
@@ -79,7 +80,7 @@ void GetRatios(Worksheet& sheet, int tableIndex, const StripFields* editing) {
         double c = s.ConverterCode;
         s.EngineFactor = (s.EngineFactor + c) / (c + 1);
     }
-    sheet.RatioNote = MissingInputsNote(s);
+    sheet.RatioNote(tableIndex) = MissingInputsNote(s, tableIndex);
 }
 
 void CalcVehicleImprovement(Worksheet& sheet) {

@@ -6,8 +6,8 @@
 namespace gyrant {
 
 // Works out every speed factor of a table's drivetrain from its tire diameters and ratios,
-// and the note on what is missing (`RatioNote`). `editing` is the editing strip when it holds
-// the table's current row: while that is the rear or front wheel row, a missing tire is
+// and the table's note on what is missing (`RatioNote`). `editing` is the editing strip when it
+// holds the table's current row: while that is the rear or front wheel row, a missing tire is
 // estimated from the wheel as typed there.
 void GetRatios(Worksheet& sheet, int tableIndex, const StripFields* editing = nullptr);
 

@@ -17,12 +17,16 @@ bool IsPartRow(int row) {
            (row < kRotatingPerCylinderRow || row > kEngineSpacerRow);
 }
 
+// Each shown row's share of the total, empty beside an empty Eq. Wt. A total of 0 or below has
+// no shares: every row's is emptied rather than left from an earlier total.
 void WritePercentages(SpecTable& table, double total) {
     for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
         const std::string& eqWt = table.Text(row, kColEqWt);
-        if (!table.IsShown(row) || IsBlank(eqWt)) continue;
-        table.SetText(row, kColPercentTotal,
-                      FormatPicture(100 * NumericValue(eqWt) / total, kPercentFormat));
+        if (total > 0 && !table.IsShown(row)) continue;
+        bool noShare = !(total > 0) || IsBlank(eqWt);
+        table.SetText(
+            row, kColPercentTotal,
+            noShare ? "" : FormatPicture(100 * NumericValue(eqWt) / total, kPercentFormat));
     }
 }
 
@@ -49,7 +53,7 @@ void UpdateTable(Worksheet& sheet, int tableIndex) {
         sheet.WeightOption == 1 ? totals.TotalWeight + vehicleWeight : vehicleWeight;
     table.SetText(kVehicleTotalRow, kColWeight, FormatPicture(vehicleTotalWeight, kWeightFormat));
 
-    if (total > 0) WritePercentages(table, total);
+    WritePercentages(table, total);
 }
 
 void Recalculate(Worksheet& sheet) {

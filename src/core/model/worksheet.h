@@ -71,6 +71,10 @@ struct Worksheet {
     const SpecTable& Table(int index) const { return tables.at(static_cast<std::size_t>(index)); }
     VehicleFlags& Flags(int index) { return flags.at(static_cast<std::size_t>(index)); }
     const VehicleFlags& Flags(int index) const { return flags.at(static_cast<std::size_t>(index)); }
+    std::string& RatioNote(int index) { return ratioNotes.at(static_cast<std::size_t>(index)); }
+    const std::string& RatioNote(int index) const {
+        return ratioNotes.at(static_cast<std::size_t>(index));
+    }
 
     std::array<SpecTable, 2> tables{SpecTable(kBaselineColumns), SpecTable(kProposedColumns)};
     RowDefinitions Rows;
@@ -93,7 +97,8 @@ struct Worksheet {
     std::array<VehicleFlags, 2> flags{};
     SpeedFactors Speeds;
     EngineFigures Engine;
-    std::string RatioNote;
+    // Each table's note on the inputs its inertias still need, empty when none.
+    std::array<std::string, 2> ratioNotes;
 
     std::string FileComments;
     std::string CurrentFilePath = "Untitled";

@@ -114,7 +114,9 @@ bool Wizard::BuildVehicle() {
     FillIfBlank(kConverterRow, kColValue, ComposeChoice("No", 20, 0));
     if (!AskAndWrite(kDisplacementRow, kColValue, "What is the Cubic Inches of the Engine?"))
         return false;
-    EnterDisplacement(m_sheet, m_dialogs, NumericValue(Table().Text(kDisplacementRow, kColValue)));
+    if (!EnterDisplacement(m_sheet, m_dialogs,
+                           NumericValue(Table().Text(kDisplacementRow, kColValue))))
+        return false;
     FillIfBlank(kEngineDetailsRow, kColValue, ComposeChoice("No, est. perf. eng.", 20, 2));
     int tireRow = m_frontDrive ? kFrontTireRow : kRearTireRow;
     std::string end = m_frontDrive ? "Front" : "Rear";

@@ -115,9 +115,16 @@ TEST_F(RowEditorTest, KeepChangeWritesEachKindOfInputAndTheStripShowsTheRowAsThe
     Type(kColID, "17");
     editor.KeepChange();
     EXPECT_EQ(Baseline().Text(26, kColOD), "17");
-    Baseline().SetText(9, kColValue, "8");
     editor.TableClick(kBaseline, 8);
     Type(kColValue, "302");
+    // Cancel at the cylinder question keeps nothing: the strip holds the entry, the engine stays.
+    dialogs.answers = {Answer::Yes};
+    EXPECT_FALSE(editor.ConfirmLeavingRow());
+    for (auto [row, text] : {std::pair{8, ".00"}, {9, ""}, {10, ""}, {11, ""}})
+        EXPECT_EQ(Baseline().Text(row, kColValue), text) << row;
+    EXPECT_TRUE(editor.HoldsUnkeptInput());
+    EXPECT_EQ(dialogs.messages.size(), 1u);  // only the Keep Change? question
+    Baseline().SetText(9, kColValue, "8");
     editor.KeepChange();
     // The displacement shown is that of the rounded bore and stroke.
     EXPECT_EQ(Baseline().Text(10, kColValue) + "|" + Baseline().Text(8, kColValue), "3.835|301.99");

@@ -18,7 +18,7 @@ class EnginePartsTest : public testing::BlankSheetTest {
     EditStrip strip;
 };
 
-TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareTheVehicles) {
+TEST_F(EnginePartsTest, EachTableGetsItsRatiosNoteImprovementsAndShares) {
     strip.Field(kColOD).text = "20";
     Baseline().SetText(kRearWheelRow, kColOD, "15");
     Baseline().SetCurrentRow(kRearWheelRow);
@@ -27,7 +27,8 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareThe
     Baseline().SetCurrentRow(kFrontWheelRow);  // only while the strip holds that wheel row
     GetRatios(sheet, kBaseline, &strip);
     EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
-    const std::string tail = " should be set for all inertias to be calculated correctly.";
+    const std::string tail =
+        " should be set for all of the Baseline vehicle's inertias to be calculated correctly.";
     for (auto [trans, tire, missing] : {std::tuple{"", "", "Front and/or Rear Tire Diameters, "},
                                         {"0", "25", ""},
                                         {"1.93", "25", nullptr}}) {
@@ -35,10 +36,19 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareThe
         Baseline().SetText(kFrontTireRow, kColOD, tire);
         Baseline().SetText(kRearTireRow, kColOD, tire);
         GetRatios(sheet, kBaseline);
-        EXPECT_EQ(sheet.RatioNote, missing ? "Note: " + std::string(missing) +
-                                                 "Certain Gear Ratios and/or Trans Specs" + tail
-                                           : "");
+        EXPECT_EQ(sheet.RatioNote(kBaseline),
+                  missing ? "Note: " + std::string(missing) +
+                                "Certain Gear Ratios and/or Trans Specs" + tail
+                          : "");
     }
+    // The strip shows the note of its own table, though the blank Proposed one came last.
+    Recalculate(sheet);
+    editor.TableClick(kBaseline, kFinalDriveRow);
+    EXPECT_EQ(editor.Strip().helpLine.find("Note:"), std::string::npos);
+    editor.TableClick(kProposed, kFinalDriveRow);
+    EXPECT_TRUE(
+        editor.Strip().helpLine.ends_with(" Proposed vehicle's inertias to be calculated "
+                                          "correctly."));
     // The layout pass alone brings the improvement column in line with the vehicle count.
     Baseline().SetText(kVehicleWeightRow, kColValue, "3000");
     Proposed().SetText(kVehicleWeightRow, kColValue, "600");
@@ -48,6 +58,12 @@ TEST_F(EnginePartsTest, RatiosEstimateAMissingTireNameWhatIsMissingAndCompareThe
         RefreshLayout(sheet);
         EXPECT_EQ(Proposed().Text(kVehicleWeightRow, kColImprovement), two ? "80." : "");
     }
+    // Without a total no row keeps a share of it, shown or hidden.
+    Proposed().SetText(kPrimaryReductionRow, kColPercentTotal, "9.000");
+    Proposed().SetText(kVehicleWeightRow, kColValue, "0");
+    Recalculate(sheet);
+    for (int row : {kVehicleWeightRow, kPrimaryReductionRow, kVehicleTotalRow})
+        EXPECT_EQ(Proposed().Text(row, kColPercentTotal), "") << row;
 }
 
 TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
@@ -72,16 +88,15 @@ TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
     EXPECT_EQ(strip.Field(kColWeight).text + strip.Field(kColEqWt).text, "20");
 }
 
-// None for a displacement of 0 or below; missing cylinders are asked, 8 after two bad answers.
+// None for a displacement of 0 or below; missing cylinders are asked until given or cancelled.
 TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
     struct Case {
         const char *cylinders, *bore, *stroke;
         double cid;
         const char *newBore, *newStroke;
     };
-    dialogs.inputs = {"0", "20", "4"};
-    // The warning follows the first bad answer; the second gives eight without one.
-    dialogs.whenAsked = [this] { EXPECT_EQ(dialogs.inputsAsked.size(), 1u); };
+    // Each bad answer is refused and asked again.
+    dialogs.inputs = {"0", "20", "8"};
     for (const Case& c :
          {Case{"", "", "", 302, "3.835", "3.268"}, Case{"8", "", "3.00", 302, "4.003", "3.000"},
           Case{"8", "4", "", 350, "4.000", "3.482"}, Case{"8", "", "", 0, "", ""},
@@ -89,17 +104,17 @@ TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyTh
         testing::SetValues(
             Baseline(), {{kCylindersRow, c.cylinders}, {kBoreRow, c.bore}, {kStrokeRow, c.stroke}});
         Baseline().SetCurrentRow(kVehicleWeightRow);
-        EnterDisplacement(sheet, dialogs, c.cid);
+        EXPECT_TRUE(EnterDisplacement(sheet, dialogs, c.cid));
         EXPECT_EQ(Cell(kCylindersRow) + "|" + Cell(kBoreRow) + "|" + Cell(kStrokeRow),
                   "8|" + std::string(c.newBore) + "|" + c.newStroke)
             << c.cid;
         EXPECT_EQ(Baseline().CurrentRow(), kDisplacementRow);
     }
-    ASSERT_EQ(dialogs.inputsAsked.size(), 2u);
-    EXPECT_EQ(dialogs.inputsAsked.at(1).prompt + dialogs.inputsAsked[1].title,
+    ASSERT_EQ(dialogs.inputsAsked.size(), 3u);
+    EXPECT_EQ(dialogs.inputsAsked.at(2).prompt + dialogs.inputsAsked[2].title,
               "How many cylinders are in this engine (1-16)?Enter Number of Cylinders");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages.at(0).text,
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages.at(1).text,
               "The value must be between 1 and 16.  Try again or click on Cancel.");
 }
 
