@@ -24,6 +24,7 @@ class HelpWindowTest : public QObject {
         QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
         help.NextButton()->click();
         QCOMPARE(help.windowTitle(), QStringLiteral("Drive, more"));
+        QCOMPARE(help.geometry().bottom(), 432);  // 6500 twips below the screen's top
         QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
         // The seek says that nothing was found and stays for another search, then takes the
         // copy picked.
@@ -40,6 +41,31 @@ class HelpWindowTest : public QObject {
         emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
         QVERIFY(f.dialogs.messages.size() == 1 && !seek.isVisible());
         QCOMPARE(seek.SeekFileName(), (f.folder / "firefox").string());
+    }
+    // A search halted after one copy was found offers it with "Use" instead of taking it.
+    void aHaltedSearchOffersWhatItFound() {
+        testing::MainWindowFixture f;
+        std::filesystem::create_directory(f.folder / "zz");
+        testing::WriteFileBytes(f.folder / "zz/firefox", "x");
+        struct HaltingReader : LocalFolderReader {
+            std::optional<Listing> List(const std::string& folder) const override {
+                if (++listed == 3) seek->CancelOrHalt();
+                return LocalFolderReader::List(folder);
+            }
+            SeekWindow* seek = nullptr;
+            mutable int listed = 0;
+        } reader;
+        SeekWindow seek(reader, f.dialogs, "firefox", nullptr);
+        reader.seek = &seek;
+        seek.Drives()->setItemText(0, QString::fromStdString(f.folder.Path().string()));
+        seek.show();
+        seek.Search();
+        QCOMPARE(seek.Found()->count(), 1);
+        QVERIFY(seek.isVisible());
+        auto buttons = seek.findChildren<QPushButton*>();
+        auto use = std::find_if(buttons.begin(), buttons.end(),
+                                [](QPushButton* b) { return b->text() == QLatin1String("Use"); });
+        QVERIFY((*use)->isVisible());
     }
 };
 

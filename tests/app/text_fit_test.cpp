@@ -6,7 +6,9 @@
 #include <QtWidgets>
 
 #include "calc/calc_window.h"
+#include "files/window_place.h"
 #include "model/choice_lists.h"
+#include "ports/qt_dialogs.h"
 #include "support/main_window_fixture.h"
 
 namespace gyrant {
@@ -108,6 +110,42 @@ class TextFitTest : public QObject {
             CheckSubMenu(window, units);
         }
         QVERIFY2(m_cut.isEmpty(), qPrintable(m_cut.join(QLatin1Char('\n'))));
+    }
+    // The boxes the program asks with are wide enough for their titles.
+    void everyBoxFitsItsTitle_data() {
+        QTest::addColumn<bool>("input");
+        QTest::addRow("input box") << true;
+        QTest::addRow("message") << false;
+    }
+    void everyBoxFitsItsTitle() {
+        QFETCH(bool, input);
+        const QString title = QStringLiteral("EZ Build Wizard");
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            QWidget* box = QApplication::activeModalWidget();
+            width = box->width();
+            needed = box->fontMetrics().horizontalAdvance(title);
+            box->close();
+        });
+        QtDialogs dialogs(nullptr);
+        if (input)
+            dialogs.InputBox("Weight?", title.toStdString(), "");
+        else
+            dialogs.ShowMessage(
+                {"Go on?", title.toStdString(), Buttons::Ok, Icon::None, Answer::Ok});
+        QCOMPARE_GE(width, needed + 100);  // room for the title bar's icon and buttons
+    }
+    // A place kept on a taller screen, or at a smaller scale, opens within this screen.
+    void aRestoredWindowFitsItsScreen() {
+        testing::PreparedSheet prepared;
+        QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        WindowRect kept{0, 0, room.width() * kTwipsPerPixel, 2 * room.height() * kTwipsPerPixel};
+        QVERIFY(WriteWindowPlace(WindowPlacePath(prepared.sheet), kept).ok);
+        testing::FakeDialogs dialogs;
+        MainWindow window(prepared.sheet, &dialogs);
+        QCOMPARE_LE(window.height(), room.height());
+        QCOMPARE(window.width(), room.width());
     }
 };
 

@@ -2,9 +2,11 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "closes_on_focus_loss.h"
+#include "model/spec_grid.h"
 #include "text/cell_codec.h"
 
 namespace gyrant {
@@ -49,6 +51,15 @@ void HelpWindow::ShowPage() {
     m_text->setText(FromMessage(m_pages.Text()));
     m_previous->setEnabled(m_pages.PreviousEnabled());
     m_next->setEnabled(m_pages.NextEnabled());
+    PlaceOnScreen();
+}
+
+void HelpWindow::PlaceOnScreen() {
+    adjustSize();
+    QRect room = (parentWidget() ? parentWidget()->screen() : screen())->availableGeometry();
+    int top = room.top() + TwipsToPixels(HelpWindowTopTwips(height() * kTwipsPerPixel));
+    int left = parentWidget() ? parentWidget()->geometry().center().x() - width() / 2 : x();
+    move(std::max(room.left(), left), top);
 }
 
 }  // namespace gyrant

@@ -23,6 +23,8 @@ class HelpWindow : public QDialog {
 
   private:
     void ShowPage();
+    // Sized to the page, its bottom edge where the help's rule puts it.
+    void PlaceOnScreen();
 
     HelpPages m_pages;
     QLabel* m_text = nullptr;

@@ -72,7 +72,7 @@ void SeekWindow::ShowFound(const std::vector<std::string>& found) {
     m_count->setText(FromCell(FoundCountText(found.size(), m_fileName)));
 }
 
-std::vector<std::string> SeekWindow::SearchDrive(const std::string& drive) {
+SeekResult SeekWindow::SearchDrive(const std::string& drive) {
     WaitCursor busy(Qt::BusyCursor);
     m_count->clear();
     m_found->clear();
@@ -85,14 +85,13 @@ std::vector<std::string> SeekWindow::SearchDrive(const std::string& drive) {
     m_searching = false;
     m_foldersBefore += result.foldersSearched;
     ShowFound(result.found);
-    return result.found;
+    return result;
 }
 
 void SeekWindow::Search() {
     if (m_searching) return;
     std::string drive = ToCell(m_drives->currentText());
-    std::vector<std::string> found = SearchDrive(drive);
-    SeekStep next = NextSeekStep(found, drive, m_fileName);
+    SeekStep next = NextSeekStep(SearchDrive(drive), drive, m_fileName);
     switch (next.kind) {
         case SeekStep::SayNotFound:
             Tell(m_dialogs, next.text, "File Seek");

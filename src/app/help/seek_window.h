@@ -37,7 +37,7 @@ class SeekWindow : public QDialog {
     void Use();
     void ShowInstructions();
     // Searches the drive under the busy cursor and shows what it found.
-    std::vector<std::string> SearchDrive(const std::string& drive);
+    SeekResult SearchDrive(const std::string& drive);
     void ShowFound(const std::vector<std::string>& found);
     bool KeepGoing(int folders, const std::vector<std::string>& found);
 

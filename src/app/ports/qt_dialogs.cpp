@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -104,6 +105,20 @@ void KeepNoChooserHistory() {
         QSettings::setPath(format, QSettings::UserScope, QStringLiteral("/dev/null"));
 }
 
+// The title bar's buttons and margins beside its text.
+constexpr int kTitleBarControlsPixels = 110;
+
+// A box too narrow for its title shows it cut ("EZ Bu... Wizard"): it is made as wide as the
+// title needs, the widest of its rows taking the extra width.
+void WidenForTitle(QDialog& box, QGridLayout* rows) {
+    int needed = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarControlsPixels;
+    if (rows)
+        rows->addItem(new QSpacerItem(needed, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      rows->rowCount(), 0, 1, rows->columnCount());
+    else
+        box.setMinimumWidth(std::max(box.minimumWidth(), needed));
+}
+
 }  // namespace
 
 Answer QtDialogs::ShowMessage(const Message& message) {
@@ -111,15 +126,18 @@ Answer QtDialogs::ShowMessage(const Message& message) {
                     ToQt(message.buttons), Owner(m_parent));
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == Buttons::YesNo) box.setEscapeButton(QMessageBox::No);
+    WidenForTitle(box, qobject_cast<QGridLayout*>(box.layout()));
     return FromQt(box.exec());
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,
                                 const std::string& defaultText) {
-    bool ok = false;
-    QString answer = QInputDialog::getText(Owner(m_parent), FromMessage(title), FromMessage(prompt),
-                                           QLineEdit::Normal, FromCell(defaultText), &ok);
-    return ok ? ToCell(answer) : std::string{};
+    QInputDialog box(Owner(m_parent));
+    box.setWindowTitle(FromMessage(title));
+    box.setLabelText(FromMessage(prompt));
+    box.setTextValue(FromCell(defaultText));
+    WidenForTitle(box, nullptr);
+    return box.exec() == QDialog::Accepted ? ToCell(box.textValue()) : std::string{};
 }
 
 // The choosers answer with URLs: a desktop's own chooser can list and pick a name that is not

@@ -11,9 +11,6 @@
 namespace gyrant {
 namespace {
 
-// Room left above the window for its title bar when it opens as tall as the screen allows.
-constexpr int kTitleBarPixels = 32;
-
 WindowRect Twips(const QRect& r) {
     return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
             r.height() * kTwipsPerPixel};
@@ -49,16 +46,17 @@ void MainWindow::PlaceAtStart() {
     for (QScreen* screen : QGuiApplication::screens())
         screens.push_back(Twips(screen->availableGeometry()));
     std::optional<WindowRect> kept = ReadWindowPlace(WindowPlacePath(m_sheet));
-    if (kept && IsOnSomeScreen(*kept, screens)) {
-        move(TwipsToPixels(kept->left), TwipsToPixels(kept->top));
-        resize(TwipsToPixels(kept->width), TwipsToPixels(kept->height));
+    std::optional<WindowRect> restored = kept ? RestoredPlace(*kept, screens) : std::nullopt;
+    if (restored) {
+        move(TwipsToPixels(restored->left), TwipsToPixels(restored->top));
+        resize(TwipsToPixels(restored->width), TwipsToPixels(restored->height));
         return;
     }
     // Tall enough for every row of both tables where the screen has room, under a title bar.
     QScreen* screen = QGuiApplication::primaryScreen();
-    int room = screen->availableGeometry().height() - kTitleBarPixels;
+    int room = screen->availableGeometry().height() * kTwipsPerPixel - kTitleBarTwips;
     int height = OpeningHeightTwips(TallestTableTwips(m_sheet.Table(kBaseline)),
-                                    TableTop() * kTwipsPerPixel, room * kTwipsPerPixel);
+                                    TableTop() * kTwipsPerPixel, room);
     move(0, 0);
     resize(m_strip->minimumWidth() + 30, TwipsToPixels(height));
 }

@@ -7,8 +7,10 @@ namespace {
 
 // The table's heading row with the lines of its frame.
 constexpr int kHeadingTwips = kShownRowHeight + 60;
-// A title bar's height: the part of a window that must lie on a screen to be moved back.
-constexpr int kTitleBarTwips = 300;
+// Where `start` goes so that `length` from it stays within the span, as far as it can.
+int MovedWithin(int start, int length, int spanStart, int spanLength) {
+    return std::max(spanStart, std::min(start, spanStart + spanLength - length));
+}
 
 }  // namespace
 
@@ -35,14 +37,22 @@ int OpeningHeightTwips(int tableHeight, int tableTop, int screenHeight) {
     return std::min(std::max(needed, kStartHeightTwips), screenHeight);
 }
 
-bool IsOnSomeScreen(const WindowRect& place, const std::vector<WindowRect>& screens) {
-    if (place.width <= 0 || place.height <= 0) return false;
-    WindowRect titleBar{place.left, place.top, place.width, kTitleBarTwips};
-    return std::any_of(screens.begin(), screens.end(), [&](const WindowRect& screen) {
-        return titleBar.left < screen.left + screen.width &&
-               screen.left < titleBar.left + titleBar.width && titleBar.top >= screen.top &&
-               titleBar.top < screen.top + screen.height;
-    });
+std::optional<WindowRect> RestoredPlace(const WindowRect& place,
+                                        const std::vector<WindowRect>& screens) {
+    if (place.width <= 0 || place.height <= 0) return std::nullopt;
+    auto holdsTitleBar = [&](const WindowRect& screen) {
+        return place.left < screen.left + screen.width && screen.left < place.left + place.width &&
+               place.top >= screen.top && place.top < screen.top + screen.height;
+    };
+    auto screen = std::find_if(screens.begin(), screens.end(), holdsTitleBar);
+    if (screen == screens.end()) return std::nullopt;
+    WindowRect fitted = place;
+    fitted.width = std::min(place.width, screen->width);
+    int roomUnderTitleBar = std::max(0, screen->height - kTitleBarTwips);
+    fitted.height = std::min(place.height, roomUnderTitleBar);
+    fitted.left = MovedWithin(place.left, fitted.width, screen->left, screen->width);
+    fitted.top = MovedWithin(place.top, fitted.height, screen->top, roomUnderTitleBar);
+    return fitted;
 }
 
 }  // namespace gyrant

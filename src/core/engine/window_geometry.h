@@ -15,6 +15,8 @@ inline constexpr int kFrameAllowanceTwips = 1300;
 // Twips kept free under the tables inside the frame, and between the two tables.
 inline constexpr int kBelowTablesTwips = 200;
 inline constexpr int kBetweenTablesTwips = 100;
+// Room left above a window for its title bar, which the window's own height leaves out.
+inline constexpr int kTitleBarTwips = 480;
 // The place the main window opens at when none is remembered.
 inline constexpr int kStartHeightTwips = 8420;
 
@@ -45,7 +47,11 @@ int TallestTableTwips(const SpecTable& table);
 // `screenHeight` and never below the start height.
 int OpeningHeightTwips(int tableHeight, int tableTop, int screenHeight);
 
-// A remembered place is given back only when its title bar lies on one of the screens.
-bool IsOnSomeScreen(const WindowRect& place, const std::vector<WindowRect>& screens);
+// A remembered place is given back only when its title bar lies on one of the screens, and then
+// fitted to that screen: no larger than the room it has under a title bar, moved in as far as
+// its size needs. A place kept on a larger screen or at another scale would otherwise open
+// with its bottom rows off the screen.
+std::optional<WindowRect> RestoredPlace(const WindowRect& place,
+                                        const std::vector<WindowRect>& screens);
 
 }  // namespace gyrant

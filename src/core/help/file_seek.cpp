@@ -61,15 +61,16 @@ std::string JoinSeekPath(const std::string& folder, const std::string& name) {
     return endsInSeparator ? folder + name : folder + "/" + name;
 }
 
-SeekStep NextSeekStep(const std::vector<std::string>& found, const std::string& drive,
+SeekStep NextSeekStep(const SeekResult& result, const std::string& drive,
                       const std::string& fileName) {
+    const std::vector<std::string>& found = result.found;
     if (found.empty())
         return {SeekStep::SayNotFound,
                 "This file was not found on the " + drive +
                     " Drive.  Possible reasons include:\r\r"
                     "    -  You do not own the correct version of this\r       Vehicle Program.\r\r"
                     "    -  This program is on a different disk drive."};
-    if (found.size() == 1) return {SeekStep::TakeOnlyCopy, found.front()};
+    if (found.size() == 1 && !result.halted) return {SeekStep::TakeOnlyCopy, found.front()};
     return {SeekStep::LetUserPick,
             "Double click (or single click and click on 'Use') on the "
             "occurance of " +

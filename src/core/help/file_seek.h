@@ -54,7 +54,8 @@ struct SeekStep {
     } kind;
     std::string text;
 };
-SeekStep NextSeekStep(const std::vector<std::string>& found, const std::string& drive,
+// A search the user halted never takes its only copy unasked: "Use" lets the user decide.
+SeekStep NextSeekStep(const SeekResult& result, const std::string& drive,
                       const std::string& fileName);
 
 // The window's instructions before a search, and its count of the copies found.

@@ -1,5 +1,7 @@
 #include "help/help_pages.h"
 
+#include <algorithm>
+
 #include "help/text_file.h"
 
 namespace gyrant {
@@ -15,7 +17,13 @@ constexpr Topic kTopics[] = {{100, "helpb", 1},  {200, "helps", 1},  {300, "help
                              {400, "helpo", 1},  {500, "helpbs", 0}, {600, "helpr", 1},
                              {700, "helpdh", 1}, {800, "helpch", 1}, {900, "helpdm", 1}};
 
+constexpr int kHelpBottomTwips = 6500;
+
 }  // namespace
+
+int HelpWindowTopTwips(int heightTwips) {
+    return std::max(0, kHelpBottomTwips - heightTwips);
+}
 
 HelpPages::HelpPages(std::filesystem::path programFolder, int helpPageNo)
     : m_programFolder(std::move(programFolder)) {

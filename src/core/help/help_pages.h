@@ -7,6 +7,11 @@
 
 namespace gyrant {
 
+// The help window's top on its screen for a window `heightTwips` tall: its bottom edge sits 6500
+// twips below the top of the screen, where it covers little of the tables; a taller window starts
+// at the top.
+int HelpWindowTopTwips(int heightTwips);
+
 class HelpPages {
   public:
     HelpPages(std::filesystem::path programFolder, int helpPageNo);

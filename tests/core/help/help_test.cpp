@@ -122,13 +122,41 @@ TEST(SeekFile, WalksEveryFolderOnceHaltsWhenAskedAndSaysWhatComesNext) {
     EXPECT_EQ(seek("firefox", false, 99), " c/specs/Firefox");
     EXPECT_EQ(seek("firefox", true, 5), "halted: c/specs/Firefox c/other/firefox");
     EXPECT_EQ(JoinSeekPath("/", "firefox"), "/firefox");
-    auto next = [](std::vector<std::string> found) {
-        SeekStep step = NextSeekStep(found, "/", "a");
-        return std::to_string(step.kind) + step.text.substr(0, 32) + "|";
-    };
-    EXPECT_EQ(next({}) + next({"/a"}) + next({"/a", "/b/a"}),
-              "0This file was not found on the /|1/a|2Double click (or single click an|");
 }
+
+// What the window does once a drive is searched: none found is said, one is taken, of several
+// one is picked, and after a halt even the only copy waits for "Use".
+struct SeekOutcome {
+    const char* name;
+    SeekResult result;
+    SeekStep::Kind next;
+    const char* textStart;
+};
+
+void PrintTo(const SeekOutcome& outcome, std::ostream* out) {
+    *out << outcome.name;
+}
+
+class NextSeekStepTest : public ::testing::TestWithParam<SeekOutcome> {};
+
+TEST_P(NextSeekStepTest, FollowsWhatWasFound) {
+    SeekStep step = NextSeekStep(GetParam().result, "/", "a");
+    EXPECT_EQ(step.kind, GetParam().next);
+    EXPECT_TRUE(step.text.starts_with(GetParam().textStart)) << step.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, NextSeekStepTest,
+    ::testing::Values(
+        SeekOutcome{"NoneFound", {}, SeekStep::SayNotFound, "This file was not found on the / "},
+        SeekOutcome{"OneFound", {{"/a"}}, SeekStep::TakeOnlyCopy, "/a"},
+        SeekOutcome{"OneFoundThenHalted", {{"/a"}, 3, true}, SeekStep::LetUserPick, "Double click"},
+        SeekOutcome{"NoneFoundThenHalted", {{}, 3, true}, SeekStep::SayNotFound, "This file"},
+        SeekOutcome{"SeveralFound",
+                    {{"/a", "/b/a"}},
+                    SeekStep::LetUserPick,
+                    "Double click (or single click and click on 'Use') on the occurance of a "}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace gyrant
