@@ -83,6 +83,25 @@ class MainWindowTest : public QObject {
         QVERIFY(cell.top() >= 0 && cell.bottom() <= grid.viewport()->height());
     }
 
+    // Digits typed into the row selector pick the row they name after the type-ahead pause or
+    // Enter; none reaches a field of a row passed on the way, and the row's field gets the focus.
+    void aRowNumberTypedIntoTheSelectorPicksThatRow_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("pause") << "26";
+        QTest::newRow("Enter") << "26\r";
+    }
+    void aRowNumberTypedIntoTheSelectorPicksThatRow() {
+        QFETCH(QString, typed);
+        f->ClickRow(kBaseline, kFinalDriveRow);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), Strip().List(kRowSelector));
+        for (QChar key : typed) QTest::keyClicks(QApplication::focusWidget(), key);
+        QTRY_COMPARE(f->sheet.CurrentRow, kRearWheelRow);
+        QCOMPARE(QApplication::focusWidget(), Strip().TextBox(kColOD));
+        QVERIFY(!f->window.Editor().HoldsUnkeptInput());
+        QCOMPARE(f->Shown(kBaseline, kDriveshaftRow, kColOD), QStringLiteral("3"));
+    }
+
     void optionsRecalculateAndClosingAsksAboutChanges() {
         MainMenus& menus = f->window.Menus();
         menus.UpdateCheckMarks();

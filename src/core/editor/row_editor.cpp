@@ -115,7 +115,7 @@ bool RowEditor::ConfirmLeavingRow() {
     std::string description(TrimBlanks(m_strip.Field(kColDescription).text));
     Answer answer =
         m_dialogs.ShowMessage({"Keep the change to " + description + "?", "Keep Change?",
-                               Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+                               Buttons::YesNoCancel, Icon::Question, Answer::Cancel});
     if (answer == Answer::Cancel) return false;
     if (answer == Answer::No) {
         EditRow();

@@ -152,6 +152,7 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
             EXPECT_EQ(moves[move](), leaves);
             EXPECT_TRUE(dialogs.messages.at(0).text == "Keep the change to Driveshaft?" &&
                         dialogs.messages[0].buttons == Buttons::YesNoCancel);
+            EXPECT_EQ(dialogs.messages[0].defaultButton, Answer::Cancel);
             EXPECT_EQ(Baseline().Text(20, kColOD) + (editor.HoldsUnkeptInput() ? "held" : ""),
                       od + std::string(leaves ? "" : "held"));
             Baseline().SetText(20, kColOD, "4");
