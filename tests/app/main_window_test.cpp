@@ -102,6 +102,24 @@ class MainWindowTest : public QObject {
         QCOMPARE(f->Shown(kBaseline, kDriveshaftRow, kColOD), QStringLiteral("3"));
     }
 
+    // A click from a Value box loads the row clicked, with no warning about the row left.
+    void clickingFromAValueBoxLoadsTheRowWithoutAWarning_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("1 to 2") << 1 << 2;
+        QTest::newRow("3 to 2") << 3 << 2;
+        QTest::newRow("4 to 6") << 4 << 6;
+    }
+    void clickingFromAValueBoxLoadsTheRowWithoutAWarning() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        f->ClickRow(kBaseline, from);
+        f->ClickRow(kBaseline, to);
+        QVERIFY(f->dialogs.messages.empty());
+        QCOMPARE(f->sheet.CurrentRow, to);
+        QVERIFY(Highlighted(kBaseline, to));
+    }
+
     void optionsRecalculateAndClosingAsksAboutChanges() {
         MainMenus& menus = f->window.Menus();
         menus.UpdateCheckMarks();

@@ -111,6 +111,8 @@ bool RowEditor::HoldsUnkeptInput() const {
 }
 
 bool RowEditor::ConfirmLeavingRow() {
+    // The box the user is in is checked against its own row while the strip still shows it.
+    if (m_entered.field >= 0 && InEnteredRow() && !CheckEntry(m_entered.field)) return false;
     if (!HoldsUnkeptInput()) return true;
     std::string description(TrimBlanks(m_strip.Field(kColDescription).text));
     Answer answer =
@@ -129,7 +131,7 @@ bool RowEditor::ConfirmLeavingRow() {
 bool RowEditor::AcceptsEveryEntry() {
     for (int field = kColValue; field <= kColWeight; ++field) {
         const StripField& f = m_strip.Field(field);
-        if (f.shown && f.enabled && !f.showsList && !LeaveTextBox(field)) return false;
+        if (f.shown && f.enabled && !f.showsList && !CheckEntry(field)) return false;
     }
     return true;
 }
@@ -285,9 +287,20 @@ int RowEditor::CalcMenuKind() {
 
 void RowEditor::EnterTextBox(int field) {
     m_strip.PrevSpecText = m_strip.Field(field).text;
+    m_entered = {field, m_sheet.CurrentTable, m_strip.SelectedRow()};
+}
+
+bool RowEditor::InEnteredRow() const {
+    return m_entered.table == m_sheet.CurrentTable && m_entered.row == m_strip.SelectedRow();
 }
 
 bool RowEditor::LeaveTextBox(int field) {
+    bool typedHere = m_entered.field == field && InEnteredRow();
+    m_entered.field = -1;
+    return !typedHere || CheckEntry(field);
+}
+
+bool RowEditor::CheckEntry(int field) {
     // A box that a new row hid or disabled has no entry of that row to check.
     const StripField& box = m_strip.Field(field);
     if (!box.shown || !box.enabled) return true;
