@@ -102,22 +102,39 @@ class MainWindowTest : public QObject {
         QCOMPARE(f->Shown(kBaseline, kDriveshaftRow, kColOD), QStringLiteral("3"));
     }
 
-    // A click from a Value box loads the row clicked, with no warning about the row left.
-    void clickingFromAValueBoxLoadsTheRowWithoutAWarning_data() {
+    // A click from a Value box, or Up and Down in a table that Tab reached, load the row they
+    // reach that takes input, with no warning about the row left; keys leave the focus there.
+    void movingToARowLoadsItWithoutAWarning_data() {
+        QTest::addColumn<int>("table");
         QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");  // 0 for a click on row `to`
         QTest::addColumn<int>("to");
-        QTest::newRow("1 to 2") << 1 << 2;
-        QTest::newRow("3 to 2") << 3 << 2;
-        QTest::newRow("4 to 6") << 4 << 6;
+        QTest::newRow("click 1 to 2") << kBaseline << 1 << 0 << 2;
+        QTest::newRow("click 3 to 2") << kBaseline << 3 << 0 << 2;
+        QTest::newRow("click 4 to 6") << kBaseline << 4 << 0 << 6;
+        QTest::newRow("Down over a spacer") << kBaseline << 6 << int(Qt::Key_Down) << 8;
+        QTest::newRow("Up over a hidden row") << kBaseline << 6 << int(Qt::Key_Up) << 4;
+        QTest::newRow("Down from the last") << kBaseline << 29 << int(Qt::Key_Down) << 29;
+        QTest::newRow("Down in Proposed") << kProposed << 1 << int(Qt::Key_Down) << 2;
     }
-    void clickingFromAValueBoxLoadsTheRowWithoutAWarning() {
+    void movingToARowLoadsItWithoutAWarning() {
+        QFETCH(int, table);
         QFETCH(int, from);
+        QFETCH(int, key);
         QFETCH(int, to);
-        f->ClickRow(kBaseline, from);
-        f->ClickRow(kBaseline, to);
+        f->ClickRow(table, from);
+        SpecGrid* grid = &f->window.Grid(table);
+        for (int tabs = 0; key && tabs < 40 && QApplication::focusWidget() != grid; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (key)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        else
+            f->ClickRow(table, to);
         QVERIFY(f->dialogs.messages.empty());
+        QCOMPARE(f->sheet.CurrentTable, table);
         QCOMPARE(f->sheet.CurrentRow, to);
-        QVERIFY(Highlighted(kBaseline, to));
+        QVERIFY(Highlighted(table, to));
+        if (key) QCOMPARE(QApplication::focusWidget(), grid);
     }
 
     void optionsRecalculateAndClosingAsksAboutChanges() {

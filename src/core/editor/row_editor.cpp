@@ -55,6 +55,15 @@ void RowEditor::TableClick(int table, int row) {
     SelectRow(row);
 }
 
+int RowEditor::StepRow(int table, int step) const {
+    const SpecTable& t = m_sheet.Table(table);
+    int row = t.CurrentRow();
+    for (int next = row + step; next >= kFirstSpecRow && next <= kLastSelectableRow; next += step)
+        if (t.IsSelectable(next)) return next;
+    bool shown = table == m_sheet.CurrentTable && row == m_strip.SelectedRow();
+    return shown ? 0 : row;
+}
+
 void RowEditor::SelectRow(int row) {
     FillRowSelector(row);
     EditRow();

@@ -30,6 +30,9 @@ class RowEditor : public RowInEdit {
     void SelectRow(int row);
     // A click on row `row` of table `table`: the nearest row above that takes input is loaded.
     void TableClick(int table, int row) override;
+    // The row an arrow key moves a table's current row to (`step` -1 up, 1 down), passing over
+    // rows that take no input; 0 when the strip already shows the row it would reach.
+    int StepRow(int table, int step) const;
     // Loads the row the row selector points at into the strip.
     void EditRow();
     // A choice made in the Value, Material or Units list: the strip's results are refreshed.
