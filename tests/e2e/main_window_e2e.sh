@@ -37,19 +37,15 @@ print_sub_menu() {
 # O.D.: a click on another row asks nothing (a question is answered as Return would), and the
 # worksheet then saved holds the O.D.s it was opened with.
 type_row_number() {
-    local name="V8 Street Car.qrx" box asked=""
-    xdotool windowfocus --sync "$1" key shift+Tab type 3 && sleep 1
-    xdotool key shift+Tab type 26 && sleep 1
-    xdotool mousemove --window "$1" 60 194 click 1 && sleep 1
-    if box=$(xdotool search --onlyvisible --name "^Keep Change\?\$"); then
-        asked=1 && xdotool windowfocus --sync "$box" key Return && sleep 1
-    fi
+    local name="V8 Street Car.qrx" box=""
+    xdotool windowfocus --sync "$1" key shift+Tab type 3 && sleep 1 && xdotool key shift+Tab type 26
+    sleep 1 && xdotool mousemove --window "$1" 60 194 click 1 && sleep 1
+    ! box=$(xdotool search --onlyvisible --name "^Keep Change\?\$") || xdotool windowfocus --sync "$box" key Return
     xdotool windowfocus --sync "$1" key --clearmodifiers ctrl+s && sleep 1
     ods() { "$(dirname "$gyrant")/gyrant-calc" --csv "$1" | python3 -c 'import csv, sys
 print([row[4] for row in csv.reader(sys.stdin)])'; }
-    [ "$(ods "$root/GyrantFiles/$name")" = "$(ods "$(dirname "$gyrant")/GyrantFiles/$name")" ] ||
-        { echo "typing into the row selector changed an O.D."; exit 1; }
-    [ -z "$asked" ] || { echo "a click after the row selector asked to keep a change"; exit 1; }
+    [ -z "$box" ] && [ "$(ods "$root/GyrantFiles/$name")" = "$(ods "$(dirname "$gyrant")/GyrantFiles/$name")" ] ||
+        { echo "a row number typed into the row selector changed an O.D."; exit 1; }
 }
 
 # Runs gyrant with the tip switches and vehicle count $1 on the worksheet $3, shots named by $2.
