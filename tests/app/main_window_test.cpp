@@ -20,11 +20,10 @@ class MainWindowTest : public QObject {
 
     std::unique_ptr<testing::MainWindowFixture> f;
     EditStripWidget& Strip() { return f->Strip(); }
+    // Types a row's number into the row selector and presses Enter.
     void PickRow(const QString& row) {
-        QComboBox* selector = Strip().List(kRowSelector);
-        int found = selector->findText(row);
-        QVERIFY2(found >= 0, qPrintable(row));
-        emit selector->activated(found);
+        Strip().List(kRowSelector)->setFocus();
+        QTest::keyClicks(Strip().List(kRowSelector), row + QLatin1Char('\r'));
     }
     bool Highlighted(int table, int row) {
         SpecTableModel& model = f->window.Grid(table).Model();
@@ -81,6 +80,68 @@ class MainWindowTest : public QObject {
         SpecGrid& grid = f->window.Grid(kBaseline);
         QRect cell = grid.visualRect(grid.Model().index(28, 0));
         QVERIFY(cell.top() >= 0 && cell.bottom() <= grid.viewport()->height());
+    }
+
+    // Digits typed into the row selector pick the row they name after the type-ahead pause (or
+    // at Enter, as PickRow types them); none reaches a field of a row passed on the way, and the
+    // row's field gets the focus.
+    void aRowNumberTypedIntoTheSelectorPicksThatRow() {
+        f->ClickRow(kBaseline, kFinalDriveRow);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), Strip().List(kRowSelector));
+        for (QChar key : QStringLiteral("26")) QTest::keyClicks(QApplication::focusWidget(), key);
+        QTRY_COMPARE(f->sheet.CurrentRow, kRearWheelRow);
+        QCOMPARE(QApplication::focusWidget(), Strip().TextBox(kColOD));
+        QVERIFY(!f->window.Editor().HoldsUnkeptInput());
+        QCOMPARE(f->Shown(kBaseline, kDriveshaftRow, kColOD), QStringLiteral("3"));
+    }
+
+    // A click (from a Value box, or from the other table), or Up and Down in a table that Tab
+    // reached, load the row they reach that takes input, with no warning about the row left.
+    // Only that table shows its row, and the strip names its vehicle; keys leave the focus there.
+    void movingToARowLoadsItWithoutAWarning_data() {
+        QTest::addColumn<int>("fromTable");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("key");  // 0 for a click on row `clicked` of `table`
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("clicked");
+        QTest::addColumn<int>("to");
+        int down = Qt::Key_Down, up = Qt::Key_Up;
+        QTest::newRow("click 1 to 2") << kBaseline << 1 << 0 << kBaseline << 2 << 2;
+        QTest::newRow("click 3 to 2") << kBaseline << 3 << 0 << kBaseline << 2 << 2;
+        QTest::newRow("click 4 to 6") << kBaseline << 4 << 0 << kBaseline << 6 << 6;
+        QTest::newRow("Baseline heading") << kProposed << 4 << 0 << kBaseline << 0 << 1;
+        QTest::newRow("Proposed row") << kBaseline << 4 << 0 << kProposed << 3 << 3;
+        QTest::newRow("Proposed heading") << kBaseline << 4 << 0 << kProposed << 0 << 1;
+        QTest::newRow("Down over a spacer") << kBaseline << 6 << down << kBaseline << 0 << 8;
+        QTest::newRow("Up over a hidden row") << kBaseline << 6 << up << kBaseline << 0 << 4;
+        QTest::newRow("Down from the last") << kBaseline << 29 << down << kBaseline << 0 << 29;
+        QTest::newRow("Down in Proposed") << kBaseline << 1 << down << kProposed << 0 << 2;
+    }
+    void movingToARowLoadsItWithoutAWarning() {
+        QFETCH(int, fromTable);
+        QFETCH(int, from);
+        QFETCH(int, key);
+        QFETCH(int, table);
+        QFETCH(int, clicked);
+        QFETCH(int, to);
+        f->ClickRow(fromTable, from);
+        SpecGrid* grid = &f->window.Grid(table);
+        for (int tabs = 0; key && tabs < 40 && QApplication::focusWidget() != grid; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        if (key)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        else
+            f->ClickRow(table, clicked);
+        QVERIFY(f->dialogs.messages.empty());
+        QCOMPARE(f->sheet.CurrentTable, table);
+        QCOMPARE(f->sheet.CurrentRow, to);
+        QCOMPARE(Strip().List(kRowSelector)->currentText(), QString::number(to));
+        QVERIFY(Highlighted(table, to));
+        QVERIFY(fromTable == table || !Highlighted(fromTable, from));
+        QCOMPARE(Strip().findChild<QLabel*>(QStringLiteral("Vehicle"))->text(),
+                 QString::fromLatin1(VehicleName(table)));
+        if (key) QCOMPARE(QApplication::focusWidget(), grid);
     }
 
     void optionsRecalculateAndClosingAsksAboutChanges() {
@@ -171,27 +232,6 @@ class MainWindowTest : public QObject {
         QVERIFY(f->window.findChild<CalcWindow*>() == calc && calc->isVisible());
         QCOMPARE(Strip().TextBox(kColID)->text() + "|" + Strip().TextBox(kColOD)->text(),
                  calc->OutputValue(1)->text() + "|3");
-    }
-
-    void onlyTheClickedTableShowsItsRowAndTheStripNamesItsVehicle_data() {
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("clicked");
-        QTest::addColumn<QString>("vehicle");
-        QTest::newRow("Baseline heading") << kBaseline << 0 << "Baseline";
-        QTest::newRow("Proposed row") << kProposed << 3 << "Proposed";
-        QTest::newRow("Proposed heading") << kProposed << 0 << "Proposed";
-    }
-    void onlyTheClickedTableShowsItsRowAndTheStripNamesItsVehicle() {
-        QFETCH(int, table);
-        QFETCH(int, clicked);
-        QFETCH(QString, vehicle);
-        int edited = std::max(clicked, 1), other = kProposed - table;
-        f->ClickRow(other, kGearRatioRow);
-        f->ClickRow(table, clicked);
-        auto* name = Strip().findChild<QLabel*>(QStringLiteral("Vehicle"));
-        QVERIFY(name && name->text() == vehicle && f->sheet.CurrentTable == table);
-        QCOMPARE(Strip().List(kRowSelector)->currentText(), QString::number(edited));
-        QVERIFY(Highlighted(table, edited) && !Highlighted(other, kGearRatioRow));
     }
 
     // Up and Down move between fields, a list keeping its choice; Enter moves on, from a button

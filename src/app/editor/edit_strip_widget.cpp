@@ -1,5 +1,6 @@
 #include "editor/edit_strip_widget.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QProxyStyle>
@@ -64,6 +65,8 @@ EditStripWidget::EditStripWidget(RowEditor& editor, QWidget* parent)
     setFixedHeight(kHelpTop + kHelpHeight + 6);
     setMinimumWidth(StripWidth() + kLeft);
     m_editor.SetStripDrawer([this] { Show(false); });
+    m_typeAhead.setSingleShot(true);
+    connect(&m_typeAhead, &QTimer::timeout, this, &EditStripWidget::PickTypedRow);
 }
 
 void EditStripWidget::BuildFields() {
@@ -246,6 +249,7 @@ bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
     }
     int field = FieldOf(watched);
     if (field < 0) return QWidget::eventFilter(watched, event);
+    if (field == kRowSelector && RowSelectorKey(event)) return true;
     if (StepBetweenFields(watched, event)) return true;
     if (qobject_cast<QLineEdit*>(watched) &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
@@ -255,6 +259,40 @@ bool EditStripWidget::eventFilter(QObject* watched, QEvent* event) {
 
 void EditStripWidget::keyPressEvent(QKeyEvent* event) {
     if (!EnterToNextField(this, event)) QWidget::keyPressEvent(event);
+}
+
+bool EditStripWidget::RowSelectorKey(QEvent* event) {
+    if (event->type() == QEvent::FocusOut && !m_typedRow.isEmpty()) {
+        // Digits not yet taken up pick nothing once the user has gone elsewhere.
+        m_typeAhead.stop();
+        m_typedRow.clear();
+        ShowField(kRowSelector);
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (enter && !m_typedRow.isEmpty()) {
+        PickTypedRow();
+        return true;
+    }
+    bool typed = !key->text().isEmpty() && key->text().at(0).isPrint() &&
+                 !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if (!typed) return false;
+    m_typedRow += key->text();
+    // The row typed so far shows at once; it loads only when the typing is done, so that no
+    // later digit reaches a field of a row on the way.
+    int position = m_editor.Strip().PositionTyped(ToCell(m_typedRow));
+    if (position >= 0) List(kRowSelector)->setCurrentIndex(position);
+    m_typeAhead.start(QApplication::keyboardInputInterval());
+    return true;
+}
+
+void EditStripWidget::PickTypedRow() {
+    m_typeAhead.stop();
+    int position = m_editor.Strip().PositionTyped(ToCell(m_typedRow));
+    m_typedRow.clear();
+    if (position < 0) return ShowField(kRowSelector);
+    emit rowChosen(m_editor.Strip().RowAt(position));
 }
 
 bool EditStripWidget::TextBoxFocus(int field, QEvent* event) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 
@@ -54,6 +55,10 @@ class EditStripWidget : public QWidget {
     void CaptionClicked(int field);
     void ListChosen(int field, int index);
     bool TextBoxFocus(int field, QEvent* event);
+    // Digits typed into the row selector gather until the type-ahead pause or Enter picks the
+    // row they name; true when the selector's key was taken.
+    bool RowSelectorKey(QEvent* event);
+    void PickTypedRow();
     int FieldOf(QObject* widget) const;
 
     RowEditor& m_editor;
@@ -66,6 +71,8 @@ class EditStripWidget : public QWidget {
     QPushButton* m_calc = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
     bool m_leaving = false;
+    QString m_typedRow;
+    QTimer m_typeAhead;
 };
 
 }  // namespace gyrant

@@ -1,6 +1,7 @@
 #include "model/spec_grid.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -61,7 +62,9 @@ SpecGrid::SpecGrid(const SpecTable& table, int tableIndex, QWidget* parent)
     setObjectName(QStringLiteral("Grid1_%1").arg(tableIndex));
     setEditTriggers(NoEditTriggers);
     setSelectionMode(NoSelection);
-    setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the table and leaves it again; a click still leaves the focus in the strip.
+    setFocusPolicy(Qt::TabFocus);
+    setTabKeyNavigation(false);
     setTextElideMode(Qt::ElideNone);
     setWordWrap(false);
     // The user may widen a column to read a long text; the printed report keeps its own widths.
@@ -92,6 +95,12 @@ void SpecGrid::Refresh() {
     }
     SpreadLongValues();
     m_model.Refresh();
+}
+
+void SpecGrid::keyPressEvent(QKeyEvent* event) {
+    bool up = event->key() == Qt::Key_Up;
+    if (!up && event->key() != Qt::Key_Down) return QTableView::keyPressEvent(event);
+    emit rowStepped(m_tableIndex, up ? -1 : 1);
 }
 
 void SpecGrid::SpreadLongValues() {

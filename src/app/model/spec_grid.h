@@ -1,7 +1,8 @@
 #pragma once
 
 // One spec table on screen (`Grid1(0)` or `Grid1(1)`): column widths and row heights from the
-// table's twips, no editing in place; a click selects a row for the editing strip.
+// table's twips, no editing in place; a click selects a row for the editing strip, and so do
+// the Up and Down keys once Tab has brought the keyboard here.
 
 #include <QTableView>
 
@@ -32,6 +33,11 @@ class SpecGrid : public QTableView {
 
   signals:
     void rowClicked(int tableIndex, int specRow);
+    // Up (`step` -1) or Down (1) pressed in the table.
+    void rowStepped(int tableIndex, int step);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // A Value text wider than its cell spreads over the empty dimension cells beside it, as the

@@ -59,7 +59,11 @@ void MainWindow::BuildCentralArea() {
         m_grids[static_cast<std::size_t>(index)] =
             new SpecGrid(m_sheet.Table(index), index, m_frame);
         connect(m_grids[static_cast<std::size_t>(index)], &SpecGrid::rowClicked, this,
-                &MainWindow::RowClicked);
+                [this](int table, int row) { LoadRow(table, row, true); });
+        connect(m_grids[static_cast<std::size_t>(index)], &SpecGrid::rowStepped, this,
+                [this](int table, int step) {
+                    if (int row = m_editor.StepRow(table, step)) LoadRow(table, row, false);
+                });
     }
     layout->addWidget(m_frame);
     m_optionLine = new QLabel(central);
@@ -91,7 +95,7 @@ void MainWindow::ConnectStrip() {
         m_history.Record(kKeepChange, [this, row] {
             if (m_editor.ConfirmLeavingRow()) m_editor.SelectRow(row);
         });
-        ShowRowInView();
+        ShowRowInView(true);
     });
 }
 
@@ -118,16 +122,16 @@ void MainWindow::OpenCalcMenu(int calcMenuKind) {
     ShowSubWindow(window);
 }
 
-void MainWindow::RowClicked(int tableIndex, int row) {
+void MainWindow::LoadRow(int tableIndex, int row, bool moveFocus) {
     m_history.Record(kKeepChange, [this, tableIndex, row] {
         if (m_editor.ConfirmLeavingRow()) m_editor.TableClick(tableIndex, row);
     });
-    ShowRowInView();
+    ShowRowInView(moveFocus);
 }
 
-void MainWindow::ShowRowInView() {
+void MainWindow::ShowRowInView(bool moveFocus) {
     ShowWorksheet();
-    ShowStripAndSelection(true);
+    ShowStripAndSelection(moveFocus);
     Grid(m_sheet.CurrentTable).EnsureVisible(m_sheet.CurrentRow, ScrollTopFor(m_sheet.CurrentRow));
 }
 

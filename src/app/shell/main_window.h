@@ -73,9 +73,11 @@ class MainWindow : public QMainWindow {
     void BuildCentralArea();
     void ConnectStrip();
     void ShowStripAndSelection(bool moveFocus);
-    void RowClicked(int tableIndex, int row);
+    // Loads a table's row into the strip after the question about an unkept input; a click
+    // moves the focus to the row's field, an arrow key in the table leaves it there.
+    void LoadRow(int tableIndex, int row, bool moveFocus);
     // Draws the worksheet and the strip's row, scrolling the table to the row when needed.
-    void ShowRowInView();
+    void ShowRowInView(bool moveFocus);
     // The strip and the tables in the frame, which takes the window's height less the menu bar
     // and the option line; runs again whenever the window's size or the vehicle count changes.
     void LayOutFrame();

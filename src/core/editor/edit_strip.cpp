@@ -27,6 +27,13 @@ int EditStrip::RowAt(int position) const {
     return offered ? std::stoi(rows[static_cast<std::size_t>(position)]) : 1;
 }
 
+int EditStrip::PositionTyped(const std::string& typed) const {
+    const std::vector<std::string>& rows = Field(kRowSelector).items;
+    for (std::size_t position = 0; position < rows.size(); ++position)
+        if (!typed.empty() && rows[position].starts_with(typed)) return static_cast<int>(position);
+    return -1;
+}
+
 void EditStrip::OfferRows(const std::vector<int>& rows, int selected) {
     StripField& selector = Field(kRowSelector);
     selector.items.clear();

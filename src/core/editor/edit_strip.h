@@ -52,6 +52,9 @@ class EditStrip : public StripFields {
     int SelectedRow() const { return RowAt(Field(kRowSelector).listIndex); }
     // The row the row selector offers at a position of its list.
     int RowAt(int position) const;
+    // The position of the first offered row whose number starts with the digits typed into the
+    // row selector; -1 when none does.
+    int PositionTyped(const std::string& typed) const;
     // The row selector offers these rows (their numbers) and points at `selected`.
     void OfferRows(const std::vector<int>& rows, int selected);
 

@@ -55,6 +55,15 @@ void RowEditor::TableClick(int table, int row) {
     SelectRow(row);
 }
 
+int RowEditor::StepRow(int table, int step) const {
+    const SpecTable& t = m_sheet.Table(table);
+    int row = t.CurrentRow();
+    for (int next = row + step; next >= kFirstSpecRow && next <= kLastSelectableRow; next += step)
+        if (t.IsSelectable(next)) return next;
+    bool shown = table == m_sheet.CurrentTable && row == m_strip.SelectedRow();
+    return shown ? 0 : row;
+}
+
 void RowEditor::SelectRow(int row) {
     FillRowSelector(row);
     EditRow();
@@ -112,11 +121,13 @@ bool RowEditor::HoldsUnkeptInput() const {
 }
 
 bool RowEditor::ConfirmLeavingRow() {
+    // The box the user is in is checked against its own row while the strip still shows it.
+    if (m_entered.field >= 0 && InEnteredRow() && !CheckEntry(m_entered.field)) return false;
     if (!HoldsUnkeptInput()) return true;
     std::string description(TrimBlanks(m_strip.Field(kColDescription).text));
     Answer answer =
         m_dialogs.ShowMessage({"Keep the change to " + description + "?", "Keep Change?",
-                               Buttons::YesNoCancel, Icon::Question, Answer::Yes});
+                               Buttons::YesNoCancel, Icon::Question, Answer::Cancel});
     if (answer == Answer::Cancel) return false;
     if (answer == Answer::No) {
         EditRow();
@@ -128,7 +139,7 @@ bool RowEditor::ConfirmLeavingRow() {
 bool RowEditor::AcceptsEveryEntry() {
     for (int field = kColValue; field <= kColWeight; ++field) {
         const StripField& f = m_strip.Field(field);
-        if (f.shown && f.enabled && !f.showsList && !LeaveTextBox(field)) return false;
+        if (f.shown && f.enabled && !f.showsList && !CheckEntry(field)) return false;
     }
     return true;
 }
@@ -287,9 +298,20 @@ int RowEditor::CalcMenuKind() {
 
 void RowEditor::EnterTextBox(int field) {
     m_strip.PrevSpecText = m_strip.Field(field).text;
+    m_entered = {field, m_sheet.CurrentTable, m_strip.SelectedRow()};
+}
+
+bool RowEditor::InEnteredRow() const {
+    return m_entered.table == m_sheet.CurrentTable && m_entered.row == m_strip.SelectedRow();
 }
 
 bool RowEditor::LeaveTextBox(int field) {
+    bool typedHere = m_entered.field == field && InEnteredRow();
+    m_entered.field = -1;
+    return !typedHere || CheckEntry(field);
+}
+
+bool RowEditor::CheckEntry(int field) {
     // A box that a new row hid or disabled has no entry of that row to check.
     const StripField& box = m_strip.Field(field);
     if (!box.shown || !box.enabled) return true;

@@ -8,6 +8,7 @@
 
 #include "editor/edit_strip.h"
 #include "files/row_in_edit.h"
+#include "model/spec_rows.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
@@ -29,6 +30,9 @@ class RowEditor : public RowInEdit {
     void SelectRow(int row);
     // A click on row `row` of table `table`: the nearest row above that takes input is loaded.
     void TableClick(int table, int row) override;
+    // The row an arrow key moves a table's current row to (`step` -1 up, 1 down), passing over
+    // rows that take no input; 0 when the strip already shows the row it would reach.
+    int StepRow(int table, int step) const;
     // Loads the row the row selector points at into the strip.
     void EditRow();
     // A choice made in the Value, Material or Units list: the strip's results are refreshed.
@@ -53,9 +57,11 @@ class RowEditor : public RowInEdit {
     // The calculation sub-menu the "Calc" button opens for the row in the strip.
     int CalcMenuKind();
 
-    // A strip text box gets or loses the keyboard focus. Leaving checks the entry; false when it
-    // was refused and the box should get the focus back. A refused entry is drawn as it was read
-    // while its warning shows, then the box has its previous text back.
+    // A strip text box gets or loses the keyboard focus. Leaving checks the entry against the
+    // row it was typed on; false when it was refused and the box should get the focus back. A
+    // box left after the strip moved to another row has nothing to check: its entry was checked
+    // before the row changed. A refused entry is drawn as it was read while its warning shows,
+    // then the box has its previous text back.
     void EnterTextBox(int field);
     bool LeaveTextBox(int field);
     // Draws the strip as the model now holds it; called before a warning about its entries.
@@ -75,12 +81,24 @@ class RowEditor : public RowInEdit {
     void KeepComponentRow(int row);
     // Checks every text box that takes input as leaving it does; false after a refused entry.
     bool AcceptsEveryEntry();
+    // Checks one text box's entry against the strip's row; false when it was refused.
+    bool CheckEntry(int field);
+    // True while the strip still shows the row and table the box the user is in was entered on.
+    bool InEnteredRow() const;
+
+    // The text box the user is in (-1 for none) and the row and table its entry belongs to.
+    struct EnteredBox {
+        int field = -1;
+        int table = kBaseline;
+        int row = kVehicleWeightRow;
+    };
 
     Worksheet& m_sheet;
     Dialogs& m_dialogs;
     EditStrip m_strip;
     // The strip as it was last loaded from the table.
     EditStrip m_loaded;
+    EnteredBox m_entered;
     std::function<void()> m_drawStrip;
 };
 

@@ -159,13 +159,15 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
             EXPECT_EQ(moves[move](), leaves);
             EXPECT_TRUE(dialogs.messages.at(0).text == "Keep the change to Driveshaft?" &&
                         dialogs.messages[0].buttons == Buttons::YesNoCancel);
+            EXPECT_EQ(dialogs.messages[0].defaultButton, Answer::Cancel);
             EXPECT_EQ(Baseline().Text(20, kColOD) + (editor.HoldsUnkeptInput() ? "held" : ""),
                       od + std::string(leaves ? "" : "held"));
             Baseline().SetText(20, kColOD, "4");
             sheet.SpecsChanged = 0;
         }
     }
-    // The same number in another form is not asked about; Yes to a refused entry stays on the row.
+    // The same number in another form is not asked about. The box the user is in is checked
+    // against its own row first: a refused entry stays on the row, and nothing is asked.
     Baseline().SetText(20, kColOD, "4.0");
     editor.TableClick(kBaseline, 20);
     Type(kColOD, "4.0");
@@ -174,13 +176,19 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
     editor.TableClick(kBaseline, 3);
     editor.EnterTextBox(kColValue);
     Field(kColValue).text = "099.0";
-    dialogs.answers = {Answer::Yes};
     // The refused entry is drawn as read before its warning; then the box has its text back.
     std::string drawn;
-    editor.SetStripDrawer([&] { drawn = Field(kColValue).text + dialogs.messages.back().title; });
+    editor.SetStripDrawer([&] { drawn = Field(kColValue).text; });
     EXPECT_FALSE(editor.ConfirmLeavingRow());
-    EXPECT_EQ(dialogs.messages.at(1).title + Baseline().Text(3, kColValue), "Warning3.73");
-    EXPECT_EQ(drawn + "|" + Field(kColValue).text, "99Keep Change?|3.73");
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages.at(0).title, "Warning");
+    EXPECT_EQ(drawn, "99");
+    EXPECT_EQ(Field(kColValue).text, "3.73");
+    // Left after the strip moved to a choice row, the box checks nothing against that row.
+    Field(kColValue).text = "3.5";
+    editor.TableClick(kBaseline, kVehicleTypeRow);
+    EXPECT_TRUE(editor.LeaveTextBox(kColValue));
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST_F(RowEditorTest, CopyDownAsksThenShowsASecondVehicle) {
