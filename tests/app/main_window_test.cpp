@@ -8,6 +8,7 @@
 #include "calc/calc_window.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
+#include "help/help_window.h"
 #include "model/spec_rows.h"
 #include "report/print_commands.h"
 #include "shell/main_menus.h"
@@ -29,6 +30,18 @@ class MainWindowTest : public QObject {
         SpecTableModel& model = f->window.Grid(table).Model();
         return model.data(model.index(row - 1, kColEqWt), Qt::BackgroundRole) ==
                QVariant(QApplication::palette().brush(QPalette::Highlight));
+    }
+    // Presses Calc and returns the sub-menu it opened, the newest.
+    CalcWindow* PressCalc() {
+        QTest::mouseClick(Strip().Button(QStringLiteral("Calc")), Qt::LeftButton);
+        QCoreApplication::processEvents();
+        QList<CalcWindow*> open = f->window.findChildren<CalcWindow*>();
+        return open.value(open.size() - 1);
+    }
+    // Presses the sub-menu's Help and returns the help window it opened.
+    static HelpWindow* PressHelp(CalcWindow* calc) {
+        QTest::mouseClick(calc->findChildren<QPushButton*>().at(1), Qt::LeftButton);  // "Help"
+        return calc->findChild<HelpWindow*>();
     }
     // A button by its caption, else a control by its name.
     QWidget* Control(const QString& name) {
@@ -194,22 +207,29 @@ class MainWindowTest : public QObject {
     }
 
     // After "Use Calc Value" the strip's results and Weight follow its new inputs as the table
-    // will show them. "Change OD Also ?" answered No keeps the sub-menu open, the new I.D. shown in
-    // the strip.
-    void subMenuValuesReachTheStrip() {
+    // will show them; an emptied input empties and disables the results that used it. "Change OD
+    // Also ?" answered No keeps the sub-menu open, the new I.D. shown in the strip; Calc closes
+    // it, and a sub-menu and its help close as the strip leaves the sub-menu's row or Open
+    // replaces the worksheet.
+    void subMenuValuesReachTheStripOfTheirRowOnly() {
         f->ClickRow(kBaseline, kRearTireRow);
-        Strip().Button(QStringLiteral("Calc"))->click();
-        QCoreApplication::processEvents();
-        auto* calc = f->window.findChild<CalcWindow*>();
+        QPointer<CalcWindow> calc = PressCalc();
         QVERIFY(calc);
-        calc->List(1)->setCurrentIndex(0);
         emit calc->List(1)->activated(0);
         for (auto [k, text] : {std::pair{2, "225"}, {4, "50"}, {5, "16"}})
             f->Enter(calc->TextBox(k), QString::fromLatin1(text));
         QCOMPARE(calc->OutputValue(1)->text(), QStringLiteral("24.9"));
+        f->TypeInto(calc->TextBox(5), {});
+        QTest::keyClick(calc->TextBox(5), Qt::Key_Backspace);
+        QTest::keyClick(calc->TextBox(5), Qt::Key_Tab);
+        for (int k : {1, 2}) {
+            QVERIFY(calc->OutputValue(k)->text().isEmpty());
+            QVERIFY(!calc->OutputValue(k)->isEnabled());
+        }
+        f->Enter(calc->TextBox(5), QStringLiteral("16"));
         QString before = Strip().TextBox(kColInertia)->text();
         calc->UseButton()->click();
-        QTRY_VERIFY(!f->window.findChild<CalcWindow*>());
+        QTRY_VERIFY(!calc);
         QCOMPARE(Strip().TextBox(kColOD)->text() + Strip().TextBox(kColID)->text(),
                  QStringLiteral("24.916"));
         QString inertia = Strip().TextBox(kColInertia)->text();
@@ -219,9 +239,7 @@ class MainWindowTest : public QObject {
         Strip().Button(QStringLiteral("Keep Change"))->click();
         QCOMPARE(f->Shown(kBaseline, kRearTireRow, kColInertia), inertia);
         f->ClickRow(kBaseline, kDriveshaftRow);
-        Strip().Button(QStringLiteral("Calc"))->click();
-        QCoreApplication::processEvents();
-        calc = f->window.findChild<CalcWindow*>();
+        calc = PressCalc();
         QVERIFY(calc);
         QCOMPARE(calc->findChild<QGroupBox*>(QStringLiteral("Frame3D3"))->title(),
                  QStringLiteral("Inner Diameter"));  // the note's caption from its definition
@@ -232,6 +250,21 @@ class MainWindowTest : public QObject {
         QVERIFY(f->window.findChild<CalcWindow*>() == calc && calc->isVisible());
         QCOMPARE(Strip().TextBox(kColID)->text() + "|" + Strip().TextBox(kColOD)->text(),
                  calc->OutputValue(1)->text() + "|3");
+        QVERIFY(PressHelp(calc));  // which keeps it open while the focus is elsewhere
+        QPointer<CalcWindow> next = PressCalc();
+        QTRY_VERIFY(!calc);
+        QPointer<HelpWindow> help = PressHelp(next);
+        QVERIFY(help);
+        f->dialogs.answers = {Answer::No};  // drops what the sub-menu wrote into the strip
+        f->ClickRow(kProposed, kReciprocatingPerCylinderRow);
+        QTRY_VERIFY(!next);
+        QVERIFY(!help);
+        f->ClickRow(kBaseline, kVehicleWeightRow);
+        calc = PressCalc();  // over the row where Open puts the strip
+        f->dialogs.files = {f->File("GyrantFiles/V8 Street Car.qrx")};
+        f->dialogs.answers = {Answer::No};  // not saved
+        f->Trigger("mnuOpen");
+        QTRY_VERIFY(!calc);
     }
 
     // Up and Down move between fields, a list keeping its choice; Enter moves on, from a button

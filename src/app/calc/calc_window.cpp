@@ -230,6 +230,10 @@ void CalcWindow::UseValue() {
         emit stripChanged();
 }
 
+void CalcWindow::FollowStripRow() {
+    if (isVisible() && !m_menu->StripShowsItsRow()) reject();
+}
+
 void CalcWindow::ShowHelp() {
     auto* help = new HelpWindow(m_sheet.ProgramFolder, m_menu->Kind() * 100, this);
     m_closer->HoldWhile(*help);

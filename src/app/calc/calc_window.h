@@ -32,6 +32,8 @@ class CalcWindow : public QDialog {
     QComboBox* List(int k) { return m_lists.at(static_cast<std::size_t>(k)); }
     QLabel* OutputValue(int k) { return m_outputValues.at(static_cast<std::size_t>(k)); }
     QPushButton* UseButton() { return m_use; }
+    // Closes the window, and the help it opened, once the strip has left the row it writes into.
+    void FollowStripRow();
 
   signals:
     // The sub-menu wrote into the strip and stays open.

@@ -106,6 +106,7 @@ void MainWindow::OpenCalcMenu(int calcMenuKind) {
         m_dialogs.ShowMessage({opened.message, "Calc", Buttons::Ok, Icon::Exclamation, Answer::Ok});
         return;
     }
+    CloseCalcMenu();
     auto* window = new CalcWindow(
         std::move(menu), m_sheet, m_dialogs,
         [this](QWidget* w) { m_menus->Printing().PrintWindowImage(w); }, this);
@@ -119,7 +120,15 @@ void MainWindow::OpenCalcMenu(int calcMenuKind) {
         m_editor.RefreshStripResults();
         m_strip->Show(false);
     });
+    connect(this, &MainWindow::worksheetShown, window, &CalcWindow::FollowStripRow);
+    m_calcMenu = window;
     ShowSubWindow(window);
+}
+
+void MainWindow::CloseCalcMenu() {
+    // Read once: each read of the guarded pointer asks again whether the window still lives.
+    QDialog* open = m_calcMenu;
+    if (open && open->isVisible()) open->reject();
 }
 
 void MainWindow::LoadRow(int tableIndex, int row, bool moveFocus) {
@@ -229,6 +238,8 @@ void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
     // Open's question may keep the strip's input before a Cancel.
     m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
     NoteFileCommand(opened, true);
+    // A sub-menu works on the worksheet it was opened over.
+    if (opened) CloseCalcMenu();
     ShowWorksheet();
 }
 

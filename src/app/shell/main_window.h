@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 
 #include "editor/edit_strip_widget.h"
@@ -43,7 +44,7 @@ class MainWindow : public QMainWindow {
     // Shows a sub-window without blocking this one; when it closes this window is activated.
     void ShowSubWindow(QDialog* window);
     MainMenus& Menus() { return *m_menus; }
-    // Opens the calculation sub-menu of a kind over the strip's row.
+    // Opens the calculation sub-menu of a kind over the strip's row, closing any other first.
     void OpenCalcMenu(int calcMenuKind);
     WorksheetHistory& History() { return m_history; }
     // Undo (`back`) or Redo, once an input the strip holds is kept or dropped.
@@ -88,6 +89,7 @@ class MainWindow : public QMainWindow {
     void KeepPlace();
     // After Undo or Redo: the strip loads its row again from the table.
     void ShowRestoredWorksheet();
+    void CloseCalcMenu();
 
     Worksheet& m_sheet;
     QtDialogs m_qtDialogs;
@@ -99,6 +101,7 @@ class MainWindow : public QMainWindow {
     std::array<SpecGrid*, 2> m_grids{};
     QLabel* m_optionLine = nullptr;
     std::unique_ptr<MainMenus> m_menus;
+    QPointer<QDialog> m_calcMenu;
     bool m_shown = false;
     bool m_skipActivation = false;
 };

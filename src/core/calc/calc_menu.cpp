@@ -46,7 +46,7 @@ std::string PrintFooter(const std::string& displayName, const std::tm& when,
 }
 
 CalcMenu::CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind)
-    : m_sheet(sheet), m_strip(strip), m_kind(calcMenuKind) {}
+    : m_sheet(sheet), m_strip(strip), m_row(strip.shownRow), m_kind(calcMenuKind) {}
 
 Outcome CalcMenu::Open() {
     if (MenuBaseName(m_kind).empty())
@@ -269,7 +269,8 @@ void CalcMenu::RecalculateTireSize() {
     treadOut.enabled = result && hasTread;
     treadOut.text = treadOut.enabled ? FormatPicture(tread, "###.0") : "";
     CalcOutput& weightOut = m_outputs[3];
-    weightOut.enabled = result && hasTread && Input(9).listIndex >= 1;
+    // The weight needs the rim too, which the measured methods otherwise do without.
+    weightOut.enabled = result && hasTread && rim > 0 && Input(9).listIndex >= 1;
     weightOut.text =
         weightOut.enabled
             ? FormatPicture(CalcTireVolume(tread, diameter, rim).TotalVolume * TireDensity,
@@ -341,9 +342,9 @@ void CalcMenu::RecalculateWallThickness() {
         Input(3).enabled = true;
         bool result = method == 1 && In(2) > 0 && In(3) > 0;
         ShowResult(In(2) - 2 * In(3), "####.###", result);
-        m_outputs[1].enabled = true;
     } else {
-        m_outputs[1].text = "0";
+        m_outputs[1].text = "0";  // a solid part
+        m_outputs[1].enabled = true;
         Input(3).enabled = false;
     }
 }
@@ -374,7 +375,10 @@ void CalcMenu::RecalculateDomeVolume() {
 
 std::optional<std::string> CalcMenu::LeaveInput(int k, const std::string& previousText) {
     CalcInput& input = Input(k);
-    if (input.text.empty()) return std::nullopt;
+    if (input.text.empty()) {
+        Recalculate();
+        return std::nullopt;
+    }
     double value = NumericValue(input.text);
     input.text = PlainNumber(value);
     if (value > input.high || value < input.low) {
@@ -402,6 +406,7 @@ void CalcMenu::ListClick(int k, int index) {
 
 bool CalcMenu::UseCalcValue(Dialogs& dialogs) {
     if (!WritesBack()) return false;
+    if (!StripShowsItsRow()) return true;
     const std::string& name = m_definition.QuantityName;
     if (m_outputs[1].text.empty()) {
         Tell(dialogs, "No " + name + " has been calculated.  No " + name + " can be used.", " ");

@@ -65,18 +65,23 @@ class CalcMenu {
         return m_kind != kDeckHeightCalc && m_kind != kDeckClearanceCalc &&
                m_kind != kDomeVolumeCalc;
     }
+    // True while the strip shows the row the menu was opened over; the engine calculations,
+    // which write nothing back, belong to no row.
+    bool StripShowsItsRow() const { return !WritesBack() || m_strip.shownRow == m_row; }
     // The caption of the button that closes the window without using its value.
     std::string CloseCaption() const { return WritesBack() ? "Cancel" : "Close"; }
 
     // Recalculates the outputs from the inputs as they are.
     void Recalculate();
     // A numeric input left: its text becomes the number it starts with, checked against its
-    // limits. Returns the warning when refused; the previous text is then back in the input.
+    // limits. Returns the warning when refused; the previous text is then back in the input. An
+    // emptied input recalculates, so no output shows a result of the number that is gone.
     std::optional<std::string> LeaveInput(int k, const std::string& previousText);
     // A choice made in a list.
     void ListClick(int k, int index);
     // "Use Calc Value": writes the result into the strip; true when the window should close. A
-    // kind that writes nothing back leaves the strip alone and stays open.
+    // kind that writes nothing back leaves the strip alone and stays open; a strip that has left
+    // the menu's row gets nothing and the menu closes.
     bool UseCalcValue(Dialogs& dialogs);
 
   private:
@@ -99,6 +104,7 @@ class CalcMenu {
 
     const Worksheet& m_sheet;
     EditStrip& m_strip;
+    TableRow m_row;  // the strip's row when the menu opened
     int m_kind;
     MenuDefinition m_definition;
     std::array<CalcInput, kMostCalcInputs + 1> m_inputs;

@@ -24,6 +24,13 @@ bool HasTextBox(int field);
 // The text boxes that only show what the table or the calculations put there.
 bool IsReadOnly(int field);
 
+// A row of one of the two tables.
+struct TableRow {
+    int table = -1;
+    int row = 0;
+    bool operator==(const TableRow&) const = default;
+};
+
 struct StripField {
     std::string text;                // the text box's text
     std::vector<std::string> items;  // the list's items, for fields that have a list
@@ -65,6 +72,8 @@ class EditStrip : public StripFields {
     std::string helpLine;
     // The vehicle whose row the strip edits, shown beside the row number.
     std::string vehicle = "Baseline";
+    // The row last loaded into the strip, which every input it holds belongs to.
+    TableRow shownRow;
     bool calcShown = false;
     int calcLeftTwips = 0;
     // The field that should have the keyboard focus after the last step.

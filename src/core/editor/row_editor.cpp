@@ -91,6 +91,7 @@ void RowEditor::EditRow() {
     const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
     m_strip.Field(kColDescription).text = table.Text(row, kColDescription);
     m_strip.vehicle = VehicleName(m_sheet.CurrentTable);
+    m_strip.shownRow = {m_sheet.CurrentTable, row};
     m_strip.helpLine =
         "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote(m_sheet.CurrentTable);
     int kind = m_sheet.Rows.RowKind[row];

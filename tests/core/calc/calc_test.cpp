@@ -29,7 +29,7 @@ class CalcMenuTest : public testing::BlankSheetTest {
     }
     std::string Result(int k = 1) { return menu->Output(k).text; }
 
-    EditStrip strip;
+    EditStrip& strip = editor.Strip();
     std::unique_ptr<CalcMenu> menu;
 };
 
@@ -56,6 +56,8 @@ TEST_P(CalculationTest, GivesTheResultOfItsMethodAndTheEngineKindsWriteNothingBa
     for (auto [k, index] : c.choices) menu->ListClick(k, index);
     Type(c.typed);
     EXPECT_EQ(Result(), c.result);
+    // A result that fills the strip is enabled exactly when there is one.
+    EXPECT_TRUE(c.kind >= kDeckHeightCalc || menu->Output(1).enabled == !Result().empty());
     if (c.kind < kDeckHeightCalc) return;
     EXPECT_TRUE(!menu->UseCalcValue(dialogs) && strip.Field(kColValue).text.empty());
     if (c.helpPage < 0) return;
@@ -75,13 +77,17 @@ constexpr int kDeck = kDeckHeightCalc, kClearance = kDeckClearanceCalc, kDome = 
 const Calculation kCalculations[] = {
     {kFinalDriveCalc, {}, {}, ""}, {kFinalDriveCalc, {{1, 0}}, {{2, "10"}}, ""},
     {kFinalDriveCalc, {{1, 0}}, kTeeth, "3.00"}, {kFinalDriveCalc, {{1, 1}}, kTeeth, "2.50"},
+    {kFinalDriveCalc, {{1, 0}}, {{2, "10"}, {3, "30"}, {3, ""}}, ""},  // an input emptied
     {kFinalDriveCalc, {{1, 2}}, kTeeth, "25.00"}, {kFinalDriveCalc, {{1, 3}}, kTeeth, "7.50"},
     {kPrimaryReductionCalc, {}, {{2, "37"}, {3, "60"}}, "1.62"},
     {kTireSizeCalc, {{1, 0}}, {{2, "225"}, {4, "50"}, {5, "16"}}, "24.9"},
     {kTireSizeCalc, {{1, 1}, {3, 5}}, {{4, "78"}, {5, "15"}}, "27.2"},
     {kTireSizeCalc, {{1, 3}}, {{7, "80"}}, "25.5"},
+    {kTireSizeCalc, {{1, 3}}, {{7, "80"}, {7, ""}}, ""},
     {kTransmissionCalc, {{1, 3}}, {}, ""}, {kTransmissionCalc, {{1, 3}, {2, 0}}, {}, "2.52"},
     {kTransmissionCalc, {{1, 0}}, {{3, "20"}, {4, "45"}}, "2.25"},
+    {kTransmissionCalc, {{1, 0}}, {{3, "20"}, {4, "45"}, {4, ""}}, ""},
+    {kWallThicknessCalc, {{1, 1}}, {{2, "3"}, {3, ".25"}, {3, ""}}, ""},
     {kDeck, {}, {{1, "5.7"}, {2, "1.56"}, {3, ".025"}}, "9.025", 0, "3.48", 0},
     {kDeck, {}, {{1, "5.7"}, {2, "1.56"}}, "9.000", 0, "3.48"},  // a zero deck
     {kDeck, {}, {{2, "1.56"}, {3, ".025"}}, "", 0, "3.48"},
@@ -123,6 +129,12 @@ TEST_F(CalcMenuTest, TireSizeStartsFromTheStripAndWritesDiameterTreadWeightAndRi
     EXPECT_EQ(strip.Field(kColWeight).text, Result(3));
     EXPECT_EQ(strip.Field(kColMaterial).listIndex, 0);
     EXPECT_EQ(strip.Field(kColID).text, "16");
+    m.ListClick(1, 2);  // measured: the weight needs the rim; without a tread the Width stays
+    Type({{5, ""}});
+    EXPECT_FALSE(m.Output(3).enabled);
+    Type({{8, ""}});
+    EXPECT_TRUE(m.UseCalcValue(dialogs));
+    EXPECT_EQ(strip.Field(kColWidth).text, "7.7");
 }
 
 TEST_F(CalcMenuTest, WallThicknessGivesTheInnerDiameterAndCanReplaceTheOuter) {
@@ -167,8 +179,9 @@ TEST_F(CalcMenuTest, VehicleWeightEstimateFromTheShippedData) {
     EXPECT_EQ(Result(), "");
 }
 
-TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAndAsksAboutTheUnusual) {
+TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAnotherRowAndTheUnusual) {
     EXPECT_FALSE(CalcMenu(sheet, strip, kDomeVolumeCalc + 1).Open().ok);  // no such sub-menu
+    editor.TableClick(kBaseline, kFinalDriveRow);
     CalcMenu& m = Open(kFinalDriveCalc);
     EXPECT_FALSE(m.UseCalcValue(dialogs));
     EXPECT_EQ(dialogs.messages.at(0).text,
@@ -187,6 +200,11 @@ TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAndAsksAboutTh
     Type({{2, "20"}});
     EXPECT_TRUE(m.UseCalcValue(dialogs));
     EXPECT_EQ(strip.Field(kColValue).text, "10.00");
+    editor.TableClick(kBaseline, kFinalDriveRow);  // loaded again, still the menu's row
+    EXPECT_TRUE(m.StripShowsItsRow());
+    editor.TableClick(kProposed, kFinalDriveRow);  // the same row of the other table is not
+    EXPECT_TRUE(m.UseCalcValue(dialogs));
+    EXPECT_EQ(strip.Field(kColValue).text, "");
     m.ListClick(1, 2);
     m.Input(2).text = "20";
     EXPECT_EQ(m.LeaveInput(2, "").value(),
