@@ -10,6 +10,7 @@
 #include "text/cell_text.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
+#include "text/windows1252.h"
 
 namespace gyrant {
 namespace {
@@ -114,6 +115,12 @@ void Apply(const SpecFileContents& contents, Worksheet& sheet) {
     sheet.FileComments = contents.comments;
 }
 
+std::string TooLargeMessage(const std::string& path) {
+    return FileNameText(path) + " was not saved: the worksheet comes to more than " +
+           std::to_string(kMostFileBytes >> 20) +
+           " MB, more than Gyrant opens.\r\rShorten the comments and save again.";
+}
+
 // What both a read and a write end with: the worksheet takes the file's name and is laid out
 // again, and counts as unchanged.
 void TakeFileName(Worksheet& sheet, const std::string& path) {
@@ -131,7 +138,8 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
         return {SpecFileStatus::Unreadable, path + " is a folder, not a file."};
     InputFile in(path);
     if (!in) return {SpecFileStatus::Unreadable, "The file " + path + " can not be opened."};
-    LineReader reader(in);
+    // A comment line may be as long as the whole file: whatever a save wrote reads back whole.
+    LineReader reader(in, kMostFileBytes);
     std::string magic;
     if (!reader.ReadLine(magic) || FirstField(magic) != kSpecFileMagic)
         return {SpecFileStatus::NotSpecFile, kNotSpecFileMessage};
@@ -149,7 +157,10 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
 }
 
 SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path) {
-    Outcome written = WriteFileAtomically(path, SpecFileText(sheet));
+    std::string text = SpecFileText(sheet);
+    // A file the reader would refuse is never written: it would open as nothing.
+    if (text.size() > kMostFileBytes) return {SpecFileStatus::WriteFailed, TooLargeMessage(path)};
+    Outcome written = WriteFileAtomically(path, text);
     if (!written.ok) return {SpecFileStatus::WriteFailed, written.message};
     TakeFileName(sheet, path);
     return {};
