@@ -5,8 +5,10 @@
 #include <QtWidgets>
 
 #include "files/file_commands.h"
+#include "help/comments_window.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
+#include "text/line_reader.h"
 
 namespace gyrant {
 
@@ -32,6 +34,17 @@ class DocumentTest : public QObject {
                                       f->sheet.Table(kProposed).Text(1, kColValue)) +
                f->window.windowHandle()->title().right(2) +
                QString::number(Item("mnuUndo")->isEnabled());
+    }
+    // Opens the comments window, types `typed` at the end of its text and clicks OK.
+    void KeepCommentsTyping(const QString& typed) {
+        f->Trigger("mnuComments");
+        auto* comments = f->window.findChild<CommentsWindow*>();
+        QVERIFY(comments);
+        QTest::keyClick(comments->Text(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(comments->Text(), typed);
+        QTest::mouseClick(comments->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!f->window.findChild<CommentsWindow*>());
     }
   private slots:
     void init() {
@@ -82,6 +95,30 @@ class DocumentTest : public QObject {
             f->dialogs.messages.size() * 10 + static_cast<std::size_t>(recent->actions().size()),
             22u);
         QCOMPARE(f->dialogs.messages.at(1).title, std::string("Save Changes?"));
+    }
+
+    // Comments the user did not edit keep their bytes (no-break spaces too) and their state.
+    void commentsKeptUneditedStayAsTheyWere() {
+        const std::string comments = "no-break\xA0space\r\nlast";
+        f->sheet.FileComments = comments;
+        KeepCommentsTyping({});
+        QCOMPARE(f->sheet.FileComments, comments);
+        QCOMPARE(f->sheet.SpecsChanged, 0);
+        QVERIFY(!Item("mnuUndo")->isEnabled());
+        KeepCommentsTyping(QStringLiteral("!"));
+        QCOMPARE(f->sheet.FileComments, comments + "!");
+    }
+
+    // A comment line longer than any other line the program reads comes back whole.
+    void aLongCommentLineSurvivesSaveAndOpen() {
+        f->sheet.FileComments = std::string(kMostLineBytes + 1, 'x') + "\r\n";
+        KeepCommentsTyping(QStringLiteral("after"));
+        const std::string kept = f->sheet.FileComments;
+        f->dialogs.files = {f->File("Long.qrx"), f->File("Long.qrx")};
+        for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
+        QCOMPARE(f->sheet.FileComments.size(), kept.size());
+        QCOMPARE(f->sheet.FileComments, kept);
+        QCOMPARE(f->dialogs.messages.size(), 0u);
     }
 
     // Names and cells keep their bytes through the windows; messages break at CR.
