@@ -121,6 +121,34 @@ class DocumentTest : public QObject {
         QCOMPARE(f->dialogs.messages.size(), 0u);
     }
 
+    // Save over a file another program changed asks first; Cancel leaves window and file alone.
+    void saveAsksBeforeReplacingAFileChangedOnDisk() {
+        const std::string path = f->File(kExample);
+        const std::string theirs = testing::ReadFileBytes(path) + "theirs";
+        testing::WriteFileBytes(path, theirs);
+        f->dialogs.answers = {Answer::Yes};
+        Click("Keep Change", "3000");
+        f->dialogs.answers = {Answer::Cancel};
+        Item("mnuSave")->trigger();
+        QCOMPARE(f->dialogs.messages.back().buttons, Buttons::ReplaceSaveAsCancel);
+        QCOMPARE(testing::ReadFileBytes(path), theirs);
+        QCOMPARE(f->window.windowHandle()->title().right(2), QStringLiteral("]*"));
+        // Qt's box gives each of the three answers.
+        QtDialogs dialogs(&f->window);
+        for (auto [button, answer] : {std::pair{"Replace", Answer::Replace},
+                                      {"Save As...", Answer::SaveAs},
+                                      {"", Answer::Cancel}}) {
+            QTimer::singleShot(0, &f->window, [button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                for (QAbstractButton* shown : box->buttons())
+                    if (shown->text() == QLatin1String(button)) return shown->click();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            QCOMPARE(dialogs.ShowMessage({"?", "File Changed", Buttons::ReplaceSaveAsCancel}),
+                     answer);
+        }
+    }
+
     // Names and cells keep their bytes through the windows; messages break at CR.
     void namesAndCellsKeepTheirSpellingThroughTheWindows() {
         f->dialogs.files = {f->File("GyrantFiles/Caf\xC3\xA9.qrx")};

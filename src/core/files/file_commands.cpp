@@ -4,6 +4,7 @@
 
 #include "engine/update_table.h"
 #include "files/display_name.h"
+#include "files/file_stamp.h"
 #include "files/program_places.h"
 #include "files/settings_file.h"
 #include "files/spec_file.h"
@@ -117,6 +118,15 @@ bool OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
 
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs) {
     if (sheet.CurrentFilePath == "Untitled") return SaveSpecFileAs(sheet, dialogs);
+    if (ChangedOnDisk(sheet)) {
+        Answer answer = dialogs.ShowMessage(
+            {FileNameText(sheet.DisplayName) +
+                 " was changed by another program since you opened it.\rReplace it with your "
+                 "worksheet?",
+             "File Changed", Buttons::ReplaceSaveAsCancel, Icon::Exclamation, Answer::Cancel});
+        if (answer == Answer::SaveAs) return SaveSpecFileAs(sheet, dialogs);
+        if (answer != Answer::Replace) return false;
+    }
     return Write(sheet, dialogs, sheet.CurrentFilePath);
 }
 

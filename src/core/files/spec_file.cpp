@@ -7,6 +7,7 @@
 #include "engine/layout.h"
 #include "files/atomic_write.h"
 #include "files/display_name.h"
+#include "files/file_stamp.h"
 #include "text/cell_text.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
@@ -121,10 +122,11 @@ std::string TooLargeMessage(const std::string& path) {
            " MB, more than Gyrant opens.\r\rShorten the comments and save again.";
 }
 
-// What both a read and a write end with: the worksheet takes the file's name and is laid out
-// again, and counts as unchanged.
-void TakeFileName(Worksheet& sheet, const std::string& path) {
+// What both a read and a write end with: the worksheet takes the file's name and its state on
+// disk, is laid out again, and counts as unchanged.
+void TakeFileName(Worksheet& sheet, const std::string& path, const FileStamp& stamp) {
     sheet.CurrentFilePath = path;
+    sheet.CurrentFileStamp = stamp;
     MakeDisplayName(sheet);
     RefreshLayout(sheet);
     sheet.SpecsChanged = 0;
@@ -136,6 +138,8 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return {SpecFileStatus::Unreadable, path + " is a folder, not a file."};
+    // Taken before the reading, so that a change made while it reads counts as a change.
+    FileStamp stamp = StampOf(path);
     InputFile in(path);
     if (!in) return {SpecFileStatus::Unreadable, "The file " + path + " can not be opened."};
     // A comment line may be as long as the whole file: whatever a save wrote reads back whole.
@@ -147,7 +151,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
     SpecFileContents contents;
     ReadBody(reader, contents);
     Apply(contents, sheet);
-    TakeFileName(sheet, path);
+    TakeFileName(sheet, path, stamp);
     if (!contents.complete)
         return {SpecFileStatus::Incomplete,
                 "The file " + path +
@@ -162,7 +166,7 @@ SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path) {
     if (text.size() > kMostFileBytes) return {SpecFileStatus::WriteFailed, TooLargeMessage(path)};
     Outcome written = WriteFileAtomically(path, text);
     if (!written.ok) return {SpecFileStatus::WriteFailed, written.message};
-    TakeFileName(sheet, path);
+    TakeFileName(sheet, path, StampOf(path));
     return {};
 }
 
