@@ -96,7 +96,9 @@ void ReadBody(LineReader& reader, SpecFileContents& contents) {
             contents.complete = false;
             return;
         }
-        if (std::optional<int> count = IntegerField(FirstField(line))) contents.twoVehicles = count;
+        // Any count but 0 shows two vehicles, as the program only knows one or two.
+        if (std::optional<int> count = IntegerField(FirstField(line)))
+            contents.twoVehicles = *count != 0 ? 1 : 0;
     }
     for (std::string& cell : contents.cells) {
         if (!reader.ReadLine(cell)) {

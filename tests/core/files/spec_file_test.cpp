@@ -39,11 +39,12 @@ struct SpecFileTest : testing::BlankSheetTest {
 
 TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFile) {
     std::string text = SpecText(0, "first\r\nsecond\r\n-9999\r\n"), cell(kMostLineBytes + 1, 'c');
-    text.replace(103, 10, " 1 \r\njunk\r\n");  // the last number read counts
+    text.replace(103, 10, " 2 \r\njunk\r\n");  // the last number read counts, as 0 or 1
     text.replace(text.find("0:5:3"), 5, " blanks, commas " + cell);
     sheet.SpecsChanged = 1;
     EXPECT_EQ(Read(text).status, SpecFileStatus::Done);
-    EXPECT_TRUE(sheet.TwoVehicles == 1 && sheet.SpecsChanged == 0);
+    EXPECT_EQ(sheet.TwoVehicles, 1);
+    EXPECT_EQ(sheet.SpecsChanged, 0);
     EXPECT_EQ(Baseline().Text(5, kColOD), " blanks, commas " + cell);
     // The layout pass wrote each table's displacement.
     Baseline().SetText(8, kColValue, "0:8:2");
