@@ -85,19 +85,23 @@ bool KeepWorkBeforeOpen(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     return editor.ConfirmLeavingRow() && SaveChangesFirst(sheet, dialogs, SaveSpecFile);
 }
 
-// Reads a spec file, then sets up, recalculates and shows the worksheet. True when the file
-// replaced the worksheet.
+// Reads a spec file, then sets up, recalculates and shows the worksheet; a file that was not
+// read leaves every cell as it was. True when the file replaced the worksheet.
 bool ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                       const std::string& path) {
     SpecFileResult read = ReadSpecFile(sheet, path);
     ReportRead(read, dialogs);
-    Outcome setup = SetupWorksheet(sheet);
-    if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
-    Recalculate(sheet);
+    bool replaced =
+        read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete;
+    if (replaced) {
+        Outcome setup = SetupWorksheet(sheet);
+        if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
+        Recalculate(sheet);
+    }
     sheet.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     editor.TableClick(kBaseline, 1);
-    return read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete;
+    return replaced;
 }
 
 }  // namespace
