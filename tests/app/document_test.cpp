@@ -1,8 +1,11 @@
 // The example worksheet as a document in the main window: the unsaved mark, Undo and Redo,
 // recent and dropped files, the save filters, and names that keep their spelling.
 
+#include <unistd.h>
+
 #include <QtTest>
 #include <QtWidgets>
+#include <fstream>
 
 #include "files/file_commands.h"
 #include "help/comments_window.h"
@@ -45,6 +48,12 @@ class DocumentTest : public QObject {
         QTest::mouseClick(comments->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly),
                           Qt::LeftButton);
         QTRY_VERIFY(!f->window.findChild<CommentsWindow*>());
+    }
+    static std::size_t ResidentBytes() {
+        std::ifstream statm("/proc/self/statm");
+        std::size_t pages = 0, resident = 0;
+        statm >> pages >> resident;
+        return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
     }
   private slots:
     void init() {
@@ -119,6 +128,29 @@ class DocumentTest : public QObject {
         QCOMPARE(f->sheet.FileComments.size(), kept.size());
         QCOMPARE(f->sheet.FileComments, kept);
         QCOMPARE(f->dialogs.messages.size(), 0u);
+    }
+
+    // Comments kept unchanged cost their size once however many steps there are; changed ones
+    // drop the oldest steps once the history holds 64 MB. Undo still takes each step back.
+    void undoKeepsLongCommentsWithinItsMemory() {
+        const std::size_t kLong = std::size_t{20} << 20;
+        f->sheet.FileComments = std::string(kLong, 'c');
+        const std::size_t before = ResidentBytes();
+        for (const char* weight : {"3000", "3100", "3000", "3100", "3000", "3100", "3000", "3100",
+                                   "3000", "3100", "3000", "3100", "3000", "3100", "3000"}) {
+            f->TypeInto(f->Strip().TextBox(kColValue), QLatin1String(weight));
+            QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
+        }
+        QVERIFY(ResidentBytes() < before + 2 * kLong);  // one copy in the history
+        QUndoStack& steps = f->window.History().Stack();
+        QCOMPARE(steps.count(), 15);
+        for (char kept : {'1', '2', '3', '4', '5'})
+            f->window.History().Record(QStringLiteral("Comments"),
+                                       [&] { f->sheet.FileComments = std::string(kLong, kept); });
+        QCOMPARE(steps.count(), 2);
+        for (int step = 0; step < 2; ++step) Item("mnuUndo")->trigger();
+        QCOMPARE(f->sheet.FileComments, std::string(kLong, '3'));
+        QVERIFY(!Item("mnuUndo")->isEnabled());
     }
 
     // Save over a file another program changed asks first; Cancel leaves window and file alone.
