@@ -1,12 +1,17 @@
 // The example worksheet as a document in the main window: the unsaved mark, Undo and Redo,
 // recent and dropped files, the save filters, and names that keep their spelling.
 
+#include <unistd.h>
+
 #include <QtTest>
 #include <QtWidgets>
+#include <fstream>
 
 #include "files/file_commands.h"
+#include "help/comments_window.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
+#include "text/line_reader.h"
 
 namespace gyrant {
 
@@ -42,6 +47,23 @@ class DocumentTest : public QObject {
                                       f->sheet.Table(kProposed).Text(1, kColValue)) +
                f->window.windowHandle()->title().right(2) +
                QString::number(Item("mnuUndo")->isEnabled());
+    }
+    // Opens the comments window, types `typed` at the end of its text and clicks OK.
+    void KeepCommentsTyping(const QString& typed) {
+        f->Trigger("mnuComments");
+        auto* comments = f->window.findChild<CommentsWindow*>();
+        QVERIFY(comments);
+        QTest::keyClick(comments->Text(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(comments->Text(), typed);
+        QTest::mouseClick(comments->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!f->window.findChild<CommentsWindow*>());
+    }
+    static std::size_t ResidentBytes() {
+        std::ifstream statm("/proc/self/statm");
+        std::size_t pages = 0, resident = 0;
+        statm >> pages >> resident;
+        return resident * static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
     }
   private slots:
     void init() {
@@ -90,6 +112,73 @@ class DocumentTest : public QObject {
         QCOMPARE(f->dialogs.messages.size(), std::size_t{2});
         QCOMPARE(recent->actions().size(), 2);
         QCOMPARE(f->dialogs.messages.at(1).title, std::string("Save Changes?"));
+    }
+
+    // Comments keep their bytes through the window, Save and Open: no-break spaces and lines of
+    // any length; kept unedited, they also keep their state.
+    void commentsKeepTheirBytesThroughTheWindowSaveAndOpen() {
+        const std::string comments =
+            "no-break\xA0space\r\n" + std::string(kMostLineBytes + 1, 'x') + "\r\n";
+        f->sheet.FileComments = comments;
+        KeepCommentsTyping({});
+        QCOMPARE(f->sheet.FileComments, comments);
+        QCOMPARE(f->sheet.SpecsChanged, 0);
+        QVERIFY(!Item("mnuUndo")->isEnabled());
+        KeepCommentsTyping(QStringLiteral("after"));
+        f->dialogs.files = {f->File("Long.qrx"), f->File("Long.qrx")};
+        for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
+        QCOMPARE(f->sheet.FileComments, comments + "after");
+        QCOMPARE(f->dialogs.messages.size(), 0u);
+    }
+
+    // Comments kept unchanged cost their size once however many steps there are; changed ones
+    // drop the oldest steps once the history holds 64 MB. Undo still takes each step back.
+    void undoKeepsLongCommentsWithinItsMemory() {
+        const std::size_t kLong = std::size_t{20} << 20;
+        f->sheet.FileComments = std::string(kLong, 'c');
+        const std::size_t before = ResidentBytes();
+        for (int step = 0; step < 15; ++step) {
+            f->TypeInto(f->Strip().TextBox(kColValue), QString::number(3000 + step));
+            QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
+        }
+        QVERIFY(ResidentBytes() < before + 2 * kLong);  // one copy in the history
+        QUndoStack& steps = f->window.History().Stack();
+        QCOMPARE(steps.count(), 15);
+        for (char kept : {'1', '2', '3', '4', '5'})
+            f->window.History().Record(QStringLiteral("Comments"),
+                                       [&] { f->sheet.FileComments = std::string(kLong, kept); });
+        QCOMPARE(steps.count(), 2);
+        for (int step = 0; step < 2; ++step) Item("mnuUndo")->trigger();
+        QCOMPARE(f->sheet.FileComments, std::string(kLong, '3'));
+        QVERIFY(!Item("mnuUndo")->isEnabled());
+    }
+
+    // Save over a file another program changed asks first; Cancel leaves window and file alone.
+    void saveAsksBeforeReplacingAFileChangedOnDisk() {
+        const std::string path = f->File(kExample);
+        const std::string theirs = testing::ReadFileBytes(path) + "theirs";
+        testing::WriteFileBytes(path, theirs);
+        f->dialogs.answers = {Answer::Yes};
+        Click("Keep Change", "3000");
+        f->dialogs.answers = {Answer::Cancel};
+        Item("mnuSave")->trigger();
+        QCOMPARE(f->dialogs.messages.back().buttons, Buttons::ReplaceSaveAsCancel);
+        QCOMPARE(testing::ReadFileBytes(path), theirs);
+        QCOMPARE(f->window.windowHandle()->title().right(2), QStringLiteral("]*"));
+        // Qt's box gives each of the three answers.
+        QtDialogs dialogs(&f->window);
+        for (auto [button, answer] : {std::pair{"Replace", Answer::Replace},
+                                      {"Save As...", Answer::SaveAs},
+                                      {"", Answer::Cancel}}) {
+            QTimer::singleShot(0, &f->window, [button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                for (QAbstractButton* shown : box->buttons())
+                    if (shown->text() == QLatin1String(button)) return shown->click();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            QCOMPARE(dialogs.ShowMessage({"?", "File Changed", Buttons::ReplaceSaveAsCancel}),
+                     answer);
+        }
     }
 
     // Names and cells keep their bytes through the windows; messages break at CR.

@@ -197,6 +197,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(f->sheet.CurrentRow, 1);
     }
 
+    // A failed Open changes nothing, so it leaves nothing to undo.
+    void aFailedOpenLeavesNothingToUndo() {
+        testing::WriteFileBytes(f->folder / "notes.txt", "shopping list");
+        f->dialogs.files = {f->File("notes.txt")};
+        f->Trigger("mnuOpen");
+        QCOMPARE(f->dialogs.messages.back().title, std::string("Bad File"));
+        QVERIFY(!f->window.findChild<QAction*>(QStringLiteral("mnuUndo"))->isEnabled());
+    }
+
     void wizardBuildsTheVehicleInTheWindow() {
         f->dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
         f->dialogs.inputs = {"3200", "3.73", "2.52", "350", "8", "26"};

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "support/program_folder.h"
+#include "text/line_reader.h"
 
 namespace gyrant {
 namespace {
@@ -28,8 +29,13 @@ class CalcCommandTest : public ::testing::Test {
     std::ostringstream out, err;
 };
 
-// Each example prints both tables aligned and saves again byte for byte.
+// Each example prints both tables aligned and saves again byte for byte, also one whose comment
+// line is longer than any other line the program reads.
 TEST_F(CalcCommandTest, RecalculatingAnExampleSavesItByteForByte) {
+    std::string longComment = ReadFileBytes(Example("V8 Street Car.qrx"));
+    longComment.insert(longComment.rfind("-9999\r\n"),
+                       std::string(kMostLineBytes + 1, 'x') + "\r\nafter\r\n");
+    WriteFileBytes(folder / "GyrantFiles" / "Long comment.qrx", longComment);
     for (const auto& entry : std::filesystem::directory_iterator(folder / "GyrantFiles")) {
         std::string saved = (folder / "again.qrx").string();
         ASSERT_EQ(Run({"--write", saved, entry.path().string()}), kCalcDone) << err.str();

@@ -34,6 +34,7 @@ CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent)
     // The comments keep CR LF line breaks; the box edits plain lines.
     m_text->setPlainText(
         FromCell(sheet.FileComments).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_shown = EditedText();
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
@@ -59,10 +60,19 @@ CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent)
     m_text->setFocus();
 }
 
+QString CommentsWindow::EditedText() const {
+    // The raw text keeps no-break spaces, which the plain text would turn into blanks.
+    QString text = m_text->document()->toRawText();
+    for (QChar separator : {QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
+        text.replace(separator, QChar('\n'));
+    return text;
+}
+
 void CommentsWindow::Keep() {
-    QString text = m_text->toPlainText();
-    text.replace(QChar('\n'), QStringLiteral("\r\n"));
-    KeepComments(m_sheet, ToCell(text));
+    // Text the user did not edit keeps its bytes, even those the box shows differently.
+    QString text = EditedText();
+    if (text != m_shown)
+        KeepComments(m_sheet, ToCell(text.replace(QChar('\n'), QStringLiteral("\r\n"))));
     accept();
 }
 

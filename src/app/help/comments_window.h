@@ -19,10 +19,13 @@ class CommentsWindow : public QDialog {
     QPlainTextEdit* Text() { return m_text; }
 
   private:
+    // The box's text with plain line breaks, every character as typed.
+    QString EditedText() const;
     void Keep();
 
     Worksheet& m_sheet;
     QPlainTextEdit* m_text = nullptr;
+    QString m_shown;  // the text as the window opened, to tell whether the user edited it
 };
 
 }  // namespace gyrant

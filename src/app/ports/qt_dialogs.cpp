@@ -5,8 +5,10 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <map>
 
 #include "text/cell_codec.h"
 
@@ -37,6 +39,9 @@ QMessageBox::StandardButton ToQt(Answer answer) {
             return QMessageBox::No;
         case Answer::Cancel:
             return QMessageBox::Cancel;
+        case Answer::Replace:
+        case Answer::SaveAs:
+            return QMessageBox::NoButton;
         case Answer::Ok:
             break;
     }
@@ -49,11 +54,26 @@ QMessageBox::StandardButtons ToQt(Buttons buttons) {
             return QMessageBox::Yes | QMessageBox::No;
         case Buttons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case Buttons::ReplaceSaveAsCancel:
+            return QMessageBox::Cancel;
         case Buttons::Ok:
             break;
     }
     return QMessageBox::Ok;
 }
+
+// The buttons Qt has no standard one for, in the sets that hold them, with the answer each gives.
+struct NamedButton {
+    Buttons set;
+    Answer answer;
+    const char* text;
+    QMessageBox::ButtonRole role;
+};
+
+constexpr NamedButton kNamedButtons[] = {
+    {Buttons::ReplaceSaveAsCancel, Answer::Replace, "Replace", QMessageBox::AcceptRole},
+    {Buttons::ReplaceSaveAsCancel, Answer::SaveAs, "Save As...", QMessageBox::ActionRole},
+};
 
 Answer FromQt(int button) {
     switch (button) {
@@ -127,7 +147,16 @@ Answer QtDialogs::ShowMessage(const Message& message) {
     box.setDefaultButton(ToQt(message.defaultButton));
     if (message.buttons == Buttons::YesNo) box.setEscapeButton(QMessageBox::No);
     WidenForTitle(box, qobject_cast<QGridLayout*>(box.layout()));
-    return FromQt(box.exec());
+    std::map<QAbstractButton*, Answer> named;
+    for (const NamedButton& button : kNamedButtons) {
+        if (button.set != message.buttons) continue;
+        QPushButton* added = box.addButton(QString::fromLatin1(button.text), button.role);
+        named[added] = button.answer;
+        if (button.answer == message.defaultButton) box.setDefaultButton(added);
+    }
+    int code = box.exec();
+    auto clicked = named.find(box.clickedButton());
+    return clicked != named.end() ? clicked->second : FromQt(code);
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt, const std::string& title,

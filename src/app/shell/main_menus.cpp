@@ -60,7 +60,7 @@ void MainMenus::RunWizard() {
 void MainMenus::ShowComments() {
     auto* comments = new CommentsWindow(m_sheet, &m_window);
     QObject::connect(comments, &QDialog::accepted, &m_window,
-                     [this, before = TakeSnapshot(m_sheet)] {
+                     [this, before = m_window.History().Now()] {
                          m_window.History().RecordSince(QStringLiteral("Comments"), before);
                          m_window.ShowWorksheet();
                      });

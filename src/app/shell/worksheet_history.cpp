@@ -1,12 +1,18 @@
 #include "shell/worksheet_history.h"
 
 namespace gyrant {
+namespace {
+
+constexpr int kMostSteps = 100;
+constexpr std::size_t kMostHeldBytes = std::size_t{64} << 20;
+
+}  // namespace
 
 // A step is done when recorded; its first redo, from the push, has nothing left to do.
 class WorksheetHistory::Step : public QUndoCommand {
   public:
-    Step(WorksheetHistory& history, const QString& name, WorksheetSnapshot before,
-         WorksheetSnapshot after)
+    Step(WorksheetHistory& history, const QString& name, SharedSnapshot before,
+         SharedSnapshot after)
         : QUndoCommand(name),
           m_history(history),
           m_before(std::move(before)),
@@ -19,37 +25,84 @@ class WorksheetHistory::Step : public QUndoCommand {
         m_done = true;
     }
 
+    const SharedSnapshot& Before() const { return m_before; }
+    const SharedSnapshot& After() const { return m_after; }
+
   private:
-    void Restore(const WorksheetSnapshot& snapshot, int reachedIndex) {
+    void Restore(const SharedSnapshot& snapshot, int reachedIndex) {
         bool saved = reachedIndex == m_history.m_stack.cleanIndex();
-        RestoreSnapshot(m_history.m_sheet, snapshot, saved, m_history.m_dialogs);
+        RestoreSnapshot(m_history.m_sheet, *snapshot, saved, m_history.m_dialogs);
+        m_history.m_last = snapshot;
         m_history.m_restored();
     }
 
     WorksheetHistory& m_history;
-    WorksheetSnapshot m_before;
-    WorksheetSnapshot m_after;
+    SharedSnapshot m_before;
+    SharedSnapshot m_after;
     bool m_done = false;
 };
 
 WorksheetHistory::WorksheetHistory(Worksheet& sheet, Dialogs& dialogs,
                                    std::function<void()> restored)
     : m_sheet(sheet), m_dialogs(dialogs), m_restored(std::move(restored)) {
-    // Each step holds both tables twice; a long session stays within a few megabytes.
-    m_stack.setUndoLimit(100);
+    m_stack.setUndoLimit(kMostSteps);
+}
+
+SharedSnapshot WorksheetHistory::Now() const {
+    auto now = std::make_shared<const WorksheetSnapshot>(TakeSnapshot(m_sheet, m_last.get()));
+    return m_last && *m_last == *now ? m_last : now;
 }
 
 bool WorksheetHistory::Record(const QString& name, const std::function<void()>& change) {
-    WorksheetSnapshot before = TakeSnapshot(m_sheet);
+    SharedSnapshot before = Now();
     change();
     return RecordSince(name, std::move(before));
 }
 
-bool WorksheetHistory::RecordSince(const QString& name, WorksheetSnapshot before) {
-    WorksheetSnapshot after = TakeSnapshot(m_sheet);
+bool WorksheetHistory::RecordSince(const QString& name, SharedSnapshot before) {
+    m_last = before;
+    SharedSnapshot after = Now();
     if (after == before) return false;
+    m_last = after;
     m_stack.push(new Step(*this, name, std::move(before), std::move(after)));
+    KeepWithinMemory();
     return true;
+}
+
+void WorksheetHistory::Clear() {
+    m_stack.clear();
+    m_last.reset();
+}
+
+void WorksheetHistory::KeepWithinMemory() {
+    std::vector<const Step*> steps;
+    for (int i = 0; i < m_stack.count(); ++i)
+        steps.push_back(static_cast<const Step*>(m_stack.command(i)));
+    auto held = [&steps](std::size_t from) {
+        std::vector<const WorksheetSnapshot*> states;
+        for (std::size_t i = from; i < steps.size(); ++i)
+            states.insert(states.end(), {steps[i]->Before().get(), steps[i]->After().get()});
+        return HeldBytes(states);
+    };
+    std::size_t dropped = 0;
+    while (dropped + 1 < steps.size() && held(dropped) > kMostHeldBytes) ++dropped;
+    if (dropped == 0) return;
+    // The stack cannot drop its oldest steps by itself: it is built again from the rest, which
+    // a push has just left at its top.
+    struct Kept {
+        QString name;
+        SharedSnapshot before, after;
+    };
+    std::vector<Kept> kept;
+    for (std::size_t i = dropped; i < steps.size(); ++i)
+        kept.push_back({steps[i]->text(), steps[i]->Before(), steps[i]->After()});
+    int clean = m_stack.cleanIndex() - static_cast<int>(dropped);
+    m_stack.clear();
+    if (clean < 0) m_stack.resetClean();
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        m_stack.push(new Step(*this, kept[i].name, kept[i].before, kept[i].after));
+        if (static_cast<int>(i) + 1 == clean) m_stack.setClean();
+    }
 }
 
 }  // namespace gyrant

@@ -1,11 +1,19 @@
 #include "editor/undo_snapshot.h"
 
+#include <set>
+
 #include "engine/update_table.h"
 #include "files/settings_file.h"
 
 namespace gyrant {
 
-WorksheetSnapshot TakeSnapshot(const Worksheet& sheet) {
+bool WorksheetSnapshot::operator==(const WorksheetSnapshot& other) const {
+    bool sameComments = comments == other.comments || *comments == *other.comments;
+    return sameComments && cells == other.cells && twoVehicles == other.twoVehicles &&
+           weightOption == other.weightOption;
+}
+
+WorksheetSnapshot TakeSnapshot(const Worksheet& sheet, const WorksheetSnapshot* previous) {
     WorksheetSnapshot snapshot;
     for (std::size_t index = 0; index < sheet.tables.size(); ++index) {
         const SpecTable& table = sheet.tables[index];
@@ -15,7 +23,9 @@ WorksheetSnapshot TakeSnapshot(const Worksheet& sheet) {
             for (int column = 0; column < table.ColumnCount(); ++column)
                 cells.push_back(table.Text(row, column));
     }
-    snapshot.comments = sheet.FileComments;
+    bool sameComments = previous && *previous->comments == sheet.FileComments;
+    snapshot.comments =
+        sameComments ? previous->comments : std::make_shared<const std::string>(sheet.FileComments);
     snapshot.twoVehicles = sheet.TwoVehicles;
     snapshot.weightOption = sheet.WeightOption;
     return snapshot;
@@ -30,7 +40,7 @@ void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, bool s
             for (int column = 0; column < table.ColumnCount(); ++column)
                 table.SetText(row, column, *cell++);
     }
-    sheet.FileComments = snapshot.comments;
+    sheet.FileComments = *snapshot.comments;
     bool optionsDiffer =
         sheet.TwoVehicles != snapshot.twoVehicles || sheet.WeightOption != snapshot.weightOption;
     sheet.TwoVehicles = snapshot.twoVehicles;
@@ -38,6 +48,19 @@ void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, bool s
     Recalculate(sheet);
     sheet.SpecsChanged = savedState ? 0 : 1;
     if (optionsDiffer) KeepSettings(sheet, dialogs);
+}
+
+std::size_t HeldBytes(const std::vector<const WorksheetSnapshot*>& states) {
+    std::set<const void*> counted;
+    std::size_t bytes = 0;
+    for (const WorksheetSnapshot* state : states) {
+        if (!counted.insert(state).second) continue;
+        bytes += sizeof(WorksheetSnapshot);
+        for (const std::vector<std::string>& cells : state->cells)
+            for (const std::string& cell : cells) bytes += sizeof(std::string) + cell.capacity();
+        if (counted.insert(state->comments.get()).second) bytes += state->comments->capacity();
+    }
+    return bytes;
 }
 
 }  // namespace gyrant

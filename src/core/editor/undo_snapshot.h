@@ -1,9 +1,12 @@
 #pragma once
 
 // What an undoable step of the worksheet keeps: the cells of both tables, the comments and the
-// options that recompute them. Undo and Redo put one of these back.
+// options that recompute them. Undo and Redo put one of these back. Neighbouring states share
+// one copy of comments that did not change, so long comments cost their size once.
 
 #include <array>
+#include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,20 +17,24 @@ namespace gyrant {
 
 struct WorksheetSnapshot {
     std::array<std::vector<std::string>, 2> cells;
-    std::string comments;
+    std::shared_ptr<const std::string> comments;
     int twoVehicles = 0;
     int weightOption = 0;
 
-    bool operator==(const WorksheetSnapshot&) const = default;
+    bool operator==(const WorksheetSnapshot& other) const;
 };
 
-// The worksheet as the user has it now.
-WorksheetSnapshot TakeSnapshot(const Worksheet& sheet);
+// The worksheet as the user has it now; its comments are `previous`'s own copy when they are
+// the same.
+WorksheetSnapshot TakeSnapshot(const Worksheet& sheet, const WorksheetSnapshot* previous = nullptr);
 
 // Puts a snapshot back and recalculates both vehicles. The worksheet counts as changed unless
 // it is back at the state last opened or saved (`savedState`); an option that differs from the
 // current one is written to the settings at once, as the Options menu does.
 void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, bool savedState,
                      Dialogs& dialogs);
+
+// The memory the states hold, a state or a comment text that several share counted once.
+std::size_t HeldBytes(const std::vector<const WorksheetSnapshot*>& states);
 
 }  // namespace gyrant

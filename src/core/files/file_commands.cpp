@@ -4,6 +4,7 @@
 
 #include "engine/update_table.h"
 #include "files/display_name.h"
+#include "files/file_stamp.h"
 #include "files/program_places.h"
 #include "files/settings_file.h"
 #include "files/spec_file.h"
@@ -84,19 +85,23 @@ bool KeepWorkBeforeOpen(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     return editor.ConfirmLeavingRow() && SaveChangesFirst(sheet, dialogs, SaveSpecFile);
 }
 
-// Reads a spec file, then sets up, recalculates and shows the worksheet. True when the file
-// replaced the worksheet.
+// Reads a spec file, then sets up, recalculates and shows the worksheet; a file that was not
+// read leaves every cell as it was. True when the file replaced the worksheet.
 bool ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                       const std::string& path) {
     SpecFileResult read = ReadSpecFile(sheet, path);
     ReportRead(read, dialogs);
-    Outcome setup = SetupWorksheet(sheet);
-    if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
-    Recalculate(sheet);
+    bool replaced =
+        read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete;
+    if (replaced) {
+        Outcome setup = SetupWorksheet(sheet);
+        if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
+        Recalculate(sheet);
+    }
     sheet.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     editor.TableClick(kBaseline, 1);
-    return read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete;
+    return replaced;
 }
 
 }  // namespace
@@ -117,6 +122,15 @@ bool OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
 
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs) {
     if (sheet.CurrentFilePath == "Untitled") return SaveSpecFileAs(sheet, dialogs);
+    if (ChangedOnDisk(sheet)) {
+        Answer answer = dialogs.ShowMessage(
+            {FileNameText(sheet.DisplayName) +
+                 " was changed by another program since you opened it.\rReplace it with your "
+                 "worksheet?",
+             "File Changed", Buttons::ReplaceSaveAsCancel, Icon::Exclamation, Answer::Cancel});
+        if (answer == Answer::SaveAs) return SaveSpecFileAs(sheet, dialogs);
+        if (answer != Answer::Replace) return false;
+    }
     return Write(sheet, dialogs, sheet.CurrentFilePath);
 }
 

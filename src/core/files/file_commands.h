@@ -14,8 +14,8 @@ namespace gyrant {
 
 // Asks about an input the strip holds and about unsaved changes, then for a spec file, and
 // reads it; then the tables are set up again, both vehicles are recalculated and the strip
-// shows row 1 of the Baseline vehicle (also after a bad file, which leaves the worksheet as
-// it was). A Cancel, or a save that was cancelled or failed, leaves everything as it was.
+// shows row 1 of the Baseline vehicle (also after a bad file, which leaves every cell as it
+// was). A Cancel, or a save that was cancelled or failed, leaves everything as it was.
 // True when a file replaced the worksheet.
 bool OpenSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs);
 

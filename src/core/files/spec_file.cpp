@@ -7,6 +7,7 @@
 #include "engine/layout.h"
 #include "files/atomic_write.h"
 #include "files/display_name.h"
+#include "files/file_stamp.h"
 #include "text/cell_text.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
@@ -95,7 +96,9 @@ void ReadBody(LineReader& reader, SpecFileContents& contents) {
             contents.complete = false;
             return;
         }
-        if (std::optional<int> count = IntegerField(FirstField(line))) contents.twoVehicles = count;
+        // Any count but 0 shows two vehicles, as the program only knows one or two.
+        if (std::optional<int> count = IntegerField(FirstField(line)))
+            contents.twoVehicles = *count != 0 ? 1 : 0;
     }
     for (std::string& cell : contents.cells) {
         if (!reader.ReadLine(cell)) {
@@ -115,10 +118,17 @@ void Apply(const SpecFileContents& contents, Worksheet& sheet) {
     sheet.FileComments = contents.comments;
 }
 
-// What both a read and a write end with: the worksheet takes the file's name and is laid out
-// again, and counts as unchanged.
-void TakeFileName(Worksheet& sheet, const std::string& path) {
+std::string TooLargeMessage(const std::string& path) {
+    return FileNameText(path) + " was not saved: the worksheet comes to more than " +
+           std::to_string(kMostFileBytes >> 20) +
+           " MB, more than Gyrant opens.\r\rShorten the comments and save again.";
+}
+
+// What both a read and a write end with: the worksheet takes the file's name and its state on
+// disk, is laid out again, and counts as unchanged.
+void TakeFileName(Worksheet& sheet, const std::string& path, const FileStamp& stamp) {
     sheet.CurrentFilePath = path;
+    sheet.CurrentFileStamp = stamp;
     MakeDisplayName(sheet);
     RefreshLayout(sheet);
     sheet.SpecsChanged = 0;
@@ -130,11 +140,14 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         return {SpecFileStatus::Unreadable, FileNameText(path) + " is a folder, not a file."};
+    // Taken before the reading, so that a change made while it reads counts as a change.
+    FileStamp stamp = StampOf(path);
     InputFile in(path);
     if (!in)
         return {SpecFileStatus::Unreadable,
                 "The file " + FileNameText(path) + " can not be opened."};
-    LineReader reader(in);
+    // A comment line may be as long as the whole file: whatever a save wrote reads back whole.
+    LineReader reader(in, kMostFileBytes);
     std::string magic;
     if (!reader.ReadLine(magic) || FirstField(magic) != kSpecFileMagic)
         return {SpecFileStatus::NotSpecFile, kNotSpecFileMessage};
@@ -142,7 +155,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
     SpecFileContents contents;
     ReadBody(reader, contents);
     Apply(contents, sheet);
-    TakeFileName(sheet, path);
+    TakeFileName(sheet, path, stamp);
     if (!contents.complete)
         return {SpecFileStatus::Incomplete,
                 "The file " + FileNameText(path) +
@@ -152,9 +165,12 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
 }
 
 SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path) {
-    Outcome written = WriteFileAtomically(path, SpecFileText(sheet));
+    std::string text = SpecFileText(sheet);
+    // A file the reader would refuse is never written: it would open as nothing.
+    if (text.size() > kMostFileBytes) return {SpecFileStatus::WriteFailed, TooLargeMessage(path)};
+    Outcome written = WriteFileAtomically(path, text);
     if (!written.ok) return {SpecFileStatus::WriteFailed, written.message};
-    TakeFileName(sheet, path);
+    TakeFileName(sheet, path, StampOf(path));
     return {};
 }
 

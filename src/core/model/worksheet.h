@@ -4,6 +4,7 @@
 // result the windows, the calculations and the files share. It is the one document object.
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -62,6 +63,19 @@ struct ProgramSettings {
     int twoVehicles = 0;
 };
 
+// A file on disk as it was when last read or written: which file it is, its size and its last
+// change to the nanosecond.
+struct FileStamp {
+    bool exists = false;
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedSeconds = 0;
+    std::int64_t modifiedNanoseconds = 0;
+
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct Worksheet {
     Worksheet() = default;
     Worksheet(const Worksheet&) = delete;
@@ -102,6 +116,7 @@ struct Worksheet {
 
     std::string FileComments;
     std::string CurrentFilePath = "Untitled";
+    FileStamp CurrentFileStamp;  // the file at CurrentFilePath as last read or written
     std::string DisplayName;
 
     std::array<int, 4> TipOff{};

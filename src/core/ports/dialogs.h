@@ -9,9 +9,11 @@
 
 namespace gyrant {
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// ReplaceSaveAsCancel: "Replace", "Save As..." and "Cancel", asked before a save replaces a
+// file another program changed.
+enum class Buttons { Ok, YesNo, YesNoCancel, ReplaceSaveAsCancel };
 enum class Icon { None, Question, Exclamation, Information, Critical };
-enum class Answer { Ok, Yes, No, Cancel };
+enum class Answer { Ok, Yes, No, Cancel, Replace, SaveAs };
 
 struct Message {
     std::string text;

@@ -27,7 +27,7 @@ bool LineReader::ReadLine(std::string& line) {
         if (end == std::string::npos) {
             line.append(m_buffer, m_next);
             m_next = m_buffer.size();
-            if (line.size() > kMostLineBytes) break;
+            if (line.size() > m_mostLineBytes) break;
             continue;
         }
         line.append(m_buffer, m_next, end - m_next);
@@ -35,7 +35,7 @@ bool LineReader::ReadLine(std::string& line) {
         if (m_buffer[end] == '\r' && Fill() && m_buffer[m_next] == '\n') ++m_next;
         break;
     }
-    if (line.size() > kMostLineBytes) {
+    if (line.size() > m_mostLineBytes) {
         m_lineTooLong = true;
         line.clear();
         return false;

@@ -2,7 +2,8 @@
 
 // Reads the program's text files line by line and field by field. A line ends at CR LF, LF or
 // CR; a field ends at a comma or at the end of its line, blanks around it removed. A line
-// longer than any real file holds ends the reading, as the end of the file would.
+// longer than the reader's cap ends the reading, as the end of the file would, and is reported
+// by LineTooLong.
 
 #include <istream>
 #include <optional>
@@ -16,7 +17,10 @@ inline constexpr std::size_t kMostLineBytes = std::size_t{1} << 20;
 
 class LineReader {
   public:
-    explicit LineReader(std::istream& in) : m_in(in) {}
+    // `mostLineBytes` caps a line; a file whose lines may be as long as the file itself (the
+    // comments of a spec file) passes the file's own cap.
+    explicit LineReader(std::istream& in, std::size_t mostLineBytes = kMostLineBytes)
+        : m_in(in), m_mostLineBytes(mostLineBytes) {}
 
     // Reads the rest of the current line (a whole line when no field of it was read);
     // false when the file has nothing left.
@@ -31,7 +35,7 @@ class LineReader {
     // True when nothing is left to read.
     bool AtEnd();
 
-    // True when the reading ended at a line longer than kMostLineBytes.
+    // True when the reading ended at a line longer than the cap.
     bool LineTooLong() const { return m_lineTooLong; }
 
   private:
@@ -39,6 +43,7 @@ class LineReader {
     bool Fill();
 
     std::istream& m_in;
+    std::size_t m_mostLineBytes;
     std::string m_buffer;  // bytes read from the file in blocks
     std::size_t m_next = 0;
     std::string m_pending;  // what is left of a line after a field was read from it

@@ -83,7 +83,8 @@ bool Wizard::Start() {
             "them using the EZ Build Wizard?",
             "Save Inputs");
         if (save == Answer::Cancel) return false;
-        if (save == Answer::Yes) SaveSpecFileAs(m_sheet, m_dialogs);
+        // A save the user wanted but did not get ends the wizard, as it keeps Exit from ending.
+        if (save == Answer::Yes && !SaveSpecFileAs(m_sheet, m_dialogs)) return false;
     }
     // With one vehicle shown, the one the user sees is the Baseline vehicle.
     Answer which = Answer::Yes;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "files/settings_file.h"
 #include "support/sheet_fixture.h"
 #include "text/windows1252.h"
@@ -135,6 +137,57 @@ TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyChar
         EXPECT_EQ(ReadFileBytes(folder / c.cut) == "kept", c.replace == Answer::No);
         EXPECT_FALSE(fs::exists(folder / c.chosen));
     }
+}
+
+// What another program did to car.qrx after the worksheet was saved there.
+void ChangeOnDisk(const std::string& change, const fs::path& file) {
+    if (change == "deleted") fs::remove(file);
+    if (change == "grown") WriteFileBytes(file, ReadFileBytes(file) + "theirs");
+    if (change == "touched 1 ns later")
+        fs::last_write_time(file, fs::last_write_time(file) + std::chrono::nanoseconds(1));
+    if (change == "replaced by a copy") {
+        fs::copy_file(file, file.string() + ".copy");
+        fs::rename(file.string() + ".copy", file);
+    }
+}
+
+// Save asks before it replaces a file changed on disk since the worksheet last read or wrote it.
+TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAFileAnotherProgramChanged) {
+    struct {
+        const char* change;
+        Answer answer;
+        bool asked, saved;
+        const char* savedTo;  // the file holding the worksheet afterwards, "" for none
+    } cases[] = {{"nothing", Answer::Cancel, false, true, "car.qrx"},
+                 {"deleted", Answer::Cancel, false, true, "car.qrx"},
+                 {"grown", Answer::Cancel, true, false, ""},
+                 {"touched 1 ns later", Answer::Replace, true, true, "car.qrx"},
+                 {"replaced by a copy", Answer::SaveAs, true, true, "other.qrx"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        Baseline().SetText(1, kColValue, "3700");
+        dialogs.files = {In("car.qrx")};
+        ASSERT_TRUE(SaveSpecFileAs(sheet, dialogs));
+        fs::remove(folder / "other.qrx");
+        ChangeOnDisk(c.change, folder / "car.qrx");
+        Baseline().SetText(1, kColValue, "2900");
+        sheet.SpecsChanged = 1;
+        dialogs = {};
+        dialogs.answers = {c.answer};
+        dialogs.files = {In("other.qrx")};
+        EXPECT_EQ(SaveSpecFile(sheet, dialogs), c.saved);
+        EXPECT_EQ(dialogs.messages.size(), c.asked ? 1u : 0u);
+        EXPECT_EQ(sheet.SpecsChanged, c.saved ? 0 : 1);
+        EXPECT_EQ(sheet.CurrentFilePath, In(*c.savedTo ? c.savedTo : "car.qrx"));
+        EXPECT_EQ(Holds2900("car.qrx"), c.savedTo == std::string("car.qrx"));
+        EXPECT_EQ(fs::exists(folder / "other.qrx"), c.savedTo == std::string("other.qrx"));
+    }
+    const Message& asked = dialogs.messages.at(0);
+    EXPECT_EQ(asked.text,
+              "car.qrx was changed by another program since you opened it.\rReplace it with your "
+              "worksheet?");
+    EXPECT_EQ(asked.buttons, Buttons::ReplaceSaveAsCancel);
+    EXPECT_EQ(asked.defaultButton, Answer::Cancel);
 }
 
 TEST(MakeDisplayName, ShowsThePathBelowTheSpecFolderElseTheBareNameAsSpelt) {

@@ -15,6 +15,8 @@
 
 #include "files/atomic_write.h"
 #include "support/sheet_fixture.h"
+#include "text/input_file.h"
+#include "text/line_reader.h"
 
 namespace gyrant {
 namespace {
@@ -40,12 +42,13 @@ struct SpecFileTest : testing::BlankSheetTest {
 };
 
 TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFile) {
-    std::string text = SpecText(0, "first\r\nsecond\r\n-9999\r\n"), cell(100000, 'c');
-    text.replace(103, 10, " 1 \r\njunk\r\n");  // the last number read counts
+    std::string text = SpecText(0, "first\r\nsecond\r\n-9999\r\n"), cell(kMostLineBytes + 1, 'c');
+    text.replace(103, 10, " 2 \r\njunk\r\n");  // the last number read counts, as 0 or 1
     text.replace(text.find("0:5:3"), 5, " blanks, commas " + cell);
     sheet.SpecsChanged = 1;
     EXPECT_EQ(Read(text).status, SpecFileStatus::Done);
-    EXPECT_TRUE(sheet.TwoVehicles == 1 && sheet.SpecsChanged == 0);
+    EXPECT_EQ(sheet.TwoVehicles, 1);
+    EXPECT_EQ(sheet.SpecsChanged, 0);
     EXPECT_EQ(Baseline().Text(5, kColOD), " blanks, commas " + cell);
     // The layout pass wrote each table's displacement.
     Baseline().SetText(8, kColValue, "0:8:2");
@@ -59,6 +62,10 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
               std::string::npos);
     EXPECT_EQ(sheet.CurrentFilePath + " " + std::to_string(sheet.SpecsChanged),
               In("out.qrx") + " 1");
+    // A worksheet larger than any file the reader opens is refused before a byte is written.
+    sheet.FileComments = std::string(kMostFileBytes, 'c');
+    EXPECT_EQ(WriteSpecFile(sheet, In("big.qrx")).status, SpecFileStatus::WriteFailed);
+    EXPECT_FALSE(fs::exists(folder / "big.qrx"));
     // A bad file leaves the worksheet alone, and a short one says so.
     ASSERT_EQ(Read("  QRX-GY*1.10 ,more" + SpecText(1, "kept\r\n").substr(11)).status,
               SpecFileStatus::Done);
@@ -83,7 +90,8 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
         {"\r\n", "\r\n-9999\r\n", "\r\n-9999\r\n", "\r\n"},
         {"one\r\nlast", "one\r\nlast\r\n\\\r\n-9999\r\n", "one\r\nlast\r\n", "one\r\nlast"},
         {"-9999\r\nnext\r\n", "\\-9999\r\nnext\r\n-9999\r\n", "a\rb\nc", "a\r\nb\r\nc"},
-        {"\\\r\n\\\\-9999", "\\\\\r\n\\\\\\-9999\r\n\\\r\n-9999\r\n", "C:\\ -9999", "C:\\ -9999"}};
+        {"\\\r\n\\\\-9999", "\\\\\r\n\\\\\\-9999\r\n\\\r\n-9999\r\n", "C:\\ -9999", "C:\\ -9999"},
+        {std::string(kMostLineBytes + 1, 'a') + "\r\nafter\r\n", "", "", ""}};
     std::mt19937 random(12);
     for (std::string comments; cases.size() < 300; comments.clear()) {
         for (int token = random() % 8; token > 0; --token)

@@ -128,6 +128,13 @@ TEST_F(WizardTest, AnswersAreCheckedAndAnEmptyOneEndsTheWizard) {
     Run();
     EXPECT_EQ(Cell(kVehicleWeightRow), "8");
     EXPECT_EQ(dialogs.messages.back().title, "Save Inputs");  // the change is offered for saving
+    // A save first whose Save As is cancelled ends the wizard.
+    sheet.SpecsChanged = 1;
+    dialogs = {};
+    dialogs.answers = {Answer::Yes, Answer::Yes};
+    Run();
+    EXPECT_EQ(dialogs.choosersShown.size(), 1u);
+    EXPECT_TRUE(dialogs.inputsAsked.empty());
 }
 
 }  // namespace
