@@ -150,6 +150,10 @@ struct HomeCase {
     const char *name, *home, *config, *settings, *why;
 };
 
+void PrintTo(const HomeCase& place, std::ostream* out) {
+    *out << place.name;
+}
+
 class InstalledPlacesTest : public SettingsFileTest,
                             public ::testing::WithParamInterface<HomeCase> {
   protected:
@@ -187,12 +191,7 @@ TEST_P(InstalledPlacesTest, SettingsGoOnlyToAFullPathOrAreKeptInMemoryAndTheUser
     EXPECT_EQ(DefaultSpecFolder(sheet),
               homed ? In("home/Documents/GyrantFiles") : In("share/gyrant/GyrantFiles"));
     EXPECT_EQ(fs::exists(In("home/Documents/GyrantFiles/V8 Street Car.qrx")), homed);
-    auto names = [&] {
-        std::set<fs::path> all;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder.Path()))
-            all.insert(entry.path());
-        return all;
-    };
+    auto names = [&] { return std::set<fs::path>(fs::directory_iterator(folder.Path()), {}); };
     auto before = names();
     SetWeightOption(sheet, true, dialogs);
     EXPECT_TRUE(dialogs.messages.empty());
