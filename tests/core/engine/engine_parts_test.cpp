@@ -18,7 +18,7 @@ class EnginePartsTest : public testing::BlankSheetTest {
     EditStrip strip;
 };
 
-TEST_F(EnginePartsTest, EachTableGetsItsRatiosNoteImprovementsAndShares) {
+TEST_F(EnginePartsTest, EachTableGetsItsRatiosNoteAndImprovements) {
     strip.Field(kColOD).text = "20";
     Baseline().SetText(kRearWheelRow, kColOD, "15");
     Baseline().SetCurrentRow(kRearWheelRow);
@@ -58,12 +58,6 @@ TEST_F(EnginePartsTest, EachTableGetsItsRatiosNoteImprovementsAndShares) {
         RefreshLayout(sheet);
         EXPECT_EQ(Proposed().Text(kVehicleWeightRow, kColImprovement), two ? "80." : "");
     }
-    // Without a total no row keeps a share of it, shown or hidden.
-    Proposed().SetText(kPrimaryReductionRow, kColPercentTotal, "9.000");
-    Proposed().SetText(kVehicleWeightRow, kColValue, "0");
-    Recalculate(sheet);
-    for (int row : {kVehicleWeightRow, kPrimaryReductionRow, kVehicleTotalRow})
-        EXPECT_EQ(Proposed().Text(row, kColPercentTotal), "") << row;
 }
 
 TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
