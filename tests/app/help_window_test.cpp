@@ -19,8 +19,8 @@ class HelpWindowTest : public QObject {
         testing::WriteFileBytes(f.folder / "GyrantTEXT/helpb0.txt", "Drive\r\nfirst\r\npage\r\n");
         testing::WriteFileBytes(f.folder / "GyrantTEXT/helpb1.txt", "Drive, more\r\nsecond\r\n");
         HelpWindow help(f.folder.Path(), 100, nullptr);
-        QCOMPARE(help.windowTitle() + "|" + help.Text()->text(),
-                 QStringLiteral("Drive|first page"));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Drive"));
+        QCOMPARE(help.Text()->text(), QStringLiteral("first page"));
         QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
         help.NextButton()->click();
         QCOMPARE(help.windowTitle(), QStringLiteral("Drive, more"));

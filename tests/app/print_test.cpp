@@ -157,8 +157,8 @@ class PrintTest : public QObject {
         }
         printing.PrintWorksheet();
         QVERIFY(dialogs.messages.empty());
-        QVERIFY(std::filesystem::file_size(f->Pdf("picture.pdf")) > 1000 &&
-                std::filesystem::file_size(f->Pdf("report.pdf")) > 1000);
+        QCOMPARE_GT(std::filesystem::file_size(f->Pdf("picture.pdf")), 1000u);
+        QCOMPARE_GT(std::filesystem::file_size(f->Pdf("report.pdf")), 1000u);
 
         // A disk that takes no more than 2000 bytes of a file.
         std::signal(SIGXFSZ, SIG_IGN);
@@ -172,8 +172,8 @@ class PrintTest : public QObject {
         setrlimit(RLIMIT_FSIZE, &unlimited);
         QVERIFY(!QGuiApplication::overrideCursor());  // the wait ends with a failed print too
         QCOMPARE(dialogs.messages.size(), std::size_t{2});
-        QVERIFY(dialogs.messages[0].text.find("full report.pdf") != std::string::npos &&
-                dialogs.messages[1].text.find("full picture.pdf") != std::string::npos);
+        QVERIFY(dialogs.messages[0].text.find("full report.pdf") != std::string::npos);
+        QVERIFY(dialogs.messages[1].text.find("full picture.pdf") != std::string::npos);
         QCOMPARE(QDir(QString::fromStdString(f->Pdf(""))).entryList({QStringLiteral("full*")}),
                  QStringList());
     }
