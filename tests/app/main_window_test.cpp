@@ -215,6 +215,19 @@ class MainWindowTest : public QObject {
         QVERIFY(!f->Shown(kBaseline, 31, kColEqWt).isEmpty());
     }
 
+    // A car built with "New and Start EZ Build Wizard" leaves the file it started from alone:
+    // Save asks for a name.
+    void theNewWizardCarIsUntitled() {
+        f->dialogs.files = {f->File("My Car.qrx")};
+        f->Trigger("mnuSaveAs");
+        f->dialogs.answers = {Answer::Yes, Answer::Yes};
+        f->Trigger("mnuNewEZ");
+        QVERIFY(f->window.windowTitle().contains(QStringLiteral("[ Untitled ]")));
+        std::size_t asked = f->dialogs.choosersShown.size();
+        f->Trigger("mnuSave");
+        QCOMPARE(f->dialogs.choosersShown.size(), asked + 1);
+    }
+
     // After "Use Calc Value" the strip's results and Weight follow its new inputs as the table
     // will show them; an emptied input empties and disables the results that used it. "Change OD
     // Also ?" answered No keeps the sub-menu open, the new I.D. shown in the strip; Calc closes

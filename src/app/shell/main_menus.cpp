@@ -24,7 +24,7 @@ MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
     BuildFileMenu();
     BuildEditMenu();
     AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"),
-               [this] { RunWizard(); });
+               [this] { RunWizard(WizardTarget::SameWorksheet); });
     BuildOptionsMenu();
     AddCommand(nullptr, QStringLiteral("&Comments"), QStringLiteral("mnuComments"),
                [this] { ShowComments(); });
@@ -44,14 +44,17 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
     return action;
 }
 
-void MainMenus::RunWizard() {
+void MainMenus::RunWizard(WizardTarget target) {
     bool changed = m_sheet.SpecsChanged == 1;
-    bool built = m_window.History().Record(QStringLiteral("EZ Build Wizard"), [this] {
+    bool built = m_window.History().Record(QStringLiteral("EZ Build Wizard"), [this, target] {
         if (!m_window.Editor().ConfirmLeavingRow()) return;
-        RunEzBuildWizard(m_sheet, m_window.Editor(), m_window.UserDialogs(), [this] {
-            m_window.ShowWorksheet();
-            QCoreApplication::processEvents();
-        });
+        RunEzBuildWizard(
+            m_sheet, m_window.Editor(), m_window.UserDialogs(),
+            [this] {
+                m_window.ShowWorksheet();
+                QCoreApplication::processEvents();
+            },
+            target);
     });
     // The wizard marks every change it makes; unmarked afterwards, its save wrote them.
     m_window.NoteFileCommand((built || changed) && m_sheet.SpecsChanged == 0, false);
@@ -133,7 +136,7 @@ void MainMenus::BuildFileMenu() {
     QMenu* file = m_window.menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     AddCommand(file, QStringLiteral("New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"),
-               [this] { RunWizard(); });
+               [this] { RunWizard(WizardTarget::NewWorksheet); });
     QAction* newItem = file->addAction(QStringLiteral("New"));
     newItem->setObjectName(QStringLiteral("mnuNew"));
     newItem->setEnabled(false);

@@ -13,6 +13,7 @@
 #include "model/worksheet.h"
 #include "ports/qt_launcher.h"
 #include "report/print_commands.h"
+#include "wizard/ez_build_wizard.h"
 
 namespace gyrant {
 
@@ -42,7 +43,7 @@ class MainMenus {
     void BuildHelpMenu();
     QAction* AddCommand(QMenu* menu, const QString& text, const QString& name,
                         std::function<void()> command);
-    void RunWizard();
+    void RunWizard(WizardTarget target);
     void ShowComments();
     void ShowAbout();
     void ShowWeightWindow();

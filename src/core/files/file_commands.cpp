@@ -159,6 +159,12 @@ bool ExitProgram(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
     return true;
 }
 
+void StartUntitled(Worksheet& sheet) {
+    sheet.CurrentFilePath = "Untitled";
+    sheet.CurrentFileStamp = {};
+    MakeDisplayName(sheet);
+}
+
 void KeepComments(Worksheet& sheet, const std::string& comments) {
     if (comments == sheet.FileComments) return;
     sheet.FileComments = comments;

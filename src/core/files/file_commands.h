@@ -36,6 +36,10 @@ bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs);
 // was cancelled or failed.
 bool ExitProgram(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs);
 
+// The worksheet keeps its cells but belongs to no file any more, so the next Save asks for a
+// name instead of replacing the file it came from.
+void StartUntitled(Worksheet& sheet);
+
 // The comments kept with "OK" in the comments window; a change counts as unsaved work.
 void KeepComments(Worksheet& sheet, const std::string& comments);
 

@@ -20,8 +20,12 @@ constexpr const char* kTitle = "EZ Build Wizard";
 class Wizard {
   public:
     Wizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
-           const std::function<void()>& showProgress)
-        : m_sheet(sheet), m_editor(editor), m_dialogs(dialogs), m_showProgress(showProgress) {}
+           const std::function<void()>& showProgress, WizardTarget target)
+        : m_sheet(sheet),
+          m_editor(editor),
+          m_dialogs(dialogs),
+          m_showProgress(showProgress),
+          m_target(target) {}
 
     void Run();
 
@@ -41,6 +45,7 @@ class Wizard {
     RowEditor& m_editor;
     Dialogs& m_dialogs;
     const std::function<void()>& m_showProgress;
+    WizardTarget m_target;
     bool m_frontDrive = false;
 };
 
@@ -50,6 +55,8 @@ Answer Wizard::AskYesNoCancel(const std::string& text, const std::string& title)
 
 void Wizard::Run() {
     if (!Start()) return;
+    // After the offer to save: a Ctrl+S on the new car must never replace the old car's file.
+    if (m_target == WizardTarget::NewWorksheet) StartUntitled(m_sheet);
     bool built = BuildVehicle();
     if (built && m_sheet.TwoVehicles == 1 && OfferOtherVehicle()) built = BuildVehicle();
     if (built) Finish();
@@ -189,8 +196,8 @@ void Wizard::Finish() {
 }  // namespace
 
 void RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
-                      const std::function<void()>& showProgress) {
-    Wizard(sheet, editor, dialogs, showProgress).Run();
+                      const std::function<void()>& showProgress, WizardTarget target) {
+    Wizard(sheet, editor, dialogs, showProgress, target).Run();
 }
 
 }  // namespace gyrant

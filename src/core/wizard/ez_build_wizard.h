@@ -12,9 +12,14 @@
 
 namespace gyrant {
 
+// Whether the wizard builds into the worksheet's own file or starts a new, untitled worksheet
+// from the cells on screen ("New and Start EZ Build Wizard").
+enum class WizardTarget { SameWorksheet, NewWorksheet };
+
 // Runs the wizard. `showProgress` is called whenever cells have changed, so the window can
 // draw the tables and the strip as the questions go.
 void RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
-                      const std::function<void()>& showProgress);
+                      const std::function<void()>& showProgress,
+                      WizardTarget target = WizardTarget::SameWorksheet);
 
 }  // namespace gyrant
