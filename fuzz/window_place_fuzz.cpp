@@ -7,6 +7,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     std::optional<gyrant::WindowRect> place =
         gyrant::ReadWindowPlace(gyrant::fuzzing::WriteInput(data, size, "gyrant-window.txt"));
-    if (place) gyrant::IsOnSomeScreen(*place, {{0, 0, 19200, 10800}, {19200, 0, 19200, 10800}});
+    if (place)
+        (void)gyrant::RestoredPlace(*place, {{0, 0, 19200, 10800}, {19200, 0, 19200, 10800}});
     return 0;
 }
