@@ -29,15 +29,13 @@ const NumberCase kNumbers[] = {
     {std::string(52, '9') + "e9223372036854775807", 0, true}, {"1e99999999999999999999", 0, true}};
 // clang-format on
 
-class NumericValueTest : public ::testing::TestWithParam<NumberCase> {};
-
-TEST_P(NumericValueTest, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) {
-    const NumberCase& c = GetParam();
-    EXPECT_EQ(NumericValue(c.text), c.value) << c.text.substr(0, 60);
-    EXPECT_EQ(ReadLeadingNumber(c.text).overflow, c.overflow) << c.text.substr(0, 60);
+TEST(NumericValue, ReadsTheLeadingNumberZeroWhenThereIsNoneOrItOverflows) {
+    for (const NumberCase& c : kNumbers) {
+        SCOPED_TRACE(c.text.substr(0, 60));
+        EXPECT_EQ(NumericValue(c.text), c.value);
+        EXPECT_EQ(ReadLeadingNumber(c.text).overflow, c.overflow);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Texts, NumericValueTest, ::testing::ValuesIn(kNumbers));
 
 struct PictureCase {
     double value;
@@ -68,14 +66,10 @@ const PictureCase kPictures[] = {
     {HUGE_VAL, "####.00", ""}, {-HUGE_VAL, "####.00", ""}, {std::nan(""), "####.00", ""}};
 // clang-format on
 
-class FormatPictureTest : public ::testing::TestWithParam<PictureCase> {};
-
-TEST_P(FormatPictureTest, WritesTheNumberAsThePictureSays) {
-    const PictureCase& c = GetParam();
-    EXPECT_EQ(FormatPicture(c.value, c.picture), c.expected) << c.value << " with " << c.picture;
+TEST(FormatPicture, WritesTheNumberAsThePictureSays) {
+    for (const auto& [value, picture, expected] : kPictures)
+        EXPECT_EQ(FormatPicture(value, picture), expected) << value << " with " << picture;
 }
-
-INSTANTIATE_TEST_SUITE_P(Pictures, FormatPictureTest, ::testing::ValuesIn(kPictures));
 
 // The text "####.00" should give for hundredths, computed in whole numbers.
 std::string Hundredths(long hundredths) {
@@ -96,16 +90,17 @@ TEST(FormatPicture, EveryDecimalHalfRoundsAwayFromZero) {
 
 TEST(GeneralForm, LeadsWithABlankOrTheSignDropsTheLeadingZeroAndKeepsItsDigits) {
     // Fifteen digits, then exponent form; single precision keeps seven.
-    std::string doubles, singles;
-    for (double value : {5.0, 16.0, 0.5, -0.5, -2.5, 0.0, -0.0, -1.0, 0.0001, 0.1 + 0.2, 1.0 / 3,
-                         123456789012345.0, 1e15, -2.5e20, 0.00001, 1e100})
-        doubles += GeneralForm(value) + "|";
-    EXPECT_EQ(doubles,
-              " 5| 16| .5|-.5|-2.5| 0| 0|-1| .0001| .3| .333333333333333| 123456789012345| 1E+15|"
-              "-2.5E+20| 1E-05| 1E+100|");
-    for (float value : {16.001f, 0.1f, 1234567.0f, 12345678.0f, -3.25f})
-        singles += GeneralFormSingle(value) + "|";
-    EXPECT_EQ(singles, " 16.001| .1| 1234567| 1.234568E+07|-3.25|");
+    // clang-format off
+    const std::pair<double, const char*> doubles[] = {
+        {5.0, " 5"}, {16.0, " 16"}, {0.5, " .5"}, {-0.5, "-.5"}, {-2.5, "-2.5"}, {0.0, " 0"},
+        {-0.0, " 0"}, {-1.0, "-1"}, {0.0001, " .0001"}, {0.1 + 0.2, " .3"},
+        {1.0 / 3, " .333333333333333"}, {123456789012345.0, " 123456789012345"}, {1e15, " 1E+15"},
+        {-2.5e20, "-2.5E+20"}, {0.00001, " 1E-05"}, {1e100, " 1E+100"}};
+    const std::pair<float, const char*> singles[] = {{16.001f, " 16.001"}, {0.1f, " .1"},
+        {1234567.0f, " 1234567"}, {12345678.0f, " 1.234568E+07"}, {-3.25f, "-3.25"}};
+    // clang-format on
+    for (auto [value, form] : doubles) EXPECT_EQ(GeneralForm(value), form) << value;
+    for (auto [value, form] : singles) EXPECT_EQ(GeneralFormSingle(value), form) << value;
 }
 
 TEST(CellConventions, WholeNumbersRoundToEvenAndChoicesAreComposedAndReadBack) {
@@ -113,36 +108,49 @@ TEST(CellConventions, WholeNumbersRoundToEvenAndChoicesAreComposedAndReadBack) {
         {1.4, 1},       {1.6, 2},       {2.5, 2},  {3.5, 4},          {-1.5, -2}, {1e9, 32767},
         {-1e9, -32768}, {1e308, 32767}, {-0.0, 0}, {std::nan(""), 0}, {1e-320, 0}};
     for (auto [value, rounded] : cases) EXPECT_EQ(RoundToInteger(value), rounded) << value;
-    std::string read;
-    for (const char* field : {" 1 ", "-1", "1.6", "abc", "1x", "", "1e999"})
-        read += (IntegerField(field) ? std::to_string(*IntegerField(field)) : "none") + "|";
-    EXPECT_EQ(read, "1|-1|2|none|none|none|none|");
+    for (auto [field, read] : {std::pair{" 1 ", std::optional(1)},
+                               {"-1", -1},
+                               {"1.6", 2},
+                               {"abc", std::nullopt},
+                               {"1x", std::nullopt},
+                               {"", std::nullopt},
+                               {"1e999", std::nullopt}})
+        EXPECT_EQ(IntegerField(field), read) << field;
     EXPECT_EQ(ComposeChoice("Steel", 20, 1), "Steel" + std::string(20, ' ') + " 1");
     // The strip reads only the last character, so a kept "no choice" comes back as 1.
     EXPECT_EQ(ChoiceLastCharacter(std::string(30, ' ') + "-1"), 1);
     EXPECT_EQ(ChoiceLastCharacter(""), 0);
     // Whole-number limits end in .001 in single precision.
-    EXPECT_TRUE(IsWholeNumberLimit(16.001f) && IsWholeNumberLimit(1000.001f));
-    EXPECT_FALSE(IsWholeNumberLimit(16.0f) || IsWholeNumberLimit(16.01f));
+    for (auto [limit, whole] :
+         {std::pair{16.001f, true}, {1000.001f, true}, {16.0f, false}, {16.01f, false}})
+        EXPECT_EQ(IsWholeNumberLimit(limit), whole) << limit;
 }
 
 TEST(LineReader, ReadsLinesAtCrLfLfOrCrFieldsAcrossCommasAndStopsAtATooLongLine) {
     std::istringstream in("one\r\ntwo\nthree\rfour\r\n16.001, 1,0\r\n 0 \r\nnext line");
     LineReader reader(in);
-    std::string text, lines, fields;
-    for (int line = 0; line < 4 && reader.ReadLine(text); ++line) lines += text + "|";
-    for (int field = 0; field < 4 && reader.ReadField(text); ++field) fields += text + "|";
-    EXPECT_EQ(lines + fields, "one|two|three|four|16.001|1|0|0|");
+    std::string text;
+    for (const char* line : {"one", "two", "three", "four"}) {
+        ASSERT_TRUE(reader.ReadLine(text));
+        EXPECT_EQ(text, line);
+    }
+    for (const char* field : {"16.001", "1", "0", "0"}) {
+        ASSERT_TRUE(reader.ReadField(text));
+        EXPECT_EQ(text, field);
+    }
     ASSERT_TRUE(reader.ReadLine(text));
     EXPECT_EQ(text, "next line");
-    EXPECT_TRUE(reader.AtEnd() && !reader.ReadField(text));
+    EXPECT_TRUE(reader.AtEnd());
+    EXPECT_FALSE(reader.ReadField(text));
 
     std::istringstream tooLong(std::string(kMostLineBytes, 'x') + "\n" +
                                std::string(kMostLineBytes + 1, 'y') + "\nz");
     LineReader longReader(tooLong);
-    EXPECT_TRUE(longReader.ReadLine(text) && text.size() == kMostLineBytes);
+    EXPECT_TRUE(longReader.ReadLine(text));
+    EXPECT_EQ(text.size(), kMostLineBytes);
     EXPECT_FALSE(longReader.ReadLine(text));
-    EXPECT_TRUE(longReader.LineTooLong() && longReader.AtEnd());
+    EXPECT_TRUE(longReader.LineTooLong());
+    EXPECT_TRUE(longReader.AtEnd());
 }
 
 // File names are the file system's UTF-8; messages and reports show them in the cells' bytes.
