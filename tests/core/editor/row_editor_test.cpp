@@ -22,10 +22,10 @@ class RowEditorTest : public testing::SheetTest {
         editor.LeaveTextBox(field);
     }
     // Weight, inertia and equivalent weight of a Baseline row, or of the strip for row 0.
-    std::string Results(int row = 0) {
-        std::string all;
+    std::vector<std::string> Results(int row = 0) {
+        std::vector<std::string> all;
         for (int column : {kColWeight, kColInertia, kColEqWt})
-            all += "|" + (row ? Baseline().Text(row, column) : Field(column).text);
+            all.push_back(row ? Baseline().Text(row, column) : Field(column).text);
         return all;
     }
 };
@@ -33,12 +33,15 @@ class RowEditorTest : public testing::SheetTest {
 TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksAndSelectorOnlyReachInputRows) {
     editor.TableClick(kBaseline, 3);
     EXPECT_EQ(Field(kColValue).text, "3.73");
-    EXPECT_FALSE(Field(kColOD).shown || Field(kColUnits).shown || Field(kColValue).showsList);
+    for (int field : {kColOD, kColUnits}) EXPECT_FALSE(Field(field).shown) << field;
+    EXPECT_FALSE(Field(kColValue).showsList);
     EXPECT_EQ(editor.Strip().calcLeftTwips, 3360);
     editor.TableClick(kBaseline, 17);
-    EXPECT_TRUE(Field(kColUnits).shown && !editor.Strip().calcShown);
+    EXPECT_TRUE(Field(kColUnits).shown);
+    EXPECT_FALSE(editor.Strip().calcShown);
     editor.TableClick(kBaseline, 2);
-    EXPECT_TRUE(Field(kColValue).items.size() == 4 && Field(kColValue).listIndex == 0);
+    EXPECT_EQ(Field(kColValue).items.size(), 4u);
+    EXPECT_EQ(Field(kColValue).listIndex, 0);
     Baseline().SetText(24, kColMaterial, ListChoice("CrbnFbr", 3));
     editor.TableClick(kBaseline, 24);
     EXPECT_EQ(Field(kColMaterial).items, (std::vector<std::string>{"Use Wt", "Tire"}));
@@ -77,12 +80,14 @@ TEST_F(RowEditorTest, KeepChangeWritesEachKindOfInputAndTheStripShowsTheRowAsThe
     editor.TableClick(kBaseline, 20);
     Type(kColOD, "3.5");
     editor.ListClick(kColMaterial, 2);
-    std::string shown = Results();
+    std::vector<std::string> shown = Results();
     editor.KeepChange();
-    EXPECT_EQ(Baseline().Text(20, kColOD) + Baseline().Text(20, kColMaterial),
-              "3.5" + ListChoice("Alum", 2));
-    EXPECT_EQ(Results(20) + Results(), shown + shown);
-    EXPECT_TRUE(sheet.SpecsChanged == 1 && !editor.HoldsUnkeptInput());
+    EXPECT_EQ(Baseline().Text(20, kColOD), "3.5");
+    EXPECT_EQ(Baseline().Text(20, kColMaterial), ListChoice("Alum", 2));
+    EXPECT_EQ(Results(20), shown);
+    EXPECT_EQ(Results(), shown);
+    EXPECT_EQ(sheet.SpecsChanged, 1);
+    EXPECT_FALSE(editor.HoldsUnkeptInput());
     // What a sub-menu's "Use Calc Value" writes: a weight to use as it stands.
     editor.TableClick(kBaseline, 20);
     Field(kColMaterial).listIndex = 0;
@@ -109,7 +114,8 @@ TEST_F(RowEditorTest, KeepChangeWritesEachKindOfInputAndTheStripShowsTheRowAsThe
     editor.TableClick(kBaseline, 23);
     EXPECT_FALSE(Field(kColID).shown);
     editor.KeepChange();
-    EXPECT_EQ(Baseline().Text(23, kColID) + "|" + Baseline().Text(24, kColID), "|15");
+    EXPECT_EQ(Baseline().Text(23, kColID), "");
+    EXPECT_EQ(Baseline().Text(24, kColID), "15");
     editor.TableClick(kBaseline, 27);
     EXPECT_EQ(editor.Strip().calcLeftTwips, 9860);
     Type(kColID, "17");
@@ -127,7 +133,8 @@ TEST_F(RowEditorTest, KeepChangeWritesEachKindOfInputAndTheStripShowsTheRowAsThe
     Baseline().SetText(9, kColValue, "8");
     editor.KeepChange();
     // The displacement shown is that of the rounded bore and stroke.
-    EXPECT_EQ(Baseline().Text(10, kColValue) + "|" + Baseline().Text(8, kColValue), "3.835|301.99");
+    EXPECT_EQ(Baseline().Text(10, kColValue), "3.835");
+    EXPECT_EQ(Baseline().Text(8, kColValue), "301.99");
 }
 
 // An input the strip holds is asked about, whatever leaves its row; Cancel stays on it.
@@ -157,11 +164,11 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
             Type(kColOD, "3.5");
             dialogs.answers = {answer, Answer::No, Answer::No};
             EXPECT_EQ(moves[move](), leaves);
-            EXPECT_TRUE(dialogs.messages.at(0).text == "Keep the change to Driveshaft?" &&
-                        dialogs.messages[0].buttons == Buttons::YesNoCancel);
+            EXPECT_EQ(dialogs.messages.at(0).text, "Keep the change to Driveshaft?");
+            EXPECT_EQ(dialogs.messages[0].buttons, Buttons::YesNoCancel);
             EXPECT_EQ(dialogs.messages[0].defaultButton, Answer::Cancel);
-            EXPECT_EQ(Baseline().Text(20, kColOD) + (editor.HoldsUnkeptInput() ? "held" : ""),
-                      od + std::string(leaves ? "" : "held"));
+            EXPECT_EQ(Baseline().Text(20, kColOD), od);
+            EXPECT_EQ(editor.HoldsUnkeptInput(), !leaves);
             Baseline().SetText(20, kColOD, "4");
             sheet.SpecsChanged = 0;
         }
@@ -172,7 +179,8 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
     editor.TableClick(kBaseline, 20);
     Type(kColOD, "4.0");
     dialogs = {};
-    EXPECT_TRUE(editor.ConfirmLeavingRow() && dialogs.messages.empty());
+    EXPECT_TRUE(editor.ConfirmLeavingRow());
+    EXPECT_TRUE(dialogs.messages.empty());
     editor.TableClick(kBaseline, 3);
     editor.EnterTextBox(kColValue);
     Field(kColValue).text = "099.0";
@@ -203,8 +211,10 @@ TEST_F(RowEditorTest, CopyDownAsksThenShowsASecondVehicle) {
     EXPECT_EQ(dialogs.messages[0].defaultButton, Answer::No);
     EXPECT_EQ(dialogs.messages[2].text,
               "A second 'spreadsheet', for a comparison vehicle will now be displayed.");
-    EXPECT_EQ(Proposed().Text(3, kColValue) + Proposed().Text(1, kColImprovement), "3.730.");
-    EXPECT_TRUE(sheet.TwoVehicles == 1 && sheet.SpecsChanged == 0);
+    EXPECT_EQ(Proposed().Text(3, kColValue), "3.73");
+    EXPECT_EQ(Proposed().Text(1, kColImprovement), "0.");
+    EXPECT_EQ(sheet.TwoVehicles, 1);
+    EXPECT_EQ(sheet.SpecsChanged, 0);
     editor.CopyDown();
     EXPECT_EQ(dialogs.messages.size(), 4u);
 }
