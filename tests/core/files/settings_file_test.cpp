@@ -94,21 +94,26 @@ TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWritten
     WorksheetSnapshot before = TakeSnapshot(sheet);
     before.cells[kBaseline][31 * kBaselineColumns + kColWeight] = "stale";
     SetWeightOption(sheet, true, dialogs);
-    for (const SpecTable& table : sheet.tables)
-        EXPECT_EQ(table.Text(31, kColWeight) + table.Text(20, kColEqWt), "3040.0040.00");
+    for (const SpecTable& table : sheet.tables) {
+        EXPECT_EQ(table.Text(31, kColWeight), "3040.00");
+        EXPECT_EQ(table.Text(20, kColEqWt), "40.00");
+    }
     SetVehicleCount(sheet, true, dialogs);
     Worksheet read;
     ReadSettings(read, SettingsPath(sheet));
-    EXPECT_EQ(read.WeightOption + read.TwoVehicles, 2);
+    EXPECT_EQ(read.WeightOption, 1);
+    EXPECT_EQ(read.TwoVehicles, 1);
     KeepComments(sheet, "Street tires");
     WorksheetSnapshot after = TakeSnapshot(sheet);
     for (bool saved : {true, false}) {
+        SCOPED_TRACE(saved ? "undone to the saved state" : "redone");
         RestoreSnapshot(sheet, saved ? before : after, saved, dialogs);
         ReadSettings(read, SettingsPath(sheet));
-        EXPECT_EQ(std::to_string(read.WeightOption + read.TwoVehicles) + sheet.FileComments +
-                      sheet.Table(kBaseline).Text(31, kColWeight) +
-                      std::to_string(sheet.SpecsChanged),
-                  saved ? "03000.000" : "2Street tires3040.001");
+        EXPECT_EQ(read.WeightOption, saved ? 0 : 1);
+        EXPECT_EQ(read.TwoVehicles, saved ? 0 : 1);
+        EXPECT_EQ(sheet.FileComments, saved ? "" : "Street tires");
+        EXPECT_EQ(sheet.Table(kBaseline).Text(31, kColWeight), saved ? "3000.00" : "3040.00");
+        EXPECT_EQ(sheet.SpecsChanged, saved ? 0 : 1);
     }
     EXPECT_TRUE(dialogs.messages.empty());
     sheet.SettingsFolder = folder / "missing";
@@ -261,16 +266,25 @@ TEST_F(SettingsFileTest, CopiesChangingOptionsAtOnceLoseNoChange) {
 
 // The recent files kept from lines (each "@" is the test's folder): only whole paths of files
 // that open, each once, from the first six lines alone; a worksheet saved or opened goes first.
-class RecentFilesTest : public SettingsFileTest,
-                        public ::testing::WithParamInterface<std::pair<std::string, std::string>> {
+struct KeptList {
+    const char* name;
+    std::string lines;
+    std::vector<std::string> offered;
+};
+
+void PrintTo(const KeptList& list, std::ostream* out) {
+    *out << list.name;
+}
+
+class RecentFilesTest : public SettingsFileTest, public ::testing::WithParamInterface<KeptList> {
   protected:
-    std::string Recent(std::string lines) {
+    std::vector<std::string> Recent(std::string lines) {
         for (std::size_t at; (at = lines.find('@')) != std::string::npos;)
             lines.replace(at, 1, folder.Path().string() + "/");
         testing::WriteFileBytes(RecentFilesPath(sheet), lines);
-        std::string names;
+        std::vector<std::string> names;
         for (const std::string& path : ReadRecentFiles(RecentFilesPath(sheet)))
-            names += fs::path(path).filename().string();
+            names.push_back(fs::path(path).filename().string());
         return names;
     }
 };
@@ -281,24 +295,32 @@ TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEachAndTheNewestFirst) {
     mkfifo(In("fifo").c_str(), 0600);
     fs::create_symlink(In("b"), In("link"));
     fs::create_symlink(In("gone"), In("dangling"));
-    EXPECT_EQ(Recent(GetParam().first), GetParam().second);
+    const std::vector<std::string>& offered = GetParam().offered;
+    EXPECT_EQ(Recent(GetParam().lines), offered);
     sheet.CurrentFilePath = In("c");
     EXPECT_TRUE(RememberRecentFile(sheet).ok);
     std::string kept = ReadFileBytes(RecentFilesPath(sheet));
-    EXPECT_EQ(Recent(kept), "c" + GetParam().second.substr(0, 5));
+    std::vector<std::string> newest(offered);
+    newest.insert(newest.begin(), "c");
+    newest.resize(std::min(newest.size(), std::size_t{6}));
+    EXPECT_EQ(Recent(kept), newest);
     // A list that cannot be written stays as it was.
     sheet.SettingsFolder = folder / "missing";
     EXPECT_NE(RememberRecentFile(sheet).message.find("recent-worksheets.list"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(folder / "recent-worksheets.list"), kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(KeptLists, RecentFilesTest,
-                         ::testing::Values(std::pair{"@a\n@b\r\n@d", "abd"},
-                                           std::pair{"@a\n@fifo\n@gone\n@dangling\n@\n@link\n@a\n",
-                                                     "alink"},
-                                           std::pair{"a\n\n@b\t\n@c\0\n\xff\n@d"s, "d"},
-                                           std::pair{"@g\n@f\n@e\n@d\n@b\n@a\n@c\n", "gfedba"},
-                                           std::pair{"@g\n@gone\n@\n@g\n\n@fifo\n@a\n", "g"}));
+INSTANTIATE_TEST_SUITE_P(
+    KeptLists, RecentFilesTest,
+    ::testing::Values(
+        KeptList{"EveryLineEnd", "@a\n@b\r\n@d", {"a", "b", "d"}},
+        KeptList{"NoFifoMissingFileFolderOrRepeat",
+                 "@a\n@fifo\n@gone\n@dangling\n@\n@link\n@a\n",
+                 {"a", "link"}},
+        KeptList{"OnlyWholePaths", "a\n\n@b\t\n@c\0\n\xff\n@d"s, {"d"}},
+        KeptList{"SixAtMost", "@g\n@f\n@e\n@d\n@b\n@a\n@c\n", {"g", "f", "e", "d", "b", "a"}},
+        KeptList{"OnlyTheFirstSixLines", "@g\n@gone\n@\n@g\n\n@fifo\n@a\n", {"g"}}),
+    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace gyrant
