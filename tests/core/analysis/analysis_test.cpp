@@ -57,7 +57,8 @@ TEST_F(AnalysisTest, EveryPartIsTheTablesOwnFigureLargestSavingFirst) {
 TEST_F(AnalysisTest, EachGearIsWhatTheTablesShowWithThatRatioAndTheWorksheetStays) {
     std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52, 1.0});
     ASSERT_EQ(gears.size(), 3u);
-    EXPECT_TRUE(gears[0].studied && !gears[1].studied);
+    EXPECT_TRUE(gears[0].studied);
+    EXPECT_FALSE(gears[1].studied);
     EXPECT_EQ(sheet.Table(kBaseline).Text(kGearRatioRow, kColValue), "2.52");
     // The same worksheet recalculated with each ratio typed into both tables.
     for (const GearFigures& gear : gears) {
@@ -72,8 +73,8 @@ TEST_F(AnalysisTest, EachGearIsWhatTheTablesShowWithThatRatioAndTheWorksheetStay
         EXPECT_DOUBLE_EQ(gear.gainPercent, AccelerationGainPercent(gear.total[0], gear.total[1]));
     }
     // A lower gear turns the engine slower: less of the car's effective weight spins.
-    EXPECT_TRUE(gears[0].engineFactor[0] > gears[1].engineFactor[0] &&
-                gears[0].rotatingShare[0] > gears[2].rotatingShare[0]);
+    EXPECT_GT(gears[0].engineFactor[0], gears[1].engineFactor[0]);
+    EXPECT_GT(gears[0].rotatingShare[0], gears[2].rotatingShare[0]);
 }
 
 TEST_F(AnalysisTest, TypedRatiosAreUpToEightNumbersWithinTheGearRowsLimits) {
