@@ -330,9 +330,8 @@ TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheTransmissionsA
         for (std::size_t i = 1; i <= d.inputs.size(); ++i) {
             placed.insert(placed.end(), {layout.inputCaptions[i], layout.inputFields[i]});
             const TwipsRect& group = layout.groups[static_cast<std::size_t>(d.inputs[i - 1].group)];
-            EXPECT_TRUE(layout.inputFields[i].top > group.top &&
-                        layout.inputFields[i].Bottom() < group.Bottom())
-                << kind;
+            EXPECT_GT(layout.inputFields[i].top, group.top) << kind;
+            EXPECT_LT(layout.inputFields[i].Bottom(), group.Bottom()) << kind;
         }
         if (layout.note.height > 0) placed.push_back(layout.note);
         for (std::size_t a = 0; a < placed.size(); ++a) {
