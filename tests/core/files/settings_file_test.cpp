@@ -55,33 +55,18 @@ TEST_F(SettingsFileTest, SettingsAndWindowPlaceComeBackOnlyAsFarAsTheyAreWhole) 
 }
 
 // A kept place comes back on the screen that holds its title bar, fitted to that screen.
-struct KeptPlace {
-    const char* name;
-    WindowRect kept;
-    std::optional<WindowRect> restored;
-};
-
-void PrintTo(const KeptPlace& place, std::ostream* out) {
-    *out << place.name;
-}
-
-class RestoredPlaceTest : public ::testing::TestWithParam<KeptPlace> {};
-
-TEST_P(RestoredPlaceTest, FitsTheScreenThatHoldsItsTitleBar) {
+TEST(RestoredPlace, FitsTheScreenThatHoldsItsTitleBar) {
     const std::vector<WindowRect> screens{{0, 0, 15360, 11520}, {15360, 0, 15360, 11520}};
-    EXPECT_EQ(RestoredPlace(GetParam().kept, screens), GetParam().restored);
+    const std::tuple<const char*, WindowRect, std::optional<WindowRect>> places[] = {
+        {"whole on the second screen", {20000, 600, 9000, 9000}, {{20000, 600, 9000, 9000}}},
+        {"right of every screen", {31000, 600, 9000, 9000}, std::nullopt},
+        {"above every screen", {600, -900, 9000, 9000}, std::nullopt},
+        {"taller than the screen", {600, 600, 9000, 29760}, {{600, 0, 9000, 11040}}},
+        {"wider than the screen", {16000, 0, 20000, 9000}, {{15360, 0, 15360, 9000}}},
+        {"low on the screen", {600, 9000, 9000, 9000}, {{600, 2040, 9000, 9000}}}};
+    for (const auto& [name, kept, restored] : places)
+        EXPECT_EQ(RestoredPlace(kept, screens), restored) << name;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Places, RestoredPlaceTest,
-    ::testing::Values(
-        KeptPlace{"WholeOnTheSecondScreen", {20000, 600, 9000, 9000}, {{20000, 600, 9000, 9000}}},
-        KeptPlace{"RightOfEveryScreen", {31000, 600, 9000, 9000}, std::nullopt},
-        KeptPlace{"AboveEveryScreen", {600, -900, 9000, 9000}, std::nullopt},
-        KeptPlace{"TallerThanTheScreen", {600, 600, 9000, 29760}, {{600, 0, 9000, 11040}}},
-        KeptPlace{"WiderThanTheScreen", {16000, 0, 20000, 9000}, {{15360, 0, 15360, 9000}}},
-        KeptPlace{"LowOnTheScreen", {600, 9000, 9000, 9000}, {{600, 2040, 9000, 9000}}}),
-    [](const auto& test) { return std::string(test.param.name); });
 
 // Options, and Undo of options and comments: both vehicles recalculated, the settings written
 // at once, the worksheet unchanged only when back at its saved state.
