@@ -129,37 +129,22 @@ TEST(SeekFile, WalksEveryFolderOnceHaltsWhenAskedAndSaysWhatComesNext) {
 
 // What the window does once a drive is searched: none found is said, one is taken, of several
 // one is picked, and after a halt even the only copy waits for "Use".
-struct SeekOutcome {
-    const char* name;
-    SeekResult result;
-    SeekStep::Kind next;
-    const char* textStart;
-};
-
-void PrintTo(const SeekOutcome& outcome, std::ostream* out) {
-    *out << outcome.name;
+TEST(NextSeekStep, FollowsWhatWasFound) {
+    const std::tuple<const char*, SeekResult, SeekStep::Kind, const char*> outcomes[] = {
+        {"none found", {}, SeekStep::SayNotFound, "This file was not found on the / "},
+        {"one found", {{"/a"}}, SeekStep::TakeOnlyCopy, "/a"},
+        {"one found, then halted", {{"/a"}, 3, true}, SeekStep::LetUserPick, "Double click"},
+        {"none found, then halted", {{}, 3, true}, SeekStep::SayNotFound, "This file"},
+        {"several found",
+         {{"/a", "/b/a"}},
+         SeekStep::LetUserPick,
+         "Double click (or single click and click on 'Use') on the occurance of a "}};
+    for (const auto& [name, result, next, textStart] : outcomes) {
+        SeekStep step = NextSeekStep(result, "/", "a");
+        EXPECT_EQ(step.kind, next) << name;
+        EXPECT_TRUE(step.text.starts_with(textStart)) << name << ": " << step.text;
+    }
 }
-
-class NextSeekStepTest : public ::testing::TestWithParam<SeekOutcome> {};
-
-TEST_P(NextSeekStepTest, FollowsWhatWasFound) {
-    SeekStep step = NextSeekStep(GetParam().result, "/", "a");
-    EXPECT_EQ(step.kind, GetParam().next);
-    EXPECT_TRUE(step.text.starts_with(GetParam().textStart)) << step.text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Steps, NextSeekStepTest,
-    ::testing::Values(
-        SeekOutcome{"NoneFound", {}, SeekStep::SayNotFound, "This file was not found on the / "},
-        SeekOutcome{"OneFound", {{"/a"}}, SeekStep::TakeOnlyCopy, "/a"},
-        SeekOutcome{"OneFoundThenHalted", {{"/a"}, 3, true}, SeekStep::LetUserPick, "Double click"},
-        SeekOutcome{"NoneFoundThenHalted", {{}, 3, true}, SeekStep::SayNotFound, "This file"},
-        SeekOutcome{"SeveralFound",
-                    {{"/a", "/b/a"}},
-                    SeekStep::LetUserPick,
-                    "Double click (or single click and click on 'Use') on the occurance of a "}),
-    [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace gyrant
