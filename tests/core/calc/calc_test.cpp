@@ -268,37 +268,29 @@ class VehicleWeightsTest : public ::testing::Test {
     std::vector<VehicleRecord> records;
 };
 
-struct Estimate {
-    int year;
-    const char* make;
-    bool automatic, convertible;
-    const char *weight, *note;
-};
-
-// 1969 lies between the first 1968 record and 1970; for 1971 of the newer 1972 matches (the
-// Camaro and the longer "Camaro RS") the last one counts: 3100 + (3290 - 3100) / 2 + 60. A make
-// in another letter case is no match.
-const Estimate kEstimates[] = {
-    {1970, "Chevrolet", true, false, "3160", "A good match was found."},
-    {1969, "Chevrolet", true, false, "3110", "A good match was found."},
-    {1971, "Chevrolet", true, true, "3260",
-     "A relatively good match was found.  Note: This vehicle may not have been available with an "
-     "automatic.  This vehicle probably was not available as a convertible."},
-    {1960, "Chevrolet", true, false, "3060",
-     "Estimated weight is based on the closest match found:  1968 Chevrolet Camaro V8 350"},
-    {1980, "Chevrolet", true, true, "3210",
-     "Estimated weight is based on the closest match found:  1972 Chevrolet Camaro V8 350  Note: "
-     "This vehicle probably was not available with an automatic.  This vehicle probably was not "
-     "available as a convertible."},
-    {1970, "chevrolet", true, false, "", "No close match was found."}};
-
+// An automatic of each year, a convertible or not. 1969 lies between the first 1968 record and
+// 1970; for 1971 of the newer 1972 matches (the Camaro and the longer "Camaro RS") the last one
+// counts: 3100 + (3290 - 3100) / 2 + 60. A make in another letter case is no match.
 TEST_F(VehicleWeightsTest, EstimatesInterpolateBetweenYearsAndNeverAddTheNotOfferedMarker) {
-    for (const Estimate& e : kEstimates) {
-        SCOPED_TRACE(std::to_string(e.year) + " " + e.make);
+    const std::tuple<int, const char*, bool, const char*, const char*> estimates[] = {
+        {1970, "Chevrolet", false, "3160", "A good match was found."},
+        {1969, "Chevrolet", false, "3110", "A good match was found."},
+        {1971, "Chevrolet", true, "3260",
+         "A relatively good match was found.  Note: This vehicle may not have been available with "
+         "an automatic.  This vehicle probably was not available as a convertible."},
+        {1960, "Chevrolet", false, "3060",
+         "Estimated weight is based on the closest match found:  1968 Chevrolet Camaro V8 350"},
+        {1980, "Chevrolet", true, "3210",
+         "Estimated weight is based on the closest match found:  1972 Chevrolet Camaro V8 350  "
+         "Note: This vehicle probably was not available with an automatic.  This vehicle probably "
+         "was not available as a convertible."},
+        {1970, "chevrolet", false, "", "No close match was found."}};
+    for (const auto& [year, make, convertible, weight, note] : estimates) {
+        SCOPED_TRACE(std::to_string(year) + " " + make);
         WeightEstimate estimate = EstimateVehicleWeight(
-            records, {e.year, e.make, "Camaro", "V8 350", e.automatic, e.convertible, 0, 5});
-        EXPECT_EQ(estimate.weight, e.weight);
-        EXPECT_EQ(estimate.note, e.note);
+            records, {year, make, "Camaro", "V8 350", true, convertible, 0, 5});
+        EXPECT_EQ(estimate.weight, weight);
+        EXPECT_EQ(estimate.note, note);
     }
 }
 
