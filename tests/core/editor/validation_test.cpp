@@ -22,13 +22,8 @@ TEST(Validation, EntriesAreNormalisedAndCheckedAgainstTheRowsLimitsAndEachOther)
         strip.Field(field).text = text;
         return ValidateEntry(rows, row, strip, field).value_or("");
     };
-    struct Case {
-        int row, field;
-        const char* typed;
-        bool grams;
-        const char *message, *kept;
-    };
-    const Case cases[] = {
+    // Row, field, the text typed, in grams, the warning and the text the box keeps.
+    const std::tuple<int, int, const char*, bool, const char*, const char*> cases[] = {
         {4, kColValue, "0.4", false, "", ".4"},
         {4, kColValue, "7", false, "", "7"},
         {4, kColValue, ".39", false, "Value = .39.  Value must be between  .4 and  7 .", ".39"},
@@ -44,9 +39,9 @@ TEST(Validation, EntriesAreNormalisedAndCheckedAgainstTheRowsLimitsAndEachOther)
          "2000"},
         {20, kColWeight, "1845", true, "", "1845"},
         {20, kColOD, "11", true, "O.D. = 11.  Value must be between  0 and  10 .", "11"}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(enter(c.row, c.field, c.typed, c.grams), c.message) << c.typed;
-        EXPECT_EQ(strip.Field(c.field).text, c.kept) << c.typed;
+    for (const auto& [row, field, typed, grams, message, kept] : cases) {
+        EXPECT_EQ(enter(row, field, typed, grams), message) << typed;
+        EXPECT_EQ(strip.Field(field).text, kept) << typed;
     }
     // The I.D. must stay below the O.D.
     strip.Field(kColOD).text = "1";

@@ -88,25 +88,23 @@ TEST_F(EnginePartsTest, StripModeReadsAndWritesOnlyTheStrip) {
 
 // None for a displacement of 0 or below; missing cylinders are asked until given or cancelled.
 TEST_F(EnginePartsTest, NewDisplacementGivesBoreAndStrokeKeepingAStrokeAlreadyThere) {
-    struct Case {
-        const char *cylinders, *bore, *stroke;
-        double cid;
-        const char *newBore, *newStroke;
-    };
     // Each bad answer is refused and asked again.
     dialogs.inputs = {"0", "20", "8"};
-    for (const Case& c :
-         {Case{"", "", "", 302, "3.835", "3.268"}, Case{"8", "", "3.00", 302, "4.003", "3.000"},
-          Case{"8", "4", "", 350, "4.000", "3.482"}, Case{"8", "", "", 0, "", ""},
-          Case{"8", "4", "3", -10, "4", "3"}}) {
-        SCOPED_TRACE(c.cid);
-        testing::SetValues(
-            Baseline(), {{kCylindersRow, c.cylinders}, {kBoreRow, c.bore}, {kStrokeRow, c.stroke}});
+    // Cylinders, bore and stroke before; the displacement; bore and stroke after.
+    for (auto [cylinders, bore, stroke, cid, newBore, newStroke] :
+         {std::tuple{"", "", "", 302.0, "3.835", "3.268"},
+          {"8", "", "3.00", 302.0, "4.003", "3.000"},
+          {"8", "4", "", 350.0, "4.000", "3.482"},
+          {"8", "", "", 0.0, "", ""},
+          {"8", "4", "3", -10.0, "4", "3"}}) {
+        SCOPED_TRACE(cid);
+        testing::SetValues(Baseline(),
+                           {{kCylindersRow, cylinders}, {kBoreRow, bore}, {kStrokeRow, stroke}});
         Baseline().SetCurrentRow(kVehicleWeightRow);
-        EXPECT_TRUE(EnterDisplacement(sheet, dialogs, c.cid));
+        EXPECT_TRUE(EnterDisplacement(sheet, dialogs, cid));
         EXPECT_EQ(Cell(kCylindersRow), "8");
-        EXPECT_EQ(Cell(kBoreRow), c.newBore);
-        EXPECT_EQ(Cell(kStrokeRow), c.newStroke);
+        EXPECT_EQ(Cell(kBoreRow), newBore);
+        EXPECT_EQ(Cell(kStrokeRow), newStroke);
         EXPECT_EQ(Baseline().CurrentRow(), kDisplacementRow);
     }
     ASSERT_EQ(dialogs.inputsAsked.size(), 3u);
