@@ -58,10 +58,10 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     // No rim diameter was asked for, so the tire is taken as solid to its centre.
     EXPECT_EQ(Cell(kRearTireRow, kColWeight), "14.45");
     EXPECT_EQ(Cell(kVehicleWeightRow, kColValue, kProposed), "");
-    auto tables = [&] { return TableText(Baseline()) + TableText(sheet.Table(kProposed)); };
-    std::string built = tables();
+    std::string baseline = TableText(Baseline()), proposed = TableText(sheet.Table(kProposed));
     Recalculate(sheet);
-    EXPECT_EQ(built, tables());
+    EXPECT_EQ(TableText(Baseline()), baseline);
+    EXPECT_EQ(TableText(sheet.Table(kProposed)), proposed);
     ASSERT_EQ(dialogs.messages.size(), 3u);
     EXPECT_EQ(dialogs.messages.at(1).text,
               "Would you like to save these Specs to a file (which will give it a name of your "
