@@ -153,9 +153,10 @@ void MainMenus::BuildFileMenu() {
     AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] {
         m_window.NoteFileCommand(SaveSpecFile(m_sheet, dialogs), false);
     })->setShortcut(QKeySequence::Save);
+    // Save As and Exit name their keys: not every desktop's key set has them.
     AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"), [this, &dialogs] {
         m_window.NoteFileCommand(SaveSpecFileAs(m_sheet, dialogs), false);
-    })->setShortcut(QKeySequence::SaveAs);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] {
         m_print.PrintWorksheet();
@@ -165,7 +166,7 @@ void MainMenus::BuildFileMenu() {
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence::Quit);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QObject::connect(exit, &QAction::triggered, &m_window, &QWidget::close);
 }
 
