@@ -13,6 +13,13 @@ namespace gyrant {
 class HelpWindowTest : public QObject {
     Q_OBJECT
 
+    // Searches the program's folder for the file the seek looks for.
+    static void Search(SeekWindow& seek, testing::MainWindowFixture& f) {
+        seek.Drives()->setItemText(0, QString::fromStdString(f.folder.Path().string()));
+        seek.show();
+        seek.Search();
+    }
+
   private slots:
     void helpPagesThroughATopicAndTheSeekFollowsWhatWasFound() {
         testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
@@ -21,25 +28,27 @@ class HelpWindowTest : public QObject {
         HelpWindow help(f.folder.Path(), 100, nullptr);
         QCOMPARE(help.windowTitle(), QStringLiteral("Drive"));
         QCOMPARE(help.Text()->text(), QStringLiteral("first page"));
-        QVERIFY(!help.PreviousButton()->isEnabled() && help.NextButton()->isEnabled());
+        QVERIFY(!help.PreviousButton()->isEnabled());
+        QVERIFY(help.NextButton()->isEnabled());
         help.NextButton()->click();
         QCOMPARE(help.windowTitle(), QStringLiteral("Drive, more"));
         QCOMPARE(help.geometry().bottom(), 432);  // 6500 twips below the screen's top
-        QVERIFY(help.PreviousButton()->isEnabled() && !help.NextButton()->isEnabled());
+        QVERIFY(help.PreviousButton()->isEnabled());
+        QVERIFY(!help.NextButton()->isEnabled());
         // The seek says that nothing was found and stays for another search, then takes the
         // copy picked.
         LocalFolderReader reader;
         SeekWindow seek(reader, f.dialogs, "firefox", nullptr);
-        seek.Drives()->setItemText(0, QString::fromStdString(f.folder.Path().string()));
-        seek.show();
-        seek.Search();
-        QVERIFY(f.dialogs.messages.size() == 1 && seek.isVisible());
+        Search(seek, f);
+        QCOMPARE(f.dialogs.messages.size(), 1u);
+        QVERIFY(seek.isVisible());
         for (auto path : {f.folder / "firefox", f.folder / "GyrantTEXT/firefox"})
             testing::WriteFileBytes(path, "x");
         seek.Search();
         seek.Found()->setCurrentRow(1);
         emit seek.Found()->itemDoubleClicked(seek.Found()->item(1));
-        QVERIFY(f.dialogs.messages.size() == 1 && !seek.isVisible());
+        QCOMPARE(f.dialogs.messages.size(), 1u);
+        QVERIFY(!seek.isVisible());
         QCOMPARE(seek.SeekFileName(), (f.folder / "firefox").string());
     }
     // A search halted after one copy was found offers it with "Use" instead of taking it.
@@ -57,9 +66,7 @@ class HelpWindowTest : public QObject {
         } reader;
         SeekWindow seek(reader, f.dialogs, "firefox", nullptr);
         reader.seek = &seek;
-        seek.Drives()->setItemText(0, QString::fromStdString(f.folder.Path().string()));
-        seek.show();
-        seek.Search();
+        Search(seek, f);
         QCOMPARE(seek.Found()->count(), 1);
         QVERIFY(seek.isVisible());
         auto buttons = seek.findChildren<QPushButton*>();

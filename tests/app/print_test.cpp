@@ -54,10 +54,12 @@ class PrintTest : public QObject {
     void printAsksTheCommentThenThePdfAndKeepsThePageSetup() {
         f->dialogs.inputs = {"", " "};
         f->Trigger("mnuPrint");
-        QVERIFY(f->dialogs.inputsAsked.size() == 1 && f->dialogs.choosersShown.empty());
+        QCOMPARE(f->dialogs.inputsAsked.size(), 1u);
+        QVERIFY(f->dialogs.choosersShown.empty());
         f->Trigger("mnuPrint");
         const FileChooser& pdf = f->dialogs.choosersShown.at(0);
-        QCOMPARE(pdf.folder + "/" + pdf.proposedName, f->Pdf("V8 Street Car.pdf"));
+        QCOMPARE(pdf.folder + "/", f->Pdf(""));
+        QCOMPARE(pdf.proposedName, "V8 Street Car.pdf");
         QCOMPARE(QDir(QString::fromStdString(f->Pdf(""))).entryList({"*.pdf"}), QStringList());
         bool pageSetupWithOk = false;
         QTimer::singleShot(0, [&pageSetupWithOk] {
@@ -70,7 +72,8 @@ class PrintTest : public QObject {
         f->Trigger("mnuPrintSetup");
         f->dialogs.answers = {Answer::No, Answer::No};
         QString before = PrintedText("before.pdf");
-        QVERIFY(pageSetupWithOk && f->dialogs.messages.at(0).title == "Stop Printing ?");
+        QVERIFY(pageSetupWithOk);
+        QCOMPARE(f->dialogs.messages.at(0).title, "Stop Printing ?");
         QHeaderView* header = f->window.Grid(kBaseline).horizontalHeader();
         QCOMPARE(header->model()->headerData(kColInertia, Qt::Horizontal, Qt::ToolTipRole),
                  QVariant(QStringLiteral("Moment of inertia, lb\u00b7ft\u00b2")));
@@ -80,7 +83,8 @@ class PrintTest : public QObject {
         QTest::mouseMove(header->viewport(), edge + QPoint(60, 0));
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, edge + QPoint(60, 0));
         QCOMPARE(header->sectionSize(kColValue), width + 60);
-        QVERIFY(before.contains("Calculated Test Results") && PrintedText("after.pdf") == before);
+        QVERIFY(before.contains("Calculated Test Results"));
+        QCOMPARE(PrintedText("after.pdf"), before);
     }
 
     void printingKeepsTheSubMenuAsItWas_data() {
@@ -108,7 +112,8 @@ class PrintTest : public QObject {
         QAction* item = boring->actions().value(kind - kDeckHeightCalc);
         item ? item->trigger() : window.StripWidget().Button(QStringLiteral("Calc"))->click();
         QPointer<CalcWindow> calc = window.findChild<CalcWindow*>();
-        QVERIFY(calc && QTest::qWaitForWindowActive(calc));
+        QVERIFY(calc);
+        QVERIFY(QTest::qWaitForWindowActive(calc));
         QCOMPARE(calc->UseButton()->isVisible(), !item);  // Boring/Stroking writes nothing back
         QImage before = calc->grab().toImage(), picture;
         AnswerNextBox("QInputDialog", [&](QWidget* box) {

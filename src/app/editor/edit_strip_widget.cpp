@@ -119,26 +119,44 @@ void EditStripWidget::BuildButtons() {
     QFont bold = font();
     bold.setBold(true);
     m_vehicle->setFont(bold);
-    const QString captions[] = {QStringLiteral("Refresh"), QStringLiteral("Copy Down"),
-                                QStringLiteral("Keep Change")};
+    // Each has its Alt key, none of them one of the menu bar's.
+    const QString captions[] = {QStringLiteral("&Refresh"), QStringLiteral("Copy &Down"),
+                                QStringLiteral("&Keep Change")};
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i] = new QPushButton(captions[i], this);
         m_buttons[i]->setGeometry(buttonsLeft + static_cast<int>(i) * (kButtonWidth + 6), kHelpTop,
                                   kButtonWidth, kButtonHeight);
     }
     m_buttons[2]->setDefault(false);
-    connect(m_buttons[0], &QPushButton::clicked, this, &EditStripWidget::refreshClicked);
-    connect(m_buttons[1], &QPushButton::clicked, this, &EditStripWidget::copyDownClicked);
-    connect(m_buttons[2], &QPushButton::clicked, this, &EditStripWidget::keepChangeClicked);
-    m_calc = new QPushButton(QStringLiteral("Calc"), this);
+    m_calc = new QPushButton(QStringLiteral("C&alc"), this);
     m_calc->setObjectName(QStringLiteral("ClcBttn"));
-    connect(m_calc, &QPushButton::clicked, this, &EditStripWidget::calcClicked);
+    ConnectButtons();
+}
+
+void EditStripWidget::ConnectButtons() {
+    const std::array<void (EditStripWidget::*)(), 4> acts = {
+        &EditStripWidget::refreshClicked, &EditStripWidget::copyDownClicked,
+        &EditStripWidget::keepChangeClicked, &EditStripWidget::calcClicked};
+    for (std::size_t i = 0; i < acts.size(); ++i) {
+        QPushButton* button = AllButtons()[i];
+        connect(button, &QPushButton::clicked, this, [this, button, act = acts[i]] {
+            if (LeaveBoxFor(button)) emit(this->*act)();
+        });
+    }
+}
+
+bool EditStripWidget::LeaveBoxFor(QPushButton* button) {
+    // A button pressed by its Alt key leaves the box that has the focus, as a click does, and
+    // acts only when that box accepted its entry.
+    m_refused = false;
+    button->setFocus(Qt::ShortcutFocusReason);
+    return !m_refused;
 }
 
 QPushButton* EditStripWidget::Button(const QString& caption) {
-    if (caption == m_calc->text()) return m_calc;
-    for (QPushButton* button : m_buttons)
-        if (button->text() == caption) return button;
+    // Found by the caption the user reads, without its Alt key's mark.
+    for (QPushButton* button : AllButtons())
+        if (QString(button->text()).remove(QChar('&')) == caption) return button;
     return nullptr;
 }
 
@@ -308,6 +326,7 @@ bool EditStripWidget::TextBoxFocus(int field, QEvent* event) {
         return false;
     m_leaving = true;
     bool accepted = m_editor.LeaveTextBox(field);
+    m_refused = !accepted;
     Show(false);
     // After the warning has closed and given the focus back, the refused box takes it again.
     if (!accepted)

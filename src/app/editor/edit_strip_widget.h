@@ -46,6 +46,9 @@ class EditStripWidget : public QWidget {
   private:
     void BuildFields();
     void BuildButtons();
+    void ConnectButtons();
+    // Moves the focus to the button; false when the box it left refused its entry.
+    bool LeaveBoxFor(QPushButton* button);
     void ShowField(int field);
     void PrepareList(QComboBox* list);
     void PlaceValueList();
@@ -60,6 +63,9 @@ class EditStripWidget : public QWidget {
     bool RowSelectorKey(QEvent* event);
     void PickTypedRow();
     int FieldOf(QObject* widget) const;
+    std::array<QPushButton*, 4> AllButtons() const {
+        return {m_buttons[0], m_buttons[1], m_buttons[2], m_calc};
+    }
 
     RowEditor& m_editor;
     std::array<QLabel*, kStripFields> m_captions{};
@@ -71,6 +77,7 @@ class EditStripWidget : public QWidget {
     QPushButton* m_calc = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
     bool m_leaving = false;
+    bool m_refused = false;
     QString m_typedRow;
     QTimer m_typeAhead;
 };

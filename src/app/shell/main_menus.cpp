@@ -135,9 +135,9 @@ void MainMenus::BuildViewMenu() {
 void MainMenus::BuildFileMenu() {
     QMenu* file = m_window.menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    AddCommand(file, QStringLiteral("New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"),
+    AddCommand(file, QStringLiteral("&New and Start EZ Build Wizard"), QStringLiteral("mnuNewEZ"),
                [this] { RunWizard(WizardTarget::NewWorksheet); });
-    QAction* newItem = file->addAction(QStringLiteral("New"));
+    QAction* newItem = file->addAction(QStringLiteral("Ne&w"));
     newItem->setObjectName(QStringLiteral("mnuNew"));
     newItem->setEnabled(false);
     Dialogs& dialogs = m_window.UserDialogs();
@@ -153,9 +153,10 @@ void MainMenus::BuildFileMenu() {
     AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] {
         m_window.NoteFileCommand(SaveSpecFile(m_sheet, dialogs), false);
     })->setShortcut(QKeySequence::Save);
+    // Save As and Exit name their keys: not every desktop's key set has them.
     AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"), [this, &dialogs] {
         m_window.NoteFileCommand(SaveSpecFileAs(m_sheet, dialogs), false);
-    });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] {
         m_print.PrintWorksheet();
@@ -165,7 +166,7 @@ void MainMenus::BuildFileMenu() {
     file->addSeparator();
     QAction* exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    exit->setShortcut(QKeySequence::Quit);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     QObject::connect(exit, &QAction::triggered, &m_window, &QWidget::close);
 }
 
@@ -175,27 +176,29 @@ void MainMenus::BuildOptionsMenu() {
     auto add = [this](const QString& text, auto command) {
         QAction* action = m_options->addAction(text);
         action->setCheckable(true);
-        QObject::connect(action, &QAction::triggered, &m_window, [this, text, command] {
-            m_window.History().Record(text, command);
-            UpdateCheckMarks();
-            m_window.ShowWorksheet();
-        });
+        // The step is named as the menu shows it, without its key's mark.
+        QObject::connect(action, &QAction::triggered, &m_window,
+                         [this, step = QString(text).remove(QChar('&')), command] {
+                             m_window.History().Record(step, command);
+                             UpdateCheckMarks();
+                             m_window.ShowWorksheet();
+                         });
         m_optionItems.push_back(action);
     };
     Dialogs& dialogs = m_window.UserDialogs();
-    add(QStringLiteral("Show Only One (1) Vehicle"),
+    add(QStringLiteral("Show Only One (&1) Vehicle"),
         [this, &dialogs] { SetVehicleCount(m_sheet, false, dialogs); });
-    add(QStringLiteral("Compare Two (2) Vehicles"),
+    add(QStringLiteral("Compare Two (&2) Vehicles"),
         [this, &dialogs] { SetVehicleCount(m_sheet, true, dialogs); });
     m_options->addSeparator();
-    add(QStringLiteral("'Vehicle Wt' Stays Total Vehicle Wt"),
+    add(QStringLiteral("'Vehicle Wt' &Stays Total Vehicle Wt"),
         [this, &dialogs] { SetWeightOption(m_sheet, false, dialogs); });
-    add(QStringLiteral("Vevizadu Weights Add To 'Vehicle Wt'"),
+    add(QStringLiteral("Vevizadu Weights &Add To 'Vehicle Wt'"),
         [this, &dialogs] { SetWeightOption(m_sheet, true, dialogs); });
     m_options->addSeparator()->setEnabled(false);
     // The unit system comes from the settings file; the items only show it.
-    for (const char* unit : {"English Units (inches)", "Metric Units (millimeters and CCs)",
-                             "Metric Units (millimeters and liters)"}) {
+    for (const char* unit : {"&English Units (inches)", "Metric Units (millimeters and &CCs)",
+                             "Metric Units (millimeters and &liters)"}) {
         add(QString::fromLatin1(unit), [] {});
         m_optionItems.back()->setEnabled(false);
     }
@@ -205,9 +208,9 @@ void MainMenus::BuildOptionsMenu() {
 void MainMenus::BuildBoringMenu() {
     QMenu* boring = m_window.menuBar()->addMenu(QStringLiteral("&Boring/Stroking"));
     boring->setObjectName(QStringLiteral("mnuBoreStroke"));
-    for (auto [text, name, kind] : {std::tuple{"Deck Height", "mnuDeckHeight", kDeckHeightCalc},
-                                    {"Deck Clearance", "mnuDeckClearance", kDeckClearanceCalc},
-                                    {"Piston Dome or Dish CCs", "mnuDomeVolume", kDomeVolumeCalc}})
+    for (auto [text, name, kind] : {std::tuple{"Deck &Height", "mnuDeckHeight", kDeckHeightCalc},
+                                    {"Deck &Clearance", "mnuDeckClearance", kDeckClearanceCalc},
+                                    {"Piston &Dome or Dish CCs", "mnuDomeVolume", kDomeVolumeCalc}})
         AddCommand(boring, QString::fromLatin1(text), QString::fromLatin1(name),
                    [this, kind] { m_window.OpenCalcMenu(kind); });
 }
@@ -224,7 +227,7 @@ void MainMenus::BuildHelpMenu() {
     QMenu* help = m_window.menuBar()->addMenu(QStringLiteral("&Help          "));
     help->setObjectName(QStringLiteral("mnuHelp"));
     Dialogs& dialogs = m_window.UserDialogs();
-    AddCommand(help, QStringLiteral("Help on Gyrant"), QStringLiteral("mnuHelpHelp"),
+    AddCommand(help, QStringLiteral("&Help on Gyrant"), QStringLiteral("mnuHelpHelp"),
                [this, &dialogs] {
                    OpenInViewer(
                        m_launcher, dialogs,
@@ -232,20 +235,20 @@ void MainMenus::BuildHelpMenu() {
                        "HelpM0.txt");
                })
         ->setShortcut(QKeySequence::HelpContents);
-    AddCommand(help, QStringLiteral("About Gyrant"), QStringLiteral("mnuAbout"),
+    AddCommand(help, QStringLiteral("&About Gyrant"), QStringLiteral("mnuAbout"),
                [this] { ShowAbout(); });
-    AddCommand(help, QStringLiteral("Display Readme.doc File"), QStringLiteral("mnuReadme"),
+    AddCommand(help, QStringLiteral("Display &Readme.doc File"), QStringLiteral("mnuReadme"),
                [this, &dialogs] {
                    OpenInViewer(m_launcher, dialogs,
                                 DataPath(m_sheet.ProgramFolder, {"Readme.doc"}).string(),
                                 "Readme.doc");
                });
-    AddCommand(help, QStringLiteral("Restart Showing Help Tips"), QStringLiteral("mnuRestartTips"),
+    AddCommand(help, QStringLiteral("Restart Showing Help &Tips"), QStringLiteral("mnuRestartTips"),
                [this, &dialogs] {
                    RestartHelpTips(m_sheet, dialogs);
                    KeepSettings(m_sheet, dialogs);
                });
-    AddCommand(help, QStringLiteral("Torvane on the Web"), QStringLiteral("mnuWeb"),
+    AddCommand(help, QStringLiteral("Torvane on the &Web"), QStringLiteral("mnuWeb"),
                [this, &dialogs] {
                    SeekWindowSeeker seeker(dialogs, &m_window);
                    OpenWebSite(m_sheet, m_launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
