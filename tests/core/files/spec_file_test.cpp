@@ -13,7 +13,9 @@
 #include <map>
 #include <random>
 
+#include "editor/undo_snapshot.h"
 #include "files/atomic_write.h"
+#include "files/stored_options.h"
 #include "support/sheet_fixture.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
@@ -33,6 +35,9 @@ std::string SpecText(int twoVehicles, const std::string& comments) {
                 std::to_string(cell % 10 + 2) + "\r\n";
     return text + comments;
 }
+
+// The block a worksheet set to Stays Total ends its file with.
+const std::string kStaysBlock = "[Gyrant]\r\nweights=stay\r\n";
 
 struct SpecFileTest : testing::BlankSheetTest {
     SpecFileResult Read(const std::string& bytes) {
@@ -56,7 +61,7 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     ASSERT_EQ(WriteSpecFile(sheet, In("out.qrx")).status, SpecFileStatus::Done);
     std::string written = ReadFileBytes(folder / "out.qrx");
     EXPECT_EQ(written.substr(0, 18) + written.substr(113),
-              "QRX-GY*1.10\r\n 1 \r\n" + text.substr(114));
+              "QRX-GY*1.10\r\n 1 \r\n" + text.substr(114) + kStaysBlock);
     sheet.SpecsChanged = 1;  // a failed save keeps the worksheet's name and state
     EXPECT_NE(WriteSpecFile(sheet, In("gone/new.qrx")).message.find("gone/new.qrx"),
               std::string::npos);
@@ -102,13 +107,99 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
     for (const auto& [comments, written, oldFile, oldReadAs] : cases) {
         sheet.FileComments = comments;
         std::string bytes = SpecFileText(sheet);
-        EXPECT_TRUE(bytes.ends_with(":11\r\n" + written) || written.empty()) << comments;
+        EXPECT_TRUE(bytes.ends_with(":11\r\n" + written + kStaysBlock) || written.empty())
+            << comments;
         ASSERT_EQ(Read(bytes).status, SpecFileStatus::Done);
         EXPECT_EQ(sheet.FileComments, comments);
         EXPECT_EQ(SpecFileText(sheet), bytes);
         Read(SpecText(0, oldFile));
         EXPECT_EQ(sheet.FileComments, oldReadAs) << oldFile;
     }
+}
+
+// A file's stored weights option is the worksheet's after Open; unknown keys stay with the
+// worksheet through an undo and leave with it when a file without them opens.
+TEST_F(SpecFileTest, TheWeightsOptionAndUnknownKeysTravelWithTheirFile) {
+    for (int option : {0, 1}) {
+        sheet.WeightOption = option;
+        ASSERT_EQ(WriteSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
+        sheet.WeightOption = 1 - option;
+        ASSERT_EQ(ReadSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
+        EXPECT_EQ(sheet.WeightOption, option);
+    }
+    Read(SpecText(1, "-9999\r\n" + kStaysBlock + "run=1/4\r\n"));
+    WorksheetSnapshot opened = TakeSnapshot(sheet);
+    sheet.WeightOption = 1;
+    RestoreSnapshot(sheet, opened, true, dialogs);
+    EXPECT_TRUE(SpecFileText(sheet).ends_with(kStaysBlock + "run=1/4\r\n"));
+    Read(SpecText(1, "-9999\r\n"));
+    EXPECT_TRUE(SpecFileText(sheet).ends_with("-9999\r\n" + kStaysBlock));
+}
+
+// What follows the end marker, the option set before Open, and what the worksheet then holds.
+struct StoredBlock {
+    const char* name;
+    std::string tail;
+    int optionBefore, optionAfter;
+    SpecFileStatus status;
+    std::string savedTail;  // what a save writes after the end marker
+};
+
+std::string Repeated(const std::string& line, std::size_t times) {
+    std::string text;
+    for (std::size_t i = 0; i < times; ++i) text += line;
+    return text;
+}
+
+const std::string kAdd = "[Gyrant]\r\nweights=add\r\n", kLeftOutMany = Repeated("k=v\r\n", 100000);
+const StoredBlock kStoredBlocks[] = {
+    {"OldFileKeepsAdd", "", 1, 1, SpecFileStatus::Done, kAdd},
+    {"OldFileKeepsStay", "", 0, 0, SpecFileStatus::Done, kStaysBlock},
+    {"StoredAdd", kAdd, 0, 1, SpecFileStatus::Done, kAdd},
+    {"StoredStay", kStaysBlock, 1, 0, SpecFileStatus::Done, kStaysBlock},
+    {"BlanksAroundTheValue", "[Gyrant]\r\n weights = add \r\n\r\n", 0, 1, SpecFileStatus::Done,
+     kAdd},
+    {"UnknownKeysKept", "[Gyrant]\r\nrun=1/4\r\nweights=add\r\nx= \x01\xff\r\n", 0, 1,
+     SpecFileStatus::Done, kAdd + "run=1/4\r\nx= \x01\xff\r\n"},
+    {"OtherBlockName", "[Other]\r\nweights=add\r\n", 0, 0, SpecFileStatus::Done, kStaysBlock},
+    {"BadValue", "[Gyrant]\r\nweights=heavy\r\n", 1, 1, SpecFileStatus::OptionsLeftOut, kAdd},
+    {"NoEquals", "[Gyrant]\r\njunk\r\nweights=add", 0, 1, SpecFileStatus::OptionsLeftOut, kAdd},
+    {"EmptyKey", "[Gyrant]\r\n=add\r\n", 0, 0, SpecFileStatus::OptionsLeftOut, kStaysBlock},
+    {"Binary", std::string("[Gyrant]\r\n\0\x01\xff\r\n", 15), 0, 0, SpecFileStatus::OptionsLeftOut,
+     kStaysBlock},
+    {"HugeLine", "[Gyrant]\r\nk=" + std::string(kMostLineBytes * 2, 'x') + "\r\n", 1, 1,
+     SpecFileStatus::OptionsLeftOut, kAdd},
+    {"ThousandsOfKeys", "[Gyrant]\r\n" + kLeftOutMany, 0, 0, SpecFileStatus::OptionsLeftOut,
+     kStaysBlock + kLeftOutMany.substr(0, kMostStoredOptionBytes / 5 * 5)},
+};
+
+class StoredBlockTest : public SpecFileTest, public ::testing::WithParamInterface<StoredBlock> {};
+
+// The tables and comments are read whole whatever the block holds; what it cannot use is told
+// and left out, and the save writes what reads back the same.
+TEST_P(StoredBlockTest, OpensWithTheStoredOptionAndSavesWhatItKept) {
+    const StoredBlock& block = GetParam();
+    sheet.WeightOption = block.optionBefore;
+    SpecFileResult read = Read(SpecText(1, "note\r\n-9999\r\n" + block.tail));
+    EXPECT_EQ(read.status, block.status);
+    EXPECT_EQ(sheet.WeightOption, block.optionAfter);
+    EXPECT_EQ(Proposed().Text(31, kColPercentTotal), "1:31:11");
+    EXPECT_EQ(sheet.FileComments, "note\r\n");
+    std::string saved = SpecFileText(sheet);
+    EXPECT_EQ(saved.substr(saved.find("-9999\r\n") + 7), block.savedTail);
+    ASSERT_EQ(WriteSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
+    EXPECT_EQ(ReadSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
+    EXPECT_EQ(SpecFileText(sheet), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, StoredBlockTest, ::testing::ValuesIn(kStoredBlocks),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+TEST_F(SpecFileTest, AnUnknownWeightsValueIsToldAndTheOptionNowSetStays) {
+    SpecFileResult read = Read(SpecText(1, "-9999\r\n[Gyrant]\r\nweights=heavy\r\n"));
+    EXPECT_NE(read.message.find("in.qrx holds stored options that Gyrant could not read"),
+              std::string::npos);
+    EXPECT_NE(read.message.find("the worksheet keeps the option now set"), std::string::npos);
 }
 
 // Everything in a folder: links, FIFOs and devices as what they are, never opened.
