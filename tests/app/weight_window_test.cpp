@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include "analysis/weight_shares.h"
+#include "help/help_window.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
 
@@ -82,6 +83,31 @@ class WeightWindowTest : public QObject {
         QSize room = window->screen()->availableGeometry().size();
         QVERIFY2(window->width() <= room.width(), qPrintable(QString::number(window->width())));
         QVERIFY2(window->height() <= room.height(), qPrintable(QString::number(window->height())));
+    }
+
+    // The help on the answer opens with F1 in the window and from the main window's Help menu.
+    void weightHelpOpensFromItsWindowAndTheHelpMenu_data() {
+        QTest::addColumn<bool>("fromWindow");
+        QTest::newRow("F1 in Where the Weight Goes") << true;
+        QTest::newRow("Help > Where the Weight Goes") << false;
+    }
+    void weightHelpOpensFromItsWindowAndTheHelpMenu() {
+        QFETCH(bool, fromWindow);
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        QWidget* opener = &f.window;
+        if (fromWindow) {
+            f.Trigger("mnuWeightGoes");
+            opener = f.window.findChild<WeightWindow*>();
+            QApplication::processEvents();
+            opener->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(opener));
+            QTest::keyClick(opener, Qt::Key_F1);
+        } else {
+            f.Trigger("mnuHelpWeightGoes");
+        }
+        auto* help = opener->findChild<HelpWindow*>();
+        QVERIFY(help);
+        QCOMPARE(help->windowTitle(), QStringLiteral("Where the Weight Goes: the Answer"));
     }
 };
 
