@@ -84,13 +84,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& test) { return std::string(test.param.name); });
 
 // Options, and Undo of options and comments: both vehicles recalculated, the settings written
-// at once, the worksheet unchanged only when back at its saved state.
+// at once, the worksheet unchanged only when back at its saved state, its file's unknown
+// options kept.
 TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWrittenAtOnce) {
     for (SpecTable& table : sheet.tables) {
         table.SetText(1, kColValue, "3000");
         testing::SetComponent(table, 20, "4", "3", "10", "Use Wt", 0, "40");
     }
     Recalculate(sheet);
+    sheet.OtherStoredOptions = "run=1/4\r\n";
     WorksheetSnapshot before = TakeSnapshot(sheet);
     before.cells[kBaseline][31 * kBaselineColumns + kColWeight] = "stale";
     SetWeightOption(sheet, true, dialogs);
@@ -109,6 +111,7 @@ TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWritten
                       sheet.Table(kBaseline).Text(31, kColWeight) +
                       std::to_string(sheet.SpecsChanged),
                   saved ? "03000.000" : "2Street tires3040.001");
+        EXPECT_EQ(sheet.OtherStoredOptions, "run=1/4\r\n");
     }
     EXPECT_TRUE(dialogs.messages.empty());
     sheet.SettingsFolder = folder / "missing";

@@ -13,7 +13,6 @@
 #include <map>
 #include <random>
 
-#include "editor/undo_snapshot.h"
 #include "files/atomic_write.h"
 #include "files/stored_options.h"
 #include "support/sheet_fixture.h"
@@ -117,90 +116,62 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
     }
 }
 
-// A file's stored weights option is the worksheet's after Open; unknown keys stay with the
-// worksheet through an undo and leave with it when a file without them opens.
-TEST_F(SpecFileTest, TheWeightsOptionAndUnknownKeysTravelWithTheirFile) {
-    for (int option : {0, 1}) {
-        sheet.WeightOption = option;
-        ASSERT_EQ(WriteSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
-        sheet.WeightOption = 1 - option;
-        ASSERT_EQ(ReadSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
-        EXPECT_EQ(sheet.WeightOption, option);
-    }
-    Read(SpecText(1, "-9999\r\n" + kStaysBlock + "run=1/4\r\n"));
-    WorksheetSnapshot opened = TakeSnapshot(sheet);
-    sheet.WeightOption = 1;
-    RestoreSnapshot(sheet, opened, true, dialogs);
-    EXPECT_TRUE(SpecFileText(sheet).ends_with(kStaysBlock + "run=1/4\r\n"));
-    Read(SpecText(1, "-9999\r\n"));
-    EXPECT_TRUE(SpecFileText(sheet).ends_with("-9999\r\n" + kStaysBlock));
-}
-
-// What follows the end marker, the option set before Open, and what the worksheet then holds.
+// What follows the end marker of a file opened with Weights Add set (and the unknown keys of
+// another file), the option it leaves, and what a save writes after the end marker.
 struct StoredBlock {
     const char* name;
     std::string tail;
-    int optionBefore, optionAfter;
+    int option;
     SpecFileStatus status;
-    std::string savedTail;  // what a save writes after the end marker
+    std::string saved;
 };
 
-std::string Repeated(const std::string& line, std::size_t times) {
-    std::string text;
-    for (std::size_t i = 0; i < times; ++i) text += line;
-    return text;
+std::string Keys(std::size_t count) {
+    std::string keys;
+    while (count-- > 0) keys += "k=v\r\n";
+    return keys;
 }
 
-const std::string kAdd = "[Gyrant]\r\nweights=add\r\n", kLeftOutMany = Repeated("k=v\r\n", 100000);
+using enum SpecFileStatus;
+const std::string kAdd = "[Gyrant]\r\nweights=add\r\n", kHuge(kMostLineBytes * 2, 'x');
 const StoredBlock kStoredBlocks[] = {
-    {"OldFileKeepsAdd", "", 1, 1, SpecFileStatus::Done, kAdd},
-    {"OldFileKeepsStay", "", 0, 0, SpecFileStatus::Done, kStaysBlock},
-    {"StoredAdd", kAdd, 0, 1, SpecFileStatus::Done, kAdd},
-    {"StoredStay", kStaysBlock, 1, 0, SpecFileStatus::Done, kStaysBlock},
-    {"BlanksAroundTheValue", "[Gyrant]\r\n weights = add \r\n\r\n", 0, 1, SpecFileStatus::Done,
-     kAdd},
-    {"UnknownKeysKept", "[Gyrant]\r\nrun=1/4\r\nweights=add\r\nx= \x01\xff\r\n", 0, 1,
-     SpecFileStatus::Done, kAdd + "run=1/4\r\nx= \x01\xff\r\n"},
-    {"OtherBlockName", "[Other]\r\nweights=add\r\n", 0, 0, SpecFileStatus::Done, kStaysBlock},
-    {"BadValue", "[Gyrant]\r\nweights=heavy\r\n", 1, 1, SpecFileStatus::OptionsLeftOut, kAdd},
-    {"NoEquals", "[Gyrant]\r\njunk\r\nweights=add", 0, 1, SpecFileStatus::OptionsLeftOut, kAdd},
-    {"EmptyKey", "[Gyrant]\r\n=add\r\n", 0, 0, SpecFileStatus::OptionsLeftOut, kStaysBlock},
-    {"Binary", std::string("[Gyrant]\r\n\0\x01\xff\r\n", 15), 0, 0, SpecFileStatus::OptionsLeftOut,
-     kStaysBlock},
-    {"HugeLine", "[Gyrant]\r\nk=" + std::string(kMostLineBytes * 2, 'x') + "\r\n", 1, 1,
-     SpecFileStatus::OptionsLeftOut, kAdd},
-    {"ThousandsOfKeys", "[Gyrant]\r\n" + kLeftOutMany, 0, 0, SpecFileStatus::OptionsLeftOut,
-     kStaysBlock + kLeftOutMany.substr(0, kMostStoredOptionBytes / 5 * 5)},
+    {"OldFileKeepsTheOptionNowSet", "", 1, Done, kAdd},
+    {"StoredStay", kStaysBlock, 0, Done, kStaysBlock},
+    {"BlanksAroundTheValue", "[Gyrant]\r\n weights = stay \r\n\r\n", 0, Done, kStaysBlock},
+    {"UnknownKeysKept", "[Gyrant]\r\nrun=1/4\r\nweights=stay\r\nx= \x01\xff\r\n", 0, Done,
+     kStaysBlock + "run=1/4\r\nx= \x01\xff\r\n"},
+    {"OtherBlockName", "[Other]\r\nweights=stay\r\n", 1, Done, kAdd},
+    {"BadValue", "[Gyrant]\r\nweights=heavy\r\n", 1, OptionsLeftOut, kAdd},
+    {"NoEquals", "[Gyrant]\r\njunk\r\nweights=stay", 0, OptionsLeftOut, kStaysBlock},
+    {"EmptyKey", "[Gyrant]\r\n=stay\r\n", 1, OptionsLeftOut, kAdd},
+    {"Binary", std::string("[Gyrant]\r\n\0\x01\xff\r\n", 15), 1, OptionsLeftOut, kAdd},
+    {"HugeLine", "[Gyrant]\r\nk=" + kHuge, 1, OptionsLeftOut, kAdd},
+    {"ThousandsOfKeys", "[Gyrant]\r\n" + Keys(100000), 1, OptionsLeftOut,
+     kAdd + Keys(kMostStoredOptionBytes / 5)},
 };
 
 class StoredBlockTest : public SpecFileTest, public ::testing::WithParamInterface<StoredBlock> {};
 
 // The tables and comments are read whole whatever the block holds; what it cannot use is told
-// and left out, and the save writes what reads back the same.
+// and left out, and a save writes what reads back the same.
 TEST_P(StoredBlockTest, OpensWithTheStoredOptionAndSavesWhatItKept) {
-    const StoredBlock& block = GetParam();
-    sheet.WeightOption = block.optionBefore;
-    SpecFileResult read = Read(SpecText(1, "note\r\n-9999\r\n" + block.tail));
-    EXPECT_EQ(read.status, block.status);
-    EXPECT_EQ(sheet.WeightOption, block.optionAfter);
+    sheet.WeightOption = 1;
+    sheet.OtherStoredOptions = "opened=before\r\n";
+    SpecFileResult read = Read(SpecText(1, "note\r\n-9999\r\n" + GetParam().tail));
+    EXPECT_EQ(read.status, GetParam().status);
+    EXPECT_EQ(read.message.find("could not read") != std::string::npos,
+              read.status == SpecFileStatus::OptionsLeftOut);
+    EXPECT_EQ(sheet.WeightOption, GetParam().option);
     EXPECT_EQ(Proposed().Text(31, kColPercentTotal), "1:31:11");
     EXPECT_EQ(sheet.FileComments, "note\r\n");
     std::string saved = SpecFileText(sheet);
-    EXPECT_EQ(saved.substr(saved.find("-9999\r\n") + 7), block.savedTail);
-    ASSERT_EQ(WriteSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
-    EXPECT_EQ(ReadSpecFile(sheet, In("saved.qrx")).status, SpecFileStatus::Done);
+    EXPECT_EQ(saved.substr(saved.find("-9999\r\n") + 7), GetParam().saved);
+    ASSERT_EQ(Read(saved).status, SpecFileStatus::Done);
     EXPECT_EQ(SpecFileText(sheet), saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, StoredBlockTest, ::testing::ValuesIn(kStoredBlocks),
                          [](const auto& test) { return std::string(test.param.name); });
-
-TEST_F(SpecFileTest, AnUnknownWeightsValueIsToldAndTheOptionNowSetStays) {
-    SpecFileResult read = Read(SpecText(1, "-9999\r\n[Gyrant]\r\nweights=heavy\r\n"));
-    EXPECT_NE(read.message.find("in.qrx holds stored options that Gyrant could not read"),
-              std::string::npos);
-    EXPECT_NE(read.message.find("the worksheet keeps the option now set"), std::string::npos);
-}
 
 // Everything in a folder: links, FIFOs and devices as what they are, never opened.
 void Snapshot(const fs::path& dir, const std::string& prefix, std::map<std::string, int>& all) {
