@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     sheet.ProgramFolder = fuzzing::FuzzFolder();
     SpecFileResult read =
         ReadSpecFile(sheet, fuzzing::WriteInput(data, size, "input.qrx").string());
-    if (read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete) {
+    if (SpecsRead(read.status)) {
         sheet.TwoVehicles = 1;
         Recalculate(sheet);
         SpecFileText(sheet);

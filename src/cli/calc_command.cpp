@@ -18,10 +18,12 @@ namespace gyrant {
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: gyrant-calc [--weights-add] [--csv] [--gears RATIOS] [--json] [--write OUT]\n"
-    "                   [--pdf REPORT] FILE\n"
+    "Usage: gyrant-calc [--weights-add | --weights-stay] [--csv] [--gears RATIOS] [--json]\n"
+    "                   [--write OUT] [--pdf REPORT] FILE\n"
     "Recalculates the spec file FILE and prints both vehicles' tables.\n"
     "  --weights-add  the weight of each rotating part adds to the vehicle weight\n"
+    "  --weights-stay the vehicle weight stays the total, rotating parts included; without\n"
+    "                 either, the option FILE was saved with, else this one\n"
     "  --csv          print the tables as CSV, every cell exactly as held\n"
     "  --gears RATIOS print the vehicles in every gear instead, RATIOS being up to 8\n"
     "                 gear ratios such as 2.52,1.52,1.00 (the gear studied marked *)\n"
@@ -33,7 +35,7 @@ constexpr const char* kUsage =
     "or written; 2 FILE is not a spec file, or REPORT names FILE.\n";
 
 struct CalcOptions {
-    bool weightsAdd = false;
+    std::optional<int> weightOption;  // as asked for; otherwise as FILE stores it
     bool csv = false;
     bool json = false;
     std::optional<std::string> gears;
@@ -47,8 +49,11 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
     bool haveFile = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--weights-add") {
-            options.weightsAdd = true;
+        if (argument == "--weights-add" || argument == "--weights-stay") {
+            int asked = argument == "--weights-add" ? 1 : 0;
+            // Both options at once contradict each other.
+            if (options.weightOption.value_or(asked) != asked) return std::nullopt;
+            options.weightOption = asked;
         } else if (argument == "--csv") {
             options.csv = true;
         } else if (argument == "--json") {
@@ -103,7 +108,8 @@ std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& optio
         PrintMessage(err, read.message);
         return kCalcFailed;
     }
-    if (read.status == SpecFileStatus::Incomplete) PrintMessage(err, read.message);
+    if (read.status != SpecFileStatus::Done) PrintMessage(err, read.message);
+    if (options.weightOption) sheet.WeightOption = *options.weightOption;
     sheet.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     Recalculate(sheet);
@@ -170,7 +176,6 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     }
     Worksheet sheet;
     sheet.ProgramFolder = DataFolderOf(programFolder);
-    sheet.WeightOption = options->weightsAdd ? 1 : 0;
     if (std::optional<int> failed = OpenAndRecalculate(sheet, *options, err)) return *failed;
 
     std::optional<std::vector<GearFigures>> gears = Gears(sheet, *options, err);

@@ -6,6 +6,7 @@
 #include <QtWidgets>
 
 #include "analysis/weight_shares.h"
+#include "help/help_window.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
 
@@ -82,6 +83,21 @@ class WeightWindowTest : public QObject {
         QSize room = window->screen()->availableGeometry().size();
         QVERIFY2(window->width() <= room.width(), qPrintable(QString::number(window->width())));
         QVERIFY2(window->height() <= room.height(), qPrintable(QString::number(window->height())));
+    }
+
+    // The help on the answer opens from the Help menu and with F1 in the window.
+    void weightHelpOpensFromTheHelpMenuAndWithF1() {
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        f.Trigger("mnuHelpWeightGoes");
+        QCOMPARE(f.window.findChild<HelpWindow*>()->windowTitle(),
+                 QStringLiteral("Where the Weight Goes: the Answer"));
+        f.Trigger("mnuWeightGoes");
+        auto* window = f.window.findChild<WeightWindow*>();
+        QApplication::processEvents();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_F1);
+        QCOMPARE(window->findChildren<HelpWindow*>().size(), 1);
     }
 };
 

@@ -28,12 +28,15 @@ class CalcCommandTest : public ::testing::Test {
     std::ostringstream out, err;
 };
 
-// Each example prints both tables aligned and saves again byte for byte.
+// Each example prints both tables aligned and saves again byte for byte, with the weights option
+// it was recalculated with.
 TEST_F(CalcCommandTest, RecalculatingAnExampleSavesItByteForByte) {
     for (const auto& entry : std::filesystem::directory_iterator(folder / "GyrantFiles")) {
         std::string saved = (folder / "again.qrx").string();
         ASSERT_EQ(Run({"--write", saved, entry.path().string()}), kCalcDone) << err.str();
-        EXPECT_EQ(ReadFileBytes(saved), ReadFileBytes(entry.path())) << entry.path();
+        EXPECT_EQ(ReadFileBytes(saved),
+                  ReadFileBytes(entry.path()) + "[Gyrant]\r\nweights=stay\r\n")
+            << entry.path();
         EXPECT_TRUE(out.str().starts_with("Baseline Vehicle\nRow  Description"));
         EXPECT_NE(out.str().find("\nProposed Vehicle\nRow  Description"), std::string::npos);
         EXPECT_EQ(err.str(), "");
@@ -60,6 +63,7 @@ TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
           {{(folder / "out.qrx" / name).string()}, kCalcFailed, name + " is a folder"},
           {{}, kCalcFailed, "Usage: gyrant-calc"},
           {{"--bogus", bike}, kCalcFailed, "Usage"},
+          {{"--weights-add", "--weights-stay", bike}, kCalcFailed, "Usage"},
           {{bike, "second.qrx"}, kCalcFailed, "Usage"},
           {{bike, "--write"}, kCalcFailed, "Usage"},
           {{"--write", (folder / "out.qrx").string(), bike}, kCalcFailed, "out.qrx"},
@@ -70,7 +74,7 @@ TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
         EXPECT_EQ(err.str().find('\r'), std::string::npos) << named;
     }
     EXPECT_NE(out.str().find("1,31,"), std::string::npos);  // the incomplete file's tables
-    EXPECT_EQ(ReadFileBytes(bike), whole);
+    EXPECT_EQ(ReadFileBytes(bike), whole + "[Gyrant]\r\nweights=stay\r\n");
     std::filesystem::remove(folder / "GyrantTEXT" / "helpi.txt");
     EXPECT_EQ(Run({bike}), kCalcFailed);
     EXPECT_NE(err.str().find("helpi.txt"), std::string::npos);
@@ -104,6 +108,21 @@ TEST_F(CalcCommandTest, GearsAndJsonAgreeWithTheTables) {
          {"\"Eq. Wt\": \"4117.48\"", "\"answer\": \"The Proposed vehicle's",
           "{\"Studied\": false, \"Ratio\": 1.52,", "{\"Studied\": true, \"Ratio\": 2.52,"})
         EXPECT_NE(out.str().find(part), std::string::npos) << part;
+}
+
+// The option a worksheet was saved with, unless a flag asks for the other; without one stored,
+// Stays Total.
+TEST_F(CalcCommandTest, TheStoredWeightsOptionHoldsUnlessAFlagAsksOtherwise) {
+    std::string car = Example("V8 Street Car.qrx"), stored = (folder / "stored.qrx").string();
+    WriteFileBytes(stored, ReadFileBytes(car) + "[Gyrant]\r\nweights=add\r\n");
+    // "--json" twice is the run without a weights flag.
+    for (auto [flag, file, added] : {std::tuple{"--json", stored, "true"},
+                                     {"--weights-stay", stored, "false"},
+                                     {"--json", car, "false"},
+                                     {"--weights-add", car, "true"}}) {
+        ASSERT_EQ(Run({"--json", flag, file}), kCalcDone);
+        EXPECT_NE(out.str().find(std::string("\"weightsAdded\": ") + added), std::string::npos);
+    }
 }
 
 }  // namespace

@@ -12,6 +12,8 @@
 #include "analysis/weight_shares.h"
 #include "files/data_path.h"
 #include "files/gear_list.h"
+#include "help/help_pages.h"
+#include "help/help_window.h"
 #include "text/cell_codec.h"
 #include "text/cell_text.h"
 
@@ -75,6 +77,9 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     connect(print, &QPushButton::clicked, this, &WeightWindow::printClicked);
     auto* keys = new QShortcut(QKeySequence::Print, this);
     connect(keys, &QShortcut::activated, this, &WeightWindow::printClicked);
+    auto* help = new QShortcut(QKeySequence::HelpContents, this);
+    connect(help, &QShortcut::activated, this,
+            [this] { (new HelpWindow(m_sheet.ProgramFolder, kWeightHelpTopic, this))->show(); });
     m_transmissions = LoadTrans(DataPath(sheet.ProgramFolder, {"CALC", "trans"})).transmissions;
     m_transmissionList->addItem(QStringLiteral("(typed ratios)"));
     m_ratios->setText(FromCell(ReadGearList(sheet)));

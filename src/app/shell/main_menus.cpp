@@ -11,6 +11,8 @@
 #include "files/settings_file.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
+#include "help/help_pages.h"
+#include "help/help_window.h"
 #include "help/outside_programs.h"
 #include "help/seek_window.h"
 #include "shell/main_window.h"
@@ -235,6 +237,9 @@ void MainMenus::BuildHelpMenu() {
                        "HelpM0.txt");
                })
         ->setShortcut(QKeySequence::HelpContents);
+    AddCommand(
+        help, QStringLiteral("Where the Weight &Goes"), QStringLiteral("mnuHelpWeightGoes"),
+        [this] { (new HelpWindow(m_sheet.ProgramFolder, kWeightHelpTopic, &m_window))->show(); });
     AddCommand(help, QStringLiteral("&About Gyrant"), QStringLiteral("mnuAbout"),
                [this] { ShowAbout(); });
     AddCommand(help, QStringLiteral("Display &Readme.doc File"), QStringLiteral("mnuReadme"),

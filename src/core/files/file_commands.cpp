@@ -35,6 +35,9 @@ void ReportRead(const SpecFileResult& read, Dialogs& dialogs) {
         case SpecFileStatus::Incomplete:
             Tell(dialogs, read.message, "Incomplete File", Icon::Exclamation);
             break;
+        case SpecFileStatus::OptionsLeftOut:
+            Tell(dialogs, read.message, "Stored Options", Icon::Exclamation);
+            break;
         default:
             break;
     }
@@ -91,8 +94,7 @@ bool ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
                       const std::string& path) {
     SpecFileResult read = ReadSpecFile(sheet, path);
     ReportRead(read, dialogs);
-    bool replaced =
-        read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete;
+    bool replaced = SpecsRead(read.status);
     if (replaced) {
         Outcome setup = SetupWorksheet(sheet);
         if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);

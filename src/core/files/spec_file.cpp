@@ -8,6 +8,7 @@
 #include "files/atomic_write.h"
 #include "files/display_name.h"
 #include "files/file_stamp.h"
+#include "files/stored_options.h"
 #include "text/cell_text.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
@@ -37,6 +38,7 @@ struct SpecFileContents {
     std::optional<int> twoVehicles;
     std::array<std::string, kStoredCells> cells;
     std::string comments;
+    StoredOptions options;
     bool complete = true;
 };
 
@@ -107,6 +109,7 @@ void ReadBody(LineReader& reader, SpecFileContents& contents) {
         }
     }
     contents.comments = ReadComments(reader);
+    contents.options = ReadStoredOptions(reader);
 }
 
 void Apply(const SpecFileContents& contents, Worksheet& sheet) {
@@ -116,6 +119,18 @@ void Apply(const SpecFileContents& contents, Worksheet& sheet) {
         sheet.Table(table).SetText(row, column, contents.cells[next++]);
     });
     sheet.FileComments = contents.comments;
+    UseStoredOptions(contents.options, sheet);
+}
+
+std::string OptionsLeftOutMessage(const std::string& path, const StoredOptions& options) {
+    std::string message = FileNameText(path) +
+                          " holds stored options that Gyrant could not read. They were left out, "
+                          "and a save will not keep them; the specs were read whole.";
+    if (options.weightOptionUnknown)
+        message +=
+            "\r\rIts weights option is not one Gyrant knows: the worksheet keeps the "
+            "option now set.";
+    return message;
 }
 
 std::string TooLargeMessage(const std::string& path) {
@@ -161,6 +176,8 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
                 "The file " + FileNameText(path) +
                     " ended early and is incomplete.\r\rThe specs past its end "
                     "were left empty."};
+    if (contents.options.weightOptionUnknown || contents.options.linesLeftOut > 0)
+        return {SpecFileStatus::OptionsLeftOut, OptionsLeftOutMessage(path, contents.options)};
     return {};
 }
 
@@ -182,7 +199,7 @@ std::string SpecFileText(const Worksheet& sheet) {
         text += sheet.Table(table).Text(row, column) + kLineEnd;
     });
     text += CommentLines(sheet.FileComments);
-    return text;
+    return text + StoredOptionsText(sheet);
 }
 
 }  // namespace gyrant

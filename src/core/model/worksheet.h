@@ -115,6 +115,8 @@ struct Worksheet {
     std::array<std::string, 2> ratioNotes;
 
     std::string FileComments;
+    // The options of its spec file that this version does not know, written back as read.
+    std::string OtherStoredOptions;
     std::string CurrentFilePath = "Untitled";
     FileStamp CurrentFileStamp;  // the file at CurrentFilePath as last read or written
     std::string DisplayName;

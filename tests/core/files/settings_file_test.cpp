@@ -69,13 +69,15 @@ TEST(RestoredPlace, FitsTheScreenThatHoldsItsTitleBar) {
 }
 
 // Options, and Undo of options and comments: both vehicles recalculated, the settings written
-// at once, the worksheet unchanged only when back at its saved state.
+// at once, the worksheet unchanged only when back at its saved state, its file's unknown
+// options kept.
 TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWrittenAtOnce) {
     for (SpecTable& table : sheet.tables) {
         table.SetText(1, kColValue, "3000");
         testing::SetComponent(table, 20, "4", "3", "10", "Use Wt", 0, "40");
     }
     Recalculate(sheet);
+    sheet.OtherStoredOptions = "run=1/4\r\n";
     WorksheetSnapshot before = TakeSnapshot(sheet);
     before.cells[kBaseline][31 * kBaselineColumns + kColWeight] = "stale";
     SetWeightOption(sheet, true, dialogs);
@@ -99,6 +101,7 @@ TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWritten
         EXPECT_EQ(sheet.FileComments, saved ? "" : "Street tires");
         EXPECT_EQ(sheet.Table(kBaseline).Text(31, kColWeight), saved ? "3000.00" : "3040.00");
         EXPECT_EQ(sheet.SpecsChanged, saved ? 0 : 1);
+        EXPECT_EQ(sheet.OtherStoredOptions, "run=1/4\r\n");
     }
     EXPECT_TRUE(dialogs.messages.empty());
     sheet.SettingsFolder = folder / "missing";

@@ -14,6 +14,7 @@
 #include <random>
 
 #include "files/atomic_write.h"
+#include "files/stored_options.h"
 #include "support/sheet_fixture.h"
 #include "text/input_file.h"
 #include "text/line_reader.h"
@@ -33,6 +34,9 @@ std::string SpecText(int twoVehicles, const std::string& comments) {
                 std::to_string(cell % 10 + 2) + "\r\n";
     return text + comments;
 }
+
+// The block a worksheet set to Stays Total ends its file with.
+const std::string kStaysBlock = "[Gyrant]\r\nweights=stay\r\n";
 
 struct SpecFileTest : testing::BlankSheetTest {
     SpecFileResult Read(const std::string& bytes) {
@@ -55,8 +59,8 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     Proposed().SetText(8, kColValue, "1:8:2");
     ASSERT_EQ(WriteSpecFile(sheet, In("out.qrx")).status, SpecFileStatus::Done);
     std::string written = ReadFileBytes(folder / "out.qrx");
-    EXPECT_EQ(written.substr(0, 18), "QRX-GY*1.10\r\n 1 \r\n");  // the count read as 1
-    EXPECT_EQ(written.substr(113), text.substr(114));            // every cell, comments too
+    EXPECT_EQ(written.substr(0, 18), "QRX-GY*1.10\r\n 1 \r\n");      // the count read as 1
+    EXPECT_EQ(written.substr(113), text.substr(114) + kStaysBlock);  // every cell, comments too
     sheet.SpecsChanged = 1;  // a failed save keeps the worksheet's name and state
     EXPECT_NE(WriteSpecFile(sheet, In("gone/new.qrx")).message.find("gone/new.qrx"),
               std::string::npos);
@@ -102,7 +106,8 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
     for (const auto& [comments, written, oldFile, oldReadAs] : cases) {
         sheet.FileComments = comments;
         std::string bytes = SpecFileText(sheet);
-        EXPECT_TRUE(bytes.ends_with(":11\r\n" + written) || written.empty()) << comments;
+        EXPECT_TRUE(bytes.ends_with(":11\r\n" + written + kStaysBlock) || written.empty())
+            << comments;
         ASSERT_EQ(Read(bytes).status, SpecFileStatus::Done);
         EXPECT_EQ(sheet.FileComments, comments);
         EXPECT_EQ(SpecFileText(sheet), bytes);
@@ -110,6 +115,63 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
         EXPECT_EQ(sheet.FileComments, oldReadAs) << oldFile;
     }
 }
+
+// What follows the end marker of a file opened with Weights Add set (and the unknown keys of
+// another file), the option it leaves, and what a save writes after the end marker.
+struct StoredBlock {
+    const char* name;
+    std::string tail;
+    int option;
+    SpecFileStatus status;
+    std::string saved;
+};
+
+std::string Keys(std::size_t count) {
+    std::string keys;
+    while (count-- > 0) keys += "k=v\r\n";
+    return keys;
+}
+
+using enum SpecFileStatus;
+const std::string kAdd = "[Gyrant]\r\nweights=add\r\n", kHuge(kMostLineBytes * 2, 'x');
+const StoredBlock kStoredBlocks[] = {
+    {"OldFileKeepsTheOptionNowSet", "", 1, Done, kAdd},
+    {"StoredStay", kStaysBlock, 0, Done, kStaysBlock},
+    {"BlanksAroundTheValue", "[Gyrant]\r\n weights = stay \r\n\r\n", 0, Done, kStaysBlock},
+    {"UnknownKeysKept", "[Gyrant]\r\nrun=1/4\r\nweights=stay\r\nx= \x01\xff\r\n", 0, Done,
+     kStaysBlock + "run=1/4\r\nx= \x01\xff\r\n"},
+    {"OtherBlockName", "[Other]\r\nweights=stay\r\n", 1, Done, kAdd},
+    {"BadValue", "[Gyrant]\r\nweights=heavy\r\n", 1, OptionsLeftOut, kAdd},
+    {"NoEquals", "[Gyrant]\r\njunk\r\nweights=stay", 0, OptionsLeftOut, kStaysBlock},
+    {"EmptyKey", "[Gyrant]\r\n=stay\r\n", 1, OptionsLeftOut, kAdd},
+    {"Binary", std::string("[Gyrant]\r\n\0\x01\xff\r\n", 15), 1, OptionsLeftOut, kAdd},
+    {"HugeLine", "[Gyrant]\r\nk=" + kHuge, 1, OptionsLeftOut, kAdd},
+    {"ThousandsOfKeys", "[Gyrant]\r\n" + Keys(100000), 1, OptionsLeftOut,
+     kAdd + Keys(kMostStoredOptionBytes / 5)},
+};
+
+class StoredBlockTest : public SpecFileTest, public ::testing::WithParamInterface<StoredBlock> {};
+
+// The tables and comments are read whole whatever the block holds; what it cannot use is told
+// and left out, and a save writes what reads back the same.
+TEST_P(StoredBlockTest, OpensWithTheStoredOptionAndSavesWhatItKept) {
+    sheet.WeightOption = 1;
+    sheet.OtherStoredOptions = "opened=before\r\n";
+    SpecFileResult read = Read(SpecText(1, "note\r\n-9999\r\n" + GetParam().tail));
+    EXPECT_EQ(read.status, GetParam().status);
+    EXPECT_EQ(read.message.find("could not read") != std::string::npos,
+              read.status == SpecFileStatus::OptionsLeftOut);
+    EXPECT_EQ(sheet.WeightOption, GetParam().option);
+    EXPECT_EQ(Proposed().Text(31, kColPercentTotal), "1:31:11");
+    EXPECT_EQ(sheet.FileComments, "note\r\n");
+    std::string saved = SpecFileText(sheet);
+    EXPECT_EQ(saved.substr(saved.find("-9999\r\n") + 7), GetParam().saved);
+    ASSERT_EQ(Read(saved).status, SpecFileStatus::Done);
+    EXPECT_EQ(SpecFileText(sheet), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(Blocks, StoredBlockTest, ::testing::ValuesIn(kStoredBlocks),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // Everything in a folder: links, FIFOs and devices as what they are, never opened.
 void Snapshot(const fs::path& dir, const std::string& prefix, std::map<std::string, int>& all) {

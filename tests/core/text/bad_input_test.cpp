@@ -42,8 +42,7 @@ const Reader kReaders[] = {
      [](Worksheet& sheet) {
          SpecFileResult read =
              ReadSpecFile(sheet, (sheet.ProgramFolder / "GyrantFiles/V8 Street Car.qrx").string());
-         if (read.status == SpecFileStatus::Done || read.status == SpecFileStatus::Incomplete)
-             Recalculate(sheet);
+         if (SpecsRead(read.status)) Recalculate(sheet);
          return read.message;
      }},
     {"CRCNFG.QRX", false,

@@ -1,0 +1,61 @@
+#include "files/stored_options.h"
+
+#include <string_view>
+
+#include "text/cell_text.h"
+
+namespace gyrant {
+namespace {
+
+constexpr std::string_view kWeightsKey = "weights";
+constexpr std::string_view kWeightsAdd = "add";
+constexpr std::string_view kWeightsStay = "stay";
+constexpr const char* kLineEnd = "\r\n";
+
+// The weights option a value names; nothing for a value not known here.
+std::optional<int> WeightOptionNamed(std::string_view value) {
+    if (value == kWeightsAdd) return 1;
+    if (value == kWeightsStay) return 0;
+    return std::nullopt;
+}
+
+void TakeLine(const std::string& line, StoredOptions& options) {
+    std::string_view text = line;
+    std::size_t equals = text.find('=');
+    std::string_view key = TrimBlanks(text.substr(0, equals));
+    if (equals == std::string::npos || key.empty()) {
+        ++options.linesLeftOut;
+    } else if (key == kWeightsKey) {
+        std::optional<int> named = WeightOptionNamed(TrimBlanks(text.substr(equals + 1)));
+        if (named) options.weightOption = named;
+        options.weightOptionUnknown = options.weightOptionUnknown || !named;
+    } else if (options.otherLines.size() + line.size() + 2 <= kMostStoredOptionBytes) {
+        options.otherLines += line + kLineEnd;
+    } else {
+        ++options.linesLeftOut;
+    }
+}
+
+}  // namespace
+
+StoredOptions ReadStoredOptions(LineReader& reader) {
+    StoredOptions options;
+    std::string line;
+    if (!reader.ReadLine(line) || line != kStoredOptionsName) return options;
+    while (reader.ReadLine(line))
+        if (!IsBlank(line)) TakeLine(line, options);
+    return options;
+}
+
+void UseStoredOptions(const StoredOptions& options, Worksheet& sheet) {
+    if (options.weightOption) sheet.WeightOption = *options.weightOption;
+    sheet.OtherStoredOptions = options.otherLines;
+}
+
+std::string StoredOptionsText(const Worksheet& sheet) {
+    std::string_view weights = sheet.WeightOption == 1 ? kWeightsAdd : kWeightsStay;
+    return std::string(kStoredOptionsName) + kLineEnd + std::string(kWeightsKey) + "=" +
+           std::string(weights) + kLineEnd + sheet.OtherStoredOptions;
+}
+
+}  // namespace gyrant
