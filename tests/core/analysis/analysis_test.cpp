@@ -33,28 +33,117 @@ TEST_F(AnalysisTest, EveryPartIsTheTablesOwnFigureLargestSavingFirst) {
                                            EqWt(kBaseline, kCrankshaftRow) +
                                            EqWt(kBaseline, kRotatingPerCylinderRow) +
                                            EqWt(kBaseline, kReciprocatingPerCylinderRow));
-    EXPECT_EQ(PlainAnswer(shares),
-              "The Proposed vehicle's effective weight is 24.30 lb lighter in the gear studied, "
-              "which with the same thrust is 0.59 % more acceleration. Front Tire buys the most: "
-              "7.98 lb.");
+    // A tire's saving is its Eq. Wt saved and, the car taken as lighter by its parts, the
+    // 5 lb it saves on each of two wheels.
+    EXPECT_DOUBLE_EQ(shares.parts.front().Saving(), 38.29 - 30.31 + 2 * (24 - 19));
+    EXPECT_EQ(SetProposedWeightLabel(shares), "Set the Proposed Vehicle Weight to 3647.17");
     EXPECT_EQ(WeightOptionNote(shares), "Parts' weights not added to the vehicle weight.");
 
+    // One vehicle has nothing to compare, and no car to take as lighter.
     sheet.TwoVehicles = 0;
     shares = ShareOfEachPart(sheet);
     EXPECT_EQ(shares.parts.front().proposed, 0);
+    EXPECT_FALSE(shares.adjusted);
+    EXPECT_EQ(AnswerLine(shares), "");
     EXPECT_EQ(PlainAnswer(shares),
               "The Baseline vehicle's effective weight is 4117.48 lb in the "
               "gear studied. Clutch/Converter adds the most: 139.76 lb.");
-
-    // The other way round, no part buys anything.
-    sheet.TwoVehicles = 1;
-    std::swap(sheet.Table(kBaseline), sheet.Table(kProposed));
-    EXPECT_EQ(PlainAnswer(ShareOfEachPart(sheet)),
-              "The Proposed vehicle's effective weight is 24.30 lb heavier in the gear studied, "
-              "which with the same thrust is 0.59 % less acceleration.");
 }
 
+// A worksheet made from the example, and what the answer takes the Proposed car as.
+struct AnswerCase {
+    const char* name;
+    void (*change)(Worksheet&);
+    double proposedTotal;  // T_P': row 31's Eq. Wt, less the parts' weight saving when adjusted
+    double saving;
+    double gainPercent;
+    double partsSaving;
+    bool adjusted;
+    const char* line;  // under the main window's tables
+};
+
+void Put(Worksheet& sheet, int table, int row, const std::string& value) {
+    sheet.Table(table).SetText(row, kColValue, value);
+}
+
+const AnswerCase kAnswerCases[] = {
+    {"LighterPartsOnEqualWeights", [](Worksheet&) {}, 4093.18 - 52.83, 77.13, 1.908993, 77.13, true,
+     "Proposed vs Baseline in the gear studied: 77.13 lb lighter, 1.91 % more acceleration. "
+     "Front Tire and Rear Tire buy the most: 17.98 lb each. The Proposed car was taken as "
+     "3647.17 lb: the Baseline's 3700 lb less 52.83 lb of lighter parts."},
+    {"HeavierPartsOnEqualWeights",
+     [](Worksheet& s) {
+         for (int row = kVehicleWeightRow; row <= kVehicleTotalRow; ++row)
+             for (int column = kColValue; column <= kColPercentTotal; ++column) {
+                 std::string proposed = s.Table(kProposed).Text(row, column);
+                 s.Table(kProposed).SetText(row, column, s.Table(kBaseline).Text(row, column));
+                 s.Table(kBaseline).SetText(row, column, proposed);
+             }
+     },
+     4117.48 + 52.83, -77.13, -1.849503, -77.13, true,
+     "Proposed vs Baseline in the gear studied: 77.13 lb heavier, 1.85 % less acceleration. "
+     "The Proposed car was taken as 3752.83 lb: the Baseline's 3700 lb plus 52.83 lb of heavier "
+     "parts."},
+    {"ChangedVehicleWeight", [](Worksheet& s) { Put(s, kProposed, kVehicleWeightRow, "3650"); },
+     4043.18, 74.30, 1.837662, 24.30, false,
+     "Proposed vs Baseline in the gear studied: 74.30 lb lighter, 1.84 % more acceleration. "
+     "Front Tire and Rear Tire buy the most: 7.98 lb each."},
+    {"WeightsAdd", [](Worksheet& s) { s.WeightOption = 1; }, 4479.29, 77.12, 1.721701, 77.12, false,
+     "Proposed vs Baseline in the gear studied: 77.12 lb lighter, 1.72 % more acceleration. "
+     "Front Tire and Rear Tire buy the most: 17.98 lb each."},
+    {"NoParts",
+     [](Worksheet& s) {
+         for (int table : {kBaseline, kProposed})
+             for (int row = kVehicleTypeRow; row <= kOtherRearRow; ++row)
+                 for (int column = kColValue; column <= kColPercentTotal; ++column)
+                     s.Table(table).SetText(row, column, "");
+     },
+     3700, 0, 0, 0, false, "Proposed vs Baseline in the gear studied: the same effective weight."},
+};
+
+class AnswerTest : public testing::ExampleSheetTest,
+                   public ::testing::WithParamInterface<AnswerCase> {
+  protected:
+    WeightShares Shares() {
+        GetParam().change(sheet);
+        Recalculate(sheet);
+        return ShareOfEachPart(sheet);
+    }
+};
+
+TEST_P(AnswerTest, TakesTheProposedCarAsTheRuleSays) {
+    EXPECT_NEAR(ProposedEffectiveWeight(Shares()), GetParam().proposedTotal, 0.005);
+}
+
+TEST_P(AnswerTest, SavesTheBaselineLessTheProposedCarTaken) {
+    EXPECT_NEAR(Shares().vehicleTotal.Saving(), GetParam().saving, 0.005);
+}
+
+TEST_P(AnswerTest, GainsTheAccelerationOfTheSavingWithTheSameThrust) {
+    EXPECT_NEAR(AnswerGainPercent(Shares()), GetParam().gainPercent, 0.000001);
+}
+
+// The parts add up to the whole saving, less a Vehicle Weight the user changed.
+TEST_P(AnswerTest, PartsSavingsAddUp) {
+    WeightShares shares = Shares();
+    double sum = 0;
+    for (const WeightShare& part : shares.parts) sum += part.Saving();
+    EXPECT_NEAR(sum, GetParam().partsSaving, 0.03);
+}
+
+TEST_P(AnswerTest, SaysWhetherTheProposedCarWasTakenLighterByItsParts) {
+    EXPECT_EQ(Shares().adjusted, GetParam().adjusted);
+}
+
+TEST_P(AnswerTest, LineUnderTheTables) {
+    EXPECT_EQ(AnswerLine(Shares()), GetParam().line);
+}
+
+INSTANTIATE_TEST_SUITE_P(Worksheets, AnswerTest, ::testing::ValuesIn(kAnswerCases),
+                         [](const auto& worksheet) { return std::string(worksheet.param.name); });
+
 TEST_F(AnalysisTest, EachGearIsWhatTheTablesShowWithThatRatioAndTheWorksheetStays) {
+    double answerGain = AnswerGainPercent(ShareOfEachPart(sheet));
     std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52, 1.0});
     ASSERT_EQ(gears.size(), 3u);
     EXPECT_TRUE(gears[0].studied && !gears[1].studied);
@@ -69,8 +158,12 @@ TEST_F(AnalysisTest, EachGearIsWhatTheTablesShowWithThatRatioAndTheWorksheetStay
             EXPECT_EQ(gear.rotating[t], EqWt(table, kRotatingTotalRow));
             EXPECT_EQ(gear.total[t], EqWt(table, kVehicleTotalRow));
         }
-        EXPECT_DOUBLE_EQ(gear.gainPercent, AccelerationGainPercent(gear.total[0], gear.total[1]));
+        // The Proposed car weighs in every gear what the answer takes it as.
+        EXPECT_DOUBLE_EQ(gear.gainPercent,
+                         AccelerationGainPercent(gear.total[0],
+                                                 gear.total[1] - ProposedWeightAdjustment(sheet)));
     }
+    EXPECT_DOUBLE_EQ(gears[0].gainPercent, answerGain);
     // A lower gear turns the engine slower: less of the car's effective weight spins.
     EXPECT_TRUE(gears[0].engineFactor[0] > gears[1].engineFactor[0] &&
                 gears[0].rotatingShare[0] > gears[2].rotatingShare[0]);
