@@ -71,6 +71,14 @@ class PrintTest : public QObject {
         f->dialogs.answers = {Answer::No, Answer::No};
         QString before = PrintedText("before.pdf");
         QVERIFY(pageSetupWithOk && f->dialogs.messages.at(0).title == "Stop Printing ?");
+        // Under the tables, the option line and the answer, as the screen shows them.
+        QString words = before.simplified();
+        QVERIFY2(words.contains(QStringLiteral("Weight of Vevizadu Components do NOT add to the "
+                                               "vehicle's total weight.")),
+                 qPrintable(words));
+        QVERIFY2(words.contains(QStringLiteral("Proposed vs Baseline in the gear studied: 77.13 "
+                                               "lb lighter, 1.91 % more acceleration.")),
+                 qPrintable(words));
         QHeaderView* header = f->window.Grid(kBaseline).horizontalHeader();
         QCOMPARE(header->model()->headerData(kColInertia, Qt::Horizontal, Qt::ToolTipRole),
                  QVariant(QStringLiteral("Moment of inertia, lb\u00b7ft\u00b2")));

@@ -62,6 +62,10 @@ struct AnswerCase {
     const char* line;  // under the main window's tables
 };
 
+void PrintTo(const AnswerCase& worksheet, std::ostream* out) {
+    *out << worksheet.name;
+}
+
 void Put(Worksheet& sheet, int table, int row, const std::string& value) {
     sheet.Table(table).SetText(row, kColValue, value);
 }
