@@ -104,8 +104,6 @@ TEST_F(CalcCommandTest, GearsAndJsonAgreeWithTheTables) {
     EXPECT_TRUE(lower.starts_with("1,1.52,") && studied.starts_with("2*,2.52,")) << out.str();
     for (const char* total : {",417.48,4117.48,", ",393.18,4093.18,"})
         EXPECT_NE(studied.find(total), std::string::npos) << studied;
-    // The gain in the gear studied is the answer's, unrounded.
-    EXPECT_TRUE(studied.ends_with(",1.9089930327818028")) << studied;
     ASSERT_EQ(Run({"--json", "--gears", "1.52, 2.52", car}), kCalcDone);
     for (const char* part :
          {"\"Eq. Wt\": \"4117.48\"", "\"answer\": \"Proposed vs Baseline",
