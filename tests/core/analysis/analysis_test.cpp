@@ -57,10 +57,6 @@ struct AnswerCase {
     const char* line;
 };
 
-void PrintTo(const AnswerCase& worksheet, std::ostream* out) {
-    *out << worksheet.name;
-}
-
 const AnswerCase kAnswerCases[] = {
     {"LighterPartsOnEqualWeights", [](Worksheet&) {}, 4093.18 - 52.83, 77.13, 1.908993, 77.13, true,
      "Proposed vs Baseline in the gear studied: 77.13 lb lighter, 1.91 % more acceleration. "
