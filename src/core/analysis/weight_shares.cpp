@@ -102,8 +102,10 @@ std::string Figure(double value) {
 
 double ProposedWeightAdjustment(const Worksheet& sheet) {
     if (sheet.WeightOption == 1 || sheet.TwoVehicles != 1) return 0;
-    if (Cell(sheet, kBaseline, kVehicleWeightRow, kColValue) !=
-        Cell(sheet, kProposed, kVehicleWeightRow, kColValue))
+    // A worksheet without a Vehicle Weight has no car on the scale to take as lighter.
+    double baselineWeight = Cell(sheet, kBaseline, kVehicleWeightRow, kColValue);
+    if (baselineWeight <= 0 ||
+        baselineWeight != Cell(sheet, kProposed, kVehicleWeightRow, kColValue))
         return 0;
     return Cell(sheet, kBaseline, kRotatingTotalRow, kColWeight) -
            Cell(sheet, kProposed, kRotatingTotalRow, kColWeight);

@@ -49,7 +49,7 @@ WeightShares ShareOfEachPart(const Worksheet& sheet);
 
 // What the Proposed car's weight on the scale is taken as less than its Vehicle Weight: the
 // Baseline's rotating weight less the Proposed's with "Stays Total", two vehicles of equal
-// Vehicle Weight and parts of another weight; 0 in every other case.
+// Vehicle Weight above 0 and parts of another weight; 0 in every other case.
 double ProposedWeightAdjustment(const Worksheet& sheet);
 
 // The acceleration gained with the same thrust, in percent: how much lighter in effective weight

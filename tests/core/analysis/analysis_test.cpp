@@ -76,6 +76,14 @@ const AnswerCase kAnswerCases[] = {
      4043.18, 74.30, 1.837662, 24.30, false,
      "Proposed vs Baseline in the gear studied: 74.30 lb lighter, 1.84 % more acceleration. "
      "Front Tire and Rear Tire buy the most: 7.98 lb each."},
+    {"NoVehicleWeight",
+     [](Worksheet& s) {
+         for (int table : {kBaseline, kProposed})
+             s.Table(table).SetText(kVehicleWeightRow, kColValue, "");
+     },
+     393.18, 24.30, 6.180375, 24.30, false,
+     "Proposed vs Baseline in the gear studied: 24.30 lb lighter, 6.18 % more acceleration. "
+     "Front Tire and Rear Tire buy the most: 7.98 lb each."},
     {"WeightsAdd", [](Worksheet& s) { s.WeightOption = 1; }, 4479.29, 77.12, 1.721701, 77.12, false,
      "Proposed vs Baseline in the gear studied: 77.12 lb lighter, 1.72 % more acceleration. "
      "Front Tire and Rear Tire buy the most: 17.98 lb each."},
