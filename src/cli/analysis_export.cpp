@@ -76,6 +76,25 @@ void WriteWeightShares(const WeightShares& shares, std::ostream& out) {
     out << "\n  },\n";
 }
 
+// The answer as figures, with nothing rounded; null with one vehicle, which has nothing to
+// compare.
+void WriteAnswer(const WeightShares& shares, std::ostream& out) {
+    out << "  \"answer\": ";
+    if (!shares.twoVehicles) {
+        out << "null,\n";
+        return;
+    }
+    out << "{\n    \"effectiveWeightSaving\": " << Number(shares.vehicleTotal.Saving())
+        << ",\n    \"accelerationGainPercent\": " << Number(AnswerGainPercent(shares))
+        << ",\n    \"proposedVehicleWeightUsed\": " << Number(shares.proposedVehicleWeightUsed)
+        << ",\n    \"adjusted\": " << (shares.adjusted ? "true" : "false") << ",\n    \"parts\": [";
+    for (std::size_t i = 0; i < shares.parts.size(); ++i)
+        out << (i ? ",\n      " : "\n      ") << "{\"row\": " << shares.parts[i].row
+            << ", \"description\": " << Quoted(shares.parts[i].part)
+            << ", \"saving\": " << Number(shares.parts[i].Saving()) << '}';
+    out << "\n    ]\n  },\n";
+}
+
 }  // namespace
 
 void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,
@@ -106,7 +125,9 @@ void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, st
     bool two = sheet.TwoVehicles == 1;
     out << "{\n  \"twoVehicles\": " << (two ? "true" : "false") << ",\n";
     WriteTables(sheet, out);
-    WriteWeightShares(ShareOfEachPart(sheet), out);
+    WeightShares shares = ShareOfEachPart(sheet);
+    WriteAnswer(shares, out);
+    WriteWeightShares(shares, out);
     out << "  \"gears\": [";
     std::vector<std::string> headings = GearColumnHeadings(two);
     for (std::size_t g = 0; g < gears.size(); ++g) {

@@ -15,7 +15,8 @@ namespace gyrant {
 void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,
                     std::ostream& out);
 
-// Every cell of both tables by column heading, where the weight goes and every gear, in UTF-8.
+// Every cell of both tables by column heading, the answer, where the weight goes and every gear,
+// in UTF-8.
 void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, std::ostream& out);
 
 }  // namespace gyrant

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <optional>
 
+#include "analysis/weight_shares.h"
 #include "analysis_export.h"
 #include "engine/update_table.h"
 #include "files/program_places.h"
@@ -19,7 +20,7 @@ namespace {
 
 constexpr const char* kUsage =
     "Usage: gyrant-calc [--weights-add | --weights-stay] [--csv] [--gears RATIOS] [--json]\n"
-    "                   [--write OUT] [--pdf REPORT] FILE\n"
+    "                   [--answer] [--write OUT] [--pdf REPORT] FILE\n"
     "Recalculates the spec file FILE and prints both vehicles' tables.\n"
     "  --weights-add  the weight of each rotating part adds to the vehicle weight\n"
     "  --weights-stay the vehicle weight stays the total, rotating parts included; without\n"
@@ -29,6 +30,8 @@ constexpr const char* kUsage =
     "                 gear ratios such as 2.52,1.52,1.00 (the gear studied marked *)\n"
     "  --json         print every cell, where the weight goes and the gear studied (or every\n"
     "                 gear of --gears) as JSON\n"
+    "  --answer       print the answer instead: how much lighter the Proposed vehicle is, what\n"
+    "                 that is worth in acceleration and which part buys the most\n"
     "  --write OUT    also save the recalculated worksheet as the spec file OUT\n"
     "  --pdf REPORT   also write the printed report to the PDF file REPORT (not FILE)\n"
     "Exit codes: 0 done; 1 FILE, the data files, OUT, REPORT or the output could not be read\n"
@@ -38,6 +41,7 @@ struct CalcOptions {
     std::optional<int> weightOption;  // as asked for; otherwise as FILE stores it
     bool csv = false;
     bool json = false;
+    bool answer = false;
     std::optional<std::string> gears;
     std::optional<std::string> writeTo;
     std::optional<std::string> pdfTo;
@@ -58,6 +62,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
             options.csv = true;
         } else if (argument == "--json") {
             options.json = true;
+        } else if (argument == "--answer") {
+            options.answer = true;
         } else if (argument == "--gears" && i + 1 < arguments.size()) {
             options.gears = arguments[++i];
         } else if (argument == "--write" && i + 1 < arguments.size()) {
@@ -136,6 +142,8 @@ void WriteResult(const Worksheet& sheet, const CalcOptions& options,
                  const std::vector<GearFigures>& gears, std::ostream& out) {
     if (options.json)
         WriteJson(sheet, gears, out);
+    else if (options.answer)
+        out << Utf8Text(PlainAnswer(ShareOfEachPart(sheet))) << '\n';
     else if (options.gears)
         WriteGearTable(sheet, gears, options.csv, out);
     else if (options.csv)

@@ -74,6 +74,11 @@ class PrintTest : public QObject {
         QString before = PrintedText("before.pdf");
         QVERIFY(pageSetupWithOk);
         QCOMPARE(f->dialogs.messages.at(0).title, "Stop Printing ?");
+        // Under the tables, the option line and the answer, as the screen shows them.
+        for (QString said : {QStringLiteral("Components do NOT add to the vehicle's total weight."),
+                             QStringLiteral("Proposed vs Baseline in the gear studied: 77.13 lb "
+                                            "lighter, 1.91 % more acceleration.")})
+            QVERIFY2(before.simplified().contains(said), qPrintable(said));
         QHeaderView* header = f->window.Grid(kBaseline).horizontalHeader();
         QCOMPARE(header->model()->headerData(kColInertia, Qt::Horizontal, Qt::ToolTipRole),
                  QVariant(QStringLiteral("Moment of inertia, lb\u00b7ft\u00b2")));

@@ -22,6 +22,24 @@ class WeightWindowTest : public QObject {
         auto* window = f.window.findChild<WeightWindow*>();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(f.sheet))));
+        auto* line = f.window.findChild<QLabel*>(QStringLiteral("AnswerLine"));
+        QCOMPARE(line->text(), window->Answer()->text());
+
+        // The weight the Proposed car was taken as is kept as one step to undo; the Vehicle
+        // Weight is the user's figure then, and the answer stays.
+        QPushButton* set = window->SetProposedWeight();
+        QCOMPARE(set->text(), QStringLiteral("Set the Proposed Vehicle Weight to 3647.17"));
+        int steps = f.window.History().Stack().count();
+        set->click();
+        QCOMPARE(f.sheet.Table(kProposed).Text(kVehicleWeightRow, kColValue), "3647.17");
+        QCOMPARE(f.window.History().Stack().count(), steps + 1);
+        QVERIFY(
+            line->text().startsWith(QStringLiteral("Proposed vs Baseline in the gear studied: "
+                                                   "77.13 lb lighter, 1.91 % more")));
+        QVERIFY(!set->isVisible());
+        f.window.StepHistory(true);
+        QCOMPARE(f.sheet.Table(kProposed).Text(kVehicleWeightRow, kColValue), "3700");
+        QVERIFY(set->isVisible());
 
         // A lighter Proposed flywheel: the answer and the chart follow the kept change.
         f.ClickRow(kProposed, kFlywheelRow);
@@ -51,9 +69,8 @@ class WeightWindowTest : public QObject {
         window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
         QString printed = f.PdfText("weight.pdf").simplified();
         for (QString expected :
-             {QStringLiteral("Where the Weight Goes Page: 1"),
-              window->Answer()->text().section(QStringLiteral("weight is "), 1).left(40),
-              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 58.08"),
+             {QStringLiteral("Where the Weight Goes Page: 1"), window->Answer()->text().left(40),
+              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 118.91"),
               QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
             QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
     }

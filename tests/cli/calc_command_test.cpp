@@ -105,9 +105,17 @@ TEST_F(CalcCommandTest, GearsAndJsonAgreeWithTheTables) {
         EXPECT_NE(studied.find(total), std::string::npos) << studied;
     ASSERT_EQ(Run({"--json", "--gears", "1.52, 2.52", car}), kCalcDone);
     for (const char* part :
-         {"\"Eq. Wt\": \"4117.48\"", "\"answer\": \"The Proposed vehicle's",
+         {"\"Eq. Wt\": \"4117.48\"", "\"answer\": \"Proposed vs Baseline",
+          "\"accelerationGainPercent\": 1.9089930327818028,", "\"adjusted\": true,",
+          "\"effectiveWeightSaving\": 77.1299", "\"proposedVehicleWeightUsed\": 3647.17,",
+          "\"parts\": [\n      {\"row\": 24, \"description\": \"Front Tire\", \"saving\": 17.98},",
           "{\"Studied\": false, \"Ratio\": 1.52,", "{\"Studied\": true, \"Ratio\": 2.52,"})
         EXPECT_NE(out.str().find(part), std::string::npos) << part;
+    ASSERT_EQ(Run({"--answer", car}), kCalcDone);
+    EXPECT_TRUE(
+        out.str().starts_with("Proposed vs Baseline in the gear studied: 77.13 lb "
+                              "lighter, 1.91 % more acceleration."))
+        << out.str();
 }
 
 // The option a worksheet was saved with, unless a flag asks for the other; without one stored,

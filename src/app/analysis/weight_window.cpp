@@ -104,12 +104,19 @@ QWidget* WeightWindow::BuildStudiedTab() {
     bold.setBold(true);
     m_answer->setFont(bold);
     m_option = new QLabel(tab);
+    m_setProposedWeight = new QPushButton(tab);
+    m_setProposedWeight->setObjectName(QStringLiteral("cmdSetProposedWeight"));
+    m_setProposedWeight->hide();
+    connect(m_setProposedWeight, &QPushButton::clicked, this,
+            [this] { emit proposedWeightChosen(m_proposedWeight); });
     m_parts = NewTable(tab);
     m_partsChart = new BarChart;
     auto* scroll = new QScrollArea(tab);
     scroll->setWidget(m_partsChart);
     scroll->setWidgetResizable(true);
-    for (QWidget* w : std::initializer_list<QWidget*>{m_answer, m_option}) layout->addWidget(w);
+    layout->addWidget(m_answer);
+    layout->addWidget(m_setProposedWeight, 0, Qt::AlignLeft);
+    layout->addWidget(m_option);
     layout->addWidget(scroll, 3);
     layout->addWidget(m_parts, 2);
     return tab;
@@ -151,6 +158,9 @@ void WeightWindow::ShowShares() {
     bool two = shares.twoVehicles;
     m_answer->setText(FromCell(PlainAnswer(shares)));
     m_option->setText(FromCell(WeightOptionNote(shares)));
+    m_proposedWeight = ProposedWeightText(shares);
+    m_setProposedWeight->setText(FromCell(SetProposedWeightLabel(shares)));
+    m_setProposedWeight->setVisible(shares.adjusted);
     std::vector<QStringList> lines;
     std::vector<ChartLine> bars;
     for (const WeightShare& part : shares.parts) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QWidget>
 
@@ -27,6 +28,7 @@ class WeightWindow : public QWidget {
     void Refresh();
 
     QLabel* Answer() { return m_answer; }
+    QPushButton* SetProposedWeight() { return m_setProposedWeight; }
     QTableWidget* PartsTable() { return m_parts; }
     BarChart* PartsChart() { return m_partsChart; }
     QComboBox* Transmissions() { return m_transmissionList; }
@@ -38,6 +40,8 @@ class WeightWindow : public QWidget {
   signals:
     // The user asked to print it, with its button or the print keys.
     void printClicked();
+    // The user asked to keep the Vehicle Weight the answer took the Proposed car as.
+    void proposedWeightChosen(const std::string& weight);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +56,8 @@ class WeightWindow : public QWidget {
     const Worksheet& m_sheet;
     QLabel* m_answer = nullptr;
     QLabel* m_option = nullptr;
+    QPushButton* m_setProposedWeight = nullptr;
+    std::string m_proposedWeight;
     QTableWidget* m_parts = nullptr;
     BarChart* m_partsChart = nullptr;
     QComboBox* m_transmissionList = nullptr;

@@ -121,6 +121,8 @@ void MainMenus::ShowWeightWindow() {
                          &WeightWindow::Refresh);
         QObject::connect(m_weightWindow, &WeightWindow::printClicked, m_weightWindow,
                          [this] { m_print.PrintWeightShares(m_weightWindow->ShownGears()); });
+        QObject::connect(m_weightWindow, &WeightWindow::proposedWeightChosen, &m_window,
+                         &MainWindow::KeepProposedWeight);
     }
     m_weightWindow->show();
     m_weightWindow->raise();

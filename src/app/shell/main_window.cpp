@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "analysis/weight_shares.h"
 #include "calc/calc_window.h"
 #include "editor/main_activation.h"
 #include "engine/layout.h"
@@ -66,6 +67,11 @@ void MainWindow::BuildCentralArea() {
                 });
     }
     layout->addWidget(m_frame);
+    m_answerLine = new QLabel(central);
+    m_answerLine->setObjectName(QStringLiteral("AnswerLine"));
+    m_answerLine->setWordWrap(true);
+    m_answerLine->setContentsMargins(10, 0, 10, 0);
+    layout->addWidget(m_answerLine);
     m_optionLine = new QLabel(central);
     m_optionLine->setObjectName(QStringLiteral("Label2"));
     m_optionLine->setWordWrap(true);
@@ -97,6 +103,12 @@ void MainWindow::ConnectStrip() {
         });
         ShowRowInView(true);
     });
+}
+
+void MainWindow::KeepProposedWeight(const std::string& weight) {
+    m_history.Record(kKeepChange,
+                     [this, &weight] { m_editor.KeepValue(kProposed, kVehicleWeightRow, weight); });
+    ShowRowInView(false);
 }
 
 void MainWindow::OpenCalcMenu(int calcMenuKind) {
@@ -153,6 +165,8 @@ void MainWindow::ShowStripAndSelection(bool moveFocus) {
 void MainWindow::ShowWorksheet() {
     m_frame->setTitle(FromCell(FrameCaption(m_sheet)));
     Grid(kProposed).setVisible(m_sheet.TwoVehicles != 0);
+    m_answerLine->setText(FromCell(AnswerLine(ShareOfEachPart(m_sheet))));
+    m_answerLine->setVisible(!m_answerLine->text().isEmpty());
     m_optionLine->setText(FromCell(OptionLineText(m_sheet)));
     ShowTitle();
     for (SpecGrid* grid : m_grids) grid->Refresh();

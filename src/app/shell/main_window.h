@@ -1,7 +1,7 @@
 #pragma once
 
 // The main window `frmCR`: the editing strip, the frame holding the Baseline and Proposed
-// tables, the option line under it, and the menus.
+// tables, the answer and the option line under it, and the menus.
 
 #include <QDialog>
 #include <QGroupBox>
@@ -47,6 +47,8 @@ class MainWindow : public QMainWindow {
     // Opens the calculation sub-menu of a kind over the strip's row, closing any other first.
     void OpenCalcMenu(int calcMenuKind);
     WorksheetHistory& History() { return m_history; }
+    // Keeps a Proposed Vehicle Weight chosen in another window as "Keep Change" would: one step.
+    void KeepProposedWeight(const std::string& weight);
     // Undo (`back`) or Redo, once an input the strip holds is kept or dropped.
     void StepHistory(bool back);
     // Runs an open command (Open, a recent or dropped file); a worksheet read replaces the
@@ -99,6 +101,7 @@ class MainWindow : public QMainWindow {
     EditStripWidget* m_strip = nullptr;
     QGroupBox* m_frame = nullptr;
     std::array<SpecGrid*, 2> m_grids{};
+    QLabel* m_answerLine = nullptr;
     QLabel* m_optionLine = nullptr;
     std::unique_ptr<MainMenus> m_menus;
     QPointer<QDialog> m_calcMenu;

@@ -24,7 +24,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::LayOutFrame() {
-    int frameHeight = TwipsToPixels(FrameHeightTwips(height() * kTwipsPerPixel));
+    // The answer line takes its room from the tables, so that the option line stays in view.
+    int answerHeight = m_answerLine->isVisibleTo(this)
+                           ? m_answerLine->heightForWidth(width()) + TwipsToPixels(60)
+                           : 0;
+    int frameHeight =
+        std::max(0, TwipsToPixels(FrameHeightTwips(height() * kTwipsPerPixel)) - answerHeight);
     m_frame->setFixedHeight(frameHeight);
     QRect inside = m_frame->contentsRect().adjusted(4, 0, -4, 0);
     m_strip->setGeometry(inside.left(), inside.top(), inside.width(), m_strip->height());

@@ -69,7 +69,10 @@ std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
             UpdateTable(*copy, index);
             ReadVehicle(*copy, index, gear);
         }
-        if (vehicles == 2) gear.gainPercent = AccelerationGainPercent(gear.total[0], gear.total[1]);
+        // The Proposed car's weight is taken as the answer in the gear studied takes it.
+        if (vehicles == 2)
+            gear.gainPercent = AccelerationGainPercent(
+                gear.total[0], gear.total[1] - ProposedWeightAdjustment(*copy));
         gears.push_back(gear);
     }
     return gears;

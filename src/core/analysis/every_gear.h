@@ -25,7 +25,7 @@ struct GearFigures {
     std::array<double, 2> rotating{};
     std::array<double, 2> total{};
     std::array<double, 2> rotatingShare{};
-    double gainPercent = 0;  // with two vehicles
+    double gainPercent = 0;  // with two vehicles, as the answer compares them
 };
 
 // Recalculates a copy of the worksheet with each ratio in the gear row of both tables; the

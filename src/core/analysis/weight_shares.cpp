@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/ring_inertia.h"
 #include "model/spec_rows.h"
 #include "text/cell_text.h"
 
@@ -26,15 +27,71 @@ std::optional<double> ShownEqWt(const SpecTable& table, int row) {
     return NumericValue(text);
 }
 
-WeightShare TotalOf(const Worksheet& sheet, int row, bool twoVehicles) {
-    WeightShare total{std::string(TrimBlanks(sheet.Table(kBaseline).Text(row, kColDescription)))};
-    total.baseline = NumericValue(sheet.Table(kBaseline).Text(row, kColEqWt));
-    if (twoVehicles) total.proposed = NumericValue(sheet.Table(kProposed).Text(row, kColEqWt));
+double Cell(const Worksheet& sheet, int index, int row, int column) {
+    return NumericValue(sheet.Table(index).Text(row, column));
+}
+
+// A row's figures in both vehicles; false when neither table shows it. Its own weight counts
+// only where the table counts it in the rotating total, and only when the answer adjusts.
+bool ReadPart(const Worksheet& sheet, int row, const WeightShares& shares, WeightShare& part) {
+    bool shown = false;
+    for (int index = kBaseline; index <= (shares.twoVehicles ? kProposed : kBaseline); ++index) {
+        std::optional<double> eqWt = ShownEqWt(sheet.Table(index), row);
+        if (!eqWt) continue;
+        shown = true;
+        (index == kBaseline ? part.baseline : part.proposed) += *eqWt;
+        double weight = shares.adjusted ? CountedWeight(sheet.Table(index), row) : 0;
+        part.weightSaving += index == kBaseline ? weight : -weight;
+    }
+    return shown;
+}
+
+WeightShare TotalOf(const Worksheet& sheet, int row, bool twoVehicles, double adjustment) {
+    WeightShare total{std::string(TrimBlanks(sheet.Table(kBaseline).Text(row, kColDescription))),
+                      row};
+    total.baseline = Cell(sheet, kBaseline, row, kColEqWt);
+    if (twoVehicles) total.proposed = Cell(sheet, kProposed, row, kColEqWt);
+    total.weightSaving = adjustment;
     return total;
 }
 
 std::string Pounds(double value) {
     return Figure(value) + " lb";
+}
+
+// "A", "A and B", "A, B and C".
+std::string Names(const std::vector<std::string>& names) {
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        joined += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return joined;
+}
+
+// Which part (or parts, saving the same as shown) buys the most; nothing when none saves.
+std::string BuysTheMost(const WeightShares& shares) {
+    if (shares.parts.empty() || shares.parts.front().Saving() < 0.005) return "";
+    std::string most = Figure(shares.parts.front().Saving());
+    std::vector<std::string> names;
+    for (const WeightShare& part : shares.parts)
+        if (Figure(part.Saving()) == most) names.push_back(part.part);
+    if (names.size() == 1) return " " + names.front() + " buys the most: " + most + " lb.";
+    return " " + Names(names) + " buy the most: " + most + " lb each.";
+}
+
+std::string AdjustmentNote(const WeightShares& shares) {
+    double partsSaving = shares.vehicleTotal.weightSaving;
+    return " The Proposed car was taken as " + ProposedWeightText(shares) + " lb: the Baseline's " +
+           PlainNumber(shares.baselineVehicleWeight) + " lb " +
+           (partsSaving > 0 ? "less " : "plus ") + Pounds(std::abs(partsSaving)) +
+           (partsSaving > 0 ? " of lighter parts." : " of heavier parts.");
+}
+
+std::string Comparison(const WeightShares& shares) {
+    double saving = shares.vehicleTotal.Saving();
+    if (Figure(std::abs(saving)) == Figure(0)) return "the same effective weight.";
+    double gain = AnswerGainPercent(shares);
+    return Pounds(std::abs(saving)) + (saving > 0 ? " lighter, " : " heavier, ") +
+           Figure(std::abs(gain)) + (gain >= 0 ? " % more acceleration." : " % less acceleration.");
 }
 
 }  // namespace
@@ -43,37 +100,44 @@ std::string Figure(double value) {
     return FormatPicture(value, "#####0.00");
 }
 
+double ProposedWeightAdjustment(const Worksheet& sheet) {
+    if (sheet.WeightOption == 1 || sheet.TwoVehicles != 1) return 0;
+    // A worksheet without a Vehicle Weight has no car on the scale to take as lighter.
+    double baselineWeight = Cell(sheet, kBaseline, kVehicleWeightRow, kColValue);
+    if (baselineWeight <= 0 ||
+        baselineWeight != Cell(sheet, kProposed, kVehicleWeightRow, kColValue))
+        return 0;
+    return Cell(sheet, kBaseline, kRotatingTotalRow, kColWeight) -
+           Cell(sheet, kProposed, kRotatingTotalRow, kColWeight);
+}
+
 WeightShares ShareOfEachPart(const Worksheet& sheet) {
     WeightShares shares;
     shares.twoVehicles = sheet.TwoVehicles == 1;
     shares.weightsAdded = sheet.WeightOption == 1;
-    WeightShare engine{"Engine internals"};
+    double adjustment = ProposedWeightAdjustment(sheet);
+    shares.adjusted = adjustment != 0;
+    shares.baselineVehicleWeight = Cell(sheet, kBaseline, kVehicleWeightRow, kColValue);
+    shares.proposedVehicleWeightUsed =
+        shares.weightsAdded ? Cell(sheet, kProposed, kVehicleTotalRow, kColWeight)
+                            : Cell(sheet, kProposed, kVehicleWeightRow, kColValue) - adjustment;
+    WeightShare engine{"Engine internals", kDisplacementRow};
     bool engineShown = false;
-    int tables = shares.twoVehicles ? 2 : 1;
     for (int row = kDisplacementRow; row < kRotatingTotalRow; ++row) {
         if (!IsRotating(sheet, row)) continue;
-        WeightShare part{
-            std::string(TrimBlanks(sheet.Table(kBaseline).Text(row, kColDescription)))};
-        bool shown = false;
-        for (int index = kBaseline; index < tables; ++index) {
-            std::optional<double> eqWt = ShownEqWt(sheet.Table(index), row);
-            if (!eqWt) continue;
-            shown = true;
-            (index == kBaseline ? part.baseline : part.proposed) = *eqWt;
-        }
-        if (!shown) continue;
-        if (IsEngineInternal(row)) {
-            engine.baseline += part.baseline, engine.proposed += part.proposed;
+        WeightShare part{std::string(TrimBlanks(sheet.Table(kBaseline).Text(row, kColDescription))),
+                         row};
+        if (!ReadPart(sheet, row, shares, IsEngineInternal(row) ? engine : part)) continue;
+        if (IsEngineInternal(row))
             engineShown = true;
-        } else {
+        else
             shares.parts.push_back(part);
-        }
     }
     if (engineShown) shares.parts.push_back(engine);
     auto key = [&](const WeightShare& s) { return shares.twoVehicles ? s.Saving() : s.baseline; };
     std::ranges::stable_sort(shares.parts, std::ranges::greater{}, key);
-    shares.rotatingTotal = TotalOf(sheet, kRotatingTotalRow, shares.twoVehicles);
-    shares.vehicleTotal = TotalOf(sheet, kVehicleTotalRow, shares.twoVehicles);
+    shares.rotatingTotal = TotalOf(sheet, kRotatingTotalRow, shares.twoVehicles, adjustment);
+    shares.vehicleTotal = TotalOf(sheet, kVehicleTotalRow, shares.twoVehicles, adjustment);
     return shares;
 }
 
@@ -92,6 +156,14 @@ double AccelerationGainPercent(double baselineTotal, double proposedTotal) {
     return 100 * (baselineTotal / proposedTotal - 1);
 }
 
+double ProposedEffectiveWeight(const WeightShares& shares) {
+    return shares.vehicleTotal.proposed - shares.vehicleTotal.weightSaving;
+}
+
+double AnswerGainPercent(const WeightShares& shares) {
+    return AccelerationGainPercent(shares.vehicleTotal.baseline, ProposedEffectiveWeight(shares));
+}
+
 std::string PlainAnswer(const WeightShares& shares) {
     const WeightShare& total = shares.vehicleTotal;
     if (!shares.twoVehicles) {
@@ -101,17 +173,22 @@ std::string PlainAnswer(const WeightShares& shares) {
                " in the gear studied. " + shares.parts.front().part +
                " adds the most: " + Pounds(shares.parts.front().baseline) + ".";
     }
-    double saving = total.Saving();
-    double gain = AccelerationGainPercent(total.baseline, total.proposed);
-    std::string answer = "The Proposed vehicle's effective weight is " + Pounds(std::abs(saving)) +
-                         (saving >= 0 ? " lighter" : " heavier") +
-                         " in the gear studied, which with the same thrust is " +
-                         Figure(std::abs(gain)) +
-                         (gain >= 0 ? " % more acceleration." : " % less acceleration.");
-    if (!shares.parts.empty() && shares.parts.front().Saving() > 0)
-        answer += " " + shares.parts.front().part +
-                  " buys the most: " + Pounds(shares.parts.front().Saving()) + ".";
-    return answer;
+    return "Proposed vs Baseline in the gear studied: " + Comparison(shares) + BuysTheMost(shares) +
+           (shares.adjusted ? AdjustmentNote(shares) : "");
+}
+
+std::string AnswerLine(const WeightShares& shares) {
+    bool compared = shares.twoVehicles && shares.vehicleTotal.baseline > 0 &&
+                    ProposedEffectiveWeight(shares) > 0;
+    return compared ? PlainAnswer(shares) : "";
+}
+
+std::string ProposedWeightText(const WeightShares& shares) {
+    return PlainNumber(NumericValue(Figure(shares.proposedVehicleWeightUsed)));
+}
+
+std::string SetProposedWeightLabel(const WeightShares& shares) {
+    return "Set the Proposed Vehicle Weight to " + ProposedWeightText(shares);
 }
 
 std::string WeightOptionNote(const WeightShares& shares) {

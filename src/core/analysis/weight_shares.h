@@ -11,20 +11,29 @@
 namespace gyrant {
 
 // One line of the answer: a part (or the engine internals together, or a total), its Eq. Wt in
-// each vehicle as the tables show it, and the saving, Baseline less Proposed.
+// each vehicle as the tables show it, and the saving: Baseline less Proposed, plus its own weight
+// saved when the Proposed car is taken as lighter by its parts.
 struct WeightShare {
     std::string part;
+    int row = 0;  // the row it comes from; the engine's first row for the internals together
     double baseline = 0;
     double proposed = 0;
-    double Saving() const { return baseline - proposed; }
+    double weightSaving = 0;
+    double Saving() const { return baseline - proposed + weightSaving; }
 };
 
 struct WeightShares {
     bool twoVehicles = false;
     bool weightsAdded = false;
+    // The Proposed car is taken as the Baseline's Vehicle Weight less its parts' weight saving:
+    // with "Stays Total", equal Vehicle Weights and rotating parts of another weight.
+    bool adjusted = false;
+    double baselineVehicleWeight = 0;
+    // The Proposed car's weight on the scale as the answer takes it.
+    double proposedVehicleWeightUsed = 0;
     std::vector<WeightShare> parts;  // largest saving first (largest Baseline Eq. Wt alone)
     WeightShare rotatingTotal;
-    WeightShare vehicleTotal;
+    WeightShare vehicleTotal;  // its saving is the whole effective weight saving
 };
 
 // A figure of the analyses as shown and printed: two decimals, a leading zero ("0.59").
@@ -38,14 +47,31 @@ std::vector<std::string> ShareCells(const WeightShare& share, bool twoVehicles);
 // The shares of a recalculated worksheet, from the Eq. Wt cells of its shown rows.
 WeightShares ShareOfEachPart(const Worksheet& sheet);
 
+// What the Proposed car's weight on the scale is taken as less than its Vehicle Weight: the
+// Baseline's rotating weight less the Proposed's with "Stays Total", two vehicles of equal
+// Vehicle Weight above 0 and parts of another weight; 0 in every other case.
+double ProposedWeightAdjustment(const Worksheet& sheet);
+
 // The acceleration gained with the same thrust, in percent: how much lighter in effective weight
 // the Proposed vehicle is, against it.
 double AccelerationGainPercent(double baselineTotal, double proposedTotal);
 
+// The Proposed vehicle's effective weight as the answer compares it, and the gain that gives.
+double ProposedEffectiveWeight(const WeightShares& shares);
+double AnswerGainPercent(const WeightShares& shares);
+
 // The answer in words: how much lighter (or heavier) the Proposed vehicle is in the gear
-// studied, what that is worth in acceleration, and which part buys the most; with one vehicle,
-// which part adds the most.
+// studied, what that is worth in acceleration, which part buys the most and, when the Proposed
+// car was taken as lighter by its parts, by how much; with one vehicle, which part adds the most.
 std::string PlainAnswer(const WeightShares& shares);
+
+// The answer under the main window's tables: empty with one vehicle or nothing to compare.
+std::string AnswerLine(const WeightShares& shares);
+
+// The Vehicle Weight the answer took the Proposed car as, as it would be typed; and the button
+// that keeps it in the Proposed table.
+std::string ProposedWeightText(const WeightShares& shares);
+std::string SetProposedWeightLabel(const WeightShares& shares);
 
 // Which weight option the figures were computed with.
 std::string WeightOptionNote(const WeightShares& shares);

@@ -264,6 +264,15 @@ void RowEditor::KeepComponentRow(int row) {
     }
 }
 
+bool RowEditor::KeepValue(int table, int row, const std::string& value) {
+    if (!ConfirmLeavingRow()) return false;
+    TableClick(table, row);
+    m_strip.SetText(kColValue, value);
+    if (CheckEntry(kColValue)) return KeepChange();
+    EditRow();
+    return false;
+}
+
 void RowEditor::Refresh() {
     Recalculate(m_sheet);
 }

@@ -40,6 +40,10 @@ class RowEditor : public RowInEdit {
     // Writes the strip into the table row and recalculates both vehicles; false when the user
     // cancelled a question it asked, and nothing was written.
     bool KeepChange();
+    // Types `value` into a number row of a table and keeps it as "Keep Change" does, after the
+    // question about an input the strip holds; false when that was cancelled or the value is
+    // refused, and nothing was written.
+    bool KeepValue(int table, int row, const std::string& value);
     // Recalculates both vehicles; nothing counts as changed.
     void Refresh();
     // Copies the Baseline vehicle into the Proposed vehicle after asking (first about an input

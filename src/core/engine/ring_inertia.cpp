@@ -15,10 +15,6 @@ Shape ShapeOf(int row) {
     return Shape::PlainRing;
 }
 
-int Multiplier(const SpecTable& table, int row) {
-    return IsPerWheelRow(row) && Contains(table.Text(kVehicleTypeRow, kColValue), "4") ? 2 : 1;
-}
-
 double SpeedFactor(const SpeedFactors& s, int row) {
     if (row < kDriveshaftRow) return s.EngineFactor;
     if (row == kDriveshaftRow) return s.DriveshaftFactor;
@@ -157,7 +153,7 @@ void CalcRow(Worksheet& sheet, StripFields* strip, int tableIndex, int rowNumber
              RunningTotals& totals) {
     RingRow row(sheet.Table(tableIndex), strip, rowNumber);
     Shape shape = ShapeOf(rowNumber);
-    int multiplier = Multiplier(sheet.Table(tableIndex), rowNumber);
+    int multiplier = TimesCounted(sheet.Table(tableIndex), rowNumber);
     Dimensions d{row.Value(kColOD), row.Value(kColID), row.Value(kColWidth)};
     int material = row.MaterialIndex();
     EnableWeightFields(row, shape, material);
@@ -179,6 +175,15 @@ void CalcRow(Worksheet& sheet, StripFields* strip, int tableIndex, int rowNumber
 }
 
 }  // namespace
+
+int TimesCounted(const SpecTable& table, int row) {
+    return IsPerWheelRow(row) && Contains(table.Text(kVehicleTypeRow, kColValue), "4") ? 2 : 1;
+}
+
+double CountedWeight(const SpecTable& table, int row) {
+    double weight = NumericValue(table.Text(row, kColWeight)) * TimesCounted(table, row);
+    return IsGramsUnit(table.Text(row, kColUnits)) ? weight * LbPerGram : weight;
+}
 
 TireVolume CalcTireVolume(double width, double od, double rimDia) {
     double wall = 0.1 + 0.015 * od;

@@ -13,6 +13,13 @@ struct TireVolume {
     double TreadID = 0;
 };
 
+// How many times a part row counts on the vehicle: wheels, tires and their parts twice on a
+// four-wheeled one.
+int TimesCounted(const SpecTable& table, int row);
+
+// A part's or an engine detail row's weight as the rotating parts' total counts it, in pounds.
+double CountedWeight(const SpecTable& table, int row);
+
 // A tire as two sidewall discs between rim and outer diameter plus a tread band between them,
 // every wall 0.1 + 0.015 x O.D. thick.
 TireVolume CalcTireVolume(double width, double od, double rimDia);

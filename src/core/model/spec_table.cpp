@@ -25,7 +25,8 @@ constexpr std::array<std::string_view, kProposedColumns> kTooltips = {
     "ft\xB2",
     "Equivalent weight: the vehicle weight its spinning is worth, lb",
     "Share of the vehicle's total effective weight, %",
-    "Equivalent weight saved against the Baseline vehicle, %"};
+    "Percent lighter effective weight than the Baseline's, part by part: each row's Eq. Wt "
+    "against the same row of the Baseline vehicle, %"};
 
 // Base widths in twips; every column gets 180 more.
 constexpr std::array<int, kProposedColumns> kBaseWidths = {300, 1500, 1250, 350, 350, 600, 800,

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "analysis/weight_shares.h"
+#include "engine/layout.h"
 #include "files/display_name.h"
 #include "report/comment_lines.h"
 #include "text/cell_text.h"
@@ -50,9 +52,24 @@ class ReportLayout {
             PrintTable(kProposed);
         }
         CloseFrame();
+        m_table = -1;
+        PrintNotes();
     }
 
   private:
+    // Under the tables, what the screen shows there: the weight option and, with two vehicles,
+    // the answer.
+    void PrintNotes() {
+        std::string notes = OptionLineText(m_sheet);
+        if (m_sheet.TwoVehicles == 1) notes += "\r" + PlainAnswer(ShareOfEachPart(m_sheet));
+        MakeRoom(m_lineHeight);
+        m_surface.Print(" ", true);
+        for (const std::string& line : CommentLines(notes)) {
+            MakeRoom(m_lineHeight);
+            PrintAt(m_left, line, true);
+        }
+    }
+
     void ComputeColumnPositions() {
         int columns = m_sheet.TwoVehicles == 1 ? kProposedColumns : kBaselineColumns;
         double total = 0;
