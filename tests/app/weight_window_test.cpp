@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "analysis/chart_data.h"
 #include "analysis/weight_shares.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
@@ -28,7 +29,7 @@ class WeightWindowTest : public QObject {
         QTest::mouseClick(f.Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
         QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(f.sheet))));
         QVERIFY(window->Answer()->text().contains(QStringLiteral("Flywheel buys the most")));
-        QCOMPARE(window->PartsChart()->Lines().front().label, QStringLiteral("Flywheel"));
+        QCOMPARE(window->PartsChart()->Chart().bars.front().label, "Flywheel");
 
         for (auto [typed, gears] : {std::pair{"2.52, 1.52, 1", 3}, {"9", 3}}) {
             window->Ratios()->setText(QString::fromLatin1(typed));
@@ -55,6 +56,32 @@ class WeightWindowTest : public QObject {
               QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 58.08"),
               QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
             QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
+        // Its charts' legends, and each bar's value beside it.
+        for (const ChartData& chart :
+             {PartsChart(ShareOfEachPart(f.sheet)), GearsChart(window->ShownGears(), true)}) {
+            QVERIFY2(printed.contains(FromCell(chart.legend)), chart.legend.c_str());
+            for (const ChartBar& bar : chart.bars)
+                QVERIFY2(printed.contains(FromCell(bar.label + " " + bar.valueLabel)),
+                         qPrintable(FromCell(bar.label + " " + bar.valueLabel) + " in " + printed));
+        }
+    }
+
+    // The answer's column first, and all eight gears' columns within the window as it opens.
+    void gearTableLeadsWithTheGainAndFitsTheWindow() {
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        f.Trigger("mnuWeightGoes");
+        auto* window = f.window.findChild<WeightWindow*>();
+        window->Ratios()->setText(QStringLiteral("3, 2.52, 2, 1.52, 1.2, 1, .8, .6"));
+        emit window->Ratios()->editingFinished();
+        window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QApplication::processEvents();
+        QTableWidget* table = window->GearsTable();
+        for (int column : {0, 1, 2})
+            QCOMPARE(table->horizontalHeaderItem(column)->text(),
+                     QStringList({"Gear", "Ratio", "Gain %"}).at(column));
+        QVERIFY2(!table->horizontalScrollBar()->isVisible(),
+                 qPrintable(QString::number(table->horizontalHeader()->length()) + " in " +
+                            QString::number(table->viewport()->width())));
     }
 
     // Texts typed, or read from a file of its program's folder, that it echoes.
