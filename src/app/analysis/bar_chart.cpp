@@ -83,7 +83,7 @@ void BarChart::paintEvent(QPaintEvent*) {
     for (const ChartBar& bar : m_chart.bars)
         names = std::max(names, metrics.horizontalAdvance(FromCell(bar.label)));
     int left = names + 8 + (AnyBelowZero(m_chart) ? values : 0);
-    int room = std::max(width() - left - values, 10);
+    int room = std::max(width() - left - values - 4, 10);
     int top = PaintLegend(painter) + line / 2, first = top, zero = left;
     for (std::size_t i = 0; i < m_chart.bars.size(); ++i, top += step) {
         painter.drawText(QRect(0, top, names, line), Qt::AlignVCenter | Qt::AlignLeft,

@@ -112,8 +112,8 @@ QWidget* WeightWindow::BuildStudiedTab() {
     scroll->setWidget(m_partsChart);
     scroll->setWidgetResizable(true);
     for (QWidget* w : std::initializer_list<QWidget*>{m_answer, m_option}) layout->addWidget(w);
-    layout->addWidget(scroll, 3);
-    layout->addWidget(m_parts, 2);
+    layout->addWidget(scroll, 2);
+    layout->addWidget(m_parts, 1);
     return tab;
 }
 
@@ -134,8 +134,10 @@ QWidget* WeightWindow::BuildGearsTab() {
     m_gearsChart = new BarChart(tab);
     for (QWidget* w : std::initializer_list<QWidget*>{m_transmissionList, m_ratios, m_ratiosNote})
         layout->addWidget(w);
-    layout->addWidget(m_gears, 2);
-    layout->addWidget(m_gearsChart, 3);
+    // The chart as tall as its bars, the table taking the rest.
+    m_gearsChart->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    layout->addWidget(m_gears, 1);
+    layout->addWidget(m_gearsChart);
     connect(m_transmissionList, &QComboBox::activated, this, &WeightWindow::PickTransmission);
     connect(m_ratios, &QLineEdit::editingFinished, this, &WeightWindow::ShowGears);
     return tab;
