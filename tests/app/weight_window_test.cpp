@@ -16,7 +16,7 @@ class WeightWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void weightWindowFollowsKeepChangeAndEveryGearTakesTypedRatios() {
+    void weightWindowFollowsKeepChangeAndFitsEveryTypedGearGainFirst() {
         testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
         f.Trigger("mnuWeightGoes");
         auto* window = f.window.findChild<WeightWindow*>();
@@ -31,12 +31,19 @@ class WeightWindowTest : public QObject {
         QVERIFY(window->Answer()->text().contains(QStringLiteral("Flywheel buys the most")));
         QCOMPARE(window->PartsChart()->Chart().bars.front().label, "Flywheel");
 
-        for (auto [typed, gears] : {std::pair{"2.52, 1.52, 1", 3}, {"9", 3}}) {
+        for (auto [typed, gears] : {std::pair{"3, 2.52, 2, 1.52, 1.2, 1, .8, .6", 8}, {"9", 8}}) {
             window->Ratios()->setText(QString::fromLatin1(typed));
             emit window->Ratios()->editingFinished();
             QCOMPARE(window->GearsTable()->rowCount(), gears);
         }
-        QCOMPARE(window->GearsTable()->item(0, 0)->text(), QStringLiteral("1*"));
+        QCOMPARE(window->GearsTable()->item(1, 0)->text(), QStringLiteral("2*"));
+        // The answer's column first, and all eight gears' columns within the window's width.
+        window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QApplication::processEvents();
+        for (int column : {0, 1, 2})
+            QCOMPARE(window->GearsTable()->horizontalHeaderItem(column)->text(),
+                     QStringList({"Gear", "Ratio", "Gain %"}).at(column));
+        QVERIFY(!window->GearsTable()->horizontalScrollBar()->isVisible());
         window->Transmissions()->setCurrentIndex(1);
         emit window->Transmissions()->activated(1);
         QCOMPARE(window->Ratios()->text(), QStringLiteral("1.76, 1"));
@@ -46,42 +53,24 @@ class WeightWindowTest : public QObject {
         emit window->Ratios()->editingFinished();
         QCOMPARE(WeightWindow(f.sheet, nullptr).Ratios()->text(), QStringLiteral("1.76, 1"));
 
-        // Its Print button writes the answer, the parts and the totals into a PDF.
+        // Its Print button writes the answer, the parts, the totals and the charts, each bar
+        // beside its value, into a PDF.
         f.dialogs.files = {f.Pdf("weight.pdf")};
         window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
-        QString printed = f.PdfText("weight.pdf").simplified();
-        for (QString expected :
-             {QStringLiteral("Where the Weight Goes Page: 1"),
-              window->Answer()->text().section(QStringLiteral("weight is "), 1).left(40),
-              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 58.08"),
-              QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
-            QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
-        // Its charts' legends, and each bar's value beside it.
-        for (const ChartData& chart :
-             {PartsChart(ShareOfEachPart(f.sheet)), GearsChart(window->ShownGears(), true)}) {
-            QVERIFY2(printed.contains(FromCell(chart.legend)), chart.legend.c_str());
+        QStringList expected = {
+            QStringLiteral("Where the Weight Goes Page: 1"),
+            window->Answer()->text().section(QStringLiteral("weight is "), 1).left(40),
+            QStringLiteral("Vehicle Total 4117.48 4059.40 58.08"), QStringLiteral("In every gear"),
+            QStringLiteral("2 1 ")};
+        for (const ChartData& chart : {PartsChart(ShareOfEachPart(f.sheet).parts, true),
+                                       GearsChart(window->ShownGears(), true)}) {
+            expected << FromCell(chart.legend);
             for (const ChartBar& bar : chart.bars)
-                QVERIFY2(printed.contains(FromCell(bar.label + " " + bar.valueLabel)),
-                         qPrintable(FromCell(bar.label + " " + bar.valueLabel) + " in " + printed));
+                expected << FromCell(bar.label + " " + bar.valueLabel);
         }
-    }
-
-    // The answer's column first, and all eight gears' columns within the window as it opens.
-    void gearTableLeadsWithTheGainAndFitsTheWindow() {
-        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
-        f.Trigger("mnuWeightGoes");
-        auto* window = f.window.findChild<WeightWindow*>();
-        window->Ratios()->setText(QStringLiteral("3, 2.52, 2, 1.52, 1.2, 1, .8, .6"));
-        emit window->Ratios()->editingFinished();
-        window->findChild<QTabWidget*>()->setCurrentIndex(1);
-        QApplication::processEvents();
-        QTableWidget* table = window->GearsTable();
-        for (int column : {0, 1, 2})
-            QCOMPARE(table->horizontalHeaderItem(column)->text(),
-                     QStringList({"Gear", "Ratio", "Gain %"}).at(column));
-        QVERIFY2(!table->horizontalScrollBar()->isVisible(),
-                 qPrintable(QString::number(table->horizontalHeader()->length()) + " in " +
-                            QString::number(table->viewport()->width())));
+        QString printed = f.PdfText("weight.pdf").simplified();
+        for (const QString& text : expected)
+            QVERIFY2(printed.contains(text), qPrintable(text + " in " + printed));
     }
 
     // Texts typed, or read from a file of its program's folder, that it echoes.

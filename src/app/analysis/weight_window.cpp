@@ -159,7 +159,7 @@ void WeightWindow::ShowShares() {
     lines.push_back(Texts(ShareCells(shares.rotatingTotal, two)));
     lines.push_back(Texts(ShareCells(shares.vehicleTotal, two)));
     Fill(m_parts, Texts(ShareColumnHeadings(two)), lines);
-    m_partsChart->SetChart(gyrant::PartsChart(shares));
+    m_partsChart->SetChart(gyrant::PartsChart(shares.parts, two));
 }
 
 void WeightWindow::PickTransmission(int index) {

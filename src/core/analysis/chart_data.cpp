@@ -17,13 +17,12 @@ void MarkBelowZero(ChartData& chart, const char* meaning) {
 
 }  // namespace
 
-ChartData PartsChart(const WeightShares& shares) {
-    bool two = shares.twoVehicles;
+ChartData PartsChart(const std::vector<WeightShare>& parts, bool twoVehicles) {
     ChartData chart;
-    chart.legend = two ? "Saving per part, lb (Baseline Eq. Wt less Proposed Eq. Wt)"
-                       : "Baseline Eq. Wt per part, lb (one vehicle: no saving to compare)";
-    for (const WeightShare& part : shares.parts)
-        chart.bars.push_back(Bar(part.part, two ? part.Saving() : part.baseline, " lb"));
+    chart.legend = twoVehicles ? "Saving per part, lb (Baseline Eq. Wt less Proposed Eq. Wt)"
+                               : "Baseline Eq. Wt per part, lb (one vehicle: no saving to compare)";
+    for (const WeightShare& part : parts)
+        chart.bars.push_back(Bar(part.part, twoVehicles ? part.Saving() : part.baseline, " lb"));
     std::ranges::stable_sort(chart.bars, std::ranges::greater{}, &ChartBar::value);
     MarkBelowZero(chart, "Heavier in the Proposed: bar left of zero");
     return chart;

@@ -25,7 +25,7 @@ struct ChartData {
 
 // Each part's saving in pounds, largest first; with one vehicle there is no saving, and each
 // part's Baseline Eq. Wt is shown instead.
-ChartData PartsChart(const WeightShares& shares);
+ChartData PartsChart(const std::vector<WeightShare>& parts, bool twoVehicles);
 
 // Each gear's acceleration gain, gear by gear; with one vehicle there is no gain, and each gear's
 // rotating Eq. Wt is shown instead.

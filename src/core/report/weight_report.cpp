@@ -38,7 +38,7 @@ class WeightLayout {
         for (const WeightShare& part : shares.parts) Line(ShareCells(part, m_two));
         Line(ShareCells(shares.rotatingTotal, m_two));
         Line(ShareCells(shares.vehicleTotal, m_two));
-        Chart(PartsChart(shares));
+        Chart(PartsChart(shares.parts, m_two));
         if (gears.empty()) return;
         Gears(gears);
         Chart(GearsChart(gears, m_two));
