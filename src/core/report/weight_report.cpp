@@ -66,7 +66,7 @@ class WeightLayout {
         }
     }
 
-    // The legend, then each bar on its own line after its name, its value beside its end.
+    // The legend, then each bar on its own line after its name.
     void Chart(const ChartData& chart) {
         Line({""});
         Legend(chart.legend, false);
@@ -74,22 +74,27 @@ class WeightLayout {
         double values = 0;
         for (const ChartBar& bar : chart.bars)
             values = std::max(values, m_surface.TextWidth(bar.valueLabel + " "));
+        // Values of bars below zero stand left of them, inside the chart's room.
         double left = kChartLeft * m_width + (chart.belowZeroLegend.empty() ? 0 : values);
         double room = kChartRight * m_width - values - left;
-        for (std::size_t i = 0; i < chart.bars.size(); ++i) {
-            const ChartBar& bar = chart.bars[i];
-            Line({bar.label});
-            double top = m_surface.CurrentY() - m_line;
-            BarSpan span = SpanOf(chart, i);
-            double from = left + room * span.left, to = left + room * span.right;
-            Box(from, top + 0.2 * m_line, to, top + 0.8 * m_line, bar.value < 0);
-            double zero = bar.value < 0 ? to : from;
-            m_surface.DrawLine(zero, top, zero, top + m_line);
-            m_surface.SetCurrentY(top);
-            m_surface.SetCurrentX(bar.value < 0 ? from - m_surface.TextWidth(bar.valueLabel + " ")
-                                                : to + m_surface.TextWidth(" "));
-            m_surface.Print(bar.valueLabel, true);
-        }
+        for (std::size_t i = 0; i < chart.bars.size(); ++i) Bar(chart, i, left, room);
+    }
+
+    // A bar from the zero line, its value beside its end; the zero line marked.
+    void Bar(const ChartData& chart, std::size_t index, double left, double room) {
+        const ChartBar& bar = chart.bars[index];
+        bool below = bar.value < 0;
+        Line({bar.label});
+        double top = m_surface.CurrentY() - m_line;
+        BarSpan span = SpanOf(chart, index);
+        double from = left + room * span.left, to = left + room * span.right;
+        Box(from, top + 0.2 * m_line, to, top + 0.8 * m_line, below);
+        double zero = below ? to : from;
+        m_surface.DrawLine(zero, top, zero, top + m_line);
+        m_surface.SetCurrentY(top);
+        m_surface.SetCurrentX(below ? from - m_surface.TextWidth(bar.valueLabel + " ")
+                                    : to + m_surface.TextWidth(" "));
+        m_surface.Print(bar.valueLabel, true);
     }
 
     // A small box drawn as the bars it stands for, then what they mean.
