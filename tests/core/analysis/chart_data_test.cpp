@@ -39,6 +39,10 @@ const ChartCase kCases[] = {
      "Baseline rotating parts' Eq. Wt per gear, lb (one vehicle: no gain to compare)", ""}};
 // clang-format on
 
+void PrintTo(const ChartCase& chart, std::ostream* out) {
+    *out << chart.name;
+}
+
 class ChartDataTest : public testing::TestWithParam<ChartCase> {};
 
 TEST_P(ChartDataTest, BarsLabelsAndLegends) {
