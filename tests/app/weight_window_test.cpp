@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include "analysis/chart_data.h"
 #include "analysis/weight_shares.h"
 #include "help/help_window.h"
 #include "support/main_window_fixture.h"
@@ -16,7 +17,7 @@ class WeightWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void weightWindowFollowsKeepChangeAndEveryGearTakesTypedRatios() {
+    void weightWindowFollowsKeepChangeAndFitsEveryTypedGearGainFirst() {
         testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
         f.Trigger("mnuWeightGoes");
         auto* window = f.window.findChild<WeightWindow*>();
@@ -47,14 +48,21 @@ class WeightWindowTest : public QObject {
         QTest::mouseClick(f.Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
         QCOMPARE(window->Answer()->text(), FromCell(PlainAnswer(ShareOfEachPart(f.sheet))));
         QVERIFY(window->Answer()->text().contains(QStringLiteral("Flywheel buys the most")));
-        QCOMPARE(window->PartsChart()->Lines().front().label, QStringLiteral("Flywheel"));
+        QCOMPARE(window->PartsChart()->Chart().bars.front().label, "Flywheel");
 
-        for (auto [typed, gears] : {std::pair{"2.52, 1.52, 1", 3}, {"9", 3}}) {
+        for (auto [typed, gears] : {std::pair{"3, 2.52, 2, 1.52, 1.2, 1, .8, .6", 8}, {"9", 8}}) {
             window->Ratios()->setText(QString::fromLatin1(typed));
             emit window->Ratios()->editingFinished();
             QCOMPARE(window->GearsTable()->rowCount(), gears);
         }
-        QCOMPARE(window->GearsTable()->item(0, 0)->text(), QStringLiteral("1*"));
+        QCOMPARE(window->GearsTable()->item(1, 0)->text(), QStringLiteral("2*"));
+        // The answer's column first, and all eight gears' columns within the window's width.
+        window->findChild<QTabWidget*>()->setCurrentIndex(1);
+        QApplication::processEvents();
+        for (int column : {0, 1, 2})
+            QCOMPARE(window->GearsTable()->horizontalHeaderItem(column)->text(),
+                     QStringList({"Gear", "Ratio", "Gain %"}).at(column));
+        QVERIFY(!window->GearsTable()->horizontalScrollBar()->isVisible());
         window->Transmissions()->setCurrentIndex(1);
         emit window->Transmissions()->activated(1);
         QCOMPARE(window->Ratios()->text(), QStringLiteral("1.76, 1"));
@@ -64,15 +72,25 @@ class WeightWindowTest : public QObject {
         emit window->Ratios()->editingFinished();
         QCOMPARE(WeightWindow(f.sheet, nullptr).Ratios()->text(), QStringLiteral("1.76, 1"));
 
-        // Its Print button writes the answer, the parts and the totals into a PDF.
+        // Its Print button writes the answer, the parts, the totals and the charts, each bar
+        // beside its value, into a PDF.
         f.dialogs.files = {f.Pdf("weight.pdf")};
         window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        QStringList expected = {QStringLiteral("Where the Weight Goes Page: 1"),
+                                window->Answer()->text().left(40),
+                                QStringLiteral("Flywheel"),
+                                QStringLiteral("Vehicle Total 4117.48 4059.40 118.91"),
+                                QStringLiteral("In every gear"),
+                                QStringLiteral("2 1 ")};
+        for (const ChartData& chart : {PartsChart(ShareOfEachPart(f.sheet).parts, true),
+                                       GearsChart(window->ShownGears(), true)}) {
+            expected << FromCell(chart.legend);
+            for (const ChartBar& bar : chart.bars)
+                expected << FromCell(bar.label + " " + bar.valueLabel);
+        }
         QString printed = f.PdfText("weight.pdf").simplified();
-        for (QString expected :
-             {QStringLiteral("Where the Weight Goes Page: 1"), window->Answer()->text().left(40),
-              QStringLiteral("Flywheel"), QStringLiteral("Vehicle Total 4117.48 4059.40 118.91"),
-              QStringLiteral("In every gear"), QStringLiteral("2 1 ")})
-            QVERIFY2(printed.contains(expected), qPrintable(expected + " in " + printed));
+        for (const QString& text : expected)
+            QVERIFY2(printed.contains(text), qPrintable(text + " in " + printed));
     }
 
     // Texts typed, or read from a file of its program's folder, that it echoes.

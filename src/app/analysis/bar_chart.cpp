@@ -3,18 +3,18 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "analysis/weight_shares.h"
+#include "text/cell_codec.h"
 
 namespace gyrant {
 namespace {
 
-// The Baseline's bars in the window's own highlight, the Proposed's in a quieter green.
-QColor VehicleColor(std::size_t vehicle, const QPalette& palette) {
-    return vehicle == 0 ? palette.color(QPalette::Highlight) : QColor(70, 150, 90);
+// Bars above zero in the window's own highlight, those below in a warning red.
+QColor BarColor(bool belowZero, const QPalette& palette) {
+    return belowZero ? QColor(200, 70, 50) : palette.color(QPalette::Highlight);
 }
 
-QString Pounds(double value) {
-    return QString::fromStdString(Figure(value)) + QStringLiteral(" lb");
+bool AnyBelowZero(const ChartData& chart) {
+    return !chart.belowZeroLegend.empty();
 }
 
 }  // namespace
@@ -23,55 +23,74 @@ BarChart::BarChart(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(120);
 }
 
-void BarChart::SetLines(std::vector<ChartLine> lines, QStringList vehicles) {
-    m_lines = std::move(lines);
-    m_vehicles = std::move(vehicles);
+void BarChart::SetChart(ChartData chart) {
+    m_chart = std::move(chart);
     updateGeometry();
     update();
 }
 
 QSize BarChart::sizeHint() const {
-    int bar = fontMetrics().height();
-    auto bars = static_cast<int>(m_vehicles.size());
-    return {480, (static_cast<int>(m_lines.size()) * (bars * bar + bar / 2)) + 2 * bar};
+    int line = fontMetrics().height();
+    int legends = AnyBelowZero(m_chart) ? 2 : 1;
+    return {480, (static_cast<int>(m_chart.bars.size()) + legends) * (line + line / 4) + line};
 }
 
-void BarChart::PaintLegend(QPainter& painter, int top) const {
-    int left = 0, box = fontMetrics().ascent();
-    for (qsizetype v = 0; v < m_vehicles.size(); ++v) {
-        painter.fillRect(left, top, box, box, VehicleColor(static_cast<std::size_t>(v), palette()));
-        painter.drawText(left + box + 4, top + fontMetrics().ascent(), m_vehicles[v]);
-        left += box + 16 + fontMetrics().horizontalAdvance(m_vehicles[v]);
+// The widest value label, so that labels either side of the bars stay inside the chart.
+int BarChart::ValueRoom() const {
+    int room = 0;
+    for (const ChartBar& bar : m_chart.bars)
+        room = std::max(room, fontMetrics().horizontalAdvance(FromCell(bar.valueLabel)));
+    return room + 4;
+}
+
+// One swatch and text per meaning, one under the other; returns the height used.
+int BarChart::PaintLegend(QPainter& painter) const {
+    const QFontMetrics metrics = fontMetrics();
+    int box = metrics.ascent(), step = metrics.height() + metrics.height() / 4, top = 0;
+    for (bool belowZero : {false, true}) {
+        const std::string& text = belowZero ? m_chart.belowZeroLegend : m_chart.legend;
+        if (text.empty()) continue;
+        painter.fillRect(0, top + (metrics.height() - box) / 2, box, box,
+                         BarColor(belowZero, palette()));
+        painter.drawText(QRect(box + 6, top, width() - box - 6, metrics.height()),
+                         Qt::AlignVCenter | Qt::AlignLeft, FromCell(text));
+        top += step;
     }
+    return top;
+}
+
+// Paints a bar in its row of the bars' room, its value beside its end; returns the zero line.
+int BarChart::PaintBar(QPainter& painter, std::size_t index, QRect room, int values) const {
+    const ChartBar& bar = m_chart.bars[index];
+    bool below = bar.value < 0;
+    BarSpan span = SpanOf(m_chart, index);
+    int from = room.left() + static_cast<int>(room.width() * span.left);
+    int to = room.left() + static_cast<int>(room.width() * span.right);
+    painter.fillRect(QRect(from, room.top() + 1, std::max(to - from, 1), room.height() - 2),
+                     BarColor(below, palette()));
+    QRect label = below ? QRect(from - values, room.top(), values - 4, room.height())
+                        : QRect(to + 4, room.top(), values, room.height());
+    Qt::Alignment align = Qt::AlignVCenter | (below ? Qt::AlignRight : Qt::AlignLeft);
+    painter.drawText(label, static_cast<int>(align.toInt()), FromCell(bar.valueLabel));
+    return below ? to : from;
 }
 
 void BarChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics = fontMetrics();
-    int bar = metrics.height();
-    int labels = 0, figures = metrics.horizontalAdvance(Pounds(-99999.99));
-    double most = 0;
-    for (const ChartLine& line : m_lines) {
-        labels = std::max(labels, metrics.horizontalAdvance(line.label));
-        for (double value : line.pounds) most = std::max(most, std::abs(value));
+    int line = metrics.height(), step = line + line / 4, names = 0, values = ValueRoom();
+    for (const ChartBar& bar : m_chart.bars)
+        names = std::max(names, metrics.horizontalAdvance(FromCell(bar.label)));
+    int left = names + 8 + (AnyBelowZero(m_chart) ? values : 0);
+    int room = std::max(width() - left - values - 4, 10);
+    int top = PaintLegend(painter) + line / 2, first = top, zero = left;
+    for (std::size_t i = 0; i < m_chart.bars.size(); ++i, top += step) {
+        painter.drawText(QRect(0, top, names, line), Qt::AlignVCenter | Qt::AlignLeft,
+                         FromCell(m_chart.bars[i].label));
+        zero = PaintBar(painter, i, QRect(left, top, room, line), values);
     }
-    int room = std::max(width() - labels - figures - 16, 10);
-    int top = 0;
-    for (const ChartLine& line : m_lines) {
-        auto bars = static_cast<int>(line.pounds.size());
-        painter.drawText(QRect(0, top, labels, bars * bar), Qt::AlignVCenter | Qt::AlignLeft,
-                         line.label);
-        for (std::size_t v = 0; v < line.pounds.size(); ++v) {
-            int length = most > 0 ? static_cast<int>(room * std::abs(line.pounds[v]) / most) : 0;
-            QRect drawn(labels + 8, top + static_cast<int>(v) * bar + 1, length, bar - 2);
-            painter.fillRect(drawn, VehicleColor(v, palette()));
-            painter.drawText(drawn.right() + 4, drawn.top() + metrics.ascent(),
-                             Pounds(line.pounds[v]));
-        }
-        top += bars * bar + bar / 2;
-    }
-    PaintLegend(painter, top + bar / 2);
+    if (AnyBelowZero(m_chart)) painter.drawLine(zero, first, zero, top);
 }
 
 }  // namespace gyrant

@@ -1,34 +1,31 @@
 #pragma once
 
-// A horizontal bar chart in pounds: one group of bars per line, one bar per vehicle, each
-// labelled with its figure, painted to fit the widget at any scale.
+// A horizontal bar chart: one bar per line from a zero line, each labelled with its value, a
+// legend above, painted to fit the widget at any scale.
 
 #include <QWidget>
-#include <vector>
+
+#include "analysis/chart_data.h"
 
 namespace gyrant {
-
-struct ChartLine {
-    QString label;
-    std::vector<double> pounds;  // one per vehicle shown
-};
 
 class BarChart : public QWidget {
   public:
     explicit BarChart(QWidget* parent = nullptr);
 
-    void SetLines(std::vector<ChartLine> lines, QStringList vehicles);
-    const std::vector<ChartLine>& Lines() const { return m_lines; }
+    void SetChart(ChartData chart);
+    const ChartData& Chart() const { return m_chart; }
     QSize sizeHint() const override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void PaintLegend(QPainter& painter, int top) const;
+    int PaintLegend(QPainter& painter) const;
+    int PaintBar(QPainter& painter, std::size_t index, QRect room, int values) const;
+    int ValueRoom() const;
 
-    std::vector<ChartLine> m_lines;
-    QStringList m_vehicles;
+    ChartData m_chart;
 };
 
 }  // namespace gyrant

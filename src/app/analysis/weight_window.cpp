@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "analysis/chart_data.h"
 #include "analysis/every_gear.h"
 #include "analysis/weight_shares.h"
 #include "files/data_path.h"
@@ -48,10 +49,16 @@ QTableWidget* NewTable(QWidget* parent) {
     return table;
 }
 
-QStringList Vehicles(bool two) {
-    QStringList names = {QString::fromLatin1(VehicleName(kBaseline))};
-    if (two) names << QString::fromLatin1(VehicleName(kProposed));
-    return names;
+// A vehicle's heading over three short lines, the vehicle's name on top ("Baseline", "Total",
+// "Eq. Wt"), so that every column fits the window's width.
+QString Stacked(const std::string& heading) {
+    QString text = FromCell(heading);
+    for (const char* vehicle : {VehicleName(kBaseline), VehicleName(kProposed)})
+        if (text.startsWith(QString::fromLatin1(vehicle) + QLatin1Char(' ')))
+            return text.section(QLatin1Char(' '), 0, 0) + QLatin1Char('\n') +
+                   text.section(QLatin1Char(' '), 1, 1) + QLatin1Char('\n') +
+                   text.section(QLatin1Char(' '), 2);
+    return text;
 }
 
 QStringList Texts(const std::vector<std::string>& cells) {
@@ -87,7 +94,7 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     // As large as the work needs, never beyond the screen, whatever the texts it echoes.
     QSize room = screen()->availableGeometry().size();
     setMaximumSize(room);
-    resize(std::min(640, room.width()), std::min(560, room.height() - 40));
+    resize(std::min(800, room.width()), std::min(560, room.height() - 40));
 }
 
 void WeightWindow::showEvent(QShowEvent* event) {
@@ -117,8 +124,8 @@ QWidget* WeightWindow::BuildStudiedTab() {
     layout->addWidget(m_answer);
     layout->addWidget(m_setProposedWeight, 0, Qt::AlignLeft);
     layout->addWidget(m_option);
-    layout->addWidget(scroll, 3);
-    layout->addWidget(m_parts, 2);
+    layout->addWidget(scroll, 2);
+    layout->addWidget(m_parts, 1);
     return tab;
 }
 
@@ -139,9 +146,10 @@ QWidget* WeightWindow::BuildGearsTab() {
     m_gearsChart = new BarChart(tab);
     for (QWidget* w : std::initializer_list<QWidget*>{m_transmissionList, m_ratios, m_ratiosNote})
         layout->addWidget(w);
-    layout->addWidget(m_gears, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Rotating parts' Eq. Wt in each gear, lb"), tab));
-    layout->addWidget(m_gearsChart, 3);
+    // The chart as tall as its bars, the table taking the rest.
+    m_gearsChart->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+    layout->addWidget(m_gears, 1);
+    layout->addWidget(m_gearsChart);
     connect(m_transmissionList, &QComboBox::activated, this, &WeightWindow::PickTransmission);
     connect(m_ratios, &QLineEdit::editingFinished, this, &WeightWindow::ShowGears);
     return tab;
@@ -162,16 +170,11 @@ void WeightWindow::ShowShares() {
     m_setProposedWeight->setText(FromCell(SetProposedWeightLabel(shares)));
     m_setProposedWeight->setVisible(shares.adjusted);
     std::vector<QStringList> lines;
-    std::vector<ChartLine> bars;
-    for (const WeightShare& part : shares.parts) {
-        lines.push_back(Texts(ShareCells(part, two)));
-        bars.push_back({FromCell(part.part), two ? std::vector{part.baseline, part.proposed}
-                                                 : std::vector{part.baseline}});
-    }
+    for (const WeightShare& part : shares.parts) lines.push_back(Texts(ShareCells(part, two)));
     lines.push_back(Texts(ShareCells(shares.rotatingTotal, two)));
     lines.push_back(Texts(ShareCells(shares.vehicleTotal, two)));
     Fill(m_parts, Texts(ShareColumnHeadings(two)), lines);
-    m_partsChart->SetLines(std::move(bars), Vehicles(two));
+    m_partsChart->SetChart(gyrant::PartsChart(shares.parts, two));
 }
 
 void WeightWindow::PickTransmission(int index) {
@@ -191,26 +194,16 @@ void WeightWindow::ShowGears() {
     if (!IsBlank(typed)) KeepGearList(m_sheet, typed);
     bool two = m_sheet.TwoVehicles == 1;
     QStringList headings;
-    // Each vehicle's name above its figure's.
-    for (const std::string& heading : GearColumnHeadings(two))
-        headings << FromCell(heading)
-                        .replace(QStringLiteral("Baseline "), QStringLiteral("Baseline\n"))
-                        .replace(QStringLiteral("Proposed "), QStringLiteral("Proposed\n"));
+    for (const std::string& heading : GearColumnHeadings(two)) headings << Stacked(heading);
     std::vector<QStringList> lines;
-    std::vector<ChartLine> bars;
     m_shownGears = FiguresInEveryGear(m_sheet, read.ratios);
     for (std::size_t g = 0; g < m_shownGears.size(); ++g) {
-        const GearFigures& gear = m_shownGears[g];
-        QString name = QString::fromStdString(GearLabel(g, gear));
-        QStringList line = {name};
-        for (double value : GearColumnValues(gear, two)) line << Shown(value);
+        QStringList line = {QString::fromStdString(GearLabel(g, m_shownGears[g]))};
+        for (double value : GearColumnValues(m_shownGears[g], two)) line << Shown(value);
         lines.push_back(line);
-        bars.push_back(
-            {QStringLiteral("Gear ") + name, two ? std::vector{gear.rotating[0], gear.rotating[1]}
-                                                 : std::vector{gear.rotating[0]}});
     }
     Fill(m_gears, headings, lines);
-    m_gearsChart->SetLines(std::move(bars), Vehicles(two));
+    m_gearsChart->SetChart(GearsChart(m_shownGears, two));
 }
 
 }  // namespace gyrant

@@ -80,20 +80,20 @@ std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
 
 std::vector<std::string> GearColumnHeadings(bool twoVehicles) {
     std::vector<std::string> headings = {"Gear", "Ratio"};
+    if (twoVehicles) headings.push_back("Gain %");
     for (int index = kBaseline; index <= (twoVehicles ? kProposed : kBaseline); ++index)
         for (const char* figure :
              {" Engine Factor", " Rotating Eq. Wt", " Total Eq. Wt", " Rotating %"})
             headings.push_back(VehicleName(index) + std::string(figure));
-    if (twoVehicles) headings.push_back("Gain %");
     return headings;
 }
 
 std::vector<double> GearColumnValues(const GearFigures& gear, bool twoVehicles) {
     std::vector<double> values = {gear.ratio};
+    if (twoVehicles) values.push_back(gear.gainPercent);
     for (std::size_t v = 0; v < (twoVehicles ? 2u : 1u); ++v)
         values.insert(values.end(), {gear.engineFactor[v], gear.rotating[v], gear.total[v],
                                      gear.rotatingShare[v]});
-    if (twoVehicles) values.push_back(gear.gainPercent);
     return values;
 }
 

@@ -33,9 +33,9 @@ struct GearFigures {
 std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
                                             const std::vector<double>& ratios);
 
-// The columns of the per-gear table after the gear's label: the ratio, then per vehicle shown
-// its engine factor, Total Rotating and Vehicle Total Eq. Wt and rotating share, then the gain
-// with two vehicles; their headings, the label's first.
+// The columns of the per-gear table after the gear's label: the ratio, the gain with two
+// vehicles (the answer, so it comes first), then per vehicle shown its engine factor, Total
+// Rotating and Vehicle Total Eq. Wt and rotating share; their headings, the label's first.
 std::vector<std::string> GearColumnHeadings(bool twoVehicles);
 std::vector<double> GearColumnValues(const GearFigures& gear, bool twoVehicles);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "analysis/chart_data.h"
 #include "analysis/weight_shares.h"
 #include "report/comment_lines.h"
 #include "report/printed_report.h"
@@ -12,6 +13,9 @@ namespace {
 
 constexpr double kFontSize = 9;
 constexpr const char* kTitle = "Where the Weight Goes";
+// The bars' room across the page, its names left of it.
+constexpr double kChartLeft = 0.35;
+constexpr double kChartRight = 0.94;
 
 class WeightLayout {
   public:
@@ -26,17 +30,18 @@ class WeightLayout {
         m_line = m_surface.TextHeight("X");
         WeightShares shares = ShareOfEachPart(m_sheet);
         m_two = shares.twoVehicles;
-        for (const WeightShare& part : shares.parts)
-            m_most = std::max({m_most, part.baseline, part.proposed});
         Header();
         for (const std::string& line : CommentLines(PlainAnswer(shares))) Line({line});
         Line({WeightOptionNote(shares)});
         Line({""});
         Line(ShareColumnHeadings(m_two));
-        for (const WeightShare& part : shares.parts) Share(part, true);
-        Share(shares.rotatingTotal, false);
-        Share(shares.vehicleTotal, false);
-        if (!gears.empty()) Gears(gears);
+        for (const WeightShare& part : shares.parts) Line(ShareCells(part, m_two));
+        Line(ShareCells(shares.rotatingTotal, m_two));
+        Line(ShareCells(shares.vehicleTotal, m_two));
+        Chart(PartsChart(shares.parts, m_two));
+        if (gears.empty()) return;
+        Gears(gears);
+        Chart(GearsChart(gears, m_two));
     }
 
   private:
@@ -61,41 +66,74 @@ class WeightLayout {
         }
     }
 
-    void Share(const WeightShare& share, bool bars) {
-        Line(ShareCells(share, m_two));
-        if (!bars || m_most <= 0) return;
-        // The bars stand right of the figures, Baseline above Proposed, in one line's height.
+    // The legend, then each bar on its own line after its name.
+    void Chart(const ChartData& chart) {
+        Line({""});
+        Legend(chart.legend, false);
+        if (!chart.belowZeroLegend.empty()) Legend(chart.belowZeroLegend, true);
+        double values = 0;
+        for (const ChartBar& bar : chart.bars)
+            values = std::max(values, m_surface.TextWidth(bar.valueLabel + " "));
+        // Values of bars below zero stand left of them, inside the chart's room.
+        double left = kChartLeft * m_width + (chart.belowZeroLegend.empty() ? 0 : values);
+        double room = kChartRight * m_width - values - left;
+        for (std::size_t i = 0; i < chart.bars.size(); ++i) Bar(chart, i, left, room);
+    }
+
+    // A bar from the zero line, its value beside its end; the zero line marked.
+    void Bar(const ChartData& chart, std::size_t index, double left, double room) {
+        const ChartBar& bar = chart.bars[index];
+        bool below = bar.value < 0;
+        Line({bar.label});
         double top = m_surface.CurrentY() - m_line;
-        Bar(top + 0.1 * m_line, share.baseline);
-        if (m_two) Bar(top + 0.55 * m_line, share.proposed);
+        BarSpan span = SpanOf(chart, index);
+        double from = left + room * span.left, to = left + room * span.right;
+        Box(from, top + 0.2 * m_line, to, top + 0.8 * m_line, below);
+        double zero = below ? to : from;
+        m_surface.DrawLine(zero, top, zero, top + m_line);
+        m_surface.SetCurrentY(top);
+        m_surface.SetCurrentX(below ? from - m_surface.TextWidth(bar.valueLabel + " ")
+                                    : to + m_surface.TextWidth(" "));
+        m_surface.Print(bar.valueLabel, true);
+    }
+
+    // A small box drawn as the bars it stands for, then what they mean.
+    void Legend(const std::string& meaning, bool belowZero) {
+        Line({""});
+        double top = m_surface.CurrentY() - m_line;
+        Box(m_left, top + 0.2 * m_line, m_left + m_line, top + 0.8 * m_line, belowZero);
+        m_surface.SetCurrentY(top);
+        m_surface.SetCurrentX(m_left + 1.5 * m_line);
+        m_surface.Print(meaning, true);
     }
 
     // Each gear's rotating and total Eq. Wt per vehicle, and the gain, the gear studied marked.
     void Gears(const std::vector<GearFigures>& gears) {
         Line({""});
         Line({"In every gear"});
-        std::vector<std::string> heading = {"Gear, ratio", "Baseline rotating", "Baseline total"};
-        if (m_two) heading.insert(heading.end(), {"Proposed rotating", "Proposed total", "Gain %"});
+        std::vector<std::string> heading = {"Gear, ratio"};
+        if (m_two) heading.push_back("Gain %");
+        heading.insert(heading.end(), {"Baseline rotating", "Baseline total"});
+        if (m_two) heading.insert(heading.end(), {"Proposed rotating", "Proposed total"});
         Line(heading, 0.12);
         for (std::size_t g = 0; g < gears.size(); ++g) {
             const GearFigures& gear = gears[g];
-            std::vector<std::string> cells = {
-                GearLabel(g, gear) + (gear.studied ? "  " : "   ") + PlainNumber(gear.ratio),
-                Figure(gear.rotating[0]), Figure(gear.total[0])};
-            if (m_two)
-                cells.insert(cells.end(), {Figure(gear.rotating[1]), Figure(gear.total[1]),
-                                           Figure(gear.gainPercent)});
+            std::vector<std::string> cells = {GearLabel(g, gear) + (gear.studied ? "  " : "   ") +
+                                              PlainNumber(gear.ratio)};
+            if (m_two) cells.push_back(Figure(gear.gainPercent));
+            cells.insert(cells.end(), {Figure(gear.rotating[0]), Figure(gear.total[0])});
+            if (m_two) cells.insert(cells.end(), {Figure(gear.rotating[1]), Figure(gear.total[1])});
             Line(cells, 0.12);
         }
     }
 
-    void Bar(double top, double pounds) {
-        double left = 0.74 * m_width, right = left + 0.2 * m_width * pounds / m_most;
-        double bottom = top + 0.35 * m_line;
+    // An outlined box; one that stands below zero is crossed, so it shows without colour.
+    void Box(double left, double top, double right, double bottom, bool crossed) {
         m_surface.DrawLine(left, top, right, top);
         m_surface.DrawLine(left, bottom, right, bottom);
         m_surface.DrawLine(left, top, left, bottom);
         m_surface.DrawLine(right, top, right, bottom);
+        if (crossed) m_surface.DrawLine(left, top, right, bottom);
     }
 
     const Worksheet& m_sheet;
@@ -104,7 +142,6 @@ class WeightLayout {
     double m_width;
     double m_left = 0;
     double m_line = 0;
-    double m_most = 0;
     bool m_two = false;
     std::string m_font;
 };

@@ -1,8 +1,8 @@
 #pragma once
 
 // "Where the Weight Goes" on paper: the page header, the answer in words and the weight option,
-// then each part with its bars and its figures in pounds and the totals, and the vehicles in the
-// gears given, going on to new pages under the header again when it needs them.
+// each part's figures in pounds and the totals, their chart, and the vehicles in the gears given
+// with theirs, going on to new pages under the header again when it needs them.
 
 #include <vector>
 

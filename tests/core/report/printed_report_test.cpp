@@ -258,8 +258,9 @@ TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartUnderTheHeaderOnEveryPage) {
         EXPECT_EQ(page.Find("Where the Weight Goes").size(), static_cast<std::size_t>(page.pages));
         EXPECT_EQ(page.pages > 1, height < 1000);
         std::vector<WeightShare> parts = ShareOfEachPart(sheet).parts;
-        for (const WeightShare& part : parts) EXPECT_EQ(page.Find(part.part).size(), 1u);
-        EXPECT_EQ(page.lines.size(), 4 * 2 * parts.size());
+        // Each part on its line of the table and beside its bar, every bar within the page.
+        for (const WeightShare& part : parts) EXPECT_EQ(page.Find(part.part).size(), 2u);
+        for (const auto& line : page.lines) EXPECT_LE(std::max(line.x1, line.x2), 1000);
         for (const auto& text : page.texts) EXPECT_LE(text.y + 20 * text.size / 9, height);
     }
 }
