@@ -79,11 +79,13 @@ struct MainWindowFixture : PreparedSheet {
     }
     // A file in the worksheets' folder, and a PDF's words there as laid out on its pages.
     std::string Pdf(const char* name) { return File(std::string("GyrantFiles/") + name); }
+    // The text of a PDF, with the font's ligatures ("ﬀ") read as their letters.
     QString PdfText(const char* name) {
         QProcess text;
         text.start("pdftotext", {"-layout", QString::fromStdString(Pdf(name)), "-"});
         text.waitForFinished();
-        return QString::fromUtf8(text.readAllStandardOutput());
+        return QString::fromUtf8(text.readAllStandardOutput())
+            .normalized(QString::NormalizationForm_KC);
     }
     QString Shown(int table, int row, int column) {
         SpecTableModel& model = window.Grid(table).Model();

@@ -19,7 +19,7 @@ void MarkBelowZero(ChartData& chart, const char* meaning) {
 
 ChartData PartsChart(const std::vector<WeightShare>& parts, bool twoVehicles) {
     ChartData chart;
-    chart.legend = twoVehicles ? "Saving per part, lb (Baseline Eq. Wt less Proposed Eq. Wt)"
+    chart.legend = twoVehicles ? "Effective weight saved per part, lb (Proposed against Baseline)"
                                : "Baseline Eq. Wt per part, lb (one vehicle: no saving to compare)";
     for (const WeightShare& part : parts)
         chart.bars.push_back(Bar(part.part, twoVehicles ? part.Saving() : part.baseline, " lb"));

@@ -17,18 +17,27 @@ struct ChartCase {
 const std::vector<GearFigures> kGears = {
     {.ratio = 2.52, .studied = true, .rotating = {100, 0}, .gainPercent = 0.59},
     {.ratio = 1, .studied = false, .rotating = {150, 0}, .gainPercent = -0.1}};
-const std::string kSaving = "Saving per part, lb (Baseline Eq. Wt less Proposed Eq. Wt)";
+// A part's Eq. Wt in both vehicles, and the pounds its own weight saves when the car is taken
+// lighter with it.
+WeightShare Share(const char* part, double baseline, double proposed, double weightSaving = 0) {
+    return {.part = part, .baseline = baseline, .proposed = proposed, .weightSaving = weightSaving};
+}
+
+const std::string kSaving = "Effective weight saved per part, lb (Proposed against Baseline)";
 
 // clang-format off
 const ChartCase kCases[] = {
     {"SavingsLargestFirst",
-     PartsChart({{"Flywheel", 10, 7}, {"Front Tire", 20, 12}, {"Hub", 5, 5}}, true),
+     PartsChart({Share("Flywheel", 10, 7), Share("Front Tire", 20, 12), Share("Hub", 5, 5)}, true),
      {"Front Tire", "Flywheel", "Hub"}, {"8.00 lb", "3.00 lb", "0.00 lb"}, kSaving, ""},
-    {"HeavierPartBelowZero", PartsChart({{"Clutch", 10, 12.5}, {"Hub", 5, 4}}, true),
+    {"OwnWeightSavedCounts",
+     PartsChart({Share("Flywheel", 10, 7), Share("Front Wheel", 20, 18, 4)}, true),
+     {"Front Wheel", "Flywheel"}, {"6.00 lb", "3.00 lb"}, kSaving, ""},
+    {"HeavierPartBelowZero", PartsChart({Share("Clutch", 10, 12.5), Share("Hub", 5, 4)}, true),
      {"Hub", "Clutch"}, {"1.00 lb", "-2.50 lb"}, kSaving,
      "Heavier in the Proposed: bar left of zero"},
     {"OneVehicleShowsEachPartsEqWt",
-     PartsChart({{"Hub", 5, 0}, {"Engine internals", 630, 0}}, false),
+     PartsChart({Share("Hub", 5, 0), Share("Engine internals", 630, 0)}, false),
      {"Engine internals", "Hub"}, {"630.00 lb", "5.00 lb"},
      "Baseline Eq. Wt per part, lb (one vehicle: no saving to compare)", ""},
     {"GainGearByGear", GearsChart(kGears, true), {"Gear 1*", "Gear 2"}, {"0.59 %", "-0.10 %"},
