@@ -9,6 +9,7 @@
 
 #include "files/file_commands.h"
 #include "help/comments_window.h"
+#include "shell/main_menus.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
 #include "text/line_reader.h"
@@ -21,14 +22,7 @@ class DocumentTest : public QObject {
     static constexpr const char* kExample = "GyrantFiles/V8 Street Car.qrx";
     std::unique_ptr<testing::MainWindowFixture> f;
     QAction* Item(const char* name) { return f->window.findChild<QAction*>(QLatin1String(name)); }
-    // The example, saved as Copy.qrx and opened again.
-    void SaveACopyAndReopen() {
-        f->dialogs.files = {f->File("Copy.qrx"), f->File(kExample)};
-        for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
-        f->Strip().TextBox(kColValue)->clear();
-    }
-    void Click(const char* button, const char* typed = "") {
-        QTest::keyClicks(f->Strip().TextBox(kColValue), QLatin1String(typed));
+    void Click(const char* button) {
         QTest::mouseClick(f->Strip().Button(QLatin1String(button)), Qt::LeftButton);
     }
     // A file manager's drop of the file at `path`, every byte of its name percent-encoded.
@@ -41,13 +35,44 @@ class DocumentTest : public QObject {
         for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
             QApplication::sendEvent(f->window.windowHandle(), event);
     }
-    // Row 1 of both vehicles, the end of the title with its mark, and whether Undo is offered.
-    QString State() {
-        return QString::fromStdString(f->sheet.Table(kBaseline).Text(1, kColValue) + "/" +
-                                      f->sheet.Table(kProposed).Text(1, kColValue)) +
-               f->window.windowHandle()->title().right(2) +
-               QString::number(Item("mnuUndo")->isEnabled());
+    QString Weight(int table) {
+        return QString::fromStdString(f->sheet.Table(table).Text(kVehicleWeightRow, kColValue));
     }
+    // Runs the wizard on the Baseline vehicle; `inputs` are its answers, `saves` those to its
+    // offers to save (the first only asked of unsaved work), each save to `file`.
+    void RunWizard(std::deque<std::string> inputs, std::deque<Answer> saves, const char* file) {
+        f->dialogs.answers = {Answer::Yes};
+        f->dialogs.answers.insert(f->dialogs.answers.end(), saves.begin(), saves.end());
+        f->dialogs.inputs = std::move(inputs);
+        f->dialogs.files = {f->File(file)};
+        Item("mnuEZ")->trigger();
+    }
+    // One thing a user does to the document, named as in the sequences below.
+    void Do(const QString& step) {
+        QLineEdit* value = f->Strip().TextBox(kColValue);
+        f->dialogs.answers = {Answer::Yes};
+        if (step == "Keep Change" || step == "Keep Same") {
+            f->TypeInto(value, step == "Keep Same" ? value->text() : QString::number(m_kept++));
+            Click("Keep Change");
+        } else if (step == "Copy Down") {
+            Click("Copy Down");
+        } else if (step == "One Vehicle") {
+            f->window.Menus().OptionItem(0)->trigger();
+        } else if (step == "Open") {
+            f->dialogs.answers = {Answer::No};
+            f->dialogs.files = {f->File(kExample)};
+            Item("mnuOpen")->trigger();
+        } else if (step == "Wizard Saving First") {  // ends at its second question
+            RunWizard({"3200", ""}, {Answer::Yes, Answer::Yes}, "First.qrx");
+        } else if (step == "Wizard Saving Its Car") {
+            RunWizard({"3200", "3.73", "2.52", "350", "26"}, {Answer::Yes, Answer::No, Answer::Yes},
+                      "Built.qrx");
+        } else {
+            Item(qPrintable("mnu" + step))->trigger();
+        }
+        f->dialogs.answers.clear();
+    }
+    int m_kept = 3000;
     // Opens the comments window, types `typed` at the end of its text and clicks OK.
     void KeepCommentsTyping(const QString& typed) {
         f->Trigger("mnuComments");
@@ -67,42 +92,81 @@ class DocumentTest : public QObject {
     }
   private slots:
     void init() {
+        m_kept = 3000;
         f = std::make_unique<testing::MainWindowFixture>(
             testing::SheetSetup{.example = "V8 Street Car.qrx"});
     }
     void cleanup() { f.reset(); }
 
-    void undoAndRedoReturnToTheSavedStateAndItsMark() {
-        SaveACopyAndReopen();
-        QVERIFY(QTest::qWaitForWindowActive(&f->window));
-        QCOMPARE(State(), QStringLiteral("3700/3700 ]0"));
-        f->dialogs.answers = {Answer::Yes};
-        Click("Keep Change", "3000");
-        Click("Copy Down");
-        QCOMPARE(State(), QStringLiteral("3000/3000]*1"));
+    // The title's mark and Exit's question follow the history: back at the state in the file
+    // by Undo or Redo, the worksheet shows saved. Copy Down and the options keep the mark as it
+    // was, so both their states are saved when the one they started from was.
+    void theUnsavedMarkFollowsTheHistory_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("unsaved");
+        auto row = [](const QStringList& steps, bool unsaved) {
+            QTest::newRow(qPrintable(steps.join(", "))) << steps << unsaved;
+        };
+        row({"Keep Change"}, true);
+        row({"Keep Change", "Undo"}, false);
+        row({"Keep Change", "Undo", "Redo"}, true);
+        row({"Keep Change", "Save", "Undo"}, true);
+        row({"Keep Change", "Save", "Undo", "Redo"}, false);
+        row({"Keep Same"}, false);
+        row({"Copy Down"}, false);
+        row({"Copy Down", "Undo", "Redo"}, false);
+        row({"Copy Down", "Keep Change", "Undo"}, false);
+        row({"Copy Down", "Save", "Undo"}, true);
+        row({"Keep Change", "Copy Down"}, true);
+        row({"Keep Change", "Copy Down", "Undo", "Undo"}, false);
+        row({"One Vehicle", "Undo", "Redo"}, false);
+        row({"Keep Change", "Open"}, false);
+        row({"Keep Change", "Wizard Saving First"}, true);
+        row({"Keep Change", "Wizard Saving First", "Undo"}, false);
+        row({"Wizard Saving Its Car"}, false);
+        row({"Wizard Saving Its Car", "Undo"}, true);
+    }
+    void theUnsavedMarkFollowsTheHistory() {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, unsaved);
+        for (const QString& step : steps) Do(step);
+        QCOMPARE(f->window.windowHandle()->title().endsWith(QChar('*')), unsaved);
+        f->dialogs.answers = {Answer::Cancel};
+        std::size_t asked = f->dialogs.messages.size();
+        f->window.close();
+        QCOMPARE(f->dialogs.messages.size() > asked, unsaved);
+    }
+
+    // The keys step back and again through both vehicles; Redo names its step, and the strip
+    // shows its row as the table has it.
+    void undoAndRedoPutBothVehiclesBack() {
+        for (const char* step : {"Keep Change", "Copy Down"}) Do(QLatin1String(step));
         f->window.Grid(kBaseline).setFocus();
         QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(State() + Item("mnuRedo")->text(), QStringLiteral("3000/3700]*1&Redo Copy Down"));
+        QCOMPARE(Weight(kProposed), QStringLiteral("3700"));
+        QCOMPARE(Item("mnuRedo")->text(), QStringLiteral("&Redo Copy Down"));
         QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(State() + f->Strip().TextBox(kColValue)->text(),
-                 QStringLiteral("3700/3700 ]03700"));
+        QCOMPARE(Weight(kBaseline), QStringLiteral("3700"));
+        QCOMPARE(f->Strip().TextBox(kColValue)->text(), QStringLiteral("3700"));
+        QVERIFY(!Item("mnuUndo")->isEnabled());
         QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(State(), QStringLiteral("3000/3700]*1"));
-        for (const char* item : {"mnuSave", "mnuUndo", "mnuRedo"}) Item(item)->trigger();
-        QCOMPARE(State(), QStringLiteral("3000/3700 ]1"));
+        QCOMPARE(Weight(kBaseline), QStringLiteral("3000"));
+        QCOMPARE(Weight(kProposed), QStringLiteral("3700"));
     }
 
     void recentAndDroppedFilesOpenAfterTheSaveQuestion() {
-        SaveACopyAndReopen();
+        f->dialogs.files = {f->File("Copy.qrx"), f->File(kExample)};
+        for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
         auto* recent = f->window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
         emit f->window.findChild<QMenu*>(QStringLiteral("mnuFile"))->aboutToShow();
-        f->dialogs.answers = {Answer::No, Answer::No};
-        Click("Keep Change", "3000");
+        Do("Keep Change");
+        f->dialogs.answers = {Answer::No};
         recent->actions().at(1)->trigger();
         QCOMPARE(QString::fromStdString(f->sheet.DisplayName +
                                         f->sheet.Table(kBaseline).Text(1, kColValue)),
                  "Copy.qrx3700");
-        Click("Keep Change", "3000");
+        Do("Keep Change");
+        f->dialogs.answers = {Answer::No};
         // A file name need not be UTF-8; the title shows such a byte as "?".
         std::string odd = f->File("GyrantFiles/V8 \xFF.qrx");
         std::filesystem::copy_file(f->File(kExample), odd);
@@ -137,10 +201,7 @@ class DocumentTest : public QObject {
         const std::size_t kLong = std::size_t{20} << 20;
         f->sheet.FileComments = std::string(kLong, 'c');
         const std::size_t before = ResidentBytes();
-        for (int step = 0; step < 15; ++step) {
-            f->TypeInto(f->Strip().TextBox(kColValue), QString::number(3000 + step));
-            QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
-        }
+        for (int step = 0; step < 15; ++step) Do("Keep Change");
         QVERIFY(ResidentBytes() < before + 2 * kLong);  // one copy in the history
         QUndoStack& steps = f->window.History().Stack();
         QCOMPARE(steps.count(), 15);
@@ -158,8 +219,7 @@ class DocumentTest : public QObject {
         const std::string path = f->File(kExample);
         const std::string theirs = testing::ReadFileBytes(path) + "theirs";
         testing::WriteFileBytes(path, theirs);
-        f->dialogs.answers = {Answer::Yes};
-        Click("Keep Change", "3000");
+        Do("Keep Change");
         f->dialogs.answers = {Answer::Cancel};
         Item("mnuSave")->trigger();
         QCOMPARE(f->dialogs.messages.back().buttons, Buttons::ReplaceSaveAsCancel);
