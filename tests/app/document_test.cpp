@@ -22,9 +22,6 @@ class DocumentTest : public QObject {
     static constexpr const char* kExample = "GyrantFiles/V8 Street Car.qrx";
     std::unique_ptr<testing::MainWindowFixture> f;
     QAction* Item(const char* name) { return f->window.findChild<QAction*>(QLatin1String(name)); }
-    void Click(const char* button) {
-        QTest::mouseClick(f->Strip().Button(QLatin1String(button)), Qt::LeftButton);
-    }
     // A file manager's drop of the file at `path`, every byte of its name percent-encoded.
     void Drop(const std::string& path) {
         QMimeData data;
@@ -38,35 +35,31 @@ class DocumentTest : public QObject {
     QString Weight(int table) {
         return QString::fromStdString(f->sheet.Table(table).Text(kVehicleWeightRow, kColValue));
     }
-    // Runs the wizard on the Baseline vehicle; `inputs` are its answers, `saves` those to its
-    // offers to save (the first only asked of unsaved work), each save to `file`.
-    void RunWizard(std::deque<std::string> inputs, std::deque<Answer> saves, const char* file) {
-        f->dialogs.answers = {Answer::Yes};
-        f->dialogs.answers.insert(f->dialogs.answers.end(), saves.begin(), saves.end());
-        f->dialogs.inputs = std::move(inputs);
-        f->dialogs.files = {f->File(file)};
-        Item("mnuEZ")->trigger();
-    }
-    // One thing a user does to the document, named as in the sequences below.
+    // One thing a user does to the document, named as in the sequences below; every question
+    // is answered Yes, every file chosen is the example.
     void Do(const QString& step) {
         QLineEdit* value = f->Strip().TextBox(kColValue);
-        f->dialogs.answers = {Answer::Yes};
+        f->dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
+        f->dialogs.files = {f->File(kExample)};
         if (step == "Keep Change" || step == "Keep Same") {
             f->TypeInto(value, step == "Keep Same" ? value->text() : QString::number(m_kept++));
-            Click("Keep Change");
+            QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
         } else if (step == "Copy Down") {
-            Click("Copy Down");
+            QTest::mouseClick(f->Strip().Button(step), Qt::LeftButton);
+        } else if (step == "Undo" || step == "Redo") {
+            f->window.Grid(kBaseline).setFocus();  // a strip box takes the keys for its own undo
+            QTest::keyClick(
+                &f->window, Qt::Key_Z,
+                Qt::ControlModifier | (step == "Redo" ? Qt::ShiftModifier : Qt::NoModifier));
         } else if (step == "One Vehicle") {
             f->window.Menus().OptionItem(0)->trigger();
-        } else if (step == "Open") {
-            f->dialogs.answers = {Answer::No};
-            f->dialogs.files = {f->File(kExample)};
-            Item("mnuOpen")->trigger();
-        } else if (step == "Wizard Saving First") {  // ends at its second question
-            RunWizard({"3200", ""}, {Answer::Yes, Answer::Yes}, "First.qrx");
-        } else if (step == "Wizard Saving Its Car") {
-            RunWizard({"3200", "3.73", "2.52", "350", "26"}, {Answer::Yes, Answer::No, Answer::Yes},
-                      "Built.qrx");
+        } else if (step == "Wizard Saving First") {  // on unsaved work; ends at its 2nd question
+            f->dialogs.inputs = {"3200", ""};
+            Item("mnuEZ")->trigger();
+        } else if (step == "Wizard Saving Its Car") {  // the Proposed vehicle declined
+            f->dialogs.answers = {Answer::Yes, Answer::Yes, Answer::No, Answer::Yes};
+            f->dialogs.inputs = {"3200", "3.73", "2.52", "350", "26"};
+            Item("mnuEZ")->trigger();
         } else {
             Item(qPrintable("mnu" + step))->trigger();
         }
@@ -98,60 +91,60 @@ class DocumentTest : public QObject {
     }
     void cleanup() { f.reset(); }
 
-    // The title's mark and Exit's question follow the history: back at the state in the file
-    // by Undo or Redo, the worksheet shows saved. Copy Down and the options keep the mark as it
-    // was, so both their states are saved when the one they started from was.
+    // The title's mark after each step and Exit's question follow the history: back at the state
+    // in the file by Undo or Redo, the worksheet shows saved. Copy Down and the options keep the
+    // mark as it was, so both their states are saved when the one they started from was. Undo
+    // and Redo put both vehicles back, and the strip shows its row as the table has it.
     void theUnsavedMarkFollowsTheHistory_data() {
         QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<bool>("unsaved");
-        auto row = [](const QStringList& steps, bool unsaved) {
-            QTest::newRow(qPrintable(steps.join(", "))) << steps << unsaved;
+        QTest::addColumn<QList<bool>>("marks");
+        QTest::addColumn<QString>("baseline");
+        QTest::addColumn<QString>("proposed");
+        auto row = [](const QStringList& steps, const QList<bool>& marks, const char* baseline,
+                      const char* proposed) {
+            QTest::newRow(qPrintable(steps.join(", ")))
+                << steps << marks << QString::fromLatin1(baseline) << QString::fromLatin1(proposed);
         };
-        row({"Keep Change"}, true);
-        row({"Keep Change", "Undo"}, false);
-        row({"Keep Change", "Undo", "Redo"}, true);
-        row({"Keep Change", "Save", "Undo"}, true);
-        row({"Keep Change", "Save", "Undo", "Redo"}, false);
-        row({"Keep Same"}, false);
-        row({"Copy Down"}, false);
-        row({"Copy Down", "Undo", "Redo"}, false);
-        row({"Copy Down", "Keep Change", "Undo"}, false);
-        row({"Copy Down", "Save", "Undo"}, true);
-        row({"Keep Change", "Copy Down"}, true);
-        row({"Keep Change", "Copy Down", "Undo", "Undo"}, false);
-        row({"One Vehicle", "Undo", "Redo"}, false);
-        row({"Keep Change", "Open"}, false);
-        row({"Keep Change", "Wizard Saving First"}, true);
-        row({"Keep Change", "Wizard Saving First", "Undo"}, false);
-        row({"Wizard Saving Its Car"}, false);
-        row({"Wizard Saving Its Car", "Undo"}, true);
+        bool T = true, F = false;
+        row({"Keep Change", "Undo", "Redo"}, {T, F, T}, "3000", "3700");
+        row({"Keep Change", "Save", "Undo", "Redo"}, {T, F, T, F}, "3000", "3700");
+        row({"Keep Same"}, {F}, "3700", "3700");
+        row({"Copy Down", "Undo", "Redo"}, {F, F, F}, "3700", "3700");
+        row({"Copy Down", "Keep Change", "Undo"}, {F, T, F}, "3700", "3700");
+        row({"Copy Down", "Save", "Undo"}, {F, F, T}, "3700", "3700");
+        row({"Keep Change", "Copy Down", "Undo"}, {T, T, T}, "3000", "3700");
+        row({"Keep Change", "Copy Down", "Undo", "Undo", "Redo", "Redo"}, {T, T, T, F, T, T},
+            "3000", "3000");
+        row({"One Vehicle", "Undo", "Redo"}, {F, F, F}, "3700", "3700");
+        row({"Keep Change", "Open"}, {T, F}, "3000", "3700");
+        row({"Keep Change", "Wizard Saving First", "Undo"}, {T, T, F}, "3000", "3700");
+        row({"Wizard Saving Its Car", "Undo"}, {F, T}, "3700", "3700");
     }
     void theUnsavedMarkFollowsTheHistory() {
         QFETCH(QStringList, steps);
-        QFETCH(bool, unsaved);
-        for (const QString& step : steps) Do(step);
-        QCOMPARE(f->window.windowHandle()->title().endsWith(QChar('*')), unsaved);
+        QFETCH(QList<bool>, marks);
+        QFETCH(QString, baseline);
+        QFETCH(QString, proposed);
+        for (qsizetype step = 0; step < steps.size(); ++step) {
+            Do(steps[step]);
+            QCOMPARE(f->window.windowHandle()->title().endsWith(QChar('*')), marks[step]);
+        }
+        QCOMPARE(Weight(kBaseline), baseline);
+        QCOMPARE(Weight(kProposed), proposed);
+        const std::string& stripRow =
+            f->sheet.Table(f->sheet.CurrentTable).Text(f->sheet.CurrentRow, kColValue);
+        QCOMPARE(f->Strip().TextBox(kColValue)->text(), QString::fromStdString(stripRow));
         f->dialogs.answers = {Answer::Cancel};
         std::size_t asked = f->dialogs.messages.size();
         f->window.close();
-        QCOMPARE(f->dialogs.messages.size() > asked, unsaved);
+        QCOMPARE(f->dialogs.messages.size() > asked, marks.back());
     }
 
-    // The keys step back and again through both vehicles; Redo names its step, and the strip
-    // shows its row as the table has it.
-    void undoAndRedoPutBothVehiclesBack() {
-        for (const char* step : {"Keep Change", "Copy Down"}) Do(QLatin1String(step));
-        f->window.Grid(kBaseline).setFocus();
-        QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Weight(kProposed), QStringLiteral("3700"));
+    // Redo names the step it does again; Undo is offered while there is a step to take back.
+    void redoNamesItsStep() {
+        for (const char* step : {"Copy Down", "Undo"}) Do(QLatin1String(step));
         QCOMPARE(Item("mnuRedo")->text(), QStringLiteral("&Redo Copy Down"));
-        QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(Weight(kBaseline), QStringLiteral("3700"));
-        QCOMPARE(f->Strip().TextBox(kColValue)->text(), QStringLiteral("3700"));
         QVERIFY(!Item("mnuUndo")->isEnabled());
-        QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Weight(kBaseline), QStringLiteral("3000"));
-        QCOMPARE(Weight(kProposed), QStringLiteral("3700"));
     }
 
     void recentAndDroppedFilesOpenAfterTheSaveQuestion() {
@@ -162,9 +155,8 @@ class DocumentTest : public QObject {
         Do("Keep Change");
         f->dialogs.answers = {Answer::No};
         recent->actions().at(1)->trigger();
-        QCOMPARE(QString::fromStdString(f->sheet.DisplayName +
-                                        f->sheet.Table(kBaseline).Text(1, kColValue)),
-                 "Copy.qrx3700");
+        QCOMPARE(f->sheet.DisplayName, std::string("Copy.qrx"));
+        QCOMPARE(Weight(kBaseline), QStringLiteral("3700"));
         Do("Keep Change");
         f->dialogs.answers = {Answer::No};
         // A file name need not be UTF-8; the title shows such a byte as "?".
