@@ -44,6 +44,11 @@ class DocumentTest : public QObject {
         if (step == "Keep Change" || step == "Keep Same") {
             f->TypeInto(value, step == "Keep Same" ? value->text() : QString::number(m_kept++));
             QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
+        } else if (step == "Type") {  // into the strip, not kept
+            f->TypeInto(value, QString::number(m_kept++));
+        } else if (step == "Cancelled Open") {
+            f->dialogs.files = {std::nullopt};
+            Item("mnuOpen")->trigger();
         } else if (step == "Copy Down") {
             QTest::mouseClick(f->Strip().Button(step), Qt::LeftButton);
         } else if (step == "Undo" || step == "Redo") {
@@ -117,6 +122,7 @@ class DocumentTest : public QObject {
             "3000", "3000");
         row({"One Vehicle", "Undo", "Redo"}, {F, F, F}, "3700", "3700");
         row({"Keep Change", "Open"}, {T, F}, "3000", "3700");
+        row({"Type", "Cancelled Open", "Undo"}, {F, F, T}, "3700", "3700");
         row({"Keep Change", "Wizard Saving First", "Undo"}, {T, T, F}, "3000", "3700");
         row({"Wizard Saving Its Car", "Undo"}, {F, T}, "3700", "3700");
     }

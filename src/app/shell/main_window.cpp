@@ -235,8 +235,9 @@ void MainWindow::NoteSaved(SavePoint point) {
 
 void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
     bool opened = false;
-    // Open's question may keep the strip's input before a Cancel.
-    m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
+    // An input the strip keeps is a step of its own, so that the save Open offers writes the
+    // state that step ends in.
+    if (LeaveStripRow()) m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
     if (opened) {
         m_history.Clear();
         RememberRecentFile(m_sheet);

@@ -35,7 +35,8 @@ class WorksheetHistory {
     // Runs `change` and keeps it as one step named `name` when it changed the worksheet; true
     // when it did. The worksheet ends saved when the change left it unmarked: a change that keeps
     // the mark (Copy Down, an option) on a saved worksheet leaves both states saved, and a save
-    // within the command leaves only the state it wrote.
+    // that cleared the mark leaves only the state it wrote. A command that changes a saved
+    // worksheet and then saves it says so with MarkSaved.
     bool Record(const QString& name, const std::function<void()>& change);
     // Keeps the changes made since the worksheet was `before` as one step (a window that
     // edited it while open); true when there were any.
