@@ -9,6 +9,7 @@
 
 #include "files/file_commands.h"
 #include "help/comments_window.h"
+#include "shell/main_menus.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
 #include "text/line_reader.h"
@@ -21,16 +22,6 @@ class DocumentTest : public QObject {
     static constexpr const char* kExample = "GyrantFiles/V8 Street Car.qrx";
     std::unique_ptr<testing::MainWindowFixture> f;
     QAction* Item(const char* name) { return f->window.findChild<QAction*>(QLatin1String(name)); }
-    // The example, saved as Copy.qrx and opened again.
-    void SaveACopyAndReopen() {
-        f->dialogs.files = {f->File("Copy.qrx"), f->File(kExample)};
-        for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
-        f->Strip().TextBox(kColValue)->clear();
-    }
-    void Click(const char* button, const char* typed = "") {
-        QTest::keyClicks(f->Strip().TextBox(kColValue), QLatin1String(typed));
-        QTest::mouseClick(f->Strip().Button(QLatin1String(button)), Qt::LeftButton);
-    }
     // A file manager's drop of the file at `path`, every byte of its name percent-encoded.
     void Drop(const std::string& path) {
         QMimeData data;
@@ -41,13 +32,45 @@ class DocumentTest : public QObject {
         for (QEvent* event : std::initializer_list<QEvent*>{&enter, &drop})
             QApplication::sendEvent(f->window.windowHandle(), event);
     }
-    // Row 1 of both vehicles, the end of the title with its mark, and whether Undo is offered.
-    QString State() {
-        return QString::fromStdString(f->sheet.Table(kBaseline).Text(1, kColValue) + "/" +
-                                      f->sheet.Table(kProposed).Text(1, kColValue)) +
-               f->window.windowHandle()->title().right(2) +
-               QString::number(Item("mnuUndo")->isEnabled());
+    QString Weight(int table) {
+        return QString::fromStdString(f->sheet.Table(table).Text(kVehicleWeightRow, kColValue));
     }
+    // One thing a user does to the document, named as in the sequences below; every question
+    // is answered Yes, every file chosen is the example.
+    void Do(const QString& step) {
+        QLineEdit* value = f->Strip().TextBox(kColValue);
+        f->dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
+        f->dialogs.files = {f->File(kExample)};
+        if (step == "Keep Change" || step == "Keep Same") {
+            f->TypeInto(value, step == "Keep Same" ? value->text() : QString::number(m_kept++));
+            QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
+        } else if (step == "Type") {  // into the strip, not kept
+            f->TypeInto(value, QString::number(m_kept++));
+        } else if (step == "Cancelled Open") {
+            f->dialogs.files = {std::nullopt};
+            Item("mnuOpen")->trigger();
+        } else if (step == "Copy Down") {
+            QTest::mouseClick(f->Strip().Button(step), Qt::LeftButton);
+        } else if (step == "Undo" || step == "Redo") {
+            f->window.Grid(kBaseline).setFocus();  // a strip box takes the keys for its own undo
+            QTest::keyClick(
+                &f->window, Qt::Key_Z,
+                Qt::ControlModifier | (step == "Redo" ? Qt::ShiftModifier : Qt::NoModifier));
+        } else if (step == "One Vehicle") {
+            f->window.Menus().OptionItem(0)->trigger();
+        } else if (step == "Wizard Saving First") {  // on unsaved work; ends at its 2nd question
+            f->dialogs.inputs = {"3200", ""};
+            Item("mnuEZ")->trigger();
+        } else if (step == "Wizard Saving Its Car") {  // the Proposed vehicle declined
+            f->dialogs.answers = {Answer::Yes, Answer::Yes, Answer::No, Answer::Yes};
+            f->dialogs.inputs = {"3200", "3.73", "2.52", "350", "26"};
+            Item("mnuEZ")->trigger();
+        } else {
+            Item(qPrintable("mnu" + step))->trigger();
+        }
+        f->dialogs.answers.clear();
+    }
+    int m_kept = 3000;
     // Opens the comments window, types `typed` at the end of its text and clicks OK.
     void KeepCommentsTyping(const QString& typed) {
         f->Trigger("mnuComments");
@@ -67,42 +90,81 @@ class DocumentTest : public QObject {
     }
   private slots:
     void init() {
+        m_kept = 3000;
         f = std::make_unique<testing::MainWindowFixture>(
             testing::SheetSetup{.example = "V8 Street Car.qrx"});
     }
     void cleanup() { f.reset(); }
 
-    void undoAndRedoReturnToTheSavedStateAndItsMark() {
-        SaveACopyAndReopen();
-        QVERIFY(QTest::qWaitForWindowActive(&f->window));
-        QCOMPARE(State(), QStringLiteral("3700/3700 ]0"));
-        f->dialogs.answers = {Answer::Yes};
-        Click("Keep Change", "3000");
-        Click("Copy Down");
-        QCOMPARE(State(), QStringLiteral("3000/3000]*1"));
-        f->window.Grid(kBaseline).setFocus();
-        QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(State() + Item("mnuRedo")->text(), QStringLiteral("3000/3700]*1&Redo Copy Down"));
-        QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(State() + f->Strip().TextBox(kColValue)->text(),
-                 QStringLiteral("3700/3700 ]03700"));
-        QTest::keyClick(&f->window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(State(), QStringLiteral("3000/3700]*1"));
-        for (const char* item : {"mnuSave", "mnuUndo", "mnuRedo"}) Item(item)->trigger();
-        QCOMPARE(State(), QStringLiteral("3000/3700 ]1"));
+    // The title's mark after each step and Exit's question follow the history: back at the state
+    // in the file by Undo or Redo, the worksheet shows saved. Copy Down and the options keep the
+    // mark as it was, so both their states are saved when the one they started from was. Undo
+    // and Redo put both vehicles back, and the strip shows its row as the table has it.
+    void theUnsavedMarkFollowsTheHistory_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<bool>>("marks");
+        QTest::addColumn<QString>("baseline");
+        QTest::addColumn<QString>("proposed");
+        auto row = [](const QStringList& steps, const QList<bool>& marks, const char* baseline,
+                      const char* proposed) {
+            QTest::newRow(qPrintable(steps.join(", ")))
+                << steps << marks << QString::fromLatin1(baseline) << QString::fromLatin1(proposed);
+        };
+        bool T = true, F = false;
+        row({"Keep Change", "Undo", "Redo"}, {T, F, T}, "3000", "3700");
+        row({"Keep Change", "Save", "Undo", "Redo"}, {T, F, T, F}, "3000", "3700");
+        row({"Keep Same"}, {F}, "3700", "3700");
+        row({"Copy Down", "Undo", "Redo"}, {F, F, F}, "3700", "3700");
+        row({"Copy Down", "Keep Change", "Undo"}, {F, T, F}, "3700", "3700");
+        row({"Copy Down", "Save", "Undo"}, {F, F, T}, "3700", "3700");
+        row({"Keep Change", "Copy Down", "Undo"}, {T, T, T}, "3000", "3700");
+        row({"Keep Change", "Copy Down", "Undo", "Undo", "Redo", "Redo"}, {T, T, T, F, T, T},
+            "3000", "3000");
+        row({"One Vehicle", "Undo", "Redo"}, {F, F, F}, "3700", "3700");
+        row({"Keep Change", "Open"}, {T, F}, "3000", "3700");
+        row({"Type", "Cancelled Open", "Undo"}, {F, F, T}, "3700", "3700");
+        row({"Keep Change", "Wizard Saving First", "Undo"}, {T, T, F}, "3000", "3700");
+        row({"Wizard Saving Its Car", "Undo"}, {F, T}, "3700", "3700");
+    }
+    void theUnsavedMarkFollowsTheHistory() {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<bool>, marks);
+        QFETCH(QString, baseline);
+        QFETCH(QString, proposed);
+        for (qsizetype step = 0; step < steps.size(); ++step) {
+            Do(steps[step]);
+            QCOMPARE(f->window.windowHandle()->title().endsWith(QChar('*')), marks[step]);
+        }
+        QCOMPARE(Weight(kBaseline), baseline);
+        QCOMPARE(Weight(kProposed), proposed);
+        const std::string& stripRow =
+            f->sheet.Table(f->sheet.CurrentTable).Text(f->sheet.CurrentRow, kColValue);
+        QCOMPARE(f->Strip().TextBox(kColValue)->text(), QString::fromStdString(stripRow));
+        f->dialogs.answers = {Answer::Cancel};
+        std::size_t asked = f->dialogs.messages.size();
+        f->window.close();
+        QCOMPARE(f->dialogs.messages.size() > asked, marks.back());
+    }
+
+    // Redo names the step it does again; Undo is offered while there is a step to take back.
+    void redoNamesItsStep() {
+        for (const char* step : {"Copy Down", "Undo"}) Do(QLatin1String(step));
+        QCOMPARE(Item("mnuRedo")->text(), QStringLiteral("&Redo Copy Down"));
+        QVERIFY(!Item("mnuUndo")->isEnabled());
     }
 
     void recentAndDroppedFilesOpenAfterTheSaveQuestion() {
-        SaveACopyAndReopen();
+        f->dialogs.files = {f->File("Copy.qrx"), f->File(kExample)};
+        for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
         auto* recent = f->window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
         emit f->window.findChild<QMenu*>(QStringLiteral("mnuFile"))->aboutToShow();
-        f->dialogs.answers = {Answer::No, Answer::No};
-        Click("Keep Change", "3000");
+        Do("Keep Change");
+        f->dialogs.answers = {Answer::No};
         recent->actions().at(1)->trigger();
-        QCOMPARE(QString::fromStdString(f->sheet.DisplayName +
-                                        f->sheet.Table(kBaseline).Text(1, kColValue)),
-                 "Copy.qrx3700");
-        Click("Keep Change", "3000");
+        QCOMPARE(f->sheet.DisplayName, std::string("Copy.qrx"));
+        QCOMPARE(Weight(kBaseline), QStringLiteral("3700"));
+        Do("Keep Change");
+        f->dialogs.answers = {Answer::No};
         // A file name need not be UTF-8; the title shows such a byte as "?".
         std::string odd = f->File("GyrantFiles/V8 \xFF.qrx");
         std::filesystem::copy_file(f->File(kExample), odd);
@@ -137,10 +199,7 @@ class DocumentTest : public QObject {
         const std::size_t kLong = std::size_t{20} << 20;
         f->sheet.FileComments = std::string(kLong, 'c');
         const std::size_t before = ResidentBytes();
-        for (int step = 0; step < 15; ++step) {
-            f->TypeInto(f->Strip().TextBox(kColValue), QString::number(3000 + step));
-            QTest::mouseClick(f->Strip().Button(QStringLiteral("Keep Change")), Qt::LeftButton);
-        }
+        for (int step = 0; step < 15; ++step) Do("Keep Change");
         QVERIFY(ResidentBytes() < before + 2 * kLong);  // one copy in the history
         QUndoStack& steps = f->window.History().Stack();
         QCOMPARE(steps.count(), 15);
@@ -158,8 +217,7 @@ class DocumentTest : public QObject {
         const std::string path = f->File(kExample);
         const std::string theirs = testing::ReadFileBytes(path) + "theirs";
         testing::WriteFileBytes(path, theirs);
-        f->dialogs.answers = {Answer::Yes};
-        Click("Keep Change", "3000");
+        Do("Keep Change");
         f->dialogs.answers = {Answer::Cancel};
         Item("mnuSave")->trigger();
         QCOMPARE(f->dialogs.messages.back().buttons, Buttons::ReplaceSaveAsCancel);

@@ -47,10 +47,12 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
 }
 
 void MainMenus::RunWizard(WizardTarget target) {
-    bool changed = m_sheet.SpecsChanged == 1;
-    bool built = m_window.History().Record(QStringLiteral("EZ Build Wizard"), [this, target] {
-        if (!m_window.Editor().ConfirmLeavingRow()) return;
-        RunEzBuildWizard(
+    // An input the strip keeps is a step of its own, so that a save before the wizard's
+    // changes writes the state its step starts from.
+    if (!m_window.LeaveStripRow()) return;
+    WizardSaved saved = WizardSaved::Nothing;
+    m_window.History().Record(QStringLiteral("EZ Build Wizard"), [this, target, &saved] {
+        saved = RunEzBuildWizard(
             m_sheet, m_window.Editor(), m_window.UserDialogs(),
             [this] {
                 m_window.ShowWorksheet();
@@ -58,8 +60,9 @@ void MainMenus::RunWizard(WizardTarget target) {
             },
             target);
     });
-    // The wizard marks every change it makes; unmarked afterwards, its save wrote them.
-    m_window.NoteFileCommand((built || changed) && m_sheet.SpecsChanged == 0, false);
+    if (saved != WizardSaved::Nothing)
+        m_window.NoteSaved(saved == WizardSaved::BuiltWorksheet ? SavePoint::Now
+                                                                : SavePoint::CommandStart);
 }
 
 void MainMenus::ShowComments() {
@@ -155,11 +158,11 @@ void MainMenus::BuildFileMenu() {
     // opened or saved since is.
     QObject::connect(file, &QMenu::aboutToShow, &m_window, [this] { FillRecentMenu(); });
     AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] {
-        m_window.NoteFileCommand(SaveSpecFile(m_sheet, dialogs), false);
+        if (SaveSpecFile(m_sheet, dialogs)) m_window.NoteSaved();
     })->setShortcut(QKeySequence::Save);
     // Save As and Exit name their keys: not every desktop's key set has them.
     AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"), [this, &dialogs] {
-        m_window.NoteFileCommand(SaveSpecFileAs(m_sheet, dialogs), false);
+        if (SaveSpecFileAs(m_sheet, dialogs)) m_window.NoteSaved();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] {

@@ -221,10 +221,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     ShowWorksheet();
 }
 
-void MainWindow::StepHistory(bool back) {
+bool MainWindow::LeaveStripRow() {
     bool leaves = false;
     m_history.Record(kKeepChange, [this, &leaves] { leaves = m_editor.ConfirmLeavingRow(); });
-    if (!leaves) return;
+    return leaves;
+}
+
+void MainWindow::StepHistory(bool back) {
+    if (!LeaveStripRow()) return;
     if (back)
         m_history.Stack().undo();
     else
@@ -236,24 +240,24 @@ void MainWindow::ShowRestoredWorksheet() {
     ShowWorksheet();
 }
 
-void MainWindow::NoteFileCommand(bool done, bool opened) {
-    if (!done) return;
-    if (opened)
-        m_history.Clear();
-    else
-        m_history.MarkSaved();
+void MainWindow::NoteSaved(SavePoint point) {
+    m_history.MarkSaved(point);
     // The list of recent files is a convenience: a settings folder that cannot be written
-    // keeps the old one without a message on every Open.
+    // keeps the old one without a message on every Open or Save.
     RememberRecentFile(m_sheet);
 }
 
 void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
     bool opened = false;
-    // Open's question may keep the strip's input before a Cancel.
-    m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
-    NoteFileCommand(opened, true);
-    // A sub-menu works on the worksheet it was opened over.
-    if (opened) CloseCalcMenu();
+    // An input the strip keeps is a step of its own, so that the save Open offers writes the
+    // state that step ends in.
+    if (LeaveStripRow()) m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
+    if (opened) {
+        m_history.Clear();
+        RememberRecentFile(m_sheet);
+        // A sub-menu works on the worksheet it was opened over.
+        CloseCalcMenu();
+    }
     ShowWorksheet();
 }
 

@@ -49,15 +49,18 @@ class MainWindow : public QMainWindow {
     WorksheetHistory& History() { return m_history; }
     // Keeps a Proposed Vehicle Weight chosen in another window as "Keep Change" would: one step.
     void KeepProposedWeight(const std::string& weight);
+    // The question about an input the strip holds, its answer kept as a step of its own; true
+    // when the strip may leave its row.
+    bool LeaveStripRow();
     // Undo (`back`) or Redo, once an input the strip holds is kept or dropped.
     void StepHistory(bool back);
     // Runs an open command (Open, a recent or dropped file); a worksheet read replaces the
-    // undo history.
+    // undo history, shows saved and heads the recent files.
     void OpenWorksheet(const std::function<bool()>& open);
     void OpenNamedWorksheet(const std::string& path);
-    // After Open, Save or Save As: a worksheet read or written becomes the state undo returns
-    // to unchanged, and the first of the recent files.
-    void NoteFileCommand(bool done, bool opened);
+    // After a command wrote the worksheet to its file: the state written shows saved, also when
+    // Undo or Redo comes back to it, and the file heads the recent files.
+    void NoteSaved(SavePoint point = SavePoint::Now);
 
   signals:
     // The worksheet has been drawn again after a change.

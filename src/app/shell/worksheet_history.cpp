@@ -1,5 +1,7 @@
 #include "shell/worksheet_history.h"
 
+#include <algorithm>
+
 namespace gyrant {
 namespace {
 
@@ -30,8 +32,8 @@ class WorksheetHistory::Step : public QUndoCommand {
 
   private:
     void Restore(const SharedSnapshot& snapshot, int reachedIndex) {
-        bool saved = reachedIndex == m_history.m_stack.cleanIndex();
-        RestoreSnapshot(m_history.m_sheet, *snapshot, saved, m_history.m_dialogs);
+        RestoreSnapshot(m_history.m_sheet, *snapshot, m_history.m_dialogs);
+        m_history.ShowMark(reachedIndex);
         m_history.m_last = snapshot;
         m_history.m_restored();
     }
@@ -60,18 +62,51 @@ bool WorksheetHistory::Record(const QString& name, const std::function<void()>& 
 }
 
 bool WorksheetHistory::RecordSince(const QString& name, SharedSnapshot before) {
+    int start = m_commandStart = m_stack.index();
+    bool endsSaved = m_sheet.SpecsChanged == 0;
     m_last = before;
     SharedSnapshot after = Now();
-    if (after == before) return false;
+    if (after == before) {
+        // Nothing changed, yet the mark went: only a save clears it.
+        if (endsSaved && !IsSaved(start)) MarkSaved();
+        ShowMark(start);
+        return false;
+    }
     m_last = after;
     m_stack.push(new Step(*this, name, std::move(before), std::move(after)));
+    // Beyond its limit the stack has dropped its oldest step.
+    Forget(start + 1 - m_stack.index());
+    NoteStep(m_stack.index() - 1, endsSaved);
     KeepWithinMemory();
+    ShowMark(m_stack.index());
     return true;
+}
+
+void WorksheetHistory::NoteStep(int start, bool endsSaved) {
+    if (!endsSaved)
+        m_savedTo = std::min(m_savedTo, start);  // the states past the start are gone
+    else if (IsSaved(start))
+        m_savedTo = start + 1;
+    else
+        m_savedFrom = m_savedTo = start + 1;
+}
+
+void WorksheetHistory::MarkSaved(SavePoint point) {
+    m_savedFrom = m_savedTo = point == SavePoint::Now ? m_stack.index() : m_commandStart;
+    ShowMark(m_stack.index());
 }
 
 void WorksheetHistory::Clear() {
     m_stack.clear();
     m_last.reset();
+    m_commandStart = 0;
+    MarkSaved();
+}
+
+void WorksheetHistory::Forget(int dropped) {
+    m_savedFrom = std::max(m_savedFrom - dropped, 0);
+    m_savedTo -= dropped;
+    m_commandStart -= dropped;
 }
 
 void WorksheetHistory::KeepWithinMemory() {
@@ -96,13 +131,9 @@ void WorksheetHistory::KeepWithinMemory() {
     std::vector<Kept> kept;
     for (std::size_t i = dropped; i < steps.size(); ++i)
         kept.push_back({steps[i]->text(), steps[i]->Before(), steps[i]->After()});
-    int clean = m_stack.cleanIndex() - static_cast<int>(dropped);
     m_stack.clear();
-    if (clean < 0) m_stack.resetClean();
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        m_stack.push(new Step(*this, kept[i].name, kept[i].before, kept[i].after));
-        if (static_cast<int>(i) + 1 == clean) m_stack.setClean();
-    }
+    for (const Kept& step : kept) m_stack.push(new Step(*this, step.name, step.before, step.after));
+    Forget(static_cast<int>(dropped));
 }
 
 }  // namespace gyrant

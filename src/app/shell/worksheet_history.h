@@ -4,6 +4,11 @@
 // the worksheet before and after it; Undo and Redo put one back. Neighbouring steps share the
 // state between them, and the oldest steps go when the history holds more than 100 steps or
 // more than 64 MB, so that a long session on long comments never exhausts the memory.
+//
+// The history alone decides whether the worksheet shows unsaved work: it knows which of its
+// states are the one in the file, and sets the worksheet's mark after every command, Undo and
+// Redo. Within a command the core marks the changes it makes, so that its own questions (the
+// save offers of Exit, Open and the wizard) see them.
 
 #include <QString>
 #include <QUndoStack>
@@ -16,6 +21,10 @@ namespace gyrant {
 
 using SharedSnapshot = std::shared_ptr<const WorksheetSnapshot>;
 
+// Which state of the worksheet a save wrote: the one it is in now, or the one the last recorded
+// command started from (a save it made before changing anything).
+enum class SavePoint { Now, CommandStart };
+
 class WorksheetHistory {
   public:
     // `restored` redraws the windows after a step was undone or redone.
@@ -24,14 +33,18 @@ class WorksheetHistory {
     // The worksheet as it is now, sharing what it has in common with the last state kept.
     SharedSnapshot Now() const;
     // Runs `change` and keeps it as one step named `name` when it changed the worksheet; true
-    // when it did.
+    // when it did. The worksheet ends saved when the change left it unmarked: a change that keeps
+    // the mark (Copy Down, an option) on a saved worksheet leaves both states saved, and a save
+    // that cleared the mark leaves only the state it wrote. A command that changes a saved
+    // worksheet and then saves it says so with MarkSaved.
     bool Record(const QString& name, const std::function<void()>& change);
     // Keeps the changes made since the worksheet was `before` as one step (a window that
     // edited it while open); true when there were any.
     bool RecordSince(const QString& name, SharedSnapshot before);
-    // The worksheet as it is now is the one in its file: undoing back to it leaves it unchanged.
-    void MarkSaved() { m_stack.setClean(); }
-    // Another worksheet replaced this one: nothing before it can be undone.
+    // The worksheet as it is now, or as it was when the last recorded command began, is the one
+    // in its file: it alone shows saved, also when Undo or Redo comes back to it.
+    void MarkSaved(SavePoint point = SavePoint::Now);
+    // Another worksheet, just read, replaced this one: nothing before it can be undone.
     void Clear();
     QUndoStack& Stack() { return m_stack; }
 
@@ -40,12 +53,25 @@ class WorksheetHistory {
 
     // Drops the oldest steps while the states held come to more than the history may hold.
     void KeepWithinMemory();
+    // The oldest `dropped` steps are gone: the indices of the states kept move down.
+    void Forget(int dropped);
+    // The saved states after a command that started at `start` and pushed a step, leaving the
+    // worksheet marked or not.
+    void NoteStep(int start, bool endsSaved);
+    bool IsSaved(int index) const { return m_savedFrom <= index && index <= m_savedTo; }
+    // Sets the worksheet's mark for the state at `index`.
+    void ShowMark(int index) { m_sheet.SpecsChanged = IsSaved(index) ? 0 : 1; }
 
     Worksheet& m_sheet;
     Dialogs& m_dialogs;
     std::function<void()> m_restored;
     QUndoStack m_stack;
     SharedSnapshot m_last;  // the state the worksheet was last recorded or restored in
+    // The step indices of the states that are the one in the file: a run, empty when the first
+    // is past the last.
+    int m_savedFrom = 0;
+    int m_savedTo = 0;
+    int m_commandStart = 0;  // the index the last recorded command started from
 };
 
 }  // namespace gyrant

@@ -31,8 +31,7 @@ WorksheetSnapshot TakeSnapshot(const Worksheet& sheet, const WorksheetSnapshot* 
     return snapshot;
 }
 
-void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, bool savedState,
-                     Dialogs& dialogs) {
+void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, Dialogs& dialogs) {
     for (std::size_t index = 0; index < sheet.tables.size(); ++index) {
         SpecTable& table = sheet.tables[index];
         auto cell = snapshot.cells[index].begin();
@@ -46,7 +45,6 @@ void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, bool s
     sheet.TwoVehicles = snapshot.twoVehicles;
     sheet.WeightOption = snapshot.weightOption;
     Recalculate(sheet);
-    sheet.SpecsChanged = savedState ? 0 : 1;
     if (optionsDiffer) KeepSettings(sheet, dialogs);
 }
 

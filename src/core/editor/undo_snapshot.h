@@ -28,11 +28,10 @@ struct WorksheetSnapshot {
 // the same.
 WorksheetSnapshot TakeSnapshot(const Worksheet& sheet, const WorksheetSnapshot* previous = nullptr);
 
-// Puts a snapshot back and recalculates both vehicles. The worksheet counts as changed unless
-// it is back at the state last opened or saved (`savedState`); an option that differs from the
-// current one is written to the settings at once, as the Options menu does.
-void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, bool savedState,
-                     Dialogs& dialogs);
+// Puts a snapshot back and recalculates both vehicles; an option that differs from the current
+// one is written to the settings at once, as the Options menu does. The mark of unsaved work is
+// the history's to set.
+void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, Dialogs& dialogs);
 
 // The memory the states hold, a state or a comment text that several share counted once.
 std::size_t HeldBytes(const std::vector<const WorksheetSnapshot*>& states);

@@ -27,7 +27,7 @@ class Wizard {
           m_showProgress(showProgress),
           m_target(target) {}
 
-    void Run();
+    WizardSaved Run();
 
   private:
     bool Start();
@@ -47,19 +47,21 @@ class Wizard {
     const std::function<void()>& m_showProgress;
     WizardTarget m_target;
     bool m_frontDrive = false;
+    WizardSaved m_saved = WizardSaved::Nothing;
 };
 
 Answer Wizard::AskYesNoCancel(const std::string& text, const std::string& title) {
     return m_dialogs.ShowMessage({text, title, Buttons::YesNoCancel, Icon::Question, Answer::Yes});
 }
 
-void Wizard::Run() {
-    if (!Start()) return;
+WizardSaved Wizard::Run() {
+    if (!Start()) return m_saved;
     // After the offer to save: a Ctrl+S on the new car must never replace the old car's file.
     if (m_target == WizardTarget::NewWorksheet) StartUntitled(m_sheet);
     bool built = BuildVehicle();
     if (built && m_sheet.TwoVehicles == 1 && OfferOtherVehicle()) built = BuildVehicle();
     if (built) Finish();
+    return m_saved;
 }
 
 // Offers, once, to build the vehicle in the other table; true when the user takes it.
@@ -91,7 +93,10 @@ bool Wizard::Start() {
             "Save Inputs");
         if (save == Answer::Cancel) return false;
         // A save the user wanted but did not get ends the wizard, as it keeps Exit from ending.
-        if (save == Answer::Yes && !SaveSpecFileAs(m_sheet, m_dialogs)) return false;
+        if (save == Answer::Yes) {
+            if (!SaveSpecFileAs(m_sheet, m_dialogs)) return false;
+            m_saved = WizardSaved::StartingWorksheet;
+        }
     }
     // With one vehicle shown, the one the user sees is the Baseline vehicle.
     Answer which = Answer::Yes;
@@ -182,8 +187,9 @@ void Wizard::FillIfBlank(int row, int column, const std::string& text) {
 void Wizard::Finish() {
     if (AskYesNoCancel("Would you like to save these Specs to a file (which will give it a name of "
                        "your choosing)?",
-                       "Save Inputs") == Answer::Yes)
-        SaveSpecFileAs(m_sheet, m_dialogs);
+                       "Save Inputs") == Answer::Yes &&
+        SaveSpecFileAs(m_sheet, m_dialogs))
+        m_saved = WizardSaved::BuiltWorksheet;
     Tell(m_dialogs,
          "You can now make changes to most any specs by clicking on a row in the tables.  The "
          "details for that row will appear at the top of the screen where you can change them.  "
@@ -195,9 +201,9 @@ void Wizard::Finish() {
 
 }  // namespace
 
-void RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
-                      const std::function<void()>& showProgress, WizardTarget target) {
-    Wizard(sheet, editor, dialogs, showProgress, target).Run();
+WizardSaved RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                             const std::function<void()>& showProgress, WizardTarget target) {
+    return Wizard(sheet, editor, dialogs, showProgress, target).Run();
 }
 
 }  // namespace gyrant

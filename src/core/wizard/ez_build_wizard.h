@@ -16,10 +16,14 @@ namespace gyrant {
 // from the cells on screen ("New and Start EZ Build Wizard").
 enum class WizardTarget { SameWorksheet, NewWorksheet };
 
+// Which worksheet a run of the wizard left in the file: none, the one it started from (saved
+// before anything changed), or the one it built (saved at the end).
+enum class WizardSaved { Nothing, StartingWorksheet, BuiltWorksheet };
+
 // Runs the wizard. `showProgress` is called whenever cells have changed, so the window can
 // draw the tables and the strip as the questions go.
-void RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
-                      const std::function<void()>& showProgress,
-                      WizardTarget target = WizardTarget::SameWorksheet);
+WizardSaved RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                             const std::function<void()>& showProgress,
+                             WizardTarget target = WizardTarget::SameWorksheet);
 
 }  // namespace gyrant
