@@ -4,6 +4,7 @@
 
 #include "analysis/every_gear.h"
 #include "analysis/weight_shares.h"
+#include "help/help_pages.h"
 #include "model/spec_rows.h"
 #include "support/sheet_fixture.h"
 #include "text/cell_text.h"
@@ -163,6 +164,20 @@ TEST_F(AnalysisTest, TypedRatiosAreUpToEightNumbersWithinTheGearRowsLimits) {
     // Nothing typed shows the gear studied; a transmission's gears are typed for it.
     EXPECT_EQ(RatiosToShow(" ", sheet).ratios, std::vector<double>{2.52});
     EXPECT_EQ(TypedRatios({"Box", {2.48, 1.48, 1, 0.75, 0, -1}}), "2.48, 1.48, 1, .75");
+}
+
+// The help's worked example is the shipped example as the program answers it.
+TEST_F(AnalysisTest, TheHelpsWorkedExampleIsTheProgramsOwnAnswer) {
+    WeightShares shares = ShareOfEachPart(sheet);
+    HelpPages help(sheet.ProgramFolder, kWeightHelpTopic);
+    help.Next();
+    const std::pair<const char*, std::string> figures[] = {
+        {"TP'", Figure(ProposedEffectiveWeight(shares)) + " lb"},
+        {"Saving", Figure(shares.vehicleTotal.Saving()) + " lb"},
+        {"Gain", Figure(AnswerGainPercent(shares)) + " %"},
+        {"taken as", Figure(shares.proposedVehicleWeightUsed) + " lb."}};
+    for (const auto& [figure, shown] : figures)
+        EXPECT_NE(help.Text().find(" = " + shown), std::string::npos) << figure << " " << shown;
 }
 
 }  // namespace
