@@ -8,7 +8,6 @@
 #include <fstream>
 
 #include "files/file_commands.h"
-#include "help/comments_window.h"
 #include "shell/main_menus.h"
 #include "support/main_window_fixture.h"
 #include "text/cell_codec.h"
@@ -71,17 +70,6 @@ class DocumentTest : public QObject {
         f->dialogs.answers.clear();
     }
     int m_kept = 3000;
-    // Opens the comments window, types `typed` at the end of its text and clicks OK.
-    void KeepCommentsTyping(const QString& typed) {
-        f->Trigger("mnuComments");
-        auto* comments = f->window.findChild<CommentsWindow*>();
-        QVERIFY(comments);
-        QTest::keyClick(comments->Text(), Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClicks(comments->Text(), typed);
-        QTest::mouseClick(comments->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly),
-                          Qt::LeftButton);
-        QTRY_VERIFY(!f->window.findChild<CommentsWindow*>());
-    }
     static std::size_t ResidentBytes() {
         std::ifstream statm("/proc/self/statm");
         std::size_t pages = 0, resident = 0;
@@ -182,11 +170,11 @@ class DocumentTest : public QObject {
         const std::string comments =
             "no-break\xA0space\r\n" + std::string(kMostLineBytes + 1, 'x') + "\r\n";
         f->sheet.FileComments = comments;
-        KeepCommentsTyping({});
+        f->KeepCommentsTyping({});
         QCOMPARE(f->sheet.FileComments, comments);
         QCOMPARE(f->sheet.SpecsChanged, 0);
         QVERIFY(!Item("mnuUndo")->isEnabled());
-        KeepCommentsTyping(QStringLiteral("after"));
+        f->KeepCommentsTyping(QStringLiteral("after"));
         f->dialogs.files = {f->File("Long.qrx"), f->File("Long.qrx")};
         for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
         QCOMPARE(f->sheet.FileComments, comments + "after");
@@ -249,9 +237,6 @@ class DocumentTest : public QObject {
         QTRY_COMPARE(f->dialogs.messages.size(), std::size_t{1});
         QVERIFY(FromMessage(f->dialogs.messages.front().text)
                     .endsWith(QStringLiteral("/Caf\u00e9 \u20ac.qrx can not be opened.")));
-        std::string every;
-        for (int byte = 1; byte < 256; ++byte) every += static_cast<char>(byte);
-        QCOMPARE(ToCell(FromCell(every)), every);
         QCOMPARE(FromCell("\x80 \xe9"), QStringLiteral("\u20ac \u00e9"));
         QCOMPARE(FromMessage("one\rtwo\r\rthree"), QStringLiteral("one\ntwo\n\nthree"));
     }

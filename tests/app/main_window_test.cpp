@@ -9,7 +9,6 @@
 
 #include "calc/calc_window.h"
 #include "help/about_window.h"
-#include "help/comments_window.h"
 #include "help/help_window.h"
 #include "model/spec_rows.h"
 #include "report/print_commands.h"
@@ -277,16 +276,7 @@ class MainWindowTest : public QObject {
 
     // Comments kept with OK count as a change; closing the About box puts the strip on row 1.
     void commentsAndAboutReturnToTheMainWindow() {
-        f->Trigger("mnuComments");
-        QCoreApplication::processEvents();
-        auto* comments = f->window.findChild<CommentsWindow*>();
-        QVERIFY(comments);
-        QTest::keyClicks(comments->Text(), QStringLiteral("lighter wheels"));
-        QTest::keyClick(comments->Text(), Qt::Key_Return);
-        QTest::keyClicks(comments->Text(), QStringLiteral("same tires"));
-        QTest::mouseClick(comments->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly),
-                          Qt::LeftButton);
-        QTRY_VERIFY(!f->window.findChild<CommentsWindow*>());
+        f->KeepCommentsTyping(QStringLiteral("lighter wheels\rsame tires"));
         QCOMPARE(f->sheet.FileComments, "lighter wheels\r\nsame tires");
         QCOMPARE(f->sheet.SpecsChanged, 1);
         f->ClickRow(kBaseline, 20);

@@ -8,6 +8,7 @@
 
 #include "files/program_places.h"
 #include "files/spec_file.h"
+#include "help/comments_window.h"
 #include "shell/main_window.h"
 #include "support/fake_dialogs.h"
 #include "support/program_folder.h"
@@ -71,6 +72,18 @@ struct MainWindowFixture : PreparedSheet {
     static void Enter(QLineEdit* box, const QString& text) {
         TypeInto(box, text);
         QTest::keyClick(box, Qt::Key_Tab);
+    }
+    // Opens the comments window, types `typed` at the end of its text ("\r" for Return) and
+    // clicks OK.
+    void KeepCommentsTyping(const QString& typed) {
+        Trigger("mnuComments");
+        auto* comments = window.findChild<CommentsWindow*>();
+        QVERIFY(comments);
+        QTest::keyClick(comments->Text(), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(comments->Text(), typed);
+        QTest::mouseClick(comments->findChild<QPushButton*>(QString(), Qt::FindDirectChildrenOnly),
+                          Qt::LeftButton);
+        QTRY_VERIFY(!window.findChild<CommentsWindow*>());
     }
     void Trigger(const char* item) {
         auto* action = window.findChild<QAction*>(QString::fromLatin1(item));

@@ -184,14 +184,9 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
     editor.TableClick(kBaseline, 3);
     editor.EnterTextBox(kColValue);
     Field(kColValue).text = "099.0";
-    // The refused entry is drawn as read before its warning; then the box has its text back.
-    std::string drawn;
-    editor.SetStripDrawer([&] { drawn = Field(kColValue).text; });
     EXPECT_FALSE(editor.ConfirmLeavingRow());
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages.at(0).title, "Warning");
-    EXPECT_EQ(drawn, "99");
-    EXPECT_EQ(Field(kColValue).text, "3.73");
     // Left after the strip moved to a choice row, the box checks nothing against that row.
     Field(kColValue).text = "3.5";
     editor.TableClick(kBaseline, kVehicleTypeRow);

@@ -49,14 +49,6 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
     EXPECT_EQ(dialogs.messages.at(0).text,
               "This is not an Vevizadu Gyrant file and can not be used.");
     EXPECT_EQ(dialogs.choosersShown.at(1).proposedName, "V8 Street Car.qrx");
-    // Kept comments count as a change only when different.
-    dialogs = {};
-    KeepComments(sheet, std::string(sheet.FileComments));
-    EXPECT_TRUE(ExitProgram(sheet, editor, dialogs));
-    EXPECT_TRUE(dialogs.messages.empty());
-    KeepComments(sheet, "new tires\r\n");
-    EXPECT_EQ(sheet.FileComments, "new tires\r\n");
-    EXPECT_EQ(sheet.SpecsChanged, 1);
     // Exit saves through Save As, a named worksheet too, and keeps the settings when it ends.
     fs::create_directory(folder / "a folder");
     struct {
