@@ -14,9 +14,8 @@
 #include <memory>
 
 #include "analysis/weight_window.h"
-#include "files/program_places.h"
+#include "example_sheet.h"
 #include "files/recent_files.h"
-#include "files/spec_file.h"
 #include "model/spec_rows.h"
 #include "shell/main_window.h"
 #include "text/line_reader.h"
@@ -27,9 +26,7 @@ namespace {
 // The example worksheet in the main window, shown, with the driveshaft row in the strip.
 struct ExampleWindow {
     ExampleWindow() {
-        sheet.ProgramFolder = GYRANT_DATA_DIR;
-        SetupWorksheet(sheet);
-        ReadSpecFile(sheet, std::string(GYRANT_DATA_DIR) + "/GyrantFiles/V8 Street Car.qrx");
+        LoadExample(sheet);
         window = std::make_unique<MainWindow>(sheet);
         window->show();
         QApplication::processEvents();

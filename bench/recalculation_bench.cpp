@@ -6,18 +6,11 @@
 #include "analysis/every_gear.h"
 #include "analysis/weight_shares.h"
 #include "engine/update_table.h"
-#include "files/program_places.h"
-#include "files/spec_file.h"
+#include "example_sheet.h"
 #include "model/spec_rows.h"
 
 namespace gyrant {
 namespace {
-
-void LoadExample(Worksheet& sheet) {
-    sheet.ProgramFolder = GYRANT_DATA_DIR;
-    SetupWorksheet(sheet);
-    ReadSpecFile(sheet, std::string(GYRANT_DATA_DIR) + "/GyrantFiles/V8 Street Car.qrx");
-}
 
 void FullRecalculation(benchmark::State& state) {
     Worksheet sheet;

@@ -21,6 +21,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: gyrant-calc [--weights-add | --weights-stay] [--csv] [--gears RATIOS] [--json]\n"
     "                   [--answer] [--write OUT] [--pdf REPORT] FILE\n"
+    "       gyrant-calc --help | -h\n"
     "Recalculates the spec file FILE and prints both vehicles' tables.\n"
     "  --weights-add  the weight of each rotating part adds to the vehicle weight\n"
     "  --weights-stay the vehicle weight stays the total, rotating parts included; without\n"
@@ -34,10 +35,12 @@ constexpr const char* kUsage =
     "                 that is worth in acceleration and which part buys the most\n"
     "  --write OUT    also save the recalculated worksheet as the spec file OUT\n"
     "  --pdf REPORT   also write the printed report to the PDF file REPORT (not FILE)\n"
+    "  --help, -h     print this text and do nothing else\n"
     "Exit codes: 0 done; 1 FILE, the data files, OUT, REPORT or the output could not be read\n"
     "or written; 2 FILE is not a spec file, or REPORT names FILE.\n";
 
 struct CalcOptions {
+    bool help = false;
     std::optional<int> weightOption;  // as asked for; otherwise as FILE stores it
     bool csv = false;
     bool json = false;
@@ -58,6 +61,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
             // Both options at once contradict each other.
             if (options.weightOption.value_or(asked) != asked) return std::nullopt;
             options.weightOption = asked;
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
         } else if (argument == "--csv") {
             options.csv = true;
         } else if (argument == "--json") {
@@ -77,7 +82,7 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
             haveFile = true;
         }
     }
-    if (!haveFile) return std::nullopt;
+    if (!haveFile && !options.help) return std::nullopt;
     return options;
 }
 
@@ -176,6 +181,12 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     if (!options) {
         err << kUsage;
         return kCalcFailed;
+    }
+    // Asked for, the usage is the result: it goes where results go, and nothing else is done.
+    if (options->help) {
+        errno = 0;
+        out << kUsage;
+        return OutputWritten(out, err) ? kCalcDone : kCalcFailed;
     }
     if (ReportReplacesInput(*options)) {
         PrintMessage(err, "The PDF report " + FileNameText(*options->pdfTo) +

@@ -6,7 +6,7 @@ namespace gyrant {
 
 // What a core step reports back instead of showing a message: success, or a failure with the
 // text the user should read.
-struct Outcome {
+struct [[nodiscard]] Outcome {
     bool ok = true;
     std::string message;
 

@@ -80,6 +80,17 @@ TEST_F(CalcCommandTest, FailuresExitWithTheirCodeAndAMessage) {
     EXPECT_NE(err.str().find("helpi.txt"), std::string::npos);
 }
 
+// Help asked for is the result: the usage on the standard output, exit 0, and nothing else done.
+TEST_F(CalcCommandTest, HelpPrintsTheUsageAndDoesNothingElse) {
+    std::string saved = (folder / "saved.qrx").string();
+    for (std::string help : {"--help", "-h"}) {
+        EXPECT_EQ(Run({help, "--write", saved, Example("Motorcycle.qrx")}), kCalcDone) << help;
+        EXPECT_TRUE(out.str().starts_with("Usage: gyrant-calc")) << help;
+        EXPECT_EQ(err.str(), "") << help;
+        EXPECT_FALSE(std::filesystem::exists(saved)) << help;
+    }
+}
+
 // Results cut short by a full device are a failure, whichever output was asked for.
 TEST_F(CalcCommandTest, OutputThatCanNotBeWrittenFails) {
     std::string car = Example("V8 Street Car.qrx");

@@ -191,7 +191,7 @@ void WeightWindow::ShowGears() {
     if (!read.outcome.ok) return;
     // The list comes back at the next start; a settings folder that cannot be written keeps
     // the old one without a message at every change.
-    if (!IsBlank(typed)) KeepGearList(m_sheet, typed);
+    if (!IsBlank(typed)) static_cast<void>(KeepGearList(m_sheet, typed));
     bool two = m_sheet.TwoVehicles == 1;
     QStringList headings;
     for (const std::string& heading : GearColumnHeadings(two)) headings << Stacked(heading);

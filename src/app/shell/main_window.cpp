@@ -244,7 +244,7 @@ void MainWindow::NoteSaved(SavePoint point) {
     m_history.MarkSaved(point);
     // The list of recent files is a convenience: a settings folder that cannot be written
     // keeps the old one without a message on every Open or Save.
-    RememberRecentFile(m_sheet);
+    static_cast<void>(RememberRecentFile(m_sheet));
 }
 
 void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
@@ -254,7 +254,8 @@ void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
     if (LeaveStripRow()) m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
     if (opened) {
         m_history.Clear();
-        RememberRecentFile(m_sheet);
+        // As after a save: a list that cannot be written keeps the old one, unannounced.
+        static_cast<void>(RememberRecentFile(m_sheet));
         // A sub-menu works on the worksheet it was opened over.
         CloseCalcMenu();
     }

@@ -69,7 +69,9 @@ void MainWindow::PlaceAtStart() {
 void MainWindow::KeepPlace() {
     if (!m_sheet.SettingsUnkept.empty()) return;  // nowhere to keep it
     QRect place(pos(), size());
-    WriteWindowPlace(WindowPlacePath(m_sheet), Twips(place));
+    // A place not kept only means that the next start opens at its first size and place: not
+    // worth holding up the Exit with a message.
+    static_cast<void>(WriteWindowPlace(WindowPlacePath(m_sheet), Twips(place)));
 }
 
 }  // namespace gyrant

@@ -20,8 +20,12 @@ bool HasDisplay() {
            std::getenv("WAYLAND_DISPLAY");
 }
 
-// For the start-up benchmark: ends the program once the window's first paint is on the screen,
-// as bench/bare_window.cpp ends its yardstick window.
+// Set, the program ends once the main window's first paint is on the screen, as
+// bench/bare_window.cpp ends its yardstick window: the start-up benchmark and the start's tests
+// time and check the shipped program itself, not a build of their own.
+constexpr const char* kQuitWhenShown = "GYRANT_QUIT_WHEN_SHOWN";
+
+// Ends the program at the first paint of the window it watches.
 class QuitWhenPainted : public QObject {
   public:
     using QObject::QObject;
@@ -55,15 +59,15 @@ int RunGyrant(int argc, char** argv) {
     }
 
     MainWindow window(sheet);
+    const bool quitWhenShown = qEnvironmentVariableIsSet(kQuitWhenShown);
     QuitWhenPainted quitWhenPainted;
-    if (qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN"))
-        window.installEventFilter(&quitWhenPainted);
+    if (quitWhenShown) window.installEventFilter(&quitWhenPainted);
     window.show();
     // A worksheet named on the command line (a double click on it) opens as Open would open it.
     // Its name is taken as the bytes given: Qt's decoded arguments lose a name that is not UTF-8.
     // Qt has taken its own options out of argv by now.
     if (argc > 1) window.OpenNamedWorksheet(argv[1]);
-    if (!qEnvironmentVariableIsSet("GYRANT_QUIT_WHEN_SHOWN")) {
+    if (!quitWhenShown) {
         QtDialogs dialogs(&window);
         TellSettingsUnkept(sheet, dialogs);
         ShowStartSequence(window, sheet);

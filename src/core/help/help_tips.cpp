@@ -47,8 +47,9 @@ void CloseTip(Worksheet& sheet, int tipNumber, bool dontShowAgain) {
     int& off = sheet.TipOff[static_cast<std::size_t>(tipNumber)];
     if (off == (dontShowAgain ? 1 : 0)) return;
     off = dontShowAgain ? 1 : 0;
-    // Kept at once, so that a killed session keeps it; a failure is reported when Exit writes.
-    WriteSettings(sheet, SettingsPath(sheet));
+    // Kept at once, so that a killed session keeps it. A failure is left for Exit, whose write
+    // tries again and reports it: a tip closing is no moment for a message box.
+    static_cast<void>(WriteSettings(sheet, SettingsPath(sheet)));
 }
 
 }  // namespace gyrant
