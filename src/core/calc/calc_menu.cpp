@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
 #include "engine/materials.h"
 #include "engine/ring_inertia.h"
 #include "files/data_path.h"
 #include "model/spec_rows.h"
+#include "model/units.h"
 #include "text/cell_text.h"
 #include "text/windows1252.h"
 #include "version.h"
@@ -134,7 +136,7 @@ void CalcMenu::SetUpKind() {
 std::string CalcMenu::EngineLength(int row) const {
     const std::string& text = m_sheet.Table(m_sheet.CurrentTable).Text(row, kColValue);
     if (m_sheet.UnitSystem == 0 || TrimBlanks(text).empty()) return text;
-    return FormatPicture(NumericValue(text) * 25.4, "###.00");
+    return FormatPicture(NumericValue(text) * kMmPerInch, "###.00");
 }
 
 void CalcMenu::SetUpEngineCalc() {
@@ -239,7 +241,7 @@ void CalcMenu::RecalculateFinalDrive() {
 
 void CalcMenu::RecalculateTireSize() {
     int method = Input(1).listIndex;
-    double width = In(2) / 25.4, aspect = In(4), rim = In(5);
+    double width = In(2) / kMmPerInch, aspect = In(4), rim = In(5);
     double letter = Input(3).listIndex + 1;
     double k = std::min(1.26 - 0.00782 * aspect, 1.0);
     double diameter = 0, tread = 0;
@@ -259,7 +261,7 @@ void CalcMenu::RecalculateTireSize() {
     } else if (method == 2 || method == 3) {
         Use({5, method == 2 ? 6 : 7, 8}, {2, 3, 4, 5, 6, 7, 8});
         result = In(method == 2 ? 6 : 7) != 0;
-        diameter = method == 2 ? In(6) : 2 * (In(7) / 3.14159 / 2);
+        diameter = method == 2 ? In(6) : In(7) / std::numbers::pi;
         hasTread = In(8) > 0, tread = In(8);
     } else {
         Use({}, {2, 3, 4, 5, 6, 7, 8});
@@ -360,15 +362,16 @@ void CalcMenu::RecalculateDeck() {
 }
 
 void CalcMenu::RecalculateDomeVolume() {
-    double toInches = m_sheet.UnitSystem == 0 ? 1 : 25.4;
+    double toInches = m_sheet.UnitSystem == 0 ? 1 : kMmPerInch;
     double bore = In(1) / toInches, height = In(2) / toInches;
     Input(4).enabled = Input(3).listIndex == 1;
     if (bore == 0) {
         m_outputs[1].text.clear();
         return;
     }
-    // The space filled: a cylinder of the height (16.39 CCs to the cubic inch) and the extra.
-    double volume = (Input(4).enabled ? In(4) : 0) + 16.39 * height * 0.7854 * bore * bore;
+    // The space filled: a cylinder of the height, and the extra.
+    double volume = (Input(4).enabled ? In(4) : 0) +
+                    kCcPerCubicInch * height * std::numbers::pi / 4 * bore * bore;
     double value = m_volumeKind == "Dome" ? volume - In(5) : In(5) - volume;
     m_outputs[1].text = FormatPicture(value, "###.0");
 }
