@@ -2,11 +2,14 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 
+#include "calc/calc_slots.h"
 #include "engine/materials.h"
 #include "engine/ring_inertia.h"
 #include "files/data_path.h"
 #include "model/spec_rows.h"
+#include "model/units.h"
 #include "text/cell_text.h"
 #include "text/windows1252.h"
 #include "version.h"
@@ -19,12 +22,22 @@ constexpr const char* kEstimateNote =
     "cars.  You are "
     "more accurate to weigh your particular car.";
 
-// The piston top list of the dome volume menu, and what its choices measure.
-constexpr int kPistonTopList = 6;
+// What the dome volume menu's piston top choices measure.
 const char* VolumeKindOf(int pistonTop) {
-    return pistonTop == 1 ? "Dome" : pistonTop == 3 ? "Valve Reliefs" : "Dish";
+    return pistonTop == PistonTop::kDome           ? "Dome"
+           : pistonTop == PistonTop::kValveReliefs ? "Valve Reliefs"
+                                                   : "Dish";
 }
-constexpr int kDishPistonTop = 2;
+
+// The model years the vehicle weight menu lists, newest first.
+constexpr int kNewestModelYear = 2001;
+constexpr int kOldestModelYear = 1955;
+
+// The final drive menu's limits of the driving gear: its teeth, or the primary ratio itself.
+constexpr double kLeastTeeth = 5;
+constexpr double kMostTeeth = 300;
+constexpr double kLeastPrimaryRatio = 0.25;
+constexpr double kMostPrimaryRatio = 10;
 
 // A limit as the warnings write it: a limit marked for whole numbers (ending in .001) without it.
 std::string ShownLimit(double limit, bool wholeNumberRule) {
@@ -89,37 +102,31 @@ Outcome CalcMenu::LoadData() {
 void CalcMenu::SetUpKind() {
     switch (m_kind) {
         case kTireSizeCalc:
-            Input(5).text = m_strip.Field(kColID).text;
-            Input(6).text = m_strip.Field(kColOD).text;
-            Input(8).text = m_strip.Field(kColWidth).text;
-            if (In(6) > 0) Input(1).listIndex = 2;
+            Input(TireSizeInput::kRimDiameter).text = m_strip.Field(kColID).text;
+            Input(TireSizeInput::kDiameter).text = m_strip.Field(kColOD).text;
+            Input(TireSizeInput::kTreadWidth).text = m_strip.Field(kColWidth).text;
+            if (In(TireSizeInput::kDiameter) > 0)
+                Input(TireSizeInput::kMethod).listIndex = TireSizeMethod::kMeasuredDiameter;
             break;
-        case kVehicleWeightCalc:
-            Input(1).items.clear();
-            for (int year = 2001; year >= 1955; --year)
-                Input(1).items.push_back(std::to_string(year));
-            Input(2).items = VehicleMakes(m_vehicles);
-            break;
-        case kPrimaryReductionCalc:
-            Input(1).items = {"Primary Reduction"};
-            Input(2).caption = "# Teeth, Engine Gear";
-            Input(3).caption = "# Teeth, Clutch Gear";
-            break;
-        case kTransmissionCalc:
-            for (const Transmission& t : m_transmissions) Input(1).items.push_back(t.name);
-            break;
-        case kWallThicknessCalc: {
-            Input(2).text = m_strip.Field(kColOD).text;
-            const std::string& id = m_strip.Field(kColID).text;
-            if (NumericValue(id) != 0) {
-                Input(1).listIndex = 1;
-                if (In(2) > 0)
-                    Input(3).text = FormatPicture((In(2) - NumericValue(id)) * 0.5, "####.###");
-            } else if (Contains(id, "0")) {
-                Input(1).listIndex = 0;
-            }
+        case kVehicleWeightCalc: {
+            CalcInput& years = Input(VehicleWeightInput::kModelYear);
+            years.items.clear();
+            for (int year = kNewestModelYear; year >= kOldestModelYear; --year)
+                years.items.push_back(std::to_string(year));
+            Input(VehicleWeightInput::kMake).items = VehicleMakes(m_vehicles);
             break;
         }
+        case kPrimaryReductionCalc:
+            Input(FinalDriveInput::kMethod).items = {"Primary Reduction"};
+            Input(FinalDriveInput::kDrivingGear).caption = "# Teeth, Engine Gear";
+            Input(FinalDriveInput::kDrivenGear).caption = "# Teeth, Clutch Gear";
+            break;
+        case kTransmissionCalc:
+            for (const Transmission& t : m_transmissions)
+                Input(TransmissionInput::kTransmission).items.push_back(t.name);
+            break;
+        case kWallThicknessCalc:
+            return SetUpWallThickness();
         case kDeckHeightCalc:
         case kDeckClearanceCalc:
         case kDomeVolumeCalc:
@@ -134,14 +141,31 @@ void CalcMenu::SetUpKind() {
 std::string CalcMenu::EngineLength(int row) const {
     const std::string& text = m_sheet.Table(m_sheet.CurrentTable).Text(row, kColValue);
     if (m_sheet.UnitSystem == 0 || TrimBlanks(text).empty()) return text;
-    return FormatPicture(NumericValue(text) * 25.4, "###.00");
+    return FormatPicture(NumericValue(text) * kMmPerInch, "###.00");
+}
+
+// The part's OD from the strip, and its wall from the strip's ID when it has one.
+void CalcMenu::SetUpWallThickness() {
+    Input(WallThicknessInput::kOD).text = m_strip.Field(kColOD).text;
+    const std::string& id = m_strip.Field(kColID).text;
+    CalcInput& part = Input(WallThicknessInput::kPart);
+    if (NumericValue(id) != 0) {
+        part.listIndex = WallThicknessPart::kTube;
+        double od = In(WallThicknessInput::kOD);
+        if (od > 0)
+            Input(WallThicknessInput::kWall).text =
+                FormatPicture((od - NumericValue(id)) / 2, "####.###");
+    } else if (Contains(id, "0")) {
+        part.listIndex = WallThicknessPart::kSolid;
+    }
 }
 
 void CalcMenu::SetUpEngineCalc() {
     if (m_kind == kDomeVolumeCalc) {
-        Input(1).text = EngineLength(kBoreRow);
-        Input(3).listIndex = 0;  // nothing else filled, until the user knows an extra volume
-        Input(kPistonTopList).listIndex = kDishPistonTop;
+        Input(DomeVolumeInput::kBore).text = EngineLength(kBoreRow);
+        // Nothing else filled, until the user knows an extra volume.
+        Input(DomeVolumeInput::kAlsoFilled).listIndex = DomeAlsoFilled::kNothingElse;
+        Input(DomeVolumeInput::kPistonTop).listIndex = PistonTop::kDish;
         return SetVolumeKind();
     }
     const std::string stroke = EngineLength(kStrokeRow);
@@ -153,10 +177,10 @@ void CalcMenu::SetUpEngineCalc() {
 
 // The volume the menu calculates names the window, the quantity and the result.
 void CalcMenu::SetVolumeKind() {
-    m_volumeKind = VolumeKindOf(Input(kPistonTopList).listIndex);
+    m_volumeKind = VolumeKindOf(Input(DomeVolumeInput::kPistonTop).listIndex);
     m_definition.caption = "Calc " + m_volumeKind + " CCs";
     m_definition.QuantityName = m_volumeKind + " CCs";
-    m_outputs[1].caption = m_definition.caption;
+    m_outputs[kResultOutput].caption = m_definition.caption;
 }
 
 double CalcMenu::In(int k) const {
@@ -170,7 +194,7 @@ void CalcMenu::Use(std::initializer_list<int> used, std::initializer_list<int> a
 }
 
 void CalcMenu::ShowResult(double value, const char* picture, bool result) {
-    CalcOutput& out = m_outputs[1];
+    CalcOutput& out = m_outputs[kResultOutput];
     out.enabled = result;
     out.text = result ? FormatPicture(value, picture) : "";
 }
@@ -199,78 +223,98 @@ void CalcMenu::Recalculate() {
 }
 
 void CalcMenu::RecalculateFinalDrive() {
+    using Slot = FinalDriveInput;
     if (m_kind == kPrimaryReductionCalc) {
-        Input(1).enabled = false;
-        Input(1).listIndex = 0;
+        Input(Slot::kMethod).enabled = false;
+        Input(Slot::kMethod).listIndex = FinalDriveMethod::kGearTeeth;
     }
-    int method = Input(1).listIndex;
-    Input(2).high = method == 2 ? 10 : 300;
-    Input(2).low = method == 2 ? 0.25 : 5;
+    int method = Input(Slot::kMethod).listIndex;
+    bool takesRatio = method == FinalDriveMethod::kPrimaryRatio;
+    Input(Slot::kDrivingGear).high = takesRatio ? kMostPrimaryRatio : kMostTeeth;
+    Input(Slot::kDrivingGear).low = takesRatio ? kLeastPrimaryRatio : kLeastTeeth;
     double value = 0;
     bool result = true;
     auto needs = [&](std::initializer_list<int> used) {
-        Use(used, {2, 3, 4, 5});
+        Use(used,
+            {Slot::kDrivingGear, Slot::kDrivenGear, Slot::kFrontSprocket, Slot::kRearSprocket});
         for (int k : used) result = result && In(k) != 0;
+    };
+    auto captions = [&](const char* driving, const char* driven) {
+        Input(Slot::kDrivingGear).caption = driving;
+        Input(Slot::kDrivenGear).caption = driven;
     };
     if (method < 0) {
         needs({});
         result = false;
-    } else if (method == 0) {
-        needs({2, 3});
-        if (m_kind == kFinalDriveCalc)
-            Input(2).caption = "# Teeth, Pinion Gear", Input(3).caption = "# Teeth, Ring Gear";
-        if (result) value = In(3) / In(2);
-    } else if (method == 1) {
-        needs({4, 5});
-        Input(2).caption = "# Teeth, Pinion Gear", Input(3).caption = "# Teeth, Ring Gear";
-        if (result) value = In(5) / In(4);
-    } else if (method == 3) {
-        needs({2, 3, 4, 5});
-        Input(2).caption = "#Teeth, Engine Primary Gear",
-        Input(3).caption = "#Teeth, Clutch Primary Gear";
-        if (result) value = (In(3) / In(2)) * In(5) / In(4);
+    } else if (method == FinalDriveMethod::kGearTeeth) {
+        needs({Slot::kDrivingGear, Slot::kDrivenGear});
+        if (m_kind == kFinalDriveCalc) captions("# Teeth, Pinion Gear", "# Teeth, Ring Gear");
+        if (result) value = In(Slot::kDrivenGear) / In(Slot::kDrivingGear);
+    } else if (method == FinalDriveMethod::kSprockets) {
+        needs({Slot::kFrontSprocket, Slot::kRearSprocket});
+        captions("# Teeth, Pinion Gear", "# Teeth, Ring Gear");
+        if (result) value = In(Slot::kRearSprocket) / In(Slot::kFrontSprocket);
+    } else if (method == FinalDriveMethod::kPrimaryTeeth) {
+        needs({Slot::kDrivingGear, Slot::kDrivenGear, Slot::kFrontSprocket, Slot::kRearSprocket});
+        captions("#Teeth, Engine Primary Gear", "#Teeth, Clutch Primary Gear");
+        if (result)
+            value = (In(Slot::kDrivenGear) / In(Slot::kDrivingGear)) * In(Slot::kRearSprocket) /
+                    In(Slot::kFrontSprocket);
     } else {
-        needs({2, 4, 5});
-        Input(2).caption = "Primary Gear Ratio", Input(3).caption = "";
-        if (result) value = In(2) * In(5) / In(4);
+        needs({Slot::kDrivingGear, Slot::kFrontSprocket, Slot::kRearSprocket});
+        captions("Primary Gear Ratio", "");
+        if (result)
+            value = In(Slot::kDrivingGear) * In(Slot::kRearSprocket) / In(Slot::kFrontSprocket);
     }
     ShowResult(value, "##.00", result);
 }
 
 void CalcMenu::RecalculateTireSize() {
-    int method = Input(1).listIndex;
-    double width = In(2) / 25.4, aspect = In(4), rim = In(5);
-    double letter = Input(3).listIndex + 1;
+    using Slot = TireSizeInput;
+    int method = Input(Slot::kMethod).listIndex;
+    double width = In(Slot::kSectionWidthMm) / kMmPerInch, aspect = In(Slot::kAspectRatio),
+           rim = In(Slot::kRimDiameter);
+    double letter = Input(Slot::kLetter).listIndex + 1;
     double k = std::min(1.26 - 0.00782 * aspect, 1.0);
     double diameter = 0, tread = 0;
     bool result = false, hasTread = false;
-    if (method == 0) {
-        Use({2, 4, 5}, {2, 3, 4, 5, 6, 7, 8});
-        result = In(2) != 0 && aspect != 0 && rim != 0;
+    const std::initializer_list<int> sizes = {
+        Slot::kSectionWidthMm, Slot::kLetter,  Slot::kAspectRatio, Slot::kRimDiameter,
+        Slot::kDiameter,       Slot::kRollout, Slot::kTreadWidth};
+    if (method == TireSizeMethod::kMetricSize) {
+        Use({Slot::kSectionWidthMm, Slot::kAspectRatio, Slot::kRimDiameter}, sizes);
+        result = In(Slot::kSectionWidthMm) != 0 && aspect != 0 && rim != 0;
         diameter = 2 * ((rim + width * aspect / 50) / 2);
         tread = width * k, hasTread = true;
-    } else if (method == 1) {
-        Use({3, 4, 5}, {2, 3, 4, 5, 6, 7, 8});
-        result = Input(3).listIndex >= 0 && aspect != 0 && rim != 0;
+    } else if (method == TireSizeMethod::kLetterSize) {
+        Use({Slot::kLetter, Slot::kAspectRatio, Slot::kRimDiameter}, sizes);
+        result = Input(Slot::kLetter).listIndex >= 0 && aspect != 0 && rim != 0;
         double r = 0.66 + 0.278 * letter + 0.1513 * aspect + 0.333 * rim - 0.006 * letter * letter -
                    0.000874 * aspect * aspect;
         diameter = 2 * r;
         tread = ((2 * r - rim) / 2) / (0.01 * aspect) * k, hasTread = true;
-    } else if (method == 2 || method == 3) {
-        Use({5, method == 2 ? 6 : 7, 8}, {2, 3, 4, 5, 6, 7, 8});
-        result = In(method == 2 ? 6 : 7) != 0;
-        diameter = method == 2 ? In(6) : 2 * (In(7) / 3.14159 / 2);
-        hasTread = In(8) > 0, tread = In(8);
+    } else if (method == TireSizeMethod::kMeasuredDiameter ||
+               method == TireSizeMethod::kMeasuredRollout) {
+        int measured =
+            method == TireSizeMethod::kMeasuredDiameter ? Slot::kDiameter : Slot::kRollout;
+        Use({Slot::kRimDiameter, measured, Slot::kTreadWidth}, sizes);
+        result = In(measured) != 0;
+        diameter = method == TireSizeMethod::kMeasuredDiameter
+                       ? In(Slot::kDiameter)
+                       : In(Slot::kRollout) / std::numbers::pi;
+        hasTread = In(Slot::kTreadWidth) > 0, tread = In(Slot::kTreadWidth);
     } else {
-        Use({}, {2, 3, 4, 5, 6, 7, 8});
+        Use({}, sizes);
     }
     ShowResult(diameter, "###.0", result);
-    CalcOutput& treadOut = m_outputs[2];
+    CalcOutput& treadOut = m_outputs[TireSizeOutput::kTreadWidth];
     treadOut.enabled = result && hasTread;
     treadOut.text = treadOut.enabled ? FormatPicture(tread, "###.0") : "";
-    CalcOutput& weightOut = m_outputs[3];
-    // The weight needs the rim too, which the measured methods otherwise do without.
-    weightOut.enabled = result && hasTread && rim > 0 && Input(9).listIndex >= 1;
+    CalcOutput& weightOut = m_outputs[TireSizeOutput::kWeight];
+    // The weight needs the rim too, which the measured methods otherwise do without; the list's
+    // first choice is No.
+    weightOut.enabled =
+        result && hasTread && rim > 0 && Input(Slot::kEstimateWeight).listIndex >= 1;
     weightOut.text =
         weightOut.enabled
             ? FormatPicture(CalcTireVolume(tread, diameter, rim).TotalVolume * TireDensity,
@@ -279,55 +323,58 @@ void CalcMenu::RecalculateTireSize() {
 }
 
 void CalcMenu::RecalculateVehicleWeight() {
-    if (m_lastComboClicked == 2 || m_lastComboClicked == 3) {
-        const std::string chosen =
-            Input(m_lastComboClicked).listIndex >= 0
-                ? Input(m_lastComboClicked)
-                      .items[static_cast<std::size_t>(Input(m_lastComboClicked).listIndex)]
-                : std::string{};
-        Input(m_lastComboClicked + 1).items = m_lastComboClicked == 2
+    using Slot = VehicleWeightInput;
+    // A make or model chosen fills the next list and clears the lists after it.
+    if (m_lastComboClicked == Slot::kMake || m_lastComboClicked == Slot::kModel) {
+        const CalcInput& clicked = Input(m_lastComboClicked);
+        const std::string chosen = clicked.listIndex >= 0
+                                       ? clicked.items[static_cast<std::size_t>(clicked.listIndex)]
+                                       : std::string{};
+        Input(m_lastComboClicked + 1).items = m_lastComboClicked == Slot::kMake
                                                   ? VehicleModels(m_vehicles, chosen)
                                                   : VehicleAttributes(m_vehicles, chosen);
-        for (int k = m_lastComboClicked + 1; k <= 6; ++k) Input(k).listIndex = -1;
+        for (int k = m_lastComboClicked + 1; k <= Slot::kBody; ++k) Input(k).listIndex = -1;
     }
-    m_outputs[1].enabled = true;
+    m_outputs[kResultOutput].enabled = true;
     bool allChosen = true;
-    for (int k = 1; k <= 6; ++k) allChosen = allChosen && Input(k).listIndex >= 0;
+    for (int k = Slot::kModelYear; k <= Slot::kBody; ++k)
+        allChosen = allChosen && Input(k).listIndex >= 0;
     if (allChosen) {
         auto item = [this](int k) {
             return Input(k).items[static_cast<std::size_t>(Input(k).listIndex)];
         };
-        VehicleChoice choice{RoundToInteger(NumericValue(item(1))),
-                             item(2),
-                             item(3),
-                             item(4),
-                             Input(5).listIndex != 0,
-                             Input(6).listIndex != 0,
-                             In(7),
-                             In(8)};
+        VehicleChoice choice{RoundToInteger(NumericValue(item(Slot::kModelYear))),
+                             item(Slot::kMake),
+                             item(Slot::kModel),
+                             item(Slot::kEngineBody),
+                             Input(Slot::kTransmission).listIndex != 0,
+                             Input(Slot::kBody).listIndex != 0,
+                             In(Slot::kAddedWeight),
+                             In(Slot::kFuelGallons)};
         WeightEstimate estimate = EstimateVehicleWeight(m_vehicles, choice);
-        m_outputs[1].text = estimate.weight;
+        m_outputs[kResultOutput].text = estimate.weight;
         m_noteText = estimate.note;
     } else {
-        m_outputs[1].text.clear();
+        m_outputs[kResultOutput].text.clear();
         m_noteText = kEstimateNote;
     }
     m_lastComboClicked = 0;
 }
 
 void CalcMenu::RecalculateTransmission() {
-    int transmission = Input(1).listIndex;
+    using Slot = TransmissionInput;
+    int transmission = Input(Slot::kTransmission).listIndex;
     if (transmission < 0) return;
     double value = 0;
-    if (transmission == 0) {
-        Input(2).enabled = false;
-        Input(3).enabled = Input(4).enabled = true;
-        if (In(3) > 0) value = In(4) / In(3);
+    bool ownGears = transmission == kOwnGears;
+    Input(Slot::kGear).enabled = !ownGears;
+    Input(Slot::kDrivingTeeth).enabled = Input(Slot::kDrivenTeeth).enabled = ownGears;
+    if (ownGears) {
+        if (In(Slot::kDrivingTeeth) > 0) value = In(Slot::kDrivenTeeth) / In(Slot::kDrivingTeeth);
     } else {
-        Input(2).enabled = true;
-        Input(3).enabled = Input(4).enabled = false;
-        const CalcInput& gears = Input(2);
+        const CalcInput& gears = Input(Slot::kGear);
         if (gears.listIndex >= 0 && gears.listIndex < static_cast<int>(gears.items.size())) {
+            // A gear's entry is its number and a blank before its ratio.
             std::string line = gears.items[static_cast<std::size_t>(gears.listIndex)];
             value = NumericValue(TrimBlanks(line.size() > 2 ? std::string_view(line).substr(2)
                                                             : std::string_view{}));
@@ -337,40 +384,53 @@ void CalcMenu::RecalculateTransmission() {
 }
 
 void CalcMenu::RecalculateWallThickness() {
-    int method = Input(1).listIndex;
-    if (method >= 1) {
-        Input(3).enabled = true;
-        bool result = method == 1 && In(2) > 0 && In(3) > 0;
-        ShowResult(In(2) - 2 * In(3), "####.###", result);
+    using Slot = WallThicknessInput;
+    int part = Input(Slot::kPart).listIndex;
+    if (part >= WallThicknessPart::kTube) {
+        Input(Slot::kWall).enabled = true;
+        bool result = part == WallThicknessPart::kTube && In(Slot::kOD) > 0 && In(Slot::kWall) > 0;
+        ShowResult(In(Slot::kOD) - 2 * In(Slot::kWall), "####.###", result);
     } else {
-        m_outputs[1].text = "0";  // a solid part
-        m_outputs[1].enabled = true;
-        Input(3).enabled = false;
+        m_outputs[kResultOutput].text = "0";  // a solid part
+        m_outputs[kResultOutput].enabled = true;
+        Input(Slot::kWall).enabled = false;
     }
 }
 
 void CalcMenu::RecalculateDeck() {
-    if (In(1) == 0 || In(2) == 0) {
-        m_outputs[1].text.clear();
-        return;
+    CalcOutput& out = m_outputs[kResultOutput];
+    double value = 0;
+    if (m_kind == kDeckHeightCalc) {
+        using Slot = DeckHeightInput;
+        if (In(Slot::kRodLength) == 0 || In(Slot::kCompressionHeight) == 0) return out.text.clear();
+        value = In(Slot::kRodLength) + In(Slot::kCompressionHeight) + In(Slot::kDeckClearance) +
+                m_stroke / 2;
+    } else {
+        using Slot = DeckClearanceInput;
+        if (In(Slot::kDeckHeight) == 0 || In(Slot::kCompressionHeight) == 0)
+            return out.text.clear();
+        value = In(Slot::kDeckHeight) - In(Slot::kCompressionHeight) - In(Slot::kRodLength) -
+                m_stroke / 2;
     }
-    double value = m_kind == kDeckHeightCalc ? In(1) + In(2) + In(3) + m_stroke / 2
-                                             : In(1) - In(2) - In(3) - m_stroke / 2;
-    m_outputs[1].text = FormatPicture(value, m_sheet.UnitSystem == 0 ? "###.000" : "###.00");
+    out.text = FormatPicture(value, m_sheet.UnitSystem == 0 ? "###.000" : "###.00");
 }
 
 void CalcMenu::RecalculateDomeVolume() {
-    double toInches = m_sheet.UnitSystem == 0 ? 1 : 25.4;
-    double bore = In(1) / toInches, height = In(2) / toInches;
-    Input(4).enabled = Input(3).listIndex == 1;
+    using Slot = DomeVolumeInput;
+    double toInches = m_sheet.UnitSystem == 0 ? 1 : kMmPerInch;
+    double bore = In(Slot::kBore) / toInches, height = In(Slot::kPistonDown) / toInches;
+    Input(Slot::kExtraCCs).enabled =
+        Input(Slot::kAlsoFilled).listIndex == DomeAlsoFilled::kKnownExtraCCs;
     if (bore == 0) {
-        m_outputs[1].text.clear();
+        m_outputs[kResultOutput].text.clear();
         return;
     }
-    // The space filled: a cylinder of the height (16.39 CCs to the cubic inch) and the extra.
-    double volume = (Input(4).enabled ? In(4) : 0) + 16.39 * height * 0.7854 * bore * bore;
-    double value = m_volumeKind == "Dome" ? volume - In(5) : In(5) - volume;
-    m_outputs[1].text = FormatPicture(value, "###.0");
+    // The space filled: a cylinder of the height, and the extra.
+    double volume = (Input(Slot::kExtraCCs).enabled ? In(Slot::kExtraCCs) : 0) +
+                    kCcPerCubicInch * height * std::numbers::pi / 4 * bore * bore;
+    double value =
+        m_volumeKind == "Dome" ? volume - In(Slot::kCCsToFill) : In(Slot::kCCsToFill) - volume;
+    m_outputs[kResultOutput].text = FormatPicture(value, "###.0");
 }
 
 std::optional<std::string> CalcMenu::LeaveInput(int k, const std::string& previousText) {
@@ -395,11 +455,13 @@ std::optional<std::string> CalcMenu::LeaveInput(int k, const std::string& previo
 void CalcMenu::ListClick(int k, int index) {
     Input(k).listIndex = index;
     if (m_kind == kVehicleWeightCalc) m_lastComboClicked = k;
-    if (m_kind == kDomeVolumeCalc && k == kPistonTopList) SetVolumeKind();
-    if (m_kind == kTransmissionCalc && k == 1 && index > 0 &&
+    if (m_kind == kDomeVolumeCalc && k == DomeVolumeInput::kPistonTop) SetVolumeKind();
+    // The transmissions of the data file follow the user's own gears in the list.
+    if (m_kind == kTransmissionCalc && k == TransmissionInput::kTransmission && index > kOwnGears &&
         index <= static_cast<int>(m_transmissions.size())) {
-        Input(2).items = GearEntries(m_transmissions[static_cast<std::size_t>(index - 1)]);
-        Input(2).listIndex = -1;
+        CalcInput& gears = Input(TransmissionInput::kGear);
+        gears.items = GearEntries(m_transmissions[static_cast<std::size_t>(index - 1)]);
+        gears.listIndex = -1;
     }
     Recalculate();
 }
@@ -408,11 +470,11 @@ bool CalcMenu::UseCalcValue(Dialogs& dialogs) {
     if (!WritesBack()) return false;
     if (!StripShowsItsRow()) return true;
     const std::string& name = m_definition.QuantityName;
-    if (m_outputs[1].text.empty()) {
+    if (m_outputs[kResultOutput].text.empty()) {
         Tell(dialogs, "No " + name + " has been calculated.  No " + name + " can be used.", " ");
         return false;
     }
-    double value = NumericValue(m_outputs[1].text);
+    double value = NumericValue(m_outputs[kResultOutput].text);
     if (value > m_definition.OutputHigh || value < m_definition.OutputLow) {
         Answer answer = dialogs.ShowMessage(
             {"Calculated " + name + " is outside normal limit of " +
@@ -430,27 +492,32 @@ bool CalcMenu::UseCalcValue(Dialogs& dialogs) {
 }
 
 void CalcMenu::WriteBack(Dialogs& dialogs, bool& close) {
-    const std::string& result = m_outputs[1].text;
+    const std::string& result = m_outputs[kResultOutput].text;
     switch (m_kind) {
-        case kTireSizeCalc:
+        case kTireSizeCalc: {
             m_strip.Field(kColOD).text = result;
-            if (m_outputs[2].enabled) m_strip.Field(kColWidth).text = m_outputs[2].text;
-            if (m_outputs[3].enabled) {
-                m_strip.Field(kColWeight).text = m_outputs[3].text;
+            const CalcOutput& tread = m_outputs[TireSizeOutput::kTreadWidth];
+            if (tread.enabled) m_strip.Field(kColWidth).text = tread.text;
+            const CalcOutput& weight = m_outputs[TireSizeOutput::kWeight];
+            if (weight.enabled) {
+                m_strip.Field(kColWeight).text = weight.text;
                 m_strip.Field(kColMaterial).listIndex = 0;
             }
-            if (Input(5).enabled) m_strip.Field(kColID).text = Input(5).text;
+            const CalcInput& rim = Input(TireSizeInput::kRimDiameter);
+            if (rim.enabled) m_strip.Field(kColID).text = rim.text;
             break;
+        }
         case kWallThicknessCalc: {
             m_strip.Field(kColID).text = result;
             const std::string& od = m_strip.Field(kColOD).text;
-            if (In(2) == NumericValue(od)) break;
+            const CalcInput& enteredOD = Input(WallThicknessInput::kOD);
+            if (In(WallThicknessInput::kOD) == NumericValue(od)) break;
             Answer answer =
-                dialogs.ShowMessage({"Do you want the OD you entered here of " + Input(2).text +
+                dialogs.ShowMessage({"Do you want the OD you entered here of " + enteredOD.text +
                                          " used also, to replace the current OD of " + od + " ?",
                                      "Change OD Also ?", Buttons::YesNo, Icon::None, Answer::Yes});
             if (answer == Answer::Yes)
-                m_strip.Field(kColOD).text = Input(2).text;
+                m_strip.Field(kColOD).text = enteredOD.text;
             else
                 close = false;
             break;

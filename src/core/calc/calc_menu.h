@@ -94,6 +94,7 @@ class CalcMenu {
     void RecalculateWallThickness();
     void RecalculateDeck();
     void RecalculateDomeVolume();
+    void SetUpWallThickness();
     void SetUpEngineCalc();
     void SetVolumeKind();
     std::string EngineLength(int row) const;

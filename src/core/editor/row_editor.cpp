@@ -225,7 +225,8 @@ bool RowEditor::KeepChange() {
     int kind = m_sheet.Rows.RowKind[row];
     if (kind == kChoiceRow) {
         const StripField& value = m_strip.Field(kColValue);
-        table.SetText(row, kColValue, ComposeChoice(m_strip.Text(kColValue), 30, value.listIndex));
+        table.SetText(row, kColValue,
+                      ComposeChoice(m_strip.Text(kColValue), kValueChoicePadding, value.listIndex));
     } else if (kind == kComponentRow) {
         KeepComponentRow(row);
     } else {
@@ -235,7 +236,8 @@ bool RowEditor::KeepChange() {
             return false;
         if (IsEngineWeightRow(row))
             table.SetText(row, kColUnits,
-                          ComposeChoice(m_strip.Text(kColUnits), 30, m_strip.ListIndex(kColUnits)));
+                          ComposeChoice(m_strip.Text(kColUnits), kValueChoicePadding,
+                                        m_strip.ListIndex(kColUnits)));
         table.SetText(row, kColValue, m_strip.Text(kColValue));
     }
     Recalculate(m_sheet);
@@ -258,9 +260,10 @@ void RowEditor::KeepComponentRow(int row) {
     }
     for (int field = kColValue; field <= kColPercentTotal; ++field) {
         bool list = field == kColMaterial || field == kColUnits;
-        table.SetText(row, field,
-                      list ? ComposeChoice(m_strip.Text(field), 20, m_strip.ListIndex(field))
-                           : m_strip.Text(field));
+        table.SetText(
+            row, field,
+            list ? ComposeChoice(m_strip.Text(field), kPartChoicePadding, m_strip.ListIndex(field))
+                 : m_strip.Text(field));
     }
 }
 

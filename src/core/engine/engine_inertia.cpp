@@ -4,6 +4,7 @@
 
 #include "engine/materials.h"
 #include "model/spec_rows.h"
+#include "model/units.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
@@ -38,7 +39,7 @@ void CalcCID(Worksheet& sheet, int tableIndex) {
     e.Cylinders = NumericValue(table.Text(kCylindersRow, kColValue));
     e.Bore = NumericValue(table.Text(kBoreRow, kColValue));
     e.Stroke = NumericValue(table.Text(kStrokeRow, kColValue));
-    e.EngineCID = e.Stroke * (3.14159 * (e.Bore * e.Bore * e.Cylinders)) / 4;
+    e.EngineCID = e.Stroke * (kPiAsTheTablesHaveIt * (e.Bore * e.Bore * e.Cylinders)) / 4;
 }
 
 void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) {
@@ -95,7 +96,7 @@ void BuildNewEngineDims(Worksheet& sheet, double displacement) {
     double perCylinder = displacement / cylinders;
     double bore = NumericValue(table.Text(kBoreRow, kColValue));
     double stroke = NumericValue(table.Text(kStrokeRow, kColValue));
-    const double k = 3.14159 / 4;
+    const double k = kPiAsTheTablesHaveIt / 4;
     if (stroke <= 0 && bore <= 0) stroke = 0.9 * std::pow(perCylinder / k, 0.333);
     if (stroke <= 0) {
         stroke = perCylinder / (bore * bore) / k;

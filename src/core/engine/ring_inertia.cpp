@@ -2,6 +2,7 @@
 
 #include "engine/materials.h"
 #include "model/spec_rows.h"
+#include "model/units.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
@@ -78,9 +79,10 @@ struct Volumes {
 Volumes WheelVolumes(const Dimensions& d, int material) {
     double wall = 0.005 * d.od + 0.05;
     if (material == 2 || material == 3) wall *= 2;  // cast and composite wheels are thicker
-    double disc = wall * 0.7854 * (d.od * d.od - d.id * d.id);
+    double disc = wall * kQuarterPiAsTheTablesHaveIt * (d.od * d.od - d.id * d.id);
     double barrelID = d.od - 2 * wall;
-    double barrel = (d.width + 0.1 * d.od) * 0.7854 * (d.od * d.od - barrelID * barrelID);
+    double barrel =
+        (d.width + 0.1 * d.od) * kQuarterPiAsTheTablesHaveIt * (d.od * d.od - barrelID * barrelID);
     return {disc + barrel, barrel, barrelID};
 }
 
@@ -95,7 +97,7 @@ Volumes VolumesOf(Shape shape, const Dimensions& d, int material) {
         case Shape::PlainRing:
             break;
     }
-    return {d.width * 0.7854 * (d.od * d.od - d.id * d.id), 0, 0};
+    return {d.width * kQuarterPiAsTheTablesHaveIt * (d.od * d.od - d.id * d.id), 0, 0};
 }
 
 double Density(Shape shape, int material) {
@@ -187,10 +189,11 @@ double CountedWeight(const SpecTable& table, int row) {
 
 TireVolume CalcTireVolume(double width, double od, double rimDia) {
     double wall = 0.1 + 0.015 * od;
-    double sidewalls = wall * 1.5708 * (od * od - rimDia * rimDia);
+    double sidewalls = wall * kHalfPiAsTheTablesHaveIt * (od * od - rimDia * rimDia);
     TireVolume tire;
     tire.TreadID = od - 2 * wall;
-    tire.TreadVolume = (width - 2 * wall) * 0.7854 * (od * od - tire.TreadID * tire.TreadID);
+    tire.TreadVolume =
+        (width - 2 * wall) * kQuarterPiAsTheTablesHaveIt * (od * od - tire.TreadID * tire.TreadID);
     tire.TotalVolume = sidewalls + tire.TreadVolume;
     return tire;
 }

@@ -6,7 +6,8 @@ namespace gyrant {
 namespace {
 
 // The table's heading row with the lines of its frame.
-constexpr int kHeadingTwips = kShownRowHeight + 60;
+constexpr int kFrameLinesTwips = 60;
+constexpr int kHeadingTwips = kShownRowHeight + kFrameLinesTwips;
 // Where `start` goes so that `length` from it stays within the span, as far as it can.
 int MovedWithin(int start, int length, int spanStart, int spanLength) {
     return std::max(spanStart, std::min(start, spanStart + spanLength - length));

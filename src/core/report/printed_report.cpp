@@ -16,6 +16,10 @@ constexpr double kTableFontSize = 9;
 // A rule's gap above it, the distance between its two lines, and how far it moves the print
 // position, in text lines.
 constexpr double kRuleGap = 0.25;
+// Row heights in twips: a lower row is hidden and not printed; a row up to the rule height is a
+// spacer, printed as a rule between the groups of rows.
+constexpr int kLowestPrintedRowHeight = 7;
+constexpr int kTallestRuleRowHeight = 36;
 constexpr double kRuleSpacing = 0.12;
 constexpr double kRuleDepth = 0.3;
 
@@ -165,8 +169,8 @@ class ReportLayout {
         m_table = index;
         for (int row = 0; row <= kLastSpecRow; ++row) {
             int height = table.RowHeight(row);
-            if (height < 7) continue;
-            if (height <= 36) {
+            if (height < kLowestPrintedRowHeight) continue;
+            if (height <= kTallestRuleRowHeight) {
                 Rule(false);
                 continue;
             }

@@ -51,6 +51,10 @@ bool IsWholeNumberLimit(float highLimit);
 // A choice cell: the item's text, the given number of blanks, then the position in
 // general number form (" 1", or "-1" when nothing was chosen).
 std::string ComposeChoice(std::string_view item, int blanks, int position);
+// The blanks between a choice and its position: wide in a choice row's Value and an engine
+// part's units, narrower in a part's material and units lists.
+inline constexpr int kValueChoicePadding = 30;
+inline constexpr int kPartChoicePadding = 20;
 
 // The numeric value of a choice cell's last character (the strip's reading of a position).
 int ChoiceLastCharacter(std::string_view cell);

@@ -15,6 +15,10 @@ namespace gyrant {
 namespace {
 
 constexpr const char* kTitle = "EZ Build Wizard";
+// The wizard pads the choices it fills less than the strip does, and the tire's material one
+// blank less still: the cells stay as the wizard has always written them.
+constexpr int kWizardChoicePadding = kPartChoicePadding;
+constexpr int kWizardTireChoicePadding = kPartChoicePadding - 1;
 
 // One run of the wizard over the worksheet.
 class Wizard {
@@ -116,7 +120,8 @@ bool Wizard::BuildVehicle() {
     m_editor.SelectRow(kVehicleWeightRow);
     m_showProgress();
     if (!AskAndWrite(kVehicleWeightRow, kColValue, "What is the Vehicle's Weight?")) return false;
-    FillIfBlank(kVehicleTypeRow, kColValue, ComposeChoice("4 Wheel, Rear Drive", 20, 0));
+    FillIfBlank(kVehicleTypeRow, kColValue,
+                ComposeChoice("4 Wheel, Rear Drive", kWizardChoicePadding, 0));
     m_frontDrive = ChoiceNumberInLast(Table().Text(kVehicleTypeRow, kColValue), 3) == 1;
     if (!AskAndWrite(kFinalDriveRow, kColValue,
                      "What is the Vehicle's Final Drive Ratio (rear axle ratio)?"))
@@ -124,18 +129,19 @@ bool Wizard::BuildVehicle() {
     if (!AskAndWrite(kGearRatioRow, kColValue,
                      "What is the ratio for the Transmission Ratio you want to analyze?"))
         return false;
-    FillIfBlank(kConverterRow, kColValue, ComposeChoice("No", 20, 0));
+    FillIfBlank(kConverterRow, kColValue, ComposeChoice("No", kWizardChoicePadding, 0));
     if (!AskAndWrite(kDisplacementRow, kColValue, "What is the Cubic Inches of the Engine?"))
         return false;
     if (!EnterDisplacement(m_sheet, m_dialogs,
                            NumericValue(Table().Text(kDisplacementRow, kColValue))))
         return false;
-    FillIfBlank(kEngineDetailsRow, kColValue, ComposeChoice("No, est. perf. eng.", 20, 2));
+    FillIfBlank(kEngineDetailsRow, kColValue,
+                ComposeChoice("No, est. perf. eng.", kWizardChoicePadding, 2));
     int tireRow = m_frontDrive ? kFrontTireRow : kRearTireRow;
     std::string end = m_frontDrive ? "Front" : "Rear";
     if (!AskAndWrite(tireRow, kColOD, "What is the Diameter of the vehicle's " + end + " Tire?"))
         return false;
-    FillIfBlank(tireRow, kColMaterial, ComposeChoice("Tire", 19, 1));
+    FillIfBlank(tireRow, kColMaterial, ComposeChoice("Tire", kWizardTireChoicePadding, 1));
     Table().SetCurrentRow(kVehicleWeightRow);
     Recalculate(m_sheet);
     m_showProgress();
