@@ -56,6 +56,7 @@ struct AnswerCase {
     double proposedTotal, saving, gainPercent, partsSaving;
     bool adjusted;
     const char* line;
+    friend void PrintTo(const AnswerCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const AnswerCase kAnswerCases[] = {

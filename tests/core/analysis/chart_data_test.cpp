@@ -12,6 +12,7 @@ struct ChartCase {
     std::vector<std::string> valueLabels;
     std::string legend;
     std::string belowZeroLegend;
+    friend void PrintTo(const ChartCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const std::vector<GearFigures> kGears = {
@@ -47,10 +48,6 @@ const ChartCase kCases[] = {
      {"100.00 lb", "150.00 lb"},
      "Baseline rotating parts' Eq. Wt per gear, lb (one vehicle: no gain to compare)", ""}};
 // clang-format on
-
-void PrintTo(const ChartCase& chart, std::ostream* out) {
-    *out << chart.name;
-}
 
 class ChartDataTest : public testing::TestWithParam<ChartCase> {};
 

@@ -33,6 +33,11 @@ class CalcMenuTest : public testing::BlankSheetTest {
     std::unique_ptr<CalcMenu> menu;
 };
 
+// The sub-menus by kind, as the cases are named and printed.
+const char* const kKindNames[] = {
+    "",     "FinalDrive", "TireSize",   "Weight",        "Primary",
+    "Gear", "Wall",       "DeckHeight", "DeckClearance", "DomeVolume"};
+
 struct Calculation {
     int kind;
     std::vector<std::pair<int, int>> choices;        // list, entry
@@ -43,6 +48,9 @@ struct Calculation {
     int unitSystem = 0;
     const char* stroke = "";
     int helpPage = -1;
+    friend void PrintTo(const Calculation& c, std::ostream* os) {
+        *os << kKindNames[c.kind] << " gives \"" << c.result << '"';
+    }
 };
 
 class CalculationTest : public CalcMenuTest, public ::testing::WithParamInterface<Calculation> {};
@@ -109,9 +117,7 @@ const Calculation kCalculations[] = {
 
 // Named by the sub-menu and the case's place in the table, "TireSize_9".
 std::string CalculationName(const ::testing::TestParamInfo<Calculation>& test) {
-    const char* kinds[] = {"",     "FinalDrive", "TireSize",   "Weight",        "Primary",
-                           "Gear", "Wall",       "DeckHeight", "DeckClearance", "DomeVolume"};
-    return kinds[test.param.kind] + ("_" + std::to_string(test.index));
+    return kKindNames[test.param.kind] + ("_" + std::to_string(test.index));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryMethodEdgeCaseAndHelpExample, CalculationTest,
@@ -135,6 +141,9 @@ TEST_F(CalcMenuTest, TireSizeStartsFromTheStripAndWritesDiameterTreadWeightAndRi
     EXPECT_EQ(Result(2), "7.7");
     EXPECT_EQ(Result(3), "");
     m.ListClick(9, 1);
+    // 225/50R16 stands 24.86 in, its tread 7.70 in wide; walls .473 in thick (.1 + .015 x 24.86)
+    // hold 268.8 cu in, the tread band less them 244.6 cu in: 513.4 cu in at .03 lb each.
+    EXPECT_EQ(Result(3), "15.40");
     ASSERT_TRUE(m.UseCalcValue(dialogs));
     EXPECT_EQ(strip.Field(kColWeight).text, Result(3));
     EXPECT_EQ(strip.Field(kColMaterial).listIndex, 0);
@@ -247,31 +256,26 @@ TEST(Transmissions, ListUpTo301WithTheGearsThatExist) {
 }
 
 // Records of one make and attribute over the years; the last 1970 record weighs more than any
-// vehicle and is left out.
-class VehicleWeightsTest : public ::testing::Test {
-  protected:
-    VehicleWeightsTest() {
-        std::string text;
-        for (int i = 0; i < 8; ++i) text += "header\r\n";
-        for (const char* record :
-             {"68|Chevrolet|Camaro|V8 350|3000|50|100|", "68|Chevrolet|Camaro|V8 350|3010|50|100|",
-              "70|Chevrolet|Camaro|V8 350|3100|60|-1|", "70|Chevrolet|Camaro|V8 350|1e300|60|-1|",
-              "72|Chevrolet|Camaro|V8 350|3205|-1|-1|",
-              "72|Chevrolet|Camaro RS|V8 350|3290|-1|-1|"})
-            for (const char* c = record; *c; ++c)
-                text += *c == '|' ? std::string("\r\n") : std::string(1, *c);
-        WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
-        records = ReadVehWeights(folder / "vehweight.txt").records;
-        EXPECT_EQ(records.size(), 5u);
-    }
+// vehicle and is left out. An automatic of each year, a convertible or not: 1969 lies between the
+// first 1968 record and 1970; for 1971 of the newer 1972 matches (the Camaro and the longer
+// "Camaro RS") the last one counts: 3100 + (3290 - 3100) / 2 + 60. A make in another letter case
+// is no match.
+TEST(VehicleWeights, ListsCascadeAndEstimatesInterpolateWithoutTheNotOfferedMarker) {
     testing::ProgramFolder folder;
-    std::vector<VehicleRecord> records;
-};
-
-// An automatic of each year, a convertible or not. 1969 lies between the first 1968 record and
-// 1970; for 1971 of the newer 1972 matches (the Camaro and the longer "Camaro RS") the last one
-// counts: 3100 + (3290 - 3100) / 2 + 60. A make in another letter case is no match.
-TEST_F(VehicleWeightsTest, EstimatesInterpolateBetweenYearsAndNeverAddTheNotOfferedMarker) {
+    std::string text;
+    for (int i = 0; i < 8; ++i) text += "header\r\n";
+    for (const char* record :
+         {"68|Chevrolet|Camaro|V8 350|3000|50|100|", "68|Chevrolet|Camaro|V8 350|3010|50|100|",
+          "70|Chevrolet|Camaro|V8 350|3100|60|-1|", "70|Chevrolet|Camaro|V8 350|1e300|60|-1|",
+          "72|Chevrolet|Camaro|V8 350|3205|-1|-1|", "72|Chevrolet|Camaro RS|V8 350|3290|-1|-1|"})
+        for (const char* c = record; *c; ++c)
+            text += *c == '|' ? std::string("\r\n") : std::string(1, *c);
+    WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
+    std::vector<VehicleRecord> records = ReadVehWeights(folder / "vehweight.txt").records;
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(VehicleModels(records, "Chevrolet"),
+              (std::vector<std::string>{"Camaro", "Camaro RS"}));
+    EXPECT_EQ(VehicleAttributes(records, "Camaro RS"), (std::vector<std::string>{"V8 350"}));
     const std::tuple<int, const char*, bool, const char*, const char*> estimates[] = {
         {1970, "Chevrolet", false, "3160", "A good match was found."},
         {1969, "Chevrolet", false, "3110", "A good match was found."},
@@ -292,12 +296,6 @@ TEST_F(VehicleWeightsTest, EstimatesInterpolateBetweenYearsAndNeverAddTheNotOffe
         EXPECT_EQ(estimate.weight, weight);
         EXPECT_EQ(estimate.note, note);
     }
-}
-
-TEST_F(VehicleWeightsTest, ListsCascade) {
-    EXPECT_EQ(VehicleModels(records, "Chevrolet"),
-              (std::vector<std::string>{"Camaro", "Camaro RS"}));
-    EXPECT_EQ(VehicleAttributes(records, "Camaro RS"), (std::vector<std::string>{"V8 350"}));
 }
 
 // Every sub-menu opens in both unit systems, and in the first lays out its controls without

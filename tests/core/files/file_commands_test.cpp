@@ -49,17 +49,18 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
     EXPECT_EQ(dialogs.messages.at(0).text,
               "This is not an Vevizadu Gyrant file and can not be used.");
     EXPECT_EQ(dialogs.choosersShown.at(1).proposedName, "V8 Street Car.qrx");
-    // Exit saves through Save As, a named worksheet too, and keeps the settings when it ends.
+    // Exit saves through Save As, a named worksheet too, and keeps the settings when it ends. Each
+    // case: Exit or Open, the answer, the worksheet's file ("Untitled" when it has none), what Save
+    // As is given ("" for Cancel), the Baseline weight afterwards, SpecsChanged, whether the
+    // command goes on, and the file the Yes wrote ("" for none).
     fs::create_directory(folder / "a folder");
     struct {
         bool exit;
         Answer answer;
-        const char* file;    // the worksheet's file; "Untitled" when it has none
-        const char* saveAs;  // what Save As is given; "" for Cancel
-        const char* weight;  // the Baseline weight afterwards
+        const char *file, *saveAs, *weight;
         int unsaved;
         bool goesOn;
-        const char* saved;  // the file the Yes wrote, or ""
+        const char* saved;
     } cases[] = {{false, Answer::Cancel, "Untitled", "", "2900", 1, false, ""},
                  {false, Answer::No, "Untitled", "", "3700", 0, true, ""},
                  {false, Answer::Yes, "named.qrx", "", "3700", 0, true, "named.qrx"},

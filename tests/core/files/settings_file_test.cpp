@@ -139,11 +139,8 @@ struct Variable {
 // the settings folder made, or why there is none.
 struct HomeCase {
     const char *name, *home, *config, *settings, *why;
+    friend void PrintTo(const HomeCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const HomeCase& place, std::ostream* out) {
-    *out << place.name;
-}
 
 class InstalledPlacesTest : public SettingsFileTest,
                             public ::testing::WithParamInterface<HomeCase> {
@@ -197,18 +194,16 @@ TEST_P(InstalledPlacesTest, SettingsGoOnlyToAFullPathOrAreKeptInMemoryAndTheUser
     EXPECT_EQ(fs::exists(SettingsPath(sheet)), kept);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Homes, InstalledPlacesTest,
-    ::testing::Values(HomeCase{"AbsoluteConfig", "@home", "@config", "@config/gyrant", ""},
-                      HomeCase{"RelativeConfigIgnored", "@home", "config", "@home/.config/gyrant",
-                               ""},
-                      HomeCase{"NoHomeButAbsoluteConfig", nullptr, "@config", "@config/gyrant", ""},
-                      HomeCase{"NoHome", nullptr, nullptr, "", "no home folder is set"},
-                      HomeCase{"EmptyHome", "", "config", "", "no home folder is set"},
-                      HomeCase{"RelativeHome", "home", nullptr, "", "is not a full path"},
-                      HomeCase{"HomeNotAFolder", "@victim", nullptr, "", "is not a folder"},
-                      HomeCase{"ReadOnlyHome", "@ro", nullptr, "", "Read-only file system"}),
-    [](const auto& test) { return std::string(test.param.name); });
+const HomeCase kHomes[] = {{"AbsoluteConfig", "@home", "@config", "@config/gyrant", ""},
+                           {"RelativeConfigIgnored", "@home", "config", "@home/.config/gyrant", ""},
+                           {"NoHomeButAbsoluteConfig", nullptr, "@config", "@config/gyrant", ""},
+                           {"NoHome", nullptr, nullptr, "", "no home folder is set"},
+                           {"EmptyHome", "", "config", "", "no home folder is set"},
+                           {"RelativeHome", "home", nullptr, "", "is not a full path"},
+                           {"HomeNotAFolder", "@victim", nullptr, "", "is not a folder"},
+                           {"ReadOnlyHome", "@ro", nullptr, "", "Read-only file system"}};
+INSTANTIATE_TEST_SUITE_P(Homes, InstalledPlacesTest, ::testing::ValuesIn(kHomes),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // Copies changing options and closing a tip at once: each finds its every change still in the
 // file before it makes the next, and the last ones (all 1) stay, though no copy read another's.
@@ -256,11 +251,8 @@ struct KeptList {
     const char* name;
     std::string lines;
     std::vector<std::string> offered;
+    friend void PrintTo(const KeptList& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const KeptList& list, std::ostream* out) {
-    *out << list.name;
-}
 
 class RecentFilesTest : public SettingsFileTest, public ::testing::WithParamInterface<KeptList> {
   protected:

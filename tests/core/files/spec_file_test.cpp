@@ -124,6 +124,7 @@ struct StoredBlock {
     int option;
     SpecFileStatus status;
     std::string saved;
+    friend void PrintTo(const StoredBlock& b, std::ostream* os) { *os << b.name; }
 };
 
 std::string Keys(std::size_t count) {
@@ -189,6 +190,7 @@ void Snapshot(const fs::path& dir, const std::string& prefix, std::map<std::stri
 // Each fault is made by a shell command in a folder that holds car.qrx (mode 600) and victim.
 struct Fault {
     const char *name, *plant, *saved, *written, *reason;  // written: the file that takes the bytes
+    friend void PrintTo(const Fault& f, std::ostream* os) { *os << f.name; }
 };
 
 // The longest name a folder takes; names of the program's temporary pattern, an hour old, left

@@ -35,6 +35,7 @@ struct Reader {
     bool refusesHalfAFile;
     std::function<std::string(Worksheet&)> read;
     const char* missing = nullptr;
+    friend void PrintTo(const Reader& r, std::ostream* os) { *os << r.file; }
 };
 
 const Reader kReaders[] = {
@@ -112,6 +113,7 @@ struct BadFile {
     const char* name;
     Make make;
     enum { Reads, Refused, Either, RefusedWhenHalf } expect;
+    friend void PrintTo(const BadFile& b, std::ostream* os) { *os << b.name; }
 };
 
 const BadFile kBadFiles[] = {
