@@ -147,7 +147,7 @@ TEST_F(ReportTest, HeaderTablesAndCommentsPrintAsShownWithColumnsInScreenProport
     EXPECT_EQ(page.lines.size(), 6u * 2 + 2);
 }
 
-TEST(CommentLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
+TEST(PrintedLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
     std::string a(50, 'a'), b(50, 'b'), w(75, 'w'), x(10, 'x');
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"one\r\ntwo\r\nthree\r\n", {"one", "two", "three", ""}},
@@ -157,11 +157,11 @@ TEST(CommentLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
         {a + " " + b, {a, b}},
         {x + "\r\n" + std::string(80, 'y'), {x, std::string(75, 'y'), "yyyyy"}},
     };
-    for (const auto& [text, lines] : cases) EXPECT_EQ(CommentLines(text), lines) << text;
+    for (const auto& [text, lines] : cases) EXPECT_EQ(PrintedLines(text), lines) << text;
     std::string many;
     for (int i = 0; i < 1000; ++i) many += "word" + std::to_string(i) + "\x01 ";
     std::string printed;
-    for (const std::string& line : CommentLines(many)) {
+    for (const std::string& line : PrintedLines(many)) {
         EXPECT_LE(line.size(), 75u);
         EXPECT_EQ(line.find('\x01'), std::string::npos);
         printed += line + " ";
