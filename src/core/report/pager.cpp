@@ -4,6 +4,11 @@
 
 namespace gyrant {
 
+double LineHeightAt(PrintSurface& surface, double points) {
+    surface.SetFontSize(points);
+    return surface.TextHeight("X");
+}
+
 PageGeometry ReportPage(const PrintSurface& surface, double lineHeight) {
     return {surface.PageHeight(), kBottomMarginLines * lineHeight};
 }

@@ -21,6 +21,9 @@ struct PageGeometry {
     double Bottom() const { return height - bottomMargin; }
 };
 
+// Sets the text size to `points` and returns the height of a line of it.
+double LineHeightAt(PrintSurface& surface, double points);
+
 // The page of `surface` with the bottom margin for text lines `lineHeight` high.
 PageGeometry ReportPage(const PrintSurface& surface, double lineHeight);
 

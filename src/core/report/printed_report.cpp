@@ -34,7 +34,7 @@ class ReportLayout {
           m_width(surface.PageWidth()),
           m_landscape(surface.PageWidth() > surface.PageHeight()),
           m_font(ChoosePrinterFont(surface)),
-          m_lineHeight(TableLineHeight(surface)),
+          m_lineHeight(LineHeightAt(surface, kTableFontSize)),
           m_pager(surface, ReportPage(surface, m_lineHeight),
                   {[this] { StartPage(); }, [this] { ClosePage(); }}) {
         m_left = (m_landscape ? 0.03 : 0.06) * m_width;
@@ -63,11 +63,6 @@ class ReportLayout {
     }
 
   private:
-    static double TableLineHeight(PrintSurface& surface) {
-        surface.SetFontSize(kTableFontSize);
-        return surface.TextHeight("X");
-    }
-
     // Under the tables, what the screen shows there: the weight option and, with two vehicles,
     // the answer.
     void PrintNotes() {

@@ -27,7 +27,7 @@ class WeightLayout {
           m_width(surface.PageWidth()),
           m_left(0.06 * m_width),
           m_font(ChoosePrinterFont(surface)),
-          m_line(LineHeight(surface)),
+          m_line(LineHeightAt(surface, kFontSize)),
           m_pager(surface, ReportPage(surface, m_line), {[this] { Header(); }}) {}
 
     void Print(const std::vector<GearFigures>& gears) {
@@ -48,11 +48,6 @@ class WeightLayout {
     }
 
   private:
-    static double LineHeight(PrintSurface& surface) {
-        surface.SetFontSize(kFontSize);
-        return surface.TextHeight("X");
-    }
-
     void Header() {
         PrintPageHeader(m_surface, m_sheet, m_when, kTitle, m_left);
         m_surface.SetFontSize(kFontSize);
