@@ -41,11 +41,11 @@ std::size_t CutAt(std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string> CommentLines(const std::string& comments) {
+std::vector<std::string> PrintedLines(const std::string& text) {
     std::vector<std::string> lines;
     // Every word is printed: a long report goes on to new pages rather than stop at a count of
     // lines.
-    std::string_view rest = DropLeadingControls(TrimBlanks(comments));
+    std::string_view rest = DropLeadingControls(TrimBlanks(text));
     while (rest.size() > kLongestLine) {
         std::size_t at = CutAt(rest);
         std::string line = Printable(TrimBlanks(rest.substr(0, at)));

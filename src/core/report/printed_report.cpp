@@ -7,6 +7,7 @@
 #include "engine/layout.h"
 #include "files/display_name.h"
 #include "report/comment_lines.h"
+#include "report/pager.h"
 #include "text/cell_text.h"
 
 namespace gyrant {
@@ -21,7 +22,9 @@ constexpr double kRuleGap = 0.25;
 constexpr int kLowestPrintedRowHeight = 7;
 constexpr int kTallestRuleRowHeight = 36;
 constexpr double kRuleSpacing = 0.12;
-constexpr double kRuleDepth = 0.3;
+// A rule moves the print position by the page's bottom margin, so the rule that closes the
+// tables' frame at the foot of a page always has its room there.
+constexpr double kRuleDepth = kBottomMarginLines;
 
 class ReportLayout {
   public:
@@ -29,23 +32,22 @@ class ReportLayout {
         : m_sheet(sheet),
           m_surface(surface),
           m_width(surface.PageWidth()),
-          m_landscape(surface.PageWidth() > surface.PageHeight()) {
+          m_landscape(surface.PageWidth() > surface.PageHeight()),
+          m_font(ChoosePrinterFont(surface)),
+          m_lineHeight(LineHeightAt(surface, kTableFontSize)),
+          m_pager(surface, ReportPage(surface, m_lineHeight),
+                  {[this] { StartPage(); }, [this] { ClosePage(); }}) {
         m_left = (m_landscape ? 0.03 : 0.06) * m_width;
         m_ruleRight = (m_landscape ? 0.95 : 0.93) * m_width;
         ComputeColumnPositions();
     }
 
     void Print(const std::string& comment, const ReportTime& when) {
-        m_font = ChoosePrinterFont(m_surface);
-        m_surface.SetFontSize(kTableFontSize);
-        m_lineHeight = m_surface.TextHeight("X");
-        // The foot of every page keeps room for the rule that closes the tables' frame there.
-        m_bottom = m_surface.PageHeight() - kRuleDepth * m_lineHeight;
         m_comment = FittedComment(comment);
         m_when = when;
-        PrintHeader();
+        m_pager.StartPage();
         Rule(true);
-        MakeRoom(m_lineHeight);
+        m_pager.MakeRoom(m_lineHeight);
         PrintAt(m_left, "Gyrant File Comments:", true);
         PrintComments();
         Rule(true);
@@ -66,10 +68,10 @@ class ReportLayout {
     void PrintNotes() {
         std::string notes = OptionLineText(m_sheet);
         if (m_sheet.TwoVehicles == 1) notes += "\r" + PlainAnswer(ShareOfEachPart(m_sheet));
-        MakeRoom(m_lineHeight);
+        m_pager.MakeRoom(m_lineHeight);
         m_surface.Print(" ", true);
-        for (const std::string& line : CommentLines(notes)) {
-            MakeRoom(m_lineHeight);
+        for (const std::string& line : PrintedLines(notes)) {
+            m_pager.MakeRoom(m_lineHeight);
             PrintAt(m_left, line, true);
         }
     }
@@ -98,12 +100,13 @@ class ReportLayout {
         return line;
     }
 
-    // Goes on to a new page, with the header again, when `height` more would cross the bottom;
-    // inside the tables the frame is closed there and opened again under the column headings.
-    void MakeRoom(double height) {
-        if (m_surface.CurrentY() + height <= m_bottom || m_surface.CurrentY() <= m_pageTop) return;
+    // Inside the tables a page's frame is closed at its foot and opened again under the column
+    // headings on the next page.
+    void ClosePage() {
         if (m_table >= 0) CloseFrame();
-        m_surface.NewPage();
+    }
+
+    void StartPage() {
         PrintHeader();
         if (m_table < 0) return;
         DrawRule(true);
@@ -113,7 +116,7 @@ class ReportLayout {
     }
 
     void Rule(bool gap) {
-        MakeRoom((gap ? kRuleGap : 0) * m_lineHeight + kRuleDepth * m_lineHeight);
+        m_pager.MakeRoom((gap ? kRuleGap : 0) * m_lineHeight + kRuleDepth * m_lineHeight);
         DrawRule(gap);
     }
 
@@ -136,12 +139,11 @@ class ReportLayout {
             PrintAt(m_left, m_comment, true);
         }
         m_surface.SetFontName(m_font);
-        m_pageTop = m_surface.CurrentY();
     }
 
     // The comment lines, in two columns when both fit across the page.
     void PrintComments() {
-        std::vector<std::string> lines = CommentLines(m_sheet.FileComments);
+        std::vector<std::string> lines = PrintedLines(m_sheet.FileComments);
         std::size_t half = (lines.size() + 1) / 2;
         double widest[2] = {0, 0};
         for (std::size_t i = 0; i < lines.size(); ++i)
@@ -151,13 +153,13 @@ class ReportLayout {
         double left = 0.07 * m_width;
         if (room <= 0) {
             for (const std::string& line : lines) {
-                MakeRoom(m_lineHeight);
+                m_pager.MakeRoom(m_lineHeight);
                 PrintAt(left, line, true);
             }
             return;
         }
         for (std::size_t i = 0; i < half; ++i) {
-            MakeRoom(m_lineHeight);
+            m_pager.MakeRoom(m_lineHeight);
             bool second = half + i < lines.size();
             PrintAt(left, lines[i], !second);
             if (second) PrintAt(left + widest[0] + room / 2, lines[half + i], true);
@@ -174,7 +176,7 @@ class ReportLayout {
                 Rule(false);
                 continue;
             }
-            MakeRoom(m_lineHeight);
+            m_pager.MakeRoom(m_lineHeight);
             PrintRow(table, row);
             if (row == 0) Rule(false);
         }
@@ -203,14 +205,13 @@ class ReportLayout {
     PrintSurface& m_surface;
     double m_width;
     bool m_landscape;
+    std::string m_font;
+    double m_lineHeight;
+    Pager m_pager;
     double m_left = 0;
     double m_ruleRight = 0;
-    double m_lineHeight = 0;
-    double m_bottom = 0;
-    double m_pageTop = 0;
     double m_frameTop = 0;
     int m_table = -1;  // the table being printed; -1 before the tables
-    std::string m_font;
     std::string m_comment;
     ReportTime m_when;
     std::array<double, 16> m_positions{};

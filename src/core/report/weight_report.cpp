@@ -5,6 +5,7 @@
 #include "analysis/chart_data.h"
 #include "analysis/weight_shares.h"
 #include "report/comment_lines.h"
+#include "report/pager.h"
 #include "report/printed_report.h"
 #include "text/cell_text.h"
 
@@ -20,18 +21,20 @@ constexpr double kChartRight = 0.94;
 class WeightLayout {
   public:
     WeightLayout(const Worksheet& sheet, PrintSurface& surface, const ReportTime& when)
-        : m_sheet(sheet), m_surface(surface), m_when(when), m_width(surface.PageWidth()) {
-        m_left = 0.06 * m_width;
-    }
+        : m_sheet(sheet),
+          m_surface(surface),
+          m_when(when),
+          m_width(surface.PageWidth()),
+          m_left(0.06 * m_width),
+          m_font(ChoosePrinterFont(surface)),
+          m_line(LineHeightAt(surface, kFontSize)),
+          m_pager(surface, ReportPage(surface, m_line), {[this] { Header(); }}) {}
 
     void Print(const std::vector<GearFigures>& gears) {
-        m_font = ChoosePrinterFont(m_surface);
-        m_surface.SetFontSize(kFontSize);
-        m_line = m_surface.TextHeight("X");
         WeightShares shares = ShareOfEachPart(m_sheet);
         m_two = shares.twoVehicles;
-        Header();
-        for (const std::string& line : CommentLines(PlainAnswer(shares))) Line({line});
+        m_pager.StartPage();
+        for (const std::string& line : PrintedLines(PlainAnswer(shares))) Line({line});
         Line({WeightOptionNote(shares)});
         Line({""});
         Line(ShareColumnHeadings(m_two));
@@ -53,12 +56,9 @@ class WeightLayout {
     }
 
     // One line of columns `step` of the page's width apart after the first, on a new page under
-    // the header when it would cross the bottom.
+    // the header when it would reach into the bottom margin.
     void Line(const std::vector<std::string>& cells, double step = 0.15) {
-        if (m_surface.CurrentY() + m_line > m_surface.PageHeight()) {
-            m_surface.NewPage();
-            Header();
-        }
+        m_pager.MakeRoom(m_line);
         for (std::size_t i = 0; i < cells.size(); ++i) {
             double x = i == 0 ? m_left : (0.35 + step * static_cast<double>(i - 1)) * m_width;
             m_surface.SetCurrentX(x);
@@ -140,10 +140,11 @@ class WeightLayout {
     PrintSurface& m_surface;
     ReportTime m_when;
     double m_width;
-    double m_left = 0;
-    double m_line = 0;
-    bool m_two = false;
+    double m_left;
     std::string m_font;
+    double m_line;
+    Pager m_pager;
+    bool m_two = false;
 };
 
 }  // namespace

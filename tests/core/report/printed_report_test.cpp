@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "analysis/weight_shares.h"
 #include "report/comment_lines.h"
 #include "report/fit_to_page.h"
+#include "report/pager.h"
 #include "report/weight_report.h"
 #include "support/sheet_fixture.h"
 
@@ -145,7 +147,7 @@ TEST_F(ReportTest, HeaderTablesAndCommentsPrintAsShownWithColumnsInScreenProport
     EXPECT_EQ(page.lines.size(), 6u * 2 + 2);
 }
 
-TEST(CommentLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
+TEST(PrintedLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
     std::string a(50, 'a'), b(50, 'b'), w(75, 'w'), x(10, 'x');
     const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"one\r\ntwo\r\nthree\r\n", {"one", "two", "three", ""}},
@@ -155,44 +157,17 @@ TEST(CommentLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
         {a + " " + b, {a, b}},
         {x + "\r\n" + std::string(80, 'y'), {x, std::string(75, 'y'), "yyyyy"}},
     };
-    for (const auto& [text, lines] : cases) EXPECT_EQ(CommentLines(text), lines) << text;
+    for (const auto& [text, lines] : cases) EXPECT_EQ(PrintedLines(text), lines) << text;
     std::string many;
     for (int i = 0; i < 1000; ++i) many += "word" + std::to_string(i) + "\x01 ";
     std::string printed;
-    for (const std::string& line : CommentLines(many)) {
+    for (const std::string& line : PrintedLines(many)) {
         EXPECT_LE(line.size(), 75u);
         EXPECT_EQ(line.find('\x01'), std::string::npos);
         printed += line + " ";
     }
     EXPECT_TRUE(printed.starts_with("word0 word1 ")) << printed;
     EXPECT_TRUE(printed.ends_with(" word999 ")) << printed;
-}
-
-TEST_F(ReportTest, ATallReportGoesOnToNewPagesWithinThemAndLosesNothing) {
-    for (int i = 1; i <= 30; ++i)
-        sheet.FileComments += "Comment line " + std::to_string(i) + "\r\n";
-    RecordingSurface whole = Print("For the customer", {1000, 10000});
-    ASSERT_EQ(whole.pages, 1);
-    for (auto [width, height] : {std::pair{1000.0, 1400.0}, {1400.0, 1000.0}, {1000.0, 500.0}}) {
-        RecordingSurface paged =
-            Print("For the customer " + std::string(200, 'x'), {width, height});
-        EXPECT_GE(paged.pages, 2);
-        EXPECT_EQ(paged.Find("Calculated Test Results").size(),
-                  static_cast<std::size_t>(paged.pages));
-        EXPECT_EQ(paged.Find("Page: 2").at(0).page, 2);
-        for (const auto& text : paged.texts) {
-            EXPECT_LE(text.y + 20 * text.size / 9, height) << text.text;
-            EXPECT_LE(text.x + 10 * text.size / 9 * double(text.text.size()), width) << text.text;
-        }
-        for (const auto& line : paged.lines) {
-            EXPECT_GE(line.y1, 0);
-            EXPECT_LE(line.y2, height);
-            EXPECT_LE(line.x2, width);
-        }
-        for (const auto& text : whole.texts)
-            EXPECT_TRUE(text.text.starts_with("Report") || !paged.Find(text.text).empty())
-                << text.text;
-    }
 }
 
 // Asking first can stop the print, and a landscape page asks whether to go on; a printer failure
@@ -244,24 +219,98 @@ TEST(FitToPage, KeepsTheProportionsAndTurnsWidePictures) {
     EXPECT_FALSE(FitToPage(400, 300, 1000, 0));
 }
 
-// Where the Weight Goes on paper: the header on every page, every part with its two bars, and
-// nothing beyond the page.
-TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartUnderTheHeaderOnEveryPage) {
-    for (double height : {2000.0, 300.0}) {
-        RecordingSurface page(1000, height);
-        std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52});
-        ASSERT_EQ(PrintWeightReport(sheet, page, when, gears).end, ReportEnd::Printed);
-        EXPECT_EQ(page.Find("1*  2.52").size(), 1u);
-        EXPECT_EQ(page.Find("2   1.52").size(), 1u);
-        EXPECT_EQ(page.Find("Where the Weight Goes").size(), static_cast<std::size_t>(page.pages));
-        EXPECT_EQ(page.pages > 1, height < 1000);
-        std::vector<WeightShare> parts = ShareOfEachPart(sheet).parts;
-        // Each part on its line of the table and beside its bar, every bar within the page.
-        for (const WeightShare& part : parts) EXPECT_EQ(page.Find(part.part).size(), 2u);
-        for (const auto& line : page.lines) EXPECT_LE(std::max(line.x1, line.x2), 1000);
-        for (const auto& text : page.texts) EXPECT_LE(text.y + 20 * text.size / 9, height);
+// Where the Weight Goes on paper: every part on its line and beside its bar, the gear studied
+// marked.
+TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartAndGear) {
+    RecordingSurface page(1000, 2000);
+    std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52});
+    ASSERT_EQ(PrintWeightReport(sheet, page, when, gears).end, ReportEnd::Printed);
+    Expect(page, {{"1*  2.52"}, {"2   1.52"}});
+    for (const WeightShare& part : ShareOfEachPart(sheet).parts)
+        EXPECT_EQ(page.Find(part.part).size(), 2u) << part.part;
+}
+
+TEST(FitsOnPage, WhatReachesIntoTheBottomMarginGoesOnUnlessThePageIsEmpty) {
+    const PageGeometry page{100, 6};  // the bottom at 94, the page's top at 30
+    const struct {
+        double y, height;
+        bool fits;
+    } cases[] = {{74, 20, true}, {75, 20, false}, {30, 500, true}, {31, 500, false}};
+    for (const auto& c : cases) EXPECT_EQ(FitsOnPage(page, 30, c.y, c.height), c.fits) << c.y;
+}
+
+// Both reports of a long worksheet, on pages of several shapes.
+enum class Printout { Report, WeightReport };
+struct PagedCase {
+    const char* name;
+    Printout printout;
+    double width, height;
+};
+void PrintTo(const PagedCase& paged, std::ostream* out) {
+    *out << paged.name;
+}
+
+class PagedReportTest : public ReportTest, public ::testing::WithParamInterface<PagedCase> {
+  protected:
+    RecordingSurface PrintOn(double height) {
+        RecordingSurface page(GetParam().width, height);
+        std::vector<double> ratios = {3.5, 2.9, 2.52, 2.1, 1.8, 1.52, 1.3, 1.1, 1, 0.85, 0.7, 0.6};
+        std::string comment = "For the customer " + std::string(200, 'x');
+        ReportResult printed =
+            GetParam().printout == Printout::Report
+                ? PrintReportWithComment(sheet, page, comment, when)
+                : PrintWeightReport(sheet, page, when, FiguresInEveryGear(sheet, ratios));
+        EXPECT_EQ(printed.end, ReportEnd::Printed);
+        return page;
+    }
+};
+
+TEST_P(PagedReportTest, EveryPageUnderItsHeaderFilledToTheBottomMarginNeverIntoItNothingLost) {
+    for (int i = 1; i <= 30; ++i)
+        sheet.FileComments += "Comment line " + std::to_string(i) + "\r\n";
+    RecordingSurface whole = PrintOn(100000);
+    ASSERT_EQ(whole.pages, 1);
+    // Heights closer together than the margin is deep: on some a line would end inside it.
+    for (double height = GetParam().height; height < GetParam().height + 20; height += 4) {
+        SCOPED_TRACE(height);
+        RecordingSurface paged = PrintOn(height);
+        const double line = 20, bottom = height - kBottomMarginLines * line;
+        ASSERT_GE(paged.pages, 2);
+        std::map<int, double> lowest;
+        for (const auto& text : paged.texts) {
+            double foot = text.y + 20 * text.size / 9;
+            EXPECT_LE(foot, bottom) << text.text;
+            EXPECT_LE(text.x + 10 * text.size / 9 * double(text.text.size()), paged.width)
+                << text.text;
+            lowest[text.page] = std::max(lowest[text.page], foot);
+        }
+        // A page goes on to the next only when the next line, or the rules before it with the
+        // line, would reach into the margin.
+        for (int p = 1; p < paged.pages; ++p) EXPECT_GT(lowest[p], bottom - 1.6 * line) << p;
+        for (int p = 1; p <= paged.pages; ++p)
+            EXPECT_EQ(paged.Find("Page: " + std::to_string(p)).at(0).page, p);
+        for (const auto& rule : paged.lines) {
+            EXPECT_GE(std::min(rule.y1, rule.y2), 0);
+            EXPECT_LE(std::max(rule.y1, rule.y2), height);
+            EXPECT_LE(std::max(rule.x1, rule.x2), paged.width);
+        }
+        // The report comment is cut to the page's width, which depends on the page's turn.
+        for (const auto& text : whole.texts)
+            EXPECT_TRUE(text.text.starts_with("Report") || !paged.Find(text.text).empty())
+                << text.text;
     }
 }
+
+const PagedCase kPagedCases[] = {
+    {"ReportOnPortrait", Printout::Report, 1000, 1400},
+    {"ReportOnLandscape", Printout::Report, 1400, 1000},
+    {"ReportOnShortPages", Printout::Report, 1000, 500},
+    {"WeightReportOnPortrait", Printout::WeightReport, 1000, 1400},
+    {"WeightReportOnLandscape", Printout::WeightReport, 1400, 1000},
+    {"WeightReportOnShortPages", Printout::WeightReport, 1000, 300},
+};
+INSTANTIATE_TEST_SUITE_P(BothReports, PagedReportTest, ::testing::ValuesIn(kPagedCases),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace gyrant
