@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "engine/window_geometry.h"
+#include "files/window_geometry.h"
 #include "files/window_place.h"
 #include "shell/main_window.h"
 

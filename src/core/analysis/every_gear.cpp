@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "analysis/weight_shares.h"
-#include "editor/validation.h"
 #include "engine/layout.h"
 #include "engine/update_table.h"
 #include "model/spec_rows.h"

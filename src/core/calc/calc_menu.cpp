@@ -58,8 +58,8 @@ std::string PrintFooter(const std::string& displayName, const std::tm& when,
            time + "\r" + comment;
 }
 
-CalcMenu::CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind)
-    : m_sheet(sheet), m_strip(strip), m_row(strip.shownRow), m_kind(calcMenuKind) {}
+CalcMenu::CalcMenu(const Worksheet& sheet, StripFields& strip, int calcMenuKind)
+    : m_sheet(sheet), m_strip(strip), m_row(strip.ShownRow()), m_kind(calcMenuKind) {}
 
 Outcome CalcMenu::Open() {
     if (MenuBaseName(m_kind).empty())
@@ -102,9 +102,9 @@ Outcome CalcMenu::LoadData() {
 void CalcMenu::SetUpKind() {
     switch (m_kind) {
         case kTireSizeCalc:
-            Input(TireSizeInput::kRimDiameter).text = m_strip.Field(kColID).text;
-            Input(TireSizeInput::kDiameter).text = m_strip.Field(kColOD).text;
-            Input(TireSizeInput::kTreadWidth).text = m_strip.Field(kColWidth).text;
+            Input(TireSizeInput::kRimDiameter).text = m_strip.Text(kColID);
+            Input(TireSizeInput::kDiameter).text = m_strip.Text(kColOD);
+            Input(TireSizeInput::kTreadWidth).text = m_strip.Text(kColWidth);
             if (In(TireSizeInput::kDiameter) > 0)
                 Input(TireSizeInput::kMethod).listIndex = TireSizeMethod::kMeasuredDiameter;
             break;
@@ -146,8 +146,8 @@ std::string CalcMenu::EngineLength(int row) const {
 
 // The part's OD from the strip, and its wall from the strip's ID when it has one.
 void CalcMenu::SetUpWallThickness() {
-    Input(WallThicknessInput::kOD).text = m_strip.Field(kColOD).text;
-    const std::string& id = m_strip.Field(kColID).text;
+    Input(WallThicknessInput::kOD).text = m_strip.Text(kColOD);
+    std::string id = m_strip.Text(kColID);
     CalcInput& part = Input(WallThicknessInput::kPart);
     if (NumericValue(id) != 0) {
         part.listIndex = WallThicknessPart::kTube;
@@ -495,21 +495,21 @@ void CalcMenu::WriteBack(Dialogs& dialogs, bool& close) {
     const std::string& result = m_outputs[kResultOutput].text;
     switch (m_kind) {
         case kTireSizeCalc: {
-            m_strip.Field(kColOD).text = result;
+            m_strip.SetText(kColOD, result);
             const CalcOutput& tread = m_outputs[TireSizeOutput::kTreadWidth];
-            if (tread.enabled) m_strip.Field(kColWidth).text = tread.text;
+            if (tread.enabled) m_strip.SetText(kColWidth, tread.text);
             const CalcOutput& weight = m_outputs[TireSizeOutput::kWeight];
             if (weight.enabled) {
-                m_strip.Field(kColWeight).text = weight.text;
-                m_strip.Field(kColMaterial).listIndex = 0;
+                m_strip.SetText(kColWeight, weight.text);
+                m_strip.SetListIndex(kColMaterial, 0);
             }
             const CalcInput& rim = Input(TireSizeInput::kRimDiameter);
-            if (rim.enabled) m_strip.Field(kColID).text = rim.text;
+            if (rim.enabled) m_strip.SetText(kColID, rim.text);
             break;
         }
         case kWallThicknessCalc: {
-            m_strip.Field(kColID).text = result;
-            const std::string& od = m_strip.Field(kColOD).text;
+            m_strip.SetText(kColID, result);
+            std::string od = m_strip.Text(kColOD);
             const CalcInput& enteredOD = Input(WallThicknessInput::kOD);
             if (In(WallThicknessInput::kOD) == NumericValue(od)) break;
             Answer answer =
@@ -517,13 +517,13 @@ void CalcMenu::WriteBack(Dialogs& dialogs, bool& close) {
                                          " used also, to replace the current OD of " + od + " ?",
                                      "Change OD Also ?", Buttons::YesNo, Icon::None, Answer::Yes});
             if (answer == Answer::Yes)
-                m_strip.Field(kColOD).text = enteredOD.text;
+                m_strip.SetText(kColOD, enteredOD.text);
             else
                 close = false;
             break;
         }
         default:
-            m_strip.Field(kColValue).text = result;
+            m_strip.SetText(kColValue, result);
             break;
     }
 }

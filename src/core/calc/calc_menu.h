@@ -12,7 +12,7 @@
 #include "calc/menu_definition.h"
 #include "calc/transmissions.h"
 #include "calc/vehicle_weights.h"
-#include "editor/edit_strip.h"
+#include "model/strip_fields.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
@@ -45,7 +45,7 @@ std::string PrintFooter(const std::string& displayName, const std::tm& when,
 
 class CalcMenu {
   public:
-    CalcMenu(const Worksheet& sheet, EditStrip& strip, int calcMenuKind);
+    CalcMenu(const Worksheet& sheet, StripFields& strip, int calcMenuKind);
 
     // Reads the definition file and the kind's data file, makes the kind's set-ups and
     // recalculates. A missing or damaged file, or an unknown kind, is a failure and the menu
@@ -67,7 +67,7 @@ class CalcMenu {
     }
     // True while the strip shows the row the menu was opened over; the engine calculations,
     // which write nothing back, belong to no row.
-    bool StripShowsItsRow() const { return !WritesBack() || m_strip.shownRow == m_row; }
+    bool StripShowsItsRow() const { return !WritesBack() || m_strip.ShownRow() == m_row; }
     // The caption of the button that closes the window without using its value.
     std::string CloseCaption() const { return WritesBack() ? "Cancel" : "Close"; }
 
@@ -104,7 +104,7 @@ class CalcMenu {
     void WriteBack(Dialogs& dialogs, bool& close);
 
     const Worksheet& m_sheet;
-    EditStrip& m_strip;
+    StripFields& m_strip;
     TableRow m_row;  // the strip's row when the menu opened
     int m_kind;
     MenuDefinition m_definition;

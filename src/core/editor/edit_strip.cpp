@@ -63,6 +63,10 @@ int EditStrip::ListIndex(int field) const {
     return Field(field).listIndex;
 }
 
+void EditStrip::SetListIndex(int field, int index) {
+    Field(field).listIndex = index;
+}
+
 void EditStrip::SetEnabled(int field, bool enabled) {
     Field(field).enabled = enabled;
 }

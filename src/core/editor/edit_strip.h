@@ -24,13 +24,6 @@ bool HasTextBox(int field);
 // The text boxes that only show what the table or the calculations put there.
 bool IsReadOnly(int field);
 
-// A row of one of the two tables.
-struct TableRow {
-    int table = -1;
-    int row = 0;
-    bool operator==(const TableRow&) const = default;
-};
-
 struct StripField {
     std::string text;                // the text box's text
     std::vector<std::string> items;  // the list's items, for fields that have a list
@@ -53,7 +46,9 @@ class EditStrip : public StripFields {
     std::string Text(int field) const override;
     void SetText(int field, const std::string& text) override;
     int ListIndex(int field) const override;
+    void SetListIndex(int field, int index) override;
     void SetEnabled(int field, bool enabled) override;
+    TableRow ShownRow() const override { return shownRow; }
 
     // The row the row selector points at; row 1 when it points at none.
     int SelectedRow() const { return RowAt(Field(kRowSelector).listIndex); }

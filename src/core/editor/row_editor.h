@@ -7,10 +7,10 @@
 #include <functional>
 
 #include "editor/edit_strip.h"
-#include "files/row_in_edit.h"
 #include "model/spec_rows.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
+#include "ports/row_in_edit.h"
 
 namespace gyrant {
 

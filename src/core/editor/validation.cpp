@@ -33,12 +33,6 @@ float WeightScale(const EditStrip& strip, int field) {
     return holdsWeight && grams ? 450.0f : 1.0f;
 }
 
-// A limit as the row definitions write it: a single-precision number taken at its own
-// precision, so that 0.4 typed against a limit of .4 is the limit itself.
-double AsWritten(float limit) {
-    return NumericValue(GeneralFormSingle(limit));
-}
-
 std::string OutOfRangeMessage(int field, const std::string& text, float low, float high) {
     return std::string(ColumnHeading(field)) + " = " + text + ".  Value must be between " +
            GeneralFormSingle(low) + " and " + GeneralFormSingle(high) + " .";
@@ -57,10 +51,6 @@ std::optional<std::string> DiameterConflict(const EditStrip& strip, int field) {
 }
 
 }  // namespace
-
-bool WithinLimits(double value, float low, float high) {
-    return value >= AsWritten(low) && value <= AsWritten(high);
-}
 
 std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, EditStrip& strip,
                                          int field) {

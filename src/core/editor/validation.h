@@ -16,8 +16,4 @@ namespace gyrant {
 std::optional<std::string> ValidateEntry(const RowDefinitions& rows, int row, EditStrip& strip,
                                          int field);
 
-// True when a value lies within a row's limits, each limit taken at its own precision, so a
-// value equal to a limit is accepted.
-bool WithinLimits(double value, float low, float high);
-
 }  // namespace gyrant

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "files/display_name.h"
-#include "files/row_in_edit.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
+#include "ports/row_in_edit.h"
 
 namespace gyrant {
 

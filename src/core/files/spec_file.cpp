@@ -4,7 +4,6 @@
 #include <optional>
 #include <string_view>
 
-#include "engine/layout.h"
 #include "files/atomic_write.h"
 #include "files/display_name.h"
 #include "files/file_stamp.h"
@@ -140,12 +139,11 @@ std::string TooLargeMessage(const std::string& path) {
 }
 
 // What both a read and a write end with: the worksheet takes the file's name and its state on
-// disk, is laid out again, and counts as unchanged.
+// disk, and counts as unchanged.
 void TakeFileName(Worksheet& sheet, const std::string& path, const FileStamp& stamp) {
     sheet.CurrentFilePath = path;
     sheet.CurrentFileStamp = stamp;
     MakeDisplayName(sheet);
-    RefreshLayout(sheet);
     sheet.SpecsChanged = 0;
 }
 

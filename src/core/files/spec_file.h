@@ -36,13 +36,13 @@ inline constexpr const char* kNotSpecFileMessage =
     "This is not an Vevizadu Gyrant file and can not be used.";
 
 // Reads the spec file at `path`. After a read that found the magic the worksheet takes the
-// file's name and the options stored with it, the layout pass runs and the worksheet counts as
-// unchanged; a file without stored options keeps the options now set. Reading fills cells only;
-// it does not recalculate.
+// file's name and the options stored with it and counts as unchanged; a file without stored
+// options keeps the options now set. Reading fills cells only: the caller lays the worksheet
+// out and recalculates it.
 SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path);
 
 // Writes the worksheet to the spec file at `path`; after a write that succeeded the worksheet
-// takes the file's name, is laid out again and counts as unchanged.
+// takes the file's name and counts as unchanged.
 SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path);
 
 // The bytes of the worksheet's spec file.

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "engine/window_geometry.h"
+#include "files/window_geometry.h"
 #include "model/worksheet.h"
 #include "outcome.h"
 

@@ -27,6 +27,12 @@ bool ReadRecord(LineReader& reader, RowDefinitions& defs, int row) {
     return true;
 }
 
+// A limit as the row definitions write it: a single-precision number taken at its own
+// precision, so that 0.4 typed against a limit of .4 is the limit itself.
+double AsWritten(float limit) {
+    return NumericValue(GeneralFormSingle(limit));
+}
+
 }  // namespace
 
 RowDefinitionsRead ReadRowDefinitions(const std::filesystem::path& path) {
@@ -46,6 +52,10 @@ RowDefinitionsRead ReadRowDefinitions(const std::filesystem::path& path) {
         }
     }
     return result;
+}
+
+bool WithinLimits(double value, float low, float high) {
+    return value >= AsWritten(low) && value <= AsWritten(high);
 }
 
 }  // namespace gyrant

@@ -65,4 +65,8 @@ struct RowDefinitionsRead {
 // that names the file.
 RowDefinitionsRead ReadRowDefinitions(const std::filesystem::path& path);
 
+// True when a value lies within a row's limits, each limit taken at its own precision, so a
+// value equal to a limit is accepted.
+bool WithinLimits(double value, float low, float high);
+
 }  // namespace gyrant

@@ -1,12 +1,19 @@
 #pragma once
 
 // The editing strip as the calculations see it: fields numbered like the table columns.
-// The calculations read the row being edited from it and write its computed fields back,
-// without knowing how the strip is drawn.
+// The calculations and the sub-menus read the row being edited from it and write their
+// results back, without knowing how the strip is drawn or edited.
 
 #include <string>
 
 namespace gyrant {
+
+// A row of one of the two tables.
+struct TableRow {
+    int table = -1;
+    int row = 0;
+    bool operator==(const TableRow&) const = default;
+};
 
 class StripFields {
   public:
@@ -18,7 +25,10 @@ class StripFields {
     virtual void SetText(int field, const std::string& text) = 0;
     // The chosen position of a list field, -1 when nothing is chosen.
     virtual int ListIndex(int field) const = 0;
+    virtual void SetListIndex(int field, int index) = 0;
     virtual void SetEnabled(int field, bool enabled) = 0;
+    // The row last loaded into the strip, which every input it holds belongs to.
+    virtual TableRow ShownRow() const = 0;
 };
 
 }  // namespace gyrant

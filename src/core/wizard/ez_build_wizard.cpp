@@ -5,9 +5,9 @@
 #include <string>
 
 #include "editor/displacement_entry.h"
-#include "editor/validation.h"
 #include "engine/update_table.h"
 #include "files/file_commands.h"
+#include "model/row_definitions.h"
 #include "model/spec_rows.h"
 #include "text/cell_text.h"
 

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "calc/calc_menu.h"
+#include "editor/edit_strip.h"
 #include "engine/update_table.h"
 #include "files/program_places.h"
 #include "files/settings_file.h"

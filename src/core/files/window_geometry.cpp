@@ -1,4 +1,4 @@
-#include "engine/window_geometry.h"
+#include "files/window_geometry.h"
 
 #include <algorithm>
 
