@@ -11,6 +11,7 @@
 #include "analysis/chart_data.h"
 #include "analysis/every_gear.h"
 #include "analysis/weight_shares.h"
+#include "commands/setting_commands.h"
 #include "files/data_path.h"
 #include "files/gear_list.h"
 #include "help/help_pages.h"
@@ -185,13 +186,10 @@ void WeightWindow::PickTransmission(int index) {
 
 void WeightWindow::ShowGears() {
     std::string typed = ToCell(m_ratios->text());
-    GearRatiosRead read = RatiosToShow(typed, m_sheet);
+    GearRatiosRead read = GearRatiosCommand(m_sheet, typed);
     m_ratiosNote->setText(read.outcome.ok ? QStringLiteral("* the gear studied (row 4)")
                                           : FromCell(read.outcome.message));
     if (!read.outcome.ok) return;
-    // The list comes back at the next start; a settings folder that cannot be written keeps
-    // the old one without a message at every change.
-    if (!IsBlank(typed)) static_cast<void>(KeepGearList(m_sheet, typed));
     bool two = m_sheet.TwoVehicles == 1;
     QStringList headings;
     for (const std::string& heading : GearColumnHeadings(two)) headings << Stacked(heading);

@@ -4,25 +4,26 @@
 #include <QMenuBar>
 #include <tuple>
 
+#include "commands/document_commands.h"
+#include "commands/setting_commands.h"
 #include "editor/options.h"
 #include "files/data_path.h"
-#include "files/file_commands.h"
 #include "files/recent_files.h"
-#include "files/settings_file.h"
 #include "help/about_window.h"
 #include "help/comments_window.h"
 #include "help/help_pages.h"
 #include "help/help_window.h"
 #include "help/outside_programs.h"
 #include "help/seek_window.h"
-#include "shell/main_window.h"
 #include "text/cell_codec.h"
-#include "wizard/ez_build_wizard.h"
 
 namespace gyrant {
 
-MainMenus::MainMenus(MainWindow& window, Worksheet& sheet)
-    : m_window(window), m_sheet(sheet), m_print(sheet, window.UserDialogs(), &window) {
+MainMenus::MainMenus(MenuHost& host, Worksheet& sheet)
+    : m_host(host),
+      m_window(host.Window()),
+      m_sheet(sheet),
+      m_print(sheet, host.UserDialogs(), &m_window) {
     BuildFileMenu();
     BuildEditMenu();
     AddCommand(nullptr, QStringLiteral("E&Z Build Wizard"), QStringLiteral("mnuEZ"),
@@ -41,7 +42,7 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
     action->setObjectName(name);
     QObject::connect(action, &QAction::triggered, &m_window, [this, command] {
         command();
-        m_window.ShowWorksheet();
+        m_host.ShowWorksheet();
     });
     return action;
 }
@@ -49,41 +50,37 @@ QAction* MainMenus::AddCommand(QMenu* menu, const QString& text, const QString& 
 void MainMenus::RunWizard(WizardTarget target) {
     // An input the strip keeps is a step of its own, so that a save before the wizard's
     // changes writes the state its step starts from.
-    if (!m_window.LeaveStripRow()) return;
-    WizardSaved saved = WizardSaved::Nothing;
-    m_window.History().Record(QStringLiteral("EZ Build Wizard"), [this, target, &saved] {
-        saved = RunEzBuildWizard(
-            m_sheet, m_window.Editor(), m_window.UserDialogs(),
+    if (!m_host.LeaveStripRow()) return;
+    m_host.History().RecordSaving(QStringLiteral("EZ Build Wizard"), [this, target] {
+        return WizardCommand(
+            m_sheet, m_host.Editor(), m_host.UserDialogs(),
             [this] {
-                m_window.ShowWorksheet();
+                m_host.ShowWorksheet();
                 QCoreApplication::processEvents();
             },
             target);
     });
-    if (saved != WizardSaved::Nothing)
-        m_window.NoteSaved(saved == WizardSaved::BuiltWorksheet ? SavePoint::Now
-                                                                : SavePoint::CommandStart);
 }
 
 void MainMenus::ShowComments() {
     auto* comments = new CommentsWindow(m_sheet, &m_window);
     QObject::connect(comments, &QDialog::accepted, &m_window,
-                     [this, before = m_window.History().Now()] {
-                         m_window.History().RecordSince(QStringLiteral("Comments"), before);
-                         m_window.ShowWorksheet();
+                     [this, before = m_host.History().Now()] {
+                         m_host.History().RecordSince(QStringLiteral("Comments"), before);
+                         m_host.ShowWorksheet();
                      });
-    m_window.ShowSubWindow(comments);
+    m_host.ShowSubWindow(comments);
 }
 
 void MainMenus::BuildEditMenu() {
     QMenu* edit = m_window.menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
-    QUndoStack& stack = m_window.History().Stack();
+    QUndoStack& stack = m_host.History().Stack();
     for (bool back : {true, false}) {
         QString verb = back ? QStringLiteral("&Undo") : QStringLiteral("&Redo");
         QAction* item =
             AddCommand(edit, verb, back ? QStringLiteral("mnuUndo") : QStringLiteral("mnuRedo"),
-                       [this, back] { m_window.StepHistory(back); });
+                       [this, back] { m_host.StepHistory(back); });
         item->setShortcut(back ? QKeySequence(Qt::CTRL | Qt::Key_Z)
                                : QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
         item->setEnabled(false);
@@ -104,8 +101,11 @@ void MainMenus::FillRecentMenu() {
         // An "&" in a path is shown, not taken as the item's key.
         QString name = QString::fromStdString(files[i]).replace(QChar('&'), QStringLiteral("&&"));
         QAction* item = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-        QObject::connect(item, &QAction::triggered, &m_window,
-                         [this, path = files[i]] { m_window.OpenNamedWorksheet(path); });
+        QObject::connect(item, &QAction::triggered, &m_window, [this, path = files[i]] {
+            m_host.OpenWorksheet([this, path] {
+                return OpenNamedCommand(m_sheet, m_host.Editor(), m_host.UserDialogs(), path);
+            });
+        });
     }
     m_recent->setEnabled(!files.empty());
 }
@@ -114,22 +114,24 @@ void MainMenus::ShowAbout() {
     auto* about = new AboutWindow(&m_window);
     QObject::connect(about, &AboutWindow::printClicked, about,
                      [this, about] { m_print.PrintWindowImage(about); });
-    m_window.ShowSubWindow(about);
+    m_host.ShowSubWindow(about);
 }
 
 void MainMenus::ShowWeightWindow() {
     if (!m_weightWindow) {
         m_weightWindow = new WeightWindow(m_sheet, &m_window);
-        QObject::connect(&m_window, &MainWindow::worksheetShown, m_weightWindow,
-                         &WeightWindow::Refresh);
         QObject::connect(m_weightWindow, &WeightWindow::printClicked, m_weightWindow,
                          [this] { m_print.PrintWeightShares(m_weightWindow->ShownGears()); });
         QObject::connect(m_weightWindow, &WeightWindow::proposedWeightChosen, &m_window,
-                         &MainWindow::KeepProposedWeight);
+                         [this](const std::string& weight) { m_host.KeepProposedWeight(weight); });
     }
     m_weightWindow->show();
     m_weightWindow->raise();
     m_weightWindow->activateWindow();
+}
+
+void MainMenus::FollowWorksheet() {
+    if (m_weightWindow) m_weightWindow->Refresh();
 }
 
 void MainMenus::BuildViewMenu() {
@@ -147,10 +149,10 @@ void MainMenus::BuildFileMenu() {
     QAction* newItem = file->addAction(QStringLiteral("Ne&w"));
     newItem->setObjectName(QStringLiteral("mnuNew"));
     newItem->setEnabled(false);
-    Dialogs& dialogs = m_window.UserDialogs();
+    Dialogs& dialogs = m_host.UserDialogs();
     AddCommand(file, QStringLiteral("&Open"), QStringLiteral("mnuOpen"), [this, &dialogs] {
-        m_window.OpenWorksheet(
-            [this, &dialogs] { return OpenSpecFile(m_sheet, m_window.Editor(), dialogs); });
+        m_host.OpenWorksheet(
+            [this, &dialogs] { return OpenCommand(m_sheet, m_host.Editor(), dialogs); });
     })->setShortcut(QKeySequence::Open);
     m_recent = file->addMenu(QStringLiteral("Open &Recent"));
     m_recent->setObjectName(QStringLiteral("mnuRecent"));
@@ -158,11 +160,13 @@ void MainMenus::BuildFileMenu() {
     // opened or saved since is.
     QObject::connect(file, &QMenu::aboutToShow, &m_window, [this] { FillRecentMenu(); });
     AddCommand(file, QStringLiteral("&Save"), QStringLiteral("mnuSave"), [this, &dialogs] {
-        if (SaveSpecFile(m_sheet, dialogs)) m_window.NoteSaved();
+        m_host.History().RecordSaving(QStringLiteral("Save"),
+                                      [this, &dialogs] { return SaveCommand(m_sheet, dialogs); });
     })->setShortcut(QKeySequence::Save);
     // Save As and Exit name their keys: not every desktop's key set has them.
     AddCommand(file, QStringLiteral("Save &As"), QStringLiteral("mnuSaveAs"), [this, &dialogs] {
-        if (SaveSpecFileAs(m_sheet, dialogs)) m_window.NoteSaved();
+        m_host.History().RecordSaving(QStringLiteral("Save As"),
+                                      [this, &dialogs] { return SaveAsCommand(m_sheet, dialogs); });
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
     AddCommand(file, QStringLiteral("&Print"), QStringLiteral("mnuPrint"), [this] {
@@ -186,13 +190,13 @@ void MainMenus::BuildOptionsMenu() {
         // The step is named as the menu shows it, without its key's mark.
         QObject::connect(action, &QAction::triggered, &m_window,
                          [this, step = QString(text).remove(QChar('&')), command] {
-                             m_window.History().Record(step, command);
+                             m_host.History().Record(step, command);
                              UpdateCheckMarks();
-                             m_window.ShowWorksheet();
+                             m_host.ShowWorksheet();
                          });
         m_optionItems.push_back(action);
     };
-    Dialogs& dialogs = m_window.UserDialogs();
+    Dialogs& dialogs = m_host.UserDialogs();
     add(QStringLiteral("Show Only One (&1) Vehicle"),
         [this, &dialogs] { SetVehicleCount(m_sheet, false, dialogs); });
     add(QStringLiteral("Compare Two (&2) Vehicles"),
@@ -219,7 +223,7 @@ void MainMenus::BuildBoringMenu() {
                                     {"Deck &Clearance", "mnuDeckClearance", kDeckClearanceCalc},
                                     {"Piston &Dome or Dish CCs", "mnuDomeVolume", kDomeVolumeCalc}})
         AddCommand(boring, QString::fromLatin1(text), QString::fromLatin1(name),
-                   [this, kind] { m_window.OpenCalcMenu(kind); });
+                   [this, kind] { m_host.OpenCalcMenu(kind); });
 }
 
 void MainMenus::UpdateCheckMarks() {
@@ -233,7 +237,7 @@ void MainMenus::UpdateCheckMarks() {
 void MainMenus::BuildHelpMenu() {
     QMenu* help = m_window.menuBar()->addMenu(QStringLiteral("&Help          "));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    Dialogs& dialogs = m_window.UserDialogs();
+    Dialogs& dialogs = m_host.UserDialogs();
     AddCommand(help, QStringLiteral("&Help on Gyrant"), QStringLiteral("mnuHelpHelp"),
                [this, &dialogs] {
                    OpenInViewer(
@@ -254,16 +258,11 @@ void MainMenus::BuildHelpMenu() {
                                 "Readme.doc");
                });
     AddCommand(help, QStringLiteral("Restart Showing Help &Tips"), QStringLiteral("mnuRestartTips"),
-               [this, &dialogs] {
-                   RestartHelpTips(m_sheet, dialogs);
-                   KeepSettings(m_sheet, dialogs);
-               });
+               [this, &dialogs] { RestartTipsCommand(m_sheet, dialogs); });
     AddCommand(help, QStringLiteral("Torvane on the &Web"), QStringLiteral("mnuWeb"),
                [this, &dialogs] {
                    SeekWindowSeeker seeker(dialogs, &m_window);
-                   OpenWebSite(m_sheet, m_launcher, seeker, dialogs, kMakerWebSite, kMakerWebSite);
-                   // Where the browser was found is a setting too.
-                   KeepSettings(m_sheet, dialogs);
+                   WebSiteCommand(m_sheet, m_launcher, seeker, dialogs);
                });
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window's menu bar: File, EZ Build Wizard, Options, Comments, View, Boring/Stroking
-// and Help. The switched-off items are greyed.
+// and Help. The switched-off items are greyed. Each item runs a command and has the window draw
+// what it did.
 
 #include <QAction>
 #include <QMenu>
@@ -13,15 +14,14 @@
 #include "model/worksheet.h"
 #include "ports/qt_launcher.h"
 #include "report/print_commands.h"
+#include "shell/menu_host.h"
 #include "wizard/ez_build_wizard.h"
 
 namespace gyrant {
 
-class MainWindow;
-
 class MainMenus {
   public:
-    MainMenus(MainWindow& window, Worksheet& sheet);
+    MainMenus(MenuHost& host, Worksheet& sheet);
 
     // The Options items, in menu order, for their check marks.
     QAction* OptionItem(int position) {
@@ -31,6 +31,8 @@ class MainMenus {
     PrintCommands& Printing() { return m_print; }
     // Makes the Options check marks agree with the settings.
     void UpdateCheckMarks();
+    // The worksheet has been drawn again: the windows the menus opened follow it.
+    void FollowWorksheet();
 
   private:
     void BuildFileMenu();
@@ -48,7 +50,8 @@ class MainMenus {
     void ShowAbout();
     void ShowWeightWindow();
 
-    MainWindow& m_window;
+    MenuHost& m_host;
+    QMainWindow& m_window;
     Worksheet& m_sheet;
     PrintCommands m_print;
     QtLauncher m_launcher;

@@ -7,11 +7,11 @@
 
 #include "analysis/weight_shares.h"
 #include "calc/calc_window.h"
+#include "commands/document_commands.h"
 #include "editor/main_activation.h"
 #include "engine/layout.h"
 #include "files/display_name.h"
 #include "files/file_commands.h"
-#include "files/recent_files.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
 
@@ -40,6 +40,7 @@ MainWindow::MainWindow(Worksheet& sheet, Dialogs* dialogs)
     BuildCentralArea();
     ConnectStrip();
     m_menus = std::make_unique<MainMenus>(*this, sheet);
+    connect(this, &MainWindow::worksheetShown, this, [this] { m_menus->FollowWorksheet(); });
     PlaceAtStart();
     setAcceptDrops(true);
 }
@@ -240,13 +241,6 @@ void MainWindow::ShowRestoredWorksheet() {
     ShowWorksheet();
 }
 
-void MainWindow::NoteSaved(SavePoint point) {
-    m_history.MarkSaved(point);
-    // The list of recent files is a convenience: a settings folder that cannot be written
-    // keeps the old one without a message on every Open or Save.
-    static_cast<void>(RememberRecentFile(m_sheet));
-}
-
 void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
     bool opened = false;
     // An input the strip keeps is a step of its own, so that the save Open offers writes the
@@ -254,8 +248,6 @@ void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
     if (LeaveStripRow()) m_history.Record(kKeepChange, [&open, &opened] { opened = open(); });
     if (opened) {
         m_history.Clear();
-        // As after a save: a list that cannot be written keeps the old one, unannounced.
-        static_cast<void>(RememberRecentFile(m_sheet));
         // A sub-menu works on the worksheet it was opened over.
         CloseCalcMenu();
     }
@@ -263,7 +255,7 @@ void MainWindow::OpenWorksheet(const std::function<bool()>& open) {
 }
 
 void MainWindow::OpenNamedWorksheet(const std::string& path) {
-    OpenWorksheet([this, path] { return OpenNamedSpecFile(m_sheet, m_editor, m_dialogs, path); });
+    OpenWorksheet([this, path] { return OpenNamedCommand(m_sheet, m_editor, m_dialogs, path); });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

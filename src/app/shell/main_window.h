@@ -15,13 +15,14 @@
 #include "model/spec_grid.h"
 #include "model/worksheet.h"
 #include "ports/qt_dialogs.h"
+#include "shell/menu_host.h"
 #include "shell/worksheet_history.h"
 
 namespace gyrant {
 
 class MainMenus;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public MenuHost {
     Q_OBJECT
 
   public:
@@ -35,32 +36,30 @@ class MainWindow : public QMainWindow {
     // Set by a sub-window that returns to this window without wanting it set up again.
     void SkipNextActivation(bool skip) { m_skipActivation = skip; }
     // Lays out one or two tables, the frame caption and the option line, and draws every cell.
-    void ShowWorksheet();
+    void ShowWorksheet() override;
 
     SpecGrid& Grid(int index) { return *m_grids[static_cast<std::size_t>(index)]; }
     EditStripWidget& StripWidget() { return *m_strip; }
-    RowEditor& Editor() { return m_editor; }
-    Dialogs& UserDialogs() { return m_dialogs; }
+    QMainWindow& Window() override { return *this; }
+    RowEditor& Editor() override { return m_editor; }
+    Dialogs& UserDialogs() override { return m_dialogs; }
     // Shows a sub-window without blocking this one; when it closes this window is activated.
-    void ShowSubWindow(QDialog* window);
+    void ShowSubWindow(QDialog* window) override;
     MainMenus& Menus() { return *m_menus; }
     // Opens the calculation sub-menu of a kind over the strip's row, closing any other first.
-    void OpenCalcMenu(int calcMenuKind);
-    WorksheetHistory& History() { return m_history; }
+    void OpenCalcMenu(int calcMenuKind) override;
+    WorksheetHistory& History() override { return m_history; }
     // Keeps a Proposed Vehicle Weight chosen in another window as "Keep Change" would: one step.
-    void KeepProposedWeight(const std::string& weight);
+    void KeepProposedWeight(const std::string& weight) override;
     // The question about an input the strip holds, its answer kept as a step of its own; true
     // when the strip may leave its row.
-    bool LeaveStripRow();
+    bool LeaveStripRow() override;
     // Undo (`back`) or Redo, once an input the strip holds is kept or dropped.
-    void StepHistory(bool back);
+    void StepHistory(bool back) override;
     // Runs an open command (Open, a recent or dropped file); a worksheet read replaces the
-    // undo history, shows saved and heads the recent files.
-    void OpenWorksheet(const std::function<bool()>& open);
+    // undo history and shows saved.
+    void OpenWorksheet(const std::function<bool()>& open) override;
     void OpenNamedWorksheet(const std::string& path);
-    // After a command wrote the worksheet to its file: the state written shows saved, also when
-    // Undo or Redo comes back to it, and the file heads the recent files.
-    void NoteSaved(SavePoint point = SavePoint::Now);
 
   signals:
     // The worksheet has been drawn again after a change.

@@ -56,30 +56,39 @@ SharedSnapshot WorksheetHistory::Now() const {
 }
 
 bool WorksheetHistory::Record(const QString& name, const std::function<void()>& change) {
-    SharedSnapshot before = Now();
-    change();
-    return RecordSince(name, std::move(before));
+    return RecordSaving(name, [&change] {
+        change();
+        return SavedState::None;
+    });
 }
 
-bool WorksheetHistory::RecordSince(const QString& name, SharedSnapshot before) {
+bool WorksheetHistory::RecordSaving(const QString& name,
+                                    const std::function<SavedState()>& command) {
+    SharedSnapshot before = Now();
+    SavedState saved = command();
+    return RecordSince(name, std::move(before), saved);
+}
+
+bool WorksheetHistory::RecordSince(const QString& name, SharedSnapshot before, SavedState saved) {
     int start = m_commandStart = m_stack.index();
     bool endsSaved = m_sheet.SpecsChanged == 0;
     m_last = before;
     SharedSnapshot after = Now();
-    if (after == before) {
+    bool changed = after != before;
+    if (changed) {
+        m_last = after;
+        m_stack.push(new Step(*this, name, std::move(before), std::move(after)));
+        // Beyond its limit the stack has dropped its oldest step.
+        Forget(start + 1 - m_stack.index());
+        NoteStep(m_stack.index() - 1, endsSaved);
+        KeepWithinMemory();
+    } else if (endsSaved && !IsSaved(start)) {
         // Nothing changed, yet the mark went: only a save clears it.
-        if (endsSaved && !IsSaved(start)) MarkSaved();
-        ShowMark(start);
-        return false;
+        MarkSaved(SavedState::End);
     }
-    m_last = after;
-    m_stack.push(new Step(*this, name, std::move(before), std::move(after)));
-    // Beyond its limit the stack has dropped its oldest step.
-    Forget(start + 1 - m_stack.index());
-    NoteStep(m_stack.index() - 1, endsSaved);
-    KeepWithinMemory();
+    if (saved != SavedState::None) MarkSaved(saved);
     ShowMark(m_stack.index());
-    return true;
+    return changed;
 }
 
 void WorksheetHistory::NoteStep(int start, bool endsSaved) {
@@ -91,8 +100,8 @@ void WorksheetHistory::NoteStep(int start, bool endsSaved) {
         m_savedFrom = m_savedTo = start + 1;
 }
 
-void WorksheetHistory::MarkSaved(SavePoint point) {
-    m_savedFrom = m_savedTo = point == SavePoint::Now ? m_stack.index() : m_commandStart;
+void WorksheetHistory::MarkSaved(SavedState saved) {
+    m_savedFrom = m_savedTo = saved == SavedState::Start ? m_commandStart : m_stack.index();
     ShowMark(m_stack.index());
 }
 
@@ -100,7 +109,7 @@ void WorksheetHistory::Clear() {
     m_stack.clear();
     m_last.reset();
     m_commandStart = 0;
-    MarkSaved();
+    MarkSaved(SavedState::End);
 }
 
 void WorksheetHistory::Forget(int dropped) {

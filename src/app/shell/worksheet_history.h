@@ -15,15 +15,12 @@
 #include <functional>
 #include <memory>
 
+#include "commands/saved_state.h"
 #include "editor/undo_snapshot.h"
 
 namespace gyrant {
 
 using SharedSnapshot = std::shared_ptr<const WorksheetSnapshot>;
-
-// Which state of the worksheet a save wrote: the one it is in now, or the one the last recorded
-// command started from (a save it made before changing anything).
-enum class SavePoint { Now, CommandStart };
 
 class WorksheetHistory {
   public:
@@ -35,15 +32,15 @@ class WorksheetHistory {
     // Runs `change` and keeps it as one step named `name` when it changed the worksheet; true
     // when it did. The worksheet ends saved when the change left it unmarked: a change that keeps
     // the mark (Copy Down, an option) on a saved worksheet leaves both states saved, and a save
-    // that cleared the mark leaves only the state it wrote. A command that changes a saved
-    // worksheet and then saves it says so with MarkSaved.
+    // that cleared the mark leaves only the state it wrote.
     bool Record(const QString& name, const std::function<void()>& change);
+    // Runs a command that may write the worksheet to its file, as Record does; the state it says
+    // it wrote alone shows saved, also when Undo or Redo comes back to it.
+    bool RecordSaving(const QString& name, const std::function<SavedState()>& command);
     // Keeps the changes made since the worksheet was `before` as one step (a window that
     // edited it while open); true when there were any.
-    bool RecordSince(const QString& name, SharedSnapshot before);
-    // The worksheet as it is now, or as it was when the last recorded command began, is the one
-    // in its file: it alone shows saved, also when Undo or Redo comes back to it.
-    void MarkSaved(SavePoint point = SavePoint::Now);
+    bool RecordSince(const QString& name, SharedSnapshot before,
+                     SavedState saved = SavedState::None);
     // Another worksheet, just read, replaced this one: nothing before it can be undone.
     void Clear();
     QUndoStack& Stack() { return m_stack; }
@@ -58,6 +55,9 @@ class WorksheetHistory {
     // The saved states after a command that started at `start` and pushed a step, leaving the
     // worksheet marked or not.
     void NoteStep(int start, bool endsSaved);
+    // The state now (End) or the one the last recorded command started from (Start) is the one
+    // in the file.
+    void MarkSaved(SavedState saved);
     bool IsSaved(int index) const { return m_savedFrom <= index && index <= m_savedTo; }
     // Sets the worksheet's mark for the state at `index`.
     void ShowMark(int index) { m_sheet.SpecsChanged = IsSaved(index) ? 0 : 1; }

@@ -1,0 +1,47 @@
+#include "commands/document_commands.h"
+
+#include "files/file_commands.h"
+#include "files/recent_files.h"
+
+namespace gyrant {
+namespace {
+
+// The list of recent files is a convenience: a settings folder that cannot be written keeps
+// the old one without a message on every Open or Save.
+bool Remembered(bool done, const Worksheet& sheet) {
+    if (done) static_cast<void>(RememberRecentFile(sheet));
+    return done;
+}
+
+SavedState EndSaved(bool saved, const Worksheet& sheet) {
+    return Remembered(saved, sheet) ? SavedState::End : SavedState::None;
+}
+
+}  // namespace
+
+bool OpenCommand(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
+    return Remembered(OpenSpecFile(sheet, editor, dialogs), sheet);
+}
+
+bool OpenNamedCommand(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
+                      const std::string& path) {
+    return Remembered(OpenNamedSpecFile(sheet, editor, dialogs, path), sheet);
+}
+
+SavedState SaveCommand(Worksheet& sheet, Dialogs& dialogs) {
+    return EndSaved(SaveSpecFile(sheet, dialogs), sheet);
+}
+
+SavedState SaveAsCommand(Worksheet& sheet, Dialogs& dialogs) {
+    return EndSaved(SaveSpecFileAs(sheet, dialogs), sheet);
+}
+
+SavedState WizardCommand(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                         const std::function<void()>& showProgress, WizardTarget target) {
+    WizardSaved saved = RunEzBuildWizard(sheet, editor, dialogs, showProgress, target);
+    Remembered(saved != WizardSaved::Nothing, sheet);
+    if (saved == WizardSaved::Nothing) return SavedState::None;
+    return saved == WizardSaved::BuiltWorksheet ? SavedState::End : SavedState::Start;
+}
+
+}  // namespace gyrant

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "commands/document_commands.h"
+#include "commands/setting_commands.h"
+#include "files/gear_list.h"
+#include "files/recent_files.h"
+#include "files/settings_file.h"
+#include "support/sheet_fixture.h"
+
+namespace gyrant {
+namespace {
+
+// A run of the wizard on a blank worksheet and the state it says it wrote to its file.
+struct WizardRun {
+    const char* name;
+    bool unsavedWork;
+    std::deque<Answer> answers;
+    std::deque<std::string> inputs;
+    SavedState saved;
+};
+
+class WizardCommandTest : public testing::BlankSheetTest,
+                          public ::testing::WithParamInterface<WizardRun> {};
+
+TEST_P(WizardCommandTest, SaysWhichStateItWroteAndHeadsTheRecentFiles) {
+    sheet.SpecsChanged = GetParam().unsavedWork ? 1 : 0;
+    dialogs.answers = GetParam().answers;
+    dialogs.inputs = GetParam().inputs;
+    dialogs.files = {In("GyrantFiles/Built.qrx")};
+    EXPECT_EQ(WizardCommand(
+                  sheet, editor, dialogs, [] {}, WizardTarget::SameWorksheet),
+              GetParam().saved);
+    std::vector<std::string> recent = ReadRecentFiles(RecentFilesPath(sheet));
+    EXPECT_EQ(recent.empty(), GetParam().saved == SavedState::None);
+}
+
+const std::deque<std::string> kCar = {"3200", "3.73", "2.52", "350", "8", "26"};
+INSTANTIATE_TEST_SUITE_P(
+    Runs, WizardCommandTest,
+    ::testing::Values(
+        WizardRun{"SavesTheCarItBuilt", false, {Answer::Yes, Answer::Yes}, kCar, SavedState::End},
+        WizardRun{
+            "SavesTheWorkBeforeIt", true, {Answer::Yes, Answer::Yes}, {""}, SavedState::Start},
+        WizardRun{"SavesNothing", false, {Answer::Yes, Answer::No}, kCar, SavedState::None}),
+    [](const auto& run) { return std::string(run.param.name); });
+
+class SettingCommandsTest : public testing::BlankSheetTest {};
+
+TEST_F(SettingCommandsTest, RestartingTheTipsKeepsThemInTheSettings) {
+    sheet.TipOff.fill(1);
+    KeepSettings(sheet, dialogs);
+    RestartTipsCommand(sheet, dialogs);
+    Worksheet next;
+    next.TipOff.fill(1);
+    ReadSettings(next, SettingsPath(sheet));
+    for (int tipOff : next.SettingsAsKept.tipOff) EXPECT_EQ(tipOff, 0);
+}
+
+// Typed ratios are kept for the next start only when they are good and not blank.
+TEST_F(SettingCommandsTest, OnlyGoodTypedRatiosAreKept) {
+    ASSERT_TRUE(KeepGearList(sheet, "3.1").ok);
+    for (const char* typed : {"", "x", "99"}) {
+        static_cast<void>(GearRatiosCommand(sheet, typed));
+        EXPECT_EQ(ReadGearList(sheet), "3.1") << typed;
+    }
+    EXPECT_TRUE(GearRatiosCommand(sheet, "2.52, 1.52").outcome.ok);
+    EXPECT_EQ(ReadGearList(sheet), "2.52, 1.52");
+}
+
+}  // namespace
+}  // namespace gyrant
