@@ -13,6 +13,7 @@
 #include <map>
 #include <random>
 
+#include "editor/undo_snapshot.h"
 #include "files/atomic_write.h"
 #include "files/stored_options.h"
 #include "support/sheet_fixture.h"
@@ -114,6 +115,16 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
         Read(SpecText(0, oldFile));
         EXPECT_EQ(sheet.document.FileComments, oldReadAs) << oldFile;
     }
+}
+
+// An undo step holds all that an edit can change in what a save writes: put back into a
+// document of its own, away from any worksheet, it writes the worksheet's file byte for byte.
+TEST_F(SpecFileTest, AnUndoStepPutBackIntoABareDocumentWritesTheSameFile) {
+    ASSERT_EQ(Read(SpecText(1, "Street tires\r\n-9999\r\n[Gyrant]\r\nweights=add\r\n")).status,
+              SpecFileStatus::Done);
+    WorksheetDocument document;
+    RestoreDocument(document, TakeSnapshot(sheet.document));
+    EXPECT_EQ(SpecFileText(document), SpecFileText(sheet.document));
 }
 
 // What follows the end marker of a file opened with Weights Add set (and the unknown keys of
