@@ -12,7 +12,7 @@
 namespace gyrant {
 
 inline void LoadExample(Worksheet& sheet) {
-    sheet.ProgramFolder = GYRANT_DATA_DIR;
+    sheet.setup.ProgramFolder = GYRANT_DATA_DIR;
     Outcome setup = SetupWorksheet(sheet);
     if (!setup.ok) throw std::runtime_error(setup.message);
     SpecFileResult read =

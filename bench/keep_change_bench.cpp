@@ -79,7 +79,7 @@ void OpenFileMenuOverHugeRecentList(benchmark::State& state, std::size_t lineByt
     std::filesystem::path folder =
         std::filesystem::temp_directory_path() / ("gyrant-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
-    example.sheet.SettingsFolder = folder;
+    example.sheet.setup.SettingsFolder = folder;
     std::string line = "/gone/" + std::string(lineBytes - 7, 'w') + "\n";
     std::ofstream list(RecentFilesPath(example.sheet), std::ios::binary);
     for (std::size_t written = 0; written < (std::size_t{60} << 20); written += line.size())

@@ -15,7 +15,7 @@ namespace {
 void FullRecalculation(benchmark::State& state) {
     Worksheet sheet;
     LoadExample(sheet);
-    sheet.TwoVehicles = 1;
+    sheet.document.TwoVehicles = 1;
     for (auto _ : state) {
         Recalculate(sheet);
         benchmark::DoNotOptimize(

@@ -19,7 +19,7 @@ void ReadAndWrite(benchmark::State& state, const fs::path& folder) {
     fs::copy_file(fs::path(GYRANT_DATA_DIR) / "GyrantFiles" / "V8 Street Car.qrx", copy,
                   fs::copy_options::overwrite_existing);
     Worksheet sheet;
-    sheet.ProgramFolder = GYRANT_DATA_DIR;
+    sheet.setup.ProgramFolder = GYRANT_DATA_DIR;
     for (auto _ : state) {
         ReadSpecFile(sheet, copy.string());
         WriteSpecFile(sheet, copy.string());

@@ -8,9 +8,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     gyrant::Worksheet sheet;
-    sheet.SettingsFolder = gyrant::fuzzing::WriteInput(data, size, "gear-ratios.txt").parent_path();
-    sheet.Rows.RowLowLimit[gyrant::kGearRatioRow][0] = 0.4f;
-    sheet.Rows.RowHighLimit[gyrant::kGearRatioRow][0] = 7;
+    sheet.setup.SettingsFolder =
+        gyrant::fuzzing::WriteInput(data, size, "gear-ratios.txt").parent_path();
+    sheet.setup.Rows.RowLowLimit[gyrant::kGearRatioRow][0] = 0.4f;
+    sheet.setup.Rows.RowHighLimit[gyrant::kGearRatioRow][0] = 7;
     gyrant::ReadGearRatios(gyrant::ReadGearList(sheet), sheet);
     return 0;
 }

@@ -7,13 +7,13 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace gyrant;
     Worksheet sheet;
-    sheet.ProgramFolder = fuzzing::FuzzFolder();
+    sheet.setup.ProgramFolder = fuzzing::FuzzFolder();
     SpecFileResult read =
         ReadSpecFile(sheet, fuzzing::WriteInput(data, size, "input.qrx").string());
     if (SpecsRead(read.status)) {
-        sheet.TwoVehicles = 1;
+        sheet.document.TwoVehicles = 1;
         Recalculate(sheet);
-        SpecFileText(sheet);
+        SpecFileText(sheet.document);
     }
     return 0;
 }

@@ -99,7 +99,7 @@ void WriteAnswer(const WeightShares& shares, std::ostream& out) {
 
 void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,
                     std::ostream& out) {
-    bool two = sheet.TwoVehicles == 1;
+    bool two = sheet.document.TwoVehicles == 1;
     std::vector<std::vector<std::string>> lines = {GearColumnHeadings(two)};
     for (std::size_t g = 0; g < gears.size(); ++g) {
         std::vector<std::string>& line = lines.emplace_back();
@@ -122,7 +122,7 @@ void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gear
 }
 
 void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, std::ostream& out) {
-    bool two = sheet.TwoVehicles == 1;
+    bool two = sheet.document.TwoVehicles == 1;
     out << "{\n  \"twoVehicles\": " << (two ? "true" : "false") << ",\n";
     WriteTables(sheet, out);
     WeightShares shares = ShareOfEachPart(sheet);

@@ -120,8 +120,8 @@ std::optional<int> OpenAndRecalculate(Worksheet& sheet, const CalcOptions& optio
         return kCalcFailed;
     }
     if (read.status != SpecFileStatus::Done) PrintMessage(err, read.message);
-    if (options.weightOption) sheet.WeightOption = *options.weightOption;
-    sheet.CurrentTable = kBaseline;
+    if (options.weightOption) sheet.document.WeightOption = *options.weightOption;
+    sheet.view.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     Recalculate(sheet);
     return std::nullopt;
@@ -194,7 +194,7 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
         return kCalcRefused;
     }
     Worksheet sheet;
-    sheet.ProgramFolder = DataFolderOf(programFolder);
+    sheet.setup.ProgramFolder = DataFolderOf(programFolder);
     if (std::optional<int> failed = OpenAndRecalculate(sheet, *options, err)) return *failed;
 
     std::optional<std::vector<GearFigures>> gears = Gears(sheet, *options, err);

@@ -126,7 +126,7 @@ class DocumentTest : public QObject {
         QCOMPARE(Weight(kBaseline), baseline);
         QCOMPARE(Weight(kProposed), proposed);
         const std::string& stripRow =
-            f->sheet.Table(f->sheet.CurrentTable).Text(f->sheet.CurrentRow, kColValue);
+            f->sheet.Table(f->sheet.view.CurrentTable).Text(f->sheet.view.CurrentRow, kColValue);
         QCOMPARE(f->Strip().TextBox(kColValue)->text(), QString::fromStdString(stripRow));
         f->dialogs.answers = {Answer::Cancel};
         std::size_t asked = f->dialogs.messages.size();
@@ -149,7 +149,7 @@ class DocumentTest : public QObject {
         Do("Keep Change");
         f->dialogs.answers = {Answer::No};
         recent->actions().at(1)->trigger();
-        QCOMPARE(f->sheet.DisplayName, std::string("Copy.qrx"));
+        QCOMPARE(f->sheet.file.DisplayName, std::string("Copy.qrx"));
         QCOMPARE(Weight(kBaseline), QStringLiteral("3700"));
         Do("Keep Change");
         f->dialogs.answers = {Answer::No};
@@ -157,7 +157,7 @@ class DocumentTest : public QObject {
         std::string odd = f->File("GyrantFiles/V8 \xFF.qrx");
         std::filesystem::copy_file(f->File(kExample), odd);
         Drop(odd);
-        QTRY_COMPARE(f->sheet.DisplayName, std::string("V8 \xFF.qrx"));
+        QTRY_COMPARE(f->sheet.file.DisplayName, std::string("V8 \xFF.qrx"));
         QVERIFY(f->window.windowHandle()->title().endsWith(QStringLiteral("[ V8 ?.qrx ]")));
         QCOMPARE(f->dialogs.messages.size(), std::size_t{2});
         QCOMPARE(recent->actions().size(), 2);
@@ -169,15 +169,15 @@ class DocumentTest : public QObject {
     void commentsKeepTheirBytesThroughTheWindowSaveAndOpen() {
         const std::string comments =
             "no-break\xA0space\r\n" + std::string(kMostLineBytes + 1, 'x') + "\r\n";
-        f->sheet.FileComments = comments;
+        f->sheet.document.FileComments = comments;
         f->KeepCommentsTyping({});
-        QCOMPARE(f->sheet.FileComments, comments);
-        QCOMPARE(f->sheet.SpecsChanged, 0);
+        QCOMPARE(f->sheet.document.FileComments, comments);
+        QCOMPARE(f->sheet.file.SpecsChanged, 0);
         QVERIFY(!Item("mnuUndo")->isEnabled());
         f->KeepCommentsTyping(QStringLiteral("after"));
         f->dialogs.files = {f->File("Long.qrx"), f->File("Long.qrx")};
         for (const char* item : {"mnuSaveAs", "mnuOpen"}) Item(item)->trigger();
-        QCOMPARE(f->sheet.FileComments, comments + "after");
+        QCOMPARE(f->sheet.document.FileComments, comments + "after");
         QCOMPARE(f->dialogs.messages.size(), 0u);
     }
 
@@ -185,18 +185,19 @@ class DocumentTest : public QObject {
     // drop the oldest steps once the history holds 64 MB. Undo still takes each step back.
     void undoKeepsLongCommentsWithinItsMemory() {
         const std::size_t kLong = std::size_t{20} << 20;
-        f->sheet.FileComments = std::string(kLong, 'c');
+        f->sheet.document.FileComments = std::string(kLong, 'c');
         const std::size_t before = ResidentBytes();
         for (int step = 0; step < 15; ++step) Do("Keep Change");
         QVERIFY(ResidentBytes() < before + 2 * kLong);  // one copy in the history
         QUndoStack& steps = f->window.History().Stack();
         QCOMPARE(steps.count(), 15);
         for (char kept : {'1', '2', '3', '4', '5'})
-            f->window.History().Record(QStringLiteral("Comments"),
-                                       [&] { f->sheet.FileComments = std::string(kLong, kept); });
+            f->window.History().Record(QStringLiteral("Comments"), [&] {
+                f->sheet.document.FileComments = std::string(kLong, kept);
+            });
         QCOMPARE(steps.count(), 2);
         for (int step = 0; step < 2; ++step) Item("mnuUndo")->trigger();
-        QCOMPARE(f->sheet.FileComments, std::string(kLong, '3'));
+        QCOMPARE(f->sheet.document.FileComments, std::string(kLong, '3'));
         QVERIFY(!Item("mnuUndo")->isEnabled());
     }
 
@@ -268,7 +269,7 @@ class DocumentTest : public QObject {
         }
         QCOMPARE(offered, QStringList({"Gyrant worksheets (*.qrx)", "All Files (*)"}));
         QVERIFY(QFile::exists(QString::fromStdString(f->File("GyrantFiles/Typed.qrx"))));
-        QCOMPARE(f->sheet.DisplayName, std::string("Typed"));
+        QCOMPARE(f->sheet.file.DisplayName, std::string("Typed"));
         QCOMPARE(QFileInfo(history).lastModified(), before);
     }
 };

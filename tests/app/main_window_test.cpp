@@ -134,13 +134,13 @@ class MainWindowTest : public QObject {
         PickRow(QStringLiteral("3"));
         QCOMPARE(f->dialogs.messages.size(), 3u);
         QCOMPARE(f->Shown(kBaseline, 27, kColWidth), QStringLiteral("9"));
-        QCOMPARE(f->sheet.CurrentRow, 3);
+        QCOMPARE(f->sheet.view.CurrentRow, 3);
         for (const char* row : {"5", "7", "19", "30", "31"})
             QVERIFY2(Strip().List(kRowSelector)->findText(QLatin1String(row)) < 0, row);
         f->window.resize(f->window.width(), 300);
         QCoreApplication::processEvents();
         PickRow(QStringLiteral("29"));
-        QCOMPARE(f->sheet.CurrentRow, 29);
+        QCOMPARE(f->sheet.view.CurrentRow, 29);
         SpecGrid& grid = f->window.Grid(kBaseline);
         QRect cell = grid.visualRect(grid.Model().index(28, 0));
         QVERIFY(cell.top() >= 0 && cell.bottom() <= grid.viewport()->height());
@@ -154,7 +154,7 @@ class MainWindowTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget(), Strip().List(kRowSelector));
         for (QChar key : QStringLiteral("26")) QTest::keyClicks(QApplication::focusWidget(), key);
-        QTRY_COMPARE(f->sheet.CurrentRow, kRearWheelRow);
+        QTRY_COMPARE(f->sheet.view.CurrentRow, kRearWheelRow);
         QCOMPARE(QApplication::focusWidget(), Strip().TextBox(kColOD));
         QVERIFY(!f->window.Editor().HoldsUnkeptInput());
         QCOMPARE(f->Shown(kBaseline, kDriveshaftRow, kColOD), QStringLiteral("3"));
@@ -198,8 +198,8 @@ class MainWindowTest : public QObject {
         else
             f->ClickRow(table, clicked);
         QVERIFY(f->dialogs.messages.empty());
-        QCOMPARE(f->sheet.CurrentTable, table);
-        QCOMPARE(f->sheet.CurrentRow, to);
+        QCOMPARE(f->sheet.view.CurrentTable, table);
+        QCOMPARE(f->sheet.view.CurrentRow, to);
         QCOMPARE(Strip().List(kRowSelector)->currentText(), QString::number(to));
         QVERIFY(Highlighted(table, to));
         QVERIFY(fromTable == table || !Highlighted(fromTable, from));
@@ -220,7 +220,7 @@ class MainWindowTest : public QObject {
         QVERIFY(!menus.OptionItem(1)->isChecked());
         menus.OptionItem(3)->trigger();
         QCOMPARE(f->Shown(kBaseline, 31, kColWeight), QStringLiteral("3060.91"));
-        f->sheet.SpecsChanged = 1;
+        f->sheet.file.SpecsChanged = 1;
         f->dialogs.answers = {Answer::Cancel, Answer::No};
         QVERIFY(!f->window.close());
         QVERIFY(f->window.isVisible());
@@ -277,8 +277,8 @@ class MainWindowTest : public QObject {
     // Comments kept with OK count as a change; closing the About box puts the strip on row 1.
     void commentsAndAboutReturnToTheMainWindow() {
         f->KeepCommentsTyping(QStringLiteral("lighter wheels\rsame tires"));
-        QCOMPARE(f->sheet.FileComments, "lighter wheels\r\nsame tires");
-        QCOMPARE(f->sheet.SpecsChanged, 1);
+        QCOMPARE(f->sheet.document.FileComments, "lighter wheels\r\nsame tires");
+        QCOMPARE(f->sheet.file.SpecsChanged, 1);
         f->ClickRow(kBaseline, 20);
         f->Trigger("mnuAbout");
         QCoreApplication::processEvents();
@@ -288,7 +288,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(CaptureWindowImage(about).size(), about->size());
         QTest::mouseClick(about, Qt::LeftButton, {}, QPoint(5, 5));
         QTRY_VERIFY(!f->window.findChild<AboutWindow*>());
-        QCOMPARE(f->sheet.CurrentRow, 1);
+        QCOMPARE(f->sheet.view.CurrentRow, 1);
     }
 
     // A failed Open changes nothing, so it leaves nothing to undo.
@@ -411,7 +411,7 @@ class MainWindowTest : public QObject {
         }
         QTRY_COMPARE(QApplication::focusWidget(), Control(to));
         QVERIFY(f->dialogs.messages.empty());
-        QCOMPARE(f->sheet.SpecsChanged, 0);
+        QCOMPARE(f->sheet.file.SpecsChanged, 0);
         QCOMPARE(Strip().List(kColMaterial)->currentText(), QStringLiteral("Steel"));
     }
 

@@ -105,7 +105,7 @@ class PrintTest : public QObject {
         QFETCH(int, kind);
         QFETCH(QString, comment);
         int row = kFirstSpecRow;
-        while (kind < kDeckHeightCalc && f->sheet.Rows.RowCalcKind[row] != kind) ++row;
+        while (kind < kDeckHeightCalc && f->sheet.setup.Rows.RowCalcKind[row] != kind) ++row;
         // Qt's own boxes answer in a window of its own.
         f->window.hide();
         MainWindow window(f->sheet);

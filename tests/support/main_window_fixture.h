@@ -26,15 +26,15 @@ struct SheetSetup {
 // The worksheet set up and filled before any window looks at it.
 struct PreparedSheet {
     explicit PreparedSheet(const SheetSetup& setup = {}) {
-        sheet.ProgramFolder = folder.Path();
-        sheet.UnitSystem = setup.units;
+        sheet.setup.ProgramFolder = folder.Path();
+        sheet.setup.UnitSystem = setup.units;
         QVERIFY(SetupWorksheet(sheet).ok);
         if (!setup.example.empty()) {
             QCOMPARE(ReadSpecFile(sheet, File("GyrantFiles/" + setup.example)).status,
                      SpecFileStatus::Done);
             return;
         }
-        sheet.TwoVehicles = 1;
+        sheet.document.TwoVehicles = 1;
         SpecTable& table = sheet.Table(kBaseline);
         FillSmallCar(table);
         SetComponent(table, kDriveshaftRow, "3", "2.8", "50", "Steel", 1);
@@ -51,7 +51,7 @@ struct MainWindowFixture : PreparedSheet {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
-    ~MainWindowFixture() { sheet.SpecsChanged = 0; }
+    ~MainWindowFixture() { sheet.file.SpecsChanged = 0; }
 
     EditStripWidget& Strip() { return window.StripWidget(); }
     // Row 0 is the column headings.

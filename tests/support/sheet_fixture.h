@@ -19,7 +19,7 @@ namespace gyrant::testing {
 class BlankSheetTest : public ::testing::Test {
   protected:
     BlankSheetTest() {
-        sheet.ProgramFolder = folder.Path();
+        sheet.setup.ProgramFolder = folder.Path();
         EXPECT_TRUE(SetupWorksheet(sheet).ok);
     }
     SpecTable& Baseline() { return sheet.Table(kBaseline); }

@@ -86,9 +86,11 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     auto* keys = new QShortcut(QKeySequence::Print, this);
     connect(keys, &QShortcut::activated, this, &WeightWindow::printClicked);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this,
-            [this] { (new HelpWindow(m_sheet.ProgramFolder, kWeightHelpTopic, this))->show(); });
-    m_transmissions = LoadTrans(DataPath(sheet.ProgramFolder, {"CALC", "trans"})).transmissions;
+    connect(help, &QShortcut::activated, this, [this] {
+        (new HelpWindow(m_sheet.setup.ProgramFolder, kWeightHelpTopic, this))->show();
+    });
+    m_transmissions =
+        LoadTrans(DataPath(sheet.setup.ProgramFolder, {"CALC", "trans"})).transmissions;
     m_transmissionList->addItem(QStringLiteral("(typed ratios)"));
     m_ratios->setText(FromCell(ReadGearList(sheet)));
     for (const Transmission& t : m_transmissions) m_transmissionList->addItem(FromCell(t.name));
@@ -190,7 +192,7 @@ void WeightWindow::ShowGears() {
     m_ratiosNote->setText(read.outcome.ok ? QStringLiteral("* the gear studied (row 4)")
                                           : FromCell(read.outcome.message));
     if (!read.outcome.ok) return;
-    bool two = m_sheet.TwoVehicles == 1;
+    bool two = m_sheet.document.TwoVehicles == 1;
     QStringList headings;
     for (const std::string& heading : GearColumnHeadings(two)) headings << Stacked(heading);
     std::vector<QStringList> lines;

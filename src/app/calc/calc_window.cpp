@@ -235,7 +235,7 @@ void CalcWindow::FollowStripRow() {
 }
 
 void CalcWindow::ShowHelp() {
-    auto* help = new HelpWindow(m_sheet.ProgramFolder, m_menu->Kind() * 100, this);
+    auto* help = new HelpWindow(m_sheet.setup.ProgramFolder, m_menu->Kind() * 100, this);
     m_closer->HoldWhile(*help);
     help->show();
 }
@@ -253,7 +253,7 @@ void CalcWindow::Print() {
     std::time_t now = std::time(nullptr);
     std::tm when{};
     localtime_r(&now, &when);
-    m_footer->setText(FromMessage(PrintFooter(m_sheet.DisplayName, when, comment)));
+    m_footer->setText(FromMessage(PrintFooter(m_sheet.file.DisplayName, when, comment)));
     m_footer->show();
     for (QPushButton* button : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
         button->hide();

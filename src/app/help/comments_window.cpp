@@ -32,8 +32,8 @@ CommentsWindow::CommentsWindow(Worksheet& sheet, QWidget* parent)
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("Text1"));
     // The comments keep CR LF line breaks; the box edits plain lines.
-    m_text->setPlainText(
-        FromCell(sheet.FileComments).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    m_text->setPlainText(FromCell(sheet.document.FileComments)
+                             .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     m_shown = EditedText();
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -168,7 +168,7 @@ WarningWindow::WarningWindow(Worksheet& sheet, MainWindow& window) : QDialog(&wi
     setObjectName(QStringLiteral("PrintScreen"));
     setAttribute(Qt::WA_DeleteOnClose);
     new ClosesOnFocusLoss(*this);
-    TextFile warning = ReadWarningText(sheet.ProgramFolder);
+    TextFile warning = ReadWarningText(sheet.setup.ProgramFolder);
     setWindowTitle(FromCell(warning.title));
     auto* text = new QLabel(FromMessage(warning.text).trimmed(), this);
     text->setObjectName(QStringLiteral("Label1"));

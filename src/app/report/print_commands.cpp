@@ -74,7 +74,7 @@ void PrintCommands::PrintWorksheet() {
     // Every question comes before the wait: the comment, the page's turn, then the PDF file.
     QRectF page = Printer().pageLayout().paintRect();
     std::optional<std::string> comment = AskReportComment(m_dialogs, page.width() > page.height());
-    if (!comment || !ChooseTarget(m_sheet.DisplayName)) return;
+    if (!comment || !ChooseTarget(m_sheet.file.DisplayName)) return;
     Outcome printed = PrintOnTarget([this, &comment](PrintSurface& surface) {
         return PrintReportWithComment(m_sheet, surface, *comment, ReportTimeNow());
     });
@@ -82,7 +82,7 @@ void PrintCommands::PrintWorksheet() {
 }
 
 void PrintCommands::PrintWeightShares(const std::vector<GearFigures>& gears) {
-    if (!ChooseTarget(m_sheet.DisplayName)) return;
+    if (!ChooseTarget(m_sheet.file.DisplayName)) return;
     Outcome printed = PrintOnTarget([this, &gears](PrintSurface& surface) {
         return PrintWeightReport(m_sheet, surface, ReportTimeNow(), gears);
     });

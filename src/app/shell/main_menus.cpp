@@ -242,19 +242,21 @@ void MainMenus::BuildHelpMenu() {
                [this, &dialogs] {
                    OpenInViewer(
                        m_launcher, dialogs,
-                       DataPath(m_sheet.ProgramFolder, {"GyrantTEXT", "helpm0.txt"}).string(),
+                       DataPath(m_sheet.setup.ProgramFolder, {"GyrantTEXT", "helpm0.txt"}).string(),
                        "HelpM0.txt");
                })
         ->setShortcut(QKeySequence::HelpContents);
     AddCommand(
         help, QStringLiteral("Where the Weight &Goes"), QStringLiteral("mnuHelpWeightGoes"),
-        [this] { (new HelpWindow(m_sheet.ProgramFolder, kWeightHelpTopic, &m_window))->show(); });
+        [this] {
+            (new HelpWindow(m_sheet.setup.ProgramFolder, kWeightHelpTopic, &m_window))->show();
+        });
     AddCommand(help, QStringLiteral("&About Gyrant"), QStringLiteral("mnuAbout"),
                [this] { ShowAbout(); });
     AddCommand(help, QStringLiteral("Display &Readme.doc File"), QStringLiteral("mnuReadme"),
                [this, &dialogs] {
                    OpenInViewer(m_launcher, dialogs,
-                                DataPath(m_sheet.ProgramFolder, {"Readme.doc"}).string(),
+                                DataPath(m_sheet.setup.ProgramFolder, {"Readme.doc"}).string(),
                                 "Readme.doc");
                });
     AddCommand(help, QStringLiteral("Restart Showing Help &Tips"), QStringLiteral("mnuRestartTips"),

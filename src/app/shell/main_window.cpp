@@ -154,18 +154,19 @@ void MainWindow::LoadRow(int tableIndex, int row, bool moveFocus) {
 void MainWindow::ShowRowInView(bool moveFocus) {
     ShowWorksheet();
     ShowStripAndSelection(moveFocus);
-    Grid(m_sheet.CurrentTable).EnsureVisible(m_sheet.CurrentRow, ScrollTopFor(m_sheet.CurrentRow));
+    Grid(m_sheet.view.CurrentTable)
+        .EnsureVisible(m_sheet.view.CurrentRow, ScrollTopFor(m_sheet.view.CurrentRow));
 }
 
 void MainWindow::ShowStripAndSelection(bool moveFocus) {
     m_strip->Show(moveFocus);
     for (int index = kBaseline; index <= kProposed; ++index)
-        Grid(index).ShowSelectedRow(index == m_sheet.CurrentTable);
+        Grid(index).ShowSelectedRow(index == m_sheet.view.CurrentTable);
 }
 
 void MainWindow::ShowWorksheet() {
     m_frame->setTitle(FromCell(FrameCaption(m_sheet)));
-    Grid(kProposed).setVisible(m_sheet.TwoVehicles != 0);
+    Grid(kProposed).setVisible(m_sheet.document.TwoVehicles != 0);
     m_answerLine->setText(FromCell(AnswerLine(ShareOfEachPart(m_sheet))));
     m_answerLine->setVisible(!m_answerLine->text().isEmpty());
     m_optionLine->setText(FromCell(OptionLineText(m_sheet)));
@@ -182,7 +183,7 @@ void MainWindow::ShowTitle() {
     QString title = QString::fromStdString(WindowTitle(m_sheet));
     setWindowTitle(title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
                    QStringLiteral("[*]"));
-    setWindowModified(m_sheet.SpecsChanged == 1);
+    setWindowModified(m_sheet.file.SpecsChanged == 1);
 }
 
 void MainWindow::Activate() {
@@ -237,7 +238,8 @@ void MainWindow::StepHistory(bool back) {
 }
 
 void MainWindow::ShowRestoredWorksheet() {
-    m_editor.TableClick(m_sheet.CurrentTable, m_sheet.Table(m_sheet.CurrentTable).CurrentRow());
+    m_editor.TableClick(m_sheet.view.CurrentTable,
+                        m_sheet.Table(m_sheet.view.CurrentTable).CurrentRow());
     ShowWorksheet();
 }
 

@@ -35,7 +35,7 @@ void MainWindow::LayOutFrame() {
     m_strip->setGeometry(inside.left(), inside.top(), inside.width(), m_strip->height());
     int tableTop = TableTop();
     TablePlaces places = PlaceTables(frameHeight * kTwipsPerPixel, tableTop * kTwipsPerPixel,
-                                     m_sheet.TwoVehicles != 0);
+                                     m_sheet.document.TwoVehicles != 0);
     Grid(kBaseline).setGeometry(inside.left(), tableTop, inside.width(),
                                 TwipsToPixels(places.baselineHeight));
     Grid(kProposed).setGeometry(inside.left(), TwipsToPixels(places.proposedTop), inside.width(),
@@ -67,7 +67,7 @@ void MainWindow::PlaceAtStart() {
 }
 
 void MainWindow::KeepPlace() {
-    if (!m_sheet.SettingsUnkept.empty()) return;  // nowhere to keep it
+    if (!m_sheet.setup.SettingsUnkept.empty()) return;  // nowhere to keep it
     QRect place(pos(), size());
     // A place not kept only means that the next start opens at its first size and place: not
     // worth holding up the Exit with a message.

@@ -51,7 +51,8 @@ WorksheetHistory::WorksheetHistory(Worksheet& sheet, Dialogs& dialogs,
 }
 
 SharedSnapshot WorksheetHistory::Now() const {
-    auto now = std::make_shared<const WorksheetSnapshot>(TakeSnapshot(m_sheet, m_last.get()));
+    auto now =
+        std::make_shared<const WorksheetSnapshot>(TakeSnapshot(m_sheet.document, m_last.get()));
     return m_last && *m_last == *now ? m_last : now;
 }
 
@@ -71,7 +72,7 @@ bool WorksheetHistory::RecordSaving(const QString& name,
 
 bool WorksheetHistory::RecordSince(const QString& name, SharedSnapshot before, SavedState saved) {
     int start = m_commandStart = m_stack.index();
-    bool endsSaved = m_sheet.SpecsChanged == 0;
+    bool endsSaved = m_sheet.file.SpecsChanged == 0;
     m_last = before;
     SharedSnapshot after = Now();
     bool changed = after != before;

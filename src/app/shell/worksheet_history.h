@@ -60,7 +60,7 @@ class WorksheetHistory {
     void MarkSaved(SavedState saved);
     bool IsSaved(int index) const { return m_savedFrom <= index && index <= m_savedTo; }
     // Sets the worksheet's mark for the state at `index`.
-    void ShowMark(int index) { m_sheet.SpecsChanged = IsSaved(index) ? 0 : 1; }
+    void ShowMark(int index) { m_sheet.file.SpecsChanged = IsSaved(index) ? 0 : 1; }
 
     Worksheet& m_sheet;
     Dialogs& m_dialogs;

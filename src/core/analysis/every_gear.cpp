@@ -15,10 +15,10 @@ namespace {
 // What the recalculation reads, copied so that trying a ratio leaves the user's worksheet alone.
 std::unique_ptr<Worksheet> CalculationCopy(const Worksheet& sheet) {
     auto copy = std::make_unique<Worksheet>();
-    copy->tables = sheet.tables;
-    copy->TwoVehicles = sheet.TwoVehicles;
-    copy->WeightOption = sheet.WeightOption;
-    copy->CurrentTable = sheet.CurrentTable;
+    copy->document.tables = sheet.document.tables;
+    copy->document.TwoVehicles = sheet.document.TwoVehicles;
+    copy->document.WeightOption = sheet.document.WeightOption;
+    copy->view.CurrentTable = sheet.view.CurrentTable;
     return copy;
 }
 
@@ -41,7 +41,7 @@ void ReadVehicle(const Worksheet& copy, int index, GearFigures& gear) {
     gear.rotating[i] = EqWt(table, kRotatingTotalRow);
     gear.total[i] = EqWt(table, kVehicleTotalRow);
     gear.rotatingShare[i] = gear.total[i] > 0 ? 100 * gear.rotating[i] / gear.total[i] : 0;
-    gear.engineFactor[i] = copy.Speeds.EngineFactor;
+    gear.engineFactor[i] = copy.derived.Speeds.EngineFactor;
 }
 
 // A limit as the row's warnings write it.
@@ -60,7 +60,7 @@ std::vector<GearFigures> FiguresInEveryGear(const Worksheet& sheet,
     // The gear row changes no row's place: the layout is laid out once, and each gear
     // recalculates the vehicles shown.
     RefreshLayout(*copy);
-    int vehicles = sheet.TwoVehicles == 1 ? 2 : 1;
+    int vehicles = sheet.document.TwoVehicles == 1 ? 2 : 1;
     for (double ratio : ratios) {
         GearFigures gear{ratio, PlainNumber(ratio) == studied};
         for (int index = kBaseline; index < vehicles; ++index) {
@@ -101,8 +101,8 @@ std::string GearLabel(std::size_t index, const GearFigures& gear) {
 }
 
 GearRatiosRead ReadGearRatios(const std::string& text, const Worksheet& sheet) {
-    float low = sheet.Rows.RowLowLimit[kGearRatioRow][0];
-    float high = sheet.Rows.RowHighLimit[kGearRatioRow][0];
+    float low = sheet.setup.Rows.RowLowLimit[kGearRatioRow][0];
+    float high = sheet.setup.Rows.RowHighLimit[kGearRatioRow][0];
     GearRatiosRead read;
     std::istringstream fields(text);
     std::string field;

@@ -17,7 +17,7 @@ bool IsEngineInternal(int row) {
 
 // Parts and the engine's own rows; a number row's Eq. Wt cell holds nothing of its own.
 bool IsRotating(const Worksheet& sheet, int row) {
-    return IsEngineInternal(row) || sheet.Rows.RowKind[row] == kComponentRow;
+    return IsEngineInternal(row) || sheet.setup.Rows.RowKind[row] == kComponentRow;
 }
 
 // The row's Eq. Wt as its table shows it, nothing when the row is hidden or has none.
@@ -101,7 +101,7 @@ std::string Figure(double value) {
 }
 
 double ProposedWeightAdjustment(const Worksheet& sheet) {
-    if (sheet.WeightOption == 1 || sheet.TwoVehicles != 1) return 0;
+    if (sheet.document.WeightOption == 1 || sheet.document.TwoVehicles != 1) return 0;
     // A worksheet without a Vehicle Weight has no car on the scale to take as lighter.
     double baselineWeight = Cell(sheet, kBaseline, kVehicleWeightRow, kColValue);
     if (baselineWeight <= 0 ||
@@ -113,8 +113,8 @@ double ProposedWeightAdjustment(const Worksheet& sheet) {
 
 WeightShares ShareOfEachPart(const Worksheet& sheet) {
     WeightShares shares;
-    shares.twoVehicles = sheet.TwoVehicles == 1;
-    shares.weightsAdded = sheet.WeightOption == 1;
+    shares.twoVehicles = sheet.document.TwoVehicles == 1;
+    shares.weightsAdded = sheet.document.WeightOption == 1;
     double adjustment = ProposedWeightAdjustment(sheet);
     shares.adjusted = adjustment != 0;
     shares.baselineVehicleWeight = Cell(sheet, kBaseline, kVehicleWeightRow, kColValue);

@@ -65,8 +65,8 @@ Outcome CalcMenu::Open() {
     if (MenuBaseName(m_kind).empty())
         return Outcome::Failure("Calculation menu " + std::to_string(m_kind) +
                                 " is not available in this version of Gyrant.");
-    MenuDefinitionRead read =
-        ReadMenuDefinition(MenuDefinitionPath(m_sheet.ProgramFolder, m_kind, m_sheet.UnitSystem));
+    MenuDefinitionRead read = ReadMenuDefinition(
+        MenuDefinitionPath(m_sheet.setup.ProgramFolder, m_kind, m_sheet.setup.UnitSystem));
     if (!read.outcome.ok) return read.outcome;
     if (Outcome loaded = LoadData(); !loaded.ok) return loaded;
     m_definition = std::move(read.definition);
@@ -85,7 +85,7 @@ Outcome CalcMenu::Open() {
 
 // The vehicle weights and transmissions, for the kinds that list them.
 Outcome CalcMenu::LoadData() {
-    const std::filesystem::path calc = DataPath(m_sheet.ProgramFolder, {"CALC"});
+    const std::filesystem::path calc = DataPath(m_sheet.setup.ProgramFolder, {"CALC"});
     if (m_kind == kVehicleWeightCalc) {
         VehicleRecordsRead read = ReadVehWeights(DataPath(calc, {"vehweight.txt"}));
         m_vehicles = std::move(read.records);
@@ -139,8 +139,8 @@ void CalcMenu::SetUpKind() {
 // An engine row's Value in the current table, in the menu's length unit: the tables keep
 // inches, the metric menus take millimetres.
 std::string CalcMenu::EngineLength(int row) const {
-    const std::string& text = m_sheet.Table(m_sheet.CurrentTable).Text(row, kColValue);
-    if (m_sheet.UnitSystem == 0 || TrimBlanks(text).empty()) return text;
+    const std::string& text = m_sheet.Table(m_sheet.view.CurrentTable).Text(row, kColValue);
+    if (m_sheet.setup.UnitSystem == 0 || TrimBlanks(text).empty()) return text;
     return FormatPicture(NumericValue(text) * kMmPerInch, "###.00");
 }
 
@@ -412,12 +412,12 @@ void CalcMenu::RecalculateDeck() {
         value = In(Slot::kDeckHeight) - In(Slot::kCompressionHeight) - In(Slot::kRodLength) -
                 m_stroke / 2;
     }
-    out.text = FormatPicture(value, m_sheet.UnitSystem == 0 ? "###.000" : "###.00");
+    out.text = FormatPicture(value, m_sheet.setup.UnitSystem == 0 ? "###.000" : "###.00");
 }
 
 void CalcMenu::RecalculateDomeVolume() {
     using Slot = DomeVolumeInput;
-    double toInches = m_sheet.UnitSystem == 0 ? 1 : kMmPerInch;
+    double toInches = m_sheet.setup.UnitSystem == 0 ? 1 : kMmPerInch;
     double bore = In(Slot::kBore) / toInches, height = In(Slot::kPistonDown) / toInches;
     Input(Slot::kExtraCCs).enabled =
         Input(Slot::kAlsoFilled).listIndex == DomeAlsoFilled::kKnownExtraCCs;

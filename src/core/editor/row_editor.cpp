@@ -48,7 +48,7 @@ int ScrollTopFor(int row) {
 RowEditor::RowEditor(Worksheet& sheet, Dialogs& dialogs) : m_sheet(sheet), m_dialogs(dialogs) {}
 
 void RowEditor::TableClick(int table, int row) {
-    m_sheet.CurrentTable = table;
+    m_sheet.view.CurrentTable = table;
     const SpecTable& t = m_sheet.Table(table);
     if (row <= 0 || row > kLastSelectableRow) row = kVehicleWeightRow;
     while (row > kVehicleWeightRow && !t.IsSelectable(row)) --row;
@@ -60,7 +60,7 @@ int RowEditor::StepRow(int table, int step) const {
     int row = t.CurrentRow();
     for (int next = row + step; next >= kFirstSpecRow && next <= kLastSelectableRow; next += step)
         if (t.IsSelectable(next)) return next;
-    bool shown = table == m_sheet.CurrentTable && row == m_strip.SelectedRow();
+    bool shown = table == m_sheet.view.CurrentTable && row == m_strip.SelectedRow();
     return shown ? 0 : row;
 }
 
@@ -70,7 +70,7 @@ void RowEditor::SelectRow(int row) {
 }
 
 void RowEditor::FillRowSelector(int row) {
-    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    const SpecTable& table = m_sheet.Table(m_sheet.view.CurrentTable);
     std::vector<int> rows;
     for (int r = kFirstSpecRow; r <= kLastSelectableRow; ++r)
         if (table.IsSelectable(r) || r == row) rows.push_back(r);
@@ -79,8 +79,8 @@ void RowEditor::FillRowSelector(int row) {
 
 int RowEditor::SelectStripRow() {
     int row = m_strip.SelectedRow();
-    m_sheet.CurrentRow = row;
-    m_sheet.Table(m_sheet.CurrentTable).SetCurrentRow(row);
+    m_sheet.view.CurrentRow = row;
+    m_sheet.Table(m_sheet.view.CurrentTable).SetCurrentRow(row);
     return row;
 }
 
@@ -88,13 +88,13 @@ void RowEditor::EditRow() {
     int row = SelectStripRow();
     // The layout may have shown or hidden rows since the selector was filled.
     FillRowSelector(row);
-    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    const SpecTable& table = m_sheet.Table(m_sheet.view.CurrentTable);
     m_strip.Field(kColDescription).text = table.Text(row, kColDescription);
-    m_strip.vehicle = VehicleName(m_sheet.CurrentTable);
-    m_strip.shownRow = {m_sheet.CurrentTable, row};
-    m_strip.helpLine =
-        "Help:  " + m_sheet.Rows.RowHelp[row] + "  " + m_sheet.RatioNote(m_sheet.CurrentTable);
-    int kind = m_sheet.Rows.RowKind[row];
+    m_strip.vehicle = VehicleName(m_sheet.view.CurrentTable);
+    m_strip.shownRow = {m_sheet.view.CurrentTable, row};
+    m_strip.helpLine = "Help:  " + m_sheet.setup.Rows.RowHelp[row] + "  " +
+                       m_sheet.RatioNote(m_sheet.view.CurrentTable);
+    int kind = m_sheet.setup.Rows.RowKind[row];
     ShowFieldsForKind(kind);
     StripField& value = m_strip.Field(kColValue);
     value.items = kind == kComponentRow ? std::vector<std::string>{} : ValueChoices(row);
@@ -156,7 +156,7 @@ void RowEditor::ShowFieldsForKind(int kind) {
 }
 
 void RowEditor::PlaceCalcButton(int row) {
-    int calcKind = m_sheet.Rows.RowCalcKind[row];
+    int calcKind = m_sheet.setup.Rows.RowCalcKind[row];
     m_strip.calcShown = calcKind != kNoCalc;
     bool besideDimensions = row == kDriveshaftRow || row == kRingGearRow || IsTireRow(row) ||
                             row == kFrontBrakeRow || row == kRearBrakeRow;
@@ -164,14 +164,14 @@ void RowEditor::PlaceCalcButton(int row) {
 }
 
 void RowEditor::LoadChoiceRow(int row) {
-    const std::string& cell = m_sheet.Table(m_sheet.CurrentTable).Text(row, kColValue);
+    const std::string& cell = m_sheet.Table(m_sheet.view.CurrentTable).Text(row, kColValue);
     StripField& value = m_strip.Field(kColValue);
     if (!cell.empty()) value.listIndex = KeptPosition(cell, value.items.size());
     m_strip.focusField = kColValue;
 }
 
 void RowEditor::LoadComponentRow(int row) {
-    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    const SpecTable& table = m_sheet.Table(m_sheet.view.CurrentTable);
     StripField& id = m_strip.Field(kColID);
     id.shown = !IsWheelRow(row);
     for (int field = kColValue; field <= kColEqWt; ++field) {
@@ -190,7 +190,7 @@ void RowEditor::LoadComponentRow(int row) {
 }
 
 void RowEditor::LoadNumericRow(int row) {
-    const SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    const SpecTable& table = m_sheet.Table(m_sheet.view.CurrentTable);
     m_strip.Field(kColValue).text = table.Text(row, kColValue);
     if (IsEngineWeightRow(row)) {
         StripField& units = m_strip.Field(kColUnits);
@@ -206,12 +206,12 @@ void RowEditor::RefreshStripResults() {
 }
 
 void RowEditor::ShowStripResults() {
-    int row = m_sheet.CurrentRow = m_strip.SelectedRow();
-    if (m_sheet.Rows.RowKind[row] != kComponentRow) return;
-    GetRatios(m_sheet, m_sheet.CurrentTable, &m_strip);
+    int row = m_sheet.view.CurrentRow = m_strip.SelectedRow();
+    if (m_sheet.setup.Rows.RowKind[row] != kComponentRow) return;
+    GetRatios(m_sheet, m_sheet.view.CurrentTable, &m_strip);
     RunningTotals ignored;
     // The row's own calculation, so the strip shows what the table will.
-    CalcRingInertia(m_sheet, m_strip, m_sheet.CurrentTable, row, ignored);
+    CalcRingInertia(m_sheet, m_strip, m_sheet.view.CurrentTable, row, ignored);
 }
 
 void RowEditor::ListClick(int field, int index) {
@@ -221,8 +221,8 @@ void RowEditor::ListClick(int field, int index) {
 
 bool RowEditor::KeepChange() {
     int row = SelectStripRow();
-    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
-    int kind = m_sheet.Rows.RowKind[row];
+    SpecTable& table = m_sheet.Table(m_sheet.view.CurrentTable);
+    int kind = m_sheet.setup.Rows.RowKind[row];
     if (kind == kChoiceRow) {
         const StripField& value = m_strip.Field(kColValue);
         table.SetText(row, kColValue,
@@ -241,14 +241,14 @@ bool RowEditor::KeepChange() {
         table.SetText(row, kColValue, m_strip.Text(kColValue));
     }
     Recalculate(m_sheet);
-    m_sheet.SpecsChanged = 1;
+    m_sheet.file.SpecsChanged = 1;
     // The strip shows the row as the table now has it.
     EditRow();
     return true;
 }
 
 void RowEditor::KeepComponentRow(int row) {
-    SpecTable& table = m_sheet.Table(m_sheet.CurrentTable);
+    SpecTable& table = m_sheet.Table(m_sheet.view.CurrentTable);
     if (IsWheelRow(row)) {
         m_strip.Field(kColID).text.clear();
         std::string od(TrimBlanks(m_strip.Field(kColOD).text));
@@ -289,8 +289,8 @@ void RowEditor::CopyDown() {
                                "This will erase all entries in the bottom spread sheet.",
                                title, Buttons::YesNo, Icon::Question, Answer::No});
     if (answer != Answer::Yes) return;
-    if (m_sheet.TwoVehicles == 0) {
-        m_sheet.TwoVehicles = 1;
+    if (m_sheet.document.TwoVehicles == 0) {
+        m_sheet.document.TwoVehicles = 1;
         m_dialogs.ShowMessage(
             {"A second 'spreadsheet', for a comparison vehicle will now be displayed.", title,
              Buttons::Ok, Icon::None, Answer::Ok});
@@ -305,17 +305,17 @@ void RowEditor::CopyDown() {
 }
 
 int RowEditor::CalcMenuKind() {
-    m_sheet.CurrentRow = m_strip.SelectedRow();
-    return m_sheet.Rows.RowCalcKind[m_sheet.CurrentRow];
+    m_sheet.view.CurrentRow = m_strip.SelectedRow();
+    return m_sheet.setup.Rows.RowCalcKind[m_sheet.view.CurrentRow];
 }
 
 void RowEditor::EnterTextBox(int field) {
     m_strip.PrevSpecText = m_strip.Field(field).text;
-    m_entered = {field, m_sheet.CurrentTable, m_strip.SelectedRow()};
+    m_entered = {field, m_sheet.view.CurrentTable, m_strip.SelectedRow()};
 }
 
 bool RowEditor::InEnteredRow() const {
-    return m_entered.table == m_sheet.CurrentTable && m_entered.row == m_strip.SelectedRow();
+    return m_entered.table == m_sheet.view.CurrentTable && m_entered.row == m_strip.SelectedRow();
 }
 
 bool RowEditor::LeaveTextBox(int field) {
@@ -328,9 +328,9 @@ bool RowEditor::CheckEntry(int field) {
     // A box that a new row hid or disabled has no entry of that row to check.
     const StripField& box = m_strip.Field(field);
     if (!box.shown || !box.enabled) return true;
-    m_sheet.CurrentRow = m_strip.SelectedRow();
+    m_sheet.view.CurrentRow = m_strip.SelectedRow();
     std::optional<std::string> warning =
-        ValidateEntry(m_sheet.Rows, m_sheet.CurrentRow, m_strip, field);
+        ValidateEntry(m_sheet.setup.Rows, m_sheet.view.CurrentRow, m_strip, field);
     if (warning) {
         if (m_drawStrip) m_drawStrip();
         m_dialogs.ShowMessage({*warning, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});

@@ -13,37 +13,43 @@ bool WorksheetSnapshot::operator==(const WorksheetSnapshot& other) const {
            weightOption == other.weightOption;
 }
 
-WorksheetSnapshot TakeSnapshot(const Worksheet& sheet, const WorksheetSnapshot* previous) {
+WorksheetSnapshot TakeSnapshot(const WorksheetDocument& document,
+                               const WorksheetSnapshot* previous) {
     WorksheetSnapshot snapshot;
-    for (std::size_t index = 0; index < sheet.tables.size(); ++index) {
-        const SpecTable& table = sheet.tables[index];
+    for (std::size_t index = 0; index < document.tables.size(); ++index) {
+        const SpecTable& table = document.tables[index];
         std::vector<std::string>& cells = snapshot.cells[index];
         cells.reserve(static_cast<std::size_t>(kTableRows * table.ColumnCount()));
         for (int row = 0; row < kTableRows; ++row)
             for (int column = 0; column < table.ColumnCount(); ++column)
                 cells.push_back(table.Text(row, column));
     }
-    bool sameComments = previous && *previous->comments == sheet.FileComments;
-    snapshot.comments =
-        sameComments ? previous->comments : std::make_shared<const std::string>(sheet.FileComments);
-    snapshot.twoVehicles = sheet.TwoVehicles;
-    snapshot.weightOption = sheet.WeightOption;
+    bool sameComments = previous && *previous->comments == document.FileComments;
+    snapshot.comments = sameComments ? previous->comments
+                                     : std::make_shared<const std::string>(document.FileComments);
+    snapshot.twoVehicles = document.TwoVehicles;
+    snapshot.weightOption = document.WeightOption;
     return snapshot;
 }
 
-void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, Dialogs& dialogs) {
-    for (std::size_t index = 0; index < sheet.tables.size(); ++index) {
-        SpecTable& table = sheet.tables[index];
+void RestoreDocument(WorksheetDocument& document, const WorksheetSnapshot& snapshot) {
+    for (std::size_t index = 0; index < document.tables.size(); ++index) {
+        SpecTable& table = document.tables[index];
         auto cell = snapshot.cells[index].begin();
         for (int row = 0; row < kTableRows; ++row)
             for (int column = 0; column < table.ColumnCount(); ++column)
                 table.SetText(row, column, *cell++);
     }
-    sheet.FileComments = *snapshot.comments;
-    bool optionsDiffer =
-        sheet.TwoVehicles != snapshot.twoVehicles || sheet.WeightOption != snapshot.weightOption;
-    sheet.TwoVehicles = snapshot.twoVehicles;
-    sheet.WeightOption = snapshot.weightOption;
+    document.FileComments = *snapshot.comments;
+    document.TwoVehicles = snapshot.twoVehicles;
+    document.WeightOption = snapshot.weightOption;
+}
+
+void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, Dialogs& dialogs) {
+    const WorksheetDocument& document = sheet.document;
+    bool optionsDiffer = document.TwoVehicles != snapshot.twoVehicles ||
+                         document.WeightOption != snapshot.weightOption;
+    RestoreDocument(sheet.document, snapshot);
     Recalculate(sheet);
     if (optionsDiffer) KeepSettings(sheet, dialogs);
 }

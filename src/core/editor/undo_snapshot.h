@@ -1,8 +1,9 @@
 #pragma once
 
-// What an undoable step of the worksheet keeps: the cells of both tables, the comments and the
-// options that recompute them. Undo and Redo put one of these back. Neighbouring states share
-// one copy of comments that did not change, so long comments cost their size once.
+// What an undoable step of the worksheet keeps: its document, that is the cells of both tables,
+// the comments and the options that recompute them. Undo and Redo put one of these back.
+// Neighbouring states share one copy of comments that did not change, so long comments cost their
+// size once.
 
 #include <array>
 #include <cstddef>
@@ -24,9 +25,13 @@ struct WorksheetSnapshot {
     bool operator==(const WorksheetSnapshot& other) const;
 };
 
-// The worksheet as the user has it now; its comments are `previous`'s own copy when they are
+// The document as the user has it now; its comments are `previous`'s own copy when they are
 // the same.
-WorksheetSnapshot TakeSnapshot(const Worksheet& sheet, const WorksheetSnapshot* previous = nullptr);
+WorksheetSnapshot TakeSnapshot(const WorksheetDocument& document,
+                               const WorksheetSnapshot* previous = nullptr);
+
+// Puts a snapshot's cells, comments and options back into the document, and nothing else.
+void RestoreDocument(WorksheetDocument& document, const WorksheetSnapshot& snapshot);
 
 // Puts a snapshot back and recalculates both vehicles; an option that differs from the current
 // one is written to the settings at once, as the Options menu does. The mark of unsaved work is

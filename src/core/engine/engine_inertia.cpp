@@ -24,9 +24,9 @@ DetailShare WriteDetailRow(Worksheet& sheet, SpecTable& table, int row, double w
     if (IsGramsUnit(table.Text(row, kColUnits))) weight *= LbPerGram;
     DetailShare share{weight, inertiaOf(weight)};
     table.SetText(row, kColInertia, FormatPicture(share.inertia, kWeightFormat));
-    double factor = sheet.Speeds.EngineFactor;
+    double factor = sheet.derived.Speeds.EngineFactor;
     double eqWt = share.inertia * (factor * factor);
-    if (sheet.WeightOption == 1) eqWt += weight;
+    if (sheet.document.WeightOption == 1) eqWt += weight;
     table.SetText(row, kColEqWt, FormatPicture(eqWt, kWeightFormat));
     return share;
 }
@@ -35,7 +35,7 @@ DetailShare WriteDetailRow(Worksheet& sheet, SpecTable& table, int row, double w
 
 void CalcCID(Worksheet& sheet, int tableIndex) {
     const SpecTable& table = sheet.Table(tableIndex);
-    EngineFigures& e = sheet.Engine;
+    EngineFigures& e = sheet.derived.Engine;
     e.Cylinders = NumericValue(table.Text(kCylindersRow, kColValue));
     e.Bore = NumericValue(table.Text(kBoreRow, kColValue));
     e.Stroke = NumericValue(table.Text(kStrokeRow, kColValue));
@@ -45,12 +45,12 @@ void CalcCID(Worksheet& sheet, int tableIndex) {
 void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) {
     CalcCID(sheet, tableIndex);
     SpecTable& table = sheet.Table(tableIndex);
-    EngineFigures& e = sheet.Engine;
+    EngineFigures& e = sheet.derived.Engine;
     const VehicleFlags& flags = sheet.Flags(tableIndex);
     bool details = flags.EngineDetails == 1;
     e.EstimatedEngineInertia =
         details ? 0 : 0.1 + e.EngineCID * 0.07 * (5 - flags.EngineEstClass) / 9;
-    double factorSquared = sheet.Speeds.EngineFactor * sheet.Speeds.EngineFactor;
+    double factorSquared = sheet.derived.Speeds.EngineFactor * sheet.derived.Speeds.EngineFactor;
     table.SetText(kDisplacementRow, kColInertia,
                   FormatPicture(e.EstimatedEngineInertia, kWeightFormat));
     table.SetText(kDisplacementRow, kColEqWt,
@@ -74,20 +74,21 @@ void CalcEngineInertia(Worksheet& sheet, int tableIndex, RunningTotals& totals) 
     totals.TotalEqWt += factorSquared * (e.EstimatedEngineInertia + crank.inertia +
                                          rotating.inertia + reciprocating.inertia);
     // The weights the detail rows add to their own Eq. Wt count in the total as well.
-    if (sheet.WeightOption == 1) totals.TotalEqWt += weight;
+    if (sheet.document.WeightOption == 1) totals.TotalEqWt += weight;
 }
 
 int CylinderCount(const Worksheet& sheet) {
-    const SpecTable& table = sheet.Table(sheet.CurrentTable);
+    const SpecTable& table = sheet.Table(sheet.view.CurrentTable);
     return RoundToInteger(NumericValue(table.Text(kCylindersRow, kColValue)));
 }
 
 void SetCylinderCount(Worksheet& sheet, int cylinders) {
-    sheet.Table(sheet.CurrentTable).SetText(kCylindersRow, kColValue, std::to_string(cylinders));
+    sheet.Table(sheet.view.CurrentTable)
+        .SetText(kCylindersRow, kColValue, std::to_string(cylinders));
 }
 
 void BuildNewEngineDims(Worksheet& sheet, double displacement) {
-    SpecTable& table = sheet.Table(sheet.CurrentTable);
+    SpecTable& table = sheet.Table(sheet.view.CurrentTable);
     int cylinders = CylinderCount(sheet);
     table.SetCurrentRow(kDisplacementRow);
     // A displacement of 0 or below, or an engine without cylinders, has no bore and stroke;

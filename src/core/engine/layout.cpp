@@ -40,26 +40,26 @@ void SetDependentRowHeights(const VehicleFlags& flags, SpecTable& table) {
 }  // namespace
 
 void RefreshLayout(Worksheet& sheet) {
-    sheet.CurrentRow = sheet.Table(sheet.CurrentTable).CurrentRow();
+    sheet.view.CurrentRow = sheet.Table(sheet.view.CurrentTable).CurrentRow();
     for (int index : {kBaseline, kProposed}) {
         SpecTable& table = sheet.Table(index);
         SetVehicleFlags(sheet.Flags(index), table);
         SetDependentRowHeights(sheet.Flags(index), table);
         CalcCID(sheet, index);
         table.SetText(kDisplacementRow, kColValue,
-                      FormatPicture(sheet.Engine.EngineCID, kDisplacementFormat));
+                      FormatPicture(sheet.derived.Engine.EngineCID, kDisplacementFormat));
     }
     // Hidden rows and the vehicle count decide which improvements show.
     CalcVehicleImprovement(sheet);
 }
 
 std::string FrameCaption(const Worksheet& sheet) {
-    return sheet.TwoVehicles == 0 ? "Baseline Vehicle"
-                                  : "Baseline Vehicle (top) and Proposed Vehicle (bottom)";
+    return sheet.document.TwoVehicles == 0 ? "Baseline Vehicle"
+                                           : "Baseline Vehicle (top) and Proposed Vehicle (bottom)";
 }
 
 std::string OptionLineText(const Worksheet& sheet) {
-    if (sheet.WeightOption == 1)
+    if (sheet.document.WeightOption == 1)
         return "Weight of each Vevizadu Component specified also adds to the vehicle's total "
                "weight.  Effective Weight of rotating components show the inertia effect Plus the "
                "added weight of the component and show a much stronger effect.  Click Options to "

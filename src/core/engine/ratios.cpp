@@ -60,7 +60,7 @@ std::string Improvement(const SpecTable& baseline, const SpecTable& proposed, in
 
 void GetRatios(Worksheet& sheet, int tableIndex, const StripFields* editing) {
     const SpecTable& table = sheet.Table(tableIndex);
-    SpeedFactors& s = sheet.Speeds;
+    SpeedFactors& s = sheet.derived.Speeds;
     s.RearWheelFactor = WheelFactor(table, editing, kRearTireRow, kRearWheelRow);
     s.FrontWheelFactor = WheelFactor(table, editing, kFrontTireRow, kFrontWheelRow);
     s.FinalDriveRatio = ValueOf(table, kFinalDriveRow, kColValue);
@@ -87,8 +87,9 @@ void CalcVehicleImprovement(Worksheet& sheet) {
     const SpecTable& baseline = sheet.Table(kBaseline);
     SpecTable& proposed = sheet.Table(kProposed);
     for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row)
-        proposed.SetText(row, kColImprovement,
-                         sheet.TwoVehicles == 1 ? Improvement(baseline, proposed, row) : "");
+        proposed.SetText(
+            row, kColImprovement,
+            sheet.document.TwoVehicles == 1 ? Improvement(baseline, proposed, row) : "");
 }
 
 }  // namespace gyrant

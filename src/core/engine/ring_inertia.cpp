@@ -169,9 +169,9 @@ void CalcRow(Worksheet& sheet, StripFields* strip, int tableIndex, int rowNumber
     row.Write(kColInertia, inertia, kWeightFormat);
     totals.TotalWeight += multiplier * weight;
 
-    double factor = SpeedFactor(sheet.Speeds, rowNumber);
+    double factor = SpeedFactor(sheet.derived.Speeds, rowNumber);
     double eqWt = inertia * (factor * factor);
-    if (sheet.WeightOption == 1) eqWt += multiplier * weight;
+    if (sheet.document.WeightOption == 1) eqWt += multiplier * weight;
     totals.TotalEqWt += eqWt;
     row.Write(kColEqWt, eqWt, kWeightFormat);
 }

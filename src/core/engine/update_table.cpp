@@ -50,7 +50,7 @@ void UpdateTable(Worksheet& sheet, int tableIndex) {
     // The shares are of the total as shown, rounded.
     double total = NumericValue(table.Text(kVehicleTotalRow, kColEqWt));
     double vehicleTotalWeight =
-        sheet.WeightOption == 1 ? totals.TotalWeight + vehicleWeight : vehicleWeight;
+        sheet.document.WeightOption == 1 ? totals.TotalWeight + vehicleWeight : vehicleWeight;
     table.SetText(kVehicleTotalRow, kColWeight, FormatPicture(vehicleTotalWeight, kWeightFormat));
 
     WritePercentages(table, total);

@@ -18,24 +18,25 @@ std::string FileNameOf(const std::string& path) {
 }
 
 void MakeDisplayName(Worksheet& sheet) {
-    const std::string& path = sheet.CurrentFilePath;
+    const std::string& path = sheet.file.CurrentFilePath;
     std::string folder = UpperCase(DefaultSpecFolder(sheet));
     std::size_t at = UpperCase(path).find(folder);
     std::size_t below = at + folder.size();
     if (at != std::string::npos && below + 1 < path.size() && IsSeparator(path[below])) {
-        sheet.DisplayName = path.substr(below + 1);
+        sheet.file.DisplayName = path.substr(below + 1);
     } else {
-        sheet.DisplayName = FileNameOf(path);
+        sheet.file.DisplayName = FileNameOf(path);
     }
 }
 
 std::string DefaultSpecFolder(const Worksheet& sheet) {
-    return (sheet.SpecFolder.empty() ? sheet.ProgramFolder / "GyrantFiles" : sheet.SpecFolder)
+    return (sheet.setup.SpecFolder.empty() ? sheet.setup.ProgramFolder / "GyrantFiles"
+                                           : sheet.setup.SpecFolder)
         .string();
 }
 
 std::string WindowTitle(const Worksheet& sheet) {
-    return "Vevizadu Gyrant - Torvane Inc.   [ " + ShownFileName(sheet.DisplayName) + " ]";
+    return "Vevizadu Gyrant - Torvane Inc.   [ " + ShownFileName(sheet.file.DisplayName) + " ]";
 }
 
 }  // namespace gyrant

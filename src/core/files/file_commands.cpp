@@ -22,7 +22,7 @@ FileChooser Chooser(const Worksheet& sheet, const char* title) {
     chooser.title = title;
     chooser.filter = kWorksheetFilter;
     chooser.folder = DefaultSpecFolder(sheet);
-    chooser.proposedName = FileNameOf(sheet.CurrentFilePath);
+    chooser.proposedName = FileNameOf(sheet.file.CurrentFilePath);
     return chooser;
 }
 
@@ -66,7 +66,7 @@ bool MayReplace(const std::string& path, const std::string& name, Dialogs& dialo
 // Exit's question about unsaved changes; `save` stores them after a Yes. True when the command
 // may go on: nothing was unsaved, the user said No, or the save succeeded.
 bool SaveChangesFirst(Worksheet& sheet, Dialogs& dialogs, bool (*save)(Worksheet&, Dialogs&)) {
-    if (sheet.SpecsChanged != 1) return true;
+    if (sheet.file.SpecsChanged != 1) return true;
     Answer answer =
         dialogs.ShowMessage({"Save these specs to a file?\r\rIf you say No, any changes you have "
                              "made will not be saved.",
@@ -100,7 +100,7 @@ bool ReadSpecFileInto(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
         if (!setup.ok) Tell(dialogs, setup.message, "Gyrant", Icon::Critical);
         Recalculate(sheet);
     }
-    sheet.CurrentTable = kBaseline;
+    sheet.view.CurrentTable = kBaseline;
     sheet.Table(kBaseline).SetCurrentRow(kVehicleWeightRow);
     editor.TableClick(kBaseline, 1);
     return replaced;
@@ -123,17 +123,17 @@ bool OpenNamedSpecFile(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs,
 }
 
 bool SaveSpecFile(Worksheet& sheet, Dialogs& dialogs) {
-    if (sheet.CurrentFilePath == "Untitled") return SaveSpecFileAs(sheet, dialogs);
+    if (sheet.file.CurrentFilePath == "Untitled") return SaveSpecFileAs(sheet, dialogs);
     if (ChangedOnDisk(sheet)) {
         Answer answer = dialogs.ShowMessage(
-            {FileNameText(sheet.DisplayName) +
+            {FileNameText(sheet.file.DisplayName) +
                  " was changed by another program since you opened it.\rReplace it with your "
                  "worksheet?",
              "File Changed", Buttons::ReplaceSaveAsCancel, Icon::Exclamation, Answer::Cancel});
         if (answer == Answer::SaveAs) return SaveSpecFileAs(sheet, dialogs);
         if (answer != Answer::Replace) return false;
     }
-    return Write(sheet, dialogs, sheet.CurrentFilePath);
+    return Write(sheet, dialogs, sheet.file.CurrentFilePath);
 }
 
 bool SaveSpecFileAs(Worksheet& sheet, Dialogs& dialogs) {
@@ -162,15 +162,15 @@ bool ExitProgram(Worksheet& sheet, RowInEdit& editor, Dialogs& dialogs) {
 }
 
 void StartUntitled(Worksheet& sheet) {
-    sheet.CurrentFilePath = "Untitled";
-    sheet.CurrentFileStamp = {};
+    sheet.file.CurrentFilePath = "Untitled";
+    sheet.file.CurrentFileStamp = {};
     MakeDisplayName(sheet);
 }
 
 void KeepComments(Worksheet& sheet, const std::string& comments) {
-    if (comments == sheet.FileComments) return;
-    sheet.FileComments = comments;
-    sheet.SpecsChanged = 1;
+    if (comments == sheet.document.FileComments) return;
+    sheet.document.FileComments = comments;
+    sheet.file.SpecsChanged = 1;
 }
 
 }  // namespace gyrant

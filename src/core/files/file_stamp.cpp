@@ -16,8 +16,8 @@ FileStamp StampOf(const std::string& path) {
 }
 
 bool ChangedOnDisk(const Worksheet& sheet) {
-    FileStamp now = StampOf(sheet.CurrentFilePath);
-    return now.exists && now != sheet.CurrentFileStamp;
+    FileStamp now = StampOf(sheet.file.CurrentFilePath);
+    return now.exists && now != sheet.file.CurrentFileStamp;
 }
 
 }  // namespace gyrant

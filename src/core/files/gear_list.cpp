@@ -19,7 +19,7 @@ std::string ReadGearList(const Worksheet& sheet) {
 }
 
 Outcome KeepGearList(const Worksheet& sheet, const std::string& ratios) {
-    if (!sheet.SettingsUnkept.empty()) return Outcome::Success();  // nowhere to keep them
+    if (!sheet.setup.SettingsUnkept.empty()) return Outcome::Success();  // nowhere to keep them
     return WriteFileIfChanged(GearListPath(sheet), ratios + "\r\n");
 }
 

@@ -87,12 +87,13 @@ ProgramPlaces LocateProgramPlaces(const fs::path& programFolder) {
 }
 
 void UseProgramPlaces(Worksheet& sheet, const ProgramPlaces& places) {
-    sheet.ProgramFolder = places.dataFolder;
-    sheet.SettingsFolder = places.settingsFolder;
-    sheet.SettingsUnkept = places.settingsUnkept;
-    sheet.SpecFolder = places.specFolder;
+    sheet.setup.ProgramFolder = places.dataFolder;
+    sheet.setup.SettingsFolder = places.settingsFolder;
+    sheet.setup.SettingsUnkept = places.settingsUnkept;
+    sheet.setup.SpecFolder = places.specFolder;
     if (!places.userFolders) return;
-    if (!places.settingsFolder.empty()) MakeFolder(places.settingsFolder, sheet.SettingsUnkept);
+    if (!places.settingsFolder.empty())
+        MakeFolder(places.settingsFolder, sheet.setup.SettingsUnkept);
     std::error_code error;
     std::string unmade;
     if (places.specFolder.empty() || fs::exists(places.specFolder, error)) return;
@@ -100,11 +101,12 @@ void UseProgramPlaces(Worksheet& sheet, const ProgramPlaces& places) {
         fs::copy(DataPath(places.dataFolder, {"GyrantFiles"}), places.specFolder,
                  fs::copy_options::skip_existing | fs::copy_options::recursive, error);
     else
-        sheet.SpecFolder.clear();
+        sheet.setup.SpecFolder.clear();
 }
 
 Outcome SetupWorksheet(Worksheet& sheet) {
-    Outcome setup = SetupTables(sheet, DataPath(sheet.ProgramFolder, {"GyrantTEXT", "helpi.txt"}));
+    Outcome setup =
+        SetupTables(sheet, DataPath(sheet.setup.ProgramFolder, {"GyrantTEXT", "helpi.txt"}));
     MakeDisplayName(sheet);
     return setup;
 }

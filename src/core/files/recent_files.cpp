@@ -56,11 +56,11 @@ std::vector<std::string> WithRecentFile(std::vector<std::string> list, const std
 }
 
 Outcome RememberRecentFile(const Worksheet& sheet) {
-    if (sheet.CurrentFilePath == "Untitled") return Outcome::Success();
-    if (!sheet.SettingsUnkept.empty()) return Outcome::Success();  // nowhere to keep it
+    if (sheet.file.CurrentFilePath == "Untitled") return Outcome::Success();
+    if (!sheet.setup.SettingsUnkept.empty()) return Outcome::Success();  // nowhere to keep it
     std::error_code error;
     std::string file =
-        std::filesystem::absolute(sheet.CurrentFilePath, error).lexically_normal().string();
+        std::filesystem::absolute(sheet.file.CurrentFilePath, error).lexically_normal().string();
     // A name the list could not give back (a line break in it) is not kept.
     if (!NamesWorksheet(file)) return Outcome::Success();
     std::filesystem::path listPath = RecentFilesPath(sheet);

@@ -31,20 +31,20 @@ class FolderTurn {
 };
 
 ProgramSettings SettingsOf(const Worksheet& sheet) {
-    return {sheet.UnitSystem,
-            {sheet.TipOff[0], sheet.TipOff[1], sheet.TipOff[2]},
-            sheet.WeightOption,
-            sheet.BrowserPath,
-            sheet.TwoVehicles};
+    return {sheet.setup.UnitSystem,
+            {sheet.setup.TipOff[0], sheet.setup.TipOff[1], sheet.setup.TipOff[2]},
+            sheet.document.WeightOption,
+            sheet.setup.BrowserPath,
+            sheet.document.TwoVehicles};
 }
 
 void UseSettings(Worksheet& sheet, const ProgramSettings& settings) {
-    sheet.UnitSystem = settings.unitSystem;
+    sheet.setup.UnitSystem = settings.unitSystem;
     for (std::size_t tip = 0; tip < settings.tipOff.size(); ++tip)
-        sheet.TipOff[tip] = settings.tipOff[tip];
-    sheet.WeightOption = settings.weightOption;
-    sheet.BrowserPath = settings.browserPath;
-    sheet.TwoVehicles = settings.twoVehicles;
+        sheet.setup.TipOff[tip] = settings.tipOff[tip];
+    sheet.document.WeightOption = settings.weightOption;
+    sheet.setup.BrowserPath = settings.browserPath;
+    sheet.document.TwoVehicles = settings.twoVehicles;
 }
 
 // Reads the next record as a setting that takes the values 0 to `highest`; false at the end
@@ -104,14 +104,15 @@ ProgramSettings WithChanges(ProgramSettings onFile, const ProgramSettings& now,
 }
 
 std::string UnkeptText(const Worksheet& sheet) {
-    return "Gyrant can not keep its settings, because " + sheet.SettingsUnkept +
+    return "Gyrant can not keep its settings, because " + sheet.setup.SettingsUnkept +
            ". The options and help tips chosen now last only until Gyrant ends.";
 }
 
 }  // namespace
 
 std::filesystem::path SettingsPath(const Worksheet& sheet) {
-    return (sheet.SettingsFolder.empty() ? sheet.ProgramFolder : sheet.SettingsFolder) /
+    return (sheet.setup.SettingsFolder.empty() ? sheet.setup.ProgramFolder
+                                               : sheet.setup.SettingsFolder) /
            "CRCNFG.QRX";
 }
 
@@ -119,22 +120,22 @@ void ReadSettings(Worksheet& sheet, const std::filesystem::path& path) {
     ProgramSettings settings = SettingsOf(sheet);
     ReadRecords(settings, path);
     UseSettings(sheet, settings);
-    sheet.SettingsAsKept = settings;
+    sheet.setup.SettingsAsKept = settings;
 }
 
 Outcome WriteSettings(Worksheet& sheet, const std::filesystem::path& path) {
-    if (!sheet.SettingsUnkept.empty()) return Outcome::Failure(UnkeptText(sheet));
+    if (!sheet.setup.SettingsUnkept.empty()) return Outcome::Failure(UnkeptText(sheet));
     FolderTurn turn(path.parent_path());
     ProgramSettings now = SettingsOf(sheet), onFile = now;
     ReadRecords(onFile, path);
     Outcome written =
-        WriteFileIfChanged(path, RecordsText(WithChanges(onFile, now, sheet.SettingsAsKept)));
-    if (written.ok) sheet.SettingsAsKept = now;
+        WriteFileIfChanged(path, RecordsText(WithChanges(onFile, now, sheet.setup.SettingsAsKept)));
+    if (written.ok) sheet.setup.SettingsAsKept = now;
     return written;
 }
 
 void KeepSettings(Worksheet& sheet, Dialogs& dialogs) {
-    if (!sheet.SettingsUnkept.empty()) return;
+    if (!sheet.setup.SettingsUnkept.empty()) return;
     Outcome written = WriteSettings(sheet, SettingsPath(sheet));
     if (!written.ok)
         dialogs.ShowMessage(
@@ -142,7 +143,7 @@ void KeepSettings(Worksheet& sheet, Dialogs& dialogs) {
 }
 
 void TellSettingsUnkept(const Worksheet& sheet, Dialogs& dialogs) {
-    if (!sheet.SettingsUnkept.empty()) Tell(dialogs, UnkeptText(sheet), "Gyrant");
+    if (!sheet.setup.SettingsUnkept.empty()) Tell(dialogs, UnkeptText(sheet), "Gyrant");
 }
 
 }  // namespace gyrant

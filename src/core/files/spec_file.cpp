@@ -111,14 +111,14 @@ void ReadBody(LineReader& reader, SpecFileContents& contents) {
     contents.options = ReadStoredOptions(reader);
 }
 
-void Apply(const SpecFileContents& contents, Worksheet& sheet) {
-    if (contents.twoVehicles) sheet.TwoVehicles = *contents.twoVehicles;
+void Apply(const SpecFileContents& contents, WorksheetDocument& document) {
+    if (contents.twoVehicles) document.TwoVehicles = *contents.twoVehicles;
     std::size_t next = 0;
     ForEachStoredCell([&](int table, int row, int column) {
-        sheet.Table(table).SetText(row, column, contents.cells[next++]);
+        document.Table(table).SetText(row, column, contents.cells[next++]);
     });
-    sheet.FileComments = contents.comments;
-    UseStoredOptions(contents.options, sheet);
+    document.FileComments = contents.comments;
+    UseStoredOptions(contents.options, document);
 }
 
 std::string OptionsLeftOutMessage(const std::string& path, const StoredOptions& options) {
@@ -141,10 +141,10 @@ std::string TooLargeMessage(const std::string& path) {
 // What both a read and a write end with: the worksheet takes the file's name and its state on
 // disk, and counts as unchanged.
 void TakeFileName(Worksheet& sheet, const std::string& path, const FileStamp& stamp) {
-    sheet.CurrentFilePath = path;
-    sheet.CurrentFileStamp = stamp;
+    sheet.file.CurrentFilePath = path;
+    sheet.file.CurrentFileStamp = stamp;
     MakeDisplayName(sheet);
-    sheet.SpecsChanged = 0;
+    sheet.file.SpecsChanged = 0;
 }
 
 }  // namespace
@@ -167,7 +167,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
 
     SpecFileContents contents;
     ReadBody(reader, contents);
-    Apply(contents, sheet);
+    Apply(contents, sheet.document);
     TakeFileName(sheet, path, stamp);
     if (!contents.complete)
         return {SpecFileStatus::Incomplete,
@@ -180,7 +180,7 @@ SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path) {
 }
 
 SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path) {
-    std::string text = SpecFileText(sheet);
+    std::string text = SpecFileText(sheet.document);
     // A file the reader would refuse is never written: it would open as nothing.
     if (text.size() > kMostFileBytes) return {SpecFileStatus::WriteFailed, TooLargeMessage(path)};
     Outcome written = WriteFileAtomically(path, text);
@@ -189,15 +189,15 @@ SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path) {
     return {};
 }
 
-std::string SpecFileText(const Worksheet& sheet) {
+std::string SpecFileText(const WorksheetDocument& document) {
     std::string text = std::string(kSpecFileMagic) + kLineEnd;
     for (int i = 0; i < kVehicleCountLines; ++i)
-        text += GeneralForm(sheet.TwoVehicles) + " " + kLineEnd;
+        text += GeneralForm(document.TwoVehicles) + " " + kLineEnd;
     ForEachStoredCell([&](int table, int row, int column) {
-        text += sheet.Table(table).Text(row, column) + kLineEnd;
+        text += document.Table(table).Text(row, column) + kLineEnd;
     });
-    text += CommentLines(sheet.FileComments);
-    return text + StoredOptionsText(sheet);
+    text += CommentLines(document.FileComments);
+    return text + StoredOptionsText(document);
 }
 
 }  // namespace gyrant

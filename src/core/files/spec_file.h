@@ -41,11 +41,11 @@ inline constexpr const char* kNotSpecFileMessage =
 // out and recalculates it.
 SpecFileResult ReadSpecFile(Worksheet& sheet, const std::string& path);
 
-// Writes the worksheet to the spec file at `path`; after a write that succeeded the worksheet
-// takes the file's name and counts as unchanged.
+// Writes the worksheet's document to the spec file at `path`; after a write that succeeded the
+// worksheet takes the file's name and counts as unchanged.
 SpecFileResult WriteSpecFile(Worksheet& sheet, const std::string& path);
 
-// The bytes of the worksheet's spec file.
-std::string SpecFileText(const Worksheet& sheet);
+// The bytes of a spec file holding the document: nothing outside it reaches the file.
+std::string SpecFileText(const WorksheetDocument& document);
 
 }  // namespace gyrant

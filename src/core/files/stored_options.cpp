@@ -47,15 +47,15 @@ StoredOptions ReadStoredOptions(LineReader& reader) {
     return options;
 }
 
-void UseStoredOptions(const StoredOptions& options, Worksheet& sheet) {
-    if (options.weightOption) sheet.WeightOption = *options.weightOption;
-    sheet.OtherStoredOptions = options.otherLines;
+void UseStoredOptions(const StoredOptions& options, WorksheetDocument& document) {
+    if (options.weightOption) document.WeightOption = *options.weightOption;
+    document.OtherStoredOptions = options.otherLines;
 }
 
-std::string StoredOptionsText(const Worksheet& sheet) {
-    std::string_view weights = sheet.WeightOption == 1 ? kWeightsAdd : kWeightsStay;
+std::string StoredOptionsText(const WorksheetDocument& document) {
+    std::string_view weights = document.WeightOption == 1 ? kWeightsAdd : kWeightsStay;
     return std::string(kStoredOptionsName) + kLineEnd + std::string(kWeightsKey) + "=" +
-           std::string(weights) + kLineEnd + sheet.OtherStoredOptions;
+           std::string(weights) + kLineEnd + document.OtherStoredOptions;
 }
 
 }  // namespace gyrant

@@ -31,11 +31,11 @@ struct StoredOptions {
 // anything but the block's name, holds no options.
 StoredOptions ReadStoredOptions(LineReader& reader);
 
-// Puts what a block held into the worksheet: the weights option when it was stored, and the
-// unknown keys in place of those of the worksheet opened before.
-void UseStoredOptions(const StoredOptions& options, Worksheet& sheet);
+// Puts what a block held into the document: the weights option when it was stored, and the
+// unknown keys in place of those of the document opened before.
+void UseStoredOptions(const StoredOptions& options, WorksheetDocument& document);
 
-// The block as the worksheet's spec file ends with it.
-std::string StoredOptionsText(const Worksheet& sheet);
+// The block as the document's spec file ends with it.
+std::string StoredOptionsText(const WorksheetDocument& document);
 
 }  // namespace gyrant

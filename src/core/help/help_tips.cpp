@@ -7,7 +7,7 @@ namespace gyrant {
 std::vector<int> TipsToShow(const Worksheet& sheet) {
     std::vector<int> tips;
     for (int tip : {1, 0, 2, 3})
-        if (sheet.TipOff[static_cast<std::size_t>(tip)] == 0) tips.push_back(tip);
+        if (sheet.setup.TipOff[static_cast<std::size_t>(tip)] == 0) tips.push_back(tip);
     return tips;
 }
 
@@ -44,7 +44,7 @@ HelpTip TipFor(int tipNumber) {
 
 void CloseTip(Worksheet& sheet, int tipNumber, bool dontShowAgain) {
     if (tipNumber < 0 || tipNumber > 3) tipNumber = 0;
-    int& off = sheet.TipOff[static_cast<std::size_t>(tipNumber)];
+    int& off = sheet.setup.TipOff[static_cast<std::size_t>(tipNumber)];
     if (off == (dontShowAgain ? 1 : 0)) return;
     off = dontShowAgain ? 1 : 0;
     // Kept at once, so that a killed session keeps it. A failure is left for Exit, whose write

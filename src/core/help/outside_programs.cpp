@@ -50,8 +50,8 @@ std::string BrowserNotStarted(const Worksheet& sheet) {
     if (kWindows)
         return "Internet Explorer was not found where it was expected to be.  The program will now "
                "search for it.";
-    std::string browser =
-        sheet.BrowserPath.empty() ? "The desktop's web browser (xdg-open)" : sheet.BrowserPath;
+    std::string browser = sheet.setup.BrowserPath.empty() ? "The desktop's web browser (xdg-open)"
+                                                          : sheet.setup.BrowserPath;
     return browser + " could not be started.  The program will now search for " + kBrowserProgram +
            ".";
 }
@@ -97,12 +97,13 @@ void OpenWebSite(Worksheet& sheet, Launcher& launcher, FileSeeker& seeker, Dialo
          kTitle);
     while (true) {
         if (Start(launcher,
-                  {sheet.BrowserPath.empty() ? kDefaultBrowser : sheet.BrowserPath, address}))
+                  {sheet.setup.BrowserPath.empty() ? kDefaultBrowser : sheet.setup.BrowserPath,
+                   address}))
             return;
         Tell(dialogs, BrowserNotStarted(sheet), kTitle);
         std::string found = seeker.Seek(kBrowserProgram);
         if (!IsFoundPath(found)) break;
-        sheet.BrowserPath = found;
+        sheet.setup.BrowserPath = found;
     }
     Tell(dialogs,
          "We could not locate " + std::string(kWindows ? "Internet Explorer" : kBrowserProgram) +
@@ -113,7 +114,7 @@ void OpenWebSite(Worksheet& sheet, Launcher& launcher, FileSeeker& seeker, Dialo
 }
 
 void RestartHelpTips(Worksheet& sheet, Dialogs& dialogs) {
-    sheet.TipOff.fill(0);
+    sheet.setup.TipOff.fill(0);
     Tell(dialogs, "Help tips will now be shown then next time you start the program.", kTitle);
 }
 

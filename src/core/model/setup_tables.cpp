@@ -18,8 +18,8 @@ void SetupTable(SpecTable& table, const RowDefinitions& rows) {
 Outcome SetupTables(Worksheet& sheet, const std::filesystem::path& rowDefinitionsFile) {
     RowDefinitionsRead read = ReadRowDefinitions(rowDefinitionsFile);
     if (!read.outcome.ok) return read.outcome;
-    sheet.Rows = std::move(read.definitions);
-    for (SpecTable& table : sheet.tables) SetupTable(table, sheet.Rows);
+    sheet.setup.Rows = std::move(read.definitions);
+    for (SpecTable& table : sheet.document.tables) SetupTable(table, sheet.setup.Rows);
     return Outcome::Success();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-// The worksheet: both spec tables, the row definitions and every program-wide setting and
-// result the windows, the calculations and the files share. It is the one document object.
+// The worksheet: the document a spec file stores, the file behind it, the figures derived from
+// it, where the user is, and the program's setup, each in a part of its own.
 
 #include <array>
 #include <cstdint>
@@ -76,23 +76,53 @@ struct FileStamp {
     bool operator==(const FileStamp&) const = default;
 };
 
-struct Worksheet {
-    Worksheet() = default;
-    Worksheet(const Worksheet&) = delete;
-    Worksheet& operator=(const Worksheet&) = delete;
-
+// What a spec file stores and an undo step puts back: the cells of both tables, the vehicle
+// count, the weights option, the comments and the stored options this version does not know.
+// The user's edits, a file read and Undo write it. Each SpecTable also carries its set-up, its
+// row heights (the layout pass's) and its current row (the view's); the file keeps only cells.
+struct WorksheetDocument {
     SpecTable& Table(int index) { return tables.at(static_cast<std::size_t>(index)); }
     const SpecTable& Table(int index) const { return tables.at(static_cast<std::size_t>(index)); }
-    VehicleFlags& Flags(int index) { return flags.at(static_cast<std::size_t>(index)); }
-    const VehicleFlags& Flags(int index) const { return flags.at(static_cast<std::size_t>(index)); }
-    std::string& RatioNote(int index) { return ratioNotes.at(static_cast<std::size_t>(index)); }
-    const std::string& RatioNote(int index) const {
-        return ratioNotes.at(static_cast<std::size_t>(index));
-    }
 
     std::array<SpecTable, 2> tables{SpecTable(kBaselineColumns), SpecTable(kProposedColumns)};
-    RowDefinitions Rows;
+    int TwoVehicles = 0;
+    int WeightOption = 0;
+    std::string FileComments;
+    // The options of its spec file that this version does not know, written back as read.
+    std::string OtherStoredOptions;
+};
 
+// The spec file behind the document as the last read or write left it, and whether the document
+// changed since. Reads and writes set the file and clear the mark; after each command, Undo and
+// Redo the undo history sets the mark from the states known to be saved.
+struct DocumentFile {
+    std::string CurrentFilePath = "Untitled";
+    FileStamp CurrentFileStamp;  // the file at CurrentFilePath as last read or written
+    std::string DisplayName;
+    int SpecsChanged = 0;
+};
+
+// What the layout pass and the recalculation derive from the document; never stored, never
+// undone, recomputed after every change.
+struct DerivedFigures {
+    std::array<VehicleFlags, 2> flags{};
+    SpeedFactors Speeds;
+    EngineFigures Engine;
+    // Each table's note on the inputs its inertias still need, empty when none.
+    std::array<std::string, 2> ratioNotes;
+};
+
+// Where the user is: the table and the row the strip edits. Clicks on the tables, the wizard
+// and opening a file move it.
+struct ViewState {
+    int CurrentTable = kBaseline;
+    int CurrentRow = 1;
+};
+
+// What the program brings to any worksheet: its folders, its settings and the row definitions
+// from its data files. Start-up, the settings file and the Options and Help menus write it.
+struct ProgramSetup {
+    RowDefinitions Rows;
     // The folder of the program's data files, and those of its settings and worksheets when
     // they are kept elsewhere (empty: beside the data).
     std::filesystem::path ProgramFolder;
@@ -100,31 +130,37 @@ struct Worksheet {
     std::filesystem::path SpecFolder;
     // Why the settings last only while the program runs, or empty when they are kept in a file.
     std::string SettingsUnkept;
-
-    int CurrentTable = kBaseline;
-    int CurrentRow = 1;
-    int TwoVehicles = 0;
-    int WeightOption = 0;
     int UnitSystem = 0;
-    int SpecsChanged = 0;
-
-    std::array<VehicleFlags, 2> flags{};
-    SpeedFactors Speeds;
-    EngineFigures Engine;
-    // Each table's note on the inputs its inertias still need, empty when none.
-    std::array<std::string, 2> ratioNotes;
-
-    std::string FileComments;
-    // The options of its spec file that this version does not know, written back as read.
-    std::string OtherStoredOptions;
-    std::string CurrentFilePath = "Untitled";
-    FileStamp CurrentFileStamp;  // the file at CurrentFilePath as last read or written
-    std::string DisplayName;
-
     std::array<int, 4> TipOff{};
     std::string BrowserPath;
     // The settings as last read from or written to the settings file.
     ProgramSettings SettingsAsKept;
+};
+
+// The one worksheet both programs make and pass by reference, in its parts.
+struct Worksheet {
+    Worksheet() = default;
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
+
+    SpecTable& Table(int index) { return document.Table(index); }
+    const SpecTable& Table(int index) const { return document.Table(index); }
+    VehicleFlags& Flags(int index) { return derived.flags.at(static_cast<std::size_t>(index)); }
+    const VehicleFlags& Flags(int index) const {
+        return derived.flags.at(static_cast<std::size_t>(index));
+    }
+    std::string& RatioNote(int index) {
+        return derived.ratioNotes.at(static_cast<std::size_t>(index));
+    }
+    const std::string& RatioNote(int index) const {
+        return derived.ratioNotes.at(static_cast<std::size_t>(index));
+    }
+
+    WorksheetDocument document;
+    DocumentFile file;
+    DerivedFigures derived;
+    ViewState view;
+    ProgramSetup setup;
 };
 
 }  // namespace gyrant

@@ -26,8 +26,8 @@ void PrintPageHeader(PrintSurface& surface, const Worksheet& sheet, const Report
     PrintAt(surface, left, kProgramName, false);
     PrintAt(surface, 0.45 * width, "Torvane Inc.", false);
     PrintAt(surface, 0.75 * width, "Date: " + when.date, true);
-    PrintAt(surface, left, ("File: " + FileNameText(sheet.DisplayName)).substr(0, kLongestFileLine),
-            false);
+    PrintAt(surface, left,
+            ("File: " + FileNameText(sheet.file.DisplayName)).substr(0, kLongestFileLine), false);
     PrintAt(surface, 0.75 * width, "Time: " + when.time, true);
     PrintAt(surface, left, title, false);
     PrintAt(surface, 0.75 * width, "Page:" + GeneralForm(surface.PageNumber()), true);

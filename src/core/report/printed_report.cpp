@@ -53,7 +53,7 @@ class ReportLayout {
         Rule(true);
         m_frameTop = m_surface.CurrentY();
         PrintTable(kBaseline);
-        if (m_sheet.TwoVehicles == 1) {
+        if (m_sheet.document.TwoVehicles == 1) {
             Rule(true);
             PrintTable(kProposed);
         }
@@ -67,7 +67,8 @@ class ReportLayout {
     // the answer.
     void PrintNotes() {
         std::string notes = OptionLineText(m_sheet);
-        if (m_sheet.TwoVehicles == 1) notes += "\r" + PlainAnswer(ShareOfEachPart(m_sheet));
+        if (m_sheet.document.TwoVehicles == 1)
+            notes += "\r" + PlainAnswer(ShareOfEachPart(m_sheet));
         m_pager.MakeRoom(m_lineHeight);
         m_surface.Print(" ", true);
         for (const std::string& line : PrintedLines(notes)) {
@@ -77,7 +78,7 @@ class ReportLayout {
     }
 
     void ComputeColumnPositions() {
-        int columns = m_sheet.TwoVehicles == 1 ? kProposedColumns : kBaselineColumns;
+        int columns = m_sheet.document.TwoVehicles == 1 ? kProposedColumns : kBaselineColumns;
         double total = 0;
         for (int column = 0; column < columns; ++column) total += ColumnWidthTwips(column);
         double before = 0;
@@ -143,7 +144,7 @@ class ReportLayout {
 
     // The comment lines, in two columns when both fit across the page.
     void PrintComments() {
-        std::vector<std::string> lines = PrintedLines(m_sheet.FileComments);
+        std::vector<std::string> lines = PrintedLines(m_sheet.document.FileComments);
         std::size_t half = (lines.size() + 1) / 2;
         double widest[2] = {0, 0};
         for (std::size_t i = 0; i < lines.size(); ++i)

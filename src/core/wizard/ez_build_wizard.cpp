@@ -43,7 +43,7 @@ class Wizard {
     bool AskAndWrite(int row, int column, const std::string& prompt);
     void FillIfBlank(int row, int column, const std::string& text);
     Answer AskYesNoCancel(const std::string& text, const std::string& title);
-    SpecTable& Table() { return m_sheet.Table(m_sheet.CurrentTable); }
+    SpecTable& Table() { return m_sheet.Table(m_sheet.view.CurrentTable); }
 
     Worksheet& m_sheet;
     RowEditor& m_editor;
@@ -63,22 +63,22 @@ WizardSaved Wizard::Run() {
     // After the offer to save: a Ctrl+S on the new car must never replace the old car's file.
     if (m_target == WizardTarget::NewWorksheet) StartUntitled(m_sheet);
     bool built = BuildVehicle();
-    if (built && m_sheet.TwoVehicles == 1 && OfferOtherVehicle()) built = BuildVehicle();
+    if (built && m_sheet.document.TwoVehicles == 1 && OfferOtherVehicle()) built = BuildVehicle();
     if (built) Finish();
     return m_saved;
 }
 
 // Offers, once, to build the vehicle in the other table; true when the user takes it.
 bool Wizard::OfferOtherVehicle() {
-    int otherTable = kProposed - m_sheet.CurrentTable;
-    std::string built = VehicleName(m_sheet.CurrentTable);
+    int otherTable = kProposed - m_sheet.view.CurrentTable;
+    std::string built = VehicleName(m_sheet.view.CurrentTable);
     std::string other = VehicleName(otherTable);
     Answer answer =
         AskYesNoCancel("You just started building a " + built +
                            " Vehicle.  Do you now want to build a " + other + " Vehicle?",
                        "Now Build " + other + " Vehicle?");
     if (answer != Answer::Yes) return false;
-    m_sheet.CurrentTable = otherTable;
+    m_sheet.view.CurrentTable = otherTable;
     return true;
 }
 
@@ -90,7 +90,7 @@ bool Wizard::Start() {
                        "want to continue the EZ Build Wizard?",
                        "Continue EZ Build Wizard?") != Answer::Yes)
         return false;
-    if (m_sheet.SpecsChanged > 0) {
+    if (m_sheet.file.SpecsChanged > 0) {
         Answer save = AskYesNoCancel(
             "Save the current specs on the screen to a file before possibly changing "
             "them using the EZ Build Wizard?",
@@ -104,13 +104,13 @@ bool Wizard::Start() {
     }
     // With one vehicle shown, the one the user sees is the Baseline vehicle.
     Answer which = Answer::Yes;
-    if (m_sheet.TwoVehicles == 1)
+    if (m_sheet.document.TwoVehicles == 1)
         which = AskYesNoCancel(
             "Do you want to build the Baseline vehicle (the vehicle in the top table)?\r\r"
             "Choose No to build the Proposed vehicle (bottom table)",
             "Build Baseline Vehicle");
     if (which == Answer::Cancel) return false;
-    m_sheet.CurrentTable = which == Answer::Yes ? kBaseline : kProposed;
+    m_sheet.view.CurrentTable = which == Answer::Yes ? kBaseline : kProposed;
     return true;
 }
 
@@ -149,7 +149,7 @@ bool Wizard::BuildVehicle() {
 }
 
 std::optional<std::string> Wizard::Ask(int row, int column, const std::string& prompt) {
-    m_sheet.CurrentRow = row;
+    m_sheet.view.CurrentRow = row;
     const std::string& cell = Table().Text(row, column);
     std::string defaultText = IsBlank(cell) ? " " : cell;
     while (true) {
@@ -161,8 +161,8 @@ std::optional<std::string> Wizard::Ask(int row, int column, const std::string& p
 
 // The answer as the row takes it, or nothing after telling the user its limits.
 std::optional<std::string> Wizard::Checked(int row, const std::string& answer) {
-    float high = m_sheet.Rows.RowHighLimit[row][0];
-    float low = m_sheet.Rows.RowLowLimit[row][0];
+    float high = m_sheet.setup.Rows.RowHighLimit[row][0];
+    float low = m_sheet.setup.Rows.RowLowLimit[row][0];
     double value = NumericValue(answer);
     std::string text = PlainNumber(IsWholeNumberLimit(high) ? std::floor(value + 0.5) : value);
     if (WithinLimits(NumericValue(text), low, high)) return text;
@@ -180,14 +180,14 @@ bool Wizard::AskAndWrite(int row, int column, const std::string& prompt) {
     if (!answer) return false;
     Table().SetText(row, column, *answer);
     if (row == kVehicleWeightRow) m_editor.Strip().Field(kColValue).text = *answer;
-    m_sheet.SpecsChanged = 1;
+    m_sheet.file.SpecsChanged = 1;
     return true;
 }
 
 void Wizard::FillIfBlank(int row, int column, const std::string& text) {
     if (!IsBlank(Table().Text(row, column))) return;
     Table().SetText(row, column, text);
-    m_sheet.SpecsChanged = 1;
+    m_sheet.file.SpecsChanged = 1;
 }
 
 void Wizard::Finish() {

@@ -37,7 +37,7 @@ TEST_F(AnalysisTest, EveryPartIsTheTablesOwnFigureLargestSavingFirst) {
     EXPECT_EQ(WeightOptionNote(shares), "Parts' weights not added to the vehicle weight.");
 
     // One vehicle has nothing to compare, and no car to take as lighter.
-    sheet.TwoVehicles = 0;
+    sheet.document.TwoVehicles = 0;
     shares = ShareOfEachPart(sheet);
     EXPECT_EQ(shares.parts.front().proposed, 0);
     EXPECT_FALSE(shares.adjusted);
@@ -86,7 +86,8 @@ const AnswerCase kAnswerCases[] = {
      393.18, 24.30, 6.180375, 24.30, false,
      "Proposed vs Baseline in the gear studied: 24.30 lb lighter, 6.18 % more acceleration. "
      "Front Tire and Rear Tire buy the most: 7.98 lb each."},
-    {"WeightsAdd", [](Worksheet& s) { s.WeightOption = 1; }, 4479.29, 77.12, 1.721701, 77.12, false,
+    {"WeightsAdd", [](Worksheet& s) { s.document.WeightOption = 1; }, 4479.29, 77.12, 1.721701,
+     77.12, false,
      "Proposed vs Baseline in the gear studied: 77.12 lb lighter, 1.72 % more acceleration. "
      "Front Tire and Rear Tire buy the most: 17.98 lb each."},
     {"NoParts",
@@ -170,7 +171,7 @@ TEST_F(AnalysisTest, TypedRatiosAreUpToEightNumbersWithinTheGearRowsLimits) {
 // The help's worked example is the shipped example as the program answers it.
 TEST_F(AnalysisTest, TheHelpsWorkedExampleIsTheProgramsOwnAnswer) {
     WeightShares shares = ShareOfEachPart(sheet);
-    HelpPages help(sheet.ProgramFolder, kWeightHelpTopic);
+    HelpPages help(sheet.setup.ProgramFolder, kWeightHelpTopic);
     help.Next();
     const std::pair<const char*, std::string> figures[] = {
         {"TP'", Figure(ProposedEffectiveWeight(shares)) + " lb"},

@@ -57,7 +57,7 @@ class CalculationTest : public CalcMenuTest, public ::testing::WithParamInterfac
 
 TEST_P(CalculationTest, GivesTheResultOfItsMethodAndTheEngineKindsWriteNothingBack) {
     const Calculation& c = GetParam();
-    sheet.UnitSystem = c.unitSystem;
+    sheet.setup.UnitSystem = c.unitSystem;
     Baseline().SetText(kStrokeRow, kColValue, c.stroke);
     Baseline().SetText(kBoreRow, kColValue, "4.00");
     Open(c.kind);
@@ -70,7 +70,7 @@ TEST_P(CalculationTest, GivesTheResultOfItsMethodAndTheEngineKindsWriteNothingBa
     EXPECT_FALSE(menu->UseCalcValue(dialogs));
     EXPECT_EQ(strip.Field(kColValue).text, "");
     if (c.helpPage < 0) return;
-    HelpPages help(sheet.ProgramFolder, c.kind * 100);
+    HelpPages help(sheet.setup.ProgramFolder, c.kind * 100);
     if (c.helpPage == 1) help.Next();
     EXPECT_NE(help.Text().find(std::string("shows ") + c.result + " "), std::string::npos);
 }
@@ -232,7 +232,7 @@ TEST_F(CalcMenuTest, InputsAreCheckedAndUseCalcValueRefusesNothingAnotherRowAndT
 }
 
 TEST_F(CalcMenuTest, DeckNoteNamesTheStrokeAndThePistonTopNamesTheVolume) {
-    sheet.UnitSystem = 1;
+    sheet.setup.UnitSystem = 1;
     Baseline().SetText(kStrokeRow, kColValue, "3.48");
     EXPECT_EQ(Open(kDeckClearanceCalc).NoteText(),
               "This calculation is based on the current            Stroke = 88.39 .  If this is "

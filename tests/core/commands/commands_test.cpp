@@ -23,7 +23,7 @@ class WizardCommandTest : public testing::BlankSheetTest,
                           public ::testing::WithParamInterface<WizardRun> {};
 
 TEST_P(WizardCommandTest, SaysWhichStateItWroteAndHeadsTheRecentFiles) {
-    sheet.SpecsChanged = GetParam().unsavedWork ? 1 : 0;
+    sheet.file.SpecsChanged = GetParam().unsavedWork ? 1 : 0;
     dialogs.answers = GetParam().answers;
     dialogs.inputs = GetParam().inputs;
     dialogs.files = {In("GyrantFiles/Built.qrx")};
@@ -47,13 +47,13 @@ INSTANTIATE_TEST_SUITE_P(
 class SettingCommandsTest : public testing::BlankSheetTest {};
 
 TEST_F(SettingCommandsTest, RestartingTheTipsKeepsThemInTheSettings) {
-    sheet.TipOff.fill(1);
+    sheet.setup.TipOff.fill(1);
     KeepSettings(sheet, dialogs);
     RestartTipsCommand(sheet, dialogs);
     Worksheet next;
-    next.TipOff.fill(1);
+    next.setup.TipOff.fill(1);
     ReadSettings(next, SettingsPath(sheet));
-    for (int tipOff : next.SettingsAsKept.tipOff) EXPECT_EQ(tipOff, 0);
+    for (int tipOff : next.setup.SettingsAsKept.tipOff) EXPECT_EQ(tipOff, 0);
 }
 
 // Typed ratios are kept for the next start only when they are good and not blank.

@@ -49,7 +49,7 @@ TEST_F(RowEditorTest, EachKindOfRowShowsItsFieldsAndClicksAndSelectorOnlyReachIn
     Baseline().SetRowHeight(5, kHiddenRowHeight);
     for (auto [clicked, landed] : {std::pair{30, 1}, {0, 1}, {7, 6}, {5, 4}}) {
         editor.TableClick(kBaseline, clicked);
-        EXPECT_EQ(sheet.CurrentRow, landed) << clicked;
+        EXPECT_EQ(sheet.view.CurrentRow, landed) << clicked;
     }
     // The row selector offers only the rows that take input in the current table.
     Proposed().SetRowHeight(12, kHiddenRowHeight);
@@ -86,7 +86,7 @@ TEST_F(RowEditorTest, KeepChangeWritesEachKindOfInputAndTheStripShowsTheRowAsThe
     EXPECT_EQ(Baseline().Text(20, kColMaterial), ListChoice("Alum", 2));
     EXPECT_EQ(Results(20), shown);
     EXPECT_EQ(Results(), shown);
-    EXPECT_EQ(sheet.SpecsChanged, 1);
+    EXPECT_EQ(sheet.file.SpecsChanged, 1);
     EXPECT_FALSE(editor.HoldsUnkeptInput());
     // What a sub-menu's "Use Calc Value" writes: a weight to use as it stands.
     editor.TableClick(kBaseline, 20);
@@ -151,8 +151,9 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
         },
         [this] { return ExitProgram(sheet, editor, dialogs); },
         [this] {  // back in the main window on row 1, a kept change still unsaved
-            return ReturnToMainWindow(sheet, editor, dialogs, false) && sheet.CurrentRow == 1 &&
-                   sheet.SpecsChanged == (Baseline().Text(20, kColOD) == "3.5");
+            return ReturnToMainWindow(sheet, editor, dialogs, false) &&
+                   sheet.view.CurrentRow == 1 &&
+                   sheet.file.SpecsChanged == (Baseline().Text(20, kColOD) == "3.5");
         }};
     for (auto [answer, leaves, od] : {std::tuple{Answer::Yes, true, "3.5"},
                                       {Answer::No, true, "4"},
@@ -170,7 +171,7 @@ TEST_F(RowEditorTest, AnUnkeptInputIsKeptDroppedOrStaysAsTheUserSays) {
             EXPECT_EQ(Baseline().Text(20, kColOD), od);
             EXPECT_EQ(editor.HoldsUnkeptInput(), !leaves);
             Baseline().SetText(20, kColOD, "4");
-            sheet.SpecsChanged = 0;
+            sheet.file.SpecsChanged = 0;
         }
     }
     // The same number in another form is not asked about. The box the user is in is checked
@@ -208,8 +209,8 @@ TEST_F(RowEditorTest, CopyDownAsksThenShowsASecondVehicle) {
               "A second 'spreadsheet', for a comparison vehicle will now be displayed.");
     EXPECT_EQ(Proposed().Text(3, kColValue), "3.73");
     EXPECT_EQ(Proposed().Text(1, kColImprovement), "0.");
-    EXPECT_EQ(sheet.TwoVehicles, 1);
-    EXPECT_EQ(sheet.SpecsChanged, 0);
+    EXPECT_EQ(sheet.document.TwoVehicles, 1);
+    EXPECT_EQ(sheet.file.SpecsChanged, 0);
     editor.CopyDown();
     EXPECT_EQ(dialogs.messages.size(), 4u);
 }

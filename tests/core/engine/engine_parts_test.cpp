@@ -23,10 +23,10 @@ TEST_F(EnginePartsTest, EachTableGetsItsRatiosNoteAndImprovements) {
     Baseline().SetText(kRearWheelRow, kColOD, "15");
     Baseline().SetCurrentRow(kRearWheelRow);
     GetRatios(sheet, kBaseline, &strip);
-    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 13.0, 1e-12);
+    EXPECT_NEAR(sheet.derived.Speeds.RearWheelFactor, 12 / 13.0, 1e-12);
     Baseline().SetCurrentRow(kFrontWheelRow);  // only while the strip holds that wheel row
     GetRatios(sheet, kBaseline, &strip);
-    EXPECT_NEAR(sheet.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
+    EXPECT_NEAR(sheet.derived.Speeds.RearWheelFactor, 12 / 9.75, 1e-12);
     const std::string tail =
         " should be set for all of the Baseline vehicle's inertias to be calculated correctly.";
     for (auto [trans, tire, missing] : {std::tuple{"", "", "Front and/or Rear Tire Diameters, "},
@@ -54,7 +54,7 @@ TEST_F(EnginePartsTest, EachTableGetsItsRatiosNoteAndImprovements) {
     Proposed().SetText(kVehicleWeightRow, kColValue, "600");
     Recalculate(sheet);
     for (int two : {1, 0}) {
-        sheet.TwoVehicles = two;
+        sheet.document.TwoVehicles = two;
         RefreshLayout(sheet);
         EXPECT_EQ(Proposed().Text(kVehicleWeightRow, kColImprovement), two ? "80." : "");
     }

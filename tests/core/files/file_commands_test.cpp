@@ -33,7 +33,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
     EXPECT_EQ(chooser.proposedName, "Untitled");
     EXPECT_EQ(chooser.folder, DefaultSpecFolder(sheet));
     EXPECT_TRUE(chooser.mustExist);
-    EXPECT_EQ(sheet.TwoVehicles, 1);
+    EXPECT_EQ(sheet.document.TwoVehicles, 1);
     EXPECT_EQ(WindowTitle(sheet), "Vevizadu Gyrant - Torvane Inc.   [ V8 Street Car.qrx ]");
     EXPECT_EQ(Baseline().Text(31, kColEqWt), "4117.48");
     EXPECT_EQ(editor.Strip().Field(kColValue).text, "3700");  // row one
@@ -43,7 +43,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
         dialogs.files = {bad};
         EXPECT_FALSE(OpenSpecFile(sheet, editor, dialogs));
         EXPECT_EQ(dialogs.messages.back().title, "Bad File");
-        EXPECT_EQ(sheet.DisplayName, "V8 Street Car.qrx");
+        EXPECT_EQ(sheet.file.DisplayName, "V8 Street Car.qrx");
         EXPECT_EQ(Weight(), "3700");
     }
     EXPECT_EQ(dialogs.messages.at(0).text,
@@ -74,12 +74,12 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.exit ? "Exit " : "Open ") + c.file + " " + c.saveAs);
         Baseline().SetText(1, kColValue, "2900");
-        sheet.SpecsChanged = 1;
-        sheet.CurrentFilePath = c.file == std::string("Untitled") ? c.file : In(c.file);
+        sheet.file.SpecsChanged = 1;
+        sheet.file.CurrentFilePath = c.file == std::string("Untitled") ? c.file : In(c.file);
         fs::remove(SettingsPath(sheet));
         dialogs = {};
         dialogs.answers = {c.answer};
-        if (c.answer == Answer::Yes && (c.exit || sheet.CurrentFilePath == "Untitled"))
+        if (c.answer == Answer::Yes && (c.exit || sheet.file.CurrentFilePath == "Untitled"))
             dialogs.files.push_back(*c.saveAs ? std::optional(In(c.saveAs)) : std::nullopt);
         dialogs.files.push_back(Example());
         EXPECT_EQ(
@@ -92,7 +92,7 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
                   "not be saved.");
         EXPECT_EQ(asked.buttons, Buttons::YesNoCancel);
         EXPECT_EQ(Weight(), c.weight);
-        EXPECT_EQ(sheet.SpecsChanged, c.unsaved);
+        EXPECT_EQ(sheet.file.SpecsChanged, c.unsaved);
         EXPECT_TRUE(!*c.saved || Holds2900(c.saved));
         EXPECT_EQ(fs::exists(SettingsPath(sheet)), c.exit && c.goesOn);
     }
@@ -104,15 +104,15 @@ std::string Times(int count, const std::string& text) {
 
 // A name is cut to 40 characters (not bytes); the cut name replaces a file only after a Yes.
 TEST_F(FileCommandsTest, SaveAsksANewWorksheetForANameAndCutsALongOneToFortyCharacters) {
-    sheet.SpecsChanged = 1;
+    sheet.file.SpecsChanged = 1;
     EXPECT_FALSE(SaveSpecFile(sheet, dialogs));
     EXPECT_EQ(dialogs.choosersShown.at(0).title, "Save a File");
     EXPECT_TRUE(dialogs.choosersShown[0].confirmReplace);
     fs::create_directory(folder / "GyrantFiles" / "Race");
     dialogs.files = {In("GyrantFiles/Race/Car.qrx")};
     EXPECT_TRUE(SaveSpecFile(sheet, dialogs));
-    EXPECT_EQ(sheet.DisplayName, "Race/Car.qrx");
-    EXPECT_EQ(sheet.SpecsChanged, 0);
+    EXPECT_EQ(sheet.file.DisplayName, "Race/Car.qrx");
+    EXPECT_EQ(sheet.file.SpecsChanged, 0);
     Baseline().SetText(1, kColValue, "2900");
     EXPECT_TRUE(SaveSpecFile(sheet, dialogs));
     EXPECT_TRUE(Holds2900("GyrantFiles/Race/Car.qrx"));
@@ -175,14 +175,14 @@ TEST_F(FileCommandsTest, SaveAsksBeforeReplacingAFileAnotherProgramChanged) {
         fs::remove(folder / "other.qrx");
         ChangeOnDisk(c.change, folder / "car.qrx");
         Baseline().SetText(1, kColValue, "2900");
-        sheet.SpecsChanged = 1;
+        sheet.file.SpecsChanged = 1;
         dialogs = {};
         dialogs.answers = {c.answer};
         dialogs.files = {In("other.qrx")};
         EXPECT_EQ(SaveSpecFile(sheet, dialogs), c.saved);
         EXPECT_EQ(dialogs.messages.size(), c.asked ? 1u : 0u);
-        EXPECT_EQ(sheet.SpecsChanged, c.saved ? 0 : 1);
-        EXPECT_EQ(sheet.CurrentFilePath, In(*c.savedTo ? c.savedTo : "car.qrx"));
+        EXPECT_EQ(sheet.file.SpecsChanged, c.saved ? 0 : 1);
+        EXPECT_EQ(sheet.file.CurrentFilePath, In(*c.savedTo ? c.savedTo : "car.qrx"));
         EXPECT_EQ(Holds2900("car.qrx"), c.savedTo == std::string("car.qrx"));
         EXPECT_EQ(fs::exists(folder / "other.qrx"), c.savedTo == std::string("other.qrx"));
     }
@@ -201,10 +201,10 @@ TEST(MakeDisplayName, ShowsThePathBelowTheSpecFolderElseTheBareNameAsSpelt) {
                                {"/opt/Gyrant/GyrantFilesOld/Car.qrx", "Car.qrx"},
                                {"Untitled", "Untitled"}}) {
         Worksheet sheet;
-        sheet.ProgramFolder = "/opt/Gyrant";
-        sheet.CurrentFilePath = path;
+        sheet.setup.ProgramFolder = "/opt/Gyrant";
+        sheet.file.CurrentFilePath = path;
         MakeDisplayName(sheet);
-        EXPECT_EQ(sheet.DisplayName, shown) << path;
+        EXPECT_EQ(sheet.file.DisplayName, shown) << path;
     }
 }
 

@@ -71,38 +71,38 @@ TEST(RestoredPlace, FitsTheScreenThatHoldsItsTitleBar) {
 // Options, and Undo of options and comments: both vehicles recalculated, the settings written
 // at once, its file's unknown options kept.
 TEST_F(SettingsFileTest, OptionsAndTheirUndoRecalculateBothVehiclesAndAreWrittenAtOnce) {
-    for (SpecTable& table : sheet.tables) {
+    for (SpecTable& table : sheet.document.tables) {
         table.SetText(1, kColValue, "3000");
         testing::SetComponent(table, 20, "4", "3", "10", "Use Wt", 0, "40");
     }
     Recalculate(sheet);
-    sheet.OtherStoredOptions = "run=1/4\r\n";
-    WorksheetSnapshot before = TakeSnapshot(sheet);
+    sheet.document.OtherStoredOptions = "run=1/4\r\n";
+    WorksheetSnapshot before = TakeSnapshot(sheet.document);
     before.cells[kBaseline][31 * kBaselineColumns + kColWeight] = "stale";
     SetWeightOption(sheet, true, dialogs);
-    for (const SpecTable& table : sheet.tables) {
+    for (const SpecTable& table : sheet.document.tables) {
         EXPECT_EQ(table.Text(31, kColWeight), "3040.00");
         EXPECT_EQ(table.Text(20, kColEqWt), "40.00");
     }
     SetVehicleCount(sheet, true, dialogs);
     Worksheet read;
     ReadSettings(read, SettingsPath(sheet));
-    EXPECT_EQ(read.WeightOption, 1);
-    EXPECT_EQ(read.TwoVehicles, 1);
+    EXPECT_EQ(read.document.WeightOption, 1);
+    EXPECT_EQ(read.document.TwoVehicles, 1);
     KeepComments(sheet, "Street tires");
-    WorksheetSnapshot after = TakeSnapshot(sheet);
+    WorksheetSnapshot after = TakeSnapshot(sheet.document);
     for (bool back : {true, false}) {
         SCOPED_TRACE(back ? "undone" : "redone");
         RestoreSnapshot(sheet, back ? before : after, dialogs);
         ReadSettings(read, SettingsPath(sheet));
-        EXPECT_EQ(read.WeightOption, back ? 0 : 1);
-        EXPECT_EQ(read.TwoVehicles, back ? 0 : 1);
-        EXPECT_EQ(sheet.FileComments, back ? "" : "Street tires");
+        EXPECT_EQ(read.document.WeightOption, back ? 0 : 1);
+        EXPECT_EQ(read.document.TwoVehicles, back ? 0 : 1);
+        EXPECT_EQ(sheet.document.FileComments, back ? "" : "Street tires");
         EXPECT_EQ(sheet.Table(kBaseline).Text(31, kColWeight), back ? "3000.00" : "3040.00");
-        EXPECT_EQ(sheet.OtherStoredOptions, "run=1/4\r\n");
+        EXPECT_EQ(sheet.document.OtherStoredOptions, "run=1/4\r\n");
     }
     EXPECT_TRUE(dialogs.messages.empty());
-    sheet.SettingsFolder = folder / "missing";
+    sheet.setup.SettingsFolder = folder / "missing";
     SetVehicleCount(sheet, false, dialogs);
     EXPECT_NE(dialogs.messages.at(0).text.find("CRCNFG.QRX"), std::string::npos);
 }
@@ -115,9 +115,9 @@ TEST_F(SettingsFileTest, ARunningCopyKeepsEverythingBesideItselfThroughNoPlanted
     for (bool fifo : {false, true}) {
         fs::remove(probe);
         fifo ? mkfifo(probe.c_str(), 0600) : symlink("victim", probe.c_str());
-        sheet.ProgramFolder.clear();
+        sheet.setup.ProgramFolder.clear();
         UseProgramPlaces(sheet, LocateProgramPlaces(folder.Path()));
-        EXPECT_EQ(sheet.ProgramFolder, folder.Path());
+        EXPECT_EQ(sheet.setup.ProgramFolder, folder.Path());
         EXPECT_EQ(SettingsPath(sheet), folder / "CRCNFG.QRX");
         EXPECT_EQ(DefaultSpecFolder(sheet), In("GyrantFiles"));
     }
@@ -171,8 +171,9 @@ TEST_P(InstalledPlacesTest, SettingsGoOnlyToAFullPathOrAreKeptInMemoryAndTheUser
     umount2(In("ro").c_str(), MNT_DETACH);
     EXPECT_TRUE(fs::is_empty(folder / "cwd"));
     bool kept = *place.settings != '\0', homed = At(place.home) == In("home");
-    EXPECT_EQ(sheet.SettingsUnkept.empty(), kept) << sheet.SettingsUnkept;
-    EXPECT_NE(sheet.SettingsUnkept.find(place.why), std::string::npos) << sheet.SettingsUnkept;
+    EXPECT_EQ(sheet.setup.SettingsUnkept.empty(), kept) << sheet.setup.SettingsUnkept;
+    EXPECT_NE(sheet.setup.SettingsUnkept.find(place.why), std::string::npos)
+        << sheet.setup.SettingsUnkept;
     if (kept) {
         EXPECT_EQ(SettingsPath(sheet).parent_path(), *At(place.settings));
     }
@@ -183,7 +184,7 @@ TEST_P(InstalledPlacesTest, SettingsGoOnlyToAFullPathOrAreKeptInMemoryAndTheUser
     auto before = names();
     SetWeightOption(sheet, true, dialogs);
     EXPECT_TRUE(dialogs.messages.empty());
-    sheet.CurrentFilePath = In("GyrantFiles/Motorcycle.qrx");
+    sheet.file.CurrentFilePath = In("GyrantFiles/Motorcycle.qrx");
     EXPECT_TRUE(RememberRecentFile(sheet).ok);
     EXPECT_TRUE(KeepGearList(sheet, "2.5").ok);
     EXPECT_TRUE(ExitProgram(sheet, editor, dialogs));
@@ -210,8 +211,8 @@ INSTANTIATE_TEST_SUITE_P(Homes, InstalledPlacesTest, ::testing::ValuesIn(kHomes)
 TEST_F(SettingsFileTest, CopiesChangingOptionsAtOnceLoseNoChange) {
     constexpr int kChanges = 51;
     auto own = [](Worksheet& copy, std::size_t which) -> int& {
-        return *std::array{&copy.UnitSystem, &copy.WeightOption, &copy.TwoVehicles,
-                           &copy.TipOff[0]}[which];
+        return *std::array{&copy.setup.UnitSystem, &copy.document.WeightOption,
+                           &copy.document.TwoVehicles, &copy.setup.TipOff[0]}[which];
     };
     std::vector<pid_t> copies;
     for (std::size_t which = 0; which < 4; ++which) {
@@ -220,7 +221,7 @@ TEST_F(SettingsFileTest, CopiesChangingOptionsAtOnceLoseNoChange) {
             continue;
         }
         Worksheet running, read;
-        running.ProgramFolder = folder.Path();
+        running.setup.ProgramFolder = folder.Path();
         bool lost = false;
         for (int change = 1; change <= kChanges; ++change) {
             ReadSettings(read, SettingsPath(running));
@@ -275,7 +276,7 @@ TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEachAndTheNewestFirst) {
     fs::create_symlink(In("gone"), In("dangling"));
     const std::vector<std::string>& offered = GetParam().offered;
     EXPECT_EQ(Recent(GetParam().lines), offered);
-    sheet.CurrentFilePath = In("c");
+    sheet.file.CurrentFilePath = In("c");
     EXPECT_TRUE(RememberRecentFile(sheet).ok);
     std::string kept = ReadFileBytes(RecentFilesPath(sheet));
     std::vector<std::string> newest(offered);
@@ -283,7 +284,7 @@ TEST_P(RecentFilesTest, OnlyFilesThatOpenAreOfferedOnceEachAndTheNewestFirst) {
     newest.resize(std::min(newest.size(), std::size_t{6}));
     EXPECT_EQ(Recent(kept), newest);
     // A list that cannot be written stays as it was.
-    sheet.SettingsFolder = folder / "missing";
+    sheet.setup.SettingsFolder = folder / "missing";
     EXPECT_NE(RememberRecentFile(sheet).message.find("recent-worksheets.list"), std::string::npos);
     EXPECT_EQ(ReadFileBytes(folder / "recent-worksheets.list"), kept);
 }

@@ -13,6 +13,7 @@
 #include <map>
 #include <random>
 
+#include "editor/undo_snapshot.h"
 #include "files/atomic_write.h"
 #include "files/stored_options.h"
 #include "support/sheet_fixture.h"
@@ -49,10 +50,10 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     std::string text = SpecText(0, "first\r\nsecond\r\n-9999\r\n"), cell(kMostLineBytes + 1, 'c');
     text.replace(103, 10, " 2 \r\njunk\r\n");  // the last number read counts, as 0 or 1
     text.replace(text.find("0:5:3"), 5, " blanks, commas " + cell);
-    sheet.SpecsChanged = 1;
+    sheet.file.SpecsChanged = 1;
     EXPECT_EQ(Read(text).status, SpecFileStatus::Done);
-    EXPECT_EQ(sheet.TwoVehicles, 1);
-    EXPECT_EQ(sheet.SpecsChanged, 0);
+    EXPECT_EQ(sheet.document.TwoVehicles, 1);
+    EXPECT_EQ(sheet.file.SpecsChanged, 0);
     EXPECT_EQ(Baseline().Text(5, kColOD), " blanks, commas " + cell);
     // The layout pass wrote each table's displacement.
     Baseline().SetText(8, kColValue, "0:8:2");
@@ -61,24 +62,24 @@ TEST_F(SpecFileTest, ReadsEveryCellInFileOrderWritesTheSameBytesAndRefusesABadFi
     std::string written = ReadFileBytes(folder / "out.qrx");
     EXPECT_EQ(written.substr(0, 18), "QRX-GY*1.10\r\n 1 \r\n");      // the count read as 1
     EXPECT_EQ(written.substr(113), text.substr(114) + kStaysBlock);  // every cell, comments too
-    sheet.SpecsChanged = 1;  // a failed save keeps the worksheet's name and state
+    sheet.file.SpecsChanged = 1;  // a failed save keeps the worksheet's name and state
     EXPECT_NE(WriteSpecFile(sheet, In("gone/new.qrx")).message.find("gone/new.qrx"),
               std::string::npos);
-    EXPECT_EQ(sheet.CurrentFilePath, In("out.qrx"));
-    EXPECT_EQ(sheet.SpecsChanged, 1);
+    EXPECT_EQ(sheet.file.CurrentFilePath, In("out.qrx"));
+    EXPECT_EQ(sheet.file.SpecsChanged, 1);
     // A worksheet larger than any file the reader opens is refused before a byte is written.
-    sheet.FileComments = std::string(kMostFileBytes, 'c');
+    sheet.document.FileComments = std::string(kMostFileBytes, 'c');
     EXPECT_EQ(WriteSpecFile(sheet, In("big.qrx")).status, SpecFileStatus::WriteFailed);
     EXPECT_FALSE(fs::exists(folder / "big.qrx"));
     // A bad file leaves the worksheet alone, and a short one says so.
     ASSERT_EQ(Read("  QRX-GY*1.10 ,more" + SpecText(1, "kept\r\n").substr(11)).status,
               SpecFileStatus::Done);
-    std::string before = SpecFileText(sheet);
+    std::string before = SpecFileText(sheet.document);
     for (const std::string& bytes :
          {std::string(), std::string("\0\xff\r", 3), "qrx-gy*1.10" + before.substr(11)})
         EXPECT_EQ(Read(bytes).message, "This is not an Vevizadu Gyrant file and can not be used.");
     EXPECT_EQ(ReadSpecFile(sheet, folder.Path().string()).status, SpecFileStatus::Unreadable);
-    EXPECT_EQ(SpecFileText(sheet), before);
+    EXPECT_EQ(SpecFileText(sheet.document), before);
     EXPECT_NE(Read(before.substr(0, before.find("0:2:5\r\n"))).message.find("ended early"),
               std::string::npos);
     EXPECT_EQ(Baseline().Text(2, kColID), "0:2:4");  // the last cell read
@@ -104,16 +105,26 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
     }
     ASSERT_EQ(Read(SpecText(1, "")).status, SpecFileStatus::Done);
     for (const auto& [comments, written, oldFile, oldReadAs] : cases) {
-        sheet.FileComments = comments;
-        std::string bytes = SpecFileText(sheet);
+        sheet.document.FileComments = comments;
+        std::string bytes = SpecFileText(sheet.document);
         EXPECT_TRUE(bytes.ends_with(":11\r\n" + written + kStaysBlock) || written.empty())
             << comments;
         ASSERT_EQ(Read(bytes).status, SpecFileStatus::Done);
-        EXPECT_EQ(sheet.FileComments, comments);
-        EXPECT_EQ(SpecFileText(sheet), bytes);
+        EXPECT_EQ(sheet.document.FileComments, comments);
+        EXPECT_EQ(SpecFileText(sheet.document), bytes);
         Read(SpecText(0, oldFile));
-        EXPECT_EQ(sheet.FileComments, oldReadAs) << oldFile;
+        EXPECT_EQ(sheet.document.FileComments, oldReadAs) << oldFile;
     }
+}
+
+// An undo step holds all that an edit can change in what a save writes: put back into a
+// document of its own, away from any worksheet, it writes the worksheet's file byte for byte.
+TEST_F(SpecFileTest, AnUndoStepPutBackIntoABareDocumentWritesTheSameFile) {
+    ASSERT_EQ(Read(SpecText(1, "Street tires\r\n-9999\r\n[Gyrant]\r\nweights=add\r\n")).status,
+              SpecFileStatus::Done);
+    WorksheetDocument document;
+    RestoreDocument(document, TakeSnapshot(sheet.document));
+    EXPECT_EQ(SpecFileText(document), SpecFileText(sheet.document));
 }
 
 // What follows the end marker of a file opened with Weights Add set (and the unknown keys of
@@ -156,19 +167,19 @@ class StoredBlockTest : public SpecFileTest, public ::testing::WithParamInterfac
 // The tables and comments are read whole whatever the block holds; what it cannot use is told
 // and left out, and a save writes what reads back the same.
 TEST_P(StoredBlockTest, OpensWithTheStoredOptionAndSavesWhatItKept) {
-    sheet.WeightOption = 1;
-    sheet.OtherStoredOptions = "opened=before\r\n";
+    sheet.document.WeightOption = 1;
+    sheet.document.OtherStoredOptions = "opened=before\r\n";
     SpecFileResult read = Read(SpecText(1, "note\r\n-9999\r\n" + GetParam().tail));
     EXPECT_EQ(read.status, GetParam().status);
     EXPECT_EQ(read.message.find("could not read") != std::string::npos,
               read.status == SpecFileStatus::OptionsLeftOut);
-    EXPECT_EQ(sheet.WeightOption, GetParam().option);
+    EXPECT_EQ(sheet.document.WeightOption, GetParam().option);
     EXPECT_EQ(Proposed().Text(31, kColPercentTotal), "1:31:11");
-    EXPECT_EQ(sheet.FileComments, "note\r\n");
-    std::string saved = SpecFileText(sheet);
+    EXPECT_EQ(sheet.document.FileComments, "note\r\n");
+    std::string saved = SpecFileText(sheet.document);
     EXPECT_EQ(saved.substr(saved.find("-9999\r\n") + 7), GetParam().saved);
     ASSERT_EQ(Read(saved).status, SpecFileStatus::Done);
-    EXPECT_EQ(SpecFileText(sheet), saved);
+    EXPECT_EQ(SpecFileText(sheet.document), saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Blocks, StoredBlockTest, ::testing::ValuesIn(kStoredBlocks),

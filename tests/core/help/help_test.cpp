@@ -30,7 +30,7 @@ TEST(TextFiles, FlowLinesIntoParagraphsAndEveryHelpPageShips) {
 TEST(HelpTips, ShowTheTipsSwitchedOnInTheirOrderNamingRealButtons) {
     testing::ProgramFolder folder;
     Worksheet sheet;
-    sheet.ProgramFolder = folder.Path();
+    sheet.setup.ProgramFolder = folder.Path();
     EXPECT_EQ(TipsToShow(sheet), (std::vector<int>{1, 0, 2, 3}));
     CloseTip(sheet, 1, true);
     CloseTip(sheet, 7, true);
@@ -86,11 +86,11 @@ TEST(OpenWebSite, NamesTheBrowserTriedAndKeepsTheOneFound) {
     testing::FakeDialogs dialogs;
     FakeLauncher launcher;
     launcher.working = {"/usr/bin/firefox"};
-    sheet.BrowserPath = "/old/firefox";
+    sheet.setup.BrowserPath = "/old/firefox";
     for (int visit = 0; visit < 2; ++visit)
         OpenWebSite(sheet, launcher, launcher, dialogs, kMakerWebSite, kMakerWebSite);
-    EXPECT_EQ(sheet.BrowserPath, "/usr/bin/firefox");
-    sheet.BrowserPath = launcher.folder = "";
+    EXPECT_EQ(sheet.setup.BrowserPath, "/usr/bin/firefox");
+    sheet.setup.BrowserPath = launcher.folder = "";
     OpenWebSite(sheet, launcher, launcher, dialogs, kMakerWebSite, kMakerWebSite);
     EXPECT_EQ(launcher.attempts.back(), std::string("xdg-open? ") + kMakerWebSite);
     for (auto [at, said] :

@@ -15,20 +15,20 @@ TEST(SetupTables, DescribesEveryRowFillsHeadingsAndDescriptionsAndLeavesCellsAlo
     std::filesystem::rename(folder / "GyrantTEXT", folder / "gyranttext");
     std::filesystem::rename(folder / "gyranttext/helpi.txt", folder / "gyranttext/HELPI.TXT");
     Worksheet sheet;
-    sheet.ProgramFolder = folder.Path();
+    sheet.setup.ProgramFolder = folder.Path();
     sheet.Table(kProposed).SetText(kFinalDriveRow, kColValue, "3.73");
-    sheet.SpecsChanged = 1;
+    sheet.file.SpecsChanged = 1;
     ASSERT_TRUE(SetupWorksheet(sheet).ok);
     ASSERT_TRUE(SetupWorksheet(sheet).ok);
     const SpecTable& proposed = sheet.Table(kProposed);
     EXPECT_EQ(sheet.Table(kBaseline).Text(0, kColEqWt), "Eq. Wt");
     EXPECT_EQ(proposed.Text(0, kColImprovement), "Imprvmnt");
     EXPECT_EQ(proposed.Text(kFinalDriveRow, kColValue), "3.73");
-    EXPECT_EQ(sheet.SpecsChanged, 1);
-    EXPECT_EQ(sheet.DisplayName, "Untitled");
+    EXPECT_EQ(sheet.file.SpecsChanged, 1);
+    EXPECT_EQ(sheet.file.DisplayName, "Untitled");
     // Every row with its kind (numeric 1, choice 2, component 0) and sub-menu; the spacers
     // (row 7 and the engine spacer) and the totals have no kind.
-    const RowDefinitions& rows = sheet.Rows;
+    const RowDefinitions& rows = sheet.setup.Rows;
     const std::string kinds = "12111211111210001110000000000";
     const std::map<int, CalcKind> calcKinds = {
         {kVehicleWeightRow, kVehicleWeightCalc}, {kFinalDriveRow, kFinalDriveCalc},

@@ -120,23 +120,23 @@ TEST_F(ReportTest, HeaderTablesAndCommentsPrintAsShownWithColumnsInScreenProport
         EXPECT_TRUE(line.x1 == line.x2 || (line.x1 == 50 && line.x2 == 930))
             << line.x1 << " " << line.x2;
 
-    sheet.DisplayName = std::string(40, 'n');
+    sheet.file.DisplayName = std::string(40, 'n');
     Expect(Print("For the customer"),
            {{"File: " + std::string(29, 'n')}, {"Report Comment:  For the customer"}});
 
     // Short comment lines share the width in two columns; long ones take a line each.
-    sheet.FileComments = "one\r\ntwo\r\nthree\r\n";
+    sheet.document.FileComments = "one\r\ntwo\r\nthree\r\n";
     page = Print();
     Expect(page, {{"one", 1, 70}, {"two", 1, 70}});
     auto one = page.Find("one").at(0), three = page.Find("three").at(0);
     EXPECT_EQ(three.y, one.y);
     EXPECT_GT(page.Find("two").at(0).y, one.y);
     EXPECT_GT(three.x, 70);
-    sheet.FileComments = std::string(60, 'a') + " " + std::string(60, 'b');
+    sheet.document.FileComments = std::string(60, 'a') + " " + std::string(60, 'b');
     Expect(Print(), {{std::string(60, 'a'), 1, 70}, {std::string(60, 'b'), 1, 70}});
 
     // One vehicle prints only the Baseline, with its spacer rows as rules.
-    sheet.TwoVehicles = 0;
+    sheet.document.TwoVehicles = 0;
     page = Print();
     Expect(page, {{"Description"},
                   {"Imprvmnt", 0},
@@ -267,7 +267,7 @@ class PagedReportTest : public ReportTest, public ::testing::WithParamInterface<
 
 TEST_P(PagedReportTest, EveryPageUnderItsHeaderFilledToTheBottomMarginNeverIntoItNothingLost) {
     for (int i = 1; i <= 30; ++i)
-        sheet.FileComments += "Comment line " + std::to_string(i) + "\r\n";
+        sheet.document.FileComments += "Comment line " + std::to_string(i) + "\r\n";
     RecordingSurface whole = PrintOn(100000);
     ASSERT_EQ(whole.pages, 1);
     // Heights closer together than the margin is deep: on some a line would end inside it.

@@ -42,15 +42,15 @@ struct Reader {
 const Reader kReaders[] = {
     {"GyrantFiles/V8 Street Car.qrx", true,
      [](Worksheet& sheet) {
-         SpecFileResult read =
-             ReadSpecFile(sheet, (sheet.ProgramFolder / "GyrantFiles/V8 Street Car.qrx").string());
+         SpecFileResult read = ReadSpecFile(
+             sheet, (sheet.setup.ProgramFolder / "GyrantFiles/V8 Street Car.qrx").string());
          if (SpecsRead(read.status)) Recalculate(sheet);
          return read.message;
      }},
     {"CRCNFG.QRX", false,
      [](Worksheet& sheet) {
-         ReadSettings(sheet, sheet.ProgramFolder / "CRCNFG.QRX");
-         return sheet.BrowserPath.empty() ? "the defaults stay"s : "";
+         ReadSettings(sheet, sheet.setup.ProgramFolder / "CRCNFG.QRX");
+         return sheet.setup.BrowserPath.empty() ? "the defaults stay"s : "";
      }},
     {"GyrantTEXT/helpi.txt", true,
      [](Worksheet& sheet) {
@@ -69,11 +69,11 @@ const Reader kReaders[] = {
      "transmission"},
     {"GyrantTEXT/helpb0.txt", false,
      [](Worksheet& sheet) {
-         return HelpPages(sheet.ProgramFolder, 100).Title().empty() ? "empty page"s : "";
+         return HelpPages(sheet.setup.ProgramFolder, 100).Title().empty() ? "empty page"s : "";
      }},
     {"GyrantTEXT/WARNING.TXT", false,
      [](Worksheet& sheet) {
-         return ReadWarningText(sheet.ProgramFolder).title.empty() ? "no warning"s : "";
+         return ReadWarningText(sheet.setup.ProgramFolder).title.empty() ? "no warning"s : "";
      }},
 };
 
@@ -154,7 +154,7 @@ TEST_P(BadInputTest, IsRefusedWithAMessageOrRead) {
     auto [reader, bad] = GetParam();
     testing::ProgramFolder folder;
     Worksheet sheet;
-    sheet.ProgramFolder = folder.Path();
+    sheet.setup.ProgramFolder = folder.Path();
     testing::WriteFileBytes(folder / "CRCNFG.QRX",
                             " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n/usr/bin/browser\r\n");
     bad.make(folder / reader.file, testing::ReadFileBytes(folder / reader.file));

@@ -29,7 +29,7 @@ class WizardTest : public testing::BlankSheetTest {
 // With one vehicle shown the wizard builds the Baseline vehicle, whichever table was clicked
 // last, and shows what Refresh would.
 TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
-    sheet.CurrentTable = kProposed;
+    sheet.view.CurrentTable = kProposed;
     sheet.Table(kProposed).SetText(kEngineDetailsRow, kColValue,
                                    testing::ValueChoice("Yes, do details", 0));
     dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
@@ -69,15 +69,15 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     EXPECT_EQ(dialogs.messages.at(2).title, "Save Inputs");
     EXPECT_NE(dialogs.messages.at(2).text.find("Click on the 'Keep Change' button to the right"),
               std::string::npos);
-    EXPECT_EQ(sheet.CurrentRow, kVehicleWeightRow);
-    EXPECT_EQ(sheet.SpecsChanged, 1);
+    EXPECT_EQ(sheet.view.CurrentRow, kVehicleWeightRow);
+    EXPECT_EQ(sheet.file.SpecsChanged, 1);
     EXPECT_GT(progress, 6);
 }
 
 // Each vehicle is offered once; a front-drive Baseline is asked for its front tire, offered the
 // values its table holds, and keeps the choices filled.
 TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEachAndAFrontDriveAsksForTheFrontTire) {
-    sheet.TwoVehicles = 1;
+    sheet.document.TwoVehicles = 1;
     testing::SetValues(sheet.Table(kBaseline),
                        {{kVehicleTypeRow, testing::ValueChoice("4 Wheel, Front Drive", 1)},
                         {kFinalDriveRow, "4.1"},
@@ -94,7 +94,7 @@ TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEachAndAFrontDriveAsksForTheFrontTir
     EXPECT_EQ(dialogs.messages.size(), 5u);
     EXPECT_EQ(Cell(kVehicleWeightRow, kColValue, kProposed), "3000");
     EXPECT_EQ(Cell(kVehicleWeightRow), "2900");
-    EXPECT_EQ(sheet.CurrentTable, kBaseline);
+    EXPECT_EQ(sheet.view.CurrentTable, kBaseline);
     EXPECT_NE(Cell(kVehicleTotalRow, kColImprovement, kProposed), "");
     EXPECT_EQ(dialogs.inputsAsked.at(7).defaultText, "4.1");
     EXPECT_EQ(Prompts().back(), "What is the Diameter of the vehicle's Front Tire?");
@@ -107,17 +107,17 @@ TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEachAndAFrontDriveAsksForTheFrontTir
 // limits is asked again, and a whole-number row rounds it; unsaved changes are offered for
 // saving first.
 TEST_F(WizardTest, AnswersAreCheckedAndAnEmptyOneEndsTheWizard) {
-    float high = sheet.Rows.RowHighLimit[kVehicleWeightRow][0];
-    float low = sheet.Rows.RowLowLimit[kVehicleWeightRow][0];
+    float high = sheet.setup.Rows.RowHighLimit[kVehicleWeightRow][0];
+    float low = sheet.setup.Rows.RowLowLimit[kVehicleWeightRow][0];
     dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
     dialogs.inputs = {"", "3000", "3.5", "", "abc", "-5", "1e999", PlainNumber(high), ""};
     Run();
-    EXPECT_EQ(sheet.SpecsChanged, 0);
+    EXPECT_EQ(sheet.file.SpecsChanged, 0);
     Run();
     EXPECT_EQ(Cell(kFinalDriveRow), "3.5");
     EXPECT_EQ(Cell(kGearRatioRow), "");
     EXPECT_EQ(Cell(kVehicleTotalRow, kColEqWt), "");
-    sheet.SpecsChanged = 0;
+    sheet.file.SpecsChanged = 0;
     Run();
     EXPECT_EQ(dialogs.inputsAsked.size(), 9u);
     ASSERT_EQ(dialogs.messages.size(), 6u);
@@ -126,15 +126,15 @@ TEST_F(WizardTest, AnswersAreCheckedAndAnEmptyOneEndsTheWizard) {
                                                GeneralFormSingle(high) + ".  Try again.");
     EXPECT_EQ(dialogs.messages.at(3).title, "EZ Build Wizard");
     EXPECT_EQ(Cell(kVehicleWeightRow), PlainNumber(high));
-    sheet.Rows.RowHighLimit[kVehicleWeightRow][0] = 16.001f;
-    sheet.Rows.RowLowLimit[kVehicleWeightRow][0] = 1;
+    sheet.setup.Rows.RowHighLimit[kVehicleWeightRow][0] = 16.001f;
+    sheet.setup.Rows.RowLowLimit[kVehicleWeightRow][0] = 1;
     dialogs.answers = {Answer::Yes, Answer::No};
     dialogs.inputs = {"7.6", ""};
     Run();
     EXPECT_EQ(Cell(kVehicleWeightRow), "8");
     EXPECT_EQ(dialogs.messages.back().title, "Save Inputs");  // the change is offered for saving
     // A save first whose Save As is cancelled ends the wizard.
-    sheet.SpecsChanged = 1;
+    sheet.file.SpecsChanged = 1;
     dialogs = {};
     dialogs.answers = {Answer::Yes, Answer::Yes};
     Run();
