@@ -31,14 +31,35 @@ struct Press {
     bool opensCalc;
 };
 constexpr Press kPresses[] = {
-    {"Keep Change", "Keep Change", 0, kDriveshaftRow, kColOD, "3.5", "", 0, "3.5", "", false},
-    {"Alt+K", "Keep Change", Qt::Key_K, kDriveshaftRow, kColOD, "3.5", "", 0, "3.5", "", false},
-    {"Alt+K refused", "Keep Change", Qt::Key_K, kFinalDriveRow, kColValue, "099.0", "", 0, "3.73",
+    {"click keeps", "Keep Change", 0, kDriveshaftRow, kColOD, "3.5", "", 0, "3.5", "", false},
+    {"Alt+K keeps", "Keep Change", Qt::Key_K, kDriveshaftRow, kColOD, "3.5", "", 0, "3.5", "",
+     false},
+    {"Alt+K refuses", "Keep Change", Qt::Key_K, kFinalDriveRow, kColValue, "099.0", "", 0, "3.73",
      "Warning", false},
-    {"Alt+D", "Copy Down", Qt::Key_D, kDriveshaftRow, kColOD, "", "", 1, "3",
+    {"Alt+D copies down", "Copy Down", Qt::Key_D, kDriveshaftRow, kColOD, "", "", 1, "3",
      "Copy to Bottom Spread Sheet?", false},
-    {"Alt+R", "Refresh", Qt::Key_R, kDriveshaftRow, kColWeight, "", "3.5", 0, "49.06", "", false},
-    {"Alt+A", "Calc", Qt::Key_A, kDriveshaftRow, kColOD, "", "", 0, "3", "", true},
+    {"Alt+R reckons", "Refresh", Qt::Key_R, kDriveshaftRow, kColWeight, "", "3.5", 0, "49.06", "",
+     false},
+    {"Alt+A opens Calc", "Calc", Qt::Key_A, kDriveshaftRow, kColOD, "", "", 0, "3", "", true},
+};
+
+// From row `from` of `fromTable`, a click on row `clicked` of `table` (0 for its heading), or
+// `key` in `table` once Tab reached it, loads row `to` of `table`.
+struct Move {
+    const char* name;
+    int fromTable, from, key, table, clicked, to;
+};
+constexpr Move kMoves[] = {
+    {"click from a Value row to the next", kBaseline, 1, 0, kBaseline, 2, 2},
+    {"click back to the row above", kBaseline, 3, 0, kBaseline, 2, 2},
+    {"click past a hidden row", kBaseline, 4, 0, kBaseline, 6, 6},
+    {"Baseline heading loads its row 1", kProposed, 4, 0, kBaseline, 0, 1},
+    {"click into the Proposed table", kBaseline, 4, 0, kProposed, 3, 3},
+    {"Proposed heading loads its row 1", kBaseline, 4, 0, kProposed, 0, 1},
+    {"Down passes a spacer", kBaseline, 6, Qt::Key_Down, kBaseline, 0, 8},
+    {"Up passes a hidden row", kBaseline, 6, Qt::Key_Up, kBaseline, 0, 4},
+    {"Down stays on the last row", kBaseline, 29, Qt::Key_Down, kBaseline, 0, 29},
+    {"Down in the Proposed table", kBaseline, 1, Qt::Key_Down, kProposed, 0, 2},
 };
 
 }  // namespace
@@ -94,14 +115,9 @@ class MainWindowTest : public QObject {
 
     // A strip button acts on a click or on its Alt key, which leaves the box being typed in as a
     // click does: an entry refused there is not kept.
-    void theStripButtonsActOnAClickOrTheirAltKey_data() {
-        QTest::addColumn<int>("press");
-        for (const Press& press : kPresses)
-            QTest::newRow(press.name) << static_cast<int>(&press - kPresses);
-    }
+    void theStripButtonsActOnAClickOrTheirAltKey_data() { testing::AddCaseRows(kPresses); }
     void theStripButtonsActOnAClickOrTheirAltKey() {
-        QFETCH(int, press);
-        const Press& p = kPresses[press];
+        const Press& p = testing::RunningCase(kPresses);
         f->ClickRow(kBaseline, p.row);
         if (*p.typed) f->TypeInto(Strip().TextBox(p.field), QString::fromLatin1(p.typed));
         if (*p.planted) f->sheet.Table(kBaseline).SetText(p.row, kColOD, p.planted);
@@ -163,32 +179,9 @@ class MainWindowTest : public QObject {
     // A click (from a Value box, or from the other table), or Up and Down in a table that Tab
     // reached, load the row they reach that takes input, with no warning about the row left.
     // Only that table shows its row, and the strip names its vehicle; keys leave the focus there.
-    void movingToARowLoadsItWithoutAWarning_data() {
-        QTest::addColumn<int>("fromTable");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("key");  // 0 for a click on row `clicked` of `table`
-        QTest::addColumn<int>("table");
-        QTest::addColumn<int>("clicked");
-        QTest::addColumn<int>("to");
-        int down = Qt::Key_Down, up = Qt::Key_Up;
-        QTest::newRow("click 1 to 2") << kBaseline << 1 << 0 << kBaseline << 2 << 2;
-        QTest::newRow("click 3 to 2") << kBaseline << 3 << 0 << kBaseline << 2 << 2;
-        QTest::newRow("click 4 to 6") << kBaseline << 4 << 0 << kBaseline << 6 << 6;
-        QTest::newRow("Baseline heading") << kProposed << 4 << 0 << kBaseline << 0 << 1;
-        QTest::newRow("Proposed row") << kBaseline << 4 << 0 << kProposed << 3 << 3;
-        QTest::newRow("Proposed heading") << kBaseline << 4 << 0 << kProposed << 0 << 1;
-        QTest::newRow("Down over a spacer") << kBaseline << 6 << down << kBaseline << 0 << 8;
-        QTest::newRow("Up over a hidden row") << kBaseline << 6 << up << kBaseline << 0 << 4;
-        QTest::newRow("Down from the last") << kBaseline << 29 << down << kBaseline << 0 << 29;
-        QTest::newRow("Down in Proposed") << kBaseline << 1 << down << kProposed << 0 << 2;
-    }
+    void movingToARowLoadsItWithoutAWarning_data() { testing::AddCaseRows(kMoves); }
     void movingToARowLoadsItWithoutAWarning() {
-        QFETCH(int, fromTable);
-        QFETCH(int, from);
-        QFETCH(int, key);
-        QFETCH(int, table);
-        QFETCH(int, clicked);
-        QFETCH(int, to);
+        const auto& [name, fromTable, from, key, table, clicked, to] = testing::RunningCase(kMoves);
         f->ClickRow(fromTable, from);
         SpecGrid* grid = &f->window.Grid(table);
         for (int tabs = 0; key && tabs < 40 && QApplication::focusWidget() != grid; ++tabs)
@@ -232,10 +225,10 @@ class MainWindowTest : public QObject {
     // menu bar's titles and the strip's buttons.
     void everyItemHasALetterOfItsOwn_data() {
         QTest::addColumn<QString>("menu");  // empty for the window's Alt keys
-        QTest::newRow("Alt keys") << "";
-        for (const char* menu :
+        QTest::newRow("the window's Alt keys") << "";
+        for (QString menu :
              {"mnuFile", "mnuEdit", "mnuOptions", "mnuView", "mnuBoreStroke", "mnuHelp"})
-            QTest::newRow(menu) << menu;
+            QTest::newRow(qPrintable("the " + menu.mid(3) + " menu")) << menu;
     }
     void everyItemHasALetterOfItsOwn() {
         QFETCH(QString, menu);
@@ -394,7 +387,8 @@ class MainWindowTest : public QObject {
         QTest::newRow("Up in a list") << "cmbSpecData_6" << int(Qt::Key_Up) << "SpecData_5";
         QTest::newRow("Enter") << "SpecData_5" << int(Qt::Key_Return) << "cmbSpecData_6";
         for (const char* button : {"Refresh", "Copy Down", "Keep Change", "Calc"})
-            QTest::newRow(button) << button << int(Qt::Key_Return) << "cmbSpecData_0";
+            QTest::addRow("Enter on %s", button)
+                << button << int(Qt::Key_Return) << "cmbSpecData_0";
         QTest::newRow("Width caption") << "SpecName_5" << 0 << "SpecData_5";
         QTest::newRow("Material caption") << "SpecName_6" << 0 << "cmbSpecData_6";
     }

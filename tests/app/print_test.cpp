@@ -95,9 +95,13 @@ class PrintTest : public QObject {
     void printingKeepsTheSubMenuAsItWas_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("comment");
+        const char* names[] = {"final drive",       "tire size",      "vehicle weight",
+                               "primary reduction", "transmission",   "wall thickness",
+                               "deck height",       "deck clearance", "dome volume"};
         for (int kind = kFinalDriveCalc; kind <= kDomeVolumeCalc; ++kind) {
-            QTest::addRow("kind %d, comment", kind) << kind << QStringLiteral("Dyno run");
-            QTest::addRow("kind %d, Cancel", kind) << kind << QString();
+            const char* name = names[kind - kFinalDriveCalc];
+            QTest::addRow("%s, printed with a comment", name) << kind << QStringLiteral("Dyno run");
+            QTest::addRow("%s, print cancelled", name) << kind << QString();
         }
     }
 

@@ -68,7 +68,8 @@ class TextFitTest : public QObject {
         QTest::addColumn<QString>("file");
         QTest::addColumn<int>("units");
         for (const char* file : {"V8 Street Car.qrx", "Motorcycle.qrx", "Front Drive Four.qrx"})
-            for (int units : {0, 1}) QTest::addRow("%s, units %d", file, units) << file << units;
+            for (int units : {0, 1})
+                QTest::addRow("%s in %s units", file, units ? "metric" : "US") << file << units;
     }
     void everyTextFits() {
         QFETCH(QString, file);

@@ -46,6 +46,18 @@ struct PreparedSheet {
     Worksheet sheet;
 };
 
+// A data-driven test over a table of cases, one row per case, named by the case's `name`; and
+// the case of the row running.
+template <typename Case, std::size_t N>
+void AddCaseRows(const Case (&cases)[N]) {
+    QTest::addColumn<int>("index");
+    for (const Case& c : cases) QTest::newRow(c.name) << static_cast<int>(&c - cases);
+}
+template <typename Case, std::size_t N>
+const Case& RunningCase(const Case (&cases)[N]) {
+    return cases[*static_cast<int*>(QTest::qData("index", qMetaTypeId<int>()))];
+}
+
 struct MainWindowFixture : PreparedSheet {
     explicit MainWindowFixture(const SheetSetup& setup = {}) : PreparedSheet(setup) {
         window.show();
