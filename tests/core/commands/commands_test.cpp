@@ -17,6 +17,7 @@ struct WizardRun {
     std::deque<Answer> answers;
     std::deque<std::string> inputs;
     SavedState saved;
+    friend void PrintTo(const WizardRun& r, std::ostream* os) { *os << r.name; }
 };
 
 class WizardCommandTest : public testing::BlankSheetTest,
