@@ -1,0 +1,56 @@
+#include "timeslip/parts_time_bought.h"
+
+#include <gtest/gtest.h>
+
+#include "support/sheet_fixture.h"
+#include "timeslip/time_slip.h"
+
+namespace gyrant {
+namespace {
+
+// The V8 street car example against the same car on lighter wheels, tires and driveshaft.
+class PartsTest : public testing::ExampleSheetTest {
+  protected:
+    PartsTest() { inputs.engine.peaks = {350, 5500, 380, 4000}; }
+    PartsTimeBought Bought() { return TimeBoughtByEachPart(sheet, inputs, ratios); }
+    std::vector<double> ratios = {2.52, 1.52, 1.0, 0.7};
+    RunInputs inputs = DefaultRunInputs(KindOf(sheet, kBaseline));
+};
+
+TEST_F(PartsTest, EachDifferingPartBuysTimeMostFirst) {
+    PartsTimeBought bought = Bought();
+    ASSERT_TRUE(bought.outcome.ok) << bought.outcome.message;
+    ASSERT_FALSE(bought.parts.empty());
+    for (std::size_t i = 1; i < bought.parts.size(); ++i)
+        EXPECT_GE(bought.parts[i - 1].secondsBought, bought.parts[i].secondsBought);
+    for (const PartTimeBought& part : bought.parts) EXPECT_GT(part.secondsBought, 0) << part.row;
+}
+
+// The parts bought separately add up to nearly what they buy together.
+TEST_F(PartsTest, ThePartsSumComesCloseToTheWholeDifference) {
+    PartsTimeBought bought = Bought();
+    EXPECT_EQ(bought.wholeDifference, RunTimeSlips(sheet, inputs, ratios).difference->seconds);
+    EXPECT_NEAR(*bought.SumPercentOfWhole(), 100, 5);
+}
+
+// Only the row changed counts: a Proposed that differs from the Baseline in its flywheel alone
+// buys with it exactly the whole difference.
+TEST_F(PartsTest, OnePartChangedBuysTheWholeDifference) {
+    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row)
+        for (int column = kColValue; column <= kColUnits; ++column)
+            if (row != kFlywheelRow) Proposed().SetText(row, column, Baseline().Text(row, column));
+    Proposed().SetText(kFlywheelRow, kColWeight, "15");
+    Recalculate(sheet);
+    PartsTimeBought bought = Bought();
+    ASSERT_EQ(bought.parts.size(), 1u);
+    EXPECT_EQ(bought.parts.front().row, kFlywheelRow);
+    EXPECT_EQ(bought.parts.front().secondsBought, bought.wholeDifference);
+}
+
+TEST_F(PartsTest, OneVehicleHasNoPartsToCompare) {
+    sheet.document.TwoVehicles = 0;
+    EXPECT_EQ(Bought().outcome.message, "The time each part buys needs both vehicles.");
+}
+
+}  // namespace
+}  // namespace gyrant
