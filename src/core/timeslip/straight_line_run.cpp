@@ -85,63 +85,115 @@ struct State {
     double speed = 0;
 };
 
-// The forces on one vehicle with one set of inputs.
-class Strip {
+// The torque curve sampled every 10 rpm up to twice the highest rpm the run shifts or launches
+// at, read along straight lines between samples (past them, from the curve itself): the run asks
+// for the torque at least once a step, and the curve's own pieces cost too much for that. The two
+// differ by about a thousandth of a lb-ft.
+class SampledTorque {
   public:
-    Strip(const StripVehicle& vehicle, const RunInputs& in, const TorqueCurve& curve)
-        : m_vehicle(vehicle),
-          m_in(in),
-          m_curve(curve),
-          m_radius(vehicle.tireRadius * in.loadedRadiusFraction),
-          m_gripLimit(GripLimit(vehicle, in)),
-          m_rolling(in.rollingResistance * vehicle.staticWeight),
-          m_drag(0.5 * in.airDensity * in.dragArea) {}
+    SampledTorque(const TorqueCurve& curve, double topRpm) : m_curve(curve) {
+        auto count = static_cast<std::size_t>(std::ceil(topRpm / kSpacing)) + 1;
+        for (std::size_t i = 0; i < count; ++i)
+            m_samples.push_back(curve.Torque(static_cast<double>(i) * kSpacing));
+        m_lastAt = static_cast<double>(count - 1);
+    }
 
-    // The speed at which the drivetrain turns the engine at an rpm in a gear.
-    double SpeedAt(double rpm, std::size_t gear) const { return rpm / RpmPerSpeed(gear); }
-
-    State Step(const State& s, double h, std::size_t gear, bool driving) const {
-        auto a = [&](double v) { return Acceleration(v, gear, driving); };
-        double k1 = a(s.speed);
-        double k2 = a(s.speed + h / 2 * k1);
-        double k3 = a(s.speed + h / 2 * k2);
-        double k4 = a(s.speed + h * k3);
-        double distance = s.speed + h / 6 * (k1 + k2 + k3);
-        return {s.time + h, s.distance + h * distance,
-                s.speed + h / 6 * (k1 + 2 * k2 + 2 * k3 + k4)};
+    double operator()(double rpm) const {
+        double at = rpm * (1 / kSpacing);
+        if (!(at < m_lastAt)) return m_curve.Torque(rpm);
+        auto i = static_cast<std::size_t>(at);
+        double f = at - static_cast<double>(i);
+        return m_samples[i] + f * (m_samples[i + 1] - m_samples[i]);
     }
 
   private:
-    double RpmPerSpeed(std::size_t gear) const {
-        return m_vehicle.gearRatios[gear] * m_vehicle.driveRatio / m_radius *
-               kRpmPerRadianPerSecond;
-    }
-
-    double ConverterRatio(double speedRatio) const {
-        if (!m_vehicle.automatic || speedRatio >= m_in.couplingSpeedRatio) return 1;
-        return m_in.converterStallRatio -
-               (m_in.converterStallRatio - 1) * speedRatio / m_in.couplingSpeedRatio;
-    }
-
-    double Thrust(double speed, std::size_t gear) const {
-        double driven = std::max(speed, 0.0) * RpmPerSpeed(gear);
-        double engine = std::max(m_in.launchRpm, driven);
-        double overall = m_vehicle.gearRatios[gear] * m_vehicle.driveRatio;
-        double thrust = m_curve.Torque(engine) * ConverterRatio(driven / engine) * overall *
-                        m_in.efficiency / m_radius;
-        return std::min(thrust, m_gripLimit);
-    }
-
-    double Acceleration(double speed, std::size_t gear, bool driving) const {
-        double net = (driving ? Thrust(speed, gear) : 0) - m_drag * speed * speed - m_rolling;
-        if (speed <= 0 && net < 0) return 0;
-        return net * kGravity / m_vehicle.effectiveWeight[gear];
-    }
-
-    const StripVehicle& m_vehicle;
-    const RunInputs& m_in;
+    static constexpr double kSpacing = 10;
     const TorqueCurve& m_curve;
-    double m_radius;
+    std::vector<double> m_samples;
+    double m_lastAt = 0;
+};
+
+// What does not change within a gear: the engine rpm per ft/s, the speed at the shift rpm, the
+// thrust per lb-ft of engine torque, and the acceleration per pound of net force.
+struct GearConstants {
+    double rpmPerSpeed = 0;
+    double shiftSpeed = 0;
+    double thrustPerTorque = 0;
+    double accelerationPerPound = 0;
+};
+
+// The forces on one vehicle with one set of inputs.
+class Strip {
+  public:
+    Strip(const StripVehicle& vehicle, const RunInputs& in, const TorqueCurve& curve,
+          double shiftRpm)
+        : m_in(in),
+          m_automatic(vehicle.automatic),
+          m_torque(curve, 2 * std::max(shiftRpm, in.launchRpm)),
+          m_launchTorque(curve.Torque(in.launchRpm)),
+          m_perLaunchRpm(in.launchRpm > 0 ? 1 / in.launchRpm : 0),
+          m_gripLimit(GripLimit(vehicle, in)),
+          m_rolling(in.rollingResistance * vehicle.staticWeight),
+          m_drag(0.5 * in.airDensity * in.dragArea) {
+        double radius = vehicle.tireRadius * in.loadedRadiusFraction;
+        for (std::size_t g = 0; g < vehicle.gearRatios.size(); ++g) {
+            double overall = vehicle.gearRatios[g] * vehicle.driveRatio;
+            double rpmPerSpeed = overall / radius * kRpmPerRadianPerSecond;
+            m_gears.push_back({rpmPerSpeed, shiftRpm / rpmPerSpeed,
+                               overall * in.efficiency / radius,
+                               kGravity / vehicle.effectiveWeight[g]});
+        }
+    }
+
+    // The speed at which the drivetrain turns the engine at the shift rpm in a gear.
+    double ShiftSpeed(std::size_t gear) const { return m_gears[gear].shiftSpeed; }
+
+    // One step. With the acceleration at the start of the step before, of the same length in the
+    // same gear and drive, the two-step Adams-Bashforth rule needs one new evaluation; without it
+    // the midpoint rule starts afresh. Both are second order; `before` then holds this step's.
+    State Step(const State& s, double h, std::size_t gear, bool driving,
+               std::optional<double>& before) const {
+        const GearConstants& g = m_gears[gear];
+        double a = Acceleration(s.speed, g, driving);
+        State next{s.time + h, s.distance + h * s.speed + h * h / 2 * a, 0};
+        if (before) {
+            next.speed = s.speed + h * (1.5 * a - 0.5 * *before);
+        } else {
+            double midSpeed = s.speed + h / 2 * a;
+            next.distance = s.distance + h * midSpeed;
+            next.speed = s.speed + h * Acceleration(midSpeed, g, driving);
+        }
+        before = a;
+        return next;
+    }
+
+  private:
+    // Below the launch rpm the engine is held there: a converter multiplies its torque by a
+    // ratio falling from the stall ratio, at a standstill, to 1 at the coupling speed ratio.
+    double Thrust(double speed, const GearConstants& g) const {
+        double driven = std::max(speed, 0.0) * g.rpmPerSpeed;
+        if (driven >= m_in.launchRpm)
+            return std::min(m_torque(driven) * g.thrustPerTorque, m_gripLimit);
+        double multiplied = 1;
+        double speedRatio = driven * m_perLaunchRpm;
+        if (m_automatic && speedRatio < m_in.couplingSpeedRatio)
+            multiplied = m_in.converterStallRatio -
+                         (m_in.converterStallRatio - 1) * speedRatio / m_in.couplingSpeedRatio;
+        return std::min(m_launchTorque * multiplied * g.thrustPerTorque, m_gripLimit);
+    }
+
+    double Acceleration(double speed, const GearConstants& g, bool driving) const {
+        double net = (driving ? Thrust(speed, g) : 0) - m_drag * speed * speed - m_rolling;
+        if (speed <= 0 && net < 0) return 0;
+        return net * g.accelerationPerPound;
+    }
+
+    const RunInputs& m_in;
+    bool m_automatic;
+    SampledTorque m_torque;
+    double m_launchTorque;
+    double m_perLaunchRpm;
+    std::vector<GearConstants> m_gears;
     double m_gripLimit;
     double m_rolling;
     double m_drag;
@@ -167,23 +219,15 @@ class RunLog {
         : m_marks(marks), m_traceEvery(traceEvery), m_result(result) {
         result.atDistance.assign(marks.distances.size(), std::nullopt);
         result.atSpeed.assign(marks.speeds.size(), std::nullopt);
+        m_nextDistance = Nearest(marks.distances, result.atDistance);
+        m_nextSpeed = Nearest(marks.speeds, result.atSpeed);
+        result.trace.reserve(kTraceReserved);
         result.trace.push_back({});
     }
 
     void Passed(const State& from, const State& to, std::size_t gear) {
-        for (std::size_t i = 0; i < m_marks.distances.size(); ++i) {
-            double d = m_marks.distances[i];
-            if (m_result.atDistance[i] || to.distance < d) continue;
-            double f = (d - from.distance) / (to.distance - from.distance);
-            m_result.atDistance[i] =
-                MarkPassed{Between(from.time, to.time, f), Between(from.speed, to.speed, f)};
-        }
-        for (std::size_t i = 0; i < m_marks.speeds.size(); ++i) {
-            double v = m_marks.speeds[i];
-            if (m_result.atSpeed[i] || to.speed < v) continue;
-            m_result.atSpeed[i] =
-                Between(from.time, to.time, (v - from.speed) / (to.speed - from.speed));
-        }
+        if (to.distance >= m_nextDistance) PassedDistances(from, to);
+        if (to.speed >= m_nextSpeed) PassedSpeeds(from, to);
         if (to.time >= m_nextTrace - 1e-9) {
             Trace(to, gear, false);
             m_nextTrace += m_traceEvery;
@@ -205,9 +249,42 @@ class RunLog {
   private:
     static double Between(double a, double b, double f) { return a + (b - a) * f; }
 
+    // The nearest mark not yet passed, checked first so that most steps pass none.
+    template <typename Passed>
+    static double Nearest(const std::vector<double>& marks, const std::vector<Passed>& passed) {
+        double nearest = INFINITY;
+        for (std::size_t i = 0; i < marks.size(); ++i)
+            if (!passed[i]) nearest = std::min(nearest, marks[i]);
+        return nearest;
+    }
+
+    void PassedDistances(const State& from, const State& to) {
+        for (std::size_t i = 0; i < m_marks.distances.size(); ++i) {
+            double d = m_marks.distances[i];
+            if (m_result.atDistance[i] || to.distance < d) continue;
+            double f = (d - from.distance) / (to.distance - from.distance);
+            m_result.atDistance[i] =
+                MarkPassed{Between(from.time, to.time, f), Between(from.speed, to.speed, f)};
+        }
+        m_nextDistance = Nearest(m_marks.distances, m_result.atDistance);
+    }
+
+    void PassedSpeeds(const State& from, const State& to) {
+        for (std::size_t i = 0; i < m_marks.speeds.size(); ++i) {
+            double v = m_marks.speeds[i];
+            if (m_result.atSpeed[i] || to.speed < v) continue;
+            m_result.atSpeed[i] =
+                Between(from.time, to.time, (v - from.speed) / (to.speed - from.speed));
+        }
+        m_nextSpeed = Nearest(m_marks.speeds, m_result.atSpeed);
+    }
+
     const RunMarks& m_marks;
     double m_traceEvery;
+    static constexpr std::size_t kTraceReserved = 2048;  // 20 s at the usual spacing
     double m_nextTrace = m_traceEvery;
+    double m_nextDistance = 0;
+    double m_nextSpeed = 0;
     RunResult& m_result;
 };
 
@@ -248,29 +325,36 @@ RunResult RunTheStrip(const StripVehicle& vehicle, const RunInputs& inputs,
     result.outcome = CheckRun(vehicle, inputs, settings);
     if (!result.outcome.ok) return result;
     result.gears = static_cast<int>(vehicle.gearRatios.size());
-    Strip strip(vehicle, inputs, curve);
+    double shiftRpm = ShiftRpmFor(inputs, curve.PowerPeak().rpm);
+    Strip strip(vehicle, inputs, curve, shiftRpm);
     RunLog log(marks, settings.traceEvery, result);
     double finish = marks.distances.empty() ? INFINITY : std::ranges::max(marks.distances);
-    double shiftRpm = ShiftRpmFor(inputs, curve.PowerPeak().rpm);
     std::size_t gear = 0, topGear = vehicle.gearRatios.size() - 1;
     std::optional<double> shiftEnds;
+    std::optional<double> before;  // the last step's starting acceleration, while steps run alike
     bool atShiftRpm = false;
     State s;
     while (s.time < settings.timeLimit) {
-        double shiftSpeed = strip.SpeedAt(shiftRpm, gear);
+        double shiftSpeed = strip.ShiftSpeed(gear);
         if (!shiftEnds && gear < topGear && (atShiftRpm || s.speed >= shiftSpeed)) {
             shiftEnds = s.time + inputs.shiftTime;
             log.Trace(s, gear, true);
+            before.reset();
         }
         if (shiftEnds && s.time >= *shiftEnds - 1e-12) {
             shiftEnds.reset();
-            shiftSpeed = strip.SpeedAt(shiftRpm, ++gear);
+            shiftSpeed = strip.ShiftSpeed(++gear);
+            before.reset();
         }
         double h = shiftEnds ? std::min(settings.step, *shiftEnds - s.time) : settings.step;
-        State next = strip.Step(s, h, gear, !shiftEnds);
+        if (h != settings.step) before.reset();
+        State next = strip.Step(s, h, gear, !shiftEnds, before);
         atShiftRpm = !shiftEnds && gear < topGear && next.speed > shiftSpeed;
-        if (atShiftRpm && s.speed < shiftSpeed)  // up to the shift rpm within the step
-            next = strip.Step(s, h * (shiftSpeed - s.speed) / (next.speed - s.speed), gear, true);
+        if (atShiftRpm && s.speed < shiftSpeed) {  // up to the shift rpm within the step
+            std::optional<double> afresh;
+            next = strip.Step(s, h * (shiftSpeed - s.speed) / (next.speed - s.speed), gear, true,
+                              afresh);
+        }
         log.Passed(s, next, gear);
         if (next.distance >= finish) {
             log.Finish(s, next, finish, gear);

@@ -1,7 +1,8 @@
 #pragma once
 
-// One vehicle's run from a standing start, integrated step by step (fourth-order Runge-Kutta on
-// distance and speed), in pounds, feet and seconds.
+// One vehicle's run from a standing start, integrated on distance and speed with a fixed step by
+// second-order rules (two-step Adams-Bashforth, started by the midpoint rule at the launch and
+// after each change of gear or drive), in pounds, feet and seconds.
 //
 // Thrust is the engine's torque x the overall ratio x the drivetrain's efficiency / the loaded
 // radius of the driven tire, and, with a converter, x its torque ratio, which falls from the
