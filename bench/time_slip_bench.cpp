@@ -22,7 +22,7 @@ struct ExampleRun {
     }
     Worksheet sheet;
     RunInputs inputs;
-    std::vector<double> ratios = {2.52, 1.52, 1.0, 0.7};
+    std::vector<double> ratios = {2.52, 1.52, 1.0};  // a three-speed automatic of the gear list
 };
 
 void BothVehiclesTimeSlips(benchmark::State& state) {

@@ -26,8 +26,9 @@ RunInputs DefaultRunInputs(VehicleKind kind) {
     in.shiftTime = kind.automatic ? 0.15 : kind.motorcycle ? 0.2 : 0.3;
     // Flywheel to wheel: manual 0.85 to 0.90, automatic 0.80 to 0.88.
     in.efficiency = kind.automatic ? 0.84 : 0.87;
-    // Street tires on a prepared strip: 0.8 to 1.0.
-    in.grip = 0.9;
+    // Street tires on a prepared strip: 0.8 to 1.0. A time slip comes from a prepared strip, so
+    // the top of the range.
+    in.grip = 1.0;
     // Road tires: 0.010 to 0.015 of the weight.
     in.rollingResistance = 0.012;
     // A coupe's Cd 0.35 on 22 sq ft (Cd 0.30 to 0.40, 20 to 24 sq ft); a motorcycle with its rider

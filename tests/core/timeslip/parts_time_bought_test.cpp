@@ -13,7 +13,7 @@ class PartsTest : public testing::ExampleSheetTest {
   protected:
     PartsTest() { inputs.engine.peaks = {350, 5500, 380, 4000}; }
     PartsTimeBought Bought() { return TimeBoughtByEachPart(sheet, inputs, ratios); }
-    std::vector<double> ratios = {2.52, 1.52, 1.0, 0.7};
+    std::vector<double> ratios = {2.52, 1.52, 1.0};  // a three-speed automatic of the gear list
     RunInputs inputs = DefaultRunInputs(KindOf(sheet, kBaseline));
 };
 

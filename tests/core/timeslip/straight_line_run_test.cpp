@@ -57,11 +57,11 @@ TEST_P(ConstantThrustTest, CoversTheQuarterMileAsUniformAcceleration) {
 INSTANTIATE_TEST_SUITE_P(Vehicles, ConstantThrustTest, ::testing::ValuesIn(kThrusts),
                          [](const auto& c) { return std::string(c.param.name); });
 
-// The V8 street car on its four-speed, at 350 hp @ 5500 and 380 lb-ft @ 4000.
+// The V8 street car on a three-speed automatic, at 350 hp @ 5500 and 380 lb-ft @ 4000.
 class ExampleRunTest : public testing::ExampleSheetTest {
   protected:
     ExampleRunTest() { inputs.engine.peaks = {350, 5500, 380, 4000}; }
-    std::vector<double> ratios = {2.52, 1.52, 1.0, 0.7};
+    std::vector<double> ratios = {2.52, 1.52, 1.0};  // a three-speed automatic of the gear list
     RunInputs inputs = DefaultRunInputs(KindOf(sheet, kBaseline));
 };
 

@@ -10,7 +10,7 @@
 namespace gyrant {
 namespace {
 
-// The V8 street car example on a four-speed, at 350 hp @ 5500 and 380 lb-ft @ 4000.
+// The V8 street car example on a three-speed automatic, at 350 hp @ 5500 and 380 lb-ft @ 4000.
 class SlipTest : public testing::ExampleSheetTest {
   protected:
     SlipTest() { inputs.engine.peaks = {350, 5500, 380, 4000}; }
@@ -22,7 +22,7 @@ class SlipTest : public testing::ExampleSheetTest {
         Recalculate(sheet);
     }
     TimeSlips Run() { return RunTimeSlips(sheet, inputs, ratios); }
-    std::vector<double> ratios = {2.52, 1.52, 1.0, 0.7};
+    std::vector<double> ratios = {2.52, 1.52, 1.0};  // a three-speed automatic of the gear list
     RunInputs inputs = DefaultRunInputs(KindOf(sheet, kBaseline));
 };
 
