@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <tuple>
 
 #include "analysis/every_gear.h"
-#include "support/sheet_fixture.h"
+#include "example_run.h"
 #include "timeslip/time_slip.h"
 
 namespace gyrant {
@@ -35,35 +37,17 @@ double QuarterMileET(const StripVehicle& vehicle, const RunInputs& in, RunSettin
     return slips.outcome.ok ? slips.slips.front().quarterMileET : 0;
 }
 
-struct ThrustCase {
-    const char* name;
-    double weight, ratio, torque;
-    friend void PrintTo(const ThrustCase& c, std::ostream* os) { *os << c.name; }
-};
-
-const ThrustCase kThrusts[] = {
-    {"Light", 2000, 3.0, 300}, {"Heavy", 4500, 3.5, 250}, {"Strong", 3000, 4.1, 700}};
-
-class ConstantThrustTest : public ::testing::TestWithParam<ThrustCase> {};
-
-TEST_P(ConstantThrustTest, CoversTheQuarterMileAsUniformAcceleration) {
-    const ThrustCase& c = GetParam();
-    double thrust = c.torque * c.ratio;
-    double expected = std::sqrt(2 * kQuarterMile * (c.weight / kGravity) / thrust);
-    EXPECT_NEAR(QuarterMileET(OneGear(c.weight, c.ratio), ConstantThrust(c.torque)), expected,
-                0.0005);
+// A light, a heavy and a strong car (weight, overall ratio, torque) on a 1 ft tire.
+TEST(ConstantThrustTest, CoversTheQuarterMileAsUniformAcceleration) {
+    for (auto [weight, ratio, torque] :
+         {std::array{2000.0, 3.0, 300.0}, {4500.0, 3.5, 250.0}, {3000.0, 4.1, 700.0}}) {
+        double expected = std::sqrt(2 * kQuarterMile * (weight / kGravity) / (torque * ratio));
+        EXPECT_NEAR(QuarterMileET(OneGear(weight, ratio), ConstantThrust(torque)), expected, 0.0005)
+            << weight;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Vehicles, ConstantThrustTest, ::testing::ValuesIn(kThrusts),
-                         [](const auto& c) { return std::string(c.param.name); });
-
-// The V8 street car on a three-speed automatic, at 350 hp @ 5500 and 380 lb-ft @ 4000.
-class ExampleRunTest : public testing::ExampleSheetTest {
-  protected:
-    ExampleRunTest() { inputs.engine.peaks = {350, 5500, 380, 4000}; }
-    std::vector<double> ratios = {2.52, 1.52, 1.0};  // a three-speed automatic of the gear list
-    RunInputs inputs = DefaultRunInputs(KindOf(sheet, kBaseline));
-};
+using testing::ExampleRunTest;
 
 TEST_F(ExampleRunTest, HalvingTheStepChangesTheETByUnderAThousandth) {
     StripVehiclesMade made = VehiclesOnTheStrip(sheet, ratios);
@@ -75,7 +59,6 @@ TEST_F(ExampleRunTest, HalvingTheStepChangesTheETByUnderAThousandth) {
 }
 
 TEST_F(ExampleRunTest, EachGearWeighsWhatTheEveryGearTableSays) {
-    sheet.document.TwoVehicles = 0;
     StripVehicle vehicle = *VehicleOnTheStrip(sheet, kBaseline, ratios).vehicle;
     std::vector<GearFigures> gears = FiguresInEveryGear(sheet, ratios);
     for (std::size_t g = 0; g < ratios.size(); ++g)
@@ -85,8 +68,8 @@ TEST_F(ExampleRunTest, EachGearWeighsWhatTheEveryGearTableSays) {
 
 TEST_F(ExampleRunTest, ShiftsAreMarkedInTheTraceInOrder) {
     StripVehicle vehicle = *VehicleOnTheStrip(sheet, kBaseline, ratios).vehicle;
-    TorqueCurve curve = *TorqueCurve::Of(inputs.engine).curve;
-    RunResult run = RunTheStrip(vehicle, inputs, curve, SlipMarks());
+    RunResult run =
+        RunTheStrip(vehicle, inputs, *TorqueCurve::Of(inputs.engine).curve, SlipMarks());
     std::vector<int> shiftedFrom;
     for (const TracePoint& point : run.trace)
         if (point.shiftStarts) shiftedFrom.push_back(point.gear);
@@ -109,35 +92,23 @@ TEST_F(ExampleRunTest, NoRotatingPartsRunsAsAPointMass) {
     EXPECT_EQ(QuarterMileET(vehicle, inputs), QuarterMileET(pointMass, inputs));
 }
 
-struct RefusedCase {
-    const char* name;
-    SpecRow row;
-    int column;
-    const char* message;
-    friend void PrintTo(const RefusedCase& c, std::ostream* os) { *os << c.name; }
-};
+// A small car with a rear tire, each time without one of what the run needs.
+class RefusedVehicleTest : public testing::BlankSheetTest {};
 
-const RefusedCase kRefused[] = {
-    {"NoVehicleWeight", kVehicleWeightRow, kColValue,
-     "The Baseline vehicle has no Vehicle Weight."},
-    {"NoFinalDrive", kFinalDriveRow, kColValue,
-     "The Baseline vehicle has no Final Drive (or Primary Reduction) ratio."},
-    {"NoTire", kRearTireRow, kColOD, "The Baseline vehicle has no driven tire's O.D."},
-};
-
-class RefusedVehicleTest : public testing::BlankSheetTest,
-                           public ::testing::WithParamInterface<RefusedCase> {};
-
-TEST_P(RefusedVehicleTest, NamesWhatIsMissing) {
-    testing::FillSmallCar(Baseline());
-    Baseline().SetText(kRearTireRow, kColOD, "26");
-    Baseline().SetText(GetParam().row, GetParam().column, "");
-    Recalculate(sheet);
-    EXPECT_EQ(VehicleOnTheStrip(sheet, kBaseline, {2.52}).outcome.message, GetParam().message);
+TEST_F(RefusedVehicleTest, NamesWhatIsMissing) {
+    const std::tuple<int, int, const char*> cases[] = {
+        {kVehicleWeightRow, kColValue, "The Baseline vehicle has no Vehicle Weight."},
+        {kFinalDriveRow, kColValue,
+         "The Baseline vehicle has no Final Drive (or Primary Reduction) ratio."},
+        {kRearTireRow, kColOD, "The Baseline vehicle has no driven tire's O.D."}};
+    for (auto [row, column, message] : cases) {
+        testing::FillSmallCar(Baseline());
+        Baseline().SetText(kRearTireRow, kColOD, "26");
+        Baseline().SetText(row, column, "");
+        Recalculate(sheet);
+        EXPECT_EQ(VehicleOnTheStrip(sheet, kBaseline, {2.52}).outcome.message, message);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Inputs, RefusedVehicleTest, ::testing::ValuesIn(kRefused),
-                         [](const auto& c) { return std::string(c.param.name); });
 
 }  // namespace
 }  // namespace gyrant
