@@ -200,8 +200,10 @@ class Strip {
 };
 
 Outcome CheckRun(const StripVehicle& v, const RunInputs& in, const RunSettings& settings) {
-    if (!(settings.step > 0) || !(settings.traceEvery > 0))
-        return Outcome::Failure("The run's step and the trace's spacing must be above 0.");
+    // A step too fine would keep the program busy for minutes; one too coarse misses the marks.
+    if (!(settings.step >= 1e-5 && settings.step <= 0.1) || !(settings.traceEvery > 0))
+        return Outcome::Failure(
+            "The run's step must be between 0.00001 and 0.1 s, and the trace's spacing above 0.");
     bool weights = v.effectiveWeight.size() == v.gearRatios.size() &&
                    std::ranges::all_of(v.effectiveWeight, [](double w) { return w > 0; });
     bool ratios = std::ranges::all_of(v.gearRatios, [](double r) { return r > 0; });

@@ -70,7 +70,7 @@ StripVehicleMade VehicleOnTheStrip(const Worksheet& sheet, int index,
 VehicleKind KindOf(const Worksheet& sheet, int index);
 
 struct RunSettings {
-    double step = 0.001;       // s
+    double step = 0.001;       // s, from 0.00001 to 0.1
     double traceEvery = 0.01;  // s between the trace's points
     double timeLimit = 60;     // s; a vehicle still short of the last mark stops there
 };
@@ -104,8 +104,9 @@ struct RunResult {
     int gears = 0;                  // the gears the run had
 };
 
-// Refused when the step or the trace's spacing is not above 0, or the vehicle has no gear or a
-// weight, ratio or radius not above 0; the inputs' own limits are the window's to check.
+// Refused when the step is not between 0.00001 and 0.1 s, the trace's spacing not above 0, or the
+// vehicle has no gear or a weight, ratio or radius not above 0; the inputs' own limits are the
+// window's to check (CheckRunInputs).
 RunResult RunTheStrip(const StripVehicle& vehicle, const RunInputs& inputs,
                       const TorqueCurve& curve, const RunMarks& marks,
                       const RunSettings& settings = {});
