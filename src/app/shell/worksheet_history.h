@@ -15,8 +15,8 @@
 #include <functional>
 #include <memory>
 
-#include "commands/saved_state.h"
 #include "editor/undo_snapshot.h"
+#include "model/saved_state.h"
 
 namespace gyrant {
 
