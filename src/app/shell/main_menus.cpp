@@ -15,7 +15,6 @@
 #include "help/help_window.h"
 #include "help/outside_programs.h"
 #include "help/seek_window.h"
-#include "text/cell_codec.h"
 
 namespace gyrant {
 
