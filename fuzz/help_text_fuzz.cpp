@@ -2,7 +2,7 @@
 
 #include "fuzz_file.h"
 #include "help/text_file.h"
-#include "report/comment_lines.h"
+#include "report/printed_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     using namespace gyrant;
@@ -10,6 +10,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     fuzzing::WriteInput(data, size, "GyrantTEXT/WARNING.TXT");
     ReadTextFile(fuzzing::FuzzFolder(), "page.txt");
     ReadWarningText(fuzzing::FuzzFolder());
-    CommentLines(fuzzing::AsText(data, size));
+    PrintedLines(fuzzing::AsText(data, size));
     return 0;
 }

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "analysis/weight_shares.h"
-#include "text/cell_text.h"
 #include "text/windows1252.h"
 
 namespace gyrant {

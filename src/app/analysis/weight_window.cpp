@@ -17,7 +17,6 @@
 #include "help/help_pages.h"
 #include "help/help_window.h"
 #include "text/cell_codec.h"
-#include "text/cell_text.h"
 
 namespace gyrant {
 namespace {

@@ -7,7 +7,6 @@
 
 #include "dialog_font.h"
 #include "field_keys.h"
-#include "files/display_name.h"
 #include "help/help_window.h"
 #include "model/spec_grid.h"
 #include "text/cell_codec.h"

@@ -15,7 +15,6 @@
 #include "help/help_window.h"
 #include "help/outside_programs.h"
 #include "help/seek_window.h"
-#include "text/cell_codec.h"
 
 namespace gyrant {
 
@@ -101,11 +100,8 @@ void MainMenus::FillRecentMenu() {
         // An "&" in a path is shown, not taken as the item's key.
         QString name = QString::fromStdString(files[i]).replace(QChar('&'), QStringLiteral("&&"));
         QAction* item = m_recent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
-        QObject::connect(item, &QAction::triggered, &m_window, [this, path = files[i]] {
-            m_host.OpenWorksheet([this, path] {
-                return OpenNamedCommand(m_sheet, m_host.Editor(), m_host.UserDialogs(), path);
-            });
-        });
+        QObject::connect(item, &QAction::triggered, &m_window,
+                         [this, path = files[i]] { m_host.OpenNamedWorksheet(path); });
     }
     m_recent->setEnabled(!files.empty());
 }

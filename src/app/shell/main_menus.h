@@ -27,7 +27,6 @@ class MainMenus {
     QAction* OptionItem(int position) {
         return m_optionItems.at(static_cast<std::size_t>(position));
     }
-    QMenu* OptionsMenu() { return m_options; }
     PrintCommands& Printing() { return m_print; }
     // Makes the Options check marks agree with the settings.
     void UpdateCheckMarks();

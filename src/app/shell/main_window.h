@@ -59,7 +59,7 @@ class MainWindow : public QMainWindow, public MenuHost {
     // Runs an open command (Open, a recent or dropped file); a worksheet read replaces the
     // undo history and shows saved.
     void OpenWorksheet(const std::function<bool()>& open) override;
-    void OpenNamedWorksheet(const std::string& path);
+    void OpenNamedWorksheet(const std::string& path) override;
 
   signals:
     // The worksheet has been drawn again after a change.

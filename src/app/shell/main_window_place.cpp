@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "commands/setting_commands.h"
 #include "files/window_geometry.h"
 #include "files/window_place.h"
 #include "shell/main_window.h"
@@ -67,11 +68,7 @@ void MainWindow::PlaceAtStart() {
 }
 
 void MainWindow::KeepPlace() {
-    if (!m_sheet.setup.SettingsUnkept.empty()) return;  // nowhere to keep it
-    QRect place(pos(), size());
-    // A place not kept only means that the next start opens at its first size and place: not
-    // worth holding up the Exit with a message.
-    static_cast<void>(WriteWindowPlace(WindowPlacePath(m_sheet), Twips(place)));
+    KeepWindowPlaceCommand(m_sheet, Twips(QRect(pos(), size())));
 }
 
 }  // namespace gyrant

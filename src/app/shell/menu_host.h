@@ -29,6 +29,8 @@ class MenuHost {
     virtual void StepHistory(bool back) = 0;
     // Runs an open command; a worksheet read replaces the undo history.
     virtual void OpenWorksheet(const std::function<bool()>& open) = 0;
+    // Opens the spec file at `path` (a recent file) as such a command.
+    virtual void OpenNamedWorksheet(const std::string& path) = 0;
     virtual void ShowWorksheet() = 0;
     // Shows a sub-window without blocking the window.
     virtual void ShowSubWindow(QDialog* window) = 0;

@@ -15,8 +15,8 @@
 #include <functional>
 #include <memory>
 
-#include "commands/saved_state.h"
 #include "editor/undo_snapshot.h"
+#include "model/saved_state.h"
 
 namespace gyrant {
 
@@ -38,7 +38,8 @@ class WorksheetHistory {
     // it wrote alone shows saved, also when Undo or Redo comes back to it.
     bool RecordSaving(const QString& name, const std::function<SavedState()>& command);
     // Keeps the changes made since the worksheet was `before` as one step (a window that
-    // edited it while open); true when there were any.
+    // edited it while open); true when there were any. `saved` is what a command among them
+    // says it wrote to the file, as for RecordSaving.
     bool RecordSince(const QString& name, SharedSnapshot before,
                      SavedState saved = SavedState::None);
     // Another worksheet, just read, replaced this one: nothing before it can be undone.

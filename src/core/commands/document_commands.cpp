@@ -38,10 +38,9 @@ SavedState SaveAsCommand(Worksheet& sheet, Dialogs& dialogs) {
 
 SavedState WizardCommand(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
                          const std::function<void()>& showProgress, WizardTarget target) {
-    WizardSaved saved = RunEzBuildWizard(sheet, editor, dialogs, showProgress, target);
-    Remembered(saved != WizardSaved::Nothing, sheet);
-    if (saved == WizardSaved::Nothing) return SavedState::None;
-    return saved == WizardSaved::BuiltWorksheet ? SavedState::End : SavedState::Start;
+    SavedState saved = RunEzBuildWizard(sheet, editor, dialogs, showProgress, target);
+    Remembered(saved != SavedState::None, sheet);
+    return saved;
 }
 
 }  // namespace gyrant

@@ -7,8 +7,8 @@
 #include <functional>
 #include <string>
 
-#include "commands/saved_state.h"
 #include "editor/row_editor.h"
+#include "model/saved_state.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 #include "wizard/ez_build_wizard.h"

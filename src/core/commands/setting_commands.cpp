@@ -2,6 +2,7 @@
 
 #include "files/gear_list.h"
 #include "files/settings_file.h"
+#include "files/window_place.h"
 #include "help/outside_programs.h"
 #include "text/cell_text.h"
 
@@ -23,6 +24,13 @@ GearRatiosRead GearRatiosCommand(const Worksheet& sheet, const std::string& type
     // change.
     if (read.outcome.ok && !IsBlank(typed)) static_cast<void>(KeepGearList(sheet, typed));
     return read;
+}
+
+void KeepWindowPlaceCommand(const Worksheet& sheet, const WindowRect& place) {
+    if (!sheet.setup.SettingsUnkept.empty()) return;  // nowhere to keep it
+    // A place not kept only means that the next start opens at its first size and place: not
+    // worth holding up the Exit with a message.
+    static_cast<void>(WriteWindowPlace(WindowPlacePath(sheet), place));
 }
 
 }  // namespace gyrant

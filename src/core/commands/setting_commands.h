@@ -12,6 +12,10 @@
 
 namespace gyrant {
 
+// The main window's place in twips (files/window_geometry.h), only named here so that the
+// commands' headers need no layer they link privately.
+struct WindowRect;
+
 // Help > Restart Showing Help Tips: every tip shows again from the next start.
 void RestartTipsCommand(Worksheet& sheet, Dialogs& dialogs);
 
@@ -21,5 +25,9 @@ void WebSiteCommand(Worksheet& sheet, Launcher& launcher, FileSeeker& seeker, Di
 // The ratios typed in "Where the Weight Goes", read as RatiosToShow reads them; good ones typed
 // are kept for the next start.
 GearRatiosRead GearRatiosCommand(const Worksheet& sheet, const std::string& typed);
+
+// The main window's size and place as it closes, in twips, kept for the next start where the
+// settings are kept.
+void KeepWindowPlaceCommand(const Worksheet& sheet, const WindowRect& place);
 
 }  // namespace gyrant

@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "files/display_name.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 #include "ports/row_in_edit.h"

@@ -1,6 +1,5 @@
 #include "report/page_header.h"
 
-#include "files/display_name.h"
 #include "text/cell_text.h"
 #include "text/windows1252.h"
 #include "version.h"

@@ -6,8 +6,8 @@
 #include "analysis/weight_shares.h"
 #include "engine/layout.h"
 #include "files/display_name.h"
-#include "report/comment_lines.h"
 #include "report/pager.h"
+#include "report/printed_lines.h"
 #include "text/cell_text.h"
 
 namespace gyrant {

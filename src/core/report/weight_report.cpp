@@ -4,8 +4,8 @@
 
 #include "analysis/chart_data.h"
 #include "analysis/weight_shares.h"
-#include "report/comment_lines.h"
 #include "report/pager.h"
+#include "report/printed_lines.h"
 #include "report/printed_report.h"
 #include "text/cell_text.h"
 

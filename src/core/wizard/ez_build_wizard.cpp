@@ -31,7 +31,7 @@ class Wizard {
           m_showProgress(showProgress),
           m_target(target) {}
 
-    WizardSaved Run();
+    SavedState Run();
 
   private:
     bool Start();
@@ -51,14 +51,14 @@ class Wizard {
     const std::function<void()>& m_showProgress;
     WizardTarget m_target;
     bool m_frontDrive = false;
-    WizardSaved m_saved = WizardSaved::Nothing;
+    SavedState m_saved = SavedState::None;
 };
 
 Answer Wizard::AskYesNoCancel(const std::string& text, const std::string& title) {
     return m_dialogs.ShowMessage({text, title, Buttons::YesNoCancel, Icon::Question, Answer::Yes});
 }
 
-WizardSaved Wizard::Run() {
+SavedState Wizard::Run() {
     if (!Start()) return m_saved;
     // After the offer to save: a Ctrl+S on the new car must never replace the old car's file.
     if (m_target == WizardTarget::NewWorksheet) StartUntitled(m_sheet);
@@ -99,7 +99,7 @@ bool Wizard::Start() {
         // A save the user wanted but did not get ends the wizard, as it keeps Exit from ending.
         if (save == Answer::Yes) {
             if (!SaveSpecFileAs(m_sheet, m_dialogs)) return false;
-            m_saved = WizardSaved::StartingWorksheet;
+            m_saved = SavedState::Start;
         }
     }
     // With one vehicle shown, the one the user sees is the Baseline vehicle.
@@ -195,7 +195,7 @@ void Wizard::Finish() {
                        "your choosing)?",
                        "Save Inputs") == Answer::Yes &&
         SaveSpecFileAs(m_sheet, m_dialogs))
-        m_saved = WizardSaved::BuiltWorksheet;
+        m_saved = SavedState::End;
     Tell(m_dialogs,
          "You can now make changes to most any specs by clicking on a row in the tables.  The "
          "details for that row will appear at the top of the screen where you can change them.  "
@@ -207,8 +207,8 @@ void Wizard::Finish() {
 
 }  // namespace
 
-WizardSaved RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
-                             const std::function<void()>& showProgress, WizardTarget target) {
+SavedState RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                            const std::function<void()>& showProgress, WizardTarget target) {
     return Wizard(sheet, editor, dialogs, showProgress, target).Run();
 }
 

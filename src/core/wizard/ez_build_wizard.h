@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "editor/row_editor.h"
+#include "model/saved_state.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
@@ -16,14 +17,12 @@ namespace gyrant {
 // from the cells on screen ("New and Start EZ Build Wizard").
 enum class WizardTarget { SameWorksheet, NewWorksheet };
 
-// Which worksheet a run of the wizard left in the file: none, the one it started from (saved
-// before anything changed), or the one it built (saved at the end).
-enum class WizardSaved { Nothing, StartingWorksheet, BuiltWorksheet };
-
 // Runs the wizard. `showProgress` is called whenever cells have changed, so the window can
-// draw the tables and the strip as the questions go.
-WizardSaved RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
-                             const std::function<void()>& showProgress,
-                             WizardTarget target = WizardTarget::SameWorksheet);
+// draw the tables and the strip as the questions go. Says which worksheet the run left in the
+// file: none, the one it started from (saved before anything changed, SavedState::Start), or
+// the one it built (saved at the end, SavedState::End).
+SavedState RunEzBuildWizard(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
+                            const std::function<void()>& showProgress,
+                            WizardTarget target = WizardTarget::SameWorksheet);
 
 }  // namespace gyrant

@@ -5,6 +5,7 @@
 #include "files/gear_list.h"
 #include "files/recent_files.h"
 #include "files/settings_file.h"
+#include "files/window_place.h"
 #include "support/sheet_fixture.h"
 
 namespace gyrant {
@@ -66,6 +67,17 @@ TEST_F(SettingCommandsTest, OnlyGoodTypedRatiosAreKept) {
     }
     EXPECT_TRUE(GearRatiosCommand(sheet, "2.52, 1.52").outcome.ok);
     EXPECT_EQ(ReadGearList(sheet), "2.52, 1.52");
+}
+
+// Settings that last only while the program runs take no place either: the place kept by an
+// earlier run stays.
+TEST_F(SettingCommandsTest, TheWindowPlaceIsKeptOnlyWhereTheSettingsAre) {
+    const WindowRect kept{150, 300, 11000, 9000};
+    KeepWindowPlaceCommand(sheet, kept);
+    EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), kept);
+    sheet.setup.SettingsUnkept = "its folder can not be written";
+    KeepWindowPlaceCommand(sheet, {0, 0, 9000, 7000});
+    EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), kept);
 }
 
 }  // namespace

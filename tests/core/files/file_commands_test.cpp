@@ -4,6 +4,7 @@
 
 #include <chrono>
 
+#include "files/display_name.h"
 #include "files/settings_file.h"
 #include "support/sheet_fixture.h"
 #include "text/windows1252.h"

@@ -7,9 +7,9 @@
 #include <map>
 
 #include "analysis/weight_shares.h"
-#include "report/comment_lines.h"
 #include "report/fit_to_page.h"
 #include "report/pager.h"
+#include "report/printed_lines.h"
 #include "report/weight_report.h"
 #include "support/sheet_fixture.h"
 

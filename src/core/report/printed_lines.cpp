@@ -1,4 +1,4 @@
-#include "report/comment_lines.h"
+#include "report/printed_lines.h"
 
 #include <string_view>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// What a command that may write the worksheet to its file says it did, for the undo history.
+// What a command that may write the worksheet to its file says it did, for the undo history:
+// the wizard and the File menu's commands return it.
 
 namespace gyrant {
 
