@@ -3,7 +3,6 @@
 // The Options menu: one vehicle or two, whether rotating weights add to the vehicle weight, and
 // the check marks that show the settings; each change is written to the settings file.
 
-#include "files/settings_file.h"
 #include "model/worksheet.h"
 #include "ports/dialogs.h"
 
