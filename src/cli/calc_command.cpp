@@ -208,9 +208,7 @@ std::optional<int> WriteTimeSlips(const Worksheet& sheet, const CalcOptions& opt
     if (options.json)
         WriteSlipJson(slips, parts ? &*parts : nullptr, out);
     else
-        WriteSlipText(slips, parts ? &*parts : nullptr, out);
-    if (std::string note = GearsNote(ratios.ratios); !note.empty() && !options.json)
-        out << note << '\n';
+        WriteSlipText(slips, GearsNote(ratios.ratios), parts ? &*parts : nullptr, out);
     return std::nullopt;
 }
 

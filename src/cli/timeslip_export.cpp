@@ -107,6 +107,10 @@ SlipInputsRead ReadSlipInputs(const SlipOptions& options, VehicleKind kind) {
     read.outcome = !power.outcome.ok ? power.outcome : torque.outcome;
     if (!read.outcome.ok) return read;
     read.inputs.engine.peaks = {power.figure, power.rpm, torque.figure, torque.rpm};
+    if (Outcome curve = TorqueCurve::FromPeaks(read.inputs.engine.peaks).outcome; !curve.ok) {
+        read.outcome = Outcome::Failure("--power and --torque: " + curve.message);
+        return read;
+    }
     if (options.shift) {
         double shift = 0;
         read.outcome = ReadInput("--shift", *options.shift, RunInput::ShiftRpm, shift);
@@ -120,7 +124,8 @@ SlipInputsRead ReadSlipInputs(const SlipOptions& options, VehicleKind kind) {
     return read;
 }
 
-void WriteSlipText(const TimeSlips& slips, const PartsTimeBought* parts, std::ostream& out) {
+void WriteSlipText(const TimeSlips& slips, const std::string& gearsNote,
+                   const PartsTimeBought* parts, std::ostream& out) {
     out << "Time slip (estimate)   Baseline" << (slips.slips.size() > 1 ? "   Proposed" : "")
         << '\n';
     for (const SlipMarkShown& mark : SlipMarksShown()) {
@@ -131,6 +136,7 @@ void WriteSlipText(const TimeSlips& slips, const PartsTimeBought* parts, std::os
         }
         out << '\n';
     }
+    if (!gearsNote.empty()) out << gearsNote << '\n';
     if (slips.difference) out << '\n' << DifferenceSentence(*slips.difference) << '\n';
     if (parts) WriteParts(*parts, out);
     out << '\n' << EstimateNote() << '\n';

@@ -36,9 +36,10 @@ struct SlipInputsRead {
 // without both power and torque, or with a value that is not a figure or is outside its limits.
 SlipInputsRead ReadSlipInputs(const SlipOptions& options, VehicleKind kind);
 
-// Both slips side by side, the difference, the parts' seconds bought (when there are two
-// vehicles) and what the estimate assumes.
-void WriteSlipText(const TimeSlips& slips, const PartsTimeBought* parts, std::ostream& out);
+// Both slips side by side with what they say of the gears, the difference, the parts' seconds
+// bought (when there are two vehicles) and what the estimate assumes.
+void WriteSlipText(const TimeSlips& slips, const std::string& gearsNote,
+                   const PartsTimeBought* parts, std::ostream& out);
 
 // {"timeslip": {"baseline", "proposed", "difference", "parts"}}, nothing rounded; null for what
 // one vehicle does not have.
