@@ -9,16 +9,14 @@
 #include "text/windows1252.h"
 
 namespace gyrant {
-namespace {
 
-// A number as JSON and CSV take it: the shortest text that reads back as the same double.
-std::string Number(double value) {
+std::string JsonNumber(double value) {
     char text[32];
     auto end = std::to_chars(text, text + sizeof text, value).ptr;
     return std::string(text, end);
 }
 
-std::string Quoted(const std::string& cell) {
+std::string JsonQuoted(const std::string& cell) {
     std::string quoted = "\"";
     for (char c : Utf8Text(cell)) {
         if (c == '"' || c == '\\') {
@@ -34,11 +32,14 @@ std::string Quoted(const std::string& cell) {
     return quoted + '"';
 }
 
+namespace {
+
 void WriteShare(const WeightShare& share, bool twoVehicles, std::ostream& out) {
-    out << "{\"part\": " << Quoted(share.part) << ", \"baseline\": " << Number(share.baseline);
+    out << "{\"part\": " << JsonQuoted(share.part)
+        << ", \"baseline\": " << JsonNumber(share.baseline);
     if (twoVehicles)
-        out << ", \"proposed\": " << Number(share.proposed)
-            << ", \"saving\": " << Number(share.Saving());
+        out << ", \"proposed\": " << JsonNumber(share.proposed)
+            << ", \"saving\": " << JsonNumber(share.Saving());
     out << '}';
 }
 
@@ -47,12 +48,12 @@ void WriteTables(const Worksheet& sheet, std::ostream& out) {
     for (int index : {kBaseline, kProposed}) {
         const SpecTable& table = sheet.Table(index);
         out << (index == kBaseline ? "\n" : ",\n")
-            << "    {\"vehicle\": " << Quoted(VehicleName(index)) << ", \"rows\": [";
+            << "    {\"vehicle\": " << JsonQuoted(VehicleName(index)) << ", \"rows\": [";
         for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row) {
             out << (row == kFirstSpecRow ? "\n" : ",\n") << "      {";
             for (int column = 0; column < table.ColumnCount(); ++column)
-                out << (column ? ", " : "") << Quoted(std::string(ColumnHeading(column))) << ": "
-                    << Quoted(table.Text(row, column));
+                out << (column ? ", " : "") << JsonQuoted(std::string(ColumnHeading(column)))
+                    << ": " << JsonQuoted(table.Text(row, column));
             out << '}';
         }
         out << "]}";
@@ -61,7 +62,7 @@ void WriteTables(const Worksheet& sheet, std::ostream& out) {
 }
 
 void WriteWeightShares(const WeightShares& shares, std::ostream& out) {
-    out << "  \"whereTheWeightGoes\": {\n    \"answer\": " << Quoted(PlainAnswer(shares))
+    out << "  \"whereTheWeightGoes\": {\n    \"answer\": " << JsonQuoted(PlainAnswer(shares))
         << ",\n    \"weightsAdded\": " << (shares.weightsAdded ? "true" : "false")
         << ",\n    \"parts\": [";
     for (std::size_t i = 0; i < shares.parts.size(); ++i) {
@@ -83,14 +84,14 @@ void WriteAnswer(const WeightShares& shares, std::ostream& out) {
         out << "null,\n";
         return;
     }
-    out << "{\n    \"effectiveWeightSaving\": " << Number(shares.vehicleTotal.Saving())
-        << ",\n    \"accelerationGainPercent\": " << Number(AnswerGainPercent(shares))
-        << ",\n    \"proposedVehicleWeightUsed\": " << Number(shares.proposedVehicleWeightUsed)
+    out << "{\n    \"effectiveWeightSaving\": " << JsonNumber(shares.vehicleTotal.Saving())
+        << ",\n    \"accelerationGainPercent\": " << JsonNumber(AnswerGainPercent(shares))
+        << ",\n    \"proposedVehicleWeightUsed\": " << JsonNumber(shares.proposedVehicleWeightUsed)
         << ",\n    \"adjusted\": " << (shares.adjusted ? "true" : "false") << ",\n    \"parts\": [";
     for (std::size_t i = 0; i < shares.parts.size(); ++i)
         out << (i ? ",\n      " : "\n      ") << "{\"row\": " << shares.parts[i].row
-            << ", \"description\": " << Quoted(shares.parts[i].part)
-            << ", \"saving\": " << Number(shares.parts[i].Saving()) << '}';
+            << ", \"description\": " << JsonQuoted(shares.parts[i].part)
+            << ", \"saving\": " << JsonNumber(shares.parts[i].Saving()) << '}';
     out << "\n    ]\n  },\n";
 }
 
@@ -104,7 +105,7 @@ void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gear
         std::vector<std::string>& line = lines.emplace_back();
         line.push_back(GearLabel(g, gears[g]));
         for (double value : GearColumnValues(gears[g], two))
-            line.push_back(csv ? Number(value) : Figure(value));
+            line.push_back(csv ? JsonNumber(value) : Figure(value));
     }
     std::vector<std::size_t> widths(lines[0].size(), 0);
     for (const auto& line : lines)
@@ -134,7 +135,7 @@ void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, st
         out << (g ? ",\n    {" : "\n    {")
             << "\"Studied\": " << (gears[g].studied ? "true" : "false");
         for (std::size_t i = 0; i < values.size(); ++i)
-            out << ", " << Quoted(headings[i + 1]) << ": " << Number(values[i]);
+            out << ", " << JsonQuoted(headings[i + 1]) << ": " << JsonNumber(values[i]);
         out << '}';
     }
     out << "\n  ]\n}\n";

@@ -4,12 +4,18 @@
 // and, as JSON, every cell with where the weight goes.
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "analysis/every_gear.h"
 #include "model/worksheet.h"
 
 namespace gyrant {
+
+// A number as JSON and CSV take it: the shortest text that reads back as the same double.
+std::string JsonNumber(double value);
+// Text as a JSON string, in UTF-8.
+std::string JsonQuoted(const std::string& cell);
 
 // One line per gear, the gear studied marked "*": aligned for reading, or CSV with plain numbers.
 void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,

@@ -14,6 +14,7 @@
 #include "table_export.h"
 #include "text/cell_text.h"
 #include "text/windows1252.h"
+#include "timeslip_export.h"
 
 namespace gyrant {
 namespace {
@@ -21,6 +22,8 @@ namespace {
 constexpr const char* kUsage =
     "Usage: gyrant-calc [--weights-add | --weights-stay] [--csv] [--gears RATIOS] [--json]\n"
     "                   [--answer] [--write OUT] [--pdf REPORT] FILE\n"
+    "       gyrant-calc --timeslip --power HP@RPM --torque LBFT@RPM [--shift RPM]\n"
+    "                   [--launch RPM] [--grip MU] [--gears RATIOS] [--json] FILE\n"
     "       gyrant-calc --help | -h\n"
     "Recalculates the spec file FILE and prints both vehicles' tables.\n"
     "  --weights-add  the weight of each rotating part adds to the vehicle weight\n"
@@ -35,9 +38,23 @@ constexpr const char* kUsage =
     "                 that is worth in acceleration and which part buys the most\n"
     "  --write OUT    also save the recalculated worksheet as the spec file OUT\n"
     "  --pdf REPORT   also write the printed report to the PDF file REPORT (not FILE)\n"
+    "  --timeslip     print instead an estimate of both vehicles' time slips from a standing\n"
+    "                 start to the quarter mile, the difference and the seconds each part\n"
+    "                 buys; with --json, as JSON. The run uses the gears of --gears, else the\n"
+    "                 gear row's ratio, and needs the engine:\n"
+    "    --power HP@RPM    peak power and its rpm, such as 350@5500\n"
+    "    --torque LBFT@RPM peak torque and its rpm, such as 380@4000\n"
+    "    --shift RPM       shift rpm (1000 to 20000; default 10% past the power peak)\n"
+    "    --launch RPM      launch rpm (500 to 15000; default 2500 with a converter, a\n"
+    "                      typical stall, else 3000, a moderate clutch launch)\n"
+    "    --grip MU         driven tires' grip (0.3 to 4; default 1.0, street tires on a\n"
+    "                      prepared strip)\n"
+    "                 It assumes standard air, a coupe's drag (a motorcycle's with its rider),\n"
+    "                 typical drivetrain losses and shift times, and no wheelspin past grip.\n"
     "  --help, -h     print this text and do nothing else\n"
     "Exit codes: 0 done; 1 FILE, the data files, OUT, REPORT or the output could not be read\n"
-    "or written; 2 FILE is not a spec file, or REPORT names FILE.\n";
+    "or written, or an option is missing or wrong; 2 FILE is not a spec file, or REPORT\n"
+    "names FILE.\n";
 
 struct CalcOptions {
     bool help = false;
@@ -45,6 +62,8 @@ struct CalcOptions {
     bool csv = false;
     bool json = false;
     bool answer = false;
+    bool timeslip = false;
+    SlipOptions slip;
     std::optional<std::string> gears;
     std::optional<std::string> writeTo;
     std::optional<std::string> pdfTo;
@@ -69,6 +88,11 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
             options.json = true;
         } else if (argument == "--answer") {
             options.answer = true;
+        } else if (argument == "--timeslip") {
+            options.timeslip = true;
+        } else if (i + 1 < arguments.size() &&
+                   TakeSlipOption(argument, arguments[i + 1], options.slip)) {
+            ++i;
         } else if (argument == "--gears" && i + 1 < arguments.size()) {
             options.gears = arguments[++i];
         } else if (argument == "--write" && i + 1 < arguments.size()) {
@@ -83,6 +107,8 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
         }
     }
     if (!haveFile && !options.help) return std::nullopt;
+    // The run's options mean nothing without the run.
+    if (options.slip.Any() && !options.timeslip) return std::nullopt;
     return options;
 }
 
@@ -157,6 +183,35 @@ void WriteResult(const Worksheet& sheet, const CalcOptions& options,
         WriteAlignedTables(sheet, out);
 }
 
+// Both slips and, with two vehicles, each part's seconds bought, run over the gears the every-gear
+// view shows; after telling why when the options or the run are refused.
+std::optional<int> WriteTimeSlips(const Worksheet& sheet, const CalcOptions& options,
+                                  std::ostream& out, std::ostream& err) {
+    SlipInputsRead inputs = ReadSlipInputs(options.slip, KindOf(sheet, kBaseline));
+    GearRatiosRead ratios = RatiosToShow(options.gears.value_or(""), sheet);
+    Outcome refused = !inputs.outcome.ok ? inputs.outcome : ratios.outcome;
+    TimeSlips slips;
+    if (refused.ok) {
+        slips = RunTimeSlips(sheet, inputs.inputs, ratios.ratios);
+        refused = slips.outcome;
+    }
+    std::optional<PartsTimeBought> parts;
+    if (refused.ok && sheet.document.TwoVehicles == 1) {
+        parts = TimeBoughtByEachPart(sheet, inputs.inputs, ratios.ratios);
+        refused = parts->outcome;
+    }
+    if (!refused.ok) {
+        PrintMessage(err, refused.message);
+        return kCalcFailed;
+    }
+    errno = 0;
+    if (options.json)
+        WriteSlipJson(slips, parts ? &*parts : nullptr, out);
+    else
+        WriteSlipText(slips, GearsNote(ratios.ratios), parts ? &*parts : nullptr, out);
+    return std::nullopt;
+}
+
 // A report written over the worksheet it reports on would destroy it; a link or a second name
 // of the worksheet is the same file.
 bool ReportReplacesInput(const CalcOptions& options) {
@@ -197,10 +252,14 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     sheet.setup.ProgramFolder = DataFolderOf(programFolder);
     if (std::optional<int> failed = OpenAndRecalculate(sheet, *options, err)) return *failed;
 
-    std::optional<std::vector<GearFigures>> gears = Gears(sheet, *options, err);
-    if (!gears) return kCalcFailed;
-    errno = 0;
-    WriteResult(sheet, *options, *gears, out);
+    if (options->timeslip) {
+        if (std::optional<int> failed = WriteTimeSlips(sheet, *options, out, err)) return *failed;
+    } else {
+        std::optional<std::vector<GearFigures>> gears = Gears(sheet, *options, err);
+        if (!gears) return kCalcFailed;
+        errno = 0;
+        WriteResult(sheet, *options, *gears, out);
+    }
     if (!OutputWritten(out, err)) return kCalcFailed;
 
     if (options->pdfTo) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -86,6 +87,9 @@ TEST_F(CalcCommandTest, HelpPrintsTheUsageAndDoesNothingElse) {
     for (std::string help : {"--help", "-h"}) {
         EXPECT_EQ(Run({help, "--write", saved, Example("Motorcycle.qrx")}), kCalcDone) << help;
         EXPECT_TRUE(out.str().starts_with("Usage: gyrant-calc")) << help;
+        for (const char* named : {"--timeslip", "--power HP@RPM", "--torque LBFT@RPM",
+                                  "--shift RPM", "--launch RPM", "--grip MU", "an estimate"})
+            EXPECT_NE(out.str().find(named), std::string::npos) << named;
         EXPECT_EQ(err.str(), "") << help;
         EXPECT_FALSE(std::filesystem::exists(saved)) << help;
     }
@@ -95,7 +99,11 @@ TEST_F(CalcCommandTest, HelpPrintsTheUsageAndDoesNothingElse) {
 TEST_F(CalcCommandTest, OutputThatCanNotBeWrittenFails) {
     std::string car = Example("V8 Street Car.qrx");
     for (std::vector<std::string> arguments :
-         {std::vector{car}, {"--csv", car}, {"--json", car}, {"--gears", "2,1", car}}) {
+         {std::vector{car},
+          {"--csv", car},
+          {"--json", car},
+          {"--gears", "2,1", car},
+          {"--timeslip", "--power", "350@5500", "--torque", "380@4000", car}}) {
         std::ofstream full("/dev/full");
         EXPECT_EQ(RunCalcCommand(arguments, folder.Path(), full, err), kCalcFailed) << arguments[0];
         EXPECT_TRUE(err.str().ends_with("standard output: No space left on device.\n"))
@@ -141,6 +149,99 @@ TEST_F(CalcCommandTest, TheStoredWeightsOptionHoldsUnlessAFlagAsksOtherwise) {
                                      {"--weights-add", car, "true"}}) {
         ASSERT_EQ(Run({"--json", flag, file}), kCalcDone);
         EXPECT_NE(out.str().find(std::string("\"weightsAdded\": ") + added), std::string::npos);
+    }
+}
+
+class TimeSlipTest : public CalcCommandTest {
+  protected:
+    // On sticky tires, so that the launch is not lost in wheelspin; a later option wins.
+    int Slip(std::vector<std::string> options) {
+        std::vector<std::string> arguments = {"--timeslip",     "--power",  "350@5500",
+                                              "--torque",       "380@4000", "--gears",
+                                              "2.52,1.52,1.00", "--grip",   "3"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        arguments.push_back(Example("V8 Street Car.qrx"));
+        return Run(arguments);
+    }
+    // The Baseline's figure of a key in the JSON output.
+    double Baseline(const std::string& key) {
+        std::size_t at = out.str().find("\"" + key + "\": ");
+        return at == std::string::npos ? -1 : std::stod(out.str().substr(at + key.size() + 4));
+    }
+};
+
+// Each mark of the slip has a line with a figure for each vehicle.
+TEST_F(TimeSlipTest, EveryMarkShowsBothVehicles) {
+    ASSERT_EQ(Slip({}), kCalcDone) << err.str();
+    for (const char* mark : {"60 ft", "330 ft", "1/8 mile ET", "1/8 mile mph", "1000 ft",
+                             "1/4 mile ET", "1/4 mile mph", "0-60 mph"}) {
+        std::size_t at = out.str().find(std::string("\n") + mark + "  ");
+        ASSERT_NE(at, std::string::npos) << mark;
+        std::size_t from = at + 1 + std::strlen(mark);
+        std::istringstream line(out.str().substr(from, out.str().find('\n', from) - from));
+        double baseline = 0, proposed = 0;
+        EXPECT_TRUE(line >> baseline >> proposed) << mark;
+    }
+    for (const char* said : {"\nProposed is ", "Seconds bought in the 1/4 mile by each part",
+                             "Parts' sum", "an estimate"})
+        EXPECT_NE(out.str().find(said), std::string::npos) << said;
+}
+
+// The JSON holds each field once for each vehicle, the difference and each part's seconds.
+TEST_F(TimeSlipTest, JsonHoldsEveryFigure) {
+    ASSERT_EQ(Slip({"--json"}), kCalcDone) << err.str();
+    const std::string json = out.str();
+    for (const char* key : {"sixtyFoot", "threeThirtyFoot", "eighthMileET", "eighthMileMph",
+                            "thousandFoot", "quarterMileET", "quarterMileMph", "zeroToSixty"}) {
+        std::string quoted = std::string("\"") + key + "\": ";
+        std::size_t first = json.find(quoted);
+        ASSERT_NE(first, std::string::npos) << key;
+        EXPECT_NE(json.find(quoted, first + 1), std::string::npos) << key;
+    }
+    for (const char* key :
+         {"\"timeslip\": {", "\"baseline\": {", "\"proposed\": {",
+          "\"difference\": {\"seconds\": ", "\"feetAhead\": ", "\"parts\": [\n      {\"row\": ",
+          "\"description\": ", "\"secondsBought\": "})
+        EXPECT_NE(json.find(key), std::string::npos) << key;
+}
+
+// A run that can not be made is refused with the option named and the usage's exit code.
+TEST_F(TimeSlipTest, BadOptionsAreRefusedByName) {
+    std::string car = Example("V8 Street Car.qrx");
+    for (auto [arguments, named] :
+         {std::pair{std::vector<std::string>{"--timeslip", car}, std::string("needs the engine")},
+          {{"--timeslip", "--power", "350@5500", car}, "--torque LBFT@RPM"},
+          {{"--power", "350@5500", "--torque", "380@4000", car}, "Usage"},
+          {{"--timeslip", "--power", "350", "--torque", "380@4000", car}, "--power takes HP@RPM"},
+          {{"--timeslip", "--power", "350@5500", "--torque", "x@4000", car}, "--torque takes"},
+          {{"--timeslip", "--power", "350@5500", "--torque", "300@4000", car},
+           "--power and --torque: 350 hp at 5500 rpm is"},
+          {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--grip", "9", car},
+           "--grip: Grip must be between 0.3 and 4."},
+          {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--shift", "50", car},
+           "--shift: Shift rpm must be between"},
+          {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--launch", "3k", car},
+           "--launch takes a number"},
+          {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--gears", "2,9", car},
+           "\"9\" is not a gear ratio"}}) {
+        EXPECT_EQ(Run(arguments), kCalcFailed) << named;
+        EXPECT_NE(err.str().find(named), std::string::npos) << err.str();
+    }
+}
+
+// Each option replaces its default and moves the figure it drives.
+TEST_F(TimeSlipTest, AnOptionOverridesItsDefault) {
+    ASSERT_EQ(Slip({"--json"}), kCalcDone) << err.str();
+    const double et = Baseline("quarterMileET"), sixty = Baseline("sixtyFoot");
+    for (auto [option, value, key, slower] :
+         {std::tuple{"--power", "390@5500", "quarterMileET", false},
+          {"--torque", "420@4000", "quarterMileET", false},
+          {"--grip", "0.5", "sixtyFoot", true},
+          {"--launch", "1200", "sixtyFoot", true},
+          {"--shift", "4500", "quarterMileET", true}}) {
+        ASSERT_EQ(Slip({option, value, "--json"}), kCalcDone) << err.str();
+        double before = std::string(key) == "sixtyFoot" ? sixty : et;
+        EXPECT_EQ(Baseline(key) > before, slower) << option;
     }
 }
 

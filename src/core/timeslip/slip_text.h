@@ -1,0 +1,34 @@
+#pragma once
+
+// The words of a time slip, shared by every place that shows one: its marks in the order a drag
+// strip prints them, the difference as a sentence and what the figures assume.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "timeslip/time_slip.h"
+
+namespace gyrant {
+
+struct SlipMarkShown {
+    const char* label;  // "60 ft", "1/4 mile mph"
+    const char* key;    // the figure's name in exported data ("sixtyFoot")
+    bool mph;           // a speed; otherwise seconds
+    std::optional<double> TimeSlip::*optionalFigure;  // set for a figure that may be missing
+    double TimeSlip::*figure;
+};
+
+// 60 ft, 330 ft, 1/8 mile ET and mph, 1000 ft, 1/4 mile ET and mph, 0-60 mph.
+const std::vector<SlipMarkShown>& SlipMarksShown();
+
+// The mark's figure on the slip; none when the vehicle never reached it.
+std::optional<double> FigureOf(const TimeSlip& slip, const SlipMarkShown& mark);
+
+// "Proposed is 0.045 s quicker, 3.2 ft ahead at the finish." (or slower, behind; or the same).
+std::string DifferenceSentence(const SlipDifference& difference);
+
+// The figures are an estimate; what they rest on, in two lines.
+std::string EstimateNote();
+
+}  // namespace gyrant
