@@ -41,7 +41,8 @@ constexpr const char* kUsage =
     "  --timeslip     print instead an estimate of both vehicles' time slips from a standing\n"
     "                 start to the quarter mile, the difference and the seconds each part\n"
     "                 buys; with --json, as JSON. The run uses the gears of --gears, else the\n"
-    "                 gear row's ratio, and needs the engine:\n"
+    "                 gear row's ratio, and the inputs stored with FILE, each option below\n"
+    "                 taking the place of the stored one. It needs the engine:\n"
     "    --power HP@RPM    peak power and its rpm, such as 350@5500\n"
     "    --torque LBFT@RPM peak torque and its rpm, such as 380@4000\n"
     "    --shift RPM       shift rpm (1000 to 20000; default 10% past the power peak)\n"
@@ -49,6 +50,10 @@ constexpr const char* kUsage =
     "                      typical stall, else 3000, a moderate clutch launch)\n"
     "    --grip MU         driven tires' grip (0.3 to 4; default 1.0, street tires on a\n"
     "                      prepared strip)\n"
+    "    --torque-curve RPM:LBFT,...  typed torque points, taken before the peaks\n"
+    "    --shift-time, --efficiency, --rolling, --drag-area, --air-density, --cg-height,\n"
+    "    --wheelbase, --driven-share, --stall-ratio, --coupling, --loaded-radius VALUE\n"
+    "                      the run's other inputs, as the On the Strip tab names them\n"
     "                 It assumes standard air, a coupe's drag (a motorcycle's with its rider),\n"
     "                 typical drivetrain losses and shift times, and no wheelspin past grip.\n"
     "  --help, -h     print this text and do nothing else\n"
@@ -63,7 +68,7 @@ struct CalcOptions {
     bool json = false;
     bool answer = false;
     bool timeslip = false;
-    SlipOptions slip;
+    RunEntries slip;  // the run's options, by the entries they set
     std::optional<std::string> gears;
     std::optional<std::string> writeTo;
     std::optional<std::string> pdfTo;
@@ -108,7 +113,7 @@ std::optional<CalcOptions> ParseOptions(const std::vector<std::string>& argument
     }
     if (!haveFile && !options.help) return std::nullopt;
     // The run's options mean nothing without the run.
-    if (options.slip.Any() && !options.timeslip) return std::nullopt;
+    if (!options.slip.empty() && !options.timeslip) return std::nullopt;
     return options;
 }
 
@@ -187,7 +192,8 @@ void WriteResult(const Worksheet& sheet, const CalcOptions& options,
 // view shows; after telling why when the options or the run are refused.
 std::optional<int> WriteTimeSlips(const Worksheet& sheet, const CalcOptions& options,
                                   std::ostream& out, std::ostream& err) {
-    SlipInputsRead inputs = ReadSlipInputs(options.slip, KindOf(sheet, kBaseline));
+    RunInputsRead inputs =
+        ReadSlipInputs(sheet.document.RunEntries, options.slip, KindOf(sheet, kBaseline));
     GearRatiosRead ratios = RatiosToShow(options.gears.value_or(""), sheet);
     Outcome refused = !inputs.outcome.ok ? inputs.outcome : ratios.outcome;
     TimeSlips slips;

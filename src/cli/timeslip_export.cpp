@@ -1,6 +1,6 @@
 #include "timeslip_export.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cstdio>
 
 #include "analysis_export.h"
@@ -8,44 +8,6 @@
 
 namespace gyrant {
 namespace {
-
-// The whole text as one number; nothing when anything else is there.
-std::optional<double> ReadFigure(const std::string& text) {
-    double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-struct PeakRead {
-    double figure = 0;
-    double rpm = 0;
-    Outcome outcome;
-};
-
-PeakRead ReadPeak(const std::string& option, const std::string& form, const std::string& text) {
-    std::size_t at = text.find('@');
-    std::optional<double> figure = ReadFigure(text.substr(0, at));
-    std::optional<double> rpm =
-        at == std::string::npos ? std::nullopt : ReadFigure(text.substr(at + 1));
-    if (!figure || !rpm)
-        return {0, 0,
-                Outcome::Failure(option + " takes " + form + ", such as " +
-                                 (option == "--power" ? "350@5500" : "380@4000") + "; \"" + text +
-                                 "\" is not.")};
-    return {*figure, *rpm, Outcome::Success()};
-}
-
-// A number typed for one of the run's inputs, within its limits.
-Outcome ReadInput(const std::string& option, const std::string& text, RunInput input,
-                  double& into) {
-    std::optional<double> value = ReadFigure(text);
-    if (!value) return Outcome::Failure(option + " takes a number; \"" + text + "\" is not.");
-    Outcome checked = CheckInput(input, *value);
-    if (!checked.ok) return Outcome::Failure(option + ": " + checked.message);
-    into = *value;
-    return checked;
-}
 
 // The value with so many decimals, right-aligned in at least the width given.
 std::string Formatted(double value, int decimals, int width = 0) {
@@ -82,45 +44,27 @@ void WriteSlipJsonFigures(const TimeSlip& slip, std::ostream& out) {
 
 }  // namespace
 
-bool TakeSlipOption(const std::string& argument, const std::string& value, SlipOptions& options) {
-    for (auto [name, field] : {std::pair{"--power", &SlipOptions::power},
-                               {"--torque", &SlipOptions::torque},
-                               {"--shift", &SlipOptions::shift},
-                               {"--launch", &SlipOptions::launch},
-                               {"--grip", &SlipOptions::grip}}) {
-        if (argument != name) continue;
-        options.*field = value;
-        return true;
-    }
-    return false;
+bool TakeSlipOption(const std::string& argument, const std::string& value, RunEntries& typed) {
+    if (!argument.starts_with("--")) return false;
+    std::string key = argument.substr(2);
+    bool known = std::ranges::any_of(EngineEntries(), [&key](auto& e) { return key == e.key; }) ||
+                 std::ranges::any_of(RunInputLimits(), [&key](auto& l) { return key == l.key; });
+    if (known) typed[key] = value;
+    return known;
 }
 
-SlipInputsRead ReadSlipInputs(const SlipOptions& options, VehicleKind kind) {
-    SlipInputsRead read{DefaultRunInputs(kind), Outcome::Success()};
-    if (!options.power || !options.torque) {
+RunInputsRead ReadSlipInputs(const RunEntries& stored, const RunEntries& typed, VehicleKind kind) {
+    RunEntries entries = stored;
+    // Peaks typed replace a stored curve, which would otherwise be taken before them.
+    if (typed.contains(kPowerEntry) || typed.contains(kTorqueEntry))
+        entries.erase(kTorqueCurveEntry);
+    for (const auto& [key, text] : typed) entries[key] = text;
+    RunInputsRead read = ReadRunEntries(entries, kind);
+    if (!EngineGiven(entries))
         read.outcome = Outcome::Failure(
             "A time slip needs the engine's power: give --power HP@RPM and --torque LBFT@RPM.");
-        return read;
-    }
-    PeakRead power = ReadPeak("--power", "HP@RPM", *options.power);
-    PeakRead torque = ReadPeak("--torque", "LBFT@RPM", *options.torque);
-    read.outcome = !power.outcome.ok ? power.outcome : torque.outcome;
-    if (!read.outcome.ok) return read;
-    read.inputs.engine.peaks = {power.figure, power.rpm, torque.figure, torque.rpm};
-    if (Outcome curve = TorqueCurve::FromPeaks(read.inputs.engine.peaks).outcome; !curve.ok) {
-        read.outcome = Outcome::Failure("--power and --torque: " + curve.message);
-        return read;
-    }
-    if (options.shift) {
-        double shift = 0;
-        read.outcome = ReadInput("--shift", *options.shift, RunInput::ShiftRpm, shift);
-        read.inputs.shiftRpm = shift;
-    }
-    if (read.outcome.ok && options.launch)
-        read.outcome =
-            ReadInput("--launch", *options.launch, RunInput::LaunchRpm, read.inputs.launchRpm);
-    if (read.outcome.ok && options.grip)
-        read.outcome = ReadInput("--grip", *options.grip, RunInput::Grip, read.inputs.grip);
+    else if (!read.outcome.ok && typed.contains(read.refusedKey))
+        read.outcome = Outcome::Failure("--" + read.refusedKey + ": " + read.outcome.message);
     return read;
 }
 

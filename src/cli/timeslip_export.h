@@ -1,7 +1,7 @@
 #pragma once
 
-// gyrant-calc's time slips: the run's options as typed, read over the defaults of the vehicle's
-// kind, and both slips, the difference and each part's seconds bought, as text or JSON.
+// gyrant-calc's time slips: the run's options as typed, read over the inputs stored with the
+// worksheet, and both slips, the difference and each part's seconds bought, as text or JSON.
 
 #include <optional>
 #include <ostream>
@@ -9,32 +9,19 @@
 
 #include "outcome.h"
 #include "timeslip/parts_time_bought.h"
-#include "timeslip/run_inputs.h"
+#include "timeslip/run_entries.h"
 #include "timeslip/time_slip.h"
 
 namespace gyrant {
 
-// The run's options as typed.
-struct SlipOptions {
-    std::optional<std::string> power;   // HP@RPM
-    std::optional<std::string> torque;  // LBFT@RPM
-    std::optional<std::string> shift;
-    std::optional<std::string> launch;
-    std::optional<std::string> grip;
-    bool Any() const { return power || torque || shift || launch || grip; }
-};
+// Keeps the value of a run option ("--grip 1.2" as the entry "grip"); false when the argument
+// names none.
+bool TakeSlipOption(const std::string& argument, const std::string& value, RunEntries& typed);
 
-// Keeps the value of a run option; false when the argument names none.
-bool TakeSlipOption(const std::string& argument, const std::string& value, SlipOptions& options);
-
-struct SlipInputsRead {
-    RunInputs inputs;
-    Outcome outcome;
-};
-
-// The defaults for the kind of vehicle with the options over them; refused, naming the option,
-// without both power and torque, or with a value that is not a figure or is outside its limits.
-SlipInputsRead ReadSlipInputs(const SlipOptions& options, VehicleKind kind);
+// The inputs stored with the worksheet with the options typed over them, over the defaults for
+// the kind of vehicle; refused, naming the option, without the engine, or with a value that is
+// not a figure or is outside its limits.
+RunInputsRead ReadSlipInputs(const RunEntries& stored, const RunEntries& typed, VehicleKind kind);
 
 // Both slips side by side with what they say of the gears, the difference, the parts' seconds
 // bought (when there are two vehicles) and what the estimate assumes.

@@ -212,16 +212,18 @@ TEST_F(TimeSlipTest, BadOptionsAreRefusedByName) {
          {std::pair{std::vector<std::string>{"--timeslip", car}, std::string("needs the engine")},
           {{"--timeslip", "--power", "350@5500", car}, "--torque LBFT@RPM"},
           {{"--power", "350@5500", "--torque", "380@4000", car}, "Usage"},
-          {{"--timeslip", "--power", "350", "--torque", "380@4000", car}, "--power takes HP@RPM"},
-          {{"--timeslip", "--power", "350@5500", "--torque", "x@4000", car}, "--torque takes"},
+          {{"--timeslip", "--power", "350", "--torque", "380@4000", car},
+           "--power: Peak power takes HP@RPM"},
+          {{"--timeslip", "--power", "350@5500", "--torque", "x@4000", car},
+           "--torque: Peak torque takes"},
           {{"--timeslip", "--power", "350@5500", "--torque", "300@4000", car},
-           "--power and --torque: 350 hp at 5500 rpm is"},
+           "--torque: 350 hp at 5500 rpm is"},
           {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--grip", "9", car},
            "--grip: Grip must be between 0.3 and 4."},
           {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--shift", "50", car},
            "--shift: Shift rpm must be between"},
           {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--launch", "3k", car},
-           "--launch takes a number"},
+           "--launch: Launch rpm takes a number"},
           {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--gears", "2,9", car},
            "\"9\" is not a gear ratio"}}) {
         EXPECT_EQ(Run(arguments), kCalcFailed) << named;
@@ -243,6 +245,29 @@ TEST_F(TimeSlipTest, AnOptionOverridesItsDefault) {
         double before = std::string(key) == "sixtyFoot" ? sixty : et;
         EXPECT_EQ(Baseline(key) > before, slower) << option;
     }
+}
+
+// The inputs saved with the worksheet run without options, and an option takes the place of its
+// stored input.
+TEST_F(TimeSlipTest, StoredInputsRunAndOptionsReplaceThem) {
+    ASSERT_EQ(Slip({"--json"}), kCalcDone) << err.str();
+    const double et = Baseline("quarterMileET"), sixty = Baseline("sixtyFoot");
+    std::string stored = (folder / "stored.qrx").string();
+    WriteFileBytes(stored, ReadFileBytes(Example("V8 Street Car.qrx")) +
+                               "[Gyrant]\r\nrun.power=350@5500\r\nrun.torque=380@4000\r\n"
+                               "run.grip=3\r\nrun.torque-curve=2000:100, 4000:120\r\n");
+    std::vector<std::string> run = {"--timeslip", "--gears", "2.52,1.52,1.00", "--json"};
+    auto with = [&run, &stored](std::vector<std::string> options) {
+        options.insert(options.begin(), run.begin(), run.end());
+        options.push_back(stored);
+        return options;
+    };
+    ASSERT_EQ(Run(with({"--power", "350@5500"})), kCalcDone) << err.str();
+    EXPECT_EQ(Baseline("quarterMileET"), et);
+    ASSERT_EQ(Run(with({"--power", "350@5500", "--grip", "0.5"})), kCalcDone) << err.str();
+    EXPECT_GT(Baseline("sixtyFoot"), sixty);
+    ASSERT_EQ(Run(with({})), kCalcDone) << err.str();
+    EXPECT_GT(Baseline("quarterMileET"), et);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace gyrant {
 bool WorksheetSnapshot::operator==(const WorksheetSnapshot& other) const {
     bool sameComments = comments == other.comments || *comments == *other.comments;
     return sameComments && cells == other.cells && twoVehicles == other.twoVehicles &&
-           weightOption == other.weightOption;
+           weightOption == other.weightOption && runEntries == other.runEntries;
 }
 
 WorksheetSnapshot TakeSnapshot(const WorksheetDocument& document,
@@ -29,6 +29,7 @@ WorksheetSnapshot TakeSnapshot(const WorksheetDocument& document,
                                      : std::make_shared<const std::string>(document.FileComments);
     snapshot.twoVehicles = document.TwoVehicles;
     snapshot.weightOption = document.WeightOption;
+    snapshot.runEntries = document.RunEntries;
     return snapshot;
 }
 
@@ -43,6 +44,7 @@ void RestoreDocument(WorksheetDocument& document, const WorksheetSnapshot& snaps
     document.FileComments = *snapshot.comments;
     document.TwoVehicles = snapshot.twoVehicles;
     document.WeightOption = snapshot.weightOption;
+    document.RunEntries = snapshot.runEntries;
 }
 
 void RestoreSnapshot(Worksheet& sheet, const WorksheetSnapshot& snapshot, Dialogs& dialogs) {
@@ -63,6 +65,8 @@ std::size_t HeldBytes(const std::vector<const WorksheetSnapshot*>& states) {
         for (const std::vector<std::string>& cells : state->cells)
             for (const std::string& cell : cells) bytes += sizeof(std::string) + cell.capacity();
         if (counted.insert(state->comments.get()).second) bytes += state->comments->capacity();
+        for (const auto& [key, text] : state->runEntries)
+            bytes += sizeof(key) + key.capacity() + sizeof(text) + text.capacity();
     }
     return bytes;
 }

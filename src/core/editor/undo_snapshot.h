@@ -1,12 +1,13 @@
 #pragma once
 
 // What an undoable step of the worksheet keeps: its document, that is the cells of both tables,
-// the comments and the options that recompute them. Undo and Redo put one of these back.
-// Neighbouring states share one copy of comments that did not change, so long comments cost their
-// size once.
+// the comments, the options that recompute them and the run's inputs as typed. Undo and Redo put
+// one of these back. Neighbouring states share one copy of comments that did not change, so long
+// comments cost their size once.
 
 #include <array>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@ struct WorksheetSnapshot {
     std::shared_ptr<const std::string> comments;
     int twoVehicles = 0;
     int weightOption = 0;
+    std::map<std::string, std::string> runEntries;
 
     bool operator==(const WorksheetSnapshot& other) const;
 };
@@ -30,7 +32,8 @@ struct WorksheetSnapshot {
 WorksheetSnapshot TakeSnapshot(const WorksheetDocument& document,
                                const WorksheetSnapshot* previous = nullptr);
 
-// Puts a snapshot's cells, comments and options back into the document, and nothing else.
+// Puts a snapshot's cells, comments, options and run inputs back into the document, and nothing
+// else.
 void RestoreDocument(WorksheetDocument& document, const WorksheetSnapshot& snapshot);
 
 // Puts a snapshot back and recalculates both vehicles; an option that differs from the current

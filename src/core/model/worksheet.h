@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "model/row_definitions.h"
@@ -90,6 +91,9 @@ struct WorksheetDocument {
     std::string FileComments;
     // The options of its spec file that this version does not know, written back as read.
     std::string OtherStoredOptions;
+    // The straight-line run's inputs as the user typed them, by name ("power" = "350@5500");
+    // what is not here takes its default for the kind of vehicle.
+    std::map<std::string, std::string> RunEntries;
 };
 
 // The spec file behind the document as the last read or write left it, and whether the document

@@ -59,20 +59,21 @@ double ShiftRpmFor(const RunInputs& inputs, double powerPeakRpm) {
 
 const std::vector<InputLimit>& RunInputLimits() {
     static const std::vector<InputLimit> kLimits = {
-        {RunInput::ShiftRpm, "Shift rpm", "rpm", 1000, 20000},
-        {RunInput::LaunchRpm, "Launch rpm", "rpm", 500, 15000},
-        {RunInput::ShiftTime, "Shift time", "s", 0, 2},
-        {RunInput::Efficiency, "Drivetrain efficiency", "", 0.5, 1},
-        {RunInput::Grip, "Grip", "", 0.3, 4},
-        {RunInput::RollingResistance, "Rolling resistance", "", 0, 0.1},
-        {RunInput::DragArea, "Cd x A", "sq ft", 0, 50},
-        {RunInput::AirDensity, "Air density", "slug/cu ft", 0.0015, 0.003},
-        {RunInput::CgHeight, "CG height", "in", 5, 60},
-        {RunInput::Wheelbase, "Wheelbase", "in", 30, 200},
-        {RunInput::DrivenShare, "Weight on the driven wheels", "", 0.2, 1},
-        {RunInput::ConverterStallRatio, "Converter torque ratio at stall", "", 1, 4},
-        {RunInput::CouplingSpeedRatio, "Converter coupling speed ratio", "", 0.5, 0.99},
-        {RunInput::LoadedRadiusFraction, "Loaded tire radius", "of half the O.D.", 0.8, 1},
+        {RunInput::ShiftRpm, "shift", "Shift rpm", "rpm", 1000, 20000},
+        {RunInput::LaunchRpm, "launch", "Launch rpm", "rpm", 500, 15000},
+        {RunInput::ShiftTime, "shift-time", "Shift time", "s", 0, 2},
+        {RunInput::Efficiency, "efficiency", "Drivetrain efficiency", "", 0.5, 1},
+        {RunInput::Grip, "grip", "Grip", "", 0.3, 4},
+        {RunInput::RollingResistance, "rolling", "Rolling resistance", "", 0, 0.1},
+        {RunInput::DragArea, "drag-area", "Cd x A", "sq ft", 0, 50},
+        {RunInput::AirDensity, "air-density", "Air density", "slug/cu ft", 0.0015, 0.003},
+        {RunInput::CgHeight, "cg-height", "CG height", "in", 5, 60},
+        {RunInput::Wheelbase, "wheelbase", "Wheelbase", "in", 30, 200},
+        {RunInput::DrivenShare, "driven-share", "Weight on the driven wheels", "", 0.2, 1},
+        {RunInput::ConverterStallRatio, "stall-ratio", "Converter torque ratio at stall", "", 1, 4},
+        {RunInput::CouplingSpeedRatio, "coupling", "Converter coupling speed ratio", "", 0.5, 0.99},
+        {RunInput::LoadedRadiusFraction, "loaded-radius", "Loaded tire radius", "of half the O.D.",
+         0.8, 1},
     };
     return kLimits;
 }

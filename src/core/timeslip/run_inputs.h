@@ -85,6 +85,7 @@ enum class RunInput {
 
 struct InputLimit {
     RunInput input;
+    const char* key;  // kept by this name with the worksheet, and gyrant-calc's option "--key"
     const char* name;
     const char* unit;  // empty for a plain ratio
     double low;

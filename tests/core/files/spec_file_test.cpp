@@ -119,8 +119,10 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
 // An undo step holds all that an edit can change in what a save writes: put back into a
 // document of its own, away from any worksheet, it writes the worksheet's file byte for byte.
 TEST_F(SpecFileTest, AnUndoStepPutBackIntoABareDocumentWritesTheSameFile) {
-    ASSERT_EQ(Read(SpecText(1, "Street tires\r\n-9999\r\n[Gyrant]\r\nweights=add\r\n")).status,
-              SpecFileStatus::Done);
+    ASSERT_EQ(
+        Read(SpecText(1, "Street tires\r\n-9999\r\n[Gyrant]\r\nweights=add\r\nrun.grip=1.2\r\n"))
+            .status,
+        SpecFileStatus::Done);
     WorksheetDocument document;
     RestoreDocument(document, TakeSnapshot(sheet.document));
     EXPECT_EQ(SpecFileText(document), SpecFileText(sheet.document));
@@ -137,9 +139,9 @@ struct StoredBlock {
     friend void PrintTo(const StoredBlock& b, std::ostream* os) { *os << b.name; }
 };
 
-std::string Keys(std::size_t count) {
+std::string Keys(std::size_t count, const std::string& key = "k") {
     std::string keys;
-    while (count-- > 0) keys += "k=v\r\n";
+    while (count-- > 0) keys += key + "=v\r\n";
     return keys;
 }
 
@@ -159,6 +161,10 @@ const StoredBlock kStoredBlocks[] = {
     {"HugeLine", "[Gyrant]\r\nk=" + kHuge, 1, OptionsLeftOut, kAdd},
     {"ThousandsOfKeys", "[Gyrant]\r\n" + Keys(100000), 1, OptionsLeftOut,
      kAdd + Keys(kMostStoredOptionBytes / 5)},
+    {"RunInputsByName", "[Gyrant]\r\nrun.shift=6000\r\nweights=stay\r\nrun.power = 350@5500\r\n", 0,
+     Done, kStaysBlock + "run.power=350@5500\r\nrun.shift=6000\r\n"},
+    {"ThousandsOfRunInputs", "[Gyrant]\r\n" + Keys(100000, "run.k"), 1, OptionsLeftOut,
+     kAdd + "run.k=v\r\n"},
 };
 
 class StoredBlockTest : public SpecFileTest, public ::testing::WithParamInterface<StoredBlock> {};
@@ -168,6 +174,7 @@ class StoredBlockTest : public SpecFileTest, public ::testing::WithParamInterfac
 TEST_P(StoredBlockTest, OpensWithTheStoredOptionAndSavesWhatItKept) {
     sheet.document.WeightOption = 1;
     sheet.document.OtherStoredOptions = "opened=before\r\n";
+    sheet.document.RunEntries = {{"grip", "2"}};
     SpecFileResult read = Read(SpecText(1, "note\r\n-9999\r\n" + GetParam().tail));
     EXPECT_EQ(read.status, GetParam().status);
     EXPECT_EQ(read.message.find("could not read") != std::string::npos,

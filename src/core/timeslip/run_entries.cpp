@@ -1,0 +1,201 @@
+#include "timeslip/run_entries.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "text/cell_text.h"
+#include "timeslip/torque_curve.h"
+
+namespace gyrant {
+namespace {
+
+const EngineEntry& EngineEntryOf(const std::string& key) {
+    return *std::ranges::find(EngineEntries(), key,
+                              [](const EngineEntry& e) { return std::string(e.key); });
+}
+
+bool IsEngineEntry(const std::string& key) {
+    return std::ranges::any_of(EngineEntries(),
+                               [&key](const EngineEntry& e) { return key == e.key; });
+}
+
+const InputLimit* LimitKeyed(const std::string& key) {
+    auto found = std::ranges::find(RunInputLimits(), key,
+                                   [](const InputLimit& limit) { return std::string(limit.key); });
+    return found == RunInputLimits().end() ? nullptr : &*found;
+}
+
+// A pair of figures joined by a mark: "350@5500" for a peak, "2000:300" for a curve's point.
+std::optional<std::pair<double, double>> ReadPair(std::string_view text, char mark) {
+    std::size_t at = text.find(mark);
+    if (at == std::string_view::npos) return std::nullopt;
+    std::optional<double> first = ReadFigure(std::string(TrimBlanks(text.substr(0, at))));
+    std::optional<double> second = ReadFigure(std::string(TrimBlanks(text.substr(at + 1))));
+    if (!first || !second) return std::nullopt;
+    return std::pair{*first, *second};
+}
+
+Outcome NotInForm(const EngineEntry& entry, const std::string& text) {
+    return Outcome::Failure(std::string(entry.name) + " takes " + entry.form + ", such as " +
+                            entry.example + "; \"" + text + "\" is not.");
+}
+
+struct PointsRead {
+    std::vector<TorquePoint> points;
+    Outcome outcome;
+};
+
+PointsRead ReadPoints(const std::string& text) {
+    PointsRead read{{}, Outcome::Success()};
+    std::string_view rest = text;
+    while (!TrimBlanks(rest).empty()) {
+        std::size_t comma = rest.find(',');
+        std::optional<std::pair<double, double>> point = ReadPair(rest.substr(0, comma), ':');
+        if (!point) {
+            read.outcome = NotInForm(EngineEntryOf(kTorqueCurveEntry), text);
+            return read;
+        }
+        read.points.push_back({point->first, point->second});
+        rest = comma == std::string_view::npos ? "" : rest.substr(comma + 1);
+    }
+    return read;
+}
+
+struct EngineRead {
+    EngineTorque engine;
+    Outcome outcome;
+    std::string refusedKey;
+};
+
+EngineRead ReadEngine(const RunEntries& entries) {
+    EngineRead read{{}, Outcome::Success(), {}};
+    if (auto curve = entries.find(kTorqueCurveEntry); curve != entries.end()) {
+        PointsRead points = ReadPoints(curve->second);
+        read.engine.points = points.points;
+        read.outcome = points.outcome;
+        read.refusedKey = kTorqueCurveEntry;
+    } else {
+        auto peak = [&entries](const char* key) { return ReadPair(entries.at(key), '@'); };
+        std::optional<std::pair<double, double>> power = peak(kPowerEntry);
+        std::optional<std::pair<double, double>> torque = peak(kTorqueEntry);
+        read.refusedKey = !power ? kPowerEntry : kTorqueEntry;
+        if (!power || !torque)
+            return {{},
+                    NotInForm(EngineEntryOf(read.refusedKey), entries.at(read.refusedKey)),
+                    read.refusedKey};
+        read.engine.peaks = {power->first, power->second, torque->first, torque->second};
+    }
+    if (read.outcome.ok) read.outcome = TorqueCurve::Of(read.engine).outcome;
+    if (read.outcome.ok) read.refusedKey.clear();
+    return read;
+}
+
+// Puts a typed number into the inputs.
+void SetInput(RunInputs& in, RunInput input, double value) {
+    switch (input) {
+        case RunInput::ShiftRpm:
+            in.shiftRpm = value;
+            return;
+        case RunInput::LaunchRpm:
+            in.launchRpm = value;
+            return;
+        case RunInput::ShiftTime:
+            in.shiftTime = value;
+            return;
+        case RunInput::Efficiency:
+            in.efficiency = value;
+            return;
+        case RunInput::Grip:
+            in.grip = value;
+            return;
+        case RunInput::RollingResistance:
+            in.rollingResistance = value;
+            return;
+        case RunInput::DragArea:
+            in.dragArea = value;
+            return;
+        case RunInput::AirDensity:
+            in.airDensity = value;
+            return;
+        case RunInput::CgHeight:
+            in.cgHeight = value;
+            return;
+        case RunInput::Wheelbase:
+            in.wheelbase = value;
+            return;
+        case RunInput::DrivenShare:
+            in.drivenShare = value;
+            return;
+        case RunInput::ConverterStallRatio:
+            in.converterStallRatio = value;
+            return;
+        case RunInput::CouplingSpeedRatio:
+            in.couplingSpeedRatio = value;
+            return;
+        case RunInput::LoadedRadiusFraction:
+            in.loadedRadiusFraction = value;
+            return;
+    }
+}
+
+}  // namespace
+
+const std::vector<EngineEntry>& EngineEntries() {
+    static const std::vector<EngineEntry> kEntries = {
+        {kPowerEntry, "Peak power", "HP@RPM", "350@5500"},
+        {kTorqueEntry, "Peak torque", "LBFT@RPM", "380@4000"},
+        {kTorqueCurveEntry, "Torque curve", "RPM:LBFT, ...", "2000:300, 4000:380, 6000:330"},
+    };
+    return kEntries;
+}
+
+std::optional<double> ReadFigure(const std::string& text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+bool EngineGiven(const RunEntries& entries) {
+    return entries.contains(kTorqueCurveEntry) ||
+           (entries.contains(kPowerEntry) && entries.contains(kTorqueEntry));
+}
+
+Outcome CheckEntry(const std::string& key, const std::string& text) {
+    if (key == kTorqueCurveEntry) return ReadPoints(text).outcome;
+    if (IsEngineEntry(key))
+        return ReadPair(text, '@') ? Outcome::Success() : NotInForm(EngineEntryOf(key), text);
+    const InputLimit* limit = LimitKeyed(key);
+    if (!limit) return Outcome::Failure("\"" + key + "\" is not an input of the run.");
+    std::optional<double> value = ReadFigure(std::string(TrimBlanks(text)));
+    if (!value)
+        return Outcome::Failure(std::string(limit->name) + " takes a number; \"" + text +
+                                "\" is not.");
+    return CheckInput(limit->input, *value);
+}
+
+RunInputsRead ReadRunEntries(const RunEntries& entries, VehicleKind kind) {
+    RunInputsRead read{DefaultRunInputs(kind), Outcome::Success(), {}};
+    for (const auto& [key, text] : entries) {
+        if (IsEngineEntry(key)) continue;
+        read.outcome = CheckEntry(key, text);
+        if (!read.outcome.ok) {
+            read.refusedKey = key;
+            return read;
+        }
+        SetInput(read.inputs, LimitKeyed(key)->input, *ReadFigure(std::string(TrimBlanks(text))));
+    }
+    if (!EngineGiven(entries)) {
+        read.outcome = Outcome::Failure(
+            "A time slip needs the engine: give its peak power and peak torque, or its torque "
+            "curve.");
+        return read;
+    }
+    EngineRead engine = ReadEngine(entries);
+    read.inputs.engine = engine.engine;
+    read.outcome = engine.outcome;
+    read.refusedKey = engine.refusedKey;
+    return read;
+}
+
+}  // namespace gyrant
