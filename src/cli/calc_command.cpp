@@ -192,29 +192,19 @@ void WriteResult(const Worksheet& sheet, const CalcOptions& options,
 // view shows; after telling why when the options or the run are refused.
 std::optional<int> WriteTimeSlips(const Worksheet& sheet, const CalcOptions& options,
                                   std::ostream& out, std::ostream& err) {
-    RunInputsRead inputs =
-        ReadSlipInputs(sheet.document.RunEntries, options.slip, KindOf(sheet, kBaseline));
+    RunEntries entries = SlipEntries(sheet.document.RunEntries, options.slip);
     GearRatiosRead ratios = RatiosToShow(options.gears.value_or(""), sheet);
-    Outcome refused = !inputs.outcome.ok ? inputs.outcome : ratios.outcome;
-    TimeSlips slips;
-    if (refused.ok) {
-        slips = RunTimeSlips(sheet, inputs.inputs, ratios.ratios);
-        refused = slips.outcome;
-    }
-    std::optional<PartsTimeBought> parts;
-    if (refused.ok && sheet.document.TwoVehicles == 1) {
-        parts = TimeBoughtByEachPart(sheet, inputs.inputs, ratios.ratios);
-        refused = parts->outcome;
-    }
+    StripRun run = RunOnTheStrip(sheet, entries, ratios.ratios);
+    Outcome refused = !ratios.outcome.ok ? ratios.outcome : SlipRefusal(run, entries, options.slip);
     if (!refused.ok) {
         PrintMessage(err, refused.message);
         return kCalcFailed;
     }
     errno = 0;
     if (options.json)
-        WriteSlipJson(slips, parts ? &*parts : nullptr, out);
+        WriteSlipJson(run.slips, run.parts ? &*run.parts : nullptr, out);
     else
-        WriteSlipText(slips, GearsNote(ratios.ratios), parts ? &*parts : nullptr, out);
+        WriteSlipText(run.slips, run.gearsNote, run.parts ? &*run.parts : nullptr, out);
     return std::nullopt;
 }
 

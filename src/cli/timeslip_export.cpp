@@ -16,10 +16,6 @@ std::string Formatted(double value, int decimals, int width = 0) {
     return text;
 }
 
-std::string Cell(std::optional<double> value, bool mph) {
-    return value ? Formatted(*value, mph ? 2 : 3) : "-";
-}
-
 void WriteParts(const PartsTimeBought& parts, std::ostream& out) {
     out << "\nSeconds bought in the 1/4 mile by each part\n";
     for (const PartTimeBought& part : parts.parts)
@@ -53,19 +49,23 @@ bool TakeSlipOption(const std::string& argument, const std::string& value, RunEn
     return known;
 }
 
-RunInputsRead ReadSlipInputs(const RunEntries& stored, const RunEntries& typed, VehicleKind kind) {
+RunEntries SlipEntries(const RunEntries& stored, const RunEntries& typed) {
     RunEntries entries = stored;
     // Peaks typed replace a stored curve, which would otherwise be taken before them.
     if (typed.contains(kPowerEntry) || typed.contains(kTorqueEntry))
         entries.erase(kTorqueCurveEntry);
     for (const auto& [key, text] : typed) entries[key] = text;
-    RunInputsRead read = ReadRunEntries(entries, kind);
+    return entries;
+}
+
+Outcome SlipRefusal(const StripRun& run, const RunEntries& entries, const RunEntries& typed) {
+    if (run.outcome.ok) return run.outcome;
     if (!EngineGiven(entries))
-        read.outcome = Outcome::Failure(
+        return Outcome::Failure(
             "A time slip needs the engine's power: give --power HP@RPM and --torque LBFT@RPM.");
-    else if (!read.outcome.ok && typed.contains(read.refusedKey))
-        read.outcome = Outcome::Failure("--" + read.refusedKey + ": " + read.outcome.message);
-    return read;
+    if (!run.read.outcome.ok && typed.contains(run.read.refusedKey))
+        return Outcome::Failure("--" + run.read.refusedKey + ": " + run.outcome.message);
+    return run.outcome;
 }
 
 void WriteSlipText(const TimeSlips& slips, const std::string& gearsNote,
@@ -75,7 +75,7 @@ void WriteSlipText(const TimeSlips& slips, const std::string& gearsNote,
     for (const SlipMarkShown& mark : SlipMarksShown()) {
         out << mark.label << std::string(22 - std::string(mark.label).size(), ' ');
         for (const TimeSlip& slip : slips.slips) {
-            std::string cell = Cell(FigureOf(slip, mark), mark.mph);
+            std::string cell = SlipCell(slip, mark);
             out << std::string(11 - cell.size(), ' ') << cell;
         }
         out << '\n';

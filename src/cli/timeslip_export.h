@@ -10,6 +10,7 @@
 #include "outcome.h"
 #include "timeslip/parts_time_bought.h"
 #include "timeslip/run_entries.h"
+#include "timeslip/strip_run.h"
 #include "timeslip/time_slip.h"
 
 namespace gyrant {
@@ -18,10 +19,12 @@ namespace gyrant {
 // names none.
 bool TakeSlipOption(const std::string& argument, const std::string& value, RunEntries& typed);
 
-// The inputs stored with the worksheet with the options typed over them, over the defaults for
-// the kind of vehicle; refused, naming the option, without the engine, or with a value that is
-// not a figure or is outside its limits.
-RunInputsRead ReadSlipInputs(const RunEntries& stored, const RunEntries& typed, VehicleKind kind);
+// The inputs stored with the worksheet with the options typed over them.
+RunEntries SlipEntries(const RunEntries& stored, const RunEntries& typed);
+
+// Why the run was refused, naming the option when one was typed for the entry refused; success
+// when it was not.
+Outcome SlipRefusal(const StripRun& run, const RunEntries& entries, const RunEntries& typed);
 
 // Both slips side by side with what they say of the gears, the difference, the parts' seconds
 // bought (when there are two vehicles) and what the estimate assumes.

@@ -13,11 +13,17 @@ struct Topic {
     int lastPage;
 };
 
-constexpr Topic kTopics[] = {{100, "helpb", 1},  {200, "helps", 1},
-                             {300, "helpd", 1},  {400, "helpo", 1},
-                             {500, "helpbs", 0}, {600, "helpr", 1},
-                             {700, "helpdh", 1}, {800, "helpch", 1},
-                             {900, "helpdm", 1}, {kWeightHelpTopic, "helpw", 2}};
+constexpr Topic kTopics[] = {{100, "helpb", 1},
+                             {200, "helps", 1},
+                             {300, "helpd", 1},
+                             {400, "helpo", 1},
+                             {500, "helpbs", 0},
+                             {600, "helpr", 1},
+                             {700, "helpdh", 1},
+                             {800, "helpch", 1},
+                             {900, "helpdm", 1},
+                             {kWeightHelpTopic, "helpw", 2},
+                             {kStripHelpTopic, "helpt", 2}};
 
 constexpr int kHelpBottomTwips = 6500;
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // A help topic paged through in the help window: topics 100 to 900 for the "Calc" sub-menus,
-// each of one or two pages, and Where the Weight Goes.
+// each of one or two pages, Where the Weight Goes and its time slips.
 
 #include <filesystem>
 #include <string>
@@ -9,6 +9,7 @@
 namespace gyrant {
 
 inline constexpr int kWeightHelpTopic = 1000;
+inline constexpr int kStripHelpTopic = 1100;
 
 // The help window's top on its screen for a window `heightTwips` tall: its bottom edge sits 6500
 // twips below the top of the screen, where it covers little of the tables; a taller window starts

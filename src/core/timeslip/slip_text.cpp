@@ -24,6 +24,14 @@ std::optional<double> FigureOf(const TimeSlip& slip, const SlipMarkShown& mark) 
     return slip.*mark.figure;
 }
 
+std::string SlipCell(const TimeSlip& slip, const SlipMarkShown& mark) {
+    std::optional<double> value = FigureOf(slip, mark);
+    if (!value) return "-";
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", mark.mph ? 2 : 3, *value);
+    return text;
+}
+
 std::string DifferenceSentence(const SlipDifference& difference) {
     char text[128];
     if (difference.seconds == 0) return "Proposed and Baseline finish together.";

@@ -25,6 +25,10 @@ const std::vector<SlipMarkShown>& SlipMarksShown();
 // The mark's figure on the slip; none when the vehicle never reached it.
 std::optional<double> FigureOf(const TimeSlip& slip, const SlipMarkShown& mark);
 
+// The mark's figure as a slip prints it: seconds to the thousandth, mph to the hundredth, "-" for
+// a mark the vehicle never reached.
+std::string SlipCell(const TimeSlip& slip, const SlipMarkShown& mark);
+
 // "Proposed is 0.045 s quicker, 3.2 ft ahead at the finish." (or slower, behind; or the same).
 std::string DifferenceSentence(const SlipDifference& difference);
 

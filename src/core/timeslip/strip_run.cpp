@@ -1,0 +1,34 @@
+#include "timeslip/strip_run.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "timeslip/straight_line_run.h"
+
+namespace gyrant {
+
+StripRun RunOnTheStrip(const Worksheet& sheet, const RunEntries& entries,
+                       const std::vector<double>& ratios) {
+    StripRun run;
+    run.read = ReadRunEntries(entries, KindOf(sheet, kBaseline));
+    run.outcome = run.read.outcome;
+    if (!run.outcome.ok) return run;
+    run.slips = RunTimeSlips(sheet, run.read.inputs, ratios);
+    run.outcome = run.slips.outcome;
+    run.gearsNote = GearsNote(ratios);
+    if (!run.outcome.ok || sheet.document.TwoVehicles != 1) return run;
+    run.parts = TimeBoughtByEachPart(sheet, run.read.inputs, ratios);
+    run.outcome = run.parts->outcome;
+    return run;
+}
+
+std::string SecondsClause(const StripRun& run) {
+    if (!run.outcome.ok || !run.slips.difference) return "";
+    char seconds[32];
+    std::snprintf(seconds, sizeof seconds, "%.2f", std::abs(run.slips.difference->seconds));
+    if (std::string(seconds) == "0.00") return "no quicker in the quarter mile (estimate)";
+    const char* way = run.slips.difference->seconds > 0 ? "quicker" : "slower";
+    return std::string("about ") + seconds + " s " + way + " in the quarter mile (estimate)";
+}
+
+}  // namespace gyrant

@@ -1,0 +1,38 @@
+#include "timeslip/strip_run.h"
+
+#include <gtest/gtest.h>
+
+namespace gyrant {
+namespace {
+
+struct ClauseCase {
+    const char* name;
+    bool ran;
+    std::optional<double> seconds;
+    const char* clause;
+    friend void PrintTo(const ClauseCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const ClauseCase kClauses[] = {
+    {"Quicker", true, 0.0649, "about 0.06 s quicker in the quarter mile (estimate)"},
+    {"Slower", true, -0.1, "about 0.10 s slower in the quarter mile (estimate)"},
+    {"UnderAHundredth", true, -0.004, "no quicker in the quarter mile (estimate)"},
+    {"OneVehicle", true, std::nullopt, ""},
+    {"NoRun", false, 0.5, ""},
+};
+
+class SecondsClauseTest : public ::testing::TestWithParam<ClauseCase> {};
+
+// The answer tells the seconds to the hundredth, as a time slip does, and only from a run.
+TEST_P(SecondsClauseTest, TellsTheQuarterMileDifference) {
+    StripRun run;
+    run.outcome = GetParam().ran ? Outcome::Success() : Outcome::Failure("no engine");
+    if (GetParam().seconds) run.slips.difference = SlipDifference{*GetParam().seconds, 0};
+    EXPECT_EQ(SecondsClause(run), GetParam().clause);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, SecondsClauseTest, ::testing::ValuesIn(kClauses),
+                         [](const auto& test) { return std::string(test.param.name); });
+
+}  // namespace
+}  // namespace gyrant
