@@ -22,14 +22,6 @@ std::unique_ptr<Worksheet> CalculationCopy(const Worksheet& sheet) {
     return copy;
 }
 
-// A refused field as its message echoes it: quoted, and cut short when long, so that a pasted
-// page or a damaged kept file gives a message the window can show.
-std::string Quoted(std::string_view field) {
-    constexpr std::size_t kMostEchoed = 24;
-    if (field.size() <= kMostEchoed) return "\"" + std::string(field) + "\"";
-    return "\"" + std::string(field.substr(0, kMostEchoed)) + "...\"";
-}
-
 double EqWt(const SpecTable& table, int row) {
     return NumericValue(table.Text(row, kColEqWt));
 }
@@ -111,7 +103,7 @@ GearRatiosRead ReadGearRatios(const std::string& text, const Worksheet& sheet) {
         LeadingNumber number = ReadLeadingNumber(field);
         bool whole = number.found && IsBlank(std::string_view(field).substr(number.length));
         if (!whole || !WithinLimits(number.value, low, high)) {
-            read.outcome = Outcome::Failure(Quoted(TrimBlanks(field)) +
+            read.outcome = Outcome::Failure(QuotedForMessage(TrimBlanks(field)) +
                                             " is not a gear ratio: each must be between " +
                                             Limit(low) + " and " + Limit(high) + ".");
             return read;

@@ -371,6 +371,12 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string QuotedForMessage(std::string_view text) {
+    constexpr std::size_t kMostEchoed = 24;
+    if (text.size() <= kMostEchoed) return "\"" + std::string(text) + "\"";
+    return "\"" + std::string(text.substr(0, kMostEchoed)) + "...\"";
+}
+
 bool IsBlank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
 }

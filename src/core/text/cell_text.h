@@ -68,6 +68,10 @@ std::string_view TrimBlanks(std::string_view text);
 // True when the text is empty or holds only blanks (spaces).
 bool IsBlank(std::string_view text);
 
+// A refused text as a message echoes it: quoted, and cut short when long, so that a pasted page
+// or a damaged kept file gives a message a window can show.
+std::string QuotedForMessage(std::string_view text);
+
 // True when the text contains the word (the worksheet's substring test).
 bool Contains(std::string_view text, std::string_view word);
 

@@ -37,7 +37,7 @@ std::optional<std::pair<double, double>> ReadPair(std::string_view text, char ma
 
 Outcome NotInForm(const EngineEntry& entry, const std::string& text) {
     return Outcome::Failure(std::string(entry.name) + " takes " + entry.form + ", such as " +
-                            entry.example + "; \"" + text + "\" is not.");
+                            entry.example + "; " + QuotedForMessage(text) + " is not.");
 }
 
 struct PointsRead {
@@ -166,11 +166,11 @@ Outcome CheckEntry(const std::string& key, const std::string& text) {
     if (IsEngineEntry(key))
         return ReadPair(text, '@') ? Outcome::Success() : NotInForm(EngineEntryOf(key), text);
     const InputLimit* limit = LimitKeyed(key);
-    if (!limit) return Outcome::Failure("\"" + key + "\" is not an input of the run.");
+    if (!limit) return Outcome::Failure(QuotedForMessage(key) + " is not an input of the run.");
     std::optional<double> value = ReadFigure(std::string(TrimBlanks(text)));
     if (!value)
-        return Outcome::Failure(std::string(limit->name) + " takes a number; \"" + text +
-                                "\" is not.");
+        return Outcome::Failure(std::string(limit->name) + " takes a number; " +
+                                QuotedForMessage(text) + " is not.");
     return CheckInput(limit->input, *value);
 }
 

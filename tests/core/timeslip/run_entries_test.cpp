@@ -40,6 +40,12 @@ TEST_P(EntryTest, IsTakenOrRefusedWithAWarning) {
 INSTANTIATE_TEST_SUITE_P(Entries, EntryTest, ::testing::ValuesIn(kEntries),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// A pasted page or a damaged file gives a message a window can show.
+TEST(EntryTest, EchoesALongEntryCutShort) {
+    EXPECT_EQ(CheckEntry("grip", std::string(5000, 'x')).message,
+              "Grip takes a number; \"" + std::string(24, 'x') + "...\" is not.");
+}
+
 const RunEntries kPeaks = {{"power", "350@5500"}, {"torque", "380@4000"}};
 
 RunEntries With(RunEntries entries, const std::string& key, const std::string& text) {
