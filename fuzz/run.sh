@@ -18,6 +18,11 @@ seed() {  # seed TARGET FILE...
     cp "$@" "$corpus/$target/"
 }
 seed spec_file data/GyrantFiles/*.qrx
+{ cat "data/GyrantFiles/V8 Street Car.qrx"
+  printf '[Gyrant]\r\nrun.power=350@5500\r\nrun.torque=380@4000\r\nrun.grip=1.4\r\n'; } > "$build/slip-seed"
+{ cat "data/GyrantFiles/Motorcycle.qrx"
+  printf '[Gyrant]\r\nrun.torque-curve=3000:40, 8000:60, 11000:50\r\nrun.shift=11500\r\n'; } > "$build/slip-curve-seed"
+seed time_slip "$build/slip-seed" "$build/slip-curve-seed"
 printf ' 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n/usr/bin/firefox\r\n 1 \r\n\r\n' > "$build/settings-seed"
 seed settings "$build/settings-seed"
 printf "%s/data/GyrantFiles/V8 Street Car.qrx\n/dev/zero\n\nrelative\n" "$PWD" > "$build/recent-seed"
@@ -44,7 +49,7 @@ faults="$build/faults"
 rm -rf "$faults"
 mkdir -p "$faults"
 for target in spec_file settings recent_files row_definitions menu_definition vehicle_weights transmissions help_text cell_text \
-    gear_list window_place; do
+    gear_list window_place time_slip; do
     if ! "$build/fuzz/${target}_fuzz" -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
         -artifact_prefix="$faults/$target-" "$corpus/$target" > "$build/$target.log" 2>&1; then
         tail -n 40 "$build/$target.log"
