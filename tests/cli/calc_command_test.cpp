@@ -4,9 +4,12 @@
 
 #include <cstring>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 
+#include "help/help_pages.h"
 #include "support/program_folder.h"
+#include "timeslip/slip_text.h"
 
 namespace gyrant {
 namespace {
@@ -268,6 +271,45 @@ TEST_F(TimeSlipTest, StoredInputsRunAndOptionsReplaceThem) {
     EXPECT_GT(Baseline("sixtyFoot"), sixty);
     ASSERT_EQ(Run(with({})), kCalcDone) << err.str();
     EXPECT_GT(Baseline("quarterMileET"), et);
+}
+
+// The words of the line that starts with the text given, after that text.
+std::vector<std::string> WordsAfter(const std::string& text, const std::string& start) {
+    std::size_t at = text.find(start);
+    if (at == std::string::npos) return {};
+    at += start.size();
+    std::istringstream line(text.substr(at, text.find_first_of("\r\n", at) - at));
+    std::vector<std::string> words;
+    for (std::string word; line >> word;) words.push_back(word);
+    return words;
+}
+
+// The help's worked example is what gyrant-calc prints for the command the help shows it with:
+// the command and each figure are read out of the help page itself.
+TEST_F(CalcCommandTest, TheHelpsWorkedExampleIsWhatTheRunPrints) {
+    const std::string command = "\r  gyrant-calc --timeslip ";
+    HelpPages help(folder.Path(), kStripHelpTopic);
+    while (help.Text().find(command) == std::string::npos && help.NextEnabled()) help.Next();
+    const std::string& page = help.Text();
+    std::size_t from = page.find(command);
+    ASSERT_NE(from, std::string::npos);
+    // The command runs on to the page's next blank line; a "\" only continues it.
+    std::istringstream shown(page.substr(from, page.find("\r\r", from) - from));
+    std::vector<std::string> arguments;
+    for (std::string word; shown >> std::quoted(word);)
+        if (word != "\\" && word != "gyrant-calc") arguments.push_back(word);
+    arguments.back() = (folder / arguments.back()).string();
+    ASSERT_EQ(Run(arguments), kCalcDone) << err.str();
+    std::vector<std::string> lines = {"Proposed is"};
+    for (const SlipMarkShown& mark : SlipMarksShown()) lines.push_back(mark.label);
+    for (const std::string& line : lines) {
+        std::vector<std::string> printed = WordsAfter(out.str(), "\n" + line + " ");
+        std::vector<std::string> inHelp = WordsAfter(page, "\r  " + line + " ");
+        ASSERT_FALSE(printed.empty()) << line;
+        ASSERT_EQ(inHelp.size(), printed.size()) << line;
+        for (std::size_t word = 0; word < printed.size(); ++word)
+            EXPECT_EQ(inHelp[word], printed[word]) << line;
+    }
 }
 
 }  // namespace
