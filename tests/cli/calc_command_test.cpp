@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <fstream>
+#include <iomanip>
 #include <sstream>
 
+#include "help/help_pages.h"
 #include "support/program_folder.h"
+#include "timeslip/slip_text.h"
 
 namespace gyrant {
 namespace {
@@ -268,6 +273,55 @@ TEST_F(TimeSlipTest, StoredInputsRunAndOptionsReplaceThem) {
     EXPECT_GT(Baseline("sixtyFoot"), sixty);
     ASSERT_EQ(Run(with({})), kCalcDone) << err.str();
     EXPECT_GT(Baseline("quarterMileET"), et);
+}
+
+// The words between `start` and `end` on the first of the text's lines (ended by CR or LF) that
+// begins with the one and ends with the other.
+std::vector<std::string> WordsBetween(std::string text, const std::string& start,
+                                      const std::string& end) {
+    std::ranges::replace(text, '\r', '\n');
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.size() < start.size() + end.size() || !line.starts_with(start) ||
+            !line.ends_with(end))
+            continue;
+        std::istringstream between(
+            line.substr(start.size(), line.size() - start.size() - end.size()));
+        std::vector<std::string> words;
+        for (std::string word; between >> word;) words.push_back(word);
+        return words;
+    }
+    return {};
+}
+
+// The help's worked example is what gyrant-calc prints for the command the help shows it with:
+// the command and each figure are read out of the help page itself, where each mark's line
+// gives the figures first and the mark after a tab.
+TEST_F(CalcCommandTest, TheHelpsWorkedExampleIsWhatTheRunPrints) {
+    HelpPages help(folder.Path(), kStripHelpTopic);
+    while (!help.Title().ends_with("a Worked Example") && help.NextEnabled()) help.Next();
+    const std::string& page = help.Text();
+    std::size_t from = page.find("\r  gyrant-calc ");
+    ASSERT_NE(from, std::string::npos) << help.Title();
+    // The command runs on to the page's next blank line; a "\" only continues it.
+    std::istringstream shown(page.substr(from, page.find("\r\r", from + 1) - from));
+    std::vector<std::string> arguments;
+    for (std::string word; shown >> std::quoted(word);)
+        if (word != "\\" && word != "gyrant-calc") arguments.push_back(word);
+    arguments.back() = (folder / arguments.back()).string();
+    ASSERT_EQ(Run(arguments), kCalcDone) << err.str();
+    // Where each line's words are in the help, and where gyrant-calc prints them.
+    std::vector<std::array<std::string, 3>> lines = {{"  Proposed is ", "", "Proposed is "}};
+    for (const SlipMarkShown& mark : SlipMarksShown())
+        lines.push_back({"  ", std::string("\t") + mark.label, std::string(mark.label) + " "});
+    for (const auto& [helpStart, helpEnd, printedStart] : lines) {
+        std::vector<std::string> printed = WordsBetween(out.str(), printedStart, "");
+        std::vector<std::string> inHelp = WordsBetween(page, helpStart, helpEnd);
+        ASSERT_FALSE(printed.empty()) << printedStart;
+        ASSERT_EQ(inHelp.size(), printed.size()) << printedStart;
+        for (std::size_t word = 0; word < printed.size(); ++word)
+            EXPECT_EQ(inHelp[word], printed[word]) << printedStart;
+    }
 }
 
 }  // namespace

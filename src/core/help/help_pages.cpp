@@ -23,7 +23,7 @@ constexpr Topic kTopics[] = {{100, "helpb", 1},
                              {800, "helpch", 1},
                              {900, "helpdm", 1},
                              {kWeightHelpTopic, "helpw", 2},
-                             {kStripHelpTopic, "helpt", 2}};
+                             {kStripHelpTopic, "helpt", 3}};
 
 constexpr int kHelpBottomTwips = 6500;
 

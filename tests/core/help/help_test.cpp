@@ -20,9 +20,10 @@ TEST(TextFiles, FlowLinesIntoParagraphsAndEveryHelpPageShips) {
     testing::WriteFileBytes(folder / "GyrantTEXT/page.txt",
                             "Title\r\nfirst\r\njoined\r\n \r\n \r\nnew\r\n  - item\r\nlast\r\n");
     EXPECT_EQ(ReadTextFile(folder.Path(), "page.txt").text, "first joined\r\r new  - item\r last");
-    for (int topic = 100; topic <= kWeightHelpTopic; topic += 100)
+    for (int topic = 100; topic <= kStripHelpTopic; topic += 100)
         for (HelpPages pages(folder.Path(), topic);; pages.Next()) {
-            EXPECT_GT(pages.Text().size(), 200u) << topic;
+            EXPECT_FALSE(pages.Title().empty()) << topic << " page " << pages.HelpPage();
+            EXPECT_GT(pages.Text().size(), 200u) << topic << " page " << pages.HelpPage();
             if (!pages.NextEnabled()) break;
         }
 }
