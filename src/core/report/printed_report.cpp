@@ -9,6 +9,7 @@
 #include "report/pager.h"
 #include "report/printed_lines.h"
 #include "text/cell_text.h"
+#include "timeslip/strip_run.h"
 
 namespace gyrant {
 namespace {
@@ -68,7 +69,8 @@ class ReportLayout {
     void PrintNotes() {
         std::string notes = OptionLineText(m_sheet);
         if (m_sheet.document.TwoVehicles == 1)
-            notes += "\r" + PlainAnswer(ShareOfEachPart(m_sheet));
+            notes += "\r" + PlainAnswer(ShareOfEachPart(m_sheet),
+                                        SecondsClauseOf(m_sheet, KeptGearRatios(m_sheet)));
         m_pager.MakeRoom(m_lineHeight);
         m_surface.Print(" ", true);
         for (const std::string& line : PrintedLines(notes)) {

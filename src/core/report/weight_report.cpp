@@ -8,6 +8,9 @@
 #include "report/printed_lines.h"
 #include "report/printed_report.h"
 #include "text/cell_text.h"
+#include "timeslip/slip_charts.h"
+#include "timeslip/slip_text.h"
+#include "timeslip/strip_run.h"
 
 namespace gyrant {
 namespace {
@@ -17,6 +20,19 @@ constexpr const char* kTitle = "Where the Weight Goes";
 // The bars' room across the page, its names left of it.
 constexpr double kChartLeft = 0.35;
 constexpr double kChartRight = 0.94;
+// Where the first column of right-aligned figures ends, and the next ones after it.
+constexpr double kFiguresLeft = 0.35;
+constexpr double kFigureStep = 0.15;
+
+// Said in the printout's place of the slips, in one printed line.
+constexpr const char* kStripNeedsTheEngine =
+    "For time slips, give the engine's peaks or torque curve in On the Strip.";
+
+std::vector<double> RatiosOf(const std::vector<GearFigures>& gears) {
+    std::vector<double> ratios;
+    for (const GearFigures& gear : gears) ratios.push_back(gear.ratio);
+    return ratios;
+}
 
 class WeightLayout {
   public:
@@ -32,9 +48,10 @@ class WeightLayout {
 
     void Print(const std::vector<GearFigures>& gears) {
         WeightShares shares = ShareOfEachPart(m_sheet);
+        StripRun run = RunOnTheStrip(m_sheet, m_sheet.document.RunEntries, RatiosOf(gears));
         m_two = shares.twoVehicles;
         m_pager.StartPage();
-        for (const std::string& line : PrintedLines(PlainAnswer(shares))) Line({line});
+        Paragraph(PlainAnswer(shares, SecondsClause(run)));
         Line({WeightOptionNote(shares)});
         Line({""});
         Line(ShareColumnHeadings(m_two));
@@ -42,9 +59,11 @@ class WeightLayout {
         Line(ShareCells(shares.rotatingTotal, m_two));
         Line(ShareCells(shares.vehicleTotal, m_two));
         Chart(PartsChart(shares.parts, m_two));
-        if (gears.empty()) return;
-        Gears(gears);
-        Chart(GearsChart(gears, m_two));
+        if (!gears.empty()) {
+            Gears(gears);
+            Chart(GearsChart(gears, m_two));
+        }
+        OnTheStrip(run);
     }
 
   private:
@@ -124,6 +143,60 @@ class WeightLayout {
             cells.insert(cells.end(), {Figure(gear.rotating[0]), Figure(gear.total[0])});
             if (m_two) cells.insert(cells.end(), {Figure(gear.rotating[1]), Figure(gear.total[1])});
             Line(cells, 0.12);
+        }
+    }
+
+    // Both time slips over the gears printed, the seconds each part buys and what they assume.
+    void OnTheStrip(const StripRun& run) {
+        Line({""});
+        Line({"On the Strip (estimate)"});
+        if (!run.outcome.ok) {
+            Paragraph(EngineGiven(m_sheet.document.RunEntries) ? run.outcome.message
+                                                               : kStripNeedsTheEngine);
+            return;
+        }
+        const std::vector<TimeSlip>& slips = run.slips.slips;
+        std::vector<std::string> heading = {"Time slip", "Baseline", "Proposed"};
+        heading.resize(slips.size() + 1);
+        RightAligned(heading);
+        for (const SlipMarkShown& mark : SlipMarksShown()) {
+            std::vector<std::string> cells = {mark.label};
+            for (const TimeSlip& slip : slips) cells.push_back(SlipCell(slip, mark));
+            RightAligned(cells);
+        }
+        if (!run.gearsNote.empty()) Paragraph(run.gearsNote);
+        if (run.slips.difference) Paragraph(DifferenceSentence(*run.slips.difference));
+        if (run.parts) PartsOnTheStrip(*run.parts);
+        Line({""});
+        Paragraph(EstimateNote());
+    }
+
+    void PartsOnTheStrip(const PartsTimeBought& parts) {
+        Line({""});
+        Line({"Seconds bought in the 1/4 mile by each part"});
+        for (const PartTimeBought& part : parts.parts)
+            RightAligned({part.description, SecondsText(part.secondsBought)});
+        Chart(SecondsBoughtChart(parts));
+        Line({""});
+        Paragraph(PartsSumSentence(parts));
+    }
+
+    // A text in printed lines, each on a new page under the header when it needs one; its own
+    // line breaks, made for a terminal, give way to the page's.
+    void Paragraph(std::string text) {
+        std::ranges::replace(text, '\n', ' ');
+        for (const std::string& line : PrintedLines(text)) Line({line});
+    }
+
+    // A line whose figures end at their column's right edge, so that their points line up.
+    void RightAligned(const std::vector<std::string>& cells) {
+        m_pager.MakeRoom(m_line);
+        double top = m_surface.CurrentY();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            double right = (kFiguresLeft + kFigureStep * static_cast<double>(i)) * m_width;
+            m_surface.SetCurrentY(top);
+            m_surface.SetCurrentX(i == 0 ? m_left : right - m_surface.TextWidth(cells[i]));
+            m_surface.Print(cells[i], true);
         }
     }
 

@@ -12,6 +12,9 @@
 #include "report/printed_lines.h"
 #include "report/weight_report.h"
 #include "support/sheet_fixture.h"
+#include "timeslip/slip_charts.h"
+#include "timeslip/slip_text.h"
+#include "timeslip/strip_run.h"
 
 namespace gyrant {
 namespace {
@@ -230,6 +233,66 @@ TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartAndGear) {
         EXPECT_EQ(page.Find(part.part).size(), 2u) << part.part;
 }
 
+// Without the engine the weight report says what to give for the time slips; with it, both slips
+// side by side, their figures ending at their column's edge, the parts' seconds as lines and
+// bars, and what the estimate rests on.
+TEST_F(ReportTest, WhereTheWeightGoesPrintsTheStripOnceTheEngineIsGiven) {
+    const std::vector<double> ratios = {2.52, 1.52, 1.0};
+    std::vector<GearFigures> gears = FiguresInEveryGear(sheet, ratios);
+    RecordingSurface without(1000, 4000);
+    ASSERT_EQ(PrintWeightReport(sheet, without, when, gears).end, ReportEnd::Printed);
+    Expect(without, {{"On the Strip (estimate)"},
+                     {"For time slips, give the engine's peaks or torque curve in On the Strip."},
+                     {"Time slip", 0}});
+
+    sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
+    StripRun run = RunOnTheStrip(sheet, sheet.document.RunEntries, ratios);
+    ASSERT_TRUE(run.parts);
+    RecordingSurface page(1000, 4000);
+    ASSERT_EQ(PrintWeightReport(sheet, page, when, gears).end, ReportEnd::Printed);
+    Expect(page, {{"On the Strip (estimate)"},
+                  {"Time slip", 1, 60},
+                  {"Baseline", 1, 500 - 80},
+                  {"Proposed", 1, 650 - 80},
+                  {DifferenceSentence(*run.slips.difference)},
+                  {SecondsBoughtChart(*run.parts).legend},
+                  {PartsSumSentence(*run.parts)}});
+    // The note's words as they stand, its lines cut to the page's.
+    std::string printed, note = EstimateNote();
+    for (const auto& text : page.texts) printed += text.text + " ";
+    std::ranges::replace(note, '\n', ' ');
+    EXPECT_NE(printed.find(note), std::string::npos) << printed;
+    for (const SlipMarkShown& mark : SlipMarksShown()) {
+        auto label = page.Find(mark.label);
+        ASSERT_EQ(label.size(), 1u) << mark.label;
+        std::vector<double> rightEdges;
+        for (const auto& text : page.texts)
+            if (text.y == label[0].y && text.x > label[0].x)
+                rightEdges.push_back(text.x + 10 * double(text.text.size()));
+        ASSERT_EQ(rightEdges.size(), 2u) << mark.label;
+        EXPECT_NEAR(rightEdges[0], 500, 1e-9) << mark.label;
+        EXPECT_NEAR(rightEdges[1], 650, 1e-9) << mark.label;
+    }
+    // Each part's seconds on its line and beside its bar; parts that buy the same, on each.
+    for (const PartTimeBought& part : run.parts->parts) {
+        std::string seconds = SecondsText(part.secondsBought);
+        auto same = std::ranges::count(run.parts->parts, seconds, [](const PartTimeBought& p) {
+            return SecondsText(p.secondsBought);
+        });
+        EXPECT_EQ(page.Find(seconds).size(), 2 * std::size_t(same)) << part.description;
+    }
+}
+
+// The report's answer under the tables tells the seconds as the main window's line does.
+TEST_F(ReportTest, TheAnswerUnderTheTablesTellsTheSecondsOnceTheEngineIsGiven) {
+    sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
+    std::string printed;
+    for (const auto& text : Print().texts) printed += text.text + " ";
+    std::string answer = AnswerLine(ShareOfEachPart(sheet), SecondsClauseOf(sheet, {2.52}));
+    EXPECT_NE(printed.find(answer), std::string::npos) << answer;
+    EXPECT_NE(answer.find("s quicker in the quarter mile (estimate)."), std::string::npos);
+}
+
 TEST(FitsOnPage, WhatReachesIntoTheBottomMarginGoesOnUnlessThePageIsEmpty) {
     const PageGeometry page{100, 6};  // the bottom at 94, the page's top at 30
     const struct {
@@ -256,6 +319,7 @@ class PagedReportTest : public ReportTest, public ::testing::WithParamInterface<
         RecordingSurface page(GetParam().width, height);
         std::vector<double> ratios = {3.5, 2.9, 2.52, 2.1, 1.8, 1.52, 1.3, 1.1, 1, 0.85, 0.7, 0.6};
         std::string comment = "For the customer " + std::string(200, 'x');
+        sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
         ReportResult printed =
             GetParam().printout == Printout::Report
                 ? PrintReportWithComment(sheet, page, comment, when)
