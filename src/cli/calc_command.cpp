@@ -176,9 +176,14 @@ std::optional<std::vector<GearFigures>> Gears(const Worksheet& sheet, const Calc
     return FiguresInEveryGear(sheet, ratios);
 }
 
-// The answer's seconds from the run stored with the worksheet, over the gears --timeslip takes.
+// The gears of the run whose seconds the answer tells: those --timeslip takes.
+std::vector<double> AnswerRatios(const Worksheet& sheet, const CalcOptions& options) {
+    return RunGearRatios(options.gears.value_or(""), sheet);
+}
+
+// The answer's seconds from the run stored with the worksheet.
 std::string SecondsClauseFor(const Worksheet& sheet, const CalcOptions& options) {
-    return SecondsClauseOf(sheet, RunGearRatios(options.gears.value_or(""), sheet));
+    return SecondsClauseOf(sheet, AnswerRatios(sheet, options));
 }
 
 void WriteResult(const Worksheet& sheet, const CalcOptions& options,
@@ -267,7 +272,8 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     if (!OutputWritten(out, err)) return kCalcFailed;
 
     if (options->pdfTo) {
-        Outcome report = WritePdfReport(sheet, *options->pdfTo, programFolder);
+        Outcome report =
+            WritePdfReport(sheet, *options->pdfTo, AnswerRatios(sheet, *options), programFolder);
         if (!report.ok) {
             PrintMessage(err, report.message);
             return kCalcFailed;

@@ -83,7 +83,8 @@ class ReportTest : public testing::ExampleSheetTest {
   protected:
     // The report on a portrait page tall enough for all of it, unless another is given.
     RecordingSurface Print(const std::string& comment = "", RecordingSurface page = {1000, 2000}) {
-        EXPECT_EQ(PrintReportWithComment(sheet, page, comment, when).end, ReportEnd::Printed);
+        EXPECT_EQ(PrintReportWithComment(sheet, page, comment, when, runRatios).end,
+                  ReportEnd::Printed);
         return page;
     }
     // Each text printed `count` times, the first at `x` (when not negative) and in `size` points
@@ -103,6 +104,7 @@ class ReportTest : public testing::ExampleSheetTest {
     }
 
     ReportTime when{"12/6/2026", "9:05:03 am"};
+    std::vector<double> runRatios = {2.52, 1.52, 1.0};  // of the run the answer tells
 };
 
 TEST_F(ReportTest, HeaderTablesAndCommentsPrintAsShownWithColumnsInScreenProportions) {
@@ -196,7 +198,7 @@ TEST_F(ReportTest, AsksFirstReportsAFailureAndChoosesAFontAmongThePrinters) {
     EXPECT_EQ(landscape.lines[0].x2, 1330);
 
     page.failure = "The printer is out of paper.";
-    EXPECT_EQ(PrintReportWithComment(sheet, page, "", when).message, page.failure);
+    EXPECT_EQ(PrintReportWithComment(sheet, page, "", when, runRatios).message, page.failure);
     page.SetFontName("Default");
     using Fonts = std::vector<std::string>;
     for (auto [fonts, chosen] :
@@ -288,7 +290,7 @@ TEST_F(ReportTest, TheAnswerUnderTheTablesTellsTheSecondsOnceTheEngineIsGiven) {
     sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
     std::string printed;
     for (const auto& text : Print().texts) printed += text.text + " ";
-    std::string answer = AnswerLine(ShareOfEachPart(sheet), SecondsClauseOf(sheet, {2.52}));
+    std::string answer = AnswerLine(ShareOfEachPart(sheet), SecondsClauseOf(sheet, runRatios));
     EXPECT_NE(printed.find(answer), std::string::npos) << answer;
     EXPECT_NE(answer.find("s quicker in the quarter mile (estimate)."), std::string::npos);
 }
@@ -322,7 +324,7 @@ class PagedReportTest : public ReportTest, public ::testing::WithParamInterface<
         sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
         ReportResult printed =
             GetParam().printout == Printout::Report
-                ? PrintReportWithComment(sheet, page, comment, when)
+                ? PrintReportWithComment(sheet, page, comment, when, {2.52})
                 : PrintWeightReport(sheet, page, when, FiguresInEveryGear(sheet, ratios));
         EXPECT_EQ(printed.end, ReportEnd::Printed);
         return page;
