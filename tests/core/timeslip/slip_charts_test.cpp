@@ -18,11 +18,10 @@ TEST(SecondsBoughtChartTest, LabelsEachPartsSecondsAndExplainsASlowerOne) {
     EXPECT_NE(chart.belowZeroLegend, "");
 }
 
-// The parts' sum, and its share of the whole difference only when there is a difference to share.
+// The parts' sum, and its share of the whole difference only when there is one.
 TEST(PartsSumSentenceTest, GivesTheShareOfAWholeDifference) {
     PartsTimeBought parts;
-    parts.partsSum = 0.0712;
-    parts.wholeDifference = 0.08;
+    parts.partsSum = 0.0712, parts.wholeDifference = 0.08;
     EXPECT_EQ(PartsSumSentence(parts), "Parts' sum 0.071 s, 89 % of the whole difference.");
     parts.wholeDifference = 0;
     EXPECT_EQ(PartsSumSentence(parts), "Parts' sum 0.071 s.");

@@ -39,23 +39,16 @@ INSTANTIATE_TEST_SUITE_P(Runs, SecondsClauseTest, ::testing::ValuesIn(kClauses),
 
 class StripRunTest : public testing::ExampleRunTest {};
 
-// The answer's seconds are those of the worksheet's own run over the gears given; none without the
-// engine or without gears.
-TEST_F(StripRunTest, TheAnswersSecondsComeFromTheWorksheetsOwnRun) {
+// The answer's seconds are the worksheet's own run's, over the gears the every-gear view kept,
+// else the gear row's; none without the engine, none over refused gears.
+TEST_F(StripRunTest, TheAnswersSecondsAreTheWorksheetsOwnRunOverTheKeptGears) {
     EXPECT_EQ(SecondsClauseOf(sheet, ratios), "");
     sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
-    std::string clause = SecondsClauseOf(sheet, ratios);
-    EXPECT_EQ(clause, SecondsClause(RunOnTheStrip(sheet, sheet.document.RunEntries, ratios)));
-    EXPECT_EQ(clause, "about 0.06 s quicker in the quarter mile (estimate)");
-    EXPECT_EQ(SecondsClauseOf(sheet, {}), "");
-}
-
-// Outside the window the run takes the gears the every-gear view last kept, else the gear row's;
-// refused ratios give none rather than the ones before the fault.
-TEST_F(StripRunTest, TheRunTakesTheGearsTheViewKept) {
+    EXPECT_EQ(SecondsClauseOf(sheet, ratios),
+              "about 0.06 s quicker in the quarter mile (estimate)");
     EXPECT_EQ(KeptGearRatios(sheet), std::vector<double>{2.52});
-    ASSERT_TRUE(KeepGearList(sheet, "2.52, 1.52").ok);
-    EXPECT_EQ(KeptGearRatios(sheet), (std::vector<double>{2.52, 1.52}));
+    ASSERT_TRUE(KeepGearList(sheet, "2.52, 1.52, 1").ok);
+    EXPECT_EQ(KeptGearRatios(sheet), ratios);
     EXPECT_EQ(RunGearRatios("2.52, x", sheet), std::vector<double>{});
 }
 
