@@ -1,6 +1,7 @@
 #include "report/weight_report.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "analysis/chart_data.h"
 #include "analysis/weight_shares.h"
@@ -11,6 +12,7 @@
 #include "timeslip/slip_charts.h"
 #include "timeslip/slip_text.h"
 #include "timeslip/strip_run.h"
+#include "timeslip/time_slip.h"
 
 namespace gyrant {
 namespace {
@@ -27,6 +29,22 @@ constexpr double kFigureStep = 0.15;
 // Said in the printout's place of the slips, in one printed line.
 constexpr const char* kStripNeedsTheEngine =
     "For time slips, give the engine's peaks or torque curve in On the Strip.";
+
+constexpr const char* kSpeedLegend = "Speed against time, mph (shifts ticked)";
+constexpr const char* kSpeedLegendOfTwo =
+    "Speed against time, mph: Baseline solid, Proposed dashed (shifts ticked)";
+
+// Where a chart of speed against time stands on the page, and what its edges stand for.
+struct SpeedFrame {
+    double left, top, right, bottom;
+    double lastTime, topSpeed;  // s and mph at the right and top edges
+
+    std::pair<double, double> At(const TracePoint& point) const {
+        double speed = point.speed / kFeetPerSecondPerMph;
+        return {left + (right - left) * point.time / lastTime,
+                bottom - (bottom - top) * speed / topSpeed};
+    }
+};
 
 std::vector<double> RatiosOf(const std::vector<GearFigures>& gears) {
     std::vector<double> ratios;
@@ -166,9 +184,61 @@ class WeightLayout {
         }
         if (!run.gearsNote.empty()) Paragraph(run.gearsNote);
         if (run.slips.difference) Paragraph(DifferenceSentence(*run.slips.difference));
+        SpeedChart(run.slips.runs);
         if (run.parts) PartsOnTheStrip(*run.parts);
         Line({""});
         Paragraph(EstimateNote());
+    }
+
+    // Each vehicle's speed against time in a frame, the Proposed's line dashed and every shift
+    // ticked, its top speed and last second written at the frame's ends.
+    void SpeedChart(const std::vector<RunResult>& runs) {
+        double lastTime = 0, topSpeed = 0;
+        for (const RunResult& r : runs)
+            for (const TracePoint& point : r.trace) {
+                lastTime = std::max(lastTime, point.time);
+                topSpeed = std::max(topSpeed, point.speed / kFeetPerSecondPerMph);
+            }
+        if (lastTime <= 0 || topSpeed <= 0) return;
+        // The legend, the frame and the seconds under it go on to the next page together.
+        double height = std::min(12 * m_line, 0.4 * m_surface.PageHeight());
+        m_pager.MakeRoom(height + 3 * m_line);
+        Line({""});
+        Line({runs.size() > 1 ? kSpeedLegendOfTwo : kSpeedLegend});
+        SpeedFrame frame{kChartLeft * m_width,
+                         m_surface.CurrentY(),
+                         kChartRight * m_width,
+                         m_surface.CurrentY() + height,
+                         lastTime,
+                         topSpeed};
+        Box(frame.left, frame.top, frame.right, frame.bottom, false);
+        for (std::size_t i = 0; i < runs.size(); ++i) SpeedLine(runs[i].trace, frame, i == 1);
+        FrameEnds(frame);
+    }
+
+    // The top speed left of the frame's top, the seconds under its ends.
+    void FrameEnds(const SpeedFrame& frame) {
+        std::string top = Figure(frame.topSpeed) + " mph ";
+        m_surface.SetCurrentX(frame.left - m_surface.TextWidth(top));
+        m_surface.Print(top, true);
+        m_surface.SetCurrentY(frame.bottom);
+        m_surface.SetCurrentX(frame.left);
+        m_surface.Print("0 s", false);
+        std::string last = Figure(frame.lastTime) + " s";
+        m_surface.SetCurrentX(frame.right - m_surface.TextWidth(last));
+        m_surface.Print(last, true);
+    }
+
+    // A run's trace in the frame, dashed every quarter second when asked; each shift a tick.
+    void SpeedLine(const std::vector<TracePoint>& trace, const SpeedFrame& frame, bool dashed) {
+        for (std::size_t p = 1; p < trace.size(); ++p) {
+            auto [x1, y1] = frame.At(trace[p - 1]);
+            auto [x2, y2] = frame.At(trace[p]);
+            bool gap = dashed && static_cast<int>(trace[p].time / 0.25) % 2 == 1;
+            if (!gap) m_surface.DrawLine(x1, y1, x2, y2);
+            if (trace[p].shiftStarts)
+                m_surface.DrawLine(x2, y2 - 0.3 * m_line, x2, y2 + 0.3 * m_line);
+        }
     }
 
     void PartsOnTheStrip(const PartsTimeBought& parts) {
