@@ -47,17 +47,6 @@ TEST_F(AnalysisTest, EveryPartIsTheTablesOwnFigureLargestSavingFirst) {
               "gear studied. Clutch/Converter adds the most: 139.76 lb.");
 }
 
-// A run's seconds follow the acceleration; one vehicle has nothing to compare them with.
-TEST_F(AnalysisTest, TheSecondsFollowTheAccelerationInTheSameSentence) {
-    const std::string clause = "about 0.08 s quicker in the quarter mile (estimate)";
-    EXPECT_TRUE(AnswerLine(ShareOfEachPart(sheet), clause)
-                    .starts_with("Proposed vs Baseline in the gear studied: 77.13 lb lighter, "
-                                 "1.91 % more acceleration, " +
-                                 clause + ". Front Tire"));
-    sheet.document.TwoVehicles = 0;
-    EXPECT_EQ(PlainAnswer(ShareOfEachPart(sheet), clause), PlainAnswer(ShareOfEachPart(sheet)));
-}
-
 // A worksheet made from the example: T_P' (row 31's Eq. Wt, less the parts' weight saving when
 // the Proposed car is taken as lighter by them), the saving, the gain, the parts' savings added
 // up (less a Vehicle Weight the user changed), and the line under the main window's tables.

@@ -232,25 +232,19 @@ TEST(FitToPage, KeepsTheProportionsAndTurnsWidePictures) {
 }
 
 // Where the Weight Goes on paper: every part on its line and beside its bar, the gear studied
-// marked.
-TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartAndGear) {
-    RecordingSurface page(1000, 2000);
-    std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52});
-    ASSERT_EQ(PrintWeightReport(sheet, page, when, gears).end, ReportEnd::Printed);
-    Expect(page, {{"1*  2.52"}, {"2   1.52"}});
-    for (const WeightShare& part : ShareOfEachPart(sheet).parts)
-        EXPECT_EQ(page.Find(part.part).size(), 2u) << part.part;
-}
-
-// Without the engine the weight report says what to give for the time slips; with it, its answer
-// tells the seconds and it goes on to both slips side by side, each figure ending at its
-// column's edge, the parts' seconds, and the estimate's note whole.
-TEST_F(ReportTest, WhereTheWeightGoesPrintsTheStripOnceTheEngineIsGiven) {
+// marked and, without the engine, what to give for the time slips. With it, its answer and the
+// main report's tell the seconds, and it goes on to both slips side by side, each figure ending
+// at its column's edge, the charts and the estimate's note whole.
+TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartAndGearThenOnceTheEngineIsGivenTheStrip) {
     std::vector<GearFigures> gears = FiguresInEveryGear(sheet, runRatios);
     RecordingSurface without(1000, 4000), page(1000, 4000);
     PrintWeightReport(sheet, without, when, gears);
-    Expect(without, {{"For time slips, give the engine's peaks or torque curve in On the Strip."},
+    Expect(without, {{"1*  2.52"},
+                     {"2   1.52"},
+                     {"For time slips, give the engine's peaks or torque curve in On the Strip."},
                      {"Time slip", 0}});
+    for (const WeightShare& part : ShareOfEachPart(sheet).parts)
+        EXPECT_EQ(without.Find(part.part).size(), 2u) << part.part;
     sheet.document.RunEntries = kEngine;
     StripRun run = RunOnTheStrip(sheet, kEngine, runRatios);
     PrintWeightReport(sheet, page, when, gears);
@@ -261,10 +255,12 @@ TEST_F(ReportTest, WhereTheWeightGoesPrintsTheStripOnceTheEngineIsGiven) {
                   {SecondsBoughtChart(*run.parts).legend},
                   {"Speed against time, mph: Baseline solid, Proposed dashed (shifts ticked)"},
                   {PartsSumSentence(*run.parts)}});
+    std::string answer = AnswerLine(ShareOfEachPart(sheet), SecondsClause(run));
     std::string note = EstimateNote();
     std::ranges::replace(note, '\n', ' ');
-    for (const std::string& said : {SecondsClause(run), note})
+    for (const std::string& said : {answer, note})
         EXPECT_NE(page.Joined().find(said), std::string::npos) << said;
+    EXPECT_NE(Print().Joined().find(answer), std::string::npos) << answer;
     for (const SlipMarkShown& mark : SlipMarksShown()) {
         std::vector<double> ends;
         for (const auto& text : page.texts)
@@ -272,13 +268,6 @@ TEST_F(ReportTest, WhereTheWeightGoesPrintsTheStripOnceTheEngineIsGiven) {
                 ends.push_back(std::round(text.x + 10 * double(text.text.size())));
         EXPECT_EQ(ends, (std::vector<double>{500, 650})) << mark.label;
     }
-}
-
-// The report's answer under the tables tells the seconds as the main window's line does.
-TEST_F(ReportTest, TheAnswerUnderTheTablesTellsTheSecondsOnceTheEngineIsGiven) {
-    sheet.document.RunEntries = kEngine;
-    std::string answer = AnswerLine(ShareOfEachPart(sheet), SecondsClauseOf(sheet, runRatios));
-    EXPECT_NE(Print().Joined().find(answer), std::string::npos) << answer;
 }
 
 TEST(FitsOnPage, WhatReachesIntoTheBottomMarginGoesOnUnlessThePageIsEmpty) {

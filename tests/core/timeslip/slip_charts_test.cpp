@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "timeslip/slip_text.h"
-
 namespace gyrant {
 namespace {
 
@@ -16,15 +14,6 @@ TEST(SecondsBoughtChartTest, LabelsEachPartsSecondsAndExplainsASlowerOne) {
     EXPECT_EQ(chart.bars[0].valueLabel, "0.012 s");
     EXPECT_EQ(chart.bars[1].label, "Driveshaft");
     EXPECT_NE(chart.belowZeroLegend, "");
-}
-
-// The parts' sum, and its share of the whole difference only when there is one.
-TEST(PartsSumSentenceTest, GivesTheShareOfAWholeDifference) {
-    PartsTimeBought parts;
-    parts.partsSum = 0.0712, parts.wholeDifference = 0.08;
-    EXPECT_EQ(PartsSumSentence(parts), "Parts' sum 0.071 s, 89 % of the whole difference.");
-    parts.wholeDifference = 0;
-    EXPECT_EQ(PartsSumSentence(parts), "Parts' sum 0.071 s.");
 }
 
 }  // namespace
