@@ -61,8 +61,10 @@ void WriteTables(const Worksheet& sheet, std::ostream& out) {
     out << "\n  ],\n";
 }
 
-void WriteWeightShares(const WeightShares& shares, std::ostream& out) {
-    out << "  \"whereTheWeightGoes\": {\n    \"answer\": " << JsonQuoted(PlainAnswer(shares))
+void WriteWeightShares(const WeightShares& shares, const std::string& secondsClause,
+                       std::ostream& out) {
+    out << "  \"whereTheWeightGoes\": {\n    \"answer\": "
+        << JsonQuoted(PlainAnswer(shares, secondsClause))
         << ",\n    \"weightsAdded\": " << (shares.weightsAdded ? "true" : "false")
         << ",\n    \"parts\": [";
     for (std::size_t i = 0; i < shares.parts.size(); ++i) {
@@ -121,13 +123,14 @@ void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gear
     }
 }
 
-void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, std::ostream& out) {
+void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears,
+               const std::string& secondsClause, std::ostream& out) {
     bool two = sheet.document.TwoVehicles == 1;
     out << "{\n  \"twoVehicles\": " << (two ? "true" : "false") << ",\n";
     WriteTables(sheet, out);
     WeightShares shares = ShareOfEachPart(sheet);
     WriteAnswer(shares, out);
-    WriteWeightShares(shares, out);
+    WriteWeightShares(shares, secondsClause, out);
     out << "  \"gears\": [";
     std::vector<std::string> headings = GearColumnHeadings(two);
     for (std::size_t g = 0; g < gears.size(); ++g) {

@@ -21,8 +21,9 @@ std::string JsonQuoted(const std::string& cell);
 void WriteGearTable(const Worksheet& sheet, const std::vector<GearFigures>& gears, bool csv,
                     std::ostream& out);
 
-// Every cell of both tables by column heading, the answer, where the weight goes and every gear,
-// in UTF-8.
-void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears, std::ostream& out);
+// Every cell of both tables by column heading, the answer, where the weight goes (its answer in
+// words with the run's seconds clause, when there is one) and every gear, in UTF-8.
+void WriteJson(const Worksheet& sheet, const std::vector<GearFigures>& gears,
+               const std::string& secondsClause, std::ostream& out);
 
 }  // namespace gyrant

@@ -14,6 +14,7 @@
 #include "table_export.h"
 #include "text/cell_text.h"
 #include "text/windows1252.h"
+#include "timeslip/strip_run.h"
 #include "timeslip_export.h"
 
 namespace gyrant {
@@ -35,7 +36,8 @@ constexpr const char* kUsage =
     "  --json         print every cell, where the weight goes and the gear studied (or every\n"
     "                 gear of --gears) as JSON\n"
     "  --answer       print the answer instead: how much lighter the Proposed vehicle is, what\n"
-    "                 that is worth in acceleration and which part buys the most\n"
+    "                 that is worth in acceleration (and, with the engine stored with FILE, in\n"
+    "                 quarter-mile seconds, an estimate) and which part buys the most\n"
     "  --write OUT    also save the recalculated worksheet as the spec file OUT\n"
     "  --pdf REPORT   also write the printed report to the PDF file REPORT (not FILE)\n"
     "  --timeslip     print instead an estimate of both vehicles' time slips from a standing\n"
@@ -177,12 +179,23 @@ std::optional<std::vector<GearFigures>> Gears(const Worksheet& sheet, const Calc
     return FiguresInEveryGear(sheet, ratios);
 }
 
+// The gears of the run whose seconds the answer tells: those --timeslip takes.
+std::vector<double> AnswerRatios(const Worksheet& sheet, const CalcOptions& options) {
+    return RunGearRatios(options.gears.value_or(""), sheet);
+}
+
+// The answer's seconds from the run stored with the worksheet.
+std::string SecondsClauseFor(const Worksheet& sheet, const CalcOptions& options) {
+    return SecondsClauseOf(sheet, AnswerRatios(sheet, options));
+}
+
 void WriteResult(const Worksheet& sheet, const CalcOptions& options,
                  const std::vector<GearFigures>& gears, std::ostream& out) {
     if (options.json)
-        WriteJson(sheet, gears, out);
+        WriteJson(sheet, gears, SecondsClauseFor(sheet, options), out);
     else if (options.answer)
-        out << Utf8Text(PlainAnswer(ShareOfEachPart(sheet))) << '\n';
+        out << Utf8Text(PlainAnswer(ShareOfEachPart(sheet), SecondsClauseFor(sheet, options)))
+            << '\n';
     else if (options.gears)
         WriteGearTable(sheet, gears, options.csv, out);
     else if (options.csv)
@@ -262,7 +275,8 @@ int RunCalcCommand(const std::vector<std::string>& arguments,
     if (!OutputWritten(out, err)) return kCalcFailed;
 
     if (options->pdfTo) {
-        Outcome report = WritePdfReport(sheet, *options->pdfTo, programFolder);
+        Outcome report =
+            WritePdfReport(sheet, *options->pdfTo, AnswerRatios(sheet, *options), programFolder);
         if (!report.ok) {
             PrintMessage(err, report.message);
             return kCalcFailed;

@@ -38,7 +38,8 @@ std::unique_ptr<QGuiApplication> StartQt() {
 }  // namespace
 
 extern "C" __attribute__((visibility("default"))) bool GyrantWritePdfReport(
-    const gyrant::Worksheet& sheet, const char* path, std::string& message) {
+    const gyrant::Worksheet& sheet, const char* path, const std::vector<double>& runRatios,
+    std::string& message) {
     std::unique_ptr<QGuiApplication> app = StartQt();
     bool imperial = QLocale::system().measurementSystem() != QLocale::MetricSystem;
     gyrant::PdfDocument pdf(QPageLayout(QPageSize(imperial ? QPageSize::Letter : QPageSize::A4),
@@ -49,7 +50,8 @@ extern "C" __attribute__((visibility("default"))) bool GyrantWritePdfReport(
     {
         gyrant::QtPrintSurface surface(pdf.Writer(),
                                        QFileInfo(gyrant::FromPath(path)).absoluteFilePath());
-        result = gyrant::PrintReportWithComment(sheet, surface, "", gyrant::ReportTimeNow());
+        result =
+            gyrant::PrintReportWithComment(sheet, surface, "", gyrant::ReportTimeNow(), runRatios);
     }
     if (result.end == gyrant::ReportEnd::Printed) {
         gyrant::Outcome saved = pdf.Save(path);

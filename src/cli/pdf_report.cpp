@@ -8,6 +8,7 @@
 namespace gyrant {
 
 Outcome WritePdfReport(const Worksheet& sheet, const std::string& path,
+                       const std::vector<double>& runRatios,
                        const std::filesystem::path& programFolder) {
     // Beside the program in the build tree, in lib/gyrant when installed.
     std::filesystem::path module = programFolder / "gyrant-pdf.so";
@@ -21,7 +22,7 @@ Outcome WritePdfReport(const Worksheet& sheet, const std::string& path,
     auto write = reinterpret_cast<PdfReportWriter>(dlsym(handle, kPdfReportWriterName));
     if (!write) return Outcome::Failure(FileNameText(module.string()) + " can not write reports.");
     std::string message;
-    bool written = write(sheet, path.c_str(), message);
+    bool written = write(sheet, path.c_str(), runRatios, message);
     return written ? Outcome::Success() : Outcome::Failure(message);
 }
 

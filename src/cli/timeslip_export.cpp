@@ -22,10 +22,7 @@ void WriteParts(const PartsTimeBought& parts, std::ostream& out) {
         out << "  " << Formatted(part.row, 0, 5) << "  " << part.description
             << std::string(part.description.size() < 24 ? 24 - part.description.size() : 1, ' ')
             << Formatted(part.secondsBought, 3, 7) << " s\n";
-    out << "  Parts' sum " << Formatted(parts.partsSum, 3) << " s";
-    if (std::optional<double> percent = parts.SumPercentOfWhole())
-        out << ", " << Formatted(*percent, 0) << " % of the whole difference";
-    out << ".\n";
+    out << "  " << PartsSumSentence(parts) << '\n';
 }
 
 void WriteSlipJsonFigures(const TimeSlip& slip, std::ostream& out) {

@@ -93,6 +93,34 @@ class WeightWindowTest : public QObject {
             QVERIFY2(printed.contains(text), qPrintable(text + " in " + printed));
     }
 
+    // A worksheet that keeps the engine: the answer under the tables, the window's and its
+    // printout's tell the quarter-mile seconds of its run over the gear studied alone, no other
+    // gears being kept, and the printout goes on to the slips.
+    void answerTellsTheSecondsOfAWorksheetThatKeepsTheEngine() {
+        testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        std::string stored = f.File("GyrantFiles/Stored engine.qrx");
+        testing::WriteFileBytes(stored,
+                                testing::ReadFileBytes(f.File("GyrantFiles/V8 Street Car.qrx")) +
+                                    "[Gyrant]\r\nweights=stay\r\nrun.power=350@5500\r\n"
+                                    "run.torque=380@4000\r\n");
+        f.window.OpenNamedWorksheet(stored);
+        auto* line = f.window.findChild<QLabel*>(QStringLiteral("AnswerLine"));
+        QVERIFY2(line->text().startsWith(QStringLiteral(
+                     "Proposed vs Baseline in the gear studied: 77.13 lb lighter, 1.91 % more "
+                     "acceleration, about 0.02 s quicker in the quarter mile (estimate). Front "
+                     "Tire and Rear Tire buy the most")),
+                 qPrintable(line->text()));
+        f.Trigger("mnuWeightGoes");
+        auto* window = f.window.findChild<WeightWindow*>();
+        QCOMPARE(window->Answer()->text(), line->text());
+
+        f.dialogs.files = {f.Pdf("strip.pdf")};
+        window->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        QString printed = f.PdfText("strip.pdf").simplified();
+        for (const char* text : {"acceleration, about 0.02 s quicker", "On the Strip (estimate)"})
+            QVERIFY2(printed.contains(QLatin1String(text)), text);
+    }
+
     // Texts typed, or read from a file of its program's folder, that it echoes.
     void weightWindowStaysOnItsScreenWhateverItEchoes_data() {
         QTest::addColumn<QString>("file");

@@ -142,6 +142,23 @@ TEST_F(CalcCommandTest, GearsAndJsonAgreeWithTheTables) {
         << out.str();
 }
 
+// With the engine stored, the answer and its sentence in JSON tell the quarter-mile seconds of
+// the run over the gears of --gears, else the gear row's, as --timeslip takes them.
+TEST_F(CalcCommandTest, TheAnswerTellsTheSecondsOfTheStoredEngine) {
+    std::string stored = (folder / "stored.qrx").string();
+    WriteFileBytes(stored, ReadFileBytes(Example("V8 Street Car.qrx")) +
+                               "[Gyrant]\r\nrun.power=350@5500\r\nrun.torque=380@4000\r\n");
+    for (auto [arguments, seconds] :
+         {std::pair{std::vector<std::string>{"--answer", stored}, "0.02"},
+          {{"--json", stored}, "0.02"},
+          {{"--answer", "--gears", "2.52,1.52,1", stored}, "0.06"}}) {
+        ASSERT_EQ(Run(arguments), kCalcDone) << err.str();
+        std::string said = std::string("1.91 % more acceleration, about ") + seconds +
+                           " s quicker in the quarter mile (estimate). Front Tire";
+        EXPECT_NE(out.str().find(said), std::string::npos) << out.str();
+    }
+}
+
 // The option a worksheet was saved with, unless a flag asks for the other; without one stored,
 // Stays Total.
 TEST_F(CalcCommandTest, TheStoredWeightsOptionHoldsUnlessAFlagAsksOtherwise) {

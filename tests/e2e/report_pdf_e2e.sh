@@ -3,7 +3,8 @@
 # second page and its text still holds both tables whole, with no memory error and no block of its
 # own lost (under Valgrind, or under the build's own sanitizers when the third argument is
 # "sanitized"); a PDF that cannot be written (a missing folder, /dev/full, a full disk) exits 1
-# with a message and leaves no file.
+# with a message and leaves no file. A worksheet that keeps the engine gets in its report's answer
+# the seconds that --answer tells for the same gears.
 # Usage: report_pdf_e2e.sh GYRANT_CALC ARTIFACT_DIR [sanitized]
 set -euo pipefail
 calc=$1 artifacts=$2 full=$(mktemp -d)
@@ -26,6 +27,14 @@ for expected in "File: Thirty comments.qrx" "Page: 1" "Page: 2" "Comment line 12
     grep -qF -- "$expected" <<< "$text" || { echo "the report lacks \"$expected\""; echo "$text"; exit 1; }
 done
 [ "$(grep -c "Vehicle Total" <<< "$text")" = 2 ] || { echo "a table was cut short"; echo "$text"; exit 1; }
+
+engine="$artifacts/Stored engine.qrx"
+{ cat "$(dirname "$calc")/GyrantFiles/V8 Street Car.qrx"
+  printf '[Gyrant]\r\nweights=stay\r\nrun.power=350@5500\r\nrun.torque=380@4000\r\n'; } > "$engine"
+seconds=$("$calc" --answer --gears 2.52,1.52,1 "$engine" | grep -oE "about [0-9.]+ s quicker")
+"$calc" --pdf "$artifacts/Stored engine report.pdf" --gears 2.52,1.52,1 "$engine" > /dev/null
+pdftotext "$artifacts/Stored engine report.pdf" - | tr '\n' ' ' | grep -qF "$seconds" ||
+    { echo "the report's answer lacks \"$seconds\""; exit 1; }
 
 targets=("$artifacts/no such folder/report.pdf" /dev/full)
 if [ "$(id -u)" = 0 ] && mount -t tmpfs -o size=16k tmpfs "$full"; then targets+=("$full/report.pdf"); fi

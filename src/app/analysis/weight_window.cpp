@@ -17,6 +17,7 @@
 #include "help/help_pages.h"
 #include "help/help_window.h"
 #include "text/cell_codec.h"
+#include "timeslip/strip_run.h"
 
 namespace gyrant {
 namespace {
@@ -166,7 +167,8 @@ void WeightWindow::Refresh() {
 void WeightWindow::ShowShares() {
     WeightShares shares = ShareOfEachPart(m_sheet);
     bool two = shares.twoVehicles;
-    m_answer->setText(FromCell(PlainAnswer(shares)));
+    m_answer->setText(FromCell(PlainAnswer(
+        shares, SecondsClauseOf(m_sheet, RunGearRatios(ToCell(m_ratios->text()), m_sheet)))));
     m_option->setText(FromCell(WeightOptionNote(shares)));
     m_proposedWeight = ProposedWeightText(shares);
     m_setProposedWeight->setText(FromCell(SetProposedWeightLabel(shares)));

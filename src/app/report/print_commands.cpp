@@ -13,6 +13,7 @@
 #include "report/qt_print_surface.h"
 #include "report/weight_report.h"
 #include "text/cell_codec.h"
+#include "timeslip/strip_run.h"
 #include "wait_cursor.h"
 
 namespace gyrant {
@@ -76,7 +77,8 @@ void PrintCommands::PrintWorksheet() {
     std::optional<std::string> comment = AskReportComment(m_dialogs, page.width() > page.height());
     if (!comment || !ChooseTarget(m_sheet.file.DisplayName)) return;
     Outcome printed = PrintOnTarget([this, &comment](PrintSurface& surface) {
-        return PrintReportWithComment(m_sheet, surface, *comment, ReportTimeNow());
+        return PrintReportWithComment(m_sheet, surface, *comment, ReportTimeNow(),
+                                      KeptGearRatios(m_sheet));
     });
     if (!printed.ok) Fail(printed.message);
 }

@@ -14,6 +14,7 @@
 #include "files/file_commands.h"
 #include "shell/main_menus.h"
 #include "text/cell_codec.h"
+#include "timeslip/strip_run.h"
 
 namespace gyrant {
 namespace {
@@ -167,7 +168,8 @@ void MainWindow::ShowStripAndSelection(bool moveFocus) {
 void MainWindow::ShowWorksheet() {
     m_frame->setTitle(FromCell(FrameCaption(m_sheet)));
     Grid(kProposed).setVisible(m_sheet.document.TwoVehicles != 0);
-    m_answerLine->setText(FromCell(AnswerLine(ShareOfEachPart(m_sheet))));
+    m_answerLine->setText(FromCell(
+        AnswerLine(ShareOfEachPart(m_sheet), SecondsClauseOf(m_sheet, KeptGearRatios(m_sheet)))));
     m_answerLine->setVisible(!m_answerLine->text().isEmpty());
     m_optionLine->setText(FromCell(OptionLineText(m_sheet)));
     ShowTitle();

@@ -86,12 +86,13 @@ std::string AdjustmentNote(const WeightShares& shares) {
            (partsSaving > 0 ? " of lighter parts." : " of heavier parts.");
 }
 
-std::string Comparison(const WeightShares& shares) {
+std::string Comparison(const WeightShares& shares, const std::string& secondsClause) {
+    std::string seconds = secondsClause.empty() ? "." : ", " + secondsClause + ".";
     double saving = shares.vehicleTotal.Saving();
-    if (Figure(std::abs(saving)) == Figure(0)) return "the same effective weight.";
+    if (Figure(std::abs(saving)) == Figure(0)) return "the same effective weight" + seconds;
     double gain = AnswerGainPercent(shares);
     return Pounds(std::abs(saving)) + (saving > 0 ? " lighter, " : " heavier, ") +
-           Figure(std::abs(gain)) + (gain >= 0 ? " % more acceleration." : " % less acceleration.");
+           Figure(std::abs(gain)) + (gain >= 0 ? " % more" : " % less") + " acceleration" + seconds;
 }
 
 }  // namespace
@@ -164,7 +165,7 @@ double AnswerGainPercent(const WeightShares& shares) {
     return AccelerationGainPercent(shares.vehicleTotal.baseline, ProposedEffectiveWeight(shares));
 }
 
-std::string PlainAnswer(const WeightShares& shares) {
+std::string PlainAnswer(const WeightShares& shares, const std::string& secondsClause) {
     const WeightShare& total = shares.vehicleTotal;
     if (!shares.twoVehicles) {
         if (shares.parts.empty() || shares.parts.front().baseline <= 0)
@@ -173,14 +174,14 @@ std::string PlainAnswer(const WeightShares& shares) {
                " in the gear studied. " + shares.parts.front().part +
                " adds the most: " + Pounds(shares.parts.front().baseline) + ".";
     }
-    return "Proposed vs Baseline in the gear studied: " + Comparison(shares) + BuysTheMost(shares) +
-           (shares.adjusted ? AdjustmentNote(shares) : "");
+    return "Proposed vs Baseline in the gear studied: " + Comparison(shares, secondsClause) +
+           BuysTheMost(shares) + (shares.adjusted ? AdjustmentNote(shares) : "");
 }
 
-std::string AnswerLine(const WeightShares& shares) {
+std::string AnswerLine(const WeightShares& shares, const std::string& secondsClause) {
     bool compared = shares.twoVehicles && shares.vehicleTotal.baseline > 0 &&
                     ProposedEffectiveWeight(shares) > 0;
-    return compared ? PlainAnswer(shares) : "";
+    return compared ? PlainAnswer(shares, secondsClause) : "";
 }
 
 std::string ProposedWeightText(const WeightShares& shares) {

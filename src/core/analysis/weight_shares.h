@@ -63,10 +63,12 @@ double AnswerGainPercent(const WeightShares& shares);
 // The answer in words: how much lighter (or heavier) the Proposed vehicle is in the gear
 // studied, what that is worth in acceleration, which part buys the most and, when the Proposed
 // car was taken as lighter by its parts, by how much; with one vehicle, which part adds the most.
-std::string PlainAnswer(const WeightShares& shares);
+// With two vehicles, `secondsClause` (a run's "about 0.08 s quicker in the quarter mile
+// (estimate)") follows the acceleration; the run lies above this layer, so it comes as text.
+std::string PlainAnswer(const WeightShares& shares, const std::string& secondsClause = "");
 
 // The answer under the main window's tables: empty with one vehicle or nothing to compare.
-std::string AnswerLine(const WeightShares& shares);
+std::string AnswerLine(const WeightShares& shares, const std::string& secondsClause = "");
 
 // The Vehicle Weight the answer took the Proposed car as, as it would be typed; and the button
 // that keeps it in the Proposed table.

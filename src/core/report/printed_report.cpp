@@ -9,6 +9,7 @@
 #include "report/pager.h"
 #include "report/printed_lines.h"
 #include "text/cell_text.h"
+#include "timeslip/strip_run.h"
 
 namespace gyrant {
 namespace {
@@ -42,9 +43,11 @@ class ReportLayout {
         ComputeColumnPositions();
     }
 
-    void Print(const std::string& comment, const ReportTime& when) {
+    void Print(const std::string& comment, const ReportTime& when,
+               const std::vector<double>& runRatios) {
         m_comment = FittedComment(comment);
         m_when = when;
+        m_runRatios = runRatios;
         m_pager.StartPage();
         Rule(true);
         m_pager.MakeRoom(m_lineHeight);
@@ -68,7 +71,8 @@ class ReportLayout {
     void PrintNotes() {
         std::string notes = OptionLineText(m_sheet);
         if (m_sheet.document.TwoVehicles == 1)
-            notes += "\r" + PlainAnswer(ShareOfEachPart(m_sheet));
+            notes +=
+                "\r" + PlainAnswer(ShareOfEachPart(m_sheet), SecondsClauseOf(m_sheet, m_runRatios));
         m_pager.MakeRoom(m_lineHeight);
         m_surface.Print(" ", true);
         for (const std::string& line : PrintedLines(notes)) {
@@ -215,6 +219,7 @@ class ReportLayout {
     int m_table = -1;  // the table being printed; -1 before the tables
     std::string m_comment;
     ReportTime m_when;
+    std::vector<double> m_runRatios;
     std::array<double, 16> m_positions{};
 };
 
@@ -235,8 +240,9 @@ std::string ChoosePrinterFont(PrintSurface& surface) {
 }
 
 ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface,
-                                    const std::string& comment, const ReportTime& when) {
-    ReportLayout(sheet, surface).Print(comment, when);
+                                    const std::string& comment, const ReportTime& when,
+                                    const std::vector<double>& runRatios) {
+    ReportLayout(sheet, surface).Print(comment, when, runRatios);
     return EndReport(surface);
 }
 

@@ -24,9 +24,11 @@ std::optional<std::string> AskReportComment(Dialogs& dialogs, bool wideAsked);
 // what is printed, in the worksheets' folder.
 FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedName);
 
-// Prints the report with a given comment on a page of any shape, without asking anything.
+// Prints the report with a given comment on a page of any shape, without asking anything; the
+// answer under the tables tells the seconds of the worksheet's run over `runRatios`.
 ReportResult PrintReportWithComment(const Worksheet& sheet, PrintSurface& surface,
-                                    const std::string& comment, const ReportTime& when);
+                                    const std::string& comment, const ReportTime& when,
+                                    const std::vector<double>& runRatios);
 
 // Chooses the report font among the printer's fonts; returns the name in force afterwards.
 std::string ChoosePrinterFont(PrintSurface& surface);

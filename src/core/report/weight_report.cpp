@@ -1,6 +1,7 @@
 #include "report/weight_report.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "analysis/chart_data.h"
 #include "analysis/weight_shares.h"
@@ -8,6 +9,10 @@
 #include "report/printed_lines.h"
 #include "report/printed_report.h"
 #include "text/cell_text.h"
+#include "timeslip/slip_charts.h"
+#include "timeslip/slip_text.h"
+#include "timeslip/strip_run.h"
+#include "timeslip/time_slip.h"
 
 namespace gyrant {
 namespace {
@@ -17,6 +22,35 @@ constexpr const char* kTitle = "Where the Weight Goes";
 // The bars' room across the page, its names left of it.
 constexpr double kChartLeft = 0.35;
 constexpr double kChartRight = 0.94;
+// Where the first column of right-aligned figures ends, and the next ones after it.
+constexpr double kFiguresLeft = 0.35;
+constexpr double kFigureStep = 0.15;
+
+// Said in the printout's place of the slips, in one printed line.
+constexpr const char* kStripNeedsTheEngine =
+    "For time slips, give the engine's peaks or torque curve in On the Strip.";
+
+constexpr const char* kSpeedLegend = "Speed against time, mph (shifts ticked)";
+constexpr const char* kSpeedLegendOfTwo =
+    "Speed against time, mph: Baseline solid, Proposed dashed (shifts ticked)";
+
+// Where a chart of speed against time stands on the page, and what its edges stand for.
+struct SpeedFrame {
+    double left, top, right, bottom;
+    double lastTime, topSpeed;  // s and mph at the right and top edges
+
+    std::pair<double, double> At(const TracePoint& point) const {
+        double speed = point.speed / kFeetPerSecondPerMph;
+        return {left + (right - left) * point.time / lastTime,
+                bottom - (bottom - top) * speed / topSpeed};
+    }
+};
+
+std::vector<double> RatiosOf(const std::vector<GearFigures>& gears) {
+    std::vector<double> ratios;
+    for (const GearFigures& gear : gears) ratios.push_back(gear.ratio);
+    return ratios;
+}
 
 class WeightLayout {
   public:
@@ -32,9 +66,10 @@ class WeightLayout {
 
     void Print(const std::vector<GearFigures>& gears) {
         WeightShares shares = ShareOfEachPart(m_sheet);
+        StripRun run = RunOnTheStrip(m_sheet, m_sheet.document.RunEntries, RatiosOf(gears));
         m_two = shares.twoVehicles;
         m_pager.StartPage();
-        for (const std::string& line : PrintedLines(PlainAnswer(shares))) Line({line});
+        Paragraph(PlainAnswer(shares, SecondsClause(run)));
         Line({WeightOptionNote(shares)});
         Line({""});
         Line(ShareColumnHeadings(m_two));
@@ -42,9 +77,11 @@ class WeightLayout {
         Line(ShareCells(shares.rotatingTotal, m_two));
         Line(ShareCells(shares.vehicleTotal, m_two));
         Chart(PartsChart(shares.parts, m_two));
-        if (gears.empty()) return;
-        Gears(gears);
-        Chart(GearsChart(gears, m_two));
+        if (!gears.empty()) {
+            Gears(gears);
+            Chart(GearsChart(gears, m_two));
+        }
+        OnTheStrip(run);
     }
 
   private:
@@ -124,6 +161,112 @@ class WeightLayout {
             cells.insert(cells.end(), {Figure(gear.rotating[0]), Figure(gear.total[0])});
             if (m_two) cells.insert(cells.end(), {Figure(gear.rotating[1]), Figure(gear.total[1])});
             Line(cells, 0.12);
+        }
+    }
+
+    // Both time slips over the gears printed, the seconds each part buys and what they assume.
+    void OnTheStrip(const StripRun& run) {
+        Line({""});
+        Line({"On the Strip (estimate)"});
+        if (!run.outcome.ok) {
+            Paragraph(EngineGiven(m_sheet.document.RunEntries) ? run.outcome.message
+                                                               : kStripNeedsTheEngine);
+            return;
+        }
+        const std::vector<TimeSlip>& slips = run.slips.slips;
+        std::vector<std::string> heading = {"Time slip", "Baseline", "Proposed"};
+        heading.resize(slips.size() + 1);
+        RightAligned(heading);
+        for (const SlipMarkShown& mark : SlipMarksShown()) {
+            std::vector<std::string> cells = {mark.label};
+            for (const TimeSlip& slip : slips) cells.push_back(SlipCell(slip, mark));
+            RightAligned(cells);
+        }
+        if (!run.gearsNote.empty()) Paragraph(run.gearsNote);
+        if (run.slips.difference) Paragraph(DifferenceSentence(*run.slips.difference));
+        SpeedChart(run.slips.runs);
+        if (run.parts) PartsOnTheStrip(*run.parts);
+        Line({""});
+        Paragraph(EstimateNote());
+    }
+
+    // Each vehicle's speed against time in a frame, the Proposed's line dashed and every shift
+    // ticked, its top speed and last second written at the frame's ends.
+    void SpeedChart(const std::vector<RunResult>& runs) {
+        double lastTime = 0, topSpeed = 0;
+        for (const RunResult& r : runs)
+            for (const TracePoint& point : r.trace) {
+                lastTime = std::max(lastTime, point.time);
+                topSpeed = std::max(topSpeed, point.speed / kFeetPerSecondPerMph);
+            }
+        if (lastTime <= 0 || topSpeed <= 0) return;
+        // The legend, the frame and the seconds under it go on to the next page together.
+        double height = std::min(12 * m_line, 0.4 * m_surface.PageHeight());
+        m_pager.MakeRoom(height + 3 * m_line);
+        Line({""});
+        Line({runs.size() > 1 ? kSpeedLegendOfTwo : kSpeedLegend});
+        SpeedFrame frame{kChartLeft * m_width,
+                         m_surface.CurrentY(),
+                         kChartRight * m_width,
+                         m_surface.CurrentY() + height,
+                         lastTime,
+                         topSpeed};
+        Box(frame.left, frame.top, frame.right, frame.bottom, false);
+        for (std::size_t i = 0; i < runs.size(); ++i) SpeedLine(runs[i].trace, frame, i == 1);
+        FrameEnds(frame);
+    }
+
+    // The top speed left of the frame's top, the seconds under its ends.
+    void FrameEnds(const SpeedFrame& frame) {
+        std::string top = Figure(frame.topSpeed) + " mph ";
+        m_surface.SetCurrentX(frame.left - m_surface.TextWidth(top));
+        m_surface.Print(top, true);
+        m_surface.SetCurrentY(frame.bottom);
+        m_surface.SetCurrentX(frame.left);
+        m_surface.Print("0 s", false);
+        std::string last = Figure(frame.lastTime) + " s";
+        m_surface.SetCurrentX(frame.right - m_surface.TextWidth(last));
+        m_surface.Print(last, true);
+    }
+
+    // A run's trace in the frame, dashed every quarter second when asked; each shift a tick.
+    void SpeedLine(const std::vector<TracePoint>& trace, const SpeedFrame& frame, bool dashed) {
+        for (std::size_t p = 1; p < trace.size(); ++p) {
+            auto [x1, y1] = frame.At(trace[p - 1]);
+            auto [x2, y2] = frame.At(trace[p]);
+            bool gap = dashed && static_cast<int>(trace[p].time / 0.25) % 2 == 1;
+            if (!gap) m_surface.DrawLine(x1, y1, x2, y2);
+            if (trace[p].shiftStarts)
+                m_surface.DrawLine(x2, y2 - 0.3 * m_line, x2, y2 + 0.3 * m_line);
+        }
+    }
+
+    void PartsOnTheStrip(const PartsTimeBought& parts) {
+        Line({""});
+        Line({"Seconds bought in the 1/4 mile by each part"});
+        for (const PartTimeBought& part : parts.parts)
+            RightAligned({part.description, SecondsText(part.secondsBought)});
+        Chart(SecondsBoughtChart(parts));
+        Line({""});
+        Paragraph(PartsSumSentence(parts));
+    }
+
+    // A text in printed lines, each on a new page under the header when it needs one; its own
+    // line breaks, made for a terminal, give way to the page's.
+    void Paragraph(std::string text) {
+        std::ranges::replace(text, '\n', ' ');
+        for (const std::string& line : PrintedLines(text)) Line({line});
+    }
+
+    // A line whose figures end at their column's right edge, so that their points line up.
+    void RightAligned(const std::vector<std::string>& cells) {
+        m_pager.MakeRoom(m_line);
+        double top = m_surface.CurrentY();
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            double right = (kFiguresLeft + kFigureStep * static_cast<double>(i)) * m_width;
+            m_surface.SetCurrentY(top);
+            m_surface.SetCurrentX(i == 0 ? m_left : right - m_surface.TextWidth(cells[i]));
+            m_surface.Print(cells[i], true);
         }
     }
 

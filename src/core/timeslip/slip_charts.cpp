@@ -1,17 +1,15 @@
 #include "timeslip/slip_charts.h"
 
-#include <cstdio>
+#include "timeslip/slip_text.h"
 
 namespace gyrant {
 
 ChartData SecondsBoughtChart(const PartsTimeBought& parts) {
     ChartData chart;
     chart.legend = "Quarter-mile seconds bought per part (estimate)";
-    for (const PartTimeBought& part : parts.parts) {
-        char label[32];
-        std::snprintf(label, sizeof label, "%.3f s", part.secondsBought);
-        chart.bars.push_back({part.description, part.secondsBought, label});
-    }
+    for (const PartTimeBought& part : parts.parts)
+        chart.bars.push_back(
+            {part.description, part.secondsBought, SecondsText(part.secondsBought)});
     if (!chart.bars.empty() && chart.bars.back().value < 0)
         chart.belowZeroLegend = "Slower with the Proposed part: bar left of zero";
     return chart;

@@ -41,6 +41,22 @@ std::string DifferenceSentence(const SlipDifference& difference) {
     return text;
 }
 
+std::string SecondsText(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f s", seconds);
+    return text;
+}
+
+std::string PartsSumSentence(const PartsTimeBought& parts) {
+    std::string sentence = "Parts' sum " + SecondsText(parts.partsSum);
+    if (std::optional<double> percent = parts.SumPercentOfWhole()) {
+        char share[48];
+        std::snprintf(share, sizeof share, ", %.0f %% of the whole difference", *percent);
+        sentence += share;
+    }
+    return sentence + ".";
+}
+
 std::string EstimateNote() {
     return "These figures are an estimate: a prepared strip, standard air, the torque curve "
            "through its peaks,\nthe launch and shift rpm and each part's Eq. Wt in every gear; "

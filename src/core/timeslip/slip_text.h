@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "timeslip/parts_time_bought.h"
 #include "timeslip/time_slip.h"
 
 namespace gyrant {
@@ -31,6 +32,13 @@ std::string SlipCell(const TimeSlip& slip, const SlipMarkShown& mark);
 
 // "Proposed is 0.045 s quicker, 3.2 ft ahead at the finish." (or slower, behind; or the same).
 std::string DifferenceSentence(const SlipDifference& difference);
+
+// Seconds as the parts' list and chart show them: "0.012 s".
+std::string SecondsText(double seconds);
+
+// "Parts' sum 0.071 s, 92 % of the whole difference." (the share left out when the whole
+// difference is 0).
+std::string PartsSumSentence(const PartsTimeBought& parts);
 
 // The figures are an estimate; what they rest on, in two lines.
 std::string EstimateNote();

@@ -29,8 +29,24 @@ struct StripRun {
 StripRun RunOnTheStrip(const Worksheet& sheet, const RunEntries& entries,
                        const std::vector<double>& ratios);
 
+// The same run without the parts' seconds, which the answer sentence does not need.
+StripRun SlipsOnTheStrip(const Worksheet& sheet, const RunEntries& entries,
+                         const std::vector<double>& ratios);
+
+// The gears of the run for the ratios typed in the every-gear view, the Baseline's gear row when
+// none are; none when they are refused.
+std::vector<double> RunGearRatios(const std::string& typed, const Worksheet& sheet);
+
+// The gears of the run wherever "Where the Weight Goes" is not asked: those its every-gear view
+// last showed, kept beside the settings.
+std::vector<double> KeptGearRatios(const Worksheet& sheet);
+
 // What the answer sentence gains from the run: "about 0.08 s quicker in the quarter mile
 // (estimate)", or slower, or "no quicker"; empty without a difference to tell.
 std::string SecondsClause(const StripRun& run);
+
+// The clause of the worksheet's own run (its stored entries) over the gears given: what every
+// answer sentence passes to PlainAnswer or AnswerLine.
+std::string SecondsClauseOf(const Worksheet& sheet, const std::vector<double>& ratios);
 
 }  // namespace gyrant

@@ -12,6 +12,9 @@
 #include "report/printed_lines.h"
 #include "report/weight_report.h"
 #include "support/sheet_fixture.h"
+#include "timeslip/slip_charts.h"
+#include "timeslip/slip_text.h"
+#include "timeslip/strip_run.h"
 
 namespace gyrant {
 namespace {
@@ -59,6 +62,12 @@ class RecordingSurface : public PrintSurface {
         return failure.empty() ? Outcome::Success() : Outcome::Failure(failure);
     }
 
+    // Every printed text, one after the other.
+    std::string Joined() const {
+        std::string joined;
+        for (const Text& text : texts) joined += text.text + " ";
+        return joined;
+    }
     // The printed texts that equal `text`.
     std::vector<Text> Find(const std::string& text) const {
         std::vector<Text> found;
@@ -80,7 +89,8 @@ class ReportTest : public testing::ExampleSheetTest {
   protected:
     // The report on a portrait page tall enough for all of it, unless another is given.
     RecordingSurface Print(const std::string& comment = "", RecordingSurface page = {1000, 2000}) {
-        EXPECT_EQ(PrintReportWithComment(sheet, page, comment, when).end, ReportEnd::Printed);
+        EXPECT_EQ(PrintReportWithComment(sheet, page, comment, when, runRatios).end,
+                  ReportEnd::Printed);
         return page;
     }
     // Each text printed `count` times, the first at `x` (when not negative) and in `size` points
@@ -100,6 +110,8 @@ class ReportTest : public testing::ExampleSheetTest {
     }
 
     ReportTime when{"12/6/2026", "9:05:03 am"};
+    std::vector<double> runRatios = {2.52, 1.52, 1.0};  // of the run the answer tells
+    const RunEntries kEngine = {{"power", "350@5500"}, {"torque", "380@4000"}};
 };
 
 TEST_F(ReportTest, HeaderTablesAndCommentsPrintAsShownWithColumnsInScreenProportions) {
@@ -193,7 +205,7 @@ TEST_F(ReportTest, AsksFirstReportsAFailureAndChoosesAFontAmongThePrinters) {
     EXPECT_EQ(landscape.lines[0].x2, 1330);
 
     page.failure = "The printer is out of paper.";
-    EXPECT_EQ(PrintReportWithComment(sheet, page, "", when).message, page.failure);
+    EXPECT_EQ(PrintReportWithComment(sheet, page, "", when, runRatios).message, page.failure);
     page.SetFontName("Default");
     using Fonts = std::vector<std::string>;
     for (auto [fonts, chosen] :
@@ -220,14 +232,42 @@ TEST(FitToPage, KeepsTheProportionsAndTurnsWidePictures) {
 }
 
 // Where the Weight Goes on paper: every part on its line and beside its bar, the gear studied
-// marked.
-TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartAndGear) {
-    RecordingSurface page(1000, 2000);
-    std::vector<GearFigures> gears = FiguresInEveryGear(sheet, {2.52, 1.52});
-    ASSERT_EQ(PrintWeightReport(sheet, page, when, gears).end, ReportEnd::Printed);
-    Expect(page, {{"1*  2.52"}, {"2   1.52"}});
+// marked and, without the engine, what to give for the time slips. With it, its answer and the
+// main report's tell the seconds, and it goes on to both slips side by side, each figure ending
+// at its column's edge, the charts and the estimate's note whole.
+TEST_F(ReportTest, WhereTheWeightGoesPrintsEveryPartAndGearThenOnceTheEngineIsGivenTheStrip) {
+    std::vector<GearFigures> gears = FiguresInEveryGear(sheet, runRatios);
+    RecordingSurface without(1000, 4000), page(1000, 4000);
+    PrintWeightReport(sheet, without, when, gears);
+    Expect(without, {{"1*  2.52"},
+                     {"2   1.52"},
+                     {"For time slips, give the engine's peaks or torque curve in On the Strip."},
+                     {"Time slip", 0}});
     for (const WeightShare& part : ShareOfEachPart(sheet).parts)
-        EXPECT_EQ(page.Find(part.part).size(), 2u) << part.part;
+        EXPECT_EQ(without.Find(part.part).size(), 2u) << part.part;
+    sheet.document.RunEntries = kEngine;
+    StripRun run = RunOnTheStrip(sheet, kEngine, runRatios);
+    PrintWeightReport(sheet, page, when, gears);
+    Expect(page, {{"Time slip", 1, 60},
+                  {"Baseline", 1, 420},
+                  {"Proposed", 1, 570},
+                  {DifferenceSentence(*run.slips.difference)},
+                  {SecondsBoughtChart(*run.parts).legend},
+                  {"Speed against time, mph: Baseline solid, Proposed dashed (shifts ticked)"},
+                  {PartsSumSentence(*run.parts)}});
+    std::string answer = AnswerLine(ShareOfEachPart(sheet), SecondsClause(run));
+    std::string note = EstimateNote();
+    std::ranges::replace(note, '\n', ' ');
+    for (const std::string& said : {answer, note})
+        EXPECT_NE(page.Joined().find(said), std::string::npos) << said;
+    EXPECT_NE(Print().Joined().find(answer), std::string::npos) << answer;
+    for (const SlipMarkShown& mark : SlipMarksShown()) {
+        std::vector<double> ends;
+        for (const auto& text : page.texts)
+            if (text.y == page.Find(mark.label).at(0).y && text.x > 60)
+                ends.push_back(std::round(text.x + 10 * double(text.text.size())));
+        EXPECT_EQ(ends, (std::vector<double>{500, 650})) << mark.label;
+    }
 }
 
 TEST(FitsOnPage, WhatReachesIntoTheBottomMarginGoesOnUnlessThePageIsEmpty) {
@@ -256,9 +296,10 @@ class PagedReportTest : public ReportTest, public ::testing::WithParamInterface<
         RecordingSurface page(GetParam().width, height);
         std::vector<double> ratios = {3.5, 2.9, 2.52, 2.1, 1.8, 1.52, 1.3, 1.1, 1, 0.85, 0.7, 0.6};
         std::string comment = "For the customer " + std::string(200, 'x');
+        sheet.document.RunEntries = kEngine;
         ReportResult printed =
             GetParam().printout == Printout::Report
-                ? PrintReportWithComment(sheet, page, comment, when)
+                ? PrintReportWithComment(sheet, page, comment, when, {2.52})
                 : PrintWeightReport(sheet, page, when, FiguresInEveryGear(sheet, ratios));
         EXPECT_EQ(printed.end, ReportEnd::Printed);
         return page;
@@ -285,8 +326,14 @@ TEST_P(PagedReportTest, EveryPageUnderItsHeaderFilledToTheBottomMarginNeverIntoI
             lowest[text.page] = std::max(lowest[text.page], foot);
         }
         // A page goes on to the next only when the next line, or the rules before it with the
-        // line, would reach into the margin.
-        for (int p = 1; p < paged.pages; ++p) EXPECT_GT(lowest[p], bottom - 1.6 * line) << p;
+        // line, would reach into the margin; or a chart of speed that goes on whole.
+        auto chartGoesOn = [&paged](int p) {
+            return std::ranges::any_of(paged.texts, [p](const auto& text) {
+                return text.page == p + 1 && text.text.starts_with("Speed against time");
+            });
+        };
+        for (int p = 1; p < paged.pages; ++p)
+            EXPECT_TRUE(chartGoesOn(p) || lowest[p] > bottom - 1.6 * line) << p;
         for (int p = 1; p <= paged.pages; ++p)
             EXPECT_EQ(paged.Find("Page: " + std::to_string(p)).at(0).page, p);
         for (const auto& rule : paged.lines) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "example_run.h"
+#include "files/gear_list.h"
+
 namespace gyrant {
 namespace {
 
@@ -33,6 +36,21 @@ TEST_P(SecondsClauseTest, TellsTheQuarterMileDifference) {
 
 INSTANTIATE_TEST_SUITE_P(Runs, SecondsClauseTest, ::testing::ValuesIn(kClauses),
                          [](const auto& test) { return std::string(test.param.name); });
+
+class StripRunTest : public testing::ExampleRunTest {};
+
+// The answer's seconds are the worksheet's own run's, over the gears the every-gear view kept,
+// else the gear row's; none without the engine, none over refused gears.
+TEST_F(StripRunTest, TheAnswersSecondsAreTheWorksheetsOwnRunOverTheKeptGears) {
+    EXPECT_EQ(SecondsClauseOf(sheet, ratios), "");
+    sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
+    EXPECT_EQ(SecondsClauseOf(sheet, ratios),
+              "about 0.06 s quicker in the quarter mile (estimate)");
+    EXPECT_EQ(KeptGearRatios(sheet), std::vector<double>{2.52});
+    ASSERT_TRUE(KeepGearList(sheet, "2.52, 1.52, 1").ok);
+    EXPECT_EQ(KeptGearRatios(sheet), ratios);
+    EXPECT_EQ(RunGearRatios("2.52, x", sheet), std::vector<double>{});
+}
 
 }  // namespace
 }  // namespace gyrant
