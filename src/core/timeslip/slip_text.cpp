@@ -41,6 +41,22 @@ std::string DifferenceSentence(const SlipDifference& difference) {
     return text;
 }
 
+std::string SecondsCell(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", seconds);
+    return text;
+}
+
+std::string PartsSumSentence(const PartsTimeBought& parts) {
+    std::string sum = SecondsCell(parts.partsSum) + " s";
+    std::optional<double> percent = parts.SumPercentOfWhole();
+    if (!percent) return "The parts' sum is " + sum + ", and the whole difference is 0.";
+    char share[32];
+    std::snprintf(share, sizeof share, "%.0f", *percent);
+    return "The parts' sum, " + sum + ", is " + share + " % of the whole difference, " +
+           SecondsCell(parts.wholeDifference) + " s.";
+}
+
 std::string EstimateNote() {
     return "These figures are an estimate: a prepared strip, standard air, the torque curve "
            "through its peaks,\nthe launch and shift rpm and each part's Eq. Wt in every gear; "

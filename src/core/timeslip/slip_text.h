@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "timeslip/parts_time_bought.h"
 #include "timeslip/time_slip.h"
 
 namespace gyrant {
@@ -31,6 +32,13 @@ std::string SlipCell(const TimeSlip& slip, const SlipMarkShown& mark);
 
 // "Proposed is 0.045 s quicker, 3.2 ft ahead at the finish." (or slower, behind; or the same).
 std::string DifferenceSentence(const SlipDifference& difference);
+
+// Seconds as a slip prints them, to the thousandth ("0.052").
+std::string SecondsCell(double seconds);
+
+// How close the parts' seconds come to the whole difference: "The parts' sum, 0.052 s, is 96 % of
+// the whole difference, 0.054 s."; without a whole difference, the sum and that there is none.
+std::string PartsSumSentence(const PartsTimeBought& parts);
 
 // The figures are an estimate; what they rest on, in two lines.
 std::string EstimateNote();
