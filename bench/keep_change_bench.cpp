@@ -52,7 +52,7 @@ void KeepChangeAndRepaint(benchmark::State& state) {
 void OpenWeightWindow(benchmark::State& state) {
     ExampleWindow example;
     for (auto _ : state) {
-        WeightWindow weights(example.sheet, example.window.get());
+        WeightWindow weights(example.sheet, example.window->UserDialogs(), example.window.get());
         weights.show();
         weights.repaint();
     }

@@ -70,7 +70,8 @@ class WeightWindowTest : public QObject {
         // The last ratios used come back in the next window; refused ones are not kept.
         window->Ratios()->setText(QStringLiteral("0.1"));
         emit window->Ratios()->editingFinished();
-        QCOMPARE(WeightWindow(f.sheet, nullptr).Ratios()->text(), QStringLiteral("1.76, 1"));
+        QCOMPARE(WeightWindow(f.sheet, f.dialogs, nullptr).Ratios()->text(),
+                 QStringLiteral("1.76, 1"));
 
         // Its Print button writes the answer, the parts, the totals and the charts, each bar
         // beside its value, into a PDF.

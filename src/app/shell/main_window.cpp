@@ -112,6 +112,16 @@ void MainWindow::KeepProposedWeight(const std::string& weight) {
     ShowRowInView(false);
 }
 
+void MainWindow::KeepRunEntry(const std::string& key, const std::string& text) {
+    m_history.Record(kKeepChange, [this, &key, &text] {
+        Outcome kept = SetRunEntryCommand(m_sheet, key, text);
+        if (!kept.ok)
+            m_dialogs.ShowMessage(
+                {kept.message, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+    });
+    ShowWorksheet();
+}
+
 void MainWindow::OpenCalcMenu(int calcMenuKind) {
     auto menu = std::make_unique<CalcMenu>(m_sheet, m_editor.Strip(), calcMenuKind);
     Outcome opened = menu->Open();
