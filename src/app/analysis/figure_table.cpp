@@ -37,6 +37,10 @@ void FitHeightToRows(QTableWidget* table) {
                           2 * table->frameWidth());
 }
 
+void FitWidthToColumns(QTableWidget* table) {
+    table->setFixedWidth(table->horizontalHeader()->length() + 2 * table->frameWidth());
+}
+
 QStringList Texts(const std::vector<std::string>& cells) {
     QStringList texts;
     for (const std::string& cell : cells) texts << FromCell(cell);

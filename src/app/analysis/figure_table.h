@@ -17,6 +17,8 @@ void FillFigureTable(QTableWidget* table, const QStringList& headings,
 
 // The table as tall as all its rows, so that only the page around it scrolls.
 void FitHeightToRows(QTableWidget* table);
+// The table as wide as its columns, which it does not stretch.
+void FitWidthToColumns(QTableWidget* table);
 
 // Cell texts as the table shows them.
 QStringList Texts(const std::vector<std::string>& cells);

@@ -130,10 +130,12 @@ QWidget* StripTab::BuildParts() {
     auto* layout = new QVBoxLayout(m_partsBox);
     auto* row = new QHBoxLayout;
     m_parts = NewFigureTable(m_partsBox);
+    m_parts->horizontalHeader()->setStretchLastSection(false);
+    m_parts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_parts->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_partsChart = new BarChart(m_partsBox);
-    row->addWidget(m_parts, 2, Qt::AlignTop);
-    row->addWidget(m_partsChart, 3, Qt::AlignTop);
+    row->addWidget(m_parts, 0, Qt::AlignTop);
+    row->addWidget(m_partsChart, 1, Qt::AlignTop);
     m_partsSum = Wrapped(m_partsBox);
     layout->addLayout(row);
     layout->addWidget(m_partsSum);
@@ -150,8 +152,9 @@ void StripTab::Show(const std::vector<double>& ratios) {
 void StripTab::ShowEntries() {
     VehicleKind kind = KindOf(m_sheet, kBaseline);
     for (auto& [key, field] : m_entries) {
-        field->setPlaceholderText(
-            FromCell(EntryPlaceholder(key, m_sheet.document.RunEntries, kind)));
+        QString placeholder = FromCell(EntryPlaceholder(key, m_sheet.document.RunEntries, kind));
+        field->setPlaceholderText(placeholder);
+        field->setToolTip(placeholder);
         if (key != m_typing && field->text() != Stored(m_sheet, key))
             field->setText(Stored(m_sheet, key));
     }
@@ -220,13 +223,14 @@ void StripTab::ShowSlips() {
         m_slips->setColumnWidth(
             c, m_slips->columnWidth(c) + m_slips->fontMetrics().averageCharWidth() * 2);
     FitHeightToRows(m_slips);
-    m_slips->setFixedWidth(m_slips->horizontalHeader()->length() + 2 * m_slips->frameWidth());
+    FitWidthToColumns(m_slips);
     m_difference->setText(slips.difference ? FromCell(DifferenceSentence(*slips.difference))
                                            : QString());
     m_difference->setVisible(slips.difference.has_value());
     m_gearsNote->setText(FromCell(m_run.gearsNote));
     m_gearsNote->setVisible(!m_run.gearsNote.empty());
-    m_estimate->setText(FromCell(EstimateNote()));
+    // The note's own line break is for a printed slip; here the words wrap to the room.
+    m_estimate->setText(FromCell(EstimateNote()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     m_speedChart->SetChart(gyrant::SpeedChart(slips));
     m_torqueChart->SetChart(gyrant::TorqueChart(m_run.read.inputs));
 }
@@ -240,7 +244,11 @@ void StripTab::ShowParts() {
                          FromCell(SecondsCell(part.secondsBought))});
     FillFigureTable(
         m_parts, {QStringLiteral("Row"), QStringLiteral("Part"), QStringLiteral("Seconds")}, lines);
+    // The part's name reads from the left, as in the other tables.
+    for (int r = 0; r < m_parts->rowCount(); ++r)
+        m_parts->item(r, 1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FitHeightToRows(m_parts);
+    FitWidthToColumns(m_parts);
     m_partsChart->SetChart(SecondsBoughtChart(*m_run.parts));
     m_partsSum->setText(FromCell(PartsSumSentence(*m_run.parts)));
 }

@@ -69,7 +69,7 @@ WeightWindow::WeightWindow(const Worksheet& sheet, Dialogs& dialogs, QWidget* pa
     // As large as the work needs, never beyond the screen, whatever the texts it echoes.
     QSize room = screen()->availableGeometry().size();
     setMaximumSize(room);
-    resize(std::min(800, room.width()), std::min(560, room.height() - 40));
+    resize(std::min(960, room.width()), std::min(720, room.height() - 40));
 }
 
 void WeightWindow::ShowHelp() {

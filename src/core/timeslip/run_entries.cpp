@@ -157,9 +157,9 @@ std::optional<double> PowerPeakRpm(const RunEntries& entries) {
 
 std::string ShiftPlaceholder(const RunEntries& entries) {
     std::optional<double> peak = PowerPeakRpm(entries);
-    if (!peak) return "10% past the power peak";
+    if (!peak) return "power peak + 10%";
     char text[64];
-    std::snprintf(text, sizeof text, "%.0f, 10%% past the power peak", 1.1 * *peak);
+    std::snprintf(text, sizeof text, "%.0f (power peak + 10%%)", 1.1 * *peak);
     return text;
 }
 

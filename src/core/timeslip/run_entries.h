@@ -38,7 +38,7 @@ struct EntryShown {
 std::vector<EntryShown> EntriesShown();
 
 // What an empty entry stands for, shown in its empty field: the default for the kind of vehicle,
-// the shift rpm 10% past the power peak (its figure once the engine is given), or the form of an
+// the shift rpm 10% past the power peak (with its figure once the engine is given), or the form of an
 // engine entry with an example.
 std::string EntryPlaceholder(const std::string& key, const RunEntries& entries, VehicleKind kind);
 
