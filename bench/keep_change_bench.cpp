@@ -1,7 +1,7 @@
 // "Keep Change" on a fully filled worksheet, recorded as an undoable step, to both tables
 // recomputed and repainted in the main window, alone and with Where the Weight Goes open; that
-// window opened and painted; and the File menu opened over a huge recent worksheets list
-// (offscreen).
+// window opened and painted; a figure typed on its strip tab; and the File menu opened over a huge
+// recent worksheets list (offscreen).
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -71,6 +71,27 @@ void KeepChangeWithWeightWindowOpen(benchmark::State& state) {
 BENCHMARK(KeepChangeWithWeightWindowOpen)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK(KeepChangeAndRepaint)->Unit(benchmark::kMicrosecond);
+
+// A figure typed on the strip tab over the example's engine and three gears: both slips, every
+// part's seconds and the charts again, and the window repainted, as at each key.
+void TypeOnTheStripTab(benchmark::State& state) {
+    ExampleWindow example;
+    example.sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
+    example.window->findChild<QAction*>(QStringLiteral("mnuWeightGoes"))->trigger();
+    auto* weights = example.window->findChild<WeightWindow*>();
+    weights->Ratios()->setText(QStringLiteral("2.52, 1.52, 1.00"));
+    emit weights->Ratios()->editingFinished();
+    weights->Tabs()->setCurrentWidget(weights->Strip());
+    QLineEdit* grip = weights->Strip()->Entry("grip");
+    bool higher = false;
+    for (auto _ : state) {
+        higher = !higher;
+        grip->setText(higher ? QStringLiteral("1.2") : QStringLiteral("1.1"));
+        emit grip->textEdited(grip->text());
+        weights->repaint();
+    }
+}
+BENCHMARK(TypeOnTheStripTab)->Unit(benchmark::kMillisecond);
 
 // The File menu opened (it lists the recent worksheets afresh each time) over a tampered list
 // of 60 MB: lines of the length given, each naming a worksheet that is gone.

@@ -113,11 +113,9 @@ void MainWindow::KeepProposedWeight(const std::string& weight) {
 }
 
 void MainWindow::KeepRunEntry(const std::string& key, const std::string& text) {
+    // The window that took the entry has warned of one refused; the command keeps nothing then.
     m_history.Record(kKeepChange, [this, &key, &text] {
-        Outcome kept = SetRunEntryCommand(m_sheet, key, text);
-        if (!kept.ok)
-            m_dialogs.ShowMessage(
-                {kept.message, "Warning", Buttons::Ok, Icon::Exclamation, Answer::Ok});
+        static_cast<void>(SetRunEntryCommand(m_sheet, key, text));
     });
     ShowWorksheet();
 }

@@ -113,11 +113,5 @@ INSTANTIATE_TEST_SUITE_P(
                       RunEntryTyped{"OutsideItsLimits", "9", false, "1.2", 0}),
     [](const auto& typed) { return std::string(typed.param.name); });
 
-TEST_F(SettingCommandsTest, AnEmptyEntryNotKeptChangesNothing) {
-    EXPECT_TRUE(SetRunEntryCommand(sheet, "power", "").ok);
-    EXPECT_TRUE(sheet.document.RunEntries.empty());
-    EXPECT_EQ(sheet.file.SpecsChanged, 0);
-}
-
 }  // namespace
 }  // namespace gyrant

@@ -114,15 +114,10 @@ struct PlaceholderCase {
 
 const PlaceholderCase kPlaceholders[] = {
     {"LaunchOfAnAutomatic", "launch", {}, {.automatic = true}, "2500"},
-    {"LaunchOfAClutch", "launch", {}, {}, "3000"},
     {"AirDensityAsTyped", "air-density", {}, {}, "0.002377"},
     {"ShiftBeforeTheEngine", "shift", {}, {}, "power peak + 10%"},
     {"ShiftPastThePowerPeak", "shift", kPeaks, {}, "6050 (power peak + 10%)"},
-    {"ShiftOfPeaksOfNoCurve",
-     "shift",
-     With(kPeaks, "torque", "300@4000"),
-     {},
-     "power peak + 10%"},
+    {"ShiftOfPeaksOfNoCurve", "shift", With(kPeaks, "torque", "300@4000"), {}, "power peak + 10%"},
     {"CgOfAMotorcycle", "cg-height", {}, {.motorcycle = true}, "not given: the static share alone"},
     {"PeakPower", "power", {}, {}, "such as 350@5500"},
 };
