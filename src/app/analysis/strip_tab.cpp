@@ -227,8 +227,7 @@ void StripTab::ShowSlips() {
     m_difference->setText(slips.difference ? FromCell(DifferenceSentence(*slips.difference))
                                            : QString());
     m_difference->setVisible(slips.difference.has_value());
-    m_gearsNote->setText(FromCell(m_run.gearsNote));
-    m_gearsNote->setVisible(!m_run.gearsNote.empty());
+    m_gearsNote->setText(FromCell(GearsSourceNote(m_run.gearsNote)));
     // The note's own line break is for a printed slip; here the words wrap to the room.
     m_estimate->setText(FromCell(EstimateNote()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     m_speedChart->SetChart(gyrant::SpeedChart(slips));

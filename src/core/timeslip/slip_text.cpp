@@ -57,6 +57,13 @@ std::string PartsSumSentence(const PartsTimeBought& parts) {
            SecondsCell(parts.wholeDifference) + " s.";
 }
 
+std::string GearsSourceNote(const std::string& gearsNote) {
+    std::string source =
+        "The gears are those of the In Every Gear tab, where a transmission's or "
+        "typed ratios can be given.";
+    return gearsNote.empty() ? source : gearsNote + " " + source;
+}
+
 std::string EstimateNote() {
     return "These figures are an estimate: a prepared strip, standard air, the torque curve "
            "through its peaks,\nthe launch and shift rpm and each part's Eq. Wt in every gear; "

@@ -40,6 +40,10 @@ std::string SecondsCell(double seconds);
 // the whole difference, 0.054 s."; without a whole difference, the sum and that there is none.
 std::string PartsSumSentence(const PartsTimeBought& parts);
 
+// Where the tab's gears come from, after the slips' own note on them ("The run had one gear
+// (2.52).") or alone: the gears of the every-gear tab, where more can be given.
+std::string GearsSourceNote(const std::string& gearsNote);
+
 // The figures are an estimate; what they rest on, in two lines.
 std::string EstimateNote();
 

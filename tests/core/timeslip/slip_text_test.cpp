@@ -17,5 +17,13 @@ TEST(PartsSumSentenceTest, SaysHowCloseThePartsComeToTheWhole) {
     EXPECT_EQ(PartsSumSentence(parts), "The parts' sum is 0.052 s, and the whole difference is 0.");
 }
 
+// The tab says where its gears come from, after what the run says of them.
+TEST(GearsSourceNoteTest, FollowsTheRunsOwnNote) {
+    EXPECT_EQ(GearsSourceNote("").rfind("The gears are those of the In Every Gear tab", 0), 0u);
+    EXPECT_EQ(GearsSourceNote("The run had one gear (2.52).")
+                  .rfind("The run had one gear (2.52). The gears are", 0),
+              0u);
+}
+
 }  // namespace
 }  // namespace gyrant
