@@ -39,6 +39,15 @@ struct ExampleWindow {
         emit window->StripWidget().keepChangeClicked();
         window->repaint();
     }
+    // A settings folder of the run's own, so that what the window keeps (typed gear ratios, the
+    // recent worksheets) never lands beside the shipped data; the caller removes it.
+    std::filesystem::path KeepSettingsApart() {
+        std::filesystem::path folder =
+            std::filesystem::temp_directory_path() / ("gyrant-bench-" + std::to_string(getpid()));
+        std::filesystem::create_directories(folder);
+        sheet.setup.SettingsFolder = folder;
+        return folder;
+    }
     Worksheet sheet;
     std::unique_ptr<MainWindow> window;
     bool wider = false;
@@ -76,6 +85,7 @@ BENCHMARK(KeepChangeAndRepaint)->Unit(benchmark::kMicrosecond);
 // part's seconds and the charts again, and the window repainted, as at each key.
 void TypeOnTheStripTab(benchmark::State& state) {
     ExampleWindow example;
+    std::filesystem::path folder = example.KeepSettingsApart();
     example.sheet.document.RunEntries = {{"power", "350@5500"}, {"torque", "380@4000"}};
     example.window->findChild<QAction*>(QStringLiteral("mnuWeightGoes"))->trigger();
     auto* weights = example.window->findChild<WeightWindow*>();
@@ -90,6 +100,7 @@ void TypeOnTheStripTab(benchmark::State& state) {
         emit grip->textEdited(grip->text());
         weights->repaint();
     }
+    std::filesystem::remove_all(folder);
 }
 BENCHMARK(TypeOnTheStripTab)->Unit(benchmark::kMillisecond);
 
@@ -97,10 +108,7 @@ BENCHMARK(TypeOnTheStripTab)->Unit(benchmark::kMillisecond);
 // of 60 MB: lines of the length given, each naming a worksheet that is gone.
 void OpenFileMenuOverHugeRecentList(benchmark::State& state, std::size_t lineBytes) {
     ExampleWindow example;
-    std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("gyrant-bench-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    example.sheet.setup.SettingsFolder = folder;
+    std::filesystem::path folder = example.KeepSettingsApart();
     std::string line = "/gone/" + std::string(lineBytes - 7, 'w') + "\n";
     std::ofstream list(RecentFilesPath(example.sheet), std::ios::binary);
     for (std::size_t written = 0; written < (std::size_t{60} << 20); written += line.size())
