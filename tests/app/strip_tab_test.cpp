@@ -93,6 +93,8 @@ class StripTabTest : public QObject {
                                            SlipMarksShown()[static_cast<std::size_t>(r)])));
         QCOMPARE(strip->Difference()->text(), FromCell(DifferenceSentence(*run.slips.difference)));
         QCOMPARE(strip->PartsSum()->text(), FromCell(PartsSumSentence(*run.parts)));
+        // Three gears: two shifts marked on each vehicle's line.
+        QCOMPARE(strip->SpeedChart()->Chart().series[1].marks.size(), std::size_t{2});
 
         // The gears the every-gear tab shows are the run's.
         TypeRatios(f, "2.52");

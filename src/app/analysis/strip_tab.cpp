@@ -231,7 +231,7 @@ void StripTab::ShowSlips() {
     // The note's own line break is for a printed slip; here the words wrap to the room.
     m_estimate->setText(FromCell(EstimateNote()).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     m_speedChart->SetChart(gyrant::SpeedChart(slips));
-    m_torqueChart->SetChart(gyrant::TorqueChart(m_run.read.inputs));
+    m_torqueChart->SetChart(TorqueChart(m_run.read.inputs));
 }
 
 void StripTab::ShowParts() {

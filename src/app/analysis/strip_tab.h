@@ -35,10 +35,8 @@ class StripTab : public QWidget {
     QLabel* Difference() { return m_difference; }
     QLabel* Message() { return m_message; }
     QTableWidget* PartsTable() { return m_parts; }
-    BarChart* PartsChart() { return m_partsChart; }
     QLabel* PartsSum() { return m_partsSum; }
     LineChart* SpeedChart() { return m_speedChart; }
-    LineChart* TorqueChart() { return m_torqueChart; }
     QPushButton* HelpButton() { return m_help; }
     // The run the tab shows now.
     const StripRun& ShownRun() const { return m_run; }
