@@ -38,8 +38,8 @@ struct EntryShown {
 std::vector<EntryShown> EntriesShown();
 
 // What an empty entry stands for, shown in its empty field: the default for the kind of vehicle,
-// the shift rpm 10% past the power peak (with its figure once the engine is given), or the form of an
-// engine entry with an example.
+// the shift rpm 10% past the power peak (with its figure once the engine is given), or the form
+// of an engine entry with an example.
 std::string EntryPlaceholder(const std::string& key, const RunEntries& entries, VehicleKind kind);
 
 // Whether the engine is given, by both peaks or by a curve, so that a run can be made.
