@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "timeslip/slip_text.h"
+
+#include <gtest/gtest.h>
 
 namespace gyrant {
 namespace {
