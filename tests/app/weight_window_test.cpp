@@ -70,7 +70,8 @@ class WeightWindowTest : public QObject {
         // The last ratios used come back in the next window; refused ones are not kept.
         window->Ratios()->setText(QStringLiteral("0.1"));
         emit window->Ratios()->editingFinished();
-        QCOMPARE(WeightWindow(f.sheet, nullptr).Ratios()->text(), QStringLiteral("1.76, 1"));
+        QCOMPARE(WeightWindow(f.sheet, f.dialogs, nullptr).Ratios()->text(),
+                 QStringLiteral("1.76, 1"));
 
         // Its Print button writes the answer, the parts, the totals and the charts, each bar
         // beside its value, into a PDF.
@@ -148,9 +149,11 @@ class WeightWindowTest : public QObject {
         QVERIFY2(window->height() <= room.height(), qPrintable(QString::number(window->height())));
     }
 
-    // The help on the answer opens from the Help menu and with F1 in the window.
+    // The help on the answer opens from the Help menu and with F1 in the window; on the strip tab
+    // its button and F1 open the strip's own help.
     void weightHelpOpensFromTheHelpMenuAndWithF1() {
         testing::MainWindowFixture f({.example = "V8 Street Car.qrx"});
+        testing::WriteFileBytes(f.File("GyrantTEXT/helpt0.txt"), "On the Strip\r\nThe run.\r\n");
         f.Trigger("mnuHelpWeightGoes");
         QCOMPARE(f.window.findChild<HelpWindow*>()->windowTitle(),
                  QStringLiteral("Where the Weight Goes: the Answer"));
@@ -161,6 +164,13 @@ class WeightWindowTest : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window, Qt::Key_F1);
         QCOMPARE(window->findChildren<HelpWindow*>().size(), 1);
+        window->Tabs()->setCurrentWidget(window->Strip());
+        window->Strip()->HelpButton()->click();
+        QTest::keyClick(window, Qt::Key_F1);
+        QList<HelpWindow*> help = window->findChildren<HelpWindow*>();
+        QCOMPARE(help.size(), 3);
+        for (int strip : {1, 2})
+            QCOMPARE(help[strip]->windowTitle(), QStringLiteral("On the Strip"));
     }
 };
 

@@ -205,7 +205,7 @@ TEST_F(TimeSlipTest, EveryMarkShowsBothVehicles) {
         EXPECT_TRUE(line >> baseline >> proposed) << mark;
     }
     for (const char* said : {"\nProposed is ", "Seconds bought in the 1/4 mile by each part",
-                             "Parts' sum", "an estimate"})
+                             "The parts' sum, ", "an estimate"})
         EXPECT_NE(out.str().find(said), std::string::npos) << said;
 }
 

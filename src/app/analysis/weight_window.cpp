@@ -10,6 +10,7 @@
 
 #include "analysis/chart_data.h"
 #include "analysis/every_gear.h"
+#include "analysis/figure_table.h"
 #include "analysis/weight_shares.h"
 #include "commands/setting_commands.h"
 #include "files/data_path.h"
@@ -26,30 +27,6 @@ QString Shown(double value) {
     return QString::fromStdString(Figure(value));
 }
 
-// Fills a read-only table, numbers right-aligned.
-void Fill(QTableWidget* table, const QStringList& headings, const std::vector<QStringList>& lines) {
-    table->clear();
-    table->setColumnCount(static_cast<int>(headings.size()));
-    table->setHorizontalHeaderLabels(headings);
-    table->setRowCount(static_cast<int>(lines.size()));
-    for (std::size_t r = 0; r < lines.size(); ++r)
-        for (qsizetype c = 0; c < lines[r].size(); ++c) {
-            auto* item = new QTableWidgetItem(lines[r][c]);
-            if (c > 0) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            table->setItem(static_cast<int>(r), static_cast<int>(c), item);
-        }
-    table->resizeColumnsToContents();
-}
-
-QTableWidget* NewTable(QWidget* parent) {
-    auto* table = new QTableWidget(parent);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-    table->horizontalHeader()->setStretchLastSection(true);
-    return table;
-}
-
 // A vehicle's heading over three short lines, the vehicle's name on top ("Baseline", "Total",
 // "Eq. Wt"), so that every column fits the window's width.
 QString Stacked(const std::string& heading) {
@@ -62,23 +39,21 @@ QString Stacked(const std::string& heading) {
     return text;
 }
 
-QStringList Texts(const std::vector<std::string>& cells) {
-    QStringList texts;
-    for (const std::string& cell : cells) texts << FromCell(cell);
-    return texts;
-}
-
 }  // namespace
 
-WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
+WeightWindow::WeightWindow(const Worksheet& sheet, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), m_sheet(sheet) {
     setObjectName(QStringLiteral("frmWeightGoes"));
     setWindowTitle(QStringLiteral("Where the Weight Goes"));
-    auto* tabs = new QTabWidget(this);
-    tabs->addTab(BuildStudiedTab(), QStringLiteral("In the Gear Studied"));
-    tabs->addTab(BuildGearsTab(), QStringLiteral("In Every Gear"));
+    m_tabs = new QTabWidget(this);
+    m_tabs->addTab(BuildStudiedTab(), QStringLiteral("In the Gear Studied"));
+    m_tabs->addTab(BuildGearsTab(), QStringLiteral("In Every Gear"));
+    m_strip = new StripTab(sheet, dialogs, m_tabs);
+    m_tabs->addTab(m_strip, QStringLiteral("On the Strip"));
+    connect(m_strip, &StripTab::entryKept, this, &WeightWindow::runEntryKept);
+    connect(m_strip, &StripTab::helpClicked, this, &WeightWindow::ShowHelp);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
+    layout->addWidget(m_tabs);
     auto* print = new QPushButton(QStringLiteral("&Print"), this);
     print->setObjectName(QStringLiteral("cmdPrint"));
     layout->addWidget(print, 0, Qt::AlignRight);
@@ -86,9 +61,7 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     auto* keys = new QShortcut(QKeySequence::Print, this);
     connect(keys, &QShortcut::activated, this, &WeightWindow::printClicked);
     auto* help = new QShortcut(QKeySequence::HelpContents, this);
-    connect(help, &QShortcut::activated, this, [this] {
-        (new HelpWindow(m_sheet.setup.ProgramFolder, kWeightHelpTopic, this))->show();
-    });
+    connect(help, &QShortcut::activated, this, &WeightWindow::ShowHelp);
     m_transmissions =
         LoadTrans(DataPath(sheet.setup.ProgramFolder, {"CALC", "trans"})).transmissions;
     m_transmissionList->addItem(QStringLiteral("(typed ratios)"));
@@ -97,7 +70,12 @@ WeightWindow::WeightWindow(const Worksheet& sheet, QWidget* parent)
     // As large as the work needs, never beyond the screen, whatever the texts it echoes.
     QSize room = screen()->availableGeometry().size();
     setMaximumSize(room);
-    resize(std::min(800, room.width()), std::min(560, room.height() - 40));
+    resize(std::min(960, room.width()), std::min(720, room.height() - 40));
+}
+
+void WeightWindow::ShowHelp() {
+    int topic = m_tabs->currentWidget() == m_strip ? kStripHelpTopic : kWeightHelpTopic;
+    (new HelpWindow(m_sheet.setup.ProgramFolder, topic, this))->show();
 }
 
 void WeightWindow::showEvent(QShowEvent* event) {
@@ -119,7 +97,7 @@ QWidget* WeightWindow::BuildStudiedTab() {
     m_setProposedWeight->hide();
     connect(m_setProposedWeight, &QPushButton::clicked, this,
             [this] { emit proposedWeightChosen(m_proposedWeight); });
-    m_parts = NewTable(tab);
+    m_parts = NewFigureTable(tab);
     m_partsChart = new BarChart;
     auto* scroll = new QScrollArea(tab);
     scroll->setWidget(m_partsChart);
@@ -145,7 +123,7 @@ QWidget* WeightWindow::BuildGearsTab() {
     // The note echoes what was typed or kept: it wraps within the window and never widens it.
     m_ratiosNote->setWordWrap(true);
     m_ratiosNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    m_gears = NewTable(tab);
+    m_gears = NewFigureTable(tab);
     m_gearsChart = new BarChart(tab);
     for (QWidget* w : std::initializer_list<QWidget*>{m_transmissionList, m_ratios, m_ratiosNote})
         layout->addWidget(w);
@@ -177,7 +155,7 @@ void WeightWindow::ShowShares() {
     for (const WeightShare& part : shares.parts) lines.push_back(Texts(ShareCells(part, two)));
     lines.push_back(Texts(ShareCells(shares.rotatingTotal, two)));
     lines.push_back(Texts(ShareCells(shares.vehicleTotal, two)));
-    Fill(m_parts, Texts(ShareColumnHeadings(two)), lines);
+    FillFigureTable(m_parts, Texts(ShareColumnHeadings(two)), lines);
     m_partsChart->SetChart(gyrant::PartsChart(shares.parts, two));
 }
 
@@ -192,6 +170,9 @@ void WeightWindow::ShowGears() {
     GearRatiosRead read = GearRatiosCommand(m_sheet, typed);
     m_ratiosNote->setText(read.outcome.ok ? QStringLiteral("* the gear studied (row 4)")
                                           : FromCell(read.outcome.message));
+    // Ratios refused leave both tabs on the gears shown before.
+    if (read.outcome.ok) m_shownRatios = read.ratios;
+    m_strip->Show(m_shownRatios);
     if (!read.outcome.ok) return;
     bool two = m_sheet.document.TwoVehicles == 1;
     QStringList headings;
@@ -203,7 +184,7 @@ void WeightWindow::ShowGears() {
         for (double value : GearColumnValues(m_shownGears[g], two)) line << Shown(value);
         lines.push_back(line);
     }
-    Fill(m_gears, headings, lines);
+    FillFigureTable(m_gears, headings, lines);
     m_gearsChart->SetChart(GearsChart(m_shownGears, two));
 }
 

@@ -2,19 +2,22 @@
 
 // "Where the Weight Goes": each rotating part's Eq. Wt in both vehicles in the gear studied, with
 // the plain answer, and the vehicles in every gear of a transmission. It follows every change of
-// the worksheet.
+// the worksheet, and both vehicles on the strip over those gears.
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 
 #include "analysis/bar_chart.h"
 #include "analysis/every_gear.h"
+#include "analysis/strip_tab.h"
 #include "calc/transmissions.h"
 #include "model/worksheet.h"
+#include "ports/dialogs.h"
 
 namespace gyrant {
 
@@ -22,7 +25,8 @@ class WeightWindow : public QWidget {
     Q_OBJECT
 
   public:
-    WeightWindow(const Worksheet& sheet, QWidget* parent);
+    // Warns of an input of the run outside its limits through `dialogs`.
+    WeightWindow(const Worksheet& sheet, Dialogs& dialogs, QWidget* parent);
 
     // Shows the worksheet as it is now; a hidden window waits until it shows again.
     void Refresh();
@@ -34,6 +38,8 @@ class WeightWindow : public QWidget {
     QComboBox* Transmissions() { return m_transmissionList; }
     QLineEdit* Ratios() { return m_ratios; }
     QTableWidget* GearsTable() { return m_gears; }
+    QTabWidget* Tabs() { return m_tabs; }
+    StripTab* Strip() { return m_strip; }
     // The gears the second tab shows now, as a print lists them.
     const std::vector<GearFigures>& ShownGears() const { return m_shownGears; }
 
@@ -42,6 +48,8 @@ class WeightWindow : public QWidget {
     void printClicked();
     // The user asked to keep the Vehicle Weight the answer took the Proposed car as.
     void proposedWeightChosen(const std::string& weight);
+    // The user typed an input of the run to keep with the worksheet (empty: the default).
+    void runEntryKept(const std::string& key, const std::string& text);
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -52,6 +60,8 @@ class WeightWindow : public QWidget {
     void ShowShares();
     void ShowGears();
     void PickTransmission(int index);
+    // The help on the tab shown.
+    void ShowHelp();
 
     const Worksheet& m_sheet;
     QLabel* m_answer = nullptr;
@@ -67,6 +77,9 @@ class WeightWindow : public QWidget {
     BarChart* m_gearsChart = nullptr;
     std::vector<Transmission> m_transmissions;
     std::vector<GearFigures> m_shownGears;
+    std::vector<double> m_shownRatios;
+    QTabWidget* m_tabs = nullptr;
+    StripTab* m_strip = nullptr;
 };
 
 }  // namespace gyrant

@@ -115,11 +115,15 @@ void MainMenus::ShowAbout() {
 
 void MainMenus::ShowWeightWindow() {
     if (!m_weightWindow) {
-        m_weightWindow = new WeightWindow(m_sheet, &m_window);
+        m_weightWindow = new WeightWindow(m_sheet, m_host.UserDialogs(), &m_window);
         QObject::connect(m_weightWindow, &WeightWindow::printClicked, m_weightWindow,
                          [this] { m_print.PrintWeightShares(m_weightWindow->ShownGears()); });
         QObject::connect(m_weightWindow, &WeightWindow::proposedWeightChosen, &m_window,
                          [this](const std::string& weight) { m_host.KeepProposedWeight(weight); });
+        QObject::connect(m_weightWindow, &WeightWindow::runEntryKept, &m_window,
+                         [this](const std::string& key, const std::string& text) {
+                             m_host.KeepRunEntry(key, text);
+                         });
     }
     m_weightWindow->show();
     m_weightWindow->raise();

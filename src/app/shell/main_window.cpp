@@ -113,6 +113,14 @@ void MainWindow::KeepProposedWeight(const std::string& weight) {
     ShowRowInView(false);
 }
 
+void MainWindow::KeepRunEntry(const std::string& key, const std::string& text) {
+    // The window that took the entry has warned of one refused; the command keeps nothing then.
+    m_history.Record(kKeepChange, [this, &key, &text] {
+        static_cast<void>(SetRunEntryCommand(m_sheet, key, text));
+    });
+    ShowWorksheet();
+}
+
 void MainWindow::OpenCalcMenu(int calcMenuKind) {
     auto menu = std::make_unique<CalcMenu>(m_sheet, m_editor.Strip(), calcMenuKind);
     Outcome opened = menu->Open();

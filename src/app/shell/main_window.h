@@ -51,6 +51,8 @@ class MainWindow : public QMainWindow, public MenuHost {
     WorksheetHistory& History() override { return m_history; }
     // Keeps a Proposed Vehicle Weight chosen in another window as "Keep Change" would: one step.
     void KeepProposedWeight(const std::string& weight) override;
+    // Keeps an input of the run as one step to undo; one equal to what is kept makes none.
+    void KeepRunEntry(const std::string& key, const std::string& text) override;
     // The question about an input the strip holds, its answer kept as a step of its own; true
     // when the strip may leave its row.
     bool LeaveStripRow() override;

@@ -37,6 +37,8 @@ class MenuHost {
     virtual void OpenCalcMenu(int calcMenuKind) = 0;
     // Keeps a Proposed Vehicle Weight chosen in another window.
     virtual void KeepProposedWeight(const std::string& weight) = 0;
+    // Keeps an input of the run typed in another window (SetRunEntryCommand) as one step.
+    virtual void KeepRunEntry(const std::string& key, const std::string& text) = 0;
 };
 
 }  // namespace gyrant

@@ -2,6 +2,8 @@
 
 #include "files/file_commands.h"
 #include "files/recent_files.h"
+#include "text/cell_text.h"
+#include "timeslip/run_entries.h"
 
 namespace gyrant {
 namespace {
@@ -41,6 +43,24 @@ SavedState WizardCommand(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
     SavedState saved = RunEzBuildWizard(sheet, editor, dialogs, showProgress, target);
     Remembered(saved != SavedState::None, sheet);
     return saved;
+}
+
+Outcome SetRunEntryCommand(Worksheet& sheet, const std::string& key, const std::string& text) {
+    std::string kept(TrimBlanks(text));
+    if (!kept.empty()) {
+        Outcome checked = CheckEntry(key, kept);
+        if (!checked.ok) return checked;
+    }
+    std::map<std::string, std::string>& entries = sheet.document.RunEntries;
+    auto stored = entries.find(key);
+    bool same = stored == entries.end() ? kept.empty() : stored->second == kept;
+    if (same) return Outcome::Success();
+    if (kept.empty())
+        entries.erase(stored);
+    else
+        entries[key] = kept;
+    sheet.file.SpecsChanged = 1;
+    return Outcome::Success();
 }
 
 }  // namespace gyrant

@@ -10,6 +10,7 @@
 #include "editor/row_editor.h"
 #include "model/saved_state.h"
 #include "model/worksheet.h"
+#include "outcome.h"
 #include "ports/dialogs.h"
 #include "wizard/ez_build_wizard.h"
 
@@ -28,5 +29,11 @@ SavedState SaveAsCommand(Worksheet& sheet, Dialogs& dialogs);
 // The EZ Build Wizard, as RunEzBuildWizard runs it; a file it wrote heads the recent files.
 SavedState WizardCommand(Worksheet& sheet, RowEditor& editor, Dialogs& dialogs,
                          const std::function<void()>& showProgress, WizardTarget target);
+
+// An input of the run typed in "On the Strip", kept with the worksheet by its key (blanks around
+// it dropped); an empty text removes the entry, so that the default holds again. A text refused
+// by CheckEntry keeps nothing and says why; one equal to what is kept changes nothing. A change
+// marks the worksheet unsaved.
+Outcome SetRunEntryCommand(Worksheet& sheet, const std::string& key, const std::string& text);
 
 }  // namespace gyrant

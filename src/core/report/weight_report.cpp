@@ -245,7 +245,7 @@ class WeightLayout {
         Line({""});
         Line({"Seconds bought in the 1/4 mile by each part"});
         for (const PartTimeBought& part : parts.parts)
-            RightAligned({part.description, SecondsText(part.secondsBought)});
+            RightAligned({part.description, SecondsCell(part.secondsBought) + " s"});
         Chart(SecondsBoughtChart(parts));
         Line({""});
         Paragraph(PartsSumSentence(parts));

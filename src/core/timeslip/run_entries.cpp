@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdio>
+#include <sstream>
 
 #include "text/cell_text.h"
 #include "timeslip/torque_curve.h"
@@ -138,7 +140,55 @@ void SetInput(RunInputs& in, RunInput input, double value) {
     }
 }
 
+// A default as it would be typed: no trailing zeros ("0.002377", "3000").
+std::string Plain(double value) {
+    std::ostringstream text;
+    text << value;
+    return text.str();
+}
+
+// The power peak's rpm of the engine the entries give; none when they give none that runs.
+std::optional<double> PowerPeakRpm(const RunEntries& entries) {
+    if (!EngineGiven(entries)) return std::nullopt;
+    EngineRead read = ReadEngine(entries);
+    if (!read.outcome.ok) return std::nullopt;
+    return TorqueCurve::Of(read.engine).curve->PowerPeak().rpm;
+}
+
+std::string ShiftPlaceholder(const RunEntries& entries) {
+    std::optional<double> peak = PowerPeakRpm(entries);
+    if (!peak) return "power peak + 10%";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.0f (power peak + 10%%)", 1.1 * *peak);
+    return text;
+}
+
 }  // namespace
+
+std::vector<EntryShown> EntriesShown() {
+    std::vector<EntryShown> shown;
+    for (const EngineEntry& entry : EngineEntries())
+        shown.push_back({entry.key, std::string(entry.name) + " (" + entry.form + ")"});
+    for (const InputLimit& limit : RunInputLimits()) {
+        std::string unit = limit.unit;
+        bool named = unit.empty() || std::string_view(limit.name).ends_with(unit);
+        shown.push_back({limit.key, limit.name + (named ? "" : " (" + unit + ")")});
+    }
+    return shown;
+}
+
+std::string EntryPlaceholder(const std::string& key, const RunEntries& entries, VehicleKind kind) {
+    if (IsEngineEntry(key)) {
+        const EngineEntry& entry = EngineEntryOf(key);
+        std::string example = std::string("such as ") + entry.example;
+        return key == kTorqueCurveEntry ? "instead of the peaks, " + example : example;
+    }
+    const InputLimit* limit = LimitKeyed(key);
+    if (!limit) return "";
+    if (limit->input == RunInput::ShiftRpm) return ShiftPlaceholder(entries);
+    std::optional<double> value = ValueOf(DefaultRunInputs(kind), limit->input);
+    return value ? Plain(*value) : "not given: the static share alone";
+}
 
 const std::vector<EngineEntry>& EngineEntries() {
     static const std::vector<EngineEntry> kEntries = {

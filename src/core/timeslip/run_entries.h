@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "outcome.h"
 #include "timeslip/run_inputs.h"
@@ -27,6 +28,19 @@ struct EngineEntry {
     const char* example;
 };
 const std::vector<EngineEntry>& EngineEntries();
+
+// Every entry where it is typed, the engine's first: its key, and its name with its unit or form
+// ("Peak power (HP@RPM)", "Shift time (s)", "Grip").
+struct EntryShown {
+    std::string key;
+    std::string label;
+};
+std::vector<EntryShown> EntriesShown();
+
+// What an empty entry stands for, shown in its empty field: the default for the kind of vehicle,
+// the shift rpm 10% past the power peak (with its figure once the engine is given), or the form
+// of an engine entry with an example.
+std::string EntryPlaceholder(const std::string& key, const RunEntries& entries, VehicleKind kind);
 
 // Whether the engine is given, by both peaks or by a curve, so that a run can be made.
 bool EngineGiven(const RunEntries& entries);

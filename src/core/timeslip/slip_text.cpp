@@ -41,20 +41,27 @@ std::string DifferenceSentence(const SlipDifference& difference) {
     return text;
 }
 
-std::string SecondsText(double seconds) {
+std::string SecondsCell(double seconds) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.3f s", seconds);
+    std::snprintf(text, sizeof text, "%.3f", seconds);
     return text;
 }
 
 std::string PartsSumSentence(const PartsTimeBought& parts) {
-    std::string sentence = "Parts' sum " + SecondsText(parts.partsSum);
-    if (std::optional<double> percent = parts.SumPercentOfWhole()) {
-        char share[48];
-        std::snprintf(share, sizeof share, ", %.0f %% of the whole difference", *percent);
-        sentence += share;
-    }
-    return sentence + ".";
+    std::string sum = SecondsCell(parts.partsSum) + " s";
+    std::optional<double> percent = parts.SumPercentOfWhole();
+    if (!percent) return "The parts' sum is " + sum + ", and the whole difference is 0.";
+    char share[32];
+    std::snprintf(share, sizeof share, "%.0f", *percent);
+    return "The parts' sum, " + sum + ", is " + share + " % of the whole difference, " +
+           SecondsCell(parts.wholeDifference) + " s.";
+}
+
+std::string GearsSourceNote(const std::string& gearsNote) {
+    std::string source =
+        "The gears are those of the In Every Gear tab, where a transmission's or "
+        "typed ratios can be given.";
+    return gearsNote.empty() ? source : gearsNote + " " + source;
 }
 
 std::string EstimateNote() {

@@ -33,12 +33,16 @@ std::string SlipCell(const TimeSlip& slip, const SlipMarkShown& mark);
 // "Proposed is 0.045 s quicker, 3.2 ft ahead at the finish." (or slower, behind; or the same).
 std::string DifferenceSentence(const SlipDifference& difference);
 
-// Seconds as the parts' list and chart show them: "0.012 s".
-std::string SecondsText(double seconds);
+// Seconds as a slip prints them, to the thousandth ("0.052").
+std::string SecondsCell(double seconds);
 
-// "Parts' sum 0.071 s, 92 % of the whole difference." (the share left out when the whole
-// difference is 0).
+// How close the parts' seconds come to the whole difference: "The parts' sum, 0.052 s, is 96 % of
+// the whole difference, 0.054 s."; without a whole difference, the sum and that there is none.
 std::string PartsSumSentence(const PartsTimeBought& parts);
+
+// Where the tab's gears come from, after the slips' own note on them ("The run had one gear
+// (2.52).") or alone: the gears of the every-gear tab, where more can be given.
+std::string GearsSourceNote(const std::string& gearsNote);
 
 // The figures are an estimate; what they rest on, in two lines.
 std::string EstimateNote();

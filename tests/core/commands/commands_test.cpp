@@ -80,5 +80,38 @@ TEST_F(SettingCommandsTest, TheWindowPlaceIsKeptOnlyWhereTheSettingsAre) {
     EXPECT_EQ(ReadWindowPlace(WindowPlacePath(sheet)), kept);
 }
 
+// An input of the run typed in the window: kept trimmed, removed when emptied, refused outside its
+// limits; only a change marks the worksheet unsaved.
+struct RunEntryTyped {
+    const char* name;
+    const char* text;
+    bool ok;
+    std::optional<std::string> kept;  // the grip entry after it
+    int marked;
+    friend void PrintTo(const RunEntryTyped& t, std::ostream* os) { *os << t.name; }
+};
+
+class RunEntryCommandTest : public testing::BlankSheetTest,
+                            public ::testing::WithParamInterface<RunEntryTyped> {};
+
+TEST_P(RunEntryCommandTest, KeepsAGoodEntryAndMarksOnlyAChange) {
+    sheet.document.RunEntries["grip"] = "1.2";
+    sheet.file.SpecsChanged = 0;
+    EXPECT_EQ(SetRunEntryCommand(sheet, "grip", GetParam().text).ok, GetParam().ok);
+    auto grip = sheet.document.RunEntries.find("grip");
+    EXPECT_EQ(grip == sheet.document.RunEntries.end() ? std::nullopt
+                                                      : std::optional<std::string>(grip->second),
+              GetParam().kept);
+    EXPECT_EQ(sheet.file.SpecsChanged, GetParam().marked);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typed, RunEntryCommandTest,
+    ::testing::Values(RunEntryTyped{"NewFigureTrimmed", " 1.4 ", true, "1.4", 1},
+                      RunEntryTyped{"SameFigure", "1.2 ", true, "1.2", 0},
+                      RunEntryTyped{"EmptiedToTheDefault", " ", true, std::nullopt, 1},
+                      RunEntryTyped{"OutsideItsLimits", "9", false, "1.2", 0}),
+    [](const auto& typed) { return std::string(typed.param.name); });
+
 }  // namespace
 }  // namespace gyrant

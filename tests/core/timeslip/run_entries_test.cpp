@@ -98,5 +98,46 @@ TEST_P(RefusedTest, NamesTheEntryToMend) {
 INSTANTIATE_TEST_SUITE_P(Entries, RefusedTest, ::testing::ValuesIn(kRefused),
                          [](const auto& test) { return std::string(test.param.name); });
 
+// Each field's name carries its unit or form, but never twice ("Shift rpm", not "Shift rpm (rpm)").
+TEST(EntriesShownTest, NameEachEntryWithItsUnitOnce) {
+    std::map<std::string, std::string> labels;
+    for (const EntryShown& shown : EntriesShown()) labels[shown.key] = shown.label;
+    EXPECT_EQ(labels.size(), EngineEntries().size() + RunInputLimits().size());
+    EXPECT_EQ(labels["power"], "Peak power (HP@RPM)");
+    EXPECT_EQ(labels["shift"], "Shift rpm");
+    EXPECT_EQ(labels["shift-time"], "Shift time (s)");
+    EXPECT_EQ(labels["grip"], "Grip");
+}
+
+struct PlaceholderCase {
+    const char* name;
+    const char* key;
+    RunEntries entries;
+    VehicleKind kind;
+    const char* shown;
+    friend void PrintTo(const PlaceholderCase& c, std::ostream* os) { *os << c.name; }
+};
+
+const PlaceholderCase kPlaceholders[] = {
+    {"LaunchOfAnAutomatic", "launch", {}, {.automatic = true}, "2500"},
+    {"AirDensityAsTyped", "air-density", {}, {}, "0.002377"},
+    {"ShiftBeforeTheEngine", "shift", {}, {}, "power peak + 10%"},
+    {"ShiftPastThePowerPeak", "shift", kPeaks, {}, "6050 (power peak + 10%)"},
+    {"ShiftOfPeaksOfNoCurve", "shift", With(kPeaks, "torque", "300@4000"), {}, "power peak + 10%"},
+    {"CgOfAMotorcycle", "cg-height", {}, {.motorcycle = true}, "not given: the static share alone"},
+    {"PeakPower", "power", {}, {}, "such as 350@5500"},
+};
+
+class PlaceholderTest : public ::testing::TestWithParam<PlaceholderCase> {};
+
+// An empty field shows what it stands for in this vehicle's run.
+TEST_P(PlaceholderTest, ShowsTheDefaultOfTheKind) {
+    EXPECT_EQ(EntryPlaceholder(GetParam().key, GetParam().entries, GetParam().kind),
+              GetParam().shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, PlaceholderTest, ::testing::ValuesIn(kPlaceholders),
+                         [](const auto& test) { return std::string(test.param.name); });
+
 }  // namespace
 }  // namespace gyrant
