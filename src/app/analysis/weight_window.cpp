@@ -132,21 +132,21 @@ QWidget* WeightWindow::BuildGearsTab() {
     layout->addWidget(m_gears, 1);
     layout->addWidget(m_gearsChart);
     connect(m_transmissionList, &QComboBox::activated, this, &WeightWindow::PickTransmission);
-    connect(m_ratios, &QLineEdit::editingFinished, this, &WeightWindow::ShowGears);
+    connect(m_ratios, &QLineEdit::editingFinished, this, &WeightWindow::Refresh);
     return tab;
 }
 
 void WeightWindow::Refresh() {
     if (!isVisible()) return;
-    ShowShares();
+    // The gears first: the answer's seconds are run over the gears shown.
     ShowGears();
+    ShowShares();
 }
 
 void WeightWindow::ShowShares() {
     WeightShares shares = ShareOfEachPart(m_sheet);
     bool two = shares.twoVehicles;
-    m_answer->setText(FromCell(PlainAnswer(
-        shares, SecondsClauseOf(m_sheet, RunGearRatios(ToCell(m_ratios->text()), m_sheet)))));
+    m_answer->setText(FromCell(PlainAnswer(shares, SecondsClauseOf(m_sheet, m_shownRatios))));
     m_option->setText(FromCell(WeightOptionNote(shares)));
     m_proposedWeight = ProposedWeightText(shares);
     m_setProposedWeight->setText(FromCell(SetProposedWeightLabel(shares)));
@@ -162,7 +162,7 @@ void WeightWindow::ShowShares() {
 void WeightWindow::PickTransmission(int index) {
     if (index <= 0 || index > static_cast<int>(m_transmissions.size())) return;
     m_ratios->setText(FromCell(TypedRatios(m_transmissions[static_cast<std::size_t>(index - 1)])));
-    ShowGears();
+    Refresh();
 }
 
 void WeightWindow::ShowGears() {
