@@ -55,8 +55,8 @@ class DocumentTest : public QObject {
             QTest::keyClick(
                 &f->window, Qt::Key_Z,
                 Qt::ControlModifier | (step == "Redo" ? Qt::ShiftModifier : Qt::NoModifier));
-        } else if (step == "One Vehicle") {
-            f->window.Menus().OptionItem(0)->trigger();
+        } else if (step == "One Vehicle" || step == "Weights Add") {
+            f->window.Menus().OptionItem(step == "One Vehicle" ? 0 : 3)->trigger();
         } else if (step == "Wizard Saving First") {  // on unsaved work; ends at its 2nd question
             f->dialogs.inputs = {"3200", ""};
             Item("mnuEZ")->trigger();
@@ -85,8 +85,9 @@ class DocumentTest : public QObject {
     void cleanup() { f.reset(); }
 
     // The title's mark after each step and Exit's question follow the history: back at the state
-    // in the file by Undo or Redo, the worksheet shows saved. Copy Down and the options keep the
-    // mark as it was, so both their states are saved when the one they started from was. Undo
+    // in the file by Undo or Redo, the worksheet shows saved. Copy Down and the vehicle count keep
+    // the mark as it was, so both their states are saved when the one they started from was; the
+    // weights option, which the file keeps, marks the worksheet as any change does. Undo
     // and Redo put both vehicles back, and the strip shows its row as the table has it.
     void theUnsavedMarkFollowsTheHistory_data() {
         QTest::addColumn<QStringList>("steps");
@@ -109,6 +110,7 @@ class DocumentTest : public QObject {
         row({"Keep Change", "Copy Down", "Undo", "Undo", "Redo", "Redo"}, {T, T, T, F, T, T},
             "3000", "3000");
         row({"One Vehicle", "Undo", "Redo"}, {F, F, F}, "3700", "3700");
+        row({"Weights Add", "Undo", "Redo"}, {T, F, T}, "3700", "3700");
         row({"Keep Change", "Open"}, {T, F}, "3000", "3700");
         row({"Type", "Cancelled Open", "Undo"}, {F, F, T}, "3700", "3700");
         row({"Keep Change", "Wizard Saving First", "Undo"}, {T, T, F}, "3000", "3700");

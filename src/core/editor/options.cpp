@@ -25,7 +25,10 @@ void SetVehicleCount(Worksheet& sheet, bool twoVehicles, Dialogs& dialogs) {
 }
 
 void SetWeightOption(Worksheet& sheet, bool weightsAdd, Dialogs& dialogs) {
-    sheet.document.WeightOption = weightsAdd ? 1 : 0;
+    int option = weightsAdd ? 1 : 0;
+    // The worksheet's file keeps its weights option: another one is unsaved work.
+    if (sheet.document.WeightOption != option) sheet.file.SpecsChanged = 1;
+    sheet.document.WeightOption = option;
     Recalculate(sheet);
     KeepSettings(sheet, dialogs);
 }

@@ -25,7 +25,8 @@ OptionChecks UpdateCheckMarks(const Worksheet& sheet);
 void SetVehicleCount(Worksheet& sheet, bool twoVehicles, Dialogs& dialogs);
 
 // Sets whether each rotating part's weight adds to the vehicle weight, recalculates both
-// vehicles and keeps the settings.
+// vehicles and keeps the settings; another option than the worksheet had is unsaved work, since
+// its file keeps it.
 void SetWeightOption(Worksheet& sheet, bool weightsAdd, Dialogs& dialogs);
 
 }  // namespace gyrant

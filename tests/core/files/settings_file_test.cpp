@@ -182,7 +182,7 @@ TEST_P(InstalledPlacesTest, SettingsGoOnlyToAFullPathOrAreKeptInMemoryAndTheUser
     EXPECT_EQ(fs::exists(In("home/Documents/GyrantFiles/V8 Street Car.qrx")), homed);
     auto names = [&] { return std::set<fs::path>(fs::directory_iterator(folder.Path()), {}); };
     auto before = names();
-    SetWeightOption(sheet, true, dialogs);
+    SetVehicleCount(sheet, true, dialogs);
     EXPECT_TRUE(dialogs.messages.empty());
     sheet.file.CurrentFilePath = In("GyrantFiles/Motorcycle.qrx");
     EXPECT_TRUE(RememberRecentFile(sheet).ok);
