@@ -60,9 +60,12 @@ Outcome SlipRefusal(const StripRun& run, const RunEntries& entries, const RunEnt
     if (!EngineGiven(entries))
         return Outcome::Failure(
             "A time slip needs the engine's power: give --power HP@RPM and --torque LBFT@RPM.");
-    if (!run.read.outcome.ok && typed.contains(run.read.refusedKey))
-        return Outcome::Failure("--" + run.read.refusedKey + ": " + run.outcome.message);
-    return run.outcome;
+    const std::string& key = run.read.refusedKey;
+    if (run.read.outcome.ok || !typed.contains(key)) return run.outcome;
+    // Peaks that are each in form but make no curve together are the pair's fault.
+    bool pair = (key == kPowerEntry || key == kTorqueEntry) && CheckEntry(key, entries.at(key)).ok;
+    return Outcome::Failure((pair ? std::string("--power and --torque") : "--" + key) + ": " +
+                            run.outcome.message);
 }
 
 void WriteSlipText(const TimeSlips& slips, const std::string& gearsNote,

@@ -239,7 +239,7 @@ TEST_F(TimeSlipTest, BadOptionsAreRefusedByName) {
           {{"--timeslip", "--power", "350@5500", "--torque", "x@4000", car},
            "--torque: Peak torque takes"},
           {{"--timeslip", "--power", "350@5500", "--torque", "300@4000", car},
-           "--torque: 350 hp at 5500 rpm is"},
+           "--power and --torque: 350 hp at 5500 rpm is"},
           {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--grip", "9", car},
            "--grip: Grip must be between 0.3 and 4."},
           {{"--timeslip", "--power", "350@5500", "--torque", "380@4000", "--shift", "50", car},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -42,6 +43,32 @@ Outcome NotInForm(const EngineEntry& entry, const std::string& text) {
                             entry.example + "; " + QuotedForMessage(text) + " is not.");
 }
 
+bool Within(double value, double low, double high) {
+    return std::isfinite(value) && value >= low && value <= high;
+}
+
+// A figure at an rpm ("350@5500", "2000:300") in its form and within the entry's limits, so that
+// no typed or stored engine reaches the run with a figure it cannot use.
+struct PairRead {
+    std::optional<std::pair<double, double>> pair;  // the figure and its rpm
+    Outcome outcome;
+};
+
+PairRead ReadEnginePair(const EngineEntry& entry, std::string_view text, const std::string& whole) {
+    bool curve = entry.key == std::string_view(kTorqueCurveEntry);
+    std::optional<std::pair<double, double>> read = ReadPair(text, curve ? ':' : '@');
+    if (!read) return {std::nullopt, NotInForm(entry, whole)};
+    auto [rpm, figure] = curve ? *read : std::pair{read->second, read->first};
+    if (Within(figure, entry.low, entry.high) &&
+        Within(rpm, kEngineRpmLimits.first, kEngineRpmLimits.second))
+        return {std::pair{figure, rpm}, Outcome::Success()};
+    std::ostringstream limits;
+    limits << (curve ? "Each point of the torque curve" : entry.name) << " must be between "
+           << entry.low << " and " << entry.high << ' ' << entry.unit << " at "
+           << kEngineRpmLimits.first << " to " << kEngineRpmLimits.second << " rpm.";
+    return {std::nullopt, Outcome::Failure(limits.str())};
+}
+
 struct PointsRead {
     std::vector<TorquePoint> points;
     Outcome outcome;
@@ -52,12 +79,13 @@ PointsRead ReadPoints(const std::string& text) {
     std::string_view rest = text;
     while (!TrimBlanks(rest).empty()) {
         std::size_t comma = rest.find(',');
-        std::optional<std::pair<double, double>> point = ReadPair(rest.substr(0, comma), ':');
-        if (!point) {
-            read.outcome = NotInForm(EngineEntryOf(kTorqueCurveEntry), text);
+        PairRead point =
+            ReadEnginePair(EngineEntryOf(kTorqueCurveEntry), rest.substr(0, comma), text);
+        if (!point.outcome.ok) {
+            read.outcome = point.outcome;
             return read;
         }
-        read.points.push_back({point->first, point->second});
+        read.points.push_back({point.pair->second, point.pair->first});
         rest = comma == std::string_view::npos ? "" : rest.substr(comma + 1);
     }
     return read;
@@ -77,15 +105,16 @@ EngineRead ReadEngine(const RunEntries& entries) {
         read.outcome = points.outcome;
         read.refusedKey = kTorqueCurveEntry;
     } else {
-        auto peak = [&entries](const char* key) { return ReadPair(entries.at(key), '@'); };
-        std::optional<std::pair<double, double>> power = peak(kPowerEntry);
-        std::optional<std::pair<double, double>> torque = peak(kTorqueEntry);
-        read.refusedKey = !power ? kPowerEntry : kTorqueEntry;
-        if (!power || !torque)
-            return {{},
-                    NotInForm(EngineEntryOf(read.refusedKey), entries.at(read.refusedKey)),
-                    read.refusedKey};
-        read.engine.peaks = {power->first, power->second, torque->first, torque->second};
+        auto peak = [&entries](const char* key) {
+            return ReadEnginePair(EngineEntryOf(key), entries.at(key), entries.at(key));
+        };
+        PairRead power = peak(kPowerEntry);
+        PairRead torque = peak(kTorqueEntry);
+        read.refusedKey = !power.outcome.ok ? kPowerEntry : kTorqueEntry;
+        if (!power.outcome.ok || !torque.outcome.ok)
+            return {{}, power.outcome.ok ? torque.outcome : power.outcome, read.refusedKey};
+        read.engine.peaks = {power.pair->first, power.pair->second, torque.pair->first,
+                             torque.pair->second};
     }
     if (read.outcome.ok) read.outcome = TorqueCurve::Of(read.engine).outcome;
     if (read.outcome.ok) read.refusedKey.clear();
@@ -192,9 +221,10 @@ std::string EntryPlaceholder(const std::string& key, const RunEntries& entries, 
 
 const std::vector<EngineEntry>& EngineEntries() {
     static const std::vector<EngineEntry> kEntries = {
-        {kPowerEntry, "Peak power", "HP@RPM", "350@5500"},
-        {kTorqueEntry, "Peak torque", "LBFT@RPM", "380@4000"},
-        {kTorqueCurveEntry, "Torque curve", "RPM:LBFT, ...", "2000:300, 4000:380, 6000:330"},
+        {kPowerEntry, "Peak power", "HP@RPM", "350@5500", "hp", 1, 20000},
+        {kTorqueEntry, "Peak torque", "LBFT@RPM", "380@4000", "lb-ft", 1, 20000},
+        {kTorqueCurveEntry, "Torque curve", "RPM:LBFT, ...", "2000:300, 4000:380, 6000:330",
+         "lb-ft", 0, 20000},
     };
     return kEntries;
 }
@@ -213,8 +243,7 @@ bool EngineGiven(const RunEntries& entries) {
 
 Outcome CheckEntry(const std::string& key, const std::string& text) {
     if (key == kTorqueCurveEntry) return ReadPoints(text).outcome;
-    if (IsEngineEntry(key))
-        return ReadPair(text, '@') ? Outcome::Success() : NotInForm(EngineEntryOf(key), text);
+    if (IsEngineEntry(key)) return ReadEnginePair(EngineEntryOf(key), text, text).outcome;
     const InputLimit* limit = LimitKeyed(key);
     if (!limit) return Outcome::Failure(QuotedForMessage(key) + " is not an input of the run.");
     std::optional<double> value = ReadFigure(std::string(TrimBlanks(text)));

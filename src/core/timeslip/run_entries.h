@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "outcome.h"
@@ -26,7 +27,11 @@ struct EngineEntry {
     const char* name;  // "Peak power"
     const char* form;  // "HP@RPM"
     const char* example;
+    const char* unit;  // of the figure before the rpm
+    double low;        // the figure's limits; every rpm is within kEngineRpmLimits
+    double high;
 };
+inline constexpr std::pair<double, double> kEngineRpmLimits{100, 20000};
 const std::vector<EngineEntry>& EngineEntries();
 
 // Every entry where it is typed, the engine's first: its key, and its name with its unit or form
