@@ -108,7 +108,8 @@ class WeightWindowTest : public QObject {
         auto* line = f.window.findChild<QLabel*>(QStringLiteral("AnswerLine"));
         QVERIFY2(line->text().startsWith(QStringLiteral(
                      "Proposed vs Baseline in the gear studied: 77.13 lb lighter, 1.91 % more "
-                     "acceleration, about 0.02 s quicker in the quarter mile (estimate). Front "
+                     "acceleration, about 0.02 s quicker in the quarter mile (estimate, one gear). "
+                     "Front "
                      "Tire and Rear Tire buy the most")),
                  qPrintable(line->text()));
         f.Trigger("mnuWeightGoes");

@@ -32,11 +32,13 @@ StripRun RunOnTheStrip(const Worksheet& sheet, const RunEntries& entries,
 
 std::string SecondsClause(const StripRun& run) {
     if (!run.outcome.ok || !run.slips.difference) return "";
+    // A run in one gear is far from the car's own, and the answer says so where it is read.
+    std::string estimate = run.slips.gears == 1 ? " (estimate, one gear)" : " (estimate)";
     char seconds[32];
     std::snprintf(seconds, sizeof seconds, "%.2f", std::abs(run.slips.difference->seconds));
-    if (std::string(seconds) == "0.00") return "no quicker in the quarter mile (estimate)";
+    if (std::string(seconds) == "0.00") return "no quicker in the quarter mile" + estimate;
     const char* way = run.slips.difference->seconds > 0 ? "quicker" : "slower";
-    return std::string("about ") + seconds + " s " + way + " in the quarter mile (estimate)";
+    return std::string("about ") + seconds + " s " + way + " in the quarter mile" + estimate;
 }
 
 std::vector<double> RunGearRatios(const std::string& typed, const Worksheet& sheet) {

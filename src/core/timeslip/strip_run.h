@@ -42,7 +42,8 @@ std::vector<double> RunGearRatios(const std::string& typed, const Worksheet& she
 std::vector<double> KeptGearRatios(const Worksheet& sheet);
 
 // What the answer sentence gains from the run: "about 0.08 s quicker in the quarter mile
-// (estimate)", or slower, or "no quicker"; empty without a difference to tell.
+// (estimate)", or slower, or "no quicker"; "(estimate, one gear)" after a run in one gear; empty
+// without a difference to tell.
 std::string SecondsClause(const StripRun& run);
 
 // The clause of the worksheet's own run (its stored entries) over the gears given: what every

@@ -11,17 +11,19 @@ namespace {
 struct ClauseCase {
     const char* name;
     bool ran;
+    int gears;
     std::optional<double> seconds;
     const char* clause;
     friend void PrintTo(const ClauseCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const ClauseCase kClauses[] = {
-    {"Quicker", true, 0.0649, "about 0.06 s quicker in the quarter mile (estimate)"},
-    {"Slower", true, -0.1, "about 0.10 s slower in the quarter mile (estimate)"},
-    {"UnderAHundredth", true, -0.004, "no quicker in the quarter mile (estimate)"},
-    {"OneVehicle", true, std::nullopt, ""},
-    {"NoRun", false, 0.5, ""},
+    {"Quicker", true, 3, 0.0649, "about 0.06 s quicker in the quarter mile (estimate)"},
+    {"Slower", true, 3, -0.1, "about 0.10 s slower in the quarter mile (estimate)"},
+    {"UnderAHundredth", true, 3, -0.004, "no quicker in the quarter mile (estimate)"},
+    {"InOneGear", true, 1, 0.02, "about 0.02 s quicker in the quarter mile (estimate, one gear)"},
+    {"OneVehicle", true, 3, std::nullopt, ""},
+    {"NoRun", false, 3, 0.5, ""},
 };
 
 class SecondsClauseTest : public ::testing::TestWithParam<ClauseCase> {};
@@ -30,6 +32,7 @@ class SecondsClauseTest : public ::testing::TestWithParam<ClauseCase> {};
 TEST_P(SecondsClauseTest, TellsTheQuarterMileDifference) {
     StripRun run;
     run.outcome = GetParam().ran ? Outcome::Success() : Outcome::Failure("no engine");
+    run.slips.gears = GetParam().gears;
     if (GetParam().seconds) run.slips.difference = SlipDifference{*GetParam().seconds, 0};
     EXPECT_EQ(SecondsClause(run), GetParam().clause);
 }
