@@ -5,7 +5,6 @@
 namespace gyrant {
 namespace {
 
-// Each case's test is named for it.
 const auto kCaseName = [](const auto& test) { return std::string(test.param.name); };
 
 struct EntryCase {
