@@ -168,7 +168,6 @@ TEST_F(AnalysisTest, TypedRatiosAreUpToEightNumbersWithinTheGearRowsLimits) {
     EXPECT_EQ(TypedRatios({"Box", {2.48, 1.48, 1, 0.75, 0, -1}}), "2.48, 1.48, 1, .75");
 }
 
-// The help's worked example is the shipped example as the program answers it.
 TEST_F(AnalysisTest, TheHelpsWorkedExampleIsTheProgramsOwnAnswer) {
     WeightShares shares = ShareOfEachPart(sheet);
     HelpPages help(sheet.setup.ProgramFolder, kWeightHelpTopic);

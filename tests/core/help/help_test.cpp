@@ -104,8 +104,8 @@ TEST(OpenWebSite, NamesTheBrowserTriedAndKeepsTheOneFound) {
 
 // The walk goes from the last folder to the first, deepest first; it passes folders it cannot
 // read and links that lead back, lists names other than programs only beside spec files, and
-// halts when asked, keeping what it found; none found is said, one is taken, of several one picked.
-TEST(SeekFile, WalksEveryFolderOnceHaltsWhenAskedAndSaysWhatComesNext) {
+// halts when asked, keeping what it found.
+TEST(SeekFile, WalksEveryFolderOnceAndHaltsWhenAsked) {
     testing::ProgramFolder folder;
     const std::string root = (folder / "disk").string();
     const std::string make =

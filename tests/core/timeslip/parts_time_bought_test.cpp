@@ -28,9 +28,7 @@ TEST_F(PartsTest, EachLighterPartBuysTimeMostFirstNearlyAddingUp) {
 // Only the row changed counts: a Proposed that differs from the Baseline in its flywheel alone
 // buys with it exactly the whole difference.
 TEST_F(PartsTest, OnePartChangedBuysTheWholeDifference) {
-    for (int row = kFirstSpecRow; row <= kLastSpecRow; ++row)
-        for (int column = kColValue; column <= kColUnits; ++column)
-            if (row != kFlywheelRow) Proposed().SetText(row, column, Baseline().Text(row, column));
+    ProposedAsBaseline();
     Proposed().SetText(kFlywheelRow, kColWeight, "15");
     Recalculate(sheet);
     PartsTimeBought bought = Bought();

@@ -5,6 +5,8 @@
 namespace gyrant {
 namespace {
 
+const auto kCaseName = [](const auto& test) { return std::string(test.param.name); };
+
 struct EntryCase {
     const char* name;
     const char* key;
@@ -42,8 +44,7 @@ TEST_P(EntryTest, IsTakenOrRefusedWithAWarning) {
     EXPECT_EQ(checked.message.rfind(GetParam().message, 0), 0u) << checked.message;
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, EntryTest, ::testing::ValuesIn(kEntries),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Entries, EntryTest, ::testing::ValuesIn(kEntries), kCaseName);
 
 // A pasted page or a damaged file gives a message a window can show.
 TEST(EntryTest, EchoesALongEntryCutShort) {
@@ -100,8 +101,7 @@ TEST_P(RefusedTest, NamesTheEntryToMend) {
     EXPECT_EQ(read.outcome.message.rfind(GetParam().message, 0), 0u) << read.outcome.message;
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, RefusedTest, ::testing::ValuesIn(kRefused),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Entries, RefusedTest, ::testing::ValuesIn(kRefused), kCaseName);
 
 // Each field's name carries its unit or form, but never twice ("Shift rpm", not "Shift rpm (rpm)").
 TEST(EntriesShownTest, NameEachEntryWithItsUnitOnce) {
@@ -141,8 +141,7 @@ TEST_P(PlaceholderTest, ShowsTheDefaultOfTheKind) {
               GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, PlaceholderTest, ::testing::ValuesIn(kPlaceholders),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Entries, PlaceholderTest, ::testing::ValuesIn(kPlaceholders), kCaseName);
 
 }  // namespace
 }  // namespace gyrant

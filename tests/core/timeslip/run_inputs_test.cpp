@@ -19,7 +19,6 @@ const KindCase kKinds[] = {
     {"Motorcycle", {true, false, false}, 3000, 0.2, 0.87, 6.0, 0.55, false},
 };
 
-// Each kind's defaults, every one of them within its own limits.
 TEST(DefaultsTest, FollowTheKindOfVehicleWithinTheLimits) {
     for (const KindCase& c : kKinds) {
         RunInputs in = DefaultRunInputs(c.kind);

@@ -46,7 +46,6 @@ TEST_P(RoundAxisTest, EndsOnARoundStepPastTheHighestPoint) {
 INSTANTIATE_TEST_SUITE_P(Axes, RoundAxisTest, ::testing::ValuesIn(kAxes),
                          [](const auto& test) { return std::string(test.param.name); });
 
-// The chart shows mph, and marks each shift where the run's trace says one starts.
 TEST(SpeedChartTest, ShowsMphAndMarksEachShift) {
     TimeSlips slips;
     RunResult run;
