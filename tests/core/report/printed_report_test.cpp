@@ -285,10 +285,8 @@ struct PagedCase {
     const char* name;
     Printout printout;
     double width, height;
+    friend void PrintTo(const PagedCase& paged, std::ostream* out) { *out << paged.name; }
 };
-void PrintTo(const PagedCase& paged, std::ostream* out) {
-    *out << paged.name;
-}
 
 class PagedReportTest : public ReportTest, public ::testing::WithParamInterface<PagedCase> {
   protected:
