@@ -294,9 +294,8 @@ TEST_F(CalcMenuTest, VehicleWeightsCascadeAndInterpolateWithoutTheNotOfferedMark
     }
 }
 
-// Every sub-menu opens in both unit systems, and in the first lays out its controls without
-// overlap, within the window and above the buttons, each input inside its group; every shipped
-// transmission has gears.
+// Each sub-menu opens in both unit systems; in the first its controls lie within the window,
+// above the buttons, each input inside its group. Every shipped transmission has gears.
 TEST_F(CalcMenuTest, ShippedMenusOpenAndLayOutWithoutOverlapAndTheTransmissionsAreThere) {
     for (int kind = kFinalDriveCalc; kind <= kWallThicknessCalc; ++kind) {
         SCOPED_TRACE(kKindNames[kind]);
