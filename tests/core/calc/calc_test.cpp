@@ -11,8 +11,6 @@
 namespace gyrant {
 namespace {
 
-using testing::WriteFileBytes;
-
 class CalcMenuTest : public testing::BlankSheetTest {
   protected:
     CalcMenu& Open(int kind) {
@@ -245,7 +243,7 @@ TEST_F(CalcMenuTest, TransmissionsListUpTo301WithTheGearsThatExist) {
     std::string text;
     for (int i = 0; i < 34; ++i) text += "header\r\n";
     for (int i = 0; i < 310; ++i) text += "Box\r\n4\r\n2.48, 1.48, 1, 0.75\r\n0\r\n0\r\n";
-    WriteFileBytes(folder / "trans", text);
+    testing::WriteFileBytes(folder / "trans", text);
     TransmissionsRead read = LoadTrans(folder / "trans");
     ASSERT_EQ(read.transmissions.size(), 301u);
     EXPECT_EQ(GearEntries(read.transmissions[300]),
@@ -266,7 +264,7 @@ TEST_F(CalcMenuTest, VehicleWeightsCascadeAndInterpolateWithoutTheNotOfferedMark
           "72|Chevrolet|Camaro|V8 350|3205|-1|-1|", "72|Chevrolet|Camaro RS|V8 350|3290|-1|-1|"})
         for (const char* c = record; *c; ++c)
             text += *c == '|' ? std::string("\r\n") : std::string(1, *c);
-    WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
+    testing::WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
     std::vector<VehicleRecord> records = ReadVehWeights(folder / "vehweight.txt").records;
     ASSERT_EQ(records.size(), 5u);
     EXPECT_EQ(VehicleModels(records, "Chevrolet"),
