@@ -11,8 +11,6 @@
 namespace gyrant {
 namespace {
 
-using testing::WriteFileBytes;
-
 class CalcMenuTest : public testing::BlankSheetTest {
   protected:
     CalcMenu& Open(int kind) {
@@ -58,8 +56,7 @@ class CalculationTest : public CalcMenuTest, public ::testing::WithParamInterfac
 TEST_P(CalculationTest, GivesTheResultOfItsMethodAndTheEngineKindsWriteNothingBack) {
     const Calculation& c = GetParam();
     sheet.setup.UnitSystem = c.unitSystem;
-    Baseline().SetText(kStrokeRow, kColValue, c.stroke);
-    Baseline().SetText(kBoreRow, kColValue, "4.00");
+    testing::SetValues(Baseline(), {{kStrokeRow, c.stroke}, {kBoreRow, "4.00"}});
     Open(c.kind);
     for (auto [k, index] : c.choices) menu->ListClick(k, index);
     Type(c.typed);
@@ -116,12 +113,11 @@ const Calculation kCalculations[] = {
 // clang-format on
 
 // Named by the sub-menu and the case's place in the table, "TireSize_9".
-std::string CalculationName(const ::testing::TestParamInfo<Calculation>& test) {
-    return kKindNames[test.param.kind] + ("_" + std::to_string(test.index));
-}
-
 INSTANTIATE_TEST_SUITE_P(EveryMethodEdgeCaseAndHelpExample, CalculationTest,
-                         ::testing::ValuesIn(kCalculations), CalculationName);
+                         ::testing::ValuesIn(kCalculations), [](const auto& test) {
+                             return kKindNames[test.param.kind] +
+                                    ("_" + std::to_string(test.index));
+                         });
 
 TEST(PrintFooter, NamesTheProgramTheFileMidnightAsTwelveAmAndTheComment) {
     std::tm t{};
@@ -243,12 +239,11 @@ TEST_F(CalcMenuTest, DeckNoteNamesTheStrokeAndThePistonTopNamesTheVolume) {
     EXPECT_EQ(menu->Definition().QuantityName, "Valve Reliefs CCs");
 }
 
-TEST(Transmissions, ListUpTo301WithTheGearsThatExist) {
-    testing::ProgramFolder folder;
+TEST_F(CalcMenuTest, TransmissionsListUpTo301WithTheGearsThatExist) {
     std::string text;
     for (int i = 0; i < 34; ++i) text += "header\r\n";
     for (int i = 0; i < 310; ++i) text += "Box\r\n4\r\n2.48, 1.48, 1, 0.75\r\n0\r\n0\r\n";
-    WriteFileBytes(folder / "trans", text);
+    testing::WriteFileBytes(folder / "trans", text);
     TransmissionsRead read = LoadTrans(folder / "trans");
     ASSERT_EQ(read.transmissions.size(), 301u);
     EXPECT_EQ(GearEntries(read.transmissions[300]),
@@ -260,8 +255,7 @@ TEST(Transmissions, ListUpTo301WithTheGearsThatExist) {
 // first 1968 record and 1970; for 1971 of the newer 1972 matches (the Camaro and the longer
 // "Camaro RS") the last one counts: 3100 + (3290 - 3100) / 2 + 60. A make in another letter case
 // is no match.
-TEST(VehicleWeights, ListsCascadeAndEstimatesInterpolateWithoutTheNotOfferedMarker) {
-    testing::ProgramFolder folder;
+TEST_F(CalcMenuTest, VehicleWeightsCascadeAndInterpolateWithoutTheNotOfferedMarker) {
     std::string text;
     for (int i = 0; i < 8; ++i) text += "header\r\n";
     for (const char* record :
@@ -270,7 +264,7 @@ TEST(VehicleWeights, ListsCascadeAndEstimatesInterpolateWithoutTheNotOfferedMark
           "72|Chevrolet|Camaro|V8 350|3205|-1|-1|", "72|Chevrolet|Camaro RS|V8 350|3290|-1|-1|"})
         for (const char* c = record; *c; ++c)
             text += *c == '|' ? std::string("\r\n") : std::string(1, *c);
-    WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
+    testing::WriteFileBytes(folder / "vehweight.txt", text + "70\r\nChevrolet\r\n");
     std::vector<VehicleRecord> records = ReadVehWeights(folder / "vehweight.txt").records;
     ASSERT_EQ(records.size(), 5u);
     EXPECT_EQ(VehicleModels(records, "Chevrolet"),
@@ -298,12 +292,11 @@ TEST(VehicleWeights, ListsCascadeAndEstimatesInterpolateWithoutTheNotOfferedMark
     }
 }
 
-// Every sub-menu opens in both unit systems, and in the first lays out its controls without
-// overlap, within the window and above the buttons, each input inside its group; every shipped
-// transmission has gears.
-TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheTransmissionsAreThere) {
-    testing::ProgramFolder folder;
+// Each sub-menu opens in both unit systems; in the first its controls lie within the window,
+// above the buttons, each input inside its group. Every shipped transmission has gears.
+TEST_F(CalcMenuTest, ShippedMenusOpenAndLayOutWithoutOverlapAndTheTransmissionsAreThere) {
     for (int kind = kFinalDriveCalc; kind <= kWallThicknessCalc; ++kind) {
+        SCOPED_TRACE(kKindNames[kind]);
         MenuDefinition d;
         for (int units : {1, 0}) {
             MenuDefinitionRead read =
@@ -311,7 +304,7 @@ TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheTransmissionsA
             EXPECT_TRUE(read.outcome.ok) << read.outcome.message;
             d = read.definition;
             EXPECT_FALSE(d.inputs.empty());
-            EXPECT_EQ(static_cast<int>(d.inputs.size()), d.lowestInput) << kind;
+            EXPECT_EQ(static_cast<int>(d.inputs.size()), d.lowestInput);
         }
         CalcLayout layout = LayOutCalcMenu(d, kind);
         std::vector<TwipsRect> placed;
@@ -320,16 +313,15 @@ TEST(ShippedCalcData, EveryMenuOpensAndLaysOutWithoutOverlapAndTheTransmissionsA
         for (std::size_t i = 1; i <= d.inputs.size(); ++i) {
             placed.insert(placed.end(), {layout.inputCaptions[i], layout.inputFields[i]});
             const TwipsRect& group = layout.groups[static_cast<std::size_t>(d.inputs[i - 1].group)];
-            EXPECT_GT(layout.inputFields[i].top, group.top) << kind;
-            EXPECT_LT(layout.inputFields[i].Bottom(), group.Bottom()) << kind;
+            EXPECT_GT(layout.inputFields[i].top, group.top);
+            EXPECT_LT(layout.inputFields[i].Bottom(), group.Bottom());
         }
         if (layout.note.height > 0) placed.push_back(layout.note);
         for (std::size_t a = 0; a < placed.size(); ++a) {
-            EXPECT_LE(placed[a].Right(), layout.width) << "kind " << kind << " control " << a;
-            EXPECT_LT(placed[a].Bottom(), layout.buttonsTop) << "kind " << kind << " control " << a;
+            EXPECT_LE(placed[a].Right(), layout.width) << a;
+            EXPECT_LT(placed[a].Bottom(), layout.buttonsTop) << a;
             for (std::size_t b = a + 1; b < placed.size(); ++b)
-                EXPECT_FALSE(placed[a].Overlaps(placed[b]))
-                    << "kind " << kind << ": " << a << " and " << b;
+                EXPECT_FALSE(placed[a].Overlaps(placed[b])) << a << " and " << b;
         }
         EXPECT_GT(layout.height, layout.buttonsTop);
     }

@@ -182,8 +182,7 @@ TEST(PrintedLines, SplitAtLineBreaksAndCutLongTextAtABreakABlankOrSeventyFive) {
     EXPECT_TRUE(printed.ends_with(" word999 ")) << printed;
 }
 
-// Asking first can stop the print, and a landscape page asks whether to go on; a printer failure
-// is reported; the font is chosen among the printer's.
+// On a page wider than high, the comment is followed by a question whether to stop and turn it.
 TEST_F(ReportTest, AsksFirstReportsAFailureAndChoosesAFontAmongThePrinters) {
     RecordingSurface page(1000, 2000);
     dialogs.inputs = {"", "   ", " ", " "};
@@ -285,10 +284,8 @@ struct PagedCase {
     const char* name;
     Printout printout;
     double width, height;
+    friend void PrintTo(const PagedCase& paged, std::ostream* out) { *out << paged.name; }
 };
-void PrintTo(const PagedCase& paged, std::ostream* out) {
-    *out << paged.name;
-}
 
 class PagedReportTest : public ReportTest, public ::testing::WithParamInterface<PagedCase> {
   protected:
