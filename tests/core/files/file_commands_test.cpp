@@ -45,7 +45,8 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
         EXPECT_EQ(sheet.file.DisplayName, "V8 Street Car.qrx");
         EXPECT_EQ(Weight(), "3700");
     }
-    EXPECT_EQ(dialogs.messages.at(0).text, kNotSpecFileMessage);
+    EXPECT_EQ(dialogs.messages.at(0).text,
+              "This is not an Vevizadu Gyrant file and can not be used.");
     EXPECT_EQ(dialogs.choosersShown.at(1).proposedName, "V8 Street Car.qrx");
     // Exit saves through Save As, a named worksheet too, and keeps the settings when it ends. Each
     // case: Exit or Open, the answer, the worksheet's file ("Untitled" when it has none), what Save
@@ -85,6 +86,9 @@ TEST_F(FileCommandsTest, OpenReadsRecalculatesShowsRowOneAndOpenOrExitKeepUnsave
             c.goesOn);
         const Message& asked = dialogs.messages.at(0);
         EXPECT_EQ(asked.title, "Save Changes?");
+        EXPECT_EQ(asked.text,
+                  "Save these specs to a file?\r\rIf you say No, any changes you have made will "
+                  "not be saved.");
         EXPECT_EQ(asked.buttons, Buttons::YesNoCancel);
         EXPECT_EQ(Weight(), c.weight);
         EXPECT_EQ(sheet.file.SpecsChanged, c.unsaved);

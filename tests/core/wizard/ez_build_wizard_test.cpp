@@ -18,6 +18,11 @@ class WizardTest : public testing::BlankSheetTest {
     const std::string& Cell(int row, int column = kColValue, int table = kBaseline) {
         return sheet.Table(table).Text(row, column);
     }
+    std::vector<std::string> Prompts() {
+        std::vector<std::string> prompts;
+        for (const auto& asked : dialogs.inputsAsked) prompts.push_back(asked.prompt);
+        return prompts;
+    }
     int progress = 0;
 };
 
@@ -30,9 +35,13 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     dialogs.answers = {Answer::Yes, Answer::No, Answer::Ok};
     dialogs.inputs = {"3200", "3.730", "2.52 first", "350", "8", "26"};
     Run();
-    EXPECT_EQ(dialogs.inputsAsked.size(), 6u);
-    EXPECT_EQ(dialogs.inputsAsked.back().prompt,
-              "What is the Diameter of the vehicle's Rear Tire?");
+    EXPECT_EQ(Prompts(), (std::vector<std::string>{
+                             "What is the Vehicle's Weight?",
+                             "What is the Vehicle's Final Drive Ratio (rear axle ratio)?",
+                             "What is the ratio for the Transmission Ratio you want to analyze?",
+                             "What is the Cubic Inches of the Engine?",
+                             "How many cylinders are in this engine (1-16)?",
+                             "What is the Diameter of the vehicle's Rear Tire?"}));
     EXPECT_EQ(dialogs.inputsAsked.at(0).title, "EZ Build Wizard");
     EXPECT_EQ(dialogs.inputsAsked[0].defaultText, " ");
     // clang-format off
@@ -54,7 +63,12 @@ TEST_F(WizardTest, BuildsABlankBaselineVehicleCompletely) {
     EXPECT_EQ(TableText(Baseline()), baseline);
     EXPECT_EQ(TableText(sheet.Table(kProposed)), proposed);
     ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages.at(1).text,
+              "Would you like to save these Specs to a file (which will give it a name of your "
+              "choosing)?");
     EXPECT_EQ(dialogs.messages.at(2).title, "Save Inputs");
+    EXPECT_NE(dialogs.messages.at(2).text.find("Click on the 'Keep Change' button to the right"),
+              std::string::npos);
     EXPECT_EQ(sheet.view.CurrentRow, kVehicleWeightRow);
     EXPECT_EQ(sheet.file.SpecsChanged, 1);
     EXPECT_GT(progress, 6);
@@ -83,8 +97,7 @@ TEST_F(WizardTest, TwoVehiclesAreOfferedOnceEachAndAFrontDriveAsksForTheFrontTir
     EXPECT_EQ(sheet.view.CurrentTable, kBaseline);
     EXPECT_NE(Cell(kVehicleTotalRow, kColImprovement, kProposed), "");
     EXPECT_EQ(dialogs.inputsAsked.at(7).defaultText, "4.1");
-    EXPECT_EQ(dialogs.inputsAsked.back().prompt,
-              "What is the Diameter of the vehicle's Front Tire?");
+    EXPECT_EQ(Prompts().back(), "What is the Diameter of the vehicle's Front Tire?");
     EXPECT_EQ(Cell(kFrontTireRow, kColOD), "24");
     EXPECT_EQ(Cell(kRearTireRow, kColOD), "");
     EXPECT_EQ(Cell(kEngineDetailsRow), testing::ValueChoice("No, est. race eng.", 3));
