@@ -82,36 +82,27 @@ TEST_F(SettingCommandsTest, TheWindowPlaceIsKeptOnlyWhereTheSettingsAre) {
 
 // An input of the run typed in the window: kept trimmed, removed when emptied, refused outside its
 // limits; only a change marks the worksheet unsaved.
-struct RunEntryTyped {
-    const char* name;
-    const char* text;
-    bool ok;
-    std::optional<std::string> kept;  // the grip entry after it
-    int marked;
-    friend void PrintTo(const RunEntryTyped& t, std::ostream* os) { *os << t.name; }
-};
-
-class RunEntryCommandTest : public testing::BlankSheetTest,
-                            public ::testing::WithParamInterface<RunEntryTyped> {};
-
-TEST_P(RunEntryCommandTest, KeepsAGoodEntryAndMarksOnlyAChange) {
-    sheet.document.RunEntries["grip"] = "1.2";
-    sheet.file.SpecsChanged = 0;
-    EXPECT_EQ(SetRunEntryCommand(sheet, "grip", GetParam().text).ok, GetParam().ok);
-    auto grip = sheet.document.RunEntries.find("grip");
-    EXPECT_EQ(grip == sheet.document.RunEntries.end() ? std::nullopt
-                                                      : std::optional<std::string>(grip->second),
-              GetParam().kept);
-    EXPECT_EQ(sheet.file.SpecsChanged, GetParam().marked);
+TEST_F(SettingCommandsTest, ARunEntryKeepsAGoodFigureAndMarksOnlyAChange) {
+    const struct {
+        const char *name, *text;
+        bool ok;
+        std::optional<std::string> kept;  // the grip entry after it
+        int marked;
+    } cases[] = {{"new figure trimmed", " 1.4 ", true, "1.4", 1},
+                 {"same figure", "1.2 ", true, "1.2", 0},
+                 {"emptied to the default", " ", true, std::nullopt, 1},
+                 {"outside its limits", "9", false, "1.2", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        sheet.document.RunEntries["grip"] = "1.2";
+        sheet.file.SpecsChanged = 0;
+        EXPECT_EQ(SetRunEntryCommand(sheet, "grip", c.text).ok, c.ok);
+        auto grip = sheet.document.RunEntries.find("grip");
+        bool gone = grip == sheet.document.RunEntries.end();
+        EXPECT_EQ(gone ? std::nullopt : std::optional(grip->second), c.kept);
+        EXPECT_EQ(sheet.file.SpecsChanged, c.marked);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Typed, RunEntryCommandTest,
-    ::testing::Values(RunEntryTyped{"NewFigureTrimmed", " 1.4 ", true, "1.4", 1},
-                      RunEntryTyped{"SameFigure", "1.2 ", true, "1.2", 0},
-                      RunEntryTyped{"EmptiedToTheDefault", " ", true, std::nullopt, 1},
-                      RunEntryTyped{"OutsideItsLimits", "9", false, "1.2", 0}),
-    [](const auto& typed) { return std::string(typed.param.name); });
 
 }  // namespace
 }  // namespace gyrant

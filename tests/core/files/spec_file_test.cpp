@@ -119,10 +119,8 @@ TEST_F(SpecFileTest, CommentsSurviveSaveAndReopenWholeAndOldFilesReadAsBefore) {
 // An undo step holds all that an edit can change in what a save writes: put back into a
 // document of its own, away from any worksheet, it writes the worksheet's file byte for byte.
 TEST_F(SpecFileTest, AnUndoStepPutBackIntoABareDocumentWritesTheSameFile) {
-    ASSERT_EQ(
-        Read(SpecText(1, "Street tires\r\n-9999\r\n[Gyrant]\r\nweights=add\r\nrun.grip=1.2\r\n"))
-            .status,
-        SpecFileStatus::Done);
+    const std::string stored = "[Gyrant]\r\nweights=add\r\nrun.grip=1.2\r\n";
+    ASSERT_EQ(Read(SpecText(1, "Street tires\r\n-9999\r\n" + stored)).status, SpecFileStatus::Done);
     WorksheetDocument document;
     RestoreDocument(document, TakeSnapshot(sheet.document));
     EXPECT_EQ(SpecFileText(document), SpecFileText(sheet.document));

@@ -130,16 +130,14 @@ TEST(LineReader, ReadsLinesAtCrLfLfOrCrFieldsAcrossCommasAndStopsAtATooLongLine)
     std::istringstream in("one\r\ntwo\nthree\rfour\r\n16.001, 1,0\r\n 0 \r\nnext line");
     LineReader reader(in);
     std::string text;
-    for (const char* line : {"one", "two", "three", "four"}) {
-        ASSERT_TRUE(reader.ReadLine(text));
-        EXPECT_EQ(text, line);
+    // Each read in turn: a field or a line, and what it gives.
+    const std::pair<bool, const char*> reads[] = {
+        {false, "one"}, {false, "two"}, {false, "three"}, {false, "four"},     {true, "16.001"},
+        {true, "1"},    {true, "0"},    {true, "0"},      {false, "next line"}};
+    for (auto [field, read] : reads) {
+        ASSERT_TRUE(field ? reader.ReadField(text) : reader.ReadLine(text)) << read;
+        EXPECT_EQ(text, read);
     }
-    for (const char* field : {"16.001", "1", "0", "0"}) {
-        ASSERT_TRUE(reader.ReadField(text));
-        EXPECT_EQ(text, field);
-    }
-    ASSERT_TRUE(reader.ReadLine(text));
-    EXPECT_EQ(text, "next line");
     EXPECT_TRUE(reader.AtEnd());
     EXPECT_FALSE(reader.ReadField(text));
 
