@@ -92,6 +92,9 @@ class WeightWindowTest : public QObject {
         QString printed = f.PdfText("weight.pdf").simplified();
         for (const QString& text : expected)
             QVERIFY2(printed.contains(text), qPrintable(text + " in " + printed));
+        // Its own name, so that Enter does not offer to replace the worksheet's report.
+        QCOMPARE(f.dialogs.choosersShown.back().proposedName,
+                 "V8 Street Car - Where the Weight Goes.pdf");
     }
 
     // A worksheet that keeps the engine: the answer under the tables, the window's and its

@@ -28,12 +28,13 @@ bool HasPrinter() {
 PrintCommands::PrintCommands(Worksheet& sheet, Dialogs& dialogs, QWidget* parent)
     : m_sheet(sheet), m_dialogs(dialogs), m_parent(parent) {}
 
-bool PrintCommands::ChooseTarget(const std::string& name) {
+bool PrintCommands::ChooseTarget(const std::string& name, std::string_view report) {
     bool pdfChosen =
         Printer().outputFormat() == QPrinter::PdfFormat && !Printer().outputFileName().isEmpty();
     if (HasPrinter() && (Printer().outputFormat() == QPrinter::NativeFormat || pdfChosen))
         return true;
-    std::optional<std::string> path = m_dialogs.ChooseSaveFile(PdfFileChooser(m_sheet, name));
+    std::optional<std::string> path =
+        m_dialogs.ChooseSaveFile(PdfFileChooser(m_sheet, name, report));
     if (!path) return false;
     Printer().setOutputFormat(QPrinter::PdfFormat);
     Printer().setOutputFileName(FromPath(*path));
@@ -84,7 +85,7 @@ void PrintCommands::PrintWorksheet() {
 }
 
 void PrintCommands::PrintWeightShares(const std::vector<GearFigures>& gears) {
-    if (!ChooseTarget(m_sheet.file.DisplayName)) return;
+    if (!ChooseTarget(m_sheet.file.DisplayName, kWeightReportTitle)) return;
     Outcome printed = PrintOnTarget([this, &gears](PrintSurface& surface) {
         return PrintWeightReport(m_sheet, surface, ReportTimeNow(), gears);
     });

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "analysis/every_gear.h"
 #include "model/worksheet.h"
@@ -35,7 +36,7 @@ class PrintCommands {
 
   private:
     // Makes the printer ready: the chosen printer, or a PDF file the user names. False on cancel.
-    bool ChooseTarget(const std::string& name);
+    bool ChooseTarget(const std::string& name, std::string_view report = {});
     QString TargetName();
     // A PDF to paint on when the print goes into a PDF file; nothing when it goes to a printer.
     std::unique_ptr<PdfDocument> PdfTarget();

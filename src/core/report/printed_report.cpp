@@ -266,8 +266,10 @@ std::optional<std::string> AskReportComment(Dialogs& dialogs, bool wideAsked) {
     return std::string(TrimBlanks(answer));
 }
 
-FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedName) {
-    // "V8 Street Car.qrx" proposes "V8 Street Car.pdf".
+FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedName,
+                           std::string_view report) {
+    // "V8 Street Car.qrx" proposes "V8 Street Car.pdf"; another report of it proposes its own
+    // name, so that Enter does not offer to replace the worksheet's report.
     std::size_t dot = printedName.rfind('.');
     std::string stem =
         dot == std::string::npos || dot == 0 ? printedName : printedName.substr(0, dot);
@@ -275,7 +277,7 @@ FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedNam
     chooser.title = "Print to a PDF File";
     chooser.filter = "PDF Files (*.pdf)|*.pdf";
     chooser.folder = DefaultSpecFolder(sheet);
-    chooser.proposedName = stem + ".pdf";
+    chooser.proposedName = stem + (report.empty() ? "" : " - ") + std::string(report) + ".pdf";
     chooser.confirmReplace = true;
     return chooser;
 }

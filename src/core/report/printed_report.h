@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/worksheet.h"
 #include "outcome.h"
@@ -21,8 +22,9 @@ namespace gyrant {
 std::optional<std::string> AskReportComment(Dialogs& dialogs, bool wideAsked);
 
 // The chooser of the PDF file a print goes into when the machine has no printer: a name after
-// what is printed, in the worksheets' folder.
-FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedName);
+// what is printed and the report it is (none for the worksheet's own), in the worksheets' folder.
+FileChooser PdfFileChooser(const Worksheet& sheet, const std::string& printedName,
+                           std::string_view report = {});
 
 // Prints the report with a given comment on a page of any shape, without asking anything; the
 // answer under the tables tells the seconds of the worksheet's run over `runRatios`.

@@ -18,7 +18,6 @@ namespace gyrant {
 namespace {
 
 constexpr double kFontSize = 9;
-constexpr const char* kTitle = "Where the Weight Goes";
 // The bars' room across the page, its names left of it.
 constexpr double kChartLeft = 0.35;
 constexpr double kChartRight = 0.94;
@@ -86,7 +85,7 @@ class WeightLayout {
 
   private:
     void Header() {
-        PrintPageHeader(m_surface, m_sheet, m_when, kTitle, m_left);
+        PrintPageHeader(m_surface, m_sheet, m_when, kWeightReportTitle, m_left);
         m_surface.SetFontSize(kFontSize);
         m_surface.SetFontName(m_font);
         m_surface.Print(" ", true);

@@ -13,6 +13,8 @@
 
 namespace gyrant {
 
+inline constexpr const char* kWeightReportTitle = "Where the Weight Goes";
+
 ReportResult PrintWeightReport(const Worksheet& sheet, PrintSurface& surface,
                                const ReportTime& when, const std::vector<GearFigures>& gears);
 
