@@ -69,10 +69,9 @@ class HelpWindowTest : public QObject {
         Search(seek, f);
         QCOMPARE(seek.Found()->count(), 1);
         QVERIFY(seek.isVisible());
-        auto buttons = seek.findChildren<QPushButton*>();
-        auto use = std::find_if(buttons.begin(), buttons.end(),
-                                [](QPushButton* b) { return b->text() == QLatin1String("Use"); });
-        QVERIFY((*use)->isVisible());
+        QVERIFY(std::ranges::any_of(seek.findChildren<QPushButton*>(), [](QPushButton* b) {
+            return b->text() == QLatin1String("Use") && b->isVisible();
+        }));
     }
 };
 
